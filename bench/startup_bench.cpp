@@ -1,0 +1,43 @@
+// Start-up cost on the bundled sample data: loading the four data files and
+// the whole computation from option words to result.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <string>
+#include <vector>
+
+#include "randomiser/startup/game_data_loader.h"
+#include "randomiser/startup/run_sequence.h"
+
+namespace {
+
+bool enterSampleFolder() { return chdir(BRENLOW_SAMPLE_DIR) == 0; }
+
+void BM_loadGameData(benchmark::State& state) {
+    if (!enterSampleFolder()) {
+        state.SkipWithError("sample folder missing");
+        return;
+    }
+    for (auto _ : state) {
+        Randomiser randomiser;
+        randomiser.options.use_ratings = 1;
+        benchmark::DoNotOptimize(loadGameData(randomiser));
+    }
+}
+BENCHMARK(BM_loadGameData);
+
+void BM_computeStartup(benchmark::State& state) {
+    if (!enterSampleFolder()) {
+        state.SkipWithError("sample folder missing");
+        return;
+    }
+    int64_t seed = 1;
+    for (auto _ : state) {
+        Randomiser randomiser;
+        std::vector<std::wstring> words = {L"Brenlow_Sortilane.exe", L"rating", L"handicap"};
+        benchmark::DoNotOptimize(computeStartup(randomiser, seed++, words));
+    }
+}
+BENCHMARK(BM_computeStartup);
+
+}  // namespace

@@ -1,0 +1,13 @@
+#pragma once
+
+// Appends one formatted line to debug.txt in the working folder: the file is
+// opened for append ("a+"), the message and a line feed are written, and it is
+// closed again. When the file cannot be opened the message is dropped.
+void debugLog(const char* format, ...)
+#if defined(__GNUC__)
+    __attribute__((format(printf, 1, 2)))
+#endif
+    ;
+
+// Name of the log file, relative to the working folder.
+extern const char* const kDebugLogName;

@@ -1,0 +1,9 @@
+#pragma once
+#include <cstdint>
+
+// Reads the leading integer of a text as the Windows runtime's atoi/_wtoi do:
+// optional blanks (space, \t \n \v \f \r), an optional sign, then decimal
+// digits up to the first other character. No digits gives 0; a value outside
+// the 32-bit range is clamped to INT32_MAX or INT32_MIN.
+int32_t readLeadingInt(const char* text);
+int32_t readLeadingInt(const wchar_t* text);

@@ -1,0 +1,253 @@
+#include "randomiser/startup/command_line.h"
+
+#include <cwchar>
+
+#include "common/bounded_copy.h"
+#include "common/crt_random.h"
+#include "common/debug_log.h"
+#include "common/number_read.h"
+#include "common/text_convert.h"
+#include "randomiser/startup/game_data_loader.h"
+
+namespace {
+
+// Lower-cases A to Z only, as the runtime does in its default locale.
+void lowerCase(std::wstring& word) {
+    for (wchar_t& c : word) {
+        if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
+    }
+}
+
+bool isDigitWord(const std::wstring& word) { return !word.empty() && word[0] >= L'0' && word[0] <= L'9'; }
+bool isSignedWord(const std::wstring& word) { return isDigitWord(word) || (!word.empty() && word[0] == L'-'); }
+int wordValue(const std::wstring& word) { return readLeadingInt(word.c_str()); }
+
+void resetPlayerTable(PlayerTable& players) {
+    for (int i = 0; i < kPlayerSlots; ++i) {
+        std::swprintf(players.player_names[i], kPlayerNameUnits, L"Player %i", i);
+        players.player_ratings[i] = -1;
+        players.player_teams[i] = 0;
+        players.player_civs[i] = 0;
+        players.player_tiers[i] = 0;
+    }
+}
+
+// The words with a read position; pass 2 walks them once from word 1.
+struct WordCursor {
+    std::vector<std::wstring>& words;
+    size_t next;
+
+    bool hasNext() const { return next < words.size(); }
+    const std::wstring& peek() const { return words[next]; }
+    const std::wstring& take() { return words[next++]; }
+};
+
+wchar_t* scriptPathFor(OptionSet& options, const std::wstring& kind) {
+    if (kind == L"civs") return options.civ_script_path;
+    if (kind == L"map") return options.map_script_path;
+    if (kind == L"rules") return options.rule_script_path;
+    return nullptr;
+}
+
+// Pass 1: script paths and "rating", which the loader needs.
+void readLoaderOptions(OptionSet& options, std::vector<std::wstring>& words) {
+    for (size_t i = 0; i < words.size(); ++i) {
+        if (words[i] == L"rating") {
+            options.use_ratings = 1;
+        } else if (words[i] == L"script" && i + 1 < words.size()) {
+            ++i;  // the kind word is consumed even when it is none of the three
+            wchar_t* path = scriptPathFor(options, words[i]);
+            if (path != nullptr && i + 1 < words.size()) boundedCopy(path, kPathUnits, words[++i].c_str());
+        }
+    }
+}
+
+// "reflective" and "repeat": a signed word sets position 0 (-1 sets all
+// eight), then digit words set positions 1 to 7 in turn.
+void readPositionFlags(WordCursor& cursor, uint8_t (&flags)[kPlayerSlots]) {
+    if (!cursor.hasNext() || !isSignedWord(cursor.peek())) return;
+    int first = wordValue(cursor.take());
+    if (first == -1) {
+        for (uint8_t& flag : flags) flag = 1;
+    } else {
+        flags[0] = first != 0;
+    }
+    for (int position = 1; position < kPlayerSlots && cursor.hasNext() && isDigitWord(cursor.peek()); ++position)
+        flags[position] = wordValue(cursor.take()) != 0;
+}
+
+void drawPositionFlags(uint8_t (&flags)[kPlayerSlots]) {
+    for (uint8_t& flag : flags) flag = crtRand() % 2;
+}
+
+void readTierRange(WordCursor& cursor, OptionSet& options) {
+    if (!cursor.hasNext()) return;
+    const std::wstring& word = cursor.take();
+    if (!isSignedWord(word)) return;
+    int value = wordValue(word);
+    if (value == -1) value = crtRand() % 3;
+    if (value == 0) options.tier_range_low = 1;
+    if (value == 1) options.tier_range_mid = 1;
+    if (value == 2) options.tier_range_high = 1;
+}
+
+void readReshape(WordCursor& cursor, OptionSet& options) {
+    options.reshape = 1;
+    if (!cursor.hasNext()) return;
+    options.reshape_amount = isDigitWord(cursor.peek()) ? wordValue(cursor.take()) : 0;
+}
+
+void readRepeatCombo(WordCursor& cursor, OptionSet& options) {
+    if (!cursor.hasNext()) return;
+    options.repeat_combo = isDigitWord(cursor.peek()) ? wordValue(cursor.take()) : 8;
+}
+
+void readSingleTier(WordCursor& cursor, OptionSet& options) {
+    options.single_tier = 1;
+    int value = -1;
+    if (cursor.hasNext() && isSignedWord(cursor.peek())) value = wordValue(cursor.take());
+    options.single_tier_value = value == -1 ? 1 + crtRand() % 4 : value;
+}
+
+void readTierRatios(WordCursor& cursor, OptionSet& options) {
+    options.varied_tier_ratios = 1;
+    options.civ_cycle = 1;
+    for (int tier = 0; tier < 4 && cursor.hasNext(); ++tier) {
+        if (!isDigitWord(cursor.peek())) {
+            for (int rest = tier; rest < 4; ++rest) options.tier_ratios[rest] = 1;
+            return;
+        }
+        options.tier_ratios[tier] = wordValue(cursor.take());
+    }
+}
+
+template <typename Record>
+int findRecord(const std::vector<Record>& table, const std::wstring& word, const wchar_t* (*nameOf)(const Record&)) {
+    for (size_t i = 0; i < table.size(); ++i) {
+        if (word == nameOf(table[i])) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+const wchar_t* civName(const CivRecord& civ) { return civ.name; }
+const wchar_t* mapName(const MapRecord& map) { return map.name; }
+const wchar_t* rulePath(const RuleRecord& rule) { return rule.path; }
+
+// Removes the first record of each following name; the first word that names
+// no record is left for the option table.
+template <typename Record, typename RemoveAt>
+void removeByName(WordCursor& cursor, const std::vector<Record>& table, const wchar_t* (*nameOf)(const Record&),
+                  RemoveAt removeAt) {
+    while (cursor.hasNext()) {
+        int index = findRecord(table, cursor.peek(), nameOf);
+        if (index < 0) return;
+        cursor.take();
+        removeAt(index);
+    }
+}
+
+// "remove" with a kind word; any other word is left for the option table.
+void readRemoval(WordCursor& cursor, GameTables& game) {
+    if (!cursor.hasNext()) return;
+    const std::wstring& kind = cursor.peek();
+    if (kind == L"civ") {
+        cursor.take();
+        removeByName(cursor, game.civ_table, civName, [&game](int index) { removeCivAt(game, index); });
+    } else if (kind == L"map") {
+        cursor.take();
+        removeByName(cursor, game.map_table, mapName,
+                     [&game](int index) { game.map_table.erase(game.map_table.begin() + index); });
+    } else if (kind == L"rule") {
+        cursor.take();
+        removeByName(cursor, game.rule_table, rulePath,
+                     [&game](int index) { game.rule_table.erase(game.rule_table.begin() + index); });
+    }
+}
+
+void skipScriptWords(WordCursor& cursor) {
+    if (!cursor.hasNext()) return;
+    const std::wstring& kind = cursor.take();
+    if ((kind == L"civs" || kind == L"map" || kind == L"rules") && cursor.hasNext()) cursor.take();
+}
+
+enum class WordResult { Next, Finished, Failed };
+
+// Applies one option word of pass 2 and whatever value words it takes.
+WordResult applyOption(const std::wstring& word, WordCursor& cursor, Randomiser& randomiser) {
+    OptionSet& options = randomiser.options;
+    if (word == L"remove") {
+        if (!cursor.hasNext()) return WordResult::Finished;
+        readRemoval(cursor, randomiser.game);
+    } else if (word == L"rules") {
+        if (cursor.hasNext()) boundedCopy(options.usual_rules_path, cursor.take().c_str());
+    } else if (word == L"limited_civ_tier_range") {
+        readTierRange(cursor, options);
+    } else if (word == L"reshape") {
+        readReshape(cursor, options);
+    } else if (word == L"reflective") {
+        readPositionFlags(cursor, options.reflective);
+    } else if (word == L"reflective_random") {
+        drawPositionFlags(options.reflective);
+    } else if (word == L"repeat") {
+        readPositionFlags(cursor, options.repeat_enemy);
+    } else if (word == L"repeat_random") {
+        drawPositionFlags(options.repeat_enemy);
+    } else if (word == L"repeat_combo") {
+        readRepeatCombo(cursor, options);
+    } else if (word == L"repeat_same_team") {
+        options.repeat_same_team = 1;
+        options.repeat_ally = 1;
+    } else if (word == L"single_tier") {
+        readSingleTier(cursor, options);
+    } else if (word == L"team_random") {
+        options.team_random = 1;
+    } else if (word == L"varied_tier_ratios") {
+        readTierRatios(cursor, options);
+    } else if (word == L"reflective_tiers") {
+        options.reflective_tiers = 1;
+    } else if (word == L"score_combo") {
+        if (cursor.hasNext() && isDigitWord(cursor.peek())) options.score_combo = wordValue(cursor.take());
+    } else if (word == L"handicap") {
+        options.handicap = 1;
+    } else if (word == L"civ_cycle") {
+        options.civ_cycle = 1;
+    } else if (word == L"fmt_uncounter") {
+        options.fmt_uncounter = 1;
+    } else if (word == L"omit_civs") {
+        options.omit_civs = 1;
+    } else if (word == L"validate") {
+        options.validate_only = 1;
+        return WordResult::Finished;
+    } else if (word == L"repost" || word == L"rematch") {
+        options.repost_only = 1;
+        return WordResult::Finished;
+    } else if (word == L"script") {
+        skipScriptWords(cursor);
+    } else if (word != L"rating") {
+        char text[kPathUnits];
+        wideToMultibyte(text, word.c_str());
+        debugLog("Error Args? - %s", text);
+        return WordResult::Failed;
+    }
+    return WordResult::Next;
+}
+
+}  // namespace
+
+void wideToMultibyte(char (&out)[kPathUnits], const wchar_t* text) { wideToBytes(out, sizeof out, text); }
+
+bool parseCommandLine(Randomiser& randomiser, std::vector<std::wstring>& words) {
+    resetPlayerTable(randomiser.players);
+    for (std::wstring& word : words) lowerCase(word);
+    readLoaderOptions(randomiser.options, words);
+    if (!loadGameData(randomiser)) return false;
+
+    WordCursor cursor{words, 1};
+    while (cursor.hasNext()) {
+        const std::wstring& word = cursor.take();
+        WordResult result = applyOption(word, cursor, randomiser);
+        if (result == WordResult::Failed) return false;
+        if (result == WordResult::Finished) return true;
+    }
+    return true;
+}

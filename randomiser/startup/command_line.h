@@ -1,0 +1,14 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "randomiser/startup/randomiser_state.h"
+
+// Turns the command-line words (word 0 is the program path) into the option
+// set, loading the game data between its two passes. Every word is lower-cased
+// in place. False when a word is no option or the data cannot be loaded; the
+// reason stands in the debug log.
+bool parseCommandLine(Randomiser& randomiser, std::vector<std::wstring>& words);
+
+// Converts text byte by byte into out (260 bytes), cut to 259 bytes.
+void wideToMultibyte(char (&out)[kPathUnits], const wchar_t* text);

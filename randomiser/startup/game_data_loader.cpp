@@ -1,0 +1,157 @@
+#include "randomiser/startup/game_data_loader.h"
+
+#include <cstring>
+#include <memory>
+
+#include "common/bounded_copy.h"
+#include "common/debug_log.h"
+#include "common/text_convert.h"
+#include "randomiser/startup/weighted_draw.h"
+#include "script/script.h"
+
+namespace {
+
+const char* const kPlayerDataPath = "PlayerData.txt";
+
+// Copies at most maxBytes of a stored short string (a missing one reads as
+// empty) and converts them into the wide array out.
+void copyScriptString(wchar_t* out, size_t outUnits, const char* stored, size_t maxBytes) {
+    char cut[kPathUnits];
+    boundedCopy(cut, maxBytes + 1, stored != nullptr ? stored : "");
+    multibyteToWide(out, outUnits, cut);
+}
+
+bool loadScriptAt(Script& script, const wchar_t* widePath) {
+    char path[kPathUnits];
+    wideToBytes(path, sizeof path, widePath);
+    if (script.load(path)) return true;
+    debugLog("Invalid Character in text check debugging");
+    return false;
+}
+
+// The tables hold 8 players in at most 4 teams of at most 4 players.
+bool checkPlayerCounts(int players, int teams) {
+    if (players == 0 || teams == 0 || static_cast<int64_t>(players) % teams != 0) return false;
+    if (players < 1 || players > kPlayerSlots) {
+        debugLog("PlayerData player_num must be 1 to 8 - Passed ~ %i", players);
+        return false;
+    }
+    if (teams < 1 || teams > kMaxTeams) {
+        debugLog("PlayerData team_num must be 1 to 4 - Passed ~ %i", teams);
+        return false;
+    }
+    if (players / teams > kMaxTeamSize) {
+        debugLog("PlayerData holds more than 4 players a team - Passed ~ %i players in %i teams", players,
+                 teams);
+        return false;
+    }
+    return true;
+}
+
+bool loadPlayers(Script& script, Randomiser& randomiser) {
+    if (!script.load(kPlayerDataPath)) {
+        debugLog("Invalid Character in text check debugging");
+        return false;
+    }
+    PlayerTable& players = randomiser.players;
+    players.player_count = script.getInt("player_num", 0);
+    players.team_count = script.getInt("team_num", 0);
+    if (!checkPlayerCounts(players.player_count, players.team_count)) return false;
+    for (int i = 0; i < players.player_count; ++i) {
+        // Names are cut to 15 characters, whatever their stored length.
+        copyScriptString(players.player_names[i], kPlayerNameUnits, script.getString("player_name", i),
+                         kPlayerNameUnits - 1);
+        if (randomiser.options.use_ratings) players.player_ratings[i] = script.getInt("player_rating", i);
+        players.player_fmt_groups[i] = script.getInt("player_fmt_group", i);
+    }
+    return true;
+}
+
+bool listCountFits(const char* key, int count) {
+    if (count <= kMaxListEntries) return true;
+    debugLog("%s above 100, more than a list can hold - Passed ~ %i", key, count);
+    return false;
+}
+
+bool loadCivs(Script& script, Randomiser& randomiser) {
+    if (!loadScriptAt(script, randomiser.options.civ_script_path)) return false;
+    int count = script.getInt("civ_num", 0);
+    if (count <= 0 || !listCountFits("civ_num", count)) return false;
+    std::vector<CivRecord>& civs = randomiser.game.civ_table;
+    civs.assign(count, CivRecord{});
+    for (int i = 0; i < count; ++i) {
+        copyScriptString(civs[i].name, kCivNameUnits, script.getString("civ_name", i), 29);
+        civs[i].tier = script.getInt("civ_tier", i);
+        civs[i].eco = script.getInt("civ_eco", i);
+        civs[i].military = script.getInt("civ_military", i);
+        civs[i].impact = script.getInt("civ_impact", i);
+    }
+    return true;
+}
+
+// A map draw needs non-negative ratios with a positive total that fits the
+// generator's modulo; anything else has no defined draw.
+bool mapRatiosDrawable(const std::vector<MapRecord>& maps) {
+    for (const MapRecord& map : maps) {
+        if (map.ratio < 0) {
+            debugLog("Map ratio below 0 in map script - Passed ~ %i", map.ratio);
+            return false;
+        }
+    }
+    int64_t total = ratioTotal(maps);
+    if (total <= 0 || total > INT32_MAX) {
+        debugLog("Map ratios must add up to 1 to 2147483647 - Passed ~ %lld", static_cast<long long>(total));
+        return false;
+    }
+    return true;
+}
+
+bool loadMaps(Script& script, Randomiser& randomiser) {
+    if (!loadScriptAt(script, randomiser.options.map_script_path)) return false;
+    int count = script.getInt("map_num", 0);
+    if (count < 1) {
+        debugLog("Map Num From Script Required - Passed ~ %i", count);
+        return false;
+    }
+    if (!listCountFits("map_num", count)) return false;
+    std::vector<MapRecord>& maps = randomiser.game.map_table;
+    maps.assign(count, MapRecord{});
+    for (int i = 0; i < count; ++i) {
+        maps[i].ratio = script.getInt("map_ratios", i);
+        copyScriptString(maps[i].name, kMapNameUnits, script.getString("map_name", i), kMapNameUnits - 1);
+    }
+    if (!mapRatiosDrawable(maps)) return false;
+    int chosen = weightedDraw(maps);
+    boundedCopy(randomiser.game.selected_map_name, maps[chosen].name);
+    return true;
+}
+
+bool loadRules(Script& script, Randomiser& randomiser) {
+    if (!loadScriptAt(script, randomiser.options.rule_script_path)) return false;
+    int count = script.getInt("rule_num", 0);
+    if (count < 1) {
+        debugLog("Rule Num From Script Required - Passed ~ %i", count);
+        return false;
+    }
+    if (!listCountFits("rule_num", count)) return false;
+    std::vector<RuleRecord>& rules = randomiser.game.rule_table;
+    rules.assign(count, RuleRecord{});
+    for (int i = 0; i < count; ++i) {
+        rules[i].ratio = script.getInt("rule_ratios", i);
+        copyScriptString(rules[i].path, kPathUnits, script.getString("rule_path", i), kPathUnits - 1);
+    }
+    return true;
+}
+
+}  // namespace
+
+void multibyteToWide(wchar_t* out, size_t outUnits, const char* text) { bytesToWide(out, outUnits, text); }
+
+bool loadGameData(Randomiser& randomiser) {
+    // One reader serves the four files in turn and is gone when loading ends.
+    std::unique_ptr<Script> script(new Script());
+    return loadPlayers(*script, randomiser) && loadCivs(*script, randomiser) && loadMaps(*script, randomiser) &&
+           loadRules(*script, randomiser);
+}
+
+void removeCivAt(GameTables& game, int index) { game.civ_table.erase(game.civ_table.begin() + index); }

@@ -1,0 +1,13 @@
+#pragma once
+#include "randomiser/startup/randomiser_state.h"
+
+// Reads PlayerData.txt and the civilisation, map and rule scripts named in the
+// options into the tables, and draws the match map. False (with the reasons in
+// the debug log) when a file cannot be read or its counts cannot be used.
+bool loadGameData(Randomiser& randomiser);
+
+// Removes the civilisation at index; later records move down by one.
+void removeCivAt(GameTables& game, int index);
+
+// Converts bytes one by one into the fixed wide array out (always terminated).
+void multibyteToWide(wchar_t* out, size_t outUnits, const char* text);

@@ -1,0 +1,41 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+constexpr size_t kPathUnits = 260;  // paths hold at most 259 characters
+constexpr int kPlayerSlots = 8;
+
+// The randomiser's options, filled once from the command line. Flags hold 0 or
+// 1. The allocation changes a few working fields (handicap, repeat_ally,
+// repeat_enemy, repeat_combo, score_combo, single_tier_value, civ_cycle,
+// tier_ratios, reshape_amount) while it runs; the report shows their final values.
+struct OptionSet {
+    uint8_t use_ratings = 0;
+    uint8_t validate_only = 0;
+    uint8_t repost_only = 0;
+    uint8_t handicap = 0;
+    uint8_t fmt_uncounter = 0;
+    uint8_t tier_range_low = 0;
+    uint8_t tier_range_mid = 0;
+    uint8_t tier_range_high = 0;
+    uint8_t reshape = 0;
+    uint8_t team_random = 0;
+    uint8_t reflective_tiers = 0;
+    uint8_t repeat_ally = 0;
+    uint8_t repeat_same_team = 0;
+    uint8_t varied_tier_ratios = 0;
+    uint8_t single_tier = 0;
+    uint8_t omit_civs = 0;
+    uint8_t civ_cycle = 0;
+    uint8_t reflective[kPlayerSlots] = {};
+    uint8_t repeat_enemy[kPlayerSlots] = {};
+    int32_t repeat_combo = 8;
+    int32_t score_combo = 0;
+    int32_t single_tier_value = 1;
+    int32_t tier_ratios[4] = {1, 1, 1, 1};
+    int32_t reshape_amount = 0;
+    wchar_t usual_rules_path[kPathUnits] = L"./Rules/Usual.txt";
+    wchar_t civ_script_path[kPathUnits] = L"./Scripts/Civ_Details.txt";
+    wchar_t map_script_path[kPathUnits] = L"./Scripts/Map_Details.txt";
+    wchar_t rule_script_path[kPathUnits] = L"./Scripts/Rule_Details.txt";
+};

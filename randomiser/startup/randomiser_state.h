@@ -1,0 +1,14 @@
+#pragma once
+#include <cstdint>
+
+#include "randomiser/startup/game_data.h"
+#include "randomiser/startup/option_set.h"
+
+// Everything the randomiser computes at start-up, in one place: the options,
+// the game data and the results that the later steps add.
+struct Randomiser {
+    OptionSet options;
+    PlayerTable players;
+    GameTables game;
+    int64_t seed = 0;  // seconds since 1970; the generator takes its low 32 bits
+};

@@ -1,0 +1,54 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+// One parsed script file: named lists in curly brackets of integers, short
+// strings ('...'), long strings ("...") and floats. Integers and short strings
+// are stored per entry in fixed tables and looked up by key name and element
+// index; floats and long strings are checked but not kept. The store is large
+// (its tables hold about 230 KB) and is always created on the heap.
+struct Script {
+    static constexpr size_t kTextBytes = 100000;  // the text ends at its first zero byte
+    static constexpr int kMaxKeys = 10;
+    static constexpr size_t kKeyBytes = 100;
+    static constexpr int kMaxElements = 100;
+    static constexpr size_t kStringBytes = 128;
+    static constexpr size_t kPathBytes = 260;
+    static constexpr size_t kTokenChars = 100;        // key name, short string, number
+    static constexpr size_t kLongStringChars = 10000;
+
+    char text[kTextBytes];
+    int keyCount;
+    char keyNames[kMaxKeys][kKeyBytes];
+    int32_t intValues[kMaxKeys][kMaxElements];
+    char stringValues[kMaxKeys][kMaxElements][kStringBytes];
+    char path[kPathBytes];  // where the writer stores; a read never changes it
+
+    // Reads and parses the file at filePath. On failure logs the reason (and
+    // "Invalid Character in text check debugging") and leaves no values.
+    bool load(const char* filePath);
+
+    // Parses the zero-terminated bytes already in text; name is used in the
+    // log lines. On failure the store is left without values.
+    bool parseText(const char* name);
+
+    // The integer element of the first entry named key; 0 (with a log line)
+    // when the key is absent or the element is 100 or more.
+    int32_t getInt(const char* key, int element);
+
+    // The short-string element of the first entry named key, or null (with a
+    // log line) when the key is absent or the element is 100 or more. Points
+    // into the store and stays valid until the next load.
+    const char* getString(const char* key, int element);
+
+    // Writer: sets the file that storeInt/storeString rewrite.
+    void storePath(const char* filePath);
+    bool storeInt(const char* key, int element, int32_t value);
+    bool storeString(const char* key, int element, const char* value);
+
+    // Empties the tables (not path): no keys, every integer 0, every string "".
+    void clearValues();
+
+    // Index of the first entry named key, or -1.
+    int findKey(const char* key) const;
+};

@@ -1,0 +1,280 @@
+#include <cstdio>
+#include <cstring>
+
+#include "common/bounded_copy.h"
+#include "common/debug_log.h"
+#include "common/number_read.h"
+#include "script/script.h"
+
+namespace {
+
+const char* const kInvalidTextLine = "Invalid Character in text check debugging";
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+// Walks the text of one store and fills its tables. Every method that can fail
+// logs its own line and returns false.
+struct TextParser {
+    Script& script;
+    const char* name;
+    size_t pos = 0;
+    int intCount = 0;     // integers stored in the current entry
+    int stringCount = 0;  // short strings stored in the current entry
+
+    char at() const { return script.text[pos]; }
+    bool atEnd() const { return pos >= Script::kTextBytes || script.text[pos] == '\0'; }
+
+    void skipBlanks() {
+        while (!atEnd() && isBlank(at())) ++pos;
+    }
+
+    // Between entries: blanks, comments and every character that cannot start
+    // a key are passed over. Stops at a lower-case letter or the end.
+    void skipToNextKey() {
+        while (!atEnd()) {
+            char c = at();
+            if (c >= 'a' && c <= 'z') return;
+            if (c == '#') {
+                while (!atEnd() && at() != '\n') ++pos;
+            } else {
+                ++pos;
+            }
+        }
+    }
+
+    // The key name runs to a blank, '{' or the end; 99 characters are kept.
+    void readKeyName(char* out) {
+        size_t length = 0;
+        while (!atEnd() && !isBlank(at()) && at() != '{') {
+            if (length + 1 < Script::kKeyBytes) out[length++] = at();
+            ++pos;
+        }
+        out[length] = '\0';
+    }
+
+    // Reads a quoted string starting at the opening quote. The characters are
+    // copied to out (when out is not null) up to maxChars; more is an error.
+    bool readQuoted(char quote, size_t maxChars, char* out, const char* unmatchedLine,
+                    const char* tooLongLine) {
+        ++pos;  // opening quote
+        size_t length = 0;
+        while (!atEnd() && at() != quote) {
+            if (length == maxChars) {
+                debugLog(tooLongLine, name);
+                return false;
+            }
+            if (out != nullptr) out[length] = at();
+            ++length;
+            ++pos;
+        }
+        if (atEnd()) {
+            debugLog(unmatchedLine, name);
+            return false;
+        }
+        ++pos;  // closing quote
+        if (out != nullptr) out[length] = '\0';
+        return true;
+    }
+
+    bool readShortString() {
+        char value[Script::kTokenChars + 1];
+        if (!readQuoted('\'', Script::kTokenChars, value, "Short String without matching ' - %s",
+                        "too many characters in data (Short String) - %s"))
+            return false;
+        if (stringCount == Script::kMaxElements) {
+            debugLog("too many short strings in one list (at most 100) - %s", name);
+            return false;
+        }
+        boundedCopy(script.stringValues[script.keyCount][stringCount++], Script::kStringBytes, value);
+        return true;
+    }
+
+    bool readLongString() {
+        return readQuoted('"', Script::kLongStringChars, nullptr, "Long String without matching \" - %s",
+                          "too many characters in data (Long String) - %s");
+    }
+
+    // A number token runs to a blank, '}' or the end. Only digits, '.' and '-'
+    // are kept: with a '.' it is a float (dropped), with a digit an integer,
+    // with neither it is no value at all.
+    bool readNumber() {
+        char stored[Script::kTokenChars + 1];
+        size_t length = 0;
+        bool hasDigit = false;
+        bool hasPoint = false;
+        while (!atEnd() && !isBlank(at()) && at() != '}') {
+            char c = at();
+            if ((c >= '0' && c <= '9') || c == '.' || c == '-') {
+                if (length == Script::kTokenChars) {
+                    debugLog(c == '.' ? "too many characters in data (numeric(float)) - %s"
+                                      : "too many characters in data (numeric(int)) - %s",
+                             name);
+                    return false;
+                }
+                stored[length++] = c;
+                if (c == '.') hasPoint = true;
+                if (c >= '0' && c <= '9') hasDigit = true;
+            }
+            ++pos;
+        }
+        stored[length] = '\0';
+        if (hasPoint || !hasDigit) return true;  // float or no value: nothing stored
+        if (intCount == Script::kMaxElements) {
+            debugLog("too many integers in one list (at most 100) - %s", name);
+            return false;
+        }
+        script.intValues[script.keyCount][intCount++] = integerOfStored(stored);
+        return true;
+    }
+
+    // The decimal value of the stored characters: an optional leading minus,
+    // then the digits up to the first other stored character.
+    static int32_t integerOfStored(const char* stored) {
+        if (stored[0] == '-' && !(stored[1] >= '0' && stored[1] <= '9')) return 0;
+        return readLeadingInt(stored);
+    }
+
+    bool readValue() {
+        char c = at();
+        if (c == '\'') return readShortString();
+        if (c == '"') return readLongString();
+        return readNumber();
+    }
+
+    bool readEntry() {
+        if (script.keyCount == Script::kMaxKeys) {
+            debugLog("too many entries in file (at most 10) - %s", name);
+            return false;
+        }
+        readKeyName(script.keyNames[script.keyCount]);
+        intCount = 0;
+        stringCount = 0;
+        skipBlanks();
+        if (atEnd() || at() != '{') {
+            debugLog("No Beginning Curly Bracket - %s", name);
+            return false;
+        }
+        ++pos;
+        for (;;) {
+            skipBlanks();
+            if (atEnd()) break;
+            if (at() == '}') {
+                ++pos;
+                break;
+            }
+            if (!readValue()) return false;
+        }
+        ++script.keyCount;
+        return true;
+    }
+
+    bool parse() {
+        for (;;) {
+            skipToNextKey();
+            if (atEnd()) return true;
+            if (!readEntry()) return false;
+        }
+    }
+};
+
+}  // namespace
+
+void Script::clearValues() {
+    keyCount = 0;
+    std::memset(keyNames, 0, sizeof keyNames);
+    std::memset(intValues, 0, sizeof intValues);
+    std::memset(stringValues, 0, sizeof stringValues);
+}
+
+bool Script::parseText(const char* name) {
+    clearValues();
+    TextParser parser{*this, name};
+    if (parser.parse()) return true;
+    clearValues();
+    debugLog("%s", kInvalidTextLine);
+    return false;
+}
+
+bool Script::load(const char* filePath) {
+    std::memset(text, 0, sizeof text);
+    clearValues();
+
+    FILE* file = std::fopen(filePath, "rb");
+    if (file == nullptr) {
+        debugLog("filename doesnt exist - %s", filePath);
+        debugLog("%s", kInvalidTextLine);
+        return false;
+    }
+    std::fclose(file);
+
+    // Opened again for reading and writing: a file that may not be written
+    // does not load, since the writer must be able to store into it.
+    file = std::fopen(filePath, "r+b");
+    if (file == nullptr) {
+        debugLog("%s", filePath);
+        debugLog("Opening A File");
+        debugLog("%s", kInvalidTextLine);
+        return false;
+    }
+
+    const size_t kBlock = 10000;
+    size_t total = 0;
+    for (int block = 0; block < 10; ++block) {
+        size_t got = std::fread(text + total, 1, kBlock, file);
+        total += got;
+        if (got == 0) {
+            if (std::ferror(file)) {
+                std::fclose(file);
+                std::memset(text, 0, sizeof text);
+                debugLog("Error reading file - Invalid Data In - %s", filePath);
+                debugLog("%s", kInvalidTextLine);
+                return false;
+            }
+            break;
+        }
+    }
+    // The buffer must keep a terminating zero: a file that fills all of it
+    // (100 000 bytes or more) is refused rather than cut.
+    bool tooLarge = total == sizeof text;
+    std::fclose(file);
+    if (tooLarge) {
+        std::memset(text, 0, sizeof text);
+        debugLog("file too large (at most 99999 bytes) - %s", filePath);
+        debugLog("%s", kInvalidTextLine);
+        return false;
+    }
+    return parseText(filePath);
+}
+
+int Script::findKey(const char* key) const {
+    for (int k = 0; k < keyCount; ++k) {
+        if (std::strcmp(keyNames[k], key) == 0) return k;
+    }
+    return -1;
+}
+
+int32_t Script::getInt(const char* key, int element) {
+    int k = findKey(key);
+    if (k < 0) {
+        debugLog("script - expected integer missing");
+        return 0;
+    }
+    if (element >= kMaxElements) {
+        debugLog("beyond end of int array - couldnt find the element");
+        return 0;
+    }
+    return intValues[k][element < 0 ? 0 : element];
+}
+
+const char* Script::getString(const char* key, int element) {
+    int k = findKey(key);
+    if (k < 0) {
+        debugLog("script - expected string missing");
+        return nullptr;
+    }
+    if (element >= kMaxElements) {
+        debugLog("beyond end of string array - couldnt find the element");
+        return nullptr;
+    }
+    return stringValues[k][element < 0 ? 0 : element];
+}

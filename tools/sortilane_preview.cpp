@@ -1,0 +1,110 @@
+// sortilane_preview [--dir DIR] [--seed N] [--] WORD...
+//
+// Runs in DIR what the randomiser computes at start-up, with the generator
+// seeded from N (default: the clock) and WORD... as the option words, and
+// prints the report lines followed by "Map: <selected map>". On a start-up
+// failure it exits 1 and repeats on standard error the debug.txt lines that
+// the run wrote.
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "common/debug_log.h"
+#include "common/text_convert.h"
+#include "randomiser/startup/run_sequence.h"
+
+namespace {
+
+struct PreviewArgs {
+    const char* dir = nullptr;
+    int64_t seed = 0;
+    bool seedGiven = false;
+    std::vector<std::wstring> words;
+};
+
+void printUsage() {
+    std::fprintf(stderr, "usage: sortilane_preview [--dir DIR] [--seed N] [--] WORD...\n");
+}
+
+bool readSeed(const char* text, int64_t& seed) {
+    errno = 0;
+    char* end = nullptr;
+    long long value = std::strtoll(text, &end, 10);
+    if (errno != 0 || end == text || *end != '\0') return false;
+    seed = value;
+    return true;
+}
+
+bool readArgs(int argc, char** argv, PreviewArgs& args) {
+    // Word 0 stands for the program path, as on the Windows command line.
+    args.words.push_back(L"Brenlow_Sortilane.exe");
+    int i = 1;
+    for (; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--dir") == 0 && i + 1 < argc) {
+            args.dir = argv[++i];
+        } else if (std::strcmp(argv[i], "--seed") == 0 && i + 1 < argc) {
+            if (!readSeed(argv[++i], args.seed)) return false;
+            args.seedGiven = true;
+        } else if (std::strcmp(argv[i], "--") == 0) {
+            ++i;
+            break;
+        } else if (std::strncmp(argv[i], "--", 2) == 0) {
+            return false;
+        } else {
+            break;
+        }
+    }
+    for (; i < argc; ++i) args.words.push_back(toWideString(argv[i]));
+    return true;
+}
+
+long debugLogSize() {
+    FILE* file = std::fopen(kDebugLogName, "rb");
+    if (file == nullptr) return 0;
+    std::fseek(file, 0, SEEK_END);
+    long size = std::ftell(file);
+    std::fclose(file);
+    return size;
+}
+
+// Copies what the run appended to debug.txt to standard error, with LF line ends.
+void echoDebugLogFrom(long offset) {
+    FILE* file = std::fopen(kDebugLogName, "rb");
+    if (file == nullptr) return;
+    std::fseek(file, offset, SEEK_SET);
+    int c;
+    while ((c = std::fgetc(file)) != EOF) {
+        if (c != '\r') std::fputc(c, stderr);
+    }
+    std::fclose(file);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    PreviewArgs args;
+    if (!readArgs(argc, argv, args)) {
+        printUsage();
+        return 2;
+    }
+    if (args.dir != nullptr && chdir(args.dir) != 0) {
+        std::fprintf(stderr, "sortilane_preview: cannot enter folder %s: %s\n", args.dir, std::strerror(errno));
+        return 2;
+    }
+    if (!args.seedGiven) args.seed = static_cast<int64_t>(std::time(nullptr));
+
+    Randomiser randomiser;
+    long logOffset = debugLogSize();
+    if (!computeStartup(randomiser, args.seed, args.words)) {
+        echoDebugLogFrom(logOffset);
+        return 1;
+    }
+    std::printf("Map: %s\n", toByteString(randomiser.game.selected_map_name).c_str());
+    return 0;
+}
