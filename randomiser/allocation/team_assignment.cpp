@@ -120,10 +120,11 @@ void dealAndShuffle(Randomiser& randomiser) {
     }
 }
 
-int memberMean(const PlayerTable& players, const FmtUnits& units, int id, int from, int to) {
+// Mean rating of the first count members of unit id.
+int memberMean(const PlayerTable& players, const FmtUnits& units, int id, int count) {
     int64_t sum = 0;
-    for (int m = from; m < to; ++m) sum += players.player_ratings[units.members[id][m]];
-    return static_cast<int>(sum / (to - from));
+    for (int m = 0; m < count; ++m) sum += players.player_ratings[units.members[id][m]];
+    return truncatedMean(sum, count);
 }
 
 void buildUnits(const PlayerTable& players, FmtUnits& units) {
@@ -382,8 +383,8 @@ void splitUnit(const Randomiser& randomiser, FmtUnits& units, int k) {
     units.size[a] = kept;
     units.size[b] = whole - kept;
     const PlayerTable& players = randomiser.players;
-    units.score[k] = memberMean(players, units, a, 0, kept);
-    units.score[k + 1] = memberMean(players, units, b, 0, whole - kept);
+    units.score[k] = memberMean(players, units, a, kept);
+    units.score[k + 1] = memberMean(players, units, b, whole - kept);
 }
 
 void placeSingle(const Randomiser& randomiser, FmtUnits& units, int p, bool low) {
