@@ -175,13 +175,4 @@ TEST_F(InputEntryTest, NothingHappensWhenTheFileCannotBeLoaded) {
     EXPECT_TRUE(shell.displays.empty());
 }
 
-TEST(InputModeTest, LabelsFollowTheMode) {
-    EXPECT_EQ(std::wstring(labelsForMode(InputMode::NameAndRating).first), L"Player's Name:");
-    EXPECT_EQ(std::wstring(labelsForMode(InputMode::NameAndRating).second), L"Player's Rate:");
-    EXPECT_EQ(std::wstring(labelsForMode(InputMode::Fmt).first), L"Player's FMT:");
-    EXPECT_EQ(std::wstring(labelsForMode(InputMode::Fmt).second), L"Player's FMT:");
-    EXPECT_EQ(std::wstring(labelsForMode(InputMode::Counts).first), L"Number Of Players:");
-    EXPECT_EQ(std::wstring(labelsForMode(InputMode::Counts).second), L"Number Of Teams:");
-}
-
 }  // namespace
