@@ -118,7 +118,7 @@ TEST_F(CaptureTest, NoClipboardTextShowsTheErrorBox) {
 }
 
 TEST_F(CaptureTest, UnreadableFileEndsTheCaptureSilently) {
-    writeFileBytes("PlayerData.txt", "player_num");
+    writeFile("PlayerData.txt", "player_num");
     captureClipboard(state, shell, L"Alpha 1500");
     EXPECT_TRUE(shell.errors.empty());
     EXPECT_TRUE(shell.displays.empty());

@@ -7,7 +7,7 @@
 #include "editor/editor_shell.h"
 #include "editor/editor_state.h"
 #include "editor/player_data.h"
-#include "support/scratch_folder.h"
+#include "test_support.h"
 
 // Records what the editor asks of its windows.
 class RecordingShell : public EditorShell {
@@ -35,15 +35,15 @@ inline std::string replacedOnce(std::string text, const std::string& from, const
 // An editor started in a scratch folder that holds the given PlayerData.txt.
 class EditorTest : public ::testing::Test {
 protected:
-    ScratchFolder folder;
+    TempFolder folder;
     EditorState state;
     RecordingShell shell;
 
     void startWith(const std::string& content) {
-        writeFileBytes("PlayerData.txt", content);
+        writeFile("PlayerData.txt", content);
         ASSERT_TRUE(setupPlayerData(state, shell));
         shell.displays.clear();
     }
 
-    std::string dataFile() const { return readFileBytes("PlayerData.txt"); }
+    std::string dataFile() const { return readFile("PlayerData.txt"); }
 };

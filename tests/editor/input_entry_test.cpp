@@ -167,7 +167,7 @@ TEST_F(InputEntryTest, FmtGroupsGoWhereTheFmtIndexPoints) {
 
 TEST_F(InputEntryTest, NothingHappensWhenTheFileCannotBeLoaded) {
     startWith(kDefaultFile);
-    writeFileBytes("PlayerData.txt", "player_num");
+    writeFile("PlayerData.txt", "player_num");
     EntryOutcome outcome = enter(InputMode::NameAndRating, L"Ann", L"1500");
     EXPECT_FALSE(outcome.result1 || outcome.result2 || outcome.emptyField1 || outcome.emptyField2);
     EXPECT_EQ(std::wstring(state.players[0].name), L"p1");

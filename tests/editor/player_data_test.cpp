@@ -86,7 +86,7 @@ TEST_F(EditorTest, StartFailsWhenTheFileCannotBeMadeOrRead) {
 
     // A file that does not parse ends the start silently.
     shell.errors.clear();
-    writeFileBytes("PlayerData.txt", "player_num 6");
+    writeFile("PlayerData.txt", "player_num 6");
     EXPECT_FALSE(setupPlayerData(state, shell));
     EXPECT_TRUE(shell.errors.empty());
     EXPECT_EQ(dataFile(), "player_num 6");

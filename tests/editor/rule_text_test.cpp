@@ -10,7 +10,7 @@ namespace {
 
 class RuleTextTest : public ::testing::Test {
 protected:
-    ScratchFolder folder;
+    TempFolder folder;
     RecordingShell shell;
 
     void SetUp() override { std::filesystem::create_directory("Rules"); }
@@ -18,7 +18,7 @@ protected:
 
 TEST_F(RuleTextTest, NameMayHoldAtMost39Characters) {
     const std::wstring name39(39, L'n');
-    writeFileBytes("Rules/" + toByteString(name39) + ".txt", "No rush");
+    writeFile("Rules/" + toByteString(name39) + ".txt", "No rush");
     std::wstring text;
     EXPECT_TRUE(loadRuleText(shell, name39, text));
     EXPECT_EQ(text, L"No rush");
@@ -54,7 +54,7 @@ TEST_F(RuleTextTest, TextMustHoldOneTo1023Bytes) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.bytes);
         shell.errors.clear();
-        writeFileBytes("Rules/Usual.txt", std::string(c.bytes, 'r'));
+        writeFile("Rules/Usual.txt", std::string(c.bytes, 'r'));
         std::wstring text;
         EXPECT_EQ(loadRuleText(shell, L"Usual", text), c.loads);
         if (c.loads) {
@@ -70,17 +70,17 @@ TEST_F(RuleTextTest, TextMustHoldOneTo1023Bytes) {
 TEST_F(RuleTextTest, SaveWritesOneLinePerShownLineAndLoadsBack) {
     const std::vector<std::wstring> lines = {L"No rush 20 minutes", L"", L"Caf\u00e9 rules"};
     ASSERT_TRUE(saveRuleText(shell, L"Usual", lines));
-    EXPECT_EQ(readFileBytes("Rules/Usual.txt"), "No rush 20 minutes\r\n\r\nCaf\xe9 rules\r\n");
+    EXPECT_EQ(readFile("Rules/Usual.txt"), "No rush 20 minutes\r\n\r\nCaf\xe9 rules\r\n");
     std::wstring text;
     ASSERT_TRUE(loadRuleText(shell, L"Usual", text));
     EXPECT_EQ(text, L"No rush 20 minutes\r\n\r\nCaf\u00e9 rules\r\n");
 }
 
 TEST_F(RuleTextTest, FailedSaveKeepsTheOldFile) {
-    writeFileBytes("Rules/Usual.txt", "old rules");
+    writeFile("Rules/Usual.txt", "old rules");
     std::filesystem::create_directory("Rules/Usual.txt.tmp");
     EXPECT_FALSE(saveRuleText(shell, L"Usual", {L"new rules"}));
-    EXPECT_EQ(readFileBytes("Rules/Usual.txt"), "old rules");
+    EXPECT_EQ(readFile("Rules/Usual.txt"), "old rules");
 
     std::filesystem::remove_all("Rules");
     EXPECT_FALSE(saveRuleText(shell, L"Usual", {L"new rules"}));

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "script/script.h"
-#include "support/scratch_folder.h"
+#include "test_support.h"
 
 namespace {
 
@@ -24,12 +24,12 @@ std::string replacedOnce(std::string text, const std::string& from, const std::s
 
 class ScriptWriterTest : public ::testing::Test {
 protected:
-    ScratchFolder folder;
+    TempFolder folder;
     std::unique_ptr<Script> script = std::make_unique<Script>();
 
     // Writes the file, loads it, records its path and starts a fresh log.
     void loadFile(const std::string& content) {
-        writeFileBytes("PlayerData.txt", content);
+        writeFile("PlayerData.txt", content);
         ASSERT_TRUE(script->load("PlayerData.txt"));
         script->storePath("PlayerData.txt");
         std::remove("debug.txt");
@@ -72,7 +72,7 @@ TEST_F(ScriptWriterTest, StoreReplacesOneValueAndKeepsTheRestByteForByte) {
         bool stored = c.isInt ? script->storeInt(c.key, c.element, c.number)
                               : script->storeString(c.key, c.element, c.string.c_str());
         EXPECT_TRUE(stored);
-        EXPECT_EQ(readFileBytes("PlayerData.txt"), c.expected);
+        EXPECT_EQ(readFile("PlayerData.txt"), c.expected);
         if (c.isInt) {
             EXPECT_EQ(script->getInt(c.key, c.element), c.number);
         } else {
@@ -90,7 +90,7 @@ TEST_F(ScriptWriterTest, EachStoreWorksOnTheTextItLoadedLast) {
     ASSERT_TRUE(script->storeString("player_name", 1, "Beta"));
     std::string expected = replacedOnce(kDefault, "'p1' 'p2'", "'Alpha' 'Beta'");
     expected = replacedOnce(expected, "player_rating { 0", "player_rating { 1500");
-    EXPECT_EQ(readFileBytes("PlayerData.txt"), expected);
+    EXPECT_EQ(readFile("PlayerData.txt"), expected);
 }
 
 struct RefusedCase {
@@ -130,18 +130,18 @@ TEST_F(ScriptWriterTest, RefusedStoreLogsWhyAndLeavesTheFileAsItWas) {
         bool stored = c.isInt ? script->storeInt(c.key, c.element, 5)
                               : script->storeString(c.key, c.element, c.string.c_str());
         EXPECT_FALSE(stored);
-        EXPECT_EQ(readFileBytes("PlayerData.txt"), kDefault);
+        EXPECT_EQ(readFile("PlayerData.txt"), kDefault);
         EXPECT_EQ(debugLogText(), logLines({c.log}));
         EXPECT_EQ(script->getInt("team_num", 0), 2);  // the store still holds the old values
     }
 }
 
 TEST_F(ScriptWriterTest, StoreWithoutARecordedPathIsRefused) {
-    writeFileBytes("PlayerData.txt", kDefault);
+    writeFile("PlayerData.txt", kDefault);
     ASSERT_TRUE(script->load("PlayerData.txt"));
     EXPECT_FALSE(script->storeInt("team_num", 0, 3));
     EXPECT_EQ(debugLogText(), logLines({"Script storePath function has not been called beforehand; team_num"}));
-    EXPECT_EQ(readFileBytes("PlayerData.txt"), kDefault);
+    EXPECT_EQ(readFile("PlayerData.txt"), kDefault);
 }
 
 TEST_F(ScriptWriterTest, StoreThatMissesTheReaderEntryIsRefused) {
@@ -153,7 +153,7 @@ TEST_F(ScriptWriterTest, StoreThatMissesTheReaderEntryIsRefused) {
         SCOPED_TRACE(text);
         loadFile(text);
         EXPECT_FALSE(script->storeInt("player_num", 0, 7));
-        EXPECT_EQ(readFileBytes("PlayerData.txt"), text);
+        EXPECT_EQ(readFile("PlayerData.txt"), text);
         EXPECT_EQ(debugLogText(),
                   logLines({"Script store refused for player_num, element 0: the file would not read the value "
                             "back unchanged"}));
@@ -165,10 +165,10 @@ TEST_F(ScriptWriterTest, QuotedValueWithBlanksCountsAsSeveralElements) {
     // Token 1 is b' (the rest of the first string): replacing it would break
     // the string, so the store is refused.
     EXPECT_FALSE(script->storeString("k", 1, "x"));
-    EXPECT_EQ(readFileBytes("PlayerData.txt"), "k { 'a b' 'c' }");
+    EXPECT_EQ(readFile("PlayerData.txt"), "k { 'a b' 'c' }");
     // Token 2 is 'c', which the reader holds as string element 1, not 2.
     EXPECT_FALSE(script->storeString("k", 2, "x"));
-    EXPECT_EQ(readFileBytes("PlayerData.txt"), "k { 'a b' 'c' }");
+    EXPECT_EQ(readFile("PlayerData.txt"), "k { 'a b' 'c' }");
 }
 
 struct SearchCase {
@@ -229,7 +229,7 @@ TEST_F(ScriptWriterTest, FailedWriteLeavesTheOldFileAndText) {
     // A folder where the temporary file would go makes the write fail.
     std::filesystem::create_directory("PlayerData.txt.tmp");
     EXPECT_FALSE(script->storeInt("team_num", 0, 3));
-    EXPECT_EQ(readFileBytes("PlayerData.txt"), kDefault);
+    EXPECT_EQ(readFile("PlayerData.txt"), kDefault);
     EXPECT_EQ(debugLogText(), logLines({"PlayerData.txt", "Opening A File"}));
     EXPECT_EQ(script->getInt("team_num", 0), 2);
     std::filesystem::remove("PlayerData.txt.tmp");
@@ -255,7 +255,7 @@ TEST_F(ScriptWriterTest, ReadOnlyFolderOrFileRefusesTheStore) {
         ASSERT_EQ(chmod("PlayerData.txt", c.fileMode), 0);
         const std::string expected = c.stores ? replacedOnce(kDefault, "{2}", "{3}") : kDefault;
         bool asExpected = runWithoutRootRights([&] {
-            return script->storeInt("team_num", 0, 3) == c.stores && readFileBytes("PlayerData.txt") == expected;
+            return script->storeInt("team_num", 0, 3) == c.stores && readFile("PlayerData.txt") == expected;
         });
         EXPECT_TRUE(asExpected);
         chmod(folder.path().c_str(), 0755);
