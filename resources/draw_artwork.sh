@@ -1,0 +1,115 @@
+#!/bin/bash
+# Draws the randomiser's pictures into the sample working folder dist/:
+#   dist/Images/randomiser_flash.bmp  splash picture, 600 x 400, 24-bit BMP
+#   dist/Images/chat_example.bmp      example of the game chat, 500 x 200, 24-bit BMP
+#   dist/Brenlow_Sortilane.ico        tray and window icon, 16, 32 and 48 pixels
+#
+# Needs ImageMagick 6 ("convert"; Debian package imagemagick) and one of the
+# fonts listed below (Debian packages fonts-dejavu-core or fonts-liberation).
+# Run it from anywhere: ./resources/draw_artwork.sh
+# The bitmaps are written as BMP3 with -type TrueColor, the plain 24-bit form
+# that LoadImage reads. The output only depends on the ImageMagick version
+# and the fonts, so running it again on the same machine gives the same bytes.
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+images="$root/dist/Images"
+mkdir -p "$images"
+
+if ! command -v convert >/dev/null 2>&1; then
+    echo "draw_artwork.sh: ImageMagick's convert is missing (apt-get install imagemagick)" >&2
+    exit 1
+fi
+
+# First font file found wins; a font name is the fall-back of last resort.
+pick_font() {
+    local file
+    for file in "$@"; do
+        if [ -f "$file" ]; then
+            echo "$file"
+            return
+        fi
+    done
+    echo "draw_artwork.sh: none of these fonts is installed: $*" >&2
+    exit 1
+}
+bold=$(pick_font /usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf \
+                 /usr/share/fonts/truetype/liberation/LiberationSans-Bold.ttf)
+regular=$(pick_font /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf \
+                    /usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf)
+mono=$(pick_font /usr/share/fonts/truetype/dejavu/DejaVuSansMono.ttf \
+                 /usr/share/fonts/truetype/liberation/LiberationMono-Regular.ttf)
+monobold=$(pick_font /usr/share/fonts/truetype/dejavu/DejaVuSansMono-Bold.ttf \
+                     /usr/share/fonts/truetype/liberation/LiberationMono-Bold.ttf)
+
+# Colours shared by all three pictures.
+navy='#1b2f55'
+deep='#0b1428'
+gold='#e0b23a'
+pale='#f4f1e8'
+grey='#aeb6c6'
+
+# Written last on each bitmap's command line: 24-bit BMP without alpha,
+# colour profile or other extras.
+bmp24=(-alpha off -strip -type TrueColor)
+
+# --- Splash picture ---------------------------------------------------------
+convert -size 600x400 "gradient:#22385f-$deep" \
+    -fill none -stroke "$gold" -strokewidth 3 -draw 'rectangle 10,10 589,389' \
+    -stroke '#7a6224' -strokewidth 1 -draw 'rectangle 17,17 582,382' \
+    -stroke "$gold" -strokewidth 4 -fill "$navy" -draw 'circle 300,100 300,48' \
+    -stroke '#7a6224' -strokewidth 2 -fill none -draw 'circle 300,100 300,58' \
+    -stroke none -fill "$gold" -font "$bold" -pointsize 60 -gravity center \
+    -annotate +0-100 'S' \
+    -fill '#05080f' -font "$bold" -pointsize 46 -annotate +2+22 'Brenlow: Sortilane' \
+    -fill "$pale" -annotate +0+20 'Brenlow: Sortilane' \
+    -fill "$grey" -font "$regular" -pointsize 19 \
+    -annotate +0+72 'Teams and civilisations for your match' \
+    -stroke "$gold" -strokewidth 1 -draw 'line 200,318 400,318' -stroke none \
+    -fill "$gold" -font "$bold" -pointsize 24 -annotate +0+140 'Version 2.0' \
+    -fill "$grey" -font "$regular" -pointsize 14 \
+    -annotate +0+172 'Ctrl+7 shows the hotkeys, Ctrl+9 quits' \
+    "${bmp24[@]}" "BMP3:$images/randomiser_flash.bmp"
+
+# --- Chat example -----------------------------------------------------------
+# A game screen with the chat open: a player's message, three report lines
+# already sent by the host and the next row of the report being typed into
+# the input box.
+sent1='~-~ Brenlow Sortilane - Version: 2.0k ~-~'
+sent2='| NAME             | | RATE    | | CIV        | | TEAM |'
+sent3='| Mirelle          | | Expert  | | Vintari    | | 1    |'
+typing='| Halvard          | | Inter   | | Oakfolk    | | 1    |'
+convert -size 500x200 'gradient:#4d5b33-#2c3520' \
+    -fill '#5f6e3d' -draw 'ellipse 90,40 70,26 0,360' -draw 'ellipse 400,60 90,30 0,360' \
+    -fill '#3d4a29' -draw 'ellipse 250,185 160,30 0,360' \
+    -fill '#00000099' -draw 'roundrectangle 8,8 491,191 8,8' \
+    -font "$monobold" -pointsize 12 -fill '#7fc8ff' -annotate +18+30 'Senna:' \
+    -font "$mono" -fill "$pale" -annotate +68+30 'all set, roll it' \
+    -font "$monobold" -fill "$gold" -annotate +18+54 'Orrick:' -annotate +18+76 'Orrick:' \
+    -annotate +18+98 'Orrick:' \
+    -font "$mono" -fill "$pale" -annotate +76+54 "$sent1" -annotate +76+76 "$sent2" \
+    -annotate +76+98 "$sent3" \
+    -fill '#0d1320' -stroke "$gold" -strokewidth 1 -draw 'roundrectangle 14,114 485,144 4,4' \
+    -stroke none -fill "$gold" -font "$monobold" -annotate +22+134 'All:' \
+    -fill '#ffffff' -font "$mono" -annotate +60+134 "$typing" \
+    -fill '#ffffff' -draw 'rectangle 466,122 467,138' \
+    -font "$regular" -pointsize 13 -fill "$grey" \
+    -annotate +18+176 'Open the game chat, then press Ctrl+1: the report is typed line by line.' \
+    "${bmp24[@]}" "BMP3:$images/chat_example.bmp"
+
+# --- Icon ---------------------------------------------------------------------
+# Gold "S" on a navy disc with a gold rim, drawn at each size on its own so
+# that the small ones stay sharp.
+convert \
+    \( -size 16x16 xc:none -fill "$navy" -stroke "$gold" -strokewidth 1 \
+       -draw 'circle 7.5,7.5 7.5,0.5' \
+       -stroke none -fill "$gold" -font "$bold" -pointsize 13 -gravity center -annotate +0+0 'S' \) \
+    \( -size 32x32 xc:none -fill "$navy" -stroke "$gold" -strokewidth 2 \
+       -draw 'circle 15.5,15.5 15.5,1.5' \
+       -stroke none -fill "$gold" -font "$bold" -pointsize 24 -gravity center -annotate +0+0 'S' \) \
+    \( -size 48x48 xc:none -fill "$navy" -stroke "$gold" -strokewidth 3 \
+       -draw 'circle 23.5,23.5 23.5,2' \
+       -stroke none -fill "$gold" -font "$bold" -pointsize 36 -gravity center -annotate +0+0 'S' \) \
+    -strip "ICO:$root/dist/Brenlow_Sortilane.ico"
+
+echo "drawn: dist/Images/randomiser_flash.bmp dist/Images/chat_example.bmp dist/Brenlow_Sortilane.ico"

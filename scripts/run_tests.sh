@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Runs every test: the native unit tests, the same tests under AddressSanitizer
+# and UndefinedBehaviorSanitizer, each fuzz target for a bounded time, the
+# cross build of the Windows programs, and the end-to-end tests under Wine.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+jobs=2
+fuzz_seconds=${FUZZ_SECONDS:-30}
+
+step() { printf '\n==== %s\n' "$*"; }
+
+"$root/scripts/install_deps.sh"
+
+step "native unit tests"
+cmake -S "$root" -B "$root/build" >/dev/null
+cmake --build "$root/build" -j"$jobs"
+(cd "$root/build" && ctest --output-on-failure -j"$jobs")
+
+step "unit tests under ASan + UBSan"
+cmake -S "$root" -B "$root/build-asan" -DBRENLOW_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake --build "$root/build-asan" -j"$jobs"
+(cd "$root/build-asan" && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --output-on-failure -j"$jobs")
+
+step "fuzz targets, ${fuzz_seconds} s each"
+CXX=clang++ cmake -S "$root" -B "$root/build-fuzz" -DBRENLOW_FUZZ=ON >/dev/null
+cmake --build "$root/build-fuzz" -j"$jobs"
+fuzz_work=$(mktemp -d)
+trap 'rm -rf "$fuzz_work"' EXIT
+for target in "$root"/build-fuzz/fuzz/*_fuzz; do
+  name=$(basename "$target" _fuzz)
+  mkdir -p "$fuzz_work/$name"
+  log="$fuzz_work/$name.log"
+  if ! TMPDIR="$fuzz_work" "$target" -max_total_time="$fuzz_seconds" -max_len=4096 \
+      -artifact_prefix="$fuzz_work/$name-" "$fuzz_work/$name" "$root/fuzz/corpus/$name" >"$log" 2>&1; then
+    tail -n 60 "$log"
+    echo "fuzz target $name failed; the input that failed is under $fuzz_work"
+    trap - EXIT
+    exit 1
+  fi
+  echo "-- $name: $(grep -E '^Done' "$log")"
+done
+
+step "cross build of the Windows programs"
+cmake -S "$root" -B "$root/build-win" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" >/dev/null
+cmake --build "$root/build-win" -j"$jobs"
+
+step "end-to-end tests under Wine"
+for test in "$root"/tests/e2e/*_test.sh; do
+  echo "-- $(basename "$test")"
+  BRENLOW_BUILD_WIN="$root/build-win" "$test"
+done
+
+step "all tests passed"

@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+
+#include "common/bounded_copy.h"
+#include "common/crt_random.h"
+#include "common/number_read.h"
+#include "common/text_convert.h"
+
+TEST(CrtRandom, ReproducesTheWindowsRuntimeSequence) {
+    // The runtime's well-known first values for srand(1) and srand(0).
+    crtSrand(1);
+    EXPECT_EQ(crtRand(), 41);
+    EXPECT_EQ(crtRand(), 18467);
+    EXPECT_EQ(crtRand(), 6334);
+    EXPECT_EQ(crtRand(), 26500);
+    EXPECT_EQ(crtRand(), 19169);
+    crtSrand(0);
+    EXPECT_EQ(crtRand(), 38);
+    EXPECT_EQ(crtRand(), 7719);
+}
+
+TEST(CrtRandom, StaysInRangeAndWrapsTheState) {
+    crtSrand(0xFFFFFFFFu);
+    for (int i = 0; i < 100000; ++i) {
+        int value = crtRand();
+        ASSERT_GE(value, 0);
+        ASSERT_LE(value, 32767);
+    }
+}
+
+TEST(NumberRead, FollowsTheRuntimeRules) {
+    struct Case {
+        const char* text;
+        int32_t value;
+    };
+    const Case cases[] = {
+        {"42", 42},          {"  \t-17xyz", -17}, {"+8", 8},         {"", 0},
+        {"abc", 0},          {"-", 0},            {"--5", 0},        {"1-2", 1},
+        {"007", 7},          {"2147483647", INT32_MAX},              {"2147483648", INT32_MAX},
+        {"99999999999999999999", INT32_MAX},      {"-2147483648", INT32_MIN},
+        {"-2147483649", INT32_MIN},               {"\n\v\f\r 3", 3}, {"3 4", 3},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(readLeadingInt(c.text), c.value) << c.text;
+        EXPECT_EQ(readLeadingInt(toWideString(c.text).c_str()), c.value) << c.text;
+    }
+}
+
+TEST(TextConvert, MapsBytesToUnitsOneToOne) {
+    std::string bytes;
+    for (int b = 1; b < 256; ++b) bytes.push_back(static_cast<char>(b));
+    std::wstring wide = toWideString(bytes);
+    ASSERT_EQ(wide.size(), 255u);
+    for (int b = 1; b < 256; ++b) EXPECT_EQ(static_cast<int>(wide[b - 1]), b);
+    EXPECT_EQ(toByteString(wide), bytes);
+}
+
+TEST(TextConvert, NarrowsUnitsAbove255ToQuestionMark) {
+    EXPECT_EQ(toByteString(std::wstring(L"a\x100z\x20AC")), "a?z?");
+    char out[4];
+    wideToBytes(out, sizeof out, L"abcdef");
+    EXPECT_STREQ(out, "abc");
+    wchar_t wide[3];
+    bytesToWide(wide, 3, "xyz");
+    EXPECT_EQ(std::wstring(wide), L"xy");
+}
+
+TEST(BoundedCopy, CutsAndAlwaysTerminates) {
+    char small[5];
+    boundedCopy(small, "abcdefgh");
+    EXPECT_STREQ(small, "abcd");
+    boundedCopy(small, "ab");
+    EXPECT_STREQ(small, "ab");
+    wchar_t wide[3];
+    boundedCopy(wide, L"xyz");
+    EXPECT_EQ(std::wstring(wide), L"xy");
+}

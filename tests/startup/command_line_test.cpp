@@ -1,0 +1,287 @@
+#include "randomiser/startup/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "common/crt_random.h"
+#include "startup/game_folder.h"
+#include "test_support.h"
+
+namespace {
+
+std::vector<std::wstring> wordsOf(const std::wstring& line) {
+    std::vector<std::wstring> words = {L"C:\\Games\\Brenlow_Sortilane.exe"};
+    std::wistringstream in(line);
+    std::wstring word;
+    while (in >> word) words.push_back(word);
+    return words;
+}
+
+class CommandLine : public ::testing::Test {
+protected:
+    TempFolder folder;
+    GameFolder files;
+    Randomiser randomiser;
+    const OptionSet& options = randomiser.options;
+
+    void SetUp() override { files.write(); }
+
+    bool parse(const std::wstring& line, uint32_t seed = 5) {
+        std::vector<std::wstring> words = wordsOf(line);
+        crtSrand(seed);
+        return parseCommandLine(randomiser, words);
+    }
+
+    // The draws an option makes come after the one draw of the match map.
+    static std::vector<int> drawsAfterTheMap(uint32_t seed, int count) {
+        crtSrand(seed);
+        crtRand();
+        std::vector<int> draws;
+        for (int i = 0; i < count; ++i) draws.push_back(crtRand());
+        return draws;
+    }
+};
+
+TEST_F(CommandLine, KeepsTheDefaultsWithoutWords) {
+    ASSERT_TRUE(parse(L""));
+    EXPECT_EQ(options.repeat_combo, 8);
+    EXPECT_EQ(options.single_tier_value, 1);
+    EXPECT_EQ(options.use_ratings, 0);
+    EXPECT_EQ(std::wstring(options.usual_rules_path), L"./Rules/Usual.txt");
+    EXPECT_EQ(std::wstring(options.civ_script_path), L"./Scripts/Civ_Details.txt");
+    EXPECT_EQ(options.tier_ratios[3], 1);
+    EXPECT_EQ(options.reflective[7], 0);
+    EXPECT_EQ(std::wstring(randomiser.players.player_names[5]), L"Player 5");
+    EXPECT_EQ(randomiser.players.player_ratings[5], -1);
+    EXPECT_EQ(debugLogText(), "");
+}
+
+TEST_F(CommandLine, SetsTheSimpleFlags) {
+    ASSERT_TRUE(parse(L"HANDICAP team_random reflective_tiers repeat_same_team civ_cycle fmt_uncounter omit_civs"));
+    EXPECT_EQ(options.handicap, 1);
+    EXPECT_EQ(options.team_random, 1);
+    EXPECT_EQ(options.reflective_tiers, 1);
+    EXPECT_EQ(options.repeat_same_team, 1);
+    EXPECT_EQ(options.repeat_ally, 1);
+    EXPECT_EQ(options.civ_cycle, 1);
+    EXPECT_EQ(options.fmt_uncounter, 1);
+    EXPECT_EQ(options.omit_civs, 1);
+}
+
+TEST_F(CommandLine, SeesRatingAndScriptsAnywhere) {
+    files.civs = "civ_num {1} civ_name {'Solo'} civ_tier {1}";
+    writeFile("scripts/other civs.txt", files.civs);  // words are lower-cased, paths included
+    std::vector<std::wstring> words = wordsOf(L"validate rating SCRIPT Civs");
+    words.push_back(L"scripts/OTHER civs.txt");
+    crtSrand(5);
+    ASSERT_TRUE(parseCommandLine(randomiser, words));
+    EXPECT_EQ(options.validate_only, 1);
+    EXPECT_EQ(options.use_ratings, 1);
+    EXPECT_EQ(randomiser.players.player_ratings[1], 1600);
+    ASSERT_EQ(randomiser.game.civ_table.size(), 1u);
+    EXPECT_EQ(std::wstring(randomiser.game.civ_table[0].name), L"Solo");
+}
+
+TEST_F(CommandLine, SkipsScriptWordsInBothPasses) {
+    EXPECT_TRUE(parse(L"script civs"));
+    EXPECT_TRUE(parse(L"script"));
+    EXPECT_TRUE(parse(L"script foo handicap"));  // the kind word is consumed and ignored
+    EXPECT_EQ(options.handicap, 1);
+    EXPECT_TRUE(parse(L"script rating"));  // consumed as a kind word: no ratings
+    EXPECT_EQ(options.use_ratings, 0);
+    std::string longName(300, 'x');
+    EXPECT_FALSE(parse(L"script map " + std::wstring(longName.begin(), longName.end())));
+    EXPECT_EQ(std::wstring(options.map_script_path), std::wstring(259, L'x'));
+}
+
+TEST_F(CommandLine, EndsAtValidateOrRepost) {
+    EXPECT_TRUE(parse(L"validate foo"));
+    EXPECT_EQ(debugLogText(), "");
+    EXPECT_TRUE(parse(L"RePost foo"));
+    EXPECT_EQ(options.repost_only, 1);
+    Randomiser fresh;
+    std::vector<std::wstring> words = wordsOf(L"rematch");
+    EXPECT_TRUE(parseCommandLine(fresh, words));
+    EXPECT_EQ(fresh.options.repost_only, 1);
+}
+
+TEST_F(CommandLine, RefusesAnUnknownWord) {
+    EXPECT_FALSE(parse(L"Foo validate"));
+    EXPECT_EQ(debugLogText(), "Error Args? - foo\n");
+    std::remove("debug.txt");
+    EXPECT_FALSE(parse(L"caf\x00E9\x0416"));  // one byte per unit, '?' above 255
+    EXPECT_EQ(debugLogText(), "Error Args? - caf\xE9?\n");
+    std::remove("debug.txt");
+    EXPECT_FALSE(parse(std::wstring(400, L'w')));
+    EXPECT_EQ(debugLogText(), "Error Args? - " + std::string(259, 'w') + "\n");
+}
+
+TEST_F(CommandLine, FailsWhenTheDataFailsToLoad) {
+    std::remove("PlayerData.txt");
+    EXPECT_FALSE(parse(L"handicap"));
+    EXPECT_EQ(options.handicap, 0);
+}
+
+TEST_F(CommandLine, ReadsPositionFlags) {
+    struct Case {
+        const wchar_t* line;
+        uint8_t flags[8];
+    };
+    const Case cases[] = {
+        {L"reflective 1 0 1", {1, 0, 1, 0, 0, 0, 0, 0}},
+        {L"reflective -1", {1, 1, 1, 1, 1, 1, 1, 1}},
+        {L"reflective -1 0 0", {1, 0, 0, 1, 1, 1, 1, 1}},
+        {L"reflective 0 1 1 1 1 1 1 1 handicap", {0, 1, 1, 1, 1, 1, 1, 1}},
+        {L"reflective 5 2x", {1, 1, 0, 0, 0, 0, 0, 0}},
+        {L"reflective handicap", {0, 0, 0, 0, 0, 0, 0, 0}},
+        {L"reflective -1 reflective 0 0", {0, 0, 1, 1, 1, 1, 1, 1}},
+    };
+    for (const Case& c : cases) {
+        Randomiser fresh;
+        std::vector<std::wstring> words = wordsOf(c.line);
+        ASSERT_TRUE(parseCommandLine(fresh, words)) << c.line;
+        std::wstring repeatLine = c.line;
+        for (size_t at = repeatLine.find(L"reflective"); at != std::wstring::npos; at = repeatLine.find(L"reflective"))
+            repeatLine.replace(at, 10, L"repeat");
+        for (int i = 0; i < 8; ++i) EXPECT_EQ(fresh.options.reflective[i], c.flags[i]) << c.line << " " << i;
+        // "repeat" reads its words the same way into the repeat flags.
+        Randomiser other;
+        std::vector<std::wstring> repeatWords = wordsOf(repeatLine);
+        ASSERT_TRUE(parseCommandLine(other, repeatWords));
+        for (int i = 0; i < 8; ++i) EXPECT_EQ(other.options.repeat_enemy[i], c.flags[i]) << repeatLine << " " << i;
+    }
+}
+
+TEST_F(CommandLine, DrawsRandomFlagsAfterTheMap) {
+    ASSERT_TRUE(parse(L"reflective_random repeat_random", 77));
+    std::vector<int> draws = drawsAfterTheMap(77, 16);
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(options.reflective[i], draws[i] % 2);
+        EXPECT_EQ(options.repeat_enemy[i], draws[8 + i] % 2);
+    }
+}
+
+TEST_F(CommandLine, ReadsTheSingleTier) {
+    ASSERT_TRUE(parse(L"single_tier 3"));
+    EXPECT_EQ(options.single_tier, 1);
+    EXPECT_EQ(options.single_tier_value, 3);
+    for (const wchar_t* line : {L"single_tier", L"single_tier -1", L"single_tier handicap"}) {
+        Randomiser fresh;
+        std::vector<std::wstring> words = wordsOf(line);
+        crtSrand(123);
+        ASSERT_TRUE(parseCommandLine(fresh, words));
+        EXPECT_EQ(fresh.options.single_tier_value, 1 + drawsAfterTheMap(123, 1)[0] % 4) << line;
+    }
+    EXPECT_EQ(options.handicap, 0);
+    ASSERT_TRUE(parse(L"single_tier handicap"));
+    EXPECT_EQ(options.handicap, 1);
+    ASSERT_TRUE(parse(L"single_tier 9"));  // kept as given; the civilisation draw treats it as empty
+    EXPECT_EQ(options.single_tier_value, 9);
+}
+
+TEST_F(CommandLine, ReadsTheTierRange) {
+    ASSERT_TRUE(parse(L"limited_civ_tier_range handicap"));
+    EXPECT_EQ(options.handicap, 0);
+    EXPECT_EQ(options.tier_range_low + options.tier_range_mid + options.tier_range_high, 0);
+    ASSERT_TRUE(parse(L"limited_civ_tier_range 0 limited_civ_tier_range 2 limited_civ_tier_range 7"));
+    EXPECT_EQ(options.tier_range_low, 1);
+    EXPECT_EQ(options.tier_range_mid, 0);
+    EXPECT_EQ(options.tier_range_high, 1);
+    ASSERT_TRUE(parse(L"limited_civ_tier_range"));
+    Randomiser drawn;
+    std::vector<std::wstring> words = wordsOf(L"limited_civ_tier_range -1");
+    crtSrand(9);
+    ASSERT_TRUE(parseCommandLine(drawn, words));
+    int value = drawsAfterTheMap(9, 1)[0] % 3;
+    EXPECT_EQ(drawn.options.tier_range_low, value == 0);
+    EXPECT_EQ(drawn.options.tier_range_mid, value == 1);
+    EXPECT_EQ(drawn.options.tier_range_high, value == 2);
+}
+
+TEST_F(CommandLine, ReadsNumbersAfterOptions) {
+    ASSERT_TRUE(parse(L"reshape 2 score_combo 3 repeat_combo 5 rules ./Rules/Fast.txt"));
+    EXPECT_EQ(options.reshape, 1);
+    EXPECT_EQ(options.reshape_amount, 2);
+    EXPECT_EQ(options.score_combo, 3);
+    EXPECT_EQ(options.repeat_combo, 5);
+    EXPECT_EQ(std::wstring(options.usual_rules_path), L"./rules/fast.txt");
+
+    ASSERT_TRUE(parse(L"reshape"));  // at the end the amount keeps its value
+    EXPECT_EQ(options.reshape_amount, 2);
+    ASSERT_TRUE(parse(L"reshape handicap score_combo handicap repeat_combo"));
+    EXPECT_EQ(options.reshape_amount, 0);
+    EXPECT_EQ(options.score_combo, 3);
+    EXPECT_EQ(options.repeat_combo, 5);
+    ASSERT_TRUE(parse(L"rules"));
+    EXPECT_EQ(std::wstring(options.usual_rules_path), L"./rules/fast.txt");
+
+    EXPECT_FALSE(parse(L"repeat_combo foo"));
+    EXPECT_EQ(options.repeat_combo, 8);
+    EXPECT_EQ(debugLogText(), "Error Args? - foo\n");
+}
+
+TEST_F(CommandLine, ReadsTierRatios) {
+    struct Case {
+        const wchar_t* line;
+        int ratios[4];
+    };
+    const Case cases[] = {
+        {L"varied_tier_ratios 3 2", {3, 2, 1, 1}},
+        {L"varied_tier_ratios 0 0 0 5 handicap", {0, 0, 0, 5}},
+        {L"varied_tier_ratios 4 4 4 4 varied_tier_ratios 2 handicap", {2, 1, 1, 1}},
+        {L"varied_tier_ratios 4 4 4 4 varied_tier_ratios 2", {2, 4, 4, 4}},
+        {L"varied_tier_ratios 7 8 9 6 5", {7, 8, 9, 6}},
+    };
+    for (const Case& c : cases) {
+        Randomiser fresh;
+        std::vector<std::wstring> words = wordsOf(c.line);
+        bool ok = parseCommandLine(fresh, words);
+        EXPECT_EQ(ok, std::wstring(c.line).back() != L'5') << c.line;  // a lone 5 is no option
+        EXPECT_EQ(fresh.options.varied_tier_ratios, 1);
+        EXPECT_EQ(fresh.options.civ_cycle, 1);
+        for (int i = 0; i < 4; ++i) EXPECT_EQ(fresh.options.tier_ratios[i], c.ratios[i]) << c.line << " " << i;
+    }
+}
+
+TEST_F(CommandLine, RemovesRecordsByTheirLowerCaseNames) {
+    ASSERT_TRUE(parse(L"remove civ alpha beta handicap"));
+    const std::vector<CivRecord>& civs = randomiser.game.civ_table;
+    ASSERT_EQ(civs.size(), 4u);
+    EXPECT_EQ(std::wstring(civs[0].name), L"Oak");
+    EXPECT_EQ(std::wstring(civs[1].name), L"Reed");
+    EXPECT_EQ(std::wstring(civs[2].name), L"Alpha");  // stored upper case is never matched
+    EXPECT_EQ(civs[2].tier, 1);
+    EXPECT_EQ(options.handicap, 1);
+
+    EXPECT_FALSE(parse(L"remove civ ALPHA Alpha"));
+    EXPECT_NE(debugLogText().find("Error Args? - alpha\n"), std::string::npos);
+
+    ASSERT_TRUE(parse(L"remove map dune"));
+    const std::vector<MapRecord>& maps = randomiser.game.map_table;
+    ASSERT_EQ(maps.size(), 2u);
+    EXPECT_EQ(std::wstring(maps[1].name), L"Crag");
+    EXPECT_EQ(maps[1].ratio, 3);
+
+    ASSERT_TRUE(parse(L"remove rule ./rules/fast.txt"));
+    EXPECT_EQ(randomiser.game.rule_table.size(), 1u);
+
+    EXPECT_TRUE(parse(L"remove"));
+    EXPECT_TRUE(parse(L"remove map"));
+    ASSERT_TRUE(parse(L"remove handicap"));
+    EXPECT_EQ(randomiser.game.map_table.size(), 3u);
+}
+
+TEST_F(CommandLine, LowerCasesOnlyTheLettersAToZ) {
+    std::vector<std::wstring> words = wordsOf(L"HandiCAP");
+    words.push_back(L"VALIDATE");
+    words.push_back(L"\x00C9X");
+    ASSERT_TRUE(parseCommandLine(randomiser, words));
+    EXPECT_EQ(words[0], L"c:\\games\\brenlow_sortilane.exe");
+    EXPECT_EQ(words[1], L"handicap");
+    EXPECT_EQ(words[3], L"\x00C9x");
+}
+
+}  // namespace
