@@ -10,7 +10,7 @@
 
 #include "randomiser/startup/run_sequence.h"
 #include "support/randomiser_builder.h"
-#include "support/temp_folder.h"
+#include "test_support.h"
 
 namespace {
 
@@ -37,7 +37,7 @@ GeneratedData writeData(std::mt19937& gen) {
     int grouping = gen() % 3;  // none, a few, many
     for (int p = 0; p < data.players; ++p) players << ' ' << (grouping == 0 || gen() % 3 != 0 ? 0 : 1 + int(gen() % (grouping * 2)));
     players << " }\n";
-    TempFolder::write("PlayerData.txt", players.str());
+    writeFile("PlayerData.txt", players.str());
 
     std::ostringstream names, tiers, eco, military, impact;
     int count = 0;
@@ -63,9 +63,9 @@ GeneratedData writeData(std::mt19937& gen) {
     civ << "civ_num {" << count << "}\nciv_name {" << names.str() << " }\nciv_tier {" << tiers.str()
         << " }\nciv_eco {" << eco.str() << " }\nciv_military {" << military.str() << " }\nciv_impact {"
         << impact.str() << " }\n";
-    TempFolder::write("Scripts/Civ_Details.txt", civ.str());
-    TempFolder::write("Scripts/Map_Details.txt", "map_num {2} map_ratios {3 1} map_name {'Arabia' 'Arena'}\n");
-    TempFolder::write("Scripts/Rule_Details.txt", "rule_num {1} rule_ratios {1} rule_path {'Usual'}\n");
+    writeFile("Scripts/Civ_Details.txt", civ.str());
+    writeFile("Scripts/Map_Details.txt", "map_num {2} map_ratios {3 1} map_name {'Arabia' 'Arena'}\n");
+    writeFile("Scripts/Rule_Details.txt", "rule_num {1} rule_ratios {1} rule_path {'Usual'}\n");
     return data;
 }
 
@@ -201,7 +201,6 @@ void checkRun(const Randomiser& r, const std::vector<std::wstring>& words, const
 
 TEST(AllocationInvariants, GeneratedDataAndOptionLines) {
     TempFolder folder;
-    ASSERT_TRUE(folder.entered());
     std::mt19937 gen(20261207);
     int runs = 0;
     for (int dataSet = 0; dataSet < 400; ++dataSet) {
@@ -211,7 +210,7 @@ TEST(AllocationInvariants, GeneratedDataAndOptionLines) {
             std::vector<std::wstring> shown = words;
             int64_t seed = 1400000000 + gen() % 100000000;
             Randomiser r;
-            ASSERT_TRUE(computeStartup(r, seed, words)) << TempFolder::read("debug.txt");
+            ASSERT_TRUE(computeStartup(r, seed, words)) << debugLogText();
             std::string where = "data " + std::to_string(dataSet) + " seed " + std::to_string(seed) + ":";
             for (size_t i = 1; i < shown.size(); ++i) where += " " + std::string(shown[i].begin(), shown[i].end());
             checkRun(r, words, data, where);
@@ -230,7 +229,7 @@ TEST(AllocationInvariants, SameSeedAndWordsGiveTheSameReport) {
         std::vector<std::wstring> again = words;
         Randomiser first;
         Randomiser second;
-        ASSERT_TRUE(computeStartup(first, 1412622073 + dataSet, words)) << TempFolder::read("debug.txt");
+        ASSERT_TRUE(computeStartup(first, 1412622073 + dataSet, words)) << debugLogText();
         ASSERT_TRUE(computeStartup(second, 1412622073 + dataSet, again));
         EXPECT_EQ(reportLines(first), reportLines(second));
     }

@@ -9,7 +9,7 @@
 #include "common/crt_random.h"
 #include "randomiser/allocation/team_assignment.h"
 #include "support/randomiser_builder.h"
-#include "support/temp_folder.h"
+#include "test_support.h"
 
 namespace {
 
@@ -92,29 +92,29 @@ TEST(PrepareCivDraw, RefusalsAndTheirLogLines) {
              addCiv(r, L"a", 1);
              r.options.single_tier = 1;
              r.options.single_tier_value = 3;
-         }, "NULL Tier Passed For Single Civ Tier Option 3\r\n"},
+         }, "NULL Tier Passed For Single Civ Tier Option 3\n"},
         {"single tier value outside 1..4", [](Randomiser& r) {
              r.options.single_tier = 1;
              r.options.single_tier_value = 7;
-         }, "NULL Tier Passed For Single Civ Tier Option 7\r\n"},
+         }, "NULL Tier Passed For Single Civ Tier Option 7\n"},
         {"single tier outside the range", [](Randomiser& r) {
              r.options.single_tier = 1;
              r.options.single_tier_value = 4;
              r.options.tier_range_low = 1;
-         }, "Single Civ Tier Option 4 Lies Outside The Tier Range\r\n"},
+         }, "Single Civ Tier Option 4 Lies Outside The Tier Range\n"},
         {"range over empty tiers", [](Randomiser& r) {
              r.game.civ_table.clear();
              addCiv(r, L"a", 3);
              addCiv(r, L"b", 4);
              r.options.tier_range_low = 1;
-         }, "No Civ Tier Holds A Civ Within The Tier Range\r\n"},
+         }, "No Civ Tier Holds A Civ Within The Tier Range\n"},
         {"range reset to weights of empty tiers", [](Randomiser& r) {
              r.game.civ_table.clear();
              addCiv(r, L"a", 1);
              addCiv(r, L"b", 2);
              r.options.varied_tier_ratios = 1;
              r.options.tier_range_high = 1;
-         }, "No Weighted Civ Tier Holds A Civ Within The Tier Range\r\n"},
+         }, "No Weighted Civ Tier Holds A Civ Within The Tier Range\n"},
         {"slot tier drawn from a reset pair whose lower tier is empty", [](Randomiser& r) {
              // Weights 5 0 0 0 with range high: tiers 3 and 4 are reset to 1,
              // and the weighted draw then always gives tier 3, which is empty.
@@ -125,21 +125,20 @@ TEST(PrepareCivDraw, RefusalsAndTheirLogLines) {
              const int ratios[4] = {5, 0, 0, 0};
              std::copy(ratios, ratios + 4, r.options.tier_ratios);
              r.options.tier_range_high = 1;
-         }, "Varied Tier Slot 0 Drew Tier 3 Which Holds No Civ\r\n"},
+         }, "Varied Tier Slot 0 Drew Tier 3 Which Holds No Civ\n"},
         {"no civilisation in tiers 1..4", [](Randomiser& r) {
              r.game.civ_table.clear();
              addCiv(r, L"a", 0);
              addCiv(r, L"b", 5);
-         }, "No Civ Has A Tier From 1 To 4 - Civ Num ~ 2\r\n"},
+         }, "No Civ Has A Tier From 1 To 4 - Civ Num ~ 2\n"},
     };
     for (const Case& c : cases) {
         TempFolder folder;
-        ASSERT_TRUE(folder.entered());
         Randomiser r = civRun({1, 2}, 2);
         c.setup(r);
         crtSrand(1);
         EXPECT_FALSE(prepareCivDraw(r)) << c.what;
-        EXPECT_EQ(TempFolder::read("debug.txt"), c.logged) << c.what;
+        EXPECT_EQ(debugLogText(), c.logged) << c.what;
     }
 }
 
@@ -169,7 +168,7 @@ TEST(PrepareCivDraw, ComboWithoutQualifyingCivIsSwitchedOff) {
     crtSrand(1);
     EXPECT_TRUE(prepareCivDraw(r));
     EXPECT_EQ(r.options.score_combo, 0);
-    EXPECT_EQ(TempFolder::read("debug.txt"), "No Available civ selection for Combo Option 2\r\n");
+    EXPECT_EQ(debugLogText(), "No Available civ selection for Combo Option 2\n");
 }
 
 void runCivs(Randomiser& r, uint32_t seed) {

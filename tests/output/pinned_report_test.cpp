@@ -7,7 +7,7 @@
 
 #include "randomiser/startup/run_sequence.h"
 #include "support/randomiser_builder.h"
-#include "support/temp_folder.h"
+#include "test_support.h"
 
 namespace {
 
@@ -181,11 +181,10 @@ std::vector<std::wstring> splitWords(const char* text) {
 TEST(PinnedReports, SeedsAndWordsReproduceTheirReports) {
     for (const PinnedCase& pinned : kPinned) {
         TempFolder folder;
-        ASSERT_TRUE(folder.entered());
-        ASSERT_TRUE(TempFolder::write("PlayerData.txt", pinned.data.players));
-        ASSERT_TRUE(TempFolder::write("Scripts/Civ_Details.txt", kCivs));
-        ASSERT_TRUE(TempFolder::write("Scripts/Map_Details.txt", "map_num {2} map_ratios {1 1} map_name {'Arabia' 'Arena'}\n"));
-        ASSERT_TRUE(TempFolder::write("Scripts/Rule_Details.txt", "rule_num {1} rule_ratios {1} rule_path {'Usual'}\n"));
+        writeFile("PlayerData.txt", pinned.data.players);
+        writeFile("Scripts/Civ_Details.txt", kCivs);
+        writeFile("Scripts/Map_Details.txt", "map_num {2} map_ratios {1 1} map_name {'Arabia' 'Arena'}\n");
+        writeFile("Scripts/Rule_Details.txt", "rule_num {1} rule_ratios {1} rule_path {'Usual'}\n");
         Randomiser r;
         std::vector<std::wstring> words = splitWords(pinned.words);
         ASSERT_TRUE(computeStartup(r, pinned.seed, words)) << pinned.words;
