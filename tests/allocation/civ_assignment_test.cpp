@@ -356,3 +356,38 @@ TEST(ReshapeTeam, TierBasisAndTwoForOne) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ApplyHandicap, RaisingWithOnlyTheLowestTierFallsBackToIt) {
+    Randomiser r = civRun({1, 2}, 2, 0);
+    addCiv(r, L"a", 1);
+    addCiv(r, L"b", 1);
+    crtSrand(1);
+    ASSERT_TRUE(prepareCivDraw(r));
+    assignCivs(r);
+    r.players.player_civs[1] = 0;  // list place again, for the redraw
+    r.teams.team_scores[1] = 1000;
+    r.teams.team_score_average = 1500;
+    applyHandicap(r, 1);  // +2 reaches the empty tier index 3; only index 0 holds civs
+    EXPECT_EQ(r.players.player_tiers[1], 0);
+    EXPECT_EQ(r.civ_draw.slot_tiers[0], 1);
+}
+
+TEST(AssignCivs, EveryRepeatOfATeamCountsAgainstRepeatCombo) {
+    // One civilisation, two teams of two; both team-2 players may repeat
+    // enemies. The first repeat of team 2 uses up a repeat_combo of 1, so the
+    // second player waits for the guard that sets repeat_ally; with 2 it repeats at once.
+    for (int combo = 1; combo <= 2; ++combo) {
+        Randomiser r = civRun({1, 1, 2, 2}, 2, 0);
+        addCiv(r, L"only", 1);
+        r.options.repeat_enemy[2] = r.options.repeat_enemy[3] = 1;
+        r.options.repeat_combo = combo;
+        runCivs(r, 5);
+        for (int p = 0; p < 4; ++p) EXPECT_EQ(r.players.player_civs[p], 0);
+        EXPECT_EQ(r.options.repeat_ally, combo == 1 ? 1 : 0) << combo;
+        EXPECT_EQ(r.options.repeat_combo, combo);
+    }
+}
+
+}  // namespace

@@ -285,3 +285,16 @@ TEST(AssignTeams, InvariantsOverGeneratedData) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(AssignTeams, GroupsBeyondThePlayerCountAreNotFriends) {
+    Randomiser r;
+    setPlayers(r, 2, {1500, 1600, 1400, 1700}, {0, 0, 0, 0, 5, 5});
+    crtSrand(1);
+    assignTeams(r);
+    EXPECT_EQ(r.teams.fmt_present, 0);
+    EXPECT_EQ(r.options.handicap, 0);
+}
+
+}  // namespace

@@ -4,7 +4,10 @@
 
 #include <cwchar>
 
+#include "randomiser/startup/run_sequence.h"
+#include "startup/game_folder.h"
 #include "support/randomiser_builder.h"
+#include "test_support.h"
 
 namespace {
 
@@ -199,6 +202,49 @@ TEST(BuildReport, EveryLineFitsWithExtremeValues) {
     for (const std::string& line : lines) rows += line.size() == 56 ? 1 : 0;
     EXPECT_EQ(rows, 9u);  // header and eight players
     EXPECT_EQ(lines.back(), "| Player 7         | | Extreme | | Mountainee | | 0    |");
+}
+
+}  // namespace
+
+namespace {
+
+std::vector<std::string> runWords(std::vector<std::wstring> words, Randomiser& r) {
+    GameFolder files;
+    files.write();
+    words.insert(words.begin(), L"Brenlow_Sortilane.exe");
+    EXPECT_TRUE(computeStartup(r, 1412622073, words));
+    return reportLines(r);
+}
+
+TEST(RunSequence, RefusedDrawStillReportsWithCivilisationZero) {
+    TempFolder folder;
+    Randomiser r;
+    std::vector<std::string> lines = runWords({L"rating", L"varied_tier_ratios", L"0", L"0", L"0", L"0"}, r);
+    ASSERT_EQ(lines.size(), 16u);
+    EXPECT_EQ(lines[7], "| Varied Tier 0 0 0 0 | ");
+    EXPECT_EQ(lines[8], "| Civ Tier 1 1 1 1 | ");
+    for (int row = 12; row < 16; ++row) EXPECT_EQ(lines[row].substr(33, 15), "| Oak        | ");
+    EXPECT_EQ(debugLogText(), "");  // all weights 0: refused without a line
+}
+
+TEST(RunSequence, ValidateAndRepostBuildNoReport) {
+    for (const wchar_t* mode : {L"validate", L"repost", L"rematch"}) {
+        TempFolder folder;
+        Randomiser r;
+        EXPECT_TRUE(runWords({L"rating", mode}, r).empty());
+        EXPECT_EQ(r.report.report_line_count, 0);
+        EXPECT_EQ(r.players.player_teams[0], 0);
+    }
+}
+
+TEST(RunSequence, OmitCivsStillDrawsTeams) {
+    TempFolder folder;
+    Randomiser r;
+    std::vector<std::string> lines = runWords({L"rating", L"omit_civs"}, r);
+    ASSERT_EQ(lines.size(), 10u);
+    EXPECT_EQ(lines[3], "| P-4 T-2 | | Omit Civ Calculation | ");
+    for (int row = 6; row < 10; ++row) EXPECT_EQ(lines[row].substr(33, 15), "|            | ");
+    EXPECT_NE(r.players.player_teams[0], 0);
 }
 
 }  // namespace
