@@ -298,7 +298,9 @@ bool prepareCivDraw(Randomiser& randomiser) {
         }
     }
     if (options.single_tier) {
-        int tier = options.single_tier_value - 1;
+        // A value outside 1..4 names no tier and counts as an empty one.
+        int value = options.single_tier_value;
+        int tier = value >= 1 && value <= kTierCount ? value - 1 : -1;
         if (tierEmpty(draw.tier_lists, tier)) {
             debugLog("NULL Tier Passed For Single Civ Tier Option %i", options.single_tier_value);
             return false;

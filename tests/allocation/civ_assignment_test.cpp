@@ -97,6 +97,10 @@ TEST(PrepareCivDraw, RefusalsAndTheirLogLines) {
              r.options.single_tier = 1;
              r.options.single_tier_value = 7;
          }, "NULL Tier Passed For Single Civ Tier Option 7\n"},
+        {"lowest single tier value", [](Randomiser& r) {
+             r.options.single_tier = 1;
+             r.options.single_tier_value = INT32_MIN;
+         }, "NULL Tier Passed For Single Civ Tier Option -2147483648\n"},
         {"single tier outside the range", [](Randomiser& r) {
              r.options.single_tier = 1;
              r.options.single_tier_value = 4;
