@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr int kComboGuard = 1000;    // tries before score_combo is dropped / repeat_ally set
+constexpr int kTryGuard = 1000;     // tries before score_combo is dropped or repeat_ally is set
 constexpr int kEnemyGuard = 2000;    // tries before a later-team player may repeat an enemy
 constexpr int kClashGuard = 10000;   // team_random retries before two teams may share
 constexpr int kGuardRepeatCombo = 80;
@@ -214,11 +214,11 @@ void drawTeamOne(Randomiser& randomiser) {
             if (rangeRefuses(options, tier)) continue;
             if (!anyTierRange(options) && comboActive(options) && players.player_rating_classes[p] <= 2 &&
                 comboRefuses(options.score_combo, randomiser.game.civ_table[lists.civs[tier][pos]])) {
-                if (++tries >= kComboGuard) options.score_combo = 0;
+                if (++tries >= kTryGuard) options.score_combo = 0;
                 continue;
             }
             if (holderOf(players, tier, pos, 1) >= 0 && !options.repeat_ally) {
-                if (++tries >= kComboGuard) options.repeat_ally = 1;
+                if (++tries >= kTryGuard) options.repeat_ally = 1;
                 continue;
             }
             break;
@@ -456,7 +456,7 @@ void assignTeamCivs(Randomiser& randomiser, int t) {
                 break;
             }
             ++tries;
-            if (tries >= kComboGuard) options.repeat_ally = 1;
+            if (tries >= kTryGuard) options.repeat_ally = 1;
             if (tries >= kEnemyGuard) {
                 options.repeat_enemy[p] = 1;
                 options.repeat_combo = kGuardRepeatCombo;

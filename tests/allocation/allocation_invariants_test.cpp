@@ -83,7 +83,7 @@ bool contains(const std::vector<std::wstring>& words, const wchar_t* word) {
 std::vector<std::wstring> optionLine(std::mt19937& gen, const GeneratedData& data) {
     std::vector<std::wstring> words = {L"Brenlow_Sortilane.exe"};
     auto number = [&](int low, int high) { return wordOf(std::to_string(low + int(gen() % (high - low + 1)))); };
-    const int optionCount = 20;
+    const int optionCount = 21;
     int picks = gen() % 7;
     for (int i = 0; i < picks; ++i) {
         switch (gen() % optionCount) {
@@ -123,7 +123,8 @@ std::vector<std::wstring> optionLine(std::mt19937& gen, const GeneratedData& dat
             case 18:
                 if (data.civNames.size() > 1 && !contains(words, L"remove")) words.insert(words.end(), {L"remove", L"civ", wordOf(data.civNames[0])});
                 break;
-            default: words.push_back(gen() % 20 == 0 ? L"validate" : L"handicap"); break;
+            case 19: words.insert(words.end(), {L"rules", L"./rules/other.txt"}); break;
+            default: words.push_back(gen() % 10 != 0 ? L"handicap" : gen() % 2 ? L"validate" : L"rematch"); break;
         }
     }
     return words;
@@ -141,7 +142,7 @@ void checkRun(const Randomiser& r, const std::vector<std::wstring>& words, const
               const std::string& where) {
     const OptionSet& o = r.options;
     const PlayerTable& pl = r.players;
-    if (o.validate_only) {
+    if (o.validate_only || o.repost_only) {
         EXPECT_EQ(r.report.report_line_count, 0) << where;
         return;
     }
