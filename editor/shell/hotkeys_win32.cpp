@@ -2,6 +2,8 @@
 // asks the portable latch what a key-down means and posts the command to the
 // main window; the command runs from the message loop, so the hook returns at
 // once and every key goes on to the next hook.
+#include <vector>
+
 #include "common/debug_log.h"
 #include "editor/clipboard_capture.h"
 #include "editor/shell/rostrix_shell_win32.h"
@@ -10,6 +12,8 @@ namespace {
 
 HHOOK g_hook = nullptr;
 CtrlLatch g_latch;
+std::vector<EditorCommand> g_pendingCommands;
+UINT_PTR g_commandTimer = 0;
 
 LRESULT CALLBACK keyboardHook(int code, WPARAM message, LPARAM data) {
     if (code == HC_ACTION && (message == WM_KEYDOWN || message == WM_SYSKEYDOWN)) {
@@ -51,7 +55,28 @@ void openInputWindowIn(InputMode mode) {
     openInputWindow();
 }
 
+void CALLBACK onCommandTimer(HWND, UINT, UINT_PTR, DWORD) {
+    KillTimer(nullptr, g_commandTimer);
+    g_commandTimer = 0;
+    std::vector<EditorCommand> commands;
+    commands.swap(g_pendingCommands);
+    for (EditorCommand command : commands) runEditorCommand(command);
+}
+
 }  // namespace
+
+// The key that fired a command is still on its way to the focused window
+// when the hook's message arrives. A window the command opens takes the
+// focus, and the digit would land in its first field; so the command waits
+// for a timer, which comes only after the pending keyboard input is handled.
+void queueEditorCommand(EditorCommand command) {
+    g_pendingCommands.push_back(command);
+    if (g_commandTimer == 0) g_commandTimer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, onCommandTimer);
+    if (g_commandTimer == 0) {
+        debugLog("Could not start the command timer");
+        onCommandTimer(nullptr, 0, 0, 0);
+    }
+}
 
 bool installKeyboardHook() {
     g_hook = SetWindowsHookExW(WH_KEYBOARD_LL, keyboardHook, GetModuleHandleW(nullptr), 0);

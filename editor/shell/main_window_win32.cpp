@@ -107,7 +107,7 @@ LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
             if (wParam == kTrayIconId && lParam == WM_RBUTTONDOWN) runTrayMenu();
             return 0;
         case kHotkeyMessage:
-            runEditorCommand(static_cast<EditorCommand>(wParam));
+            queueEditorCommand(static_cast<EditorCommand>(wParam));
             return 0;
         default:
             return DefWindowProcW(window, message, wParam, lParam);

@@ -87,4 +87,5 @@ bool openCreditsWindow();
 
 // hotkeys_win32.cpp
 bool installKeyboardHook();
+void queueEditorCommand(EditorCommand command);  // runs it once the pending keyboard input is handled
 void runEditorCommand(EditorCommand command);
