@@ -74,7 +74,7 @@ bool openTooltipWindow() {
 
 bool openCreditsWindow() {
     const std::wstring version = L"Dastrel's, Brenlow: Rostrix - Version " + std::to_wstring(kVersionMajor) + L"." +
-                                     std::to_wstring(kVersionMinor) + L"k\nMade by the Brenlow team";
+                                 std::to_wstring(kVersionMinor) + L"k\nMade by the Brenlow team";
     const ControlSpec top[] = {
         {L"static", L"Credits", 0, kCreditsHeadingId, 200, 20, 500, 60, kNoLabel},
         {L"static", version.c_str(), 0, 252, 50, 100, 500, 60, kNoLabel},

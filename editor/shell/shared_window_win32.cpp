@@ -70,7 +70,11 @@ void onVerticalScroll(HWND window, int request) {
     UpdateWindow(window);
 }
 
-LRESULT onControlColour(UINT message, HDC dc, HWND control, HWND window, WPARAM wParam, LPARAM lParam) {
+// Labels draw on the window colour without a box behind their text; the
+// rule text box draws magenta text on its background pattern.
+LRESULT onControlColour(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    HDC dc = reinterpret_cast<HDC>(wParam);
+    HWND control = reinterpret_cast<HWND>(lParam);
     if (message == WM_CTLCOLOREDIT && GetDlgCtrlID(control) == kRuleTextBoxId && g_ruleBrush != nullptr) {
         SetTextColor(dc, kRuleTextColour);
         SetBkMode(dc, TRANSPARENT);
@@ -114,8 +118,7 @@ LRESULT CALLBACK sharedWindowProcedure(HWND window, UINT message, WPARAM wParam,
             return 0;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT:
-            return onControlColour(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), window,
-                                   wParam, lParam);
+            return onControlColour(window, message, wParam, lParam);
         case WM_COMMAND:
             onCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
             return 0;
