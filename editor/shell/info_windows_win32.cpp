@@ -10,7 +10,6 @@ constexpr int kTooltipHeadingId = 140;
 constexpr int kCreditsHeadingId = 251;
 constexpr int kVersionMajor = 2;
 constexpr int kVersionMinor = 0;
-const wchar_t* const kNoLabel = L"Could not create text label.";
 
 const ControlSpec kTooltipControls[] = {
     {L"static", L"Rostrix Tooltips", SS_CENTER, kTooltipHeadingId, 50, 10, 400, 70, kNoLabel},

@@ -22,7 +22,6 @@ constexpr int kRuleHeadingId = 121;
 constexpr int kFilenameFieldId = 123;
 constexpr int kRuleTextBoxId = 126;
 
-const wchar_t* const kNoLabel = L"Could not create text label.";
 const wchar_t* const kNoEditBox = L"Could not create edit box.";
 const wchar_t* const kNoButton = L"Could not create button.";
 const wchar_t* const kNoAfterword = L"Could not create text afterword.";

@@ -10,7 +10,6 @@ namespace {
 constexpr int kHeadingId = 119;
 constexpr int kContentsId = 120;
 constexpr COLORREF kHeadingColour = RGB(255, 0, 0);
-const wchar_t* const kNoLabel = L"Could not create text label.";
 
 const ControlSpec kHeading = {L"static", L"Active Mod Display", SS_CENTER, kHeadingId, 50, 10, 400, 60, kNoLabel};
 const ControlSpec kContents = {L"static", L"", SS_LEFT, kContentsId, 50, 80, 400, 250, kNoLabel};
@@ -28,10 +27,7 @@ void setFont(HWND control, HFONT font) { SendMessageW(control, WM_SETFONT, reint
 LRESULT CALLBACK liveDisplayProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_SYSCOMMAND:
-            if ((wParam & 0xFFF0) == SC_MINIMIZE || (wParam & 0xFFF0) == SC_CLOSE) {
-                ShowWindow(window, SW_HIDE);
-                return 0;
-            }
+            if (hideOnCloseOrMinimise(window, wParam)) return 0;
             break;
         case WM_CTLCOLORSTATIC: {
             HDC dc = reinterpret_cast<HDC>(wParam);

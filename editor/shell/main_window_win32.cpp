@@ -247,6 +247,13 @@ HWND createControl(HWND parent, const ControlSpec& spec) {
                            GetModuleHandleW(nullptr), nullptr);
 }
 
+bool hideOnCloseOrMinimise(HWND window, WPARAM systemCommand) {
+    const WPARAM command = systemCommand & 0xFFF0;  // the low four bits are the system's own
+    if (command != SC_MINIMIZE && command != SC_CLOSE) return false;
+    ShowWindow(window, SW_HIDE);
+    return true;
+}
+
 HFONT createBoldFont(const wchar_t* face, int points, BYTE quality) {
     HDC screen = GetDC(nullptr);
     LOGFONTW font = {};

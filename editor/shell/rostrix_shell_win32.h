@@ -15,6 +15,9 @@ extern EditorState g_editor;  // PlayerData.txt in memory, capture indexes, inpu
 // EditorCommand to run.
 constexpr UINT kHotkeyMessage = WM_APP + 1;
 
+// The error box text when a window or one of its labels cannot be made.
+constexpr const wchar_t* kNoLabel = L"Could not create text label.";
+
 // One child control of a window: its class, text, style (added to WS_CHILD |
 // WS_VISIBLE), id, place and size, and the error box text when it cannot be
 // made.
@@ -49,6 +52,9 @@ void releaseSplash();  // stops the timer and frees the picture, when they still
 bool addTrayIcon();
 bool removeTrayIcon();
 HWND createControl(HWND parent, const ControlSpec& spec);
+// Secondary windows are never closed or minimised by the user, only hidden:
+// true when the system command was one of those and the window was hidden.
+bool hideOnCloseOrMinimise(HWND window, WPARAM systemCommand);
 HFONT createBoldFont(const wchar_t* face, int points, BYTE quality);
 void releaseFont(HFONT& font, const char* failureLine);
 

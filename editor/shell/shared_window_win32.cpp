@@ -105,10 +105,7 @@ LRESULT CALLBACK sharedWindowProcedure(HWND window, UINT message, WPARAM wParam,
             onCreate(window);
             return 0;
         case WM_SYSCOMMAND:
-            if ((wParam & 0xFFF0) == SC_MINIMIZE || (wParam & 0xFFF0) == SC_CLOSE) {
-                ShowWindow(window, SW_HIDE);
-                return 0;
-            }
+            if (hideOnCloseOrMinimise(window, wParam)) return 0;
             break;
         case WM_SIZE:
             if (g_scrolling) onSize(window, HIWORD(lParam));
@@ -143,7 +140,7 @@ bool createSharedWindow(int x, int y, int width, int height, bool scrolling) {
                                GetModuleHandleW(nullptr), nullptr);
     if (g_window != nullptr) return true;
     debugLog("Could not create the window of class %ls", kSharedWindowClass);
-    editorShell().showErrorBox(L"Could not create text label.");
+    editorShell().showErrorBox(kNoLabel);
     return false;
 }
 
