@@ -160,8 +160,15 @@ bool createMainWindow(HINSTANCE instance, const wchar_t* className, const wchar_
     g_main = CreateWindowExW(0, className, title, WS_POPUP, g_screenWidth / 2 - kSplashWidth / 2,
                              g_screenHeight / 2 - kSplashHeight / 2, kSplashWidth, kSplashHeight, nullptr, nullptr,
                              instance, nullptr);
-    if (g_main == nullptr) debugLog("Could not create the main window");
-    return g_main != nullptr;
+    if (g_main == nullptr) {
+        debugLog("Could not create the main window");
+        return false;
+    }
+    // The program runs elevated, and the taskbar does not: without this the
+    // taskbar's message would be filtered out and the icon lost for good.
+    if (!ChangeWindowMessageFilterEx(g_main, g_taskbarCreated, MSGFLT_ALLOW, nullptr))
+        debugLog("Could not let the taskbar's restart message through");
+    return true;
 }
 
 HWND mainWindow() { return g_main; }
