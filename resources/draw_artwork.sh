@@ -1,8 +1,11 @@
 #!/bin/bash
-# Draws the randomiser's pictures into the sample working folder dist/:
-#   dist/Images/randomiser_flash.bmp  splash picture, 600 x 400, 24-bit BMP
+# Draws the pictures of both programs into the sample working folder dist/:
+#   dist/Images/randomiser_flash.bmp  randomiser splash picture, 600 x 400, 24-bit BMP
 #   dist/Images/chat_example.bmp      example of the game chat, 500 x 200, 24-bit BMP
-#   dist/Brenlow_Sortilane.ico        tray and window icon, 16, 32 and 48 pixels
+#   dist/Brenlow_Sortilane.ico        randomiser tray and window icon, 16, 32 and 48 pixels
+#   dist/Images/rostrix_flash.bmp     editor splash picture, 600 x 400, 24-bit BMP
+#   dist/Images/ruletext_bg.bmp       tile behind the editor's rule text box, 64 x 64, 24-bit BMP
+#   dist/Brenlow_Rostrix.ico          editor tray and window icon, 16, 32 and 48 pixels
 #
 # Needs ImageMagick 6 ("convert"; Debian package imagemagick) and one of the
 # fonts listed below (Debian packages fonts-dejavu-core or fonts-liberation).
@@ -42,7 +45,7 @@ mono=$(pick_font /usr/share/fonts/truetype/dejavu/DejaVuSansMono.ttf \
 monobold=$(pick_font /usr/share/fonts/truetype/dejavu/DejaVuSansMono-Bold.ttf \
                      /usr/share/fonts/truetype/liberation/LiberationMono-Bold.ttf)
 
-# Colours shared by all three pictures.
+# Colours shared by the pictures.
 navy='#1b2f55'
 deep='#0b1428'
 gold='#e0b23a'
@@ -97,19 +100,57 @@ convert -size 500x200 'gradient:#4d5b33-#2c3520' \
     -annotate +18+176 'Open the game chat, then press Ctrl+1: the report is typed line by line.' \
     "${bmp24[@]}" "BMP3:$images/chat_example.bmp"
 
-# --- Icon ---------------------------------------------------------------------
-# Gold "S" on a navy disc with a gold rim, drawn at each size on its own so
-# that the small ones stay sharp.
-convert \
-    \( -size 16x16 xc:none -fill "$navy" -stroke "$gold" -strokewidth 1 \
-       -draw 'circle 7.5,7.5 7.5,0.5' \
-       -stroke none -fill "$gold" -font "$bold" -pointsize 13 -gravity center -annotate +0+0 'S' \) \
-    \( -size 32x32 xc:none -fill "$navy" -stroke "$gold" -strokewidth 2 \
-       -draw 'circle 15.5,15.5 15.5,1.5' \
-       -stroke none -fill "$gold" -font "$bold" -pointsize 24 -gravity center -annotate +0+0 'S' \) \
-    \( -size 48x48 xc:none -fill "$navy" -stroke "$gold" -strokewidth 3 \
-       -draw 'circle 23.5,23.5 23.5,2' \
-       -stroke none -fill "$gold" -font "$bold" -pointsize 36 -gravity center -annotate +0+0 'S' \) \
-    -strip "ICO:$root/dist/Brenlow_Sortilane.ico"
+# --- Icons -----------------------------------------------------------------
+# A letter in the rim colour on a disc of the fill colour, drawn at each size
+# on its own so that the small ones stay sharp.
+# draw_icon LETTER FILL RIM OUTPUT
+draw_icon() {
+    local letter=$1 fill=$2 rim=$3 output=$4
+    convert \
+        \( -size 16x16 xc:none -fill "$fill" -stroke "$rim" -strokewidth 1 \
+           -draw 'circle 7.5,7.5 7.5,0.5' \
+           -stroke none -fill "$rim" -font "$bold" -pointsize 13 -gravity center -annotate +0+0 "$letter" \) \
+        \( -size 32x32 xc:none -fill "$fill" -stroke "$rim" -strokewidth 2 \
+           -draw 'circle 15.5,15.5 15.5,1.5' \
+           -stroke none -fill "$rim" -font "$bold" -pointsize 24 -gravity center -annotate +0+0 "$letter" \) \
+        \( -size 48x48 xc:none -fill "$fill" -stroke "$rim" -strokewidth 3 \
+           -draw 'circle 23.5,23.5 23.5,2' \
+           -stroke none -fill "$rim" -font "$bold" -pointsize 36 -gravity center -annotate +0+0 "$letter" \) \
+        -strip "ICO:$output"
+}
+
+draw_icon S "$navy" "$gold" "$root/dist/Brenlow_Sortilane.ico"
+
+# --- Editor splash picture ----------------------------------------------------
+teal='#1f5c5a'
+mint='#9fe3d2'
+convert -size 600x400 "gradient:#23524f-#0c1f1e" \
+    -fill none -stroke "$mint" -strokewidth 3 -draw 'rectangle 10,10 589,389' \
+    -stroke '#3f7d73' -strokewidth 1 -draw 'rectangle 17,17 582,382' \
+    -stroke "$mint" -strokewidth 4 -fill "$teal" -draw 'circle 300,100 300,48' \
+    -stroke '#3f7d73' -strokewidth 2 -fill none -draw 'circle 300,100 300,58' \
+    -stroke none -fill "$mint" -font "$bold" -pointsize 60 -gravity center \
+    -annotate +0-100 'R' \
+    -fill '#05100f' -font "$bold" -pointsize 46 -annotate +2+22 'Brenlow: Rostrix' \
+    -fill "$pale" -annotate +0+20 'Brenlow: Rostrix' \
+    -fill "$grey" -font "$regular" -pointsize 19 \
+    -annotate +0+72 'Player names, ratings and teams for the randomiser' \
+    -stroke "$mint" -strokewidth 1 -draw 'line 200,318 400,318' -stroke none \
+    -fill "$mint" -font "$bold" -pointsize 24 -annotate +0+140 'Version 2.0' \
+    -fill "$grey" -font "$regular" -pointsize 14 \
+    -annotate +0+172 'Ctrl+1 reads the clipboard, Ctrl+7 shows the hotkeys' \
+    "${bmp24[@]}" "BMP3:$images/rostrix_flash.bmp"
+
+# --- Rule text background -----------------------------------------------------
+# A pale ruled-paper tile: the magenta text of the rule text box stays easy to
+# read on it.
+convert -size 64x64 xc:'#f7f3e6' \
+    -stroke '#e6dfc8' -strokewidth 1 -draw 'line 0,15 63,15' -draw 'line 0,31 63,31' \
+    -draw 'line 0,47 63,47' -draw 'line 0,63 63,63' \
+    -stroke '#efe9d6' -draw 'line 0,0 63,63' \
+    "${bmp24[@]}" "BMP3:$images/ruletext_bg.bmp"
+
+draw_icon R "$teal" "$mint" "$root/dist/Brenlow_Rostrix.ico"
 
 echo "drawn: dist/Images/randomiser_flash.bmp dist/Images/chat_example.bmp dist/Brenlow_Sortilane.ico"
+echo "drawn: dist/Images/rostrix_flash.bmp dist/Images/ruletext_bg.bmp dist/Brenlow_Rostrix.ico"

@@ -1,0 +1,130 @@
+// The input window (names and ratings, FMT groups, or the player and team
+// counts, by the input mode) and the rule text window. What "Enter Data",
+// "Load" and "Save" do is decided by the portable editor code; here the
+// fields are read and the outcome shown.
+#include <string>
+#include <vector>
+
+#include "editor/input_entry.h"
+#include "editor/rule_text.h"
+#include "editor/shell/rostrix_shell_win32.h"
+
+namespace {
+
+constexpr int kField1Id = 110;
+constexpr int kField2Id = 111;
+constexpr int kElementFieldId = 112;
+constexpr int kLabel1Id = 114;
+constexpr int kLabel2Id = 115;
+constexpr int kResult1Id = 117;
+constexpr int kResult2Id = 118;
+constexpr int kRuleHeadingId = 121;
+constexpr int kFilenameFieldId = 123;
+constexpr int kRuleTextBoxId = 126;
+
+const wchar_t* const kNoEditBox = L"Could not create edit box.";
+const wchar_t* const kNoButton = L"Could not create button.";
+const wchar_t* const kNoAfterword = L"Could not create text afterword.";
+const DWORD kField = WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
+
+const ControlSpec kInputControls[] = {
+    {L"static", L"", 0, kLabel1Id, 50, 10, 190, 24, kNoLabel},
+    {L"static", L"", 0, kLabel2Id, 50, 50, 190, 24, kNoLabel},
+    {L"static", L"Enter Which Element To Modify", 0, 116, 50, 90, 190, 60, kNoLabel},
+    {L"EDIT", L"", kField, kField1Id, 240, 10, 200, 24, kNoEditBox},
+    {L"EDIT", L"", kField, kField2Id, 240, 50, 200, 24, kNoEditBox},
+    {L"EDIT", L"-1", kField, kElementFieldId, 240, 90, 200, 24, kNoEditBox},
+    {L"button", L"Enter Data", WS_TABSTOP | BS_PUSHBUTTON, 113, 160, 150, 160, 40, kNoButton},
+    {L"static", L"", 0, kResult1Id, 50, 200, 400, 60, kNoAfterword},
+    {L"static", L"", 0, kResult2Id, 50, 260, 499, 60, kNoAfterword},
+};
+
+const ControlSpec kRuleTextControls[] = {
+    {L"static", L"Rule Text", 0, kRuleHeadingId, 200, 20, 200, 70, kNoLabel},
+    {L"static", L"Enter Filename:", 0, 122, 10, 90, 200, 40, kNoLabel},
+    {L"EDIT", L"", kField, kFilenameFieldId, 210, 90, 100, 40, kNoEditBox},
+    {L"button", L"Load", WS_TABSTOP | BS_PUSHBUTTON, 124, 330, 90, 50, 40, kNoButton},
+    {L"button", L"Save", WS_TABSTOP | BS_PUSHBUTTON, 125, 400, 90, 50, 40, kNoButton},
+    {L"EDIT", L"", WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, kRuleTextBoxId, 50, 170, 451, 135,
+     kNoEditBox},
+};
+
+std::wstring controlText(int id) {
+    HWND control = GetDlgItem(sharedWindow(), id);
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(control, &text[0], static_cast<int>(text.size()))));
+    return text;
+}
+
+void setControlText(int id, const wchar_t* text) { SetDlgItemTextW(sharedWindow(), id, text); }
+
+// The lines of the rule text box as it shows them: a long line it wraps
+// counts as several.
+std::vector<std::wstring> ruleTextLines() {
+    HWND box = GetDlgItem(sharedWindow(), kRuleTextBoxId);
+    const int count = static_cast<int>(SendMessageW(box, EM_GETLINECOUNT, 0, 0));
+    std::vector<std::wstring> lines;
+    for (int i = 0; i < count; ++i) {
+        const LRESULT start = SendMessageW(box, EM_LINEINDEX, static_cast<WPARAM>(i), 0);
+        const size_t length = static_cast<size_t>(SendMessageW(box, EM_LINELENGTH, static_cast<WPARAM>(start), 0));
+        // EM_GETLINE reads the room from the buffer's first word and does not
+        // terminate the text; the buffer has room for at least that word.
+        std::wstring line(length > 0 ? length : 1, L'\0');
+        line[0] = static_cast<wchar_t>(line.size());
+        const LRESULT copied = SendMessageW(box, EM_GETLINE, static_cast<WPARAM>(i),
+                                            reinterpret_cast<LPARAM>(&line[0]));
+        line.resize(static_cast<size_t>(copied));
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+}  // namespace
+
+bool openInputWindow() {
+    if (!createSharedWindow(screenWidth() / 3, screenHeight() / 3, 500, 400, false)) return false;
+    if (!addControls(kInputControls, sizeof kInputControls / sizeof kInputControls[0])) return false;
+    const ModeLabels labels = labelsForMode(g_editor.inputMode);
+    setControlText(kLabel1Id, labels.first);
+    setControlText(kLabel2Id, labels.second);
+    presentSharedWindow();
+    focusFirstField();
+    return true;
+}
+
+bool openRuleTextWindow() {
+    closeSharedWindow();
+    if (!loadRuleTextBackground()) return false;
+    if (!createSharedWindow(CW_USEDEFAULT, 0, 600, 500, false)) return false;
+    if (!addControls(kRuleTextControls, sizeof kRuleTextControls / sizeof kRuleTextControls[0])) return false;
+    setHeadingFont(kRuleHeadingId);
+    presentSharedWindow();
+    hideLiveDisplay();
+    return true;
+}
+
+void focusFirstField() {
+    HWND field = GetDlgItem(sharedWindow(), kField1Id);
+    if (field != nullptr) SetFocus(field);
+}
+
+void onEnterData() {
+    EntryFields fields;
+    fields.field1 = controlText(kField1Id);
+    fields.field2 = controlText(kField2Id);
+    fields.element = controlText(kElementFieldId);
+    setControlText(kElementFieldId, kElementFieldDefault);
+    const EntryOutcome outcome = enterData(g_editor, editorShell(), fields);
+    if (outcome.result1) setControlText(kResult1Id, outcome.result1->c_str());
+    if (outcome.result2) setControlText(kResult2Id, outcome.result2->c_str());
+    if (outcome.emptyField1) setControlText(kField1Id, L"");
+    if (outcome.emptyField2) setControlText(kField2Id, L"");
+}
+
+void onLoadRuleText() {
+    std::wstring text;
+    if (loadRuleText(editorShell(), controlText(kFilenameFieldId), text))
+        setControlText(kRuleTextBoxId, text.c_str());
+}
+
+void onSaveRuleText() { saveRuleText(editorShell(), controlText(kFilenameFieldId), ruleTextLines()); }

@@ -1,0 +1,97 @@
+#pragma once
+// What the files of the editor's Windows shell share: the editor's state, the
+// bridge the portable code calls back through, and the operations each file
+// offers the others. Window handles live at file scope in the file that owns
+// the window.
+#include <windows.h>
+
+#include "editor/editor_hotkeys.h"
+#include "editor/editor_shell.h"
+#include "editor/editor_state.h"
+
+extern EditorState g_editor;  // PlayerData.txt in memory, capture indexes, input mode
+
+// Posted by the keyboard hook to the main window; wParam holds the
+// EditorCommand to run.
+constexpr UINT kHotkeyMessage = WM_APP + 1;
+
+// The error box text when a window or one of its labels cannot be made.
+constexpr const wchar_t* kNoLabel = L"Could not create text label.";
+
+// One child control of a window: its class, text, style (added to WS_CHILD |
+// WS_VISIBLE), id, place and size, and the error box text when it cannot be
+// made.
+struct ControlSpec {
+    const wchar_t* className;
+    const wchar_t* text;
+    DWORD style;
+    int id;
+    int x;
+    int y;
+    int width;
+    int height;
+    const wchar_t* failureText;
+};
+
+// rostrix_main_win32.cpp
+EditorShell& editorShell();  // error box owned by the main window, live display text
+
+// main_window_win32.cpp
+extern const wchar_t* const kSharedWindowClass;
+extern const wchar_t* const kLiveDisplayClass;
+bool registerWindowClasses(HINSTANCE instance, const wchar_t* mainClassName);
+bool createMainWindow(HINSTANCE instance, const wchar_t* className, const wchar_t* title);
+HWND mainWindow();
+const wchar_t* programTitle();
+int screenWidth();
+int screenHeight();
+bool loadSplashPicture();
+void showSplash();
+bool startSplashTimer();
+void releaseSplash();  // stops the timer and frees the picture, when they still exist
+bool addTrayIcon();
+bool removeTrayIcon();
+HWND createControl(HWND parent, const ControlSpec& spec);
+// Secondary windows are never closed or minimised by the user, only hidden:
+// true when the system command was one of those and the window was hidden.
+bool hideOnCloseOrMinimise(HWND window, WPARAM systemCommand);
+HFONT createBoldFont(const wchar_t* face, int points, BYTE quality);
+void releaseFont(HFONT& font, const char* failureLine);
+
+// live_display_win32.cpp
+LRESULT CALLBACK liveDisplayProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+bool createLiveDisplay(HINSTANCE instance);
+void setLiveDisplayText(const wchar_t* text);
+void showLiveDisplay();
+void hideLiveDisplay();
+void destroyLiveDisplay();
+void releaseDisplayFonts();
+
+// shared_window_win32.cpp
+LRESULT CALLBACK sharedWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+HWND sharedWindow();
+void closeSharedWindow();
+bool createSharedWindow(int x, int y, int width, int height, bool scrolling);
+bool addControls(const ControlSpec* specs, size_t count);
+void setHeadingFont(int id);
+void presentSharedWindow();
+bool loadRuleTextBackground();
+void releaseSharedWindow();  // at shutdown: the window and the background brush
+void releaseHeadingFont();
+
+// input_windows_win32.cpp
+bool openInputWindow();
+bool openRuleTextWindow();
+void focusFirstField();
+void onEnterData();
+void onLoadRuleText();
+void onSaveRuleText();
+
+// info_windows_win32.cpp
+bool openTooltipWindow();
+bool openCreditsWindow();
+
+// hotkeys_win32.cpp
+bool installKeyboardHook();
+void queueEditorCommand(EditorCommand command);  // runs it once the pending keyboard input is handled
+void runEditorCommand(EditorCommand command);

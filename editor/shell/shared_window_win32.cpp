@@ -1,0 +1,194 @@
+// The shared window: one window at a time of the class "I am the Overlord!
+// (Rostrix)", which is the input, tooltip, rule text or credits window.
+// Opening one destroys the open one. Its procedure hides it on minimise and
+// close, scrolls the tooltip and credits windows, colours the labels and the
+// rule text box, and hands the buttons to the input windows.
+#include "common/debug_log.h"
+#include "editor/shell/rostrix_shell_win32.h"
+
+namespace {
+
+constexpr int kScrollMax = 99;
+constexpr int kEnterDataId = 113;
+constexpr int kLoadId = 124;
+constexpr int kSaveId = 125;
+constexpr int kRuleTextBoxId = 126;
+constexpr COLORREF kRuleTextColour = RGB(255, 0, 255);
+const wchar_t* const kRuleBackgroundPath = L"./Images/ruletext_bg.bmp";
+
+HWND g_window = nullptr;
+bool g_scrolling = false;  // set for the tooltip and credits windows
+int g_lineHeight = 1;      // of the system font, the unit of scrolling
+HFONT g_headingFont = nullptr;
+HBRUSH g_ruleBrush = nullptr;  // made once from the background picture, kept until shutdown
+
+void onCreate(HWND window) {
+    if (g_headingFont == nullptr) g_headingFont = createBoldFont(L"New Times Roman", 24, DEFAULT_QUALITY);
+    HDC dc = GetDC(window);
+    HGDIOBJ previous = SelectObject(dc, GetStockObject(SYSTEM_FONT));
+    TEXTMETRICW metrics = {};
+    if (GetTextMetricsW(dc, &metrics)) g_lineHeight = metrics.tmHeight + metrics.tmExternalLeading;
+    if (g_lineHeight <= 0) g_lineHeight = 1;
+    SelectObject(dc, previous);
+    ReleaseDC(window, dc);
+}
+
+void onSize(HWND window, int clientHeight) {
+    SCROLLINFO info = {};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_RANGE | SIF_PAGE;
+    info.nMin = 0;
+    info.nMax = kScrollMax;
+    info.nPage = static_cast<UINT>(clientHeight / g_lineHeight);
+    SetScrollInfo(window, SB_VERT, &info, TRUE);
+}
+
+// Moves the scroll bar as asked (the bar keeps the position within its
+// range) and scrolls the client area, controls included, by the change.
+void onVerticalScroll(HWND window, int request) {
+    SCROLLINFO info = {};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_ALL;
+    GetScrollInfo(window, SB_VERT, &info);
+    const int before = info.nPos;
+    switch (request) {
+        case SB_LINEUP: info.nPos -= 1; break;
+        case SB_LINEDOWN: info.nPos += 1; break;
+        case SB_PAGEUP: info.nPos -= static_cast<int>(info.nPage); break;
+        case SB_PAGEDOWN: info.nPos += static_cast<int>(info.nPage); break;
+        case SB_THUMBTRACK: info.nPos = info.nTrackPos; break;
+        case SB_TOP: info.nPos = 0; break;
+        case SB_BOTTOM: info.nPos = kScrollMax; break;
+        default: break;
+    }
+    info.fMask = SIF_POS;
+    SetScrollInfo(window, SB_VERT, &info, TRUE);
+    GetScrollInfo(window, SB_VERT, &info);
+    if (info.nPos == before) return;
+    ScrollWindowEx(window, 0, (before - info.nPos) * g_lineHeight, nullptr, nullptr, nullptr, nullptr,
+                   SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
+    UpdateWindow(window);
+}
+
+// Labels draw on the window colour without a box behind their text; the
+// rule text box draws magenta text on its background pattern.
+LRESULT onControlColour(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    HDC dc = reinterpret_cast<HDC>(wParam);
+    HWND control = reinterpret_cast<HWND>(lParam);
+    if (message == WM_CTLCOLOREDIT && GetDlgCtrlID(control) == kRuleTextBoxId && g_ruleBrush != nullptr) {
+        SetTextColor(dc, kRuleTextColour);
+        SetBkMode(dc, TRANSPARENT);
+        return reinterpret_cast<LRESULT>(g_ruleBrush);
+    }
+    if (message == WM_CTLCOLORSTATIC) {
+        SetBkMode(dc, TRANSPARENT);
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void onCommand(int id, int notification, HWND control) {
+    if (id == kEnterDataId && notification == BN_CLICKED) onEnterData();
+    if (id == kLoadId && notification == BN_CLICKED) onLoadRuleText();
+    if (id == kSaveId && notification == BN_CLICKED) onSaveRuleText();
+    // The box draws its text on the pattern: redraw it whole when its text
+    // moves, or the pattern behind the old text would be left out of step.
+    if (id == kRuleTextBoxId && (notification == EN_CHANGE || notification == EN_VSCROLL))
+        InvalidateRect(control, nullptr, TRUE);
+}
+
+}  // namespace
+
+LRESULT CALLBACK sharedWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            onCreate(window);
+            return 0;
+        case WM_SYSCOMMAND:
+            if (hideOnCloseOrMinimise(window, wParam)) return 0;
+            break;
+        case WM_SIZE:
+            if (g_scrolling) onSize(window, HIWORD(lParam));
+            return 0;
+        case WM_VSCROLL:
+            if (g_scrolling) onVerticalScroll(window, LOWORD(wParam));
+            return 0;
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLOREDIT:
+            return onControlColour(window, message, wParam, lParam);
+        case WM_COMMAND:
+            onCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+            return 0;
+        default:
+            break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+HWND sharedWindow() { return g_window; }
+
+void closeSharedWindow() {
+    if (g_window != nullptr) DestroyWindow(g_window);
+    g_window = nullptr;
+}
+
+bool createSharedWindow(int x, int y, int width, int height, bool scrolling) {
+    closeSharedWindow();
+    g_scrolling = scrolling;
+    const DWORD style = WS_OVERLAPPEDWINDOW | (scrolling ? WS_VSCROLL : 0);
+    g_window = CreateWindowExW(0, kSharedWindowClass, programTitle(), style, x, y, width, height, nullptr, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+    if (g_window != nullptr) return true;
+    debugLog("Could not create the window of class %ls", kSharedWindowClass);
+    editorShell().showErrorBox(kNoLabel);
+    return false;
+}
+
+bool addControls(const ControlSpec* specs, size_t count) {
+    for (size_t i = 0; i < count; ++i) {
+        if (createControl(g_window, specs[i]) == nullptr) {
+            debugLog("Could not create control %i", specs[i].id);
+            closeSharedWindow();
+            editorShell().showErrorBox(specs[i].failureText);
+            return false;
+        }
+    }
+    return true;
+}
+
+void setHeadingFont(int id) {
+    SendDlgItemMessageW(g_window, id, WM_SETFONT, reinterpret_cast<WPARAM>(g_headingFont), TRUE);
+}
+
+void presentSharedWindow() {
+    ShowWindow(g_window, SW_SHOW);
+    SetForegroundWindow(g_window);
+    UpdateWindow(g_window);
+}
+
+// The picture is loaded each time the rule text window opens, so a missing
+// picture keeps the window shut; the brush copies it and the picture itself
+// is not kept.
+bool loadRuleTextBackground() {
+    HBITMAP picture =
+        static_cast<HBITMAP>(LoadImageW(nullptr, kRuleBackgroundPath, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+    if (picture == nullptr) {
+        debugLog("Could not load the rule text background ./Images/ruletext_bg.bmp");
+        return false;
+    }
+    if (g_ruleBrush == nullptr) g_ruleBrush = CreatePatternBrush(picture);
+    DeleteObject(picture);
+    if (g_ruleBrush == nullptr) debugLog("Could not make the rule text background brush");
+    return g_ruleBrush != nullptr;
+}
+
+void releaseSharedWindow() {
+    closeSharedWindow();
+    g_scrolling = false;
+    if (g_ruleBrush != nullptr) DeleteObject(g_ruleBrush);
+    g_ruleBrush = nullptr;
+}
+
+void releaseHeadingFont() {
+    releaseFont(g_headingFont, "Failed to delete the font title object - currently in use?");
+}
