@@ -46,9 +46,12 @@ int runMessageLoop() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    // A copy started by another user (or elevated differently) holds the
+    // mutex where this one may not open it: that is a running copy too.
     HANDLE mutex = CreateMutexW(nullptr, FALSE, kMutexName);
-    if (GetLastError() == ERROR_ALREADY_EXISTS) {
-        CloseHandle(mutex);
+    DWORD mutexError = GetLastError();
+    if (mutexError == ERROR_ALREADY_EXISTS || (mutex == nullptr && mutexError == ERROR_ACCESS_DENIED)) {
+        if (mutex != nullptr) CloseHandle(mutex);
         return 0;
     }
 

@@ -106,20 +106,38 @@ bool mapRatiosDrawable(const std::vector<MapRecord>& maps) {
     return true;
 }
 
-bool loadMaps(Script& script, Randomiser& randomiser) {
-    if (!loadScriptAt(script, randomiser.options.map_script_path)) return false;
-    int count = script.getInt("map_num", 0);
+// The keys and the count's log line of a map or rule script.
+struct RatioTableKeys {
+    const char* countKey;
+    const char* countTooLowLine;
+    const char* ratiosKey;
+    const char* nameKey;
+};
+
+// Reads a script of weighted records (maps or rules): the count, then each
+// record's ratio and name, the name cut to fit the record's array.
+template <typename Record, size_t Units>
+bool loadRatioTable(Script& script, const wchar_t* path, const RatioTableKeys& keys, std::vector<Record>& table,
+                    wchar_t (Record::*name)[Units]) {
+    if (!loadScriptAt(script, path)) return false;
+    int count = script.getInt(keys.countKey, 0);
     if (count < 1) {
-        debugLog("Map Num From Script Required - Passed ~ %i", count);
+        debugLog(keys.countTooLowLine, count);
         return false;
     }
-    if (!listCountFits("map_num", count)) return false;
-    std::vector<MapRecord>& maps = randomiser.game.map_table;
-    maps.assign(count, MapRecord{});
+    if (!listCountFits(keys.countKey, count)) return false;
+    table.assign(count, Record{});
     for (int i = 0; i < count; ++i) {
-        maps[i].ratio = script.getInt("map_ratios", i);
-        copyScriptString(maps[i].name, kMapNameUnits, script.getString("map_name", i), kMapNameUnits - 1);
+        table[i].ratio = script.getInt(keys.ratiosKey, i);
+        copyScriptString(table[i].*name, Units, script.getString(keys.nameKey, i), Units - 1);
     }
+    return true;
+}
+
+bool loadMaps(Script& script, Randomiser& randomiser) {
+    const RatioTableKeys keys = {"map_num", "Map Num From Script Required - Passed ~ %i", "map_ratios", "map_name"};
+    std::vector<MapRecord>& maps = randomiser.game.map_table;
+    if (!loadRatioTable(script, randomiser.options.map_script_path, keys, maps, &MapRecord::name)) return false;
     if (!mapRatiosDrawable(maps)) return false;
     int chosen = weightedDraw(maps);
     boundedCopy(randomiser.game.selected_map_name, maps[chosen].name);
@@ -127,20 +145,10 @@ bool loadMaps(Script& script, Randomiser& randomiser) {
 }
 
 bool loadRules(Script& script, Randomiser& randomiser) {
-    if (!loadScriptAt(script, randomiser.options.rule_script_path)) return false;
-    int count = script.getInt("rule_num", 0);
-    if (count < 1) {
-        debugLog("Rule Num From Script Required - Passed ~ %i", count);
-        return false;
-    }
-    if (!listCountFits("rule_num", count)) return false;
-    std::vector<RuleRecord>& rules = randomiser.game.rule_table;
-    rules.assign(count, RuleRecord{});
-    for (int i = 0; i < count; ++i) {
-        rules[i].ratio = script.getInt("rule_ratios", i);
-        copyScriptString(rules[i].path, kPathUnits, script.getString("rule_path", i), kPathUnits - 1);
-    }
-    return true;
+    const RatioTableKeys keys = {"rule_num", "Rule Num From Script Required - Passed ~ %i", "rule_ratios",
+                                 "rule_path"};
+    return loadRatioTable(script, randomiser.options.rule_script_path, keys, randomiser.game.rule_table,
+                          &RuleRecord::path);
 }
 
 }  // namespace
