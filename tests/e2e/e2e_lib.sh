@@ -13,10 +13,13 @@ export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 mkdir -p "$e2e_artifacts"
 
 e2e_cleanup() {
-  local pid
-  for pid in "${e2e_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  local i
   [[ -n "${WINEPREFIX:-}" ]] && { wineserver -k >/dev/null 2>&1 || true; }
-  for pid in "${e2e_pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+  # Newest first, so that the X server (started first) ends last.
+  for ((i = ${#e2e_pids[@]} - 1; i >= 0; i--)); do
+    kill "${e2e_pids[i]}" 2>/dev/null || true
+    wait "${e2e_pids[i]}" 2>/dev/null || true
+  done
   rm -rf "$e2e_work"
 }
 trap e2e_cleanup EXIT
@@ -140,4 +143,22 @@ chat_text() {
 # Saves a screenshot of the whole virtual screen as an artifact.
 screenshot() {
   import -display "$DISPLAY" -window root "$e2e_artifacts/$1.png"
+}
+
+# What typing a rule text leaves in chat.txt: the file with CR LF read as a
+# line feed, in chunks of at most 49 bytes that end after a line feed, each
+# chunk followed by an Enter (a carriage return in chat.txt).
+rule_text_typed() {
+  python3 - "$1" <<'PY'
+import sys
+text = open(sys.argv[1], 'rb').read().replace(b'\r\n', b'\n')
+out, chunk = b'', b''
+for byte in text:
+    chunk += bytes([byte])
+    if byte == 10 or len(chunk) == 49:
+        out, chunk = out + chunk + b'\r', b''
+if chunk:
+    out += chunk + b'\r'
+sys.stdout.buffer.write(out)
+PY
 }

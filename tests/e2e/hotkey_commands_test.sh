@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Hotkeys typed into the chat window under Wine: the rule text in chunks, the
+# coin, a drawn map typed again, and a rule set chosen in the rule selection
+# window and then typed; Esc ends the program.
+source "$(dirname "$0")/e2e_lib.sh"
+
+start_chat
+start_randomiser rating
+sleep 6  # past the splash
+focus_chat
+
+press ctrl+2
+sleep 2
+expect_equal "Ctrl+2 types Rules/Usual.txt in chunks" "$(rule_text_typed Rules/Usual.txt | od -c)" "$(od -c <chat.txt)"
+
+: >chat.txt
+press ctrl+8
+sleep 1
+coin=$(chat_text)
+expect_equal "Ctrl+8 types a coin side" "yes" "$([[ $coin == Heads || $coin == Tails ]] && echo yes || echo "$coin")"
+
+: >chat.txt
+press ctrl+6
+sleep 1
+press ctrl+3
+sleep 1
+mapfile -t maps < <(chat_text)
+expect_equal "Ctrl+6 then Ctrl+3 type two lines" 2 "${#maps[@]}"
+expect_equal "Ctrl+3 types the map Ctrl+6 drew" "${maps[0]:-none}" "${maps[1]:-}"
+grep -qF "'${maps[0]:-none}'" Scripts/Map_Details.txt && drawn_known=yes || drawn_known=no
+expect_equal "the drawn map is one of the map script" yes "$drawn_known"
+
+press ctrl+4
+sleep 1.5
+xdotool mousemove 595 438 click 1  # the entry of the rule selection window
+sleep 0.3
+xdotool type 2
+xdotool mousemove 595 498 click 1  # Submit
+sleep 0.5
+screenshot hotkeys_rule_selection
+: >chat.txt
+focus_chat
+press ctrl+2
+sleep 2
+expect_equal "after choosing 2, Ctrl+2 types the second rule set" \
+  "$(rule_text_typed Rules/nomads.txt | od -c)" "$(od -c <chat.txt)"
+
+press Escape
+wait_randomiser 10
+expect_equal "Esc ends the program with 0" 0 "$randomiser_status"
+e2e_finish

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# The randomiser's life under Wine: splash, tray icon and balloon (kept as a
+# screenshot), Esc, a second copy, a bad option word, a missing splash picture.
+source "$(dirname "$0")/e2e_lib.sh"
+
+start_randomiser rating handicap single_tier 3
+sleep 4.6  # the splash shows for five seconds; the balloon comes with the icon
+screenshot lifecycle_splash_tray_balloon
+expect_equal "the program stays resident after start" yes "$(kill -0 "$randomiser_pid" 2>/dev/null && echo yes)"
+
+first_pid=$randomiser_pid
+status=0
+timeout 20 wine Brenlow_Sortilane.exe rating || status=$?
+expect_equal "a second copy exits at once with 0" 0 "$status"
+randomiser_pid=$first_pid
+
+sleep 2  # the splash is hidden after five seconds; the icon stays
+screenshot lifecycle_resident
+press Escape
+wait_randomiser 10
+expect_equal "Esc ends the program with 0" 0 "$randomiser_status"
+expect_equal "no debug lines from a normal run" "" "$(cat debug.txt 2>/dev/null || true)"
+
+status=0
+timeout 20 wine Brenlow_Sortilane.exe rating Foo || status=$?
+expect_equal "exit code of a bad word" 1 "$status"
+expect_equal "debug line of a bad word" "Error Args? - foo" "$(tr -d '\r' <debug.txt)"
+rm -f debug.txt
+
+mv Images/randomiser_flash.bmp Images/away.bmp
+status=0
+timeout 20 wine Brenlow_Sortilane.exe rating || status=$?
+expect_equal "exit code without the splash picture" 0 "$status"
+expect_equal "debug line without the splash picture" \
+  "Could not load the splash picture ./Images/randomiser_flash.bmp" "$(tr -d '\r' <debug.txt 2>/dev/null || true)"
+mv Images/away.bmp Images/randomiser_flash.bmp
+
+e2e_finish
