@@ -199,9 +199,12 @@ bool createMainWindow(HINSTANCE instance, const wchar_t* className, const wchar_
         return false;
     }
     if (!loadSplashPicture()) return false;
-    ShowWindow(g_main.window, SW_SHOWNORMAL);
+    // When the saved result is typed at once, the window that has the focus
+    // must keep it: the splash then shows without taking the foreground.
+    const bool keepFocus = g_randomiser.options.repost_only != 0;
+    ShowWindow(g_main.window, keepFocus ? SW_SHOWNOACTIVATE : SW_SHOWNORMAL);
     UpdateWindow(g_main.window);
-    SetForegroundWindow(g_main.window);
+    if (!keepFocus) SetForegroundWindow(g_main.window);
     InvalidateRect(g_main.window, nullptr, TRUE);
     g_main.splash_timer = SetTimer(nullptr, kSplashTimerRequest, kSplashMs, onSplashTimer);
     installKeyboardHook();
