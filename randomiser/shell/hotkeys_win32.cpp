@@ -44,7 +44,8 @@ void pressEnter() { sendKeyPair(VK_RETURN, 0, 0); }
 
 bool ctrlHeld() { return (GetAsyncKeyState(VK_LCONTROL) & 0x8000) || (GetAsyncKeyState(VK_RCONTROL) & 0x8000); }
 
-bool sequencePlaying() { return g_player.next < g_player.steps.size(); }
+// A sequence plays until its last step has run and its last wait is over.
+bool sequencePlaying() { return g_player.timer != 0 || g_player.next < g_player.steps.size(); }
 
 void playSteps();
 
@@ -58,7 +59,7 @@ void resumeAfter(UINT milliseconds) { g_player.timer = SetTimer(nullptr, 0, mill
 
 // Plays steps until one has to wait; a wait resumes from its timer.
 void playSteps() {
-    while (sequencePlaying()) {
+    while (g_player.next < g_player.steps.size()) {
         const TypingStep& step = g_player.steps[g_player.next];
         switch (step.kind) {
             case StepKind::AwaitCtrlRelease:

@@ -162,3 +162,21 @@ if chunk:
 sys.stdout.buffer.write(out)
 PY
 }
+
+# Opens the tray icon's menu (the icon sits at the right end of the virtual
+# desktop's task bar).
+open_tray_menu() {
+  xdotool mousemove 1013 757
+  sleep 0.3
+  xdotool mousedown 3
+  sleep 0.1
+  xdotool mouseup 3
+  sleep 0.7
+}
+
+# The share (0..1) of pure red pixels in a rectangle of a screenshot:
+# screenshot name, width, height, left, top.
+red_share() {
+  convert "$e2e_artifacts/$1.png" -crop "$2x$3+$4+$5" -fill black +opaque '#FF0000' \
+    -fill white -opaque '#FF0000' -format '%[fx:mean]' info:
+}

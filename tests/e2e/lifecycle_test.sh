@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The randomiser's life under Wine: splash, tray icon and balloon (kept as a
-# screenshot), Esc, a second copy, a bad option word, a missing splash picture.
+# screenshot), Esc, a second copy, the tray menu, a bad option word, a missing
+# splash picture.
 source "$(dirname "$0")/e2e_lib.sh"
 
 start_randomiser rating handicap single_tier 3
@@ -20,6 +21,21 @@ press Escape
 wait_randomiser 10
 expect_equal "Esc ends the program with 0" 0 "$randomiser_status"
 expect_equal "no debug lines from a normal run" "" "$(cat debug.txt 2>/dev/null || true)"
+
+# The tray menu: Credits opens the credits window with its red heading; Exit quits.
+start_randomiser rating
+sleep 6.5
+open_tray_menu
+screenshot lifecycle_tray_menu
+xdotool mousemove 945 757 click 1  # "Credits", the third entry
+sleep 1
+screenshot lifecycle_credits
+expect_equal "Credits shows the red heading" yes \
+  "$(awk -v share="$(red_share lifecycle_credits 200 50 540 295)" 'BEGIN { print (share > 0.02) ? "yes" : "no" }')"
+open_tray_menu
+xdotool mousemove 937 725 click 1  # "Exit", the first entry
+wait_randomiser 10
+expect_equal "Exit in the tray menu ends the program with 0" 0 "$randomiser_status"
 
 status=0
 timeout 20 wine Brenlow_Sortilane.exe rating Foo || status=$?
