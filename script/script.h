@@ -22,7 +22,7 @@ struct Script {
     char keyNames[kMaxKeys][kKeyBytes];
     int32_t intValues[kMaxKeys][kMaxElements];
     char stringValues[kMaxKeys][kMaxElements][kStringBytes];
-    char path[kPathBytes];  // where the writer stores; a read never changes it
+    char path[kPathBytes] = {};  // where the writer stores; empty until storePath, a read never changes it
 
     // Reads and parses the file at filePath. On failure logs the reason (and
     // "Invalid Character in text check debugging") and leaves no values.
@@ -41,10 +41,27 @@ struct Script {
     // into the store and stays valid until the next load.
     const char* getString(const char* key, int element);
 
-    // Writer: sets the file that storeInt/storeString rewrite.
+    // Writer: sets the file that storeInt/storeString rewrite (at most 259
+    // bytes are kept).
     void storePath(const char* filePath);
+
+    // Replace the element-th value (counted as blank-separated tokens) of the
+    // first text that begins with the key's characters by the new value, write
+    // the whole text to path and load it again. The new text must read back
+    // with the value at this key and element and every other value unchanged;
+    // otherwise, and on every other failure, a line is logged, the file is
+    // left byte for byte as it was and false is returned.
     bool storeInt(const char* key, int element, int32_t value);
     bool storeString(const char* key, int element, const char* value);
+
+    // Locates the old value of the element-th token of the key's list in
+    // text: [begin, end) on success; logs why and returns false otherwise.
+    bool findElement(const char* key, int element, size_t& begin, size_t& end);
+
+    // The position after the blanks (space, LF, CR, tab) starting at pos.
+    size_t skipBlanks(size_t pos) const;
+    // The position of the first blank, '}' or end of text from pos on.
+    size_t skipToken(size_t pos) const;
 
     // Empties the tables (not path): no keys, every integer 0, every string "".
     void clearValues();

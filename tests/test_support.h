@@ -1,9 +1,12 @@
 #pragma once
+#include <functional>
+#include <initializer_list>
 #include <string>
 
 // A fresh temporary folder that becomes the working folder for the lifetime
 // of the object; the old working folder is restored and the folder removed
-// afterwards. The code under test reads and writes relative to it.
+// afterwards. The code under test reads and writes relative to it. Other
+// users may enter it, so that checks run without administrator rights get in.
 class TempFolder {
 public:
     TempFolder();
@@ -18,26 +21,18 @@ private:
     std::string previous_;
 };
 
-// Makes file permissions apply for the lifetime of the object, also when the
-// tests run as an administrator (who may write any file): the effective user
-// becomes "nobody" and the working folder is opened to everyone so that the
-// code under test can still write its debug log there.
-class WithoutAdminRights {
-public:
-    WithoutAdminRights();
-    ~WithoutAdminRights();
-    WithoutAdminRights(const WithoutAdminRights&) = delete;
-    WithoutAdminRights& operator=(const WithoutAdminRights&) = delete;
-
-private:
-    bool switched_ = false;
-};
-
 // Writes bytes to a file (creating parent folders), relative to the working folder.
 void writeFile(const std::string& name, const std::string& bytes);
 
 // The whole file as bytes, or "" when it cannot be read.
 std::string readFile(const std::string& name);
 
-// The lines of debug.txt in the working folder, without their line ends.
+// debug.txt of the working folder with LF line ends (the log writes CR LF),
+// and the text that the given lines make there.
 std::string debugLogText();
+std::string logLines(std::initializer_list<std::string> lines);
+
+// Runs check where file permissions hold: directly, or, when the tests run as
+// an administrator (who may write any file), in a child process under the
+// "nobody" user. The result of check; false when the child could not run it.
+bool runWithoutRootRights(const std::function<bool()>& check);

@@ -176,9 +176,12 @@ TEST_F(ScriptReader, ReportsMissingAndUnwritableFiles) {
 TEST_F(ScriptReader, RefusesAReadOnlyFile) {
     writeFile("locked.txt", "a {1}");
     ASSERT_EQ(chmod("locked.txt", 0444), 0);
-    WithoutAdminRights limited;
-    EXPECT_FALSE(script->load("locked.txt"));
-    EXPECT_EQ(debugLogText(), std::string("locked.txt\nOpening A File\n") + kInvalid);
+    writeFile("debug.txt", "");
+    ASSERT_EQ(chmod("debug.txt", 0666), 0);
+    EXPECT_TRUE(runWithoutRootRights([this] {
+        return !script->load("locked.txt") &&
+               debugLogText() == std::string("locked.txt\nOpening A File\n") + kInvalid;
+    }));
 }
 
 TEST_F(ScriptReader, LogsMissingLookups) {

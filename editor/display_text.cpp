@@ -1,0 +1,43 @@
+#include "editor/display_text.h"
+
+#include <algorithm>
+
+#include "common/bounded_copy.h"
+
+namespace {
+
+const size_t kNameWidth = 15;
+const size_t kRatingWidth = 6;
+const size_t kFmtWidth = 4;
+const std::wstring kRule(80, L'_');
+
+void appendRow(std::wstring& text, const std::wstring& name, const std::wstring& rating, const std::wstring& fmt) {
+    text += L"| ";
+    padAppend(text, name, kNameWidth);
+    text += L" | ";
+    padAppend(text, rating, kRatingWidth);
+    text += L" | ";
+    padAppend(text, fmt, kFmtWidth);
+    text += L" |\n";
+}
+
+}  // namespace
+
+void padAppend(std::wstring& text, const std::wstring& field, size_t width) {
+    text += field;
+    if (field.size() < width) text.append(width - field.size(), L' ');
+}
+
+void buildDisplayText(const EditorState& state, wchar_t (&buffer)[kDisplayTextUnits]) {
+    std::wstring text = L"Number Of Players ~ " + std::to_wstring(state.playerCount) + L" | Number Of Teams ~ " +
+                        std::to_wstring(state.teamCount) + L"\n\n";
+    text += kRule + L"\n";
+    appendRow(text, L"Player Name", L"Rating", L"FMT");
+    const int rows = std::clamp(state.playerCount, 0, kPlayerRecords);
+    for (int i = 0; i < rows; ++i) {
+        const PlayerRecord& player = state.players[i];
+        appendRow(text, player.name, std::to_wstring(player.rating), std::to_wstring(player.fmtGroup));
+    }
+    text += kRule;
+    boundedCopy(buffer, text.c_str());
+}

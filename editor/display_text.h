@@ -1,0 +1,15 @@
+#pragma once
+#include <cstddef>
+#include <string>
+
+#include "editor/editor_state.h"
+
+constexpr size_t kDisplayTextUnits = 1024;
+
+// Appends field and, when it is shorter than width, spaces up to the width; a
+// longer field is appended whole.
+void padAppend(std::wstring& text, const std::wstring& field, size_t width);
+
+// The live display's text: the counts, a rule, a table of the players in play
+// (name, rating, FMT group between bars) and a closing rule.
+void buildDisplayText(const EditorState& state, wchar_t (&buffer)[kDisplayTextUnits]);

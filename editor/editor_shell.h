@@ -1,0 +1,15 @@
+#pragma once
+
+// What the portable editor code asks of the windows around it. The Win32
+// shell implements it with a message box owned by the main window and the
+// contents label of the live display; the tests record the calls.
+class EditorShell {
+public:
+    virtual ~EditorShell() = default;
+
+    // A modal box with the text, the caption "Error" and an OK button.
+    virtual void showErrorBox(const wchar_t* text) = 0;
+
+    // Sets the text of the live display's contents label.
+    virtual void setDisplayText(const wchar_t* text) = 0;
+};

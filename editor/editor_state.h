@@ -1,0 +1,38 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+#include "script/script.h"
+
+constexpr int kPlayerRecords = 8;       // PlayerData.txt always holds eight players
+constexpr size_t kNameUnits = 16;       // a name of at most 15 characters and its terminator
+constexpr size_t kNameBytes = kNameUnits - 1;
+constexpr size_t kDataPathUnits = 260;
+
+struct PlayerRecord {
+    wchar_t name[kNameUnits];
+    int32_t rating;
+    int32_t fmtGroup;
+};
+
+// What the input window enters, chosen by the hotkey that opens it.
+enum class InputMode { NameAndRating, Fmt, Counts };
+
+// Everything the editor keeps while it runs: its copy of PlayerData.txt, the
+// script store it reads and writes the file through, the capture indexes and
+// the input mode. The shell owns one and hands it to every operation.
+struct EditorState {
+    wchar_t dataPath[kDataPathUnits] = {};
+    int32_t playerCount = 0;
+    int32_t teamCount = 0;
+    PlayerRecord players[kPlayerRecords] = {};
+    std::unique_ptr<Script> script;
+
+    // Next player whose name, rating or FMT group is filled in sequence.
+    int32_t nameIndex = 0;
+    int32_t ratingIndex = 0;
+    int32_t fmtIndex = 0;
+
+    InputMode inputMode = InputMode::NameAndRating;
+};

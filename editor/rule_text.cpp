@@ -1,0 +1,77 @@
+#include "editor/rule_text.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+#include "common/safe_write.h"
+#include "common/text_convert.h"
+#include "editor/editor_text.h"
+
+namespace {
+
+const size_t kReadBlockBytes = 256;
+
+// An empty name does nothing; a long one is refused with an error box.
+bool nameUsable(EditorShell& shell, const std::wstring& name) {
+    if (name.empty()) return false;
+    if (name.size() > kMaxRuleNameChars) {
+        shell.showErrorBox(L"Too many characters found in filename input field");
+        return false;
+    }
+    return true;
+}
+
+bool fileExists(const std::wstring& path) {
+    std::error_code error;
+    return std::filesystem::exists(std::filesystem::path(path), error);
+}
+
+// Reads at most kRuleTextBytes bytes of the file into buffer, in blocks, and
+// terminates them; the count read is returned (kRuleTextBytes means the file
+// is too long to keep).
+size_t readRuleBytes(FILE* file, char (&buffer)[kRuleTextBytes + 1]) {
+    size_t total = 0;
+    while (total < kRuleTextBytes) {
+        const size_t block = std::min(kReadBlockBytes, kRuleTextBytes - total);
+        const size_t got = std::fread(buffer + total, 1, block, file);
+        total += got;
+        if (got < block) break;
+    }
+    buffer[total] = '\0';
+    return total;
+}
+
+}  // namespace
+
+std::wstring ruleTextPath(const std::wstring& name) { return L"./Rules/" + name + L".txt"; }
+
+bool loadRuleText(EditorShell& shell, const std::wstring& name, std::wstring& text) {
+    if (!nameUsable(shell, name)) return false;
+    const std::wstring path = ruleTextPath(name);
+    if (!fileExists(path)) {
+        shell.showErrorBox((L"Cannot find - " + path).c_str());
+        return false;
+    }
+    FILE* file = std::fopen(toByteString(path).c_str(), "r+b");
+    if (file == nullptr) return false;
+    char buffer[kRuleTextBytes + 1] = {};
+    const size_t size = readRuleBytes(file, buffer);
+    std::fclose(file);
+    if (size == 0 || size >= kRuleTextBytes) {
+        shell.showErrorBox(L"Too many characters in text file to retrieve for the program");
+        return false;
+    }
+    wchar_t wide[kRuleTextBytes];
+    toWide(wide, buffer);
+    text = wide;
+    return true;
+}
+
+bool saveRuleText(EditorShell& shell, const std::wstring& name, const std::vector<std::wstring>& lines) {
+    if (!nameUsable(shell, name)) return false;
+    std::string content;
+    for (const std::wstring& line : lines) content += toByteString(line) + "\r\n";
+    return replaceFileContents(toByteString(ruleTextPath(name)).c_str(), content.data(), content.size());
+}

@@ -1,0 +1,24 @@
+#pragma once
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "editor/editor_shell.h"
+
+constexpr size_t kMaxRuleNameChars = 39;
+constexpr size_t kRuleTextBytes = 1024;  // a rule text holds at most 1023 bytes
+
+// The file of a rule text name: "./Rules/<name>.txt".
+std::wstring ruleTextPath(const std::wstring& name);
+
+// "Load": reads the rule text of that name into text. False when there is
+// nothing to show: an empty name, or a failure (a name of 40 or more
+// characters, a missing file, an empty file or one of more than 1023 bytes
+// each show an error box; a file that cannot be opened shows nothing).
+bool loadRuleText(EditorShell& shell, const std::wstring& name, std::wstring& text);
+
+// "Save": writes the lines as the text box shows them (a wrapped line counts
+// as several), each ended by CR LF as the runtime's text mode writes it. The
+// old file is replaced only when the whole text was written. False when
+// nothing was saved; the name is checked as for loadRuleText.
+bool saveRuleText(EditorShell& shell, const std::wstring& name, const std::vector<std::wstring>& lines);

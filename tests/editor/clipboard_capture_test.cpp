@@ -1,0 +1,166 @@
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "common/text_convert.h"
+#include "editor/clipboard_capture.h"
+#include "editor_fixture.h"
+
+namespace {
+
+struct TokenCase {
+    const wchar_t* text;
+    std::vector<std::pair<std::string, TokenKind>> tokens;  // every token up to the first that keeps nothing
+};
+
+TEST(ClipboardTokenTest, KeepsLettersAndDigitsAndSkipsMarkup) {
+    const TokenCase cases[] = {
+        {L"Name123 1650", {{"Name123", TokenKind::Name}, {"1650", TokenKind::Rating}}},
+        {L"<b>Gamma</b> 1650", {{"Gamma", TokenKind::Name}, {"1650", TokenKind::Rating}}},
+        {L"Delta - 1500", {{"Delta", TokenKind::Name}}},
+        {L"12ab ab12 _", {{"12ab", TokenKind::Name}, {"ab12", TokenKind::Name}, {"_", TokenKind::Name}}},
+        {L"Jos\u00e9-Mar\u00eda O'Neil", {{"JosMara", TokenKind::Name}, {"ONeil", TokenKind::Name}}},
+        {L" \t\n\v\r 42\r\n", {{"42", TokenKind::Rating}}},
+        {L"<a href=\"x y\">Z</a>", {{"Z", TokenKind::Name}}},
+        {L"<unclosed tag 7", {}},
+        {L"", {}},
+    };
+    for (const TokenCase& c : cases) {
+        SCOPED_TRACE(std::string(toByteString(c.text)));
+        size_t position = 0;
+        char token[kTokenBytes];
+        TokenKind kind = TokenKind::Rating;
+        for (const auto& expected : c.tokens) {
+            ASSERT_TRUE(nextClipboardToken(c.text, position, token, kind));
+            EXPECT_EQ(token, expected.first);
+            EXPECT_EQ(kind, expected.second);
+        }
+        EXPECT_FALSE(nextClipboardToken(c.text, position, token, kind));
+        EXPECT_EQ(kind, TokenKind::None);
+    }
+}
+
+TEST(ClipboardTokenTest, LongTokenIsCutToItsBuffer) {
+    const std::wstring text(300, L'7');
+    size_t position = 0;
+    char token[kTokenBytes];
+    TokenKind kind = TokenKind::None;
+    ASSERT_TRUE(nextClipboardToken(text.c_str(), position, token, kind));
+    EXPECT_EQ(std::string(token), std::string(kTokenBytes - 1, '7'));
+    EXPECT_EQ(position, 300u);
+}
+
+class CaptureTest : public EditorTest {
+protected:
+    void SetUp() override { startWith(kDefaultFile); }
+};
+
+TEST_F(CaptureTest, SuccessiveCapturesFillTheNextPlayers) {
+    captureClipboard(state, shell, L"Alpha 1500");
+    captureClipboard(state, shell, L"Beta\r\n1600");
+    std::string expected = replacedOnce(kDefaultFile, "'p1' 'p2'", "'Alpha' 'Beta'");
+    expected = replacedOnce(expected, "player_rating { 0 0", "player_rating { 1500 1600");
+    EXPECT_EQ(dataFile(), expected);
+    EXPECT_EQ(std::wstring(state.players[0].name), L"Alpha");
+    EXPECT_EQ(state.players[0].rating, 1500);
+    EXPECT_EQ(std::wstring(state.players[1].name), L"Beta");
+    EXPECT_EQ(state.players[1].rating, 1600);
+    EXPECT_EQ(state.nameIndex, 2);
+    EXPECT_EQ(state.ratingIndex, 2);
+    // One refresh after every token, each showing the data as it was then.
+    ASSERT_EQ(shell.displays.size(), 4u);
+    EXPECT_NE(shell.displays[0].find(L"| Alpha           | 0      |"), std::wstring::npos);
+    EXPECT_NE(shell.displays[3].find(L"| Beta            | 1600   |"), std::wstring::npos);
+}
+
+TEST_F(CaptureTest, NamesAndRatingsCountOnSeparately) {
+    captureClipboard(state, shell, L"1700");
+    captureClipboard(state, shell, L"Solo");
+    EXPECT_EQ(state.players[0].rating, 1700);
+    EXPECT_EQ(std::wstring(state.players[0].name), L"Solo");
+    EXPECT_EQ(state.nameIndex, 1);
+    EXPECT_EQ(state.ratingIndex, 1);
+}
+
+TEST_F(CaptureTest, TokensThatAreTooLongArePassedOver) {
+    captureClipboard(state, shell, L"<b>Gamma</b> ABCDEFGHIJKLMNOP 123456 1650 Fifteen_chars_x");
+    EXPECT_EQ(std::wstring(state.players[0].name), L"Gamma");
+    EXPECT_EQ(std::wstring(state.players[1].name), L"Fifteen_chars_x");
+    EXPECT_EQ(state.players[0].rating, 1650);
+    EXPECT_EQ(state.nameIndex, 2);
+    EXPECT_EQ(state.ratingIndex, 1);
+    EXPECT_EQ(shell.displays.size(), 5u);
+}
+
+TEST_F(CaptureTest, TokenThatKeepsNothingEndsTheCapture) {
+    captureClipboard(state, shell, L"Delta - 1500");
+    EXPECT_EQ(std::wstring(state.players[0].name), L"Delta");
+    EXPECT_EQ(state.players[0].rating, 0);
+    EXPECT_EQ(state.ratingIndex, 0);
+    EXPECT_EQ(shell.displays.size(), 1u);
+}
+
+TEST_F(CaptureTest, OnlyTheFirst256CharactersAreRead) {
+    // Characters 252 to 256 are "Cut L"; the rest of "Lost" is not read.
+    const std::wstring text = std::wstring(251, L' ') + L"Cut Lost";
+    captureClipboard(state, shell, text.c_str());
+    EXPECT_EQ(std::wstring(state.players[0].name), L"Cut");
+    EXPECT_EQ(std::wstring(state.players[1].name), L"L");
+}
+
+TEST_F(CaptureTest, NoClipboardTextShowsTheErrorBox) {
+    captureClipboard(state, shell, nullptr);
+    ASSERT_EQ(shell.errors.size(), 1u);
+    EXPECT_EQ(shell.errors[0], L"Invalid data in Clipboard");
+    EXPECT_EQ(dataFile(), kDefaultFile);
+    EXPECT_TRUE(shell.displays.empty());
+}
+
+TEST_F(CaptureTest, UnreadableFileEndsTheCaptureSilently) {
+    writeFile("PlayerData.txt", "player_num");
+    captureClipboard(state, shell, L"Alpha 1500");
+    EXPECT_TRUE(shell.errors.empty());
+    EXPECT_TRUE(shell.displays.empty());
+    EXPECT_EQ(std::wstring(state.players[0].name), L"p1");
+    EXPECT_EQ(state.nameIndex, 0);
+}
+
+TEST_F(CaptureTest, NinthCaptureIsRefusedAndChangesNothing) {
+    captureClipboard(state, shell, L"A B C D E F G H");
+    const std::string full = dataFile();
+    std::remove("debug.txt");
+    captureClipboard(state, shell, L"Extra");
+    EXPECT_EQ(dataFile(), full);
+    EXPECT_EQ(debugLogText(), logLines({"A empty or previous value is required to be stored beforehand for "
+                                        "player_name, element 8, (even if it is 0)"}));
+    EXPECT_EQ(std::wstring(state.players[7].name), L"H");
+    EXPECT_EQ(state.nameIndex, 9);
+}
+
+TEST_F(CaptureTest, FailedStoreLeavesMemoryAsTheFile) {
+    std::filesystem::create_directory("PlayerData.txt.tmp");
+    captureClipboard(state, shell, L"Alpha 1500");
+    EXPECT_EQ(dataFile(), kDefaultFile);
+    EXPECT_EQ(std::wstring(state.players[0].name), L"p1");
+    EXPECT_EQ(state.players[0].rating, 0);
+    EXPECT_EQ(state.nameIndex, 1);  // the index counts on all the same
+    EXPECT_EQ(state.ratingIndex, 1);
+}
+
+TEST_F(CaptureTest, ResetCommandRewindsTheIndexesOnlyWhenItWorked) {
+    captureClipboard(state, shell, L"Alpha 1500");
+    state.fmtIndex = 3;
+    std::filesystem::create_directory("PlayerData.txt.tmp");
+    EXPECT_FALSE(runResetCommand(state, shell));
+    EXPECT_EQ(state.nameIndex, 1);
+    EXPECT_EQ(state.fmtIndex, 3);
+    std::filesystem::remove("PlayerData.txt.tmp");
+    EXPECT_TRUE(runResetCommand(state, shell));
+    EXPECT_EQ(state.nameIndex, 0);
+    EXPECT_EQ(state.ratingIndex, 0);
+    EXPECT_EQ(state.fmtIndex, 0);
+    EXPECT_EQ(dataFile(), kDefaultFile);
+}
+
+}  // namespace

@@ -1,0 +1,170 @@
+#include <filesystem>
+#include <string>
+
+#include "editor/display_text.h"
+#include "editor_fixture.h"
+
+namespace {
+
+std::wstring row(const wchar_t* text) { return std::wstring(text) + L"\n"; }
+
+const std::wstring kRule(80, L'_');
+
+std::wstring defaultDisplay() {
+    return L"Number Of Players ~ 6 | Number Of Teams ~ 2\n\n" + kRule + L"\n" +
+           row(L"| Player Name     | Rating | FMT  |") + row(L"| p1              | 0      | 0    |") +
+           row(L"| p2              | 0      | 0    |") + row(L"| p3              | 0      | 0    |") +
+           row(L"| p4              | 0      | 0    |") + row(L"| p5              | 0      | 0    |") +
+           row(L"| p6              | 0      | 0    |") + kRule;
+}
+
+std::wstring displayOf(const EditorState& state) {
+    wchar_t text[kDisplayTextUnits];
+    buildDisplayText(state, text);
+    return text;
+}
+
+TEST_F(EditorTest, FirstStartCreatesTheDefaultFile) {
+    ASSERT_TRUE(setupPlayerData(state, shell));
+    EXPECT_EQ(dataFile(), kDefaultFile);
+    EXPECT_EQ(state.playerCount, 6);
+    EXPECT_EQ(state.teamCount, 2);
+    for (int i = 0; i < kPlayerRecords; ++i) {
+        EXPECT_EQ(std::wstring(state.players[i].name), L"p" + std::to_wstring(i + 1));
+        EXPECT_EQ(state.players[i].rating, 0);
+        EXPECT_EQ(state.players[i].fmtGroup, 0);
+    }
+    EXPECT_EQ(displayOf(state), defaultDisplay());
+    EXPECT_TRUE(shell.errors.empty());
+}
+
+struct LoadCase {
+    std::string from;
+    std::string to;
+    int32_t players;
+    int32_t teams;
+    int32_t rating0;
+    int32_t fmt0;
+    const wchar_t* name0;
+};
+
+TEST_F(EditorTest, LoadCorrectsValuesOutOfRangeInMemoryOnly) {
+    const LoadCase cases[] = {
+        {"player_num {6}", "player_num {9}", 2, 2, 0, 0, L"p1"},
+        {"player_num {6}", "player_num {1}", 2, 2, 0, 0, L"p1"},
+        {"team_num {2}", "team_num {5}", 6, 2, 0, 0, L"p1"},
+        {"player_num {6} team_num {2}", "player_num {7} team_num {2}", 7, 2, 0, 0, L"p1"},
+        {"player_num {6} team_num {2}", "player_num {8} team_num {4}", 8, 4, 0, 0, L"p1"},
+        {"player_rating { 0", "player_rating { 1234567", 6, 2, 0, 0, L"p1"},
+        {"player_rating { 0", "player_rating { -5", 6, 2, 0, 0, L"p1"},
+        {"player_rating { 0", "player_rating { 999999", 6, 2, 999999, 0, L"p1"},
+        {"player_fmt_group { 0", "player_fmt_group { 12345", 6, 2, 0, 0, L"p1"},
+        {"player_fmt_group { 0", "player_fmt_group { -1", 6, 2, 0, 0, L"p1"},
+        {"player_fmt_group { 0", "player_fmt_group { 9999", 6, 2, 0, 9999, L"p1"},
+        {"'p1'", "'Abcdefghijklmnopqrst'", 6, 2, 0, 0, L"Abcdefghijklmno"},
+    };
+    for (const LoadCase& c : cases) {
+        SCOPED_TRACE(c.to);
+        const std::string content = replacedOnce(kDefaultFile, c.from, c.to);
+        startWith(content);
+        EXPECT_EQ(state.playerCount, c.players);
+        EXPECT_EQ(state.teamCount, c.teams);
+        EXPECT_EQ(state.players[0].rating, c.rating0);
+        EXPECT_EQ(state.players[0].fmtGroup, c.fmt0);
+        EXPECT_EQ(std::wstring(state.players[0].name), c.name0);
+        EXPECT_EQ(dataFile(), content);  // the file keeps its values
+    }
+}
+
+TEST_F(EditorTest, StartFailsWhenTheFileCannotBeMadeOrRead) {
+    // A folder where the temporary file would go: the file cannot be made.
+    std::filesystem::create_directory("PlayerData.txt.tmp");
+    EXPECT_FALSE(setupPlayerData(state, shell));
+    ASSERT_EQ(shell.errors.size(), 1u);
+    EXPECT_EQ(shell.errors[0], L"Creation of PlayerStats.txt, invalid file rights - document may be in operation");
+    EXPECT_FALSE(std::filesystem::exists("PlayerData.txt"));
+
+    // A file that does not parse ends the start silently.
+    shell.errors.clear();
+    writeFile("PlayerData.txt", "player_num 6");
+    EXPECT_FALSE(setupPlayerData(state, shell));
+    EXPECT_TRUE(shell.errors.empty());
+    EXPECT_EQ(dataFile(), "player_num 6");
+}
+
+TEST_F(EditorTest, ResetWritesTheDefaultAndShowsIt) {
+    startWith(replacedOnce(kDefaultFile, "player_num {6} team_num {2} player_name { 'p1'",
+                           "player_num {8} team_num {4} player_name { 'Alpha'"));
+    state.players[2].rating = 1500;
+    ASSERT_TRUE(resetPlayerData(state, shell));
+    EXPECT_EQ(dataFile(), kDefaultFile);
+    EXPECT_EQ(state.playerCount, 6);
+    EXPECT_EQ(state.teamCount, 2);
+    EXPECT_EQ(std::wstring(state.players[0].name), L"p1");
+    EXPECT_EQ(std::wstring(state.players[7].name), L"p8");
+    EXPECT_EQ(state.players[2].rating, 0);
+    ASSERT_EQ(shell.displays.size(), 1u);
+    EXPECT_EQ(shell.displays[0], defaultDisplay());
+}
+
+TEST_F(EditorTest, FailedResetKeepsFileAndMemory) {
+    const std::string content = replacedOnce(kDefaultFile, "'p1'", "'Alpha'");
+    startWith(content);
+    std::filesystem::create_directory("PlayerData.txt.tmp");
+    EXPECT_FALSE(resetPlayerData(state, shell));
+    EXPECT_EQ(dataFile(), content);
+    EXPECT_EQ(std::wstring(state.players[0].name), L"Alpha");
+    ASSERT_EQ(shell.errors.size(), 1u);
+    EXPECT_EQ(shell.errors[0], L"Creation of PlayerStats.txt, invalid file rights - document may be in operation");
+    EXPECT_TRUE(shell.displays.empty());
+}
+
+TEST(PadAppendTest, PadsShortFieldsAndKeepsLongOnesWhole) {
+    const struct {
+        const wchar_t* field;
+        size_t width;
+        const wchar_t* expected;
+    } cases[] = {
+        {L"1500", 6, L">1500  "}, {L"123456", 6, L">123456"}, {L"", 4, L">    "}, {L"12345", 4, L">12345"},
+    };
+    for (const auto& c : cases) {
+        std::wstring text = L">";
+        padAppend(text, c.field, c.width);
+        EXPECT_EQ(text, c.expected);
+    }
+}
+
+TEST_F(EditorTest, DisplayRowsKeepTheirBarsAligned) {
+    startWith(kDefaultFile);
+    state.playerCount = 2;
+    state.players[0].rating = 1500;
+    state.players[1].rating = 123456;
+    state.players[1].fmtGroup = 9999;
+    const std::wstring expected = L"Number Of Players ~ 2 | Number Of Teams ~ 2\n\n" + kRule + L"\n" +
+                                  row(L"| Player Name     | Rating | FMT  |") +
+                                  row(L"| p1              | 1500   | 0    |") +
+                                  row(L"| p2              | 123456 | 9999 |") + kRule;
+    EXPECT_EQ(displayOf(state), expected);
+}
+
+TEST_F(EditorTest, MemoryTakesAValueOnlyWhenTheFileDid) {
+    startWith(kDefaultFile);
+    ASSERT_TRUE(loadPlayerDataForStore(state));
+    EXPECT_TRUE(storePlayerName(state, 1, "Zed"));
+    EXPECT_EQ(std::wstring(state.players[1].name), L"Zed");
+
+    std::filesystem::create_directory("PlayerData.txt.tmp");
+    EXPECT_FALSE(storePlayerName(state, 2, "Yan"));
+    EXPECT_FALSE(storePlayerRating(state, 2, 1600));
+    EXPECT_FALSE(storePlayerFmt(state, 2, 3));
+    EXPECT_FALSE(storePlayerCount(state, 8));
+    EXPECT_FALSE(storeTeamCount(state, 4));
+    EXPECT_EQ(std::wstring(state.players[2].name), L"p3");
+    EXPECT_EQ(state.players[2].rating, 0);
+    EXPECT_EQ(state.players[2].fmtGroup, 0);
+    EXPECT_EQ(state.playerCount, 6);
+    EXPECT_EQ(state.teamCount, 2);
+    EXPECT_EQ(dataFile(), replacedOnce(kDefaultFile, "'p2'", "'Zed'"));
+}
+
+}  // namespace

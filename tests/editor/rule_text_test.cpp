@@ -1,0 +1,90 @@
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "common/text_convert.h"
+#include "editor/rule_text.h"
+#include "editor_fixture.h"
+
+namespace {
+
+class RuleTextTest : public ::testing::Test {
+protected:
+    TempFolder folder;
+    RecordingShell shell;
+
+    void SetUp() override { std::filesystem::create_directory("Rules"); }
+};
+
+TEST_F(RuleTextTest, NameMayHoldAtMost39Characters) {
+    const std::wstring name39(39, L'n');
+    writeFile("Rules/" + toByteString(name39) + ".txt", "No rush");
+    std::wstring text;
+    EXPECT_TRUE(loadRuleText(shell, name39, text));
+    EXPECT_EQ(text, L"No rush");
+    EXPECT_TRUE(shell.errors.empty());
+
+    const std::wstring name40(40, L'n');
+    EXPECT_FALSE(loadRuleText(shell, name40, text));
+    EXPECT_FALSE(saveRuleText(shell, name40, {L"x"}));
+    EXPECT_EQ(shell.errors, std::vector<std::wstring>(2, L"Too many characters found in filename input field"));
+    EXPECT_FALSE(std::filesystem::exists("Rules/" + toByteString(name40) + ".txt"));
+}
+
+TEST_F(RuleTextTest, EmptyNameDoesNothing) {
+    std::wstring text = L"kept";
+    EXPECT_FALSE(loadRuleText(shell, L"", text));
+    EXPECT_FALSE(saveRuleText(shell, L"", {L"x"}));
+    EXPECT_EQ(text, L"kept");
+    EXPECT_TRUE(shell.errors.empty());
+    EXPECT_TRUE(std::filesystem::is_empty("Rules"));
+}
+
+TEST_F(RuleTextTest, MissingFileShowsTheWholePath) {
+    std::wstring text;
+    EXPECT_FALSE(loadRuleText(shell, L"Usual", text));
+    EXPECT_EQ(shell.errors, std::vector<std::wstring>{L"Cannot find - ./Rules/Usual.txt"});
+}
+
+TEST_F(RuleTextTest, TextMustHoldOneTo1023Bytes) {
+    const struct {
+        size_t bytes;
+        bool loads;
+    } cases[] = {{0, false}, {1, true}, {1023, true}, {1024, false}, {5000, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bytes);
+        shell.errors.clear();
+        writeFile("Rules/Usual.txt", std::string(c.bytes, 'r'));
+        std::wstring text;
+        EXPECT_EQ(loadRuleText(shell, L"Usual", text), c.loads);
+        if (c.loads) {
+            EXPECT_EQ(text, std::wstring(c.bytes, L'r'));
+            EXPECT_TRUE(shell.errors.empty());
+        } else {
+            EXPECT_EQ(shell.errors,
+                      std::vector<std::wstring>{L"Too many characters in text file to retrieve for the program"});
+        }
+    }
+}
+
+TEST_F(RuleTextTest, SaveWritesOneLinePerShownLineAndLoadsBack) {
+    const std::vector<std::wstring> lines = {L"No rush 20 minutes", L"", L"Caf\u00e9 rules"};
+    ASSERT_TRUE(saveRuleText(shell, L"Usual", lines));
+    EXPECT_EQ(readFile("Rules/Usual.txt"), "No rush 20 minutes\r\n\r\nCaf\xe9 rules\r\n");
+    std::wstring text;
+    ASSERT_TRUE(loadRuleText(shell, L"Usual", text));
+    EXPECT_EQ(text, L"No rush 20 minutes\r\n\r\nCaf\u00e9 rules\r\n");
+}
+
+TEST_F(RuleTextTest, FailedSaveKeepsTheOldFile) {
+    writeFile("Rules/Usual.txt", "old rules");
+    std::filesystem::create_directory("Rules/Usual.txt.tmp");
+    EXPECT_FALSE(saveRuleText(shell, L"Usual", {L"new rules"}));
+    EXPECT_EQ(readFile("Rules/Usual.txt"), "old rules");
+
+    std::filesystem::remove_all("Rules");
+    EXPECT_FALSE(saveRuleText(shell, L"Usual", {L"new rules"}));
+    EXPECT_TRUE(shell.errors.empty());
+}
+
+}  // namespace
