@@ -55,7 +55,12 @@ void CALLBACK onSequenceTimer(HWND, UINT, UINT_PTR, DWORD) {
     playSteps();
 }
 
-void resumeAfter(UINT milliseconds) { g_player.timer = SetTimer(nullptr, 0, milliseconds, onSequenceTimer); }
+// Starts the timer that resumes the sequence. False when the system gives no
+// timer: the sequence then goes on at once rather than stall for good.
+bool resumeAfter(UINT milliseconds) {
+    g_player.timer = SetTimer(nullptr, 0, milliseconds, onSequenceTimer);
+    return g_player.timer != 0;
+}
 
 // Plays steps until one has to wait; a wait resumes from its timer.
 void playSteps() {
@@ -65,8 +70,8 @@ void playSteps() {
             case StepKind::AwaitCtrlRelease:
                 if (ctrlHeld() && g_player.ctrl_waited_ms < kCtrlReleaseLimitMs) {
                     g_player.ctrl_waited_ms += static_cast<int>(kCtrlPollMs);
-                    resumeAfter(kCtrlPollMs);
-                    return;
+                    if (resumeAfter(kCtrlPollMs)) return;
+                    continue;
                 }
                 break;
             case StepKind::TypeText:
@@ -77,8 +82,8 @@ void playSteps() {
                 break;
             case StepKind::Wait:
                 ++g_player.next;
-                resumeAfter(static_cast<UINT>(step.wait_ms));
-                return;
+                if (resumeAfter(static_cast<UINT>(step.wait_ms))) return;
+                continue;
             case StepKind::SaveReport:
                 saveReport(g_randomiser.report);
                 break;
