@@ -82,7 +82,7 @@ wait_for 10 xdpyinfo || { echo "Xvfb did not start"; exit 1; }
 
 mkdir -p "$e2e_work/game"
 cp -r "$e2e_root/dist/." "$e2e_work/game/"
-cp "$build_win"/randomiser/shell/Brenlow_Sortilane.exe "$build_win"/tests/e2e/chat_recorder.exe "$e2e_work/game/"
+cp "$build_win"/randomiser/shell/Brenlow_Sortilane.exe "$build_win"/tests/e2e/*.exe "$e2e_work/game/"
 cd "$e2e_work/game"
 
 e2e_failures=0

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The randomiser's life under Wine: splash, tray icon and balloon (kept as a
-# screenshot), Esc, a second copy, the tray menu, a bad option word, a missing
-# splash picture.
+# screenshot), a second copy, the icon after a shell restart, Esc, the tray
+# menu, a bad option word, a missing splash picture.
 source "$(dirname "$0")/e2e_lib.sh"
 
 start_randomiser rating handicap single_tier 3
@@ -14,6 +14,10 @@ status=0
 timeout 20 wine Brenlow_Sortilane.exe rating || status=$?
 expect_equal "a second copy exits at once with 0" 0 "$status"
 randomiser_pid=$first_pid
+
+status=0
+timeout 20 wine tray_restart.exe || status=$?
+expect_equal "the tray icon is added again when the shell restarts" 0 "$status"
 
 sleep 2  # the splash is hidden after five seconds; the icon stays
 screenshot lifecycle_resident
