@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Hotkeys typed into the chat window under Wine: the rule text in chunks, the
 # coin, a drawn map typed again, and a rule set chosen in the rule selection
-# window and then typed; Esc ends the program.
+# window and then typed. While a sequence types, other commands are ignored
+# and Esc ends the program.
 source "$(dirname "$0")/e2e_lib.sh"
 
 start_chat
@@ -9,8 +10,8 @@ start_randomiser rating
 sleep 6  # past the splash
 focus_chat
 
-press ctrl+2
-sleep 2
+press ctrl+2 ctrl+8  # the coin is ignored while the rule text types
+sleep 2.5
 expect_equal "Ctrl+2 types Rules/Usual.txt in chunks" "$(rule_text_typed Rules/Usual.txt | od -c)" "$(od -c <chat.txt)"
 
 : >chat.txt
@@ -45,7 +46,11 @@ sleep 2
 expect_equal "after choosing 2, Ctrl+2 types the second rule set" \
   "$(rule_text_typed Rules/nomads.txt | od -c)" "$(od -c <chat.txt)"
 
-press Escape
+# Esc still quits while a sequence types.
+: >chat.txt
+press ctrl+2 Escape
 wait_randomiser 10
-expect_equal "Esc ends the program with 0" 0 "$randomiser_status"
+expect_equal "Esc ends the program with 0 while it types" 0 "$randomiser_status"
+expect_equal "the rule text was cut short" yes \
+  "$([[ $(wc -c <chat.txt) -lt $(rule_text_typed Rules/nomads.txt | wc -c) ]] && echo yes)"
 e2e_finish
