@@ -17,9 +17,10 @@ words=("$@")
 source "$root/tests/e2e/e2e_lib.sh"
 start_chat
 start_randomiser "${words[@]}"
-sleep 4.6
+wait_for 30 splash_shown
+sleep 3  # the balloon follows the tray icon after about two seconds
 screenshot run_sample
-sleep 1.5
+wait_for 15 splash_hidden
 focus_chat
 press ctrl+1
 wait_randomiser 60

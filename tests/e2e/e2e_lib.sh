@@ -103,9 +103,32 @@ e2e_finish() {
 start_chat() {
   : >chat.txt
   e2e_start wine chat_recorder.exe chat.txt
-  chat_pid=$last_pid
-  sleep 2
+  wait_for 30 chat_shown || { echo "the chat window did not show"; return 1; }
 }
+chat_shown() { [[ $(pixel 150 90) == "#FFFFFF" ]]; }
+
+# The colour of one pixel of the virtual screen.
+pixel() {
+  import -display "$DISPLAY" -window root -crop "1x1+$1+$2" -depth 8 txt:- | awk 'NR == 2 { print $3 }'
+}
+
+# Whether the splash covers the middle of the screen (it differs from the
+# desktop background beside it).
+splash_shown() { [[ $(pixel 400 300) != "$(pixel 5 300)" ]]; }
+splash_hidden() { ! splash_shown; }
+
+# Waits for the randomiser's splash to show and then to go away, so that the
+# focus can be given to the chat window for good.
+wait_past_splash() {
+  wait_for 30 splash_shown || { echo "the splash did not show"; return 1; }
+  wait_for 15 splash_hidden || { echo "the splash did not go away"; return 1; }
+}
+
+# Waits up to $1 seconds until $2 Enter presses have reached the chat window.
+wait_chat_enters() {
+  wait_for "$1" chat_has_enters "$2"
+}
+chat_has_enters() { [[ $(tr -cd '\r' <chat.txt | wc -c) -ge $1 ]]; }
 
 # Clicks into the chat window (at 10,10 of the virtual desktop) to give it the focus.
 focus_chat() {

@@ -7,24 +7,26 @@ source "$(dirname "$0")/e2e_lib.sh"
 
 start_chat
 start_randomiser rating
-sleep 6  # past the splash
+wait_past_splash
 focus_chat
 
+usual_chunks=$(rule_text_typed Rules/Usual.txt | tr -cd '\r' | wc -c)
 press ctrl+2 ctrl+8  # the coin is ignored while the rule text types
-sleep 2.5
+wait_chat_enters 10 "$usual_chunks"
+sleep 1
 expect_equal "Ctrl+2 types Rules/Usual.txt in chunks" "$(rule_text_typed Rules/Usual.txt | od -c)" "$(od -c <chat.txt)"
 
 : >chat.txt
 press ctrl+8
-sleep 1
+wait_chat_enters 5 1
 coin=$(chat_text)
 expect_equal "Ctrl+8 types a coin side" "yes" "$([[ $coin == Heads || $coin == Tails ]] && echo yes || echo "$coin")"
 
 : >chat.txt
 press ctrl+6
-sleep 1
+wait_chat_enters 5 1
 press ctrl+3
-sleep 1
+wait_chat_enters 5 2
 mapfile -t maps < <(chat_text)
 expect_equal "Ctrl+6 then Ctrl+3 type two lines" 2 "${#maps[@]}"
 expect_equal "Ctrl+3 types the map Ctrl+6 drew" "${maps[0]:-none}" "${maps[1]:-}"
@@ -42,7 +44,7 @@ screenshot hotkeys_rule_selection
 : >chat.txt
 focus_chat
 press ctrl+2
-sleep 2
+wait_chat_enters 10 "$(rule_text_typed Rules/nomads.txt | tr -cd '\r' | wc -c)"
 expect_equal "after choosing 2, Ctrl+2 types the second rule set" \
   "$(rule_text_typed Rules/nomads.txt | od -c)" "$(od -c <chat.txt)"
 

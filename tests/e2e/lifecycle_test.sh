@@ -5,7 +5,8 @@
 source "$(dirname "$0")/e2e_lib.sh"
 
 start_randomiser rating handicap single_tier 3
-sleep 4.6  # the splash shows for five seconds; the balloon comes with the icon
+wait_for 30 splash_shown
+sleep 3  # the balloon follows the icon after about two seconds
 screenshot lifecycle_splash_tray_balloon
 expect_equal "the program stays resident after start" yes "$(kill -0 "$randomiser_pid" 2>/dev/null && echo yes)"
 
@@ -19,7 +20,7 @@ status=0
 timeout 20 wine tray_restart.exe || status=$?
 expect_equal "the tray icon is added again when the shell restarts" 0 "$status"
 
-sleep 2  # the splash is hidden after five seconds; the icon stays
+wait_for 15 splash_hidden  # after five seconds; the icon stays
 screenshot lifecycle_resident
 press Escape
 wait_randomiser 10
@@ -28,7 +29,8 @@ expect_equal "no debug lines from a normal run" "" "$(cat debug.txt 2>/dev/null 
 
 # The tray menu: Credits opens the credits window with its red heading; Exit quits.
 start_randomiser rating
-sleep 6.5
+wait_past_splash
+sleep 1
 open_tray_menu
 screenshot lifecycle_tray_menu
 xdotool mousemove 945 757 click 1  # "Credits", the third entry

@@ -8,7 +8,7 @@ preview=${BRENLOW_BUILD:-$e2e_root/build}/tools/sortilane_preview
 
 start_chat
 start_randomiser rating handicap
-sleep 6  # past the splash
+wait_past_splash
 focus_chat
 # Ctrl is still held for a second after the digit: no Enter may reach the
 # chat as Ctrl+Enter.
