@@ -2,7 +2,8 @@
 //
 // Runs in DIR what the randomiser computes at start-up, with the generator
 // seeded from N (default: the clock) and WORD... as the option words, and
-// prints the report lines followed by "Map: <selected map>". On a start-up
+// prints the report lines as stored (trailing blanks kept), one per line,
+// followed by "Map: <selected map>". On a start-up
 // failure it exits 1 and repeats on standard error the debug.txt lines that
 // the run wrote.
 #include <unistd.h>
@@ -105,6 +106,9 @@ int main(int argc, char** argv) {
         echoDebugLogFrom(logOffset);
         return 1;
     }
+    const ReportState& report = randomiser.report;
+    for (int line = 0; line < report.report_line_count; ++line)
+        std::printf("%s\n", toByteString(report.report_lines[line]).c_str());
     std::printf("Map: %s\n", toByteString(randomiser.game.selected_map_name).c_str());
     return 0;
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 
+#include "randomiser/allocation/allocation_state.h"
 #include "randomiser/output/report_state.h"
 #include "randomiser/startup/game_data.h"
 #include "randomiser/startup/option_set.h"
@@ -12,5 +13,7 @@ struct Randomiser {
     PlayerTable players;
     GameTables game;
     int64_t seed = 0;  // seconds since 1970; the generator takes its low 32 bits
+    TeamState teams;
+    CivDrawState civ_draw;
     ReportState report;
 };

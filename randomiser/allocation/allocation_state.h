@@ -1,0 +1,36 @@
+#pragma once
+#include <cstdint>
+
+#include "randomiser/startup/game_data.h"
+
+constexpr int kTierCount = 4;
+
+// What team assignment leaves for civilisation assignment and the report.
+struct TeamState {
+    int team_scores[kMaxTeams] = {};  // mean rating of each team's players
+    int team_score_average = 0;       // mean of the team scores (rated runs only)
+    int team_roster[kMaxTeams][kMaxTeamSize] = {};  // player index per team row and place
+    uint8_t fmt_present = 0;          // some player has a non-zero FMT group
+    int fmt_unit_splits = 0;          // how often a unit of friends was halved to fit the teams
+};
+
+// The civilisation-table indexes of one tier, in table order.
+struct TierLists {
+    int count[kTierCount] = {};
+    int civs[kTierCount][kMaxListEntries] = {};
+};
+
+// A list place (or, under team_random, a table index) with its tier index.
+struct CivChoice {
+    int civ = -1;
+    int tier = -1;
+};
+
+// Working data of civilisation assignment.
+struct CivDrawState {
+    TierLists tier_lists;
+    int slot_tiers[kMaxTeamSize] = {};        // tier number 1..4 per team position
+    uint8_t slot_taken[kMaxTeamSize] = {};    // positions used inside the team being drawn
+    CivChoice reference_civs[kMaxTeams];      // team_random: one table index and tier per team
+    CivChoice team_one_record[kMaxTeamSize];  // list place and tier drawn at each team-1 position
+};

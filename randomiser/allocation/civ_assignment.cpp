@@ -1,0 +1,546 @@
+#include "randomiser/allocation/civ_assignment.h"
+
+#include <climits>
+
+#include "common/crt_random.h"
+#include "common/debug_log.h"
+
+namespace {
+
+constexpr int kTryGuard = 1000;     // tries before score_combo is dropped or repeat_ally is set
+constexpr int kEnemyGuard = 2000;    // tries before a later-team player may repeat an enemy
+constexpr int kClashGuard = 10000;   // team_random retries before two teams may share
+constexpr int kGuardRepeatCombo = 80;
+
+int teamSize(const PlayerTable& players) { return players.player_count / players.team_count; }
+
+bool anyTierRange(const OptionSet& options) {
+    return options.tier_range_low || options.tier_range_mid || options.tier_range_high;
+}
+
+// The tier range applies the first that is set of low, high, mid.
+bool rangeRefuses(const OptionSet& options, int tier) {
+    if (options.tier_range_low) return tier > 1;
+    if (options.tier_range_high) return tier < 2;
+    if (options.tier_range_mid) return tier == 0 || tier == 3;
+    return false;
+}
+
+bool tierEmpty(const TierLists& lists, int tier) {
+    return tier < 0 || tier >= kTierCount || lists.count[tier] == 0;
+}
+
+bool comboActive(const OptionSet& options) { return options.score_combo >= 1 && options.score_combo <= 4; }
+
+// A low-rated team-1 player refuses these civilisations under a score combo.
+bool comboRefuses(int combo, const CivRecord& civ) {
+    switch (combo) {
+        case 1: return civ.eco >= 3;
+        case 2: return civ.military >= 3;
+        case 3: return civ.military >= 3 && civ.eco >= 3;
+        default: return civ.impact >= 3;
+    }
+}
+
+bool comboQualifies(int combo, const CivRecord& civ) {
+    switch (combo) {
+        case 1: return civ.eco < 3;
+        case 2: return civ.military < 3;
+        case 3: return civ.eco < 3 && civ.military < 3;
+        default: return civ.impact < 3;
+    }
+}
+
+void buildTierLists(const GameTables& game, TierLists& lists) {
+    lists = TierLists{};
+    int civCount = static_cast<int>(game.civ_table.size());
+    for (int tier = 0; tier < kTierCount; ++tier) {
+        for (int c = 0; c < civCount && lists.count[tier] < kMaxListEntries; ++c) {
+            if (game.civ_table[c].tier == tier + 1) lists.civs[tier][lists.count[tier]++] = c;
+        }
+    }
+}
+
+// A tier that the tier draws can end on: it holds civilisations, the tier
+// range lets it pass and, under varied_tier_ratios, it has a weight.
+bool tierDrawable(const Randomiser& randomiser, int tier) {
+    const OptionSet& options = randomiser.options;
+    if (tierEmpty(randomiser.civ_draw.tier_lists, tier) || rangeRefuses(options, tier)) return false;
+    return !options.varied_tier_ratios || options.tier_ratios[tier] > 0;
+}
+
+bool anyTierDrawable(const Randomiser& randomiser) {
+    for (int tier = 0; tier < kTierCount; ++tier) {
+        if (tierDrawable(randomiser, tier)) return true;
+    }
+    return false;
+}
+
+void applyRangeToWeights(OptionSet& options) {
+    int32_t(&w)[4] = options.tier_ratios;
+    int keepLow = -1;
+    if (options.tier_range_low) {
+        w[2] = w[3] = 0;
+        keepLow = 0;
+    } else if (options.tier_range_high) {
+        w[0] = w[1] = 0;
+        keepLow = 2;
+    } else if (options.tier_range_mid) {
+        w[0] = w[3] = 0;
+        keepLow = 1;
+    }
+    if (keepLow >= 0 && w[keepLow] == 0 && w[keepLow + 1] == 0) w[keepLow] = w[keepLow + 1] = 1;
+}
+
+void checkComboAvailable(Randomiser& randomiser) {
+    OptionSet& options = randomiser.options;
+    if (anyTierRange(options) || !comboActive(options)) return;
+    for (const CivRecord& civ : randomiser.game.civ_table) {
+        bool weighted = civ.tier >= 1 && civ.tier <= kTierCount && options.tier_ratios[civ.tier - 1] > 0;
+        if (weighted && comboQualifies(options.score_combo, civ)) return;
+    }
+    debugLog("No Available civ selection for Combo Option %i", options.score_combo);
+    options.score_combo = 0;
+}
+
+// Without weights: a tier index by rand() % 4, drawn again until it holds
+// civilisations and the tier range lets it pass.
+int drawUniformTier(const Randomiser& randomiser) {
+    int tier;
+    do {
+        tier = crtRand() % kTierCount;
+    } while (tierEmpty(randomiser.civ_draw.tier_lists, tier) || rangeRefuses(randomiser.options, tier));
+    return tier;
+}
+
+// Weighted slot tiers; false when one that team 1 would read has no civilisations.
+bool drawWeightedSlotTiers(Randomiser& randomiser) {
+    CivDrawState& draw = randomiser.civ_draw;
+    int size = teamSize(randomiser.players);
+    for (int j = 0; j < size; ++j) draw.slot_tiers[j] = drawWeightedTier(randomiser);
+    if (randomiser.options.single_tier || randomiser.options.team_random) return true;
+    for (int j = 0; j < size; ++j) {
+        if (tierEmpty(draw.tier_lists, draw.slot_tiers[j] - 1)) {
+            debugLog("Varied Tier Slot %i Drew Tier %i Which Holds No Civ", j, draw.slot_tiers[j]);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool prepareWeights(Randomiser& randomiser) {
+    OptionSet& options = randomiser.options;
+    const TierLists& lists = randomiser.civ_draw.tier_lists;
+    options.civ_cycle = 1;
+    bool anyWeight = false;
+    for (int tier = 0; tier < kTierCount; ++tier) {
+        if (lists.count[tier] == 0 || options.tier_ratios[tier] <= 0) options.tier_ratios[tier] = 0;
+        if (options.tier_ratios[tier] > 0) anyWeight = true;
+    }
+    if (!anyWeight) return false;
+    applyRangeToWeights(options);
+    if (!anyTierDrawable(randomiser)) {
+        debugLog("No Weighted Civ Tier Holds A Civ Within The Tier Range");
+        return false;
+    }
+    checkComboAvailable(randomiser);
+    return drawWeightedSlotTiers(randomiser);
+}
+
+// Where a walk goes next inside a list of count places.
+int stepPlace(int pos, int direction, int count) {
+    if (direction == 1) return pos + 1 >= count ? 0 : pos + 1;
+    return pos <= 0 ? count - 1 : pos - 1;
+}
+
+// Index of a player 0..player_count-1 holding (tier, pos), the first of
+// team team when one of that team does; -1 when nobody holds it.
+int holderOf(const PlayerTable& players, int tier, int pos, int team) {
+    int holder = -1;
+    for (int q = 0; q < players.player_count; ++q) {
+        if (players.player_tiers[q] != tier || players.player_civs[q] != pos) continue;
+        if (players.player_teams[q] == team) return q;
+        if (holder < 0) holder = q;
+    }
+    return holder;
+}
+
+void takeChoice(PlayerTable& players, int p, const CivChoice& choice) {
+    players.player_civs[p] = choice.civ;
+    players.player_tiers[p] = choice.tier;
+}
+
+void clearSlotsTaken(CivDrawState& draw) {
+    for (uint8_t& taken : draw.slot_taken) taken = 0;
+}
+
+void drawTeamOne(Randomiser& randomiser) {
+    OptionSet& options = randomiser.options;
+    PlayerTable& players = randomiser.players;
+    CivDrawState& draw = randomiser.civ_draw;
+    const TierLists& lists = draw.tier_lists;
+    int k = 0;
+    for (int p = 0; p < players.player_count; ++p) {
+        if (players.player_teams[p] != 1) continue;
+        if (options.team_random) {
+            takeChoice(players, p, draw.reference_civs[0]);
+            continue;
+        }
+        int direction = crtRand() % 2;
+        int tier = 0;
+        int pos = 0;
+        int slot = -1;
+        if (options.single_tier) {
+            tier = options.single_tier_value - 1;
+            // A walk needs a starting place in the single tier's list.
+            if (options.civ_cycle) pos = crtRand() % lists.count[tier];
+        } else if (options.civ_cycle) {
+            tier = drawSlotTier(randomiser, slot);
+            pos = crtRand() % lists.count[tier];
+        }
+        int tries = 0;
+        if (!options.repeat_same_team) options.repeat_ally = 0;
+        for (;;) {
+            if (options.civ_cycle) {
+                pos = stepPlace(pos, direction, lists.count[tier]);
+            } else if (options.single_tier) {
+                pos = crtRand() % lists.count[tier];
+            } else {
+                do {
+                    tier = crtRand() % kTierCount;
+                } while (lists.count[tier] == 0);
+                pos = crtRand() % lists.count[tier];
+            }
+            if (rangeRefuses(options, tier)) continue;
+            if (!anyTierRange(options) && comboActive(options) && players.player_rating_classes[p] <= 2 &&
+                comboRefuses(options.score_combo, randomiser.game.civ_table[lists.civs[tier][pos]])) {
+                if (++tries >= kTryGuard) options.score_combo = 0;
+                continue;
+            }
+            if (holderOf(players, tier, pos, 1) >= 0 && !options.repeat_ally) {
+                if (++tries >= kTryGuard) options.repeat_ally = 1;
+                continue;
+            }
+            break;
+        }
+        draw.slot_tiers[k] = tier + 1;
+        draw.team_one_record[k] = CivChoice{pos, tier};
+        players.player_civs[p] = pos;
+        players.player_tiers[p] = tier;
+        if (options.varied_tier_ratios && slot >= 0) draw.slot_taken[slot] = 1;
+        ++k;
+    }
+}
+
+// A tier index for a team_random reference draw: weighted or rand() % 4,
+// drawn again while the tier range refuses it or its list is empty.
+int drawReferenceTier(Randomiser& randomiser) {
+    const TierLists& lists = randomiser.civ_draw.tier_lists;
+    for (;;) {
+        int tier = randomiser.options.varied_tier_ratios ? drawWeightedTier(randomiser) - 1 : crtRand() % kTierCount;
+        if (!rangeRefuses(randomiser.options, tier) && lists.count[tier] > 0) return tier;
+    }
+}
+
+int civValue(const CivRecord& civ, int basis) {
+    switch (basis) {
+        case 1: return civ.tier;
+        case 2: return civ.eco;
+        case 3: return civ.military;
+        default: return civ.impact;
+    }
+}
+
+// One rule of a reshape pass: a player of class playerLow..playerHigh whose
+// civilisation value lies in valueLow..valueHigh swaps with the first
+// teammate of class partnerLow or more whose value lies in partnerValueLow..partnerValueHigh.
+struct ReshapeRule {
+    int pass;
+    int playerLow, playerHigh;
+    int valueLow, valueHigh;
+    int partnerLow;
+    int partnerValueLow, partnerValueHigh;
+};
+
+constexpr ReshapeRule kReshapeRules[] = {
+    {1, 1, 1, 4, INT_MAX, 2, INT_MIN, 3},
+    {1, 1, 1, 3, 3, 2, INT_MIN, 2},
+    {1, 1, 1, 2, 2, 2, 1, 1},
+    {2, 2, 2, 4, INT_MAX, 3, INT_MIN, 3},
+    {2, 2, 2, 3, 3, 3, INT_MIN, 2},
+    {3, 1, 3, 4, INT_MAX, 4, INT_MIN, 3},
+    {4, 1, 4, 4, INT_MAX, 5, INT_MIN, 3},
+};
+
+}  // namespace
+
+bool prepareCivDraw(Randomiser& randomiser) {
+    OptionSet& options = randomiser.options;
+    CivDrawState& draw = randomiser.civ_draw;
+    if (options.single_tier && options.single_tier_value == -1) options.single_tier_value = crtRand() % 4 + 1;
+    buildTierLists(randomiser.game, draw.tier_lists);
+    if (draw.tier_lists.count[0] + draw.tier_lists.count[1] + draw.tier_lists.count[2] + draw.tier_lists.count[3] ==
+        0) {
+        debugLog("No Civ Has A Tier From 1 To 4 - Civ Num ~ %i", static_cast<int>(randomiser.game.civ_table.size()));
+        return false;
+    }
+    if (options.varied_tier_ratios) {
+        if (!prepareWeights(randomiser)) return false;
+    } else {
+        if (!anyTierDrawable(randomiser)) {
+            debugLog("No Civ Tier Holds A Civ Within The Tier Range");
+            return false;
+        }
+        if (options.civ_cycle) {
+            // A walk starts from a slot tier; without weights they are drawn
+            // as team 1 draws its tiers.
+            for (int j = 0; j < teamSize(randomiser.players); ++j) draw.slot_tiers[j] = drawUniformTier(randomiser) + 1;
+        }
+    }
+    if (options.single_tier) {
+        // A value outside 1..4 names no tier and counts as an empty one.
+        int value = options.single_tier_value;
+        int tier = value >= 1 && value <= kTierCount ? value - 1 : -1;
+        if (tierEmpty(draw.tier_lists, tier)) {
+            debugLog("NULL Tier Passed For Single Civ Tier Option %i", options.single_tier_value);
+            return false;
+        }
+        if (rangeRefuses(options, tier)) {
+            debugLog("Single Civ Tier Option %i Lies Outside The Tier Range", options.single_tier_value);
+            return false;
+        }
+    }
+    return true;
+}
+
+int drawWeightedTier(Randomiser& randomiser) {
+    const int32_t(&w)[4] = randomiser.options.tier_ratios;
+    int64_t total = static_cast<int64_t>(w[0]) + w[1] + w[2] + w[3];
+    if (total <= 0) return 1;  // callers ensure a weight; never divide by zero
+    int64_t r = crtRand() % total;
+    if (w[0] == 0 && r == 0) {
+        for (int tier = 1; tier < kTierCount; ++tier) {
+            if (w[tier] > 0) return tier + 1;
+        }
+    }
+    int64_t bound = w[0];
+    if (r <= bound) return 1;
+    bound += w[1];
+    if (r <= bound) return 2;
+    bound += w[2];
+    if (r <= bound) return 3;
+    return 4;
+}
+
+int drawSlotTier(Randomiser& randomiser, int& slot) {
+    CivDrawState& draw = randomiser.civ_draw;
+    int size = teamSize(randomiser.players);
+    int step = crtRand() % 2 == 1 ? 1 : -1;
+    slot = crtRand() % size;
+    for (int moved = 0; moved < size && draw.slot_taken[slot]; ++moved) slot = (slot + step + size) % size;
+    return draw.slot_tiers[slot] - 1;
+}
+
+void drawReferenceCivs(Randomiser& randomiser) {
+    const OptionSet& options = randomiser.options;
+    CivDrawState& draw = randomiser.civ_draw;
+    const TierLists& lists = draw.tier_lists;
+    for (CivChoice& entry : draw.reference_civs) entry = CivChoice{};
+    // single_tier gives every team the single tier, reflective_tiers one shared drawn tier.
+    bool sharedTier = options.single_tier || options.reflective_tiers;
+    int shared = 0;
+    if (options.single_tier) {
+        shared = options.single_tier_value - 1;
+    } else if (options.reflective_tiers) {
+        shared = drawReferenceTier(randomiser);
+    }
+    int direction = crtRand() % 2;
+    int walkPos = -1;  // where the last walk stopped; none before the first team
+    for (int j = 0; j < randomiser.players.team_count; ++j) {
+        int clashes = 0;
+        for (;;) {
+            int tier = sharedTier ? shared : drawReferenceTier(randomiser);
+            int count = lists.count[tier];
+            int pos;
+            if (options.civ_cycle) {
+                pos = walkPos < 0 ? crtRand() % count : stepPlace(walkPos % count, direction, count);
+                walkPos = pos;
+            } else {
+                pos = crtRand() % count;
+            }
+            draw.reference_civs[j] = CivChoice{lists.civs[tier][pos], tier};
+            bool clash = false;
+            for (int other = 0; other < kMaxTeams; ++other) {
+                if (other != j && draw.reference_civs[other].civ == draw.reference_civs[j].civ) clash = true;
+            }
+            if (!clash || ++clashes > kClashGuard) break;
+        }
+    }
+}
+
+void assignCivs(Randomiser& randomiser) {
+    OptionSet& options = randomiser.options;
+    PlayerTable& players = randomiser.players;
+    CivDrawState& draw = randomiser.civ_draw;
+    for (int p = 0; p < players.player_count; ++p) {
+        players.player_civs[p] = -1;
+        players.player_tiers[p] = -1;
+    }
+    if (options.team_random) drawReferenceCivs(randomiser);
+    clearSlotsTaken(draw);
+    drawTeamOne(randomiser);
+    for (int t = 1; t < players.team_count; ++t) assignTeamCivs(randomiser, t);
+    if (options.handicap && options.use_ratings) {
+        for (int t = 0; t < kMaxTeams; ++t) applyHandicap(randomiser, t);
+    }
+    if (!options.team_random) {
+        for (int p = 0; p < players.player_count; ++p)
+            players.player_civs[p] = draw.tier_lists.civs[players.player_tiers[p]][players.player_civs[p]];
+    }
+    if (options.reshape) {
+        for (int team = 1; team <= players.team_count; ++team) reshapeTeam(randomiser, team);
+    }
+}
+
+void assignTeamCivs(Randomiser& randomiser, int t) {
+    OptionSet& options = randomiser.options;
+    PlayerTable& players = randomiser.players;
+    CivDrawState& draw = randomiser.civ_draw;
+    const TierLists& lists = draw.tier_lists;
+    int size = teamSize(players);
+    int team = t + 1;
+    clearSlotsTaken(draw);
+    int repeats = 0;
+    int k = 0;
+    for (int p = 0; p < players.player_count; ++p) {
+        if (players.player_teams[p] != team) continue;
+        if (options.reflective[p]) {
+            // Under team_random team 1 holds its reference civilisation, which
+            // a reflective player copies.
+            takeChoice(players, p, options.team_random ? draw.reference_civs[0] : draw.team_one_record[k]);
+            ++k;
+            continue;
+        }
+        if (options.team_random) {
+            takeChoice(players, p, draw.reference_civs[t]);
+            continue;
+        }
+        int tier;
+        int pos = 0;
+        int direction = 0;
+        int slot = -1;
+        if (options.civ_cycle) {
+            tier = drawSlotTier(randomiser, slot);
+            direction = crtRand() % 2;
+            pos = crtRand() % lists.count[tier];
+        } else if (options.single_tier) {
+            tier = options.single_tier_value - 1;
+        } else if (options.reflective_tiers) {
+            tier = draw.team_one_record[k].tier;
+        } else {
+            do {
+                slot = crtRand() % size;
+            } while (draw.slot_taken[slot]);
+            tier = draw.slot_tiers[slot] - 1;
+        }
+        int tries = 0;
+        if (!options.repeat_same_team) options.repeat_ally = 0;
+        for (;;) {
+            pos = options.civ_cycle ? stepPlace(pos, direction, lists.count[tier]) : crtRand() % lists.count[tier];
+            int holder = holderOf(players, tier, pos, team);
+            if (holder < 0) break;
+            bool enemyRepeat = options.repeat_enemy[p] && repeats < options.repeat_combo;
+            bool allyRepeat = players.player_teams[holder] == team && options.repeat_ally;
+            if (enemyRepeat || allyRepeat) {
+                ++repeats;
+                break;
+            }
+            ++tries;
+            if (tries >= kTryGuard) options.repeat_ally = 1;
+            if (tries >= kEnemyGuard) {
+                options.repeat_enemy[p] = 1;
+                options.repeat_combo = kGuardRepeatCombo;
+            }
+        }
+        players.player_civs[p] = pos;
+        players.player_tiers[p] = tier;
+        if (slot >= 0) draw.slot_taken[slot] = 1;
+        ++k;
+    }
+}
+
+int handicapShift(int teamScore, int average) {
+    int64_t s = teamScore;
+    int64_t a = average;
+    if (s > a + 150) return -2;
+    if (s > a + 75) return -1;
+    if (s < a - 150) return 2;
+    if (s < a - 75) return 1;
+    return 0;
+}
+
+void applyHandicap(Randomiser& randomiser, int t) {
+    PlayerTable& players = randomiser.players;
+    CivDrawState& draw = randomiser.civ_draw;
+    const TierLists& lists = draw.tier_lists;
+    int shift = handicapShift(randomiser.teams.team_scores[t], randomiser.teams.team_score_average);
+    if (shift == 0) return;
+    int bound = shift < 0 ? 0 : kTierCount - 1;
+    int k = 0;
+    for (int p = 0; p < players.player_count; ++p) {
+        if (players.player_teams[p] != t + 1) continue;
+        int tier = players.player_tiers[p];
+        do {
+            tier += shift;
+            if (tier < 0) tier = 0;
+            if (tier > kTierCount - 1) tier = kTierCount - 1;
+        } while (lists.count[tier] == 0 && tier != bound);
+        if (lists.count[tier] == 0) {
+            // At the bound: the nearest tier with civilisations, looking back
+            // from the bound (when raising, down to tier index 0).
+            int from = tier;
+            for (int step = 0; step < kTierCount; ++step) {
+                int candidate = shift < 0 ? from + step : from - step;
+                if (lists.count[candidate] > 0) {
+                    tier = candidate;
+                    break;
+                }
+            }
+        }
+        players.player_tiers[p] = tier;
+        draw.slot_tiers[k++] = tier + 1;
+    }
+    assignTeamCivs(randomiser, t);
+}
+
+void reshapeTeam(Randomiser& randomiser, int team) {
+    OptionSet& options = randomiser.options;
+    PlayerTable& players = randomiser.players;
+    const std::vector<CivRecord>& civs = randomiser.game.civ_table;
+    if (options.reshape_amount < 1 || options.reshape_amount > 3) options.reshape_amount = 4;
+    int basis = options.reshape_amount;
+    auto value = [&](int p) { return civValue(civs[players.player_civs[p]], basis); };
+    for (int pass = 1; pass <= 4; ++pass) {
+        for (int p = 0; p < players.player_count; ++p) {
+            if (players.player_teams[p] != team) continue;
+            for (const ReshapeRule& rule : kReshapeRules) {
+                int cls = players.player_rating_classes[p];
+                int v = value(p);
+                if (rule.pass != pass || cls < rule.playerLow || cls > rule.playerHigh || v < rule.valueLow ||
+                    v > rule.valueHigh)
+                    continue;
+                for (int q = 0; q < players.player_count; ++q) {
+                    if (q == p || players.player_teams[q] != team || players.player_rating_classes[q] < rule.partnerLow)
+                        continue;
+                    int w = value(q);
+                    if (w < rule.partnerValueLow || w > rule.partnerValueHigh) continue;
+                    int kept = players.player_civs[p];
+                    players.player_civs[p] = players.player_civs[q];
+                    players.player_civs[q] = kept;
+                    break;
+                }
+                break;  // the rules of one pass exclude each other
+            }
+        }
+    }
+}

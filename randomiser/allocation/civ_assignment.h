@@ -1,0 +1,39 @@
+#pragma once
+#include "randomiser/startup/randomiser_state.h"
+
+// Builds the tier lists and, under varied_tier_ratios, adjusts the weights and
+// draws the slot tiers. False (the reason in the debug log, except when every
+// weight is 0) when the options leave no civilisation to draw; then no
+// civilisation is assigned.
+bool prepareCivDraw(Randomiser& randomiser);
+
+// Gives every player a civilisation-table index in player_civs and a tier
+// index in player_tiers: team 1 draws, later teams mirror its tiers, then
+// handicap and reshape apply.
+void assignCivs(Randomiser& randomiser);
+
+// Draws the civilisations of team t+1 (t is 0-based) from the team-1 record,
+// the slot tiers or the reference civilisations.
+void assignTeamCivs(Randomiser& randomiser, int t);
+
+// Shifts the tiers of team t+1 by its score against the average, then draws
+// the team again.
+void applyHandicap(Randomiser& randomiser, int t);
+
+// The tier shift of a team: -2 or -1 for a strong team, +1 or +2 for a weak
+// one, 0 within 75 of the average.
+int handicapShift(int teamScore, int average);
+
+// Moves civilisations with high values to the higher-rated players of team
+// number team (1-based) by swapping player_civs.
+void reshapeTeam(Randomiser& randomiser, int team);
+
+// A tier number 1..4 drawn by the tier_ratios weights.
+int drawWeightedTier(Randomiser& randomiser);
+
+// A tier index from the slot tiers, at a position not yet taken in the team;
+// the position goes to slot.
+int drawSlotTier(Randomiser& randomiser, int& slot);
+
+// team_random: one civilisation (table index) and tier for each team.
+void drawReferenceCivs(Randomiser& randomiser);

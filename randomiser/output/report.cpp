@@ -1,0 +1,285 @@
+#include "randomiser/output/report.h"
+
+#include "common/bounded_copy.h"
+
+namespace {
+
+constexpr int kVersionMajor = 2;
+constexpr int kVersionMinor = 0;
+constexpr int kLineChars = static_cast<int>(kReportLineUnits) - 1;  // 79
+constexpr int kRuleChars = 49;
+constexpr size_t kCellUnits = 256;
+
+const wchar_t* const kRatingClassNames[] = {L"", L"Newb", L"Rook", L"Inter", L"Expert", L"Extreme"};
+const wchar_t* const kReshapeBasisNames[] = {L"", L"Tier", L"Eco", L"Military", L"Impact"};
+const wchar_t* const kScoreComboNames[] = {L"", L"Eco", L"Military", L"Eco And Mil", L"Impact"};
+
+template <size_t N>
+const wchar_t* nameAt(const wchar_t* const (&names)[N], int index) {
+    return index >= 0 && static_cast<size_t>(index) < N ? names[index] : L"";
+}
+
+size_t textLength(const wchar_t* text) {
+    size_t length = 0;
+    while (text[length] != 0) ++length;
+    return length;
+}
+
+// A text built in a fixed buffer; what does not fit is dropped.
+struct CellText {
+    wchar_t text[kCellUnits] = {};
+    size_t length = 0;
+
+    void append(const wchar_t* more) {
+        for (size_t i = 0; more[i] != 0 && length + 1 < kCellUnits; ++i) text[length++] = more[i];
+        text[length] = 0;
+    }
+    void appendInt(int value) {
+        wchar_t digits[12];
+        int64_t rest = value < 0 ? -static_cast<int64_t>(value) : value;
+        int count = 0;
+        do {
+            digits[count++] = static_cast<wchar_t>(L'0' + rest % 10);
+            rest /= 10;
+        } while (rest > 0);
+        wchar_t out[13];
+        int n = 0;
+        if (value < 0) out[n++] = L'-';
+        while (count > 0) out[n++] = digits[--count];
+        out[n] = 0;
+        append(out);
+    }
+    // " %i" after a label.
+    void appendNumber(int value) {
+        append(L" ");
+        appendInt(value);
+    }
+};
+
+// Writes text into line at column, never past 79 characters, and keeps the
+// line terminated after the longest text written so far.
+void writeAt(ReportState& report, int line, int column, const wchar_t* text) {
+    if (line < 0 || line >= kReportLines) return;
+    wchar_t* out = report.report_lines[line];
+    int end = static_cast<int>(textLength(out));
+    for (int i = 0; text[i] != 0 && column < kLineChars; ++i) out[column++] = text[i];
+    if (column > end) out[column] = 0;
+}
+
+void writeLine(ReportState& report, int line, const wchar_t* text) {
+    if (line < 0 || line >= kReportLines) return;
+    boundedCopy(report.report_lines[line], text);
+}
+
+void writeRepeated(ReportState& report, int line, wchar_t c, int count) {
+    CellText text;
+    for (int i = 0; i < count; ++i) {
+        const wchar_t one[2] = {c, 0};
+        text.append(one);
+    }
+    writeLine(report, line, text.text);
+}
+
+void nextSummaryLine(ReportCursor& cursor) {
+    ++cursor.line;
+    cursor.column = 0;
+}
+
+// A cell of a label and one number per flag of the first count positions.
+void addFlagsCell(ReportState& report, ReportCursor& cursor, const wchar_t* label, const uint8_t* flags, int count) {
+    CellText cell;
+    cell.append(label);
+    for (int i = 0; i < count; ++i) cell.appendNumber(flags[i]);
+    addReportCell(report, cursor, cell.text);
+}
+
+bool anyFlag(const uint8_t* flags, int count) {
+    for (int i = 0; i < count; ++i) {
+        if (flags[i]) return true;
+    }
+    return false;
+}
+
+// "| " + value cut or padded to width + closing.
+void appendField(CellText& row, const wchar_t* value, int width, const wchar_t* closing) {
+    row.append(L"| ");
+    bool ended = false;
+    for (int i = 0; i < width; ++i) {
+        if (!ended && value[i] == 0) ended = true;
+        const wchar_t one[2] = {ended ? L' ' : value[i], 0};
+        row.append(one);
+    }
+    row.append(closing);
+}
+
+void writeTableRow(ReportState& report, int line, const wchar_t* name, const wchar_t* rate, const wchar_t* civ,
+                   const wchar_t* team) {
+    CellText row;
+    appendField(row, name, 16, L" | ");
+    appendField(row, rate, 7, L" | ");
+    appendField(row, civ, 10, L" | ");
+    appendField(row, team, 4, L" |");
+    writeLine(report, line, row.text);
+}
+
+// The civilisation name with a first letter a..z turned to upper case.
+void civDisplayName(const Randomiser& randomiser, int p, wchar_t (&out)[kCivNameUnits]) {
+    out[0] = 0;
+    if (randomiser.options.omit_civs) return;
+    int civ = randomiser.players.player_civs[p];
+    if (civ < 0 || static_cast<size_t>(civ) >= randomiser.game.civ_table.size()) return;
+    boundedCopy(out, randomiser.game.civ_table[civ].name);
+    if (out[0] >= L'a' && out[0] <= L'z') out[0] = static_cast<wchar_t>(out[0] - L'a' + L'A');
+}
+
+void writePlayerRows(Randomiser& randomiser, int firstLine) {
+    const PlayerTable& players = randomiser.players;
+    writeTableRow(randomiser.report, firstLine, L"NAME", L"RATE", L"CIV", L"TEAM");
+    for (int p = 0; p < players.player_count; ++p) {
+        wchar_t civ[kCivNameUnits];
+        civDisplayName(randomiser, p, civ);
+        CellText team;
+        team.appendInt(players.player_teams[p]);
+        writeTableRow(randomiser.report, firstLine + 1 + p, players.player_names[p],
+                      ratingClassName(players.player_rating_classes[p]), civ, team.text);
+    }
+}
+
+}  // namespace
+
+const wchar_t* ratingClassName(int ratingClass) { return nameAt(kRatingClassNames, ratingClass); }
+const wchar_t* reshapeBasisName(int basis) { return nameAt(kReshapeBasisNames, basis); }
+const wchar_t* scoreComboName(int combo) { return nameAt(kScoreComboNames, combo); }
+
+void addReportCell(ReportState& report, ReportCursor& cursor, const wchar_t* text) {
+    int cellChars = static_cast<int>(textLength(text)) + 5;
+    if (cursor.column > 0 && cursor.column + cellChars > kLineChars) nextSummaryLine(cursor);
+    CellText cell;
+    cell.append(L"| ");
+    cell.append(text);
+    cell.append(L" | ");
+    writeAt(report, cursor.line, cursor.column, cell.text);
+    cursor.column += cellChars;
+    if (cursor.column > kLineChars) cursor.column = kLineChars;
+}
+
+void buildOptionSummary(Randomiser& randomiser, ReportCursor& cursor) {
+    const OptionSet& options = randomiser.options;
+    const PlayerTable& players = randomiser.players;
+    const TeamState& teams = randomiser.teams;
+    ReportState& report = randomiser.report;
+    cursor.column = 0;
+
+    CellText counts;
+    counts.append(L"P-");
+    counts.appendInt(players.player_count);
+    counts.append(L" T-");
+    counts.appendInt(players.team_count);
+    addReportCell(report, cursor, counts.text);
+    if (options.omit_civs) {
+        addReportCell(report, cursor, L"Omit Civ Calculation");
+        return;
+    }
+    if (options.use_ratings) addReportCell(report, cursor, L"Ratings Based");
+    // The range named is the one the draw applies: the first of low, high, mid.
+    if (options.tier_range_low) {
+        addReportCell(report, cursor, L"Tier Range Low");
+    } else if (options.tier_range_high) {
+        addReportCell(report, cursor, L"Tier Range High");
+    } else if (options.tier_range_mid) {
+        addReportCell(report, cursor, L"Tier Range Mid");
+    }
+
+    nextSummaryLine(cursor);
+    if (options.reshape) {
+        CellText cell;
+        cell.append(L"Reshape Civs To Higher Rated - ");
+        cell.append(reshapeBasisName(options.reshape_amount));
+        cell.append(L" Based");
+        addReportCell(report, cursor, cell.text);
+    }
+
+    nextSummaryLine(cursor);
+    if (anyFlag(options.reflective, players.player_count))
+        addFlagsCell(report, cursor, L"Reflective Civs", options.reflective, players.player_count);
+    if (options.reflective_tiers) addReportCell(report, cursor, L"Reflective Tiers");
+
+    nextSummaryLine(cursor);
+    if (anyFlag(options.repeat_enemy, players.player_count))
+        addFlagsCell(report, cursor, L"Repeat Enemy", options.repeat_enemy, players.player_count);
+    if (options.repeat_ally) addReportCell(report, cursor, L"Repeat Ally");
+
+    nextSummaryLine(cursor);
+    if (options.single_tier) {
+        CellText cell;
+        cell.append(L"Single Tier");
+        cell.appendNumber(options.single_tier_value);
+        addReportCell(report, cursor, cell.text);
+    }
+    if (options.varied_tier_ratios) {
+        CellText cell;
+        cell.append(L"Varied Tier");
+        for (int32_t ratio : options.tier_ratios) cell.appendNumber(ratio);
+        addReportCell(report, cursor, cell.text);
+    }
+    if (options.team_random) addReportCell(report, cursor, L"Team Random");
+    if (options.handicap) addReportCell(report, cursor, L"Handicap");
+    if (options.score_combo > 0) {
+        CellText cell;
+        cell.append(L"Score Combo Low - ");
+        cell.append(scoreComboName(options.score_combo));
+        addReportCell(report, cursor, cell.text);
+    }
+
+    if (teams.fmt_present) {
+        nextSummaryLine(cursor);
+        CellText cell;
+        cell.append(L"Friends May Team");
+        for (int p = 0; p < players.player_count; ++p) cell.appendNumber(players.player_fmt_groups[p]);
+        addReportCell(report, cursor, cell.text);
+    }
+
+    nextSummaryLine(cursor);
+    CellText tiers;
+    tiers.append(L"Civ Tier");
+    for (int p = 0; p < players.player_count; ++p) tiers.appendNumber(players.player_tiers[p] + 1);
+    addReportCell(report, cursor, tiers.text);
+
+    if (options.use_ratings) {
+        nextSummaryLine(cursor);
+        CellText cell;
+        cell.append(L"Team Scores");
+        for (int t = 0; t < players.team_count; ++t) cell.appendNumber(teams.team_scores[t]);
+        cell.append(L" ~ Average");
+        cell.appendNumber(teams.team_score_average);
+        addReportCell(report, cursor, cell.text);
+    }
+}
+
+void buildReport(Randomiser& randomiser) {
+    ReportState& report = randomiser.report;
+    report = ReportState{};
+
+    CellText title;
+    title.append(L"~-~ Brenlow Sortilane - Version: ");
+    title.appendInt(kVersionMajor);
+    title.append(L".");
+    title.appendInt(kVersionMinor);
+    title.append(L"k ~-~");
+    writeLine(report, 0, title.text);
+    writeRepeated(report, 1, L' ', kRuleChars);
+    CellText seed;
+    seed.append(L"Seed:");
+    seed.appendNumber(static_cast<int32_t>(static_cast<uint32_t>(randomiser.seed)));
+    writeLine(report, 2, seed.text);
+
+    ReportCursor cursor;
+    cursor.line = 3;
+    buildOptionSummary(randomiser, cursor);
+
+    int line = cursor.line + 1;
+    writeRepeated(report, line, L'_', kRuleChars);
+    writePlayerRows(randomiser, line + 1);
+    int count = line + 2 + randomiser.players.player_count;
+    report.report_line_count = count < kReportLines ? count : kReportLines;
+}

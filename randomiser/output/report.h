@@ -1,0 +1,25 @@
+#pragma once
+#include "randomiser/startup/randomiser_state.h"
+
+// Where the report build writes next: a line and, in the option summary, a column.
+struct ReportCursor {
+    int line = 0;
+    int column = 0;
+};
+
+// Writes the whole result report (title, seed, option summary, player table)
+// into report_lines and sets report_line_count.
+void buildReport(Randomiser& randomiser);
+
+// The option summary, from the line of the cursor on; the cursor ends on its last line.
+void buildOptionSummary(Randomiser& randomiser, ReportCursor& cursor);
+
+// Appends "| text | " at the cursor. A cell that would carry the line past 79
+// characters starts the next line; a cell longer than 79 characters is cut.
+void addReportCell(ReportState& report, ReportCursor& cursor, const wchar_t* text);
+
+// Names printed for rating classes 0..5, reshape bases 0..4 and score combos
+// 0..4; any other value has the empty name.
+const wchar_t* ratingClassName(int ratingClass);
+const wchar_t* reshapeBasisName(int basis);
+const wchar_t* scoreComboName(int combo);

@@ -1,0 +1,250 @@
+#include "randomiser/output/report.h"
+
+#include <gtest/gtest.h>
+
+#include <cwchar>
+
+#include "randomiser/startup/run_sequence.h"
+#include "startup/game_folder.h"
+#include "support/randomiser_builder.h"
+#include "test_support.h"
+
+namespace {
+
+// The worked example of the report layout: four players in two teams.
+Randomiser workedExample() {
+    Randomiser r;
+    setPlayers(r, 2, {1600, 1380, 1500, 1540});
+    const wchar_t* names[] = {L"Anna", L"Bo", L"Cy", L"Dee"};
+    for (int p = 0; p < 4; ++p) std::wcscpy(r.players.player_names[p], names[p]);
+    addCiv(r, L"islanders", 2);
+    addCiv(r, L"mountaineers", 4);
+    addCiv(r, L"Celts", 1);
+    addCiv(r, L"0range", 3);
+    const int classes[] = {4, 1, 3, 3}, tiers[] = {1, 3, 0, 2}, teams[] = {1, 2, 2, 1};
+    for (int p = 0; p < 4; ++p) {
+        r.players.player_rating_classes[p] = classes[p];
+        r.players.player_tiers[p] = tiers[p];
+        r.players.player_civs[p] = p;
+        r.players.player_teams[p] = teams[p];
+    }
+    r.options.tier_range_mid = 1;
+    r.options.reshape = 1;
+    r.options.reshape_amount = 1;
+    r.options.reflective[0] = r.options.reflective[2] = 1;
+    r.options.reflective[5] = 1;  // beyond player_count: not printed
+    r.teams.team_scores[0] = 1510;
+    r.teams.team_scores[1] = 1470;
+    r.teams.team_score_average = 1490;
+    r.seed = 1412622073;
+    return r;
+}
+
+TEST(BuildReport, WorkedExampleLayout) {
+    Randomiser r = workedExample();
+    buildReport(r);
+    const std::vector<std::string> expected = {
+        "~-~ Brenlow Sortilane - Version: 2.0k ~-~",
+        std::string(49, ' '),
+        "Seed: 1412622073",
+        "| P-4 T-2 | | Ratings Based | | Tier Range Mid | ",
+        "| Reshape Civs To Higher Rated - Tier Based | ",
+        "| Reflective Civs 1 0 1 0 | ",
+        "",
+        "",
+        "| Civ Tier 2 4 1 3 | ",
+        "| Team Scores 1510 1470 ~ Average 1490 | ",
+        std::string(49, '_'),
+        "| NAME             | | RATE    | | CIV        | | TEAM |",
+        "| Anna             | | Expert  | | Islanders  | | 1    |",
+        "| Bo               | | Newb    | | Mountainee | | 2    |",
+        "| Cy               | | Inter   | | Celts      | | 2    |",
+        "| Dee              | | Inter   | | 0range     | | 1    |",
+    };
+    EXPECT_EQ(reportLines(r), expected);
+}
+
+TEST(BuildReport, SeedPrintsItsLowBitsSigned) {
+    Randomiser r = workedExample();
+    r.seed = 0x1'8000'0000LL;
+    buildReport(r);
+    EXPECT_EQ(reportLines(r)[2], "Seed: -2147483648");
+}
+
+TEST(BuildReport, OmitCivsKeepsTheSummaryToOneLine) {
+    Randomiser r = workedExample();
+    r.options.omit_civs = 1;
+    buildReport(r);
+    std::vector<std::string> lines = reportLines(r);
+    ASSERT_EQ(lines.size(), 10u);
+    EXPECT_EQ(lines[3], "| P-4 T-2 | | Omit Civ Calculation | ");
+    EXPECT_EQ(lines[4], std::string(49, '_'));
+    EXPECT_EQ(lines[6], "| Anna             | | Expert  | |            | | 1    |");
+}
+
+TEST(BuildReport, UnratedRunShowsRookAndNoScores) {
+    Randomiser r = workedExample();
+    r.options.use_ratings = 0;
+    r.options.tier_range_mid = 0;
+    r.options.reshape = 0;
+    std::fill(r.options.reflective, r.options.reflective + 8, 0);
+    for (int p = 0; p < 4; ++p) r.players.player_rating_classes[p] = 2;
+    buildReport(r);
+    std::vector<std::string> lines = reportLines(r);
+    ASSERT_EQ(lines.size(), 15u);
+    EXPECT_EQ(lines[3], "| P-4 T-2 | ");
+    for (int i = 4; i <= 7; ++i) EXPECT_EQ(lines[i], "");
+    EXPECT_EQ(lines[8], "| Civ Tier 2 4 1 3 | ");
+    EXPECT_EQ(lines[9], std::string(49, '_'));
+    EXPECT_EQ(lines[12].substr(21, 12), "| Rook    | ");
+}
+
+TEST(BuildReport, FriendsLineAndRepeatCells) {
+    Randomiser r = workedExample();
+    r.teams.fmt_present = 1;
+    r.players.player_fmt_groups[1] = 3;
+    r.players.player_fmt_groups[2] = 3;
+    r.options.repeat_enemy[3] = 1;
+    r.options.repeat_ally = 1;
+    r.options.reflective_tiers = 1;
+    buildReport(r);
+    std::vector<std::string> lines = reportLines(r);
+    EXPECT_EQ(lines[5], "| Reflective Civs 1 0 1 0 | | Reflective Tiers | ");
+    EXPECT_EQ(lines[6], "| Repeat Enemy 0 0 0 1 | | Repeat Ally | ");
+    EXPECT_EQ(lines[8], "| Friends May Team 0 3 3 0 | ");
+    EXPECT_EQ(lines[9], "| Civ Tier 2 4 1 3 | ");
+    EXPECT_EQ(lines.size(), 17u);
+}
+
+TEST(BuildReport, TheRangeNamedIsTheOneTheDrawApplies) {
+    Randomiser r = workedExample();
+    r.options.tier_range_high = 1;  // with mid also set, the draw applies high
+    buildReport(r);
+    EXPECT_EQ(reportLines(r)[3], "| P-4 T-2 | | Ratings Based | | Tier Range High | ");
+}
+
+TEST(BuildReport, LongOptionLineContinuesOnTheNextLine) {
+    Randomiser r = workedExample();
+    r.options.single_tier = 1;
+    r.options.single_tier_value = 2;
+    r.options.varied_tier_ratios = 1;
+    const int ratios[4] = {10, 20, 30, 40};
+    std::copy(ratios, ratios + 4, r.options.tier_ratios);
+    r.options.team_random = 1;
+    r.options.handicap = 1;
+    r.options.score_combo = 3;
+    buildReport(r);
+    std::vector<std::string> lines = reportLines(r);
+    EXPECT_EQ(lines[7], "| Single Tier 2 | | Varied Tier 10 20 30 40 | | Team Random | | Handicap | ");
+    EXPECT_EQ(lines[8], "| Score Combo Low - Eco And Mil | ");
+    EXPECT_EQ(lines[9], "| Civ Tier 2 4 1 3 | ");
+    EXPECT_EQ(lines[11], std::string(49, '_'));
+    EXPECT_EQ(lines.size(), 17u);
+    for (const std::string& line : lines) EXPECT_LE(line.size(), 79u);
+}
+
+TEST(AddReportCell, CellsThatPassTheLineWrapAndOverlongCellsAreCut) {
+    ReportState report;
+    ReportCursor cursor;
+    std::wstring sixty(60, L'x');
+    addReportCell(report, cursor, L"ab");
+    addReportCell(report, cursor, sixty.c_str());  // 7 + 65 = 72 fits
+    addReportCell(report, cursor, L"cd");          // 72 + 7 = 79 fits exactly
+    addReportCell(report, cursor, L"e");           // would pass 79: next line
+    std::wstring hundred(100, L'y');
+    addReportCell(report, cursor, hundred.c_str());  // wraps, then is cut
+    addReportCell(report, cursor, L"f");
+    EXPECT_EQ(std::wstring(report.report_lines[0]), L"| ab | | " + sixty + L" | | cd | ");
+    EXPECT_EQ(std::wstring(report.report_lines[1]), L"| e | ");
+    EXPECT_EQ(std::wstring(report.report_lines[2]), L"| " + std::wstring(77, L'y'));
+    EXPECT_EQ(std::wstring(report.report_lines[3]), L"| f | ");
+    EXPECT_EQ(cursor.line, 3);
+}
+
+TEST(ReportNames, ValuesOutsideTheTablesHaveEmptyNames) {
+    EXPECT_STREQ(ratingClassName(5), L"Extreme");
+    EXPECT_STREQ(ratingClassName(6), L"");
+    EXPECT_STREQ(ratingClassName(-1), L"");
+    EXPECT_STREQ(reshapeBasisName(4), L"Impact");
+    EXPECT_STREQ(reshapeBasisName(5), L"");
+    EXPECT_STREQ(scoreComboName(3), L"Eco And Mil");
+    EXPECT_STREQ(scoreComboName(9), L"");
+
+    Randomiser r = workedExample();
+    r.options.reshape_amount = 9;
+    r.options.score_combo = 7;
+    buildReport(r);
+    std::vector<std::string> lines = reportLines(r);
+    EXPECT_EQ(lines[4], "| Reshape Civs To Higher Rated -  Based | ");
+    EXPECT_EQ(lines[7], "| Score Combo Low -  | ");
+}
+
+TEST(BuildReport, EveryLineFitsWithExtremeValues) {
+    Randomiser r = workedExample();
+    setPlayers(r, 4, {1, 2, 3, 4, 5, 6, 7, 8});
+    r.teams.fmt_present = 1;
+    for (int p = 0; p < 8; ++p) {
+        r.players.player_fmt_groups[p] = INT32_MIN;
+        r.players.player_civs[p] = 1;
+        r.players.player_rating_classes[p] = 5;
+    }
+    std::fill(r.options.tier_ratios, r.options.tier_ratios + 4, INT32_MAX);
+    r.options.varied_tier_ratios = r.options.single_tier = r.options.team_random = r.options.handicap = 1;
+    r.options.single_tier_value = INT32_MIN;
+    r.options.score_combo = 3;
+    r.options.reshape_amount = 3;
+    std::fill(r.teams.team_scores, r.teams.team_scores + 4, INT32_MIN);
+    buildReport(r);
+    std::vector<std::string> lines = reportLines(r);
+    ASSERT_LE(lines.size(), 30u);
+    for (const std::string& line : lines) EXPECT_LE(line.size(), 79u);
+    size_t rows = 0;
+    for (const std::string& line : lines) rows += line.size() == 56 ? 1 : 0;
+    EXPECT_EQ(rows, 9u);  // header and eight players
+    EXPECT_EQ(lines.back(), "| Player 7         | | Extreme | | Mountainee | | 0    |");
+}
+
+}  // namespace
+
+namespace {
+
+std::vector<std::string> runWords(std::vector<std::wstring> words, Randomiser& r) {
+    GameFolder files;
+    files.write();
+    words.insert(words.begin(), L"Brenlow_Sortilane.exe");
+    EXPECT_TRUE(computeStartup(r, 1412622073, words));
+    return reportLines(r);
+}
+
+TEST(RunSequence, RefusedDrawStillReportsWithCivilisationZero) {
+    TempFolder folder;
+    Randomiser r;
+    std::vector<std::string> lines = runWords({L"rating", L"varied_tier_ratios", L"0", L"0", L"0", L"0"}, r);
+    ASSERT_EQ(lines.size(), 16u);
+    EXPECT_EQ(lines[7], "| Varied Tier 0 0 0 0 | ");
+    EXPECT_EQ(lines[8], "| Civ Tier 1 1 1 1 | ");
+    for (int row = 12; row < 16; ++row) EXPECT_EQ(lines[row].substr(33, 15), "| Oak        | ");
+    EXPECT_EQ(debugLogText(), "");  // all weights 0: refused without a line
+}
+
+TEST(RunSequence, ValidateAndRepostBuildNoReport) {
+    for (const wchar_t* mode : {L"validate", L"repost", L"rematch"}) {
+        TempFolder folder;
+        Randomiser r;
+        EXPECT_TRUE(runWords({L"rating", mode}, r).empty());
+        EXPECT_EQ(r.report.report_line_count, 0);
+        EXPECT_EQ(r.players.player_teams[0], 0);
+    }
+}
+
+TEST(RunSequence, OmitCivsStillDrawsTeams) {
+    TempFolder folder;
+    Randomiser r;
+    std::vector<std::string> lines = runWords({L"rating", L"omit_civs"}, r);
+    ASSERT_EQ(lines.size(), 10u);
+    EXPECT_EQ(lines[3], "| P-4 T-2 | | Omit Civ Calculation | ");
+    for (int row = 6; row < 10; ++row) EXPECT_EQ(lines[row].substr(33, 15), "|            | ");
+    EXPECT_NE(r.players.player_teams[0], 0);
+}
+
+}  // namespace
