@@ -21,7 +21,6 @@ const wchar_t* const kSplashPath = L"./Images/randomiser_flash.bmp";
 const wchar_t* const kTrayIconPath = L"./Brenlow_Sortilane.ico";
 
 struct MainWindowState {
-    HINSTANCE instance = nullptr;
     HWND window = nullptr;
     HBITMAP splash_bitmap = nullptr;
     HDC splash_dc = nullptr;
@@ -190,7 +189,6 @@ int screenWidth() { return g_main.screen_width; }
 int screenHeight() { return g_main.screen_height; }
 
 bool createMainWindow(HINSTANCE instance, const wchar_t* className, const wchar_t* title) {
-    g_main.instance = instance;
     g_main.taskbar_created = RegisterWindowMessageW(L"TaskbarCreated");
     g_main.window = CreateWindowExW(0, className, title, WS_POPUP, g_main.screen_width / 3, g_main.screen_height / 3,
                                     kMainWidth, kMainHeight, nullptr, nullptr, instance, nullptr);
