@@ -69,7 +69,7 @@ convert -size 600x400 "gradient:#22385f-$deep" \
     -fill "$grey" -font "$regular" -pointsize 19 \
     -annotate +0+72 'Teams and civilisations for your match' \
     -stroke "$gold" -strokewidth 1 -draw 'line 200,318 400,318' -stroke none \
-    -fill "$gold" -font "$bold" -pointsize 24 -annotate +0+140 'Version 2.0' \
+    -fill "$gold" -font "$bold" -pointsize 24 -annotate +0+140 'Version 2.0k' \
     -fill "$grey" -font "$regular" -pointsize 14 \
     -annotate +0+172 'Ctrl+7 shows the hotkeys, Ctrl+9 quits' \
     "${bmp24[@]}" "BMP3:$images/randomiser_flash.bmp"

@@ -1,21 +1,24 @@
 // Entry point of Brenlow_Sortilane.exe: one running copy, the command line
-// split into words, the generator seeded from the clock, and the start-up
-// computation shared with the native preview.
-#include <windows.h>
-#include <shellapi.h>
-
+// split into words, the generator seeded from the clock and the start-up
+// computation shared with the native preview; then the windows, the tray icon
+// and the keyboard hook, and the message loop until a quit.
 #include <ctime>
 #include <string>
 #include <vector>
 
+#include "randomiser/shell/shell_win32.h"
+
+#include <shellapi.h>
 #include "randomiser/startup/run_sequence.h"
+
+Randomiser g_randomiser;
 
 namespace {
 
 const wchar_t* const kMutexName = L"Global\\Dastrel's, Brenlow: Sortilane {5d2c81e4-7a3b-4f19-9c60-2be8d14f7a03}";
-
-HINSTANCE g_instance = nullptr;
-Randomiser g_randomiser;  // the process-wide state every window of the program reads
+constexpr int kTitleResource = 103;
+constexpr int kClassResource = 109;
+constexpr int kResourceTextUnits = 100;
 
 // The command line as words; false when the system cannot split it.
 bool commandLineWords(std::vector<std::wstring>& words) {
@@ -25,6 +28,19 @@ bool commandLineWords(std::vector<std::wstring>& words) {
     words.assign(list, list + count);
     LocalFree(list);
     return true;
+}
+
+// Fetches messages until the quit request and returns its exit code. Keyboard
+// navigation (Tab between the controls) works in the open overlord window.
+int runMessageLoop() {
+    MSG message = {};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        HWND overlord = overlordWindow();
+        if (overlord != nullptr && IsDialogMessageW(overlord, &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
 }
 
 }  // namespace
@@ -38,7 +54,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         if (mutex != nullptr) CloseHandle(mutex);
         return 0;
     }
-    g_instance = instance;
 
     std::vector<std::wstring> words;
     if (!commandLineWords(words)) {
@@ -50,8 +65,24 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         CloseHandle(mutex);
         return 1;
     }
-    // The windows, the tray icon and the keyboard hook come here; until then
-    // a run that got this far has nothing more to do.
+    resetKeyInputs();
+
+    wchar_t title[kResourceTextUnits] = {};
+    wchar_t className[kResourceTextUnits] = {};
+    LoadStringW(instance, kTitleResource, title, kResourceTextUnits);
+    LoadStringW(instance, kClassResource, className, kResourceTextUnits);
+    registerWindowClass(instance, className, title, mainWindowProcedure());
+    registerWindowClass(instance, kOverlordClass, kProgramTitle, overlordWindowProc);
+
+    resetWindowState();
+    if (!createMainWindow(instance, className, title)) {
+        CloseHandle(mutex);
+        return 0;
+    }
+    if (g_randomiser.options.repost_only) startRepost();
+
+    const int exitCode = runMessageLoop();
+    shutdown();
     CloseHandle(mutex);
-    return 0;
+    return exitCode;
 }

@@ -1,22 +1,88 @@
-# Shared set-up of the end-to-end tests: a private Wine prefix and a copy of
-# the sample working folder with the Windows programs beside it. Source it.
+# Shared set-up of the end-to-end tests. Source it. Each test gets its own
+# temporary working folder (a copy of dist/ with the Windows programs beside
+# it), its own copy of a Wine prefix prepared once per run, and its own X
+# display. Every process a test starts is ended by its id when the test ends.
 set -euo pipefail
 
 e2e_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 build_win=${BRENLOW_BUILD_WIN:-$e2e_root/build-win}
+e2e_artifacts="$build_win/e2e-artifacts"
 e2e_work=$(mktemp -d)
-export WINEPREFIX="$e2e_work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+e2e_pids=()
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+mkdir -p "$e2e_artifacts"
 
 e2e_cleanup() {
-  wineserver -k >/dev/null 2>&1 || true
+  local i
+  [[ -n "${WINEPREFIX:-}" ]] && { wineserver -k >/dev/null 2>&1 || true; }
+  # Newest first, so that the X server (started first) ends last.
+  for ((i = ${#e2e_pids[@]} - 1; i >= 0; i--)); do
+    kill "${e2e_pids[i]}" 2>/dev/null || true
+    wait "${e2e_pids[i]}" 2>/dev/null || true
+  done
   rm -rf "$e2e_work"
 }
 trap e2e_cleanup EXIT
 
-wineboot -i >/dev/null 2>&1
+# Waits up to $1 seconds for the command in the other arguments to succeed.
+wait_for() {
+  local seconds=$1
+  shift
+  local tries=$((seconds * 10))
+  while ((tries-- > 0)); do
+    "$@" >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# A Wine prefix whose programs run in one 1024x768 virtual desktop, made once
+# per run (under a lock, so tests running side by side share it) and copied.
+e2e_base_prefix() {
+  local base="$build_win/e2e-prefix"
+  (
+    flock 9
+    if [[ ! -f "$base/.ready" ]]; then
+      rm -rf "$base"
+      WINEPREFIX="$base" wineboot -i >/dev/null 2>&1
+      WINEPREFIX="$base" wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+      WINEPREFIX="$base" wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f \
+        >/dev/null 2>&1
+      WINEPREFIX="$base" wineserver -w
+      touch "$base/.ready"
+    fi
+  ) 9>"$build_win/e2e-prefix.lock"
+  echo "$base"
+}
+
+# A free X display number: the first without a lock file from 90 up.
+e2e_free_display() {
+  local n
+  for n in $(seq 90 199); do
+    [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] || { echo "$n"; return; }
+  done
+  return 1
+}
+
+# Starts a command in the background and remembers its id for the clean-up.
+e2e_start() {
+  "$@" &
+  e2e_pids+=($!)
+  last_pid=$!
+}
+
+base_prefix=$(e2e_base_prefix)
+export WINEPREFIX="$e2e_work/prefix"
+cp -a "$base_prefix" "$WINEPREFIX"
+
+display_number=$(e2e_free_display)
+e2e_start Xvfb ":$display_number" -screen 0 1024x768x24 -nolisten tcp
+export DISPLAY=":$display_number"
+wait_for 10 xdpyinfo || { echo "Xvfb did not start"; exit 1; }
+
 mkdir -p "$e2e_work/game"
 cp -r "$e2e_root/dist/." "$e2e_work/game/"
-cp "$build_win"/randomiser/shell/Brenlow_Sortilane.exe "$e2e_work/game/"
+cp "$build_win"/randomiser/shell/Brenlow_Sortilane.exe "$build_win"/tests/e2e/*.exe "$e2e_work/game/"
 cd "$e2e_work/game"
 
 e2e_failures=0
@@ -31,4 +97,109 @@ expect_equal() {  # what, expected, actual
 
 e2e_finish() {
   [[ $e2e_failures -eq 0 ]] || { echo "$e2e_failures check(s) failed"; exit 1; }
+}
+
+# Starts the chat recorder (recording to chat.txt) and waits for its window.
+start_chat() {
+  : >chat.txt
+  e2e_start wine chat_recorder.exe chat.txt
+  wait_for 30 chat_shown || { echo "the chat window did not show"; return 1; }
+}
+chat_shown() { [[ $(pixel 150 90) == "#FFFFFF" ]]; }
+
+# The colour of one pixel of the virtual screen.
+pixel() {
+  import -display "$DISPLAY" -window root -crop "1x1+$1+$2" -depth 8 txt:- | awk 'NR == 2 { print $3 }'
+}
+
+# Whether the splash covers the middle of the screen (it differs from the
+# desktop background beside it).
+splash_shown() { [[ $(pixel 400 300) != "$(pixel 5 300)" ]]; }
+splash_hidden() { ! splash_shown; }
+
+# Waits for the randomiser's splash to show and then to go away, so that the
+# focus can be given to the chat window for good.
+wait_past_splash() {
+  wait_for 30 splash_shown || { echo "the splash did not show"; return 1; }
+  wait_for 15 splash_hidden || { echo "the splash did not go away"; return 1; }
+}
+
+# Waits up to $1 seconds until $2 Enter presses have reached the chat window.
+wait_chat_enters() {
+  wait_for "$1" chat_has_enters "$2"
+}
+chat_has_enters() { [[ $(tr -cd '\r' <chat.txt | wc -c) -ge $1 ]]; }
+
+# Clicks into the chat window (at 10,10 of the virtual desktop) to give it the focus.
+focus_chat() {
+  xdotool mousemove 150 90 click 1
+  sleep 0.5
+}
+
+# Starts the randomiser with the given words; its id is in randomiser_pid.
+start_randomiser() {
+  e2e_start wine Brenlow_Sortilane.exe "$@"
+  randomiser_pid=$last_pid
+}
+
+# Waits up to $1 seconds for the randomiser to end; its exit code is in
+# randomiser_status ("timeout" when it did not end).
+wait_randomiser() {
+  if wait_for "$1" bash -c "! kill -0 $randomiser_pid"; then
+    randomiser_status=0
+    wait "$randomiser_pid" || randomiser_status=$?
+  else
+    randomiser_status=timeout
+  fi
+}
+
+# Presses keys (xdotool key names) one after another.
+press() {
+  xdotool key --delay 100 "$@"
+}
+
+# The text typed into the chat so far, with each Enter shown as a line end.
+chat_text() {
+  tr '\r' '\n' <chat.txt
+}
+
+# Saves a screenshot of the whole virtual screen as an artifact.
+screenshot() {
+  import -display "$DISPLAY" -window root "$e2e_artifacts/$1.png"
+}
+
+# What typing a rule text leaves in chat.txt: the file with CR LF read as a
+# line feed, in chunks of at most 49 bytes that end after a line feed, each
+# chunk followed by an Enter (a carriage return in chat.txt).
+rule_text_typed() {
+  python3 - "$1" <<'PY'
+import sys
+text = open(sys.argv[1], 'rb').read().replace(b'\r\n', b'\n')
+out, chunk = b'', b''
+for byte in text:
+    chunk += bytes([byte])
+    if byte == 10 or len(chunk) == 49:
+        out, chunk = out + chunk + b'\r', b''
+if chunk:
+    out += chunk + b'\r'
+sys.stdout.buffer.write(out)
+PY
+}
+
+# Opens the tray icon's menu (the icon sits at the right end of the virtual
+# desktop's task bar).
+open_tray_menu() {
+  xdotool mousemove 1013 757
+  sleep 0.3
+  xdotool mousedown 3
+  sleep 0.1
+  xdotool mouseup 3
+  sleep 0.7
+}
+
+# The share (0..1) of pure red pixels in a rectangle of a screenshot:
+# screenshot name, width, height, left, top.
+red_share() {
+  convert "$e2e_artifacts/$1.png" -crop "$2x$3+$4+$5" -fill black +opaque '#FF0000' \
+    -fill white -opaque '#FF0000' -format '%[fx:mean]' info:
 }

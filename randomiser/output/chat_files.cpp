@@ -1,0 +1,84 @@
+#include "randomiser/output/chat_files.h"
+
+#include <cerrno>
+#include <cstdio>
+
+#include "common/debug_log.h"
+#include "common/safe_write.h"
+#include "common/text_convert.h"
+#include "randomiser/startup/option_set.h"
+
+const char* const kSavedResultName = "data.txt";
+
+namespace {
+
+// The size of an open file in bytes, the position left at the start; -1 when
+// a seek fails.
+long fileSize(FILE* file) {
+    if (std::fseek(file, 0, SEEK_END) != 0) return -1;
+    long size = std::ftell(file);
+    if (std::fseek(file, 0, SEEK_SET) != 0) return -1;
+    return size;
+}
+
+}  // namespace
+
+RuleFileStatus readRuleFile(const wchar_t* path, std::string& bytes) {
+    char narrowPath[kPathUnits];
+    wideToBytes(narrowPath, sizeof narrowPath, path);
+    errno = 0;
+    FILE* file = std::fopen(narrowPath, "rb");
+    if (file == nullptr) return errno == ENOENT ? RuleFileStatus::Missing : RuleFileStatus::Unreadable;
+    long size = fileSize(file);
+    if (size < 0) {
+        std::fclose(file);
+        return RuleFileStatus::Unreadable;
+    }
+    if (size >= kRuleTextLimit) {
+        std::fclose(file);
+        return RuleFileStatus::TooLong;
+    }
+    bytes.assign(static_cast<size_t>(size), '\0');
+    size_t got = std::fread(&bytes[0], 1, bytes.size(), file);
+    bytes.resize(got);
+    std::fclose(file);
+    return RuleFileStatus::Read;
+}
+
+std::string reportFileBytes(const ReportState& report) {
+    std::string bytes;
+    for (int i = 0; i < report.report_line_count && i < kReportLines; ++i) {
+        char line[kReportLineUnits];
+        wideToBytes(line, sizeof line, report.report_lines[i]);
+        bytes += line;
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+bool saveReport(const ReportState& report) {
+    const std::string bytes = reportFileBytes(report);
+    return replaceFileContents(kSavedResultName, bytes.data(), bytes.size());
+}
+
+bool readSavedResult(std::string& bytes) {
+    bytes.clear();
+    FILE* file = std::fopen(kSavedResultName, "rb");
+    if (file == nullptr) {
+        debugLog("data.txt");
+        debugLog("Opening A File");
+        return false;
+    }
+    long size = fileSize(file);
+    if (size < 0) {
+        debugLog("Invalid Binary File Seek");
+        size = 0;
+        std::rewind(file);
+    }
+    bytes.assign(static_cast<size_t>(size), '\0');
+    size_t got = bytes.empty() ? 0 : std::fread(&bytes[0], 1, bytes.size(), file);
+    if (got != bytes.size()) debugLog("Invalid Binary File Read");
+    bytes.resize(got);
+    std::fclose(file);
+    return true;
+}

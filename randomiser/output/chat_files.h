@@ -1,0 +1,32 @@
+#pragma once
+#include <string>
+
+#include "randomiser/output/report_state.h"
+
+// The files that chat typing reads and writes. All are handled as bytes; the
+// line-end rules of the typing sequences are applied by their readers.
+
+constexpr long kRuleTextLimit = 256;  // a rule text must be shorter than this
+extern const char* const kSavedResultName;  // "data.txt"
+
+enum class RuleFileStatus {
+    Read,        // the bytes are in the output
+    Missing,     // no such file
+    Unreadable,  // exists but cannot be read
+    TooLong,     // 256 bytes or more
+};
+
+RuleFileStatus readRuleFile(const wchar_t* path, std::string& bytes);
+
+// The report lines as data.txt holds them: each line, one byte per character,
+// followed by CR LF.
+std::string reportFileBytes(const ReportState& report);
+
+// Replaces data.txt with the report; false when it could not be written (the
+// old file then stays as it was).
+bool saveReport(const ReportState& report);
+
+// Reads data.txt. False, with the lines "data.txt" and "Opening A File" in the
+// debug log, when it cannot be opened; a failed seek or a read that falls short
+// of the file's size is logged and what was read is kept.
+bool readSavedResult(std::string& bytes);

@@ -1,0 +1,108 @@
+#include "randomiser/output/hotkey_commands.h"
+
+
+#include "common/bounded_copy.h"
+#include "common/crt_random.h"
+#include "randomiser/output/chat_files.h"
+#include "randomiser/startup/weighted_draw.h"
+
+const wchar_t* const kCoinTexts[2] = {L"Heads", L"Tails"};
+
+namespace {
+
+const wchar_t* const kRuleTextTooLong = L"Rule Text Over 255 characters long";
+const wchar_t* const kNoRuleToDraw = L"No rule set can be drawn: the rule ratios add up to 0";
+const wchar_t* const kNoMapToDraw = L"No map can be drawn: the map ratios add up to 0";
+
+TypingStep quitStep() {
+    TypingStep quit;
+    quit.kind = StepKind::Quit;
+    return quit;
+}
+
+// Types the rule text at path. A missing file is an error box only when asked
+// for (command 5); an unreadable one types nothing.
+void typeRuleFile(const wchar_t* path, bool reportMissing, CommandOutcome& outcome) {
+    std::string bytes;
+    switch (readRuleFile(path, bytes)) {
+        case RuleFileStatus::Read:
+            outcome.sequence = ruleTextSequence(bytes);
+            break;
+        case RuleFileStatus::TooLong:
+            outcome.error = kRuleTextTooLong;
+            break;
+        case RuleFileStatus::Missing:
+            if (reportMissing) outcome.error = std::wstring(L"Could not find file - ") + path;
+            break;
+        case RuleFileStatus::Unreadable:
+            break;
+    }
+}
+
+void drawRuleSet(Randomiser& randomiser, CommandOutcome& outcome) {
+    int drawn = weightedDraw(randomiser.game.rule_table);
+    if (drawn < 0) {
+        outcome.error = kNoRuleToDraw;
+        return;
+    }
+    wchar_t* path = randomiser.options.usual_rules_path;
+    boundedCopy(path, kPathUnits, randomiser.game.rule_table[drawn].path);
+    typeRuleFile(path, true, outcome);
+}
+
+void drawMap(Randomiser& randomiser, CommandOutcome& outcome) {
+    int drawn = weightedDraw(randomiser.game.map_table);
+    if (drawn < 0) {
+        outcome.error = kNoMapToDraw;
+        return;
+    }
+    boundedCopy(randomiser.game.selected_map_name, randomiser.game.map_table[drawn].name);
+    outcome.sequence = oneLineSequence(randomiser.game.selected_map_name);
+}
+
+}  // namespace
+
+CommandOutcome runCommand(Randomiser& randomiser, int command) {
+    CommandOutcome outcome;
+    switch (command) {
+        case 1:
+            outcome.sequence = reportSequence(randomiser.report);
+            outcome.sequence.push_back(quitStep());
+            break;
+        case 2:
+            typeRuleFile(randomiser.options.usual_rules_path, false, outcome);
+            break;
+        case 3:
+            outcome.sequence = oneLineSequence(randomiser.game.selected_map_name);
+            break;
+        case 4:
+            outcome.open_rule_selection = true;
+            break;
+        case 5:
+            drawRuleSet(randomiser, outcome);
+            break;
+        case 6:
+            drawMap(randomiser, outcome);
+            break;
+        case 7:
+            outcome.open_tooltips = true;
+            break;
+        case 8:
+            outcome.sequence = oneLineSequence(kCoinTexts[crtRand() % 2]);
+            break;
+        case 9:
+            outcome.quit = true;
+            break;
+        default:
+            break;
+    }
+    return outcome;
+}
+
+TypingSequence repostSequence() {
+    std::string bytes;
+    TypingSequence steps;
+    if (readSavedResult(bytes)) steps = savedResultSequence(bytes);
+    steps.push_back(quitStep());
+    return steps;
+}

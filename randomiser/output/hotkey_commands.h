@@ -1,0 +1,25 @@
+#pragma once
+#include <string>
+
+#include "randomiser/output/typing_sequence.h"
+#include "randomiser/startup/randomiser_state.h"
+
+// What one of the nine hotkey commands asks of the shell: a sequence to type,
+// an error box, a window to open, or the end of the program.
+struct CommandOutcome {
+    TypingSequence sequence;
+    std::wstring error;  // shown in the error box when not empty
+    bool open_rule_selection = false;
+    bool open_tooltips = false;
+    bool quit = false;
+};
+
+// Coin texts: 0 "Heads", 1 "Tails".
+extern const wchar_t* const kCoinTexts[2];
+
+// Runs command 1..9 on the randomiser's state (drawing with the process-wide
+// generator where the command draws) and says what the shell must do.
+CommandOutcome runCommand(Randomiser& randomiser, int command);
+
+// The sequence of the repost mode: the lines of data.txt, then the quit.
+TypingSequence repostSequence();

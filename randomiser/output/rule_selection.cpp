@@ -1,0 +1,43 @@
+#include "randomiser/output/rule_selection.h"
+
+#include <cwchar>
+
+#include "common/bounded_copy.h"
+#include "common/number_read.h"
+
+namespace {
+
+bool isBlank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\n' || c == L'\v' || c == L'\f' || c == L'\r'; }
+
+}  // namespace
+
+int chooseRule(const wchar_t* entry, const std::vector<RuleRecord>& rules) {
+    while (isBlank(*entry)) ++entry;
+    const int count = static_cast<int>(rules.size());
+    if (*entry >= L'0' && *entry <= L'9') {
+        int64_t n = static_cast<int64_t>(readLeadingInt(entry)) - 1;
+        return (n >= 0 && n < count) ? static_cast<int>(n) : -1;
+    }
+    for (int i = 0; i < count; ++i) {
+        if (std::wcscmp(entry, rules[i].path) == 0) return i;
+    }
+    return -1;
+}
+
+std::wstring rulePrompt(int ruleCount) {
+    return L"Enter a Number From 1 to " + std::to_wstring(ruleCount);
+}
+
+bool submitRuleEntry(Randomiser& randomiser, const wchar_t* entry, wchar_t (&result)[kRuleEntryUnits]) {
+    if (entry[0] == L'\0') return false;
+    int chosen = chooseRule(entry, randomiser.game.rule_table);
+    if (chosen < 0) {
+        boundedCopy(result, L"Error: ~ Could Not Find Rules In List");
+        return true;
+    }
+    wchar_t* path = randomiser.options.usual_rules_path;
+    boundedCopy(path, kPathUnits, randomiser.game.rule_table[chosen].path);
+    const std::wstring text = std::wstring(L"Selected New Rules - ") + path;
+    boundedCopy(result, text.c_str());
+    return true;
+}

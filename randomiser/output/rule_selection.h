@@ -1,0 +1,24 @@
+#pragma once
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "randomiser/startup/randomiser_state.h"
+
+constexpr size_t kRuleEntryUnits = 256;  // entry text and result text
+
+// The index of the rule record an entry of the rule selection window names:
+// a text that starts with a digit is a number from 1 (only its leading digits
+// count); any other text is compared exactly with each record's path. Blanks
+// and other white space before the number or path are skipped. -1 when the
+// entry names no record.
+int chooseRule(const wchar_t* entry, const std::vector<RuleRecord>& rules);
+
+// The prompt "Enter a Number From 1 to %i" with the number of rule sets.
+std::wstring rulePrompt(int ruleCount);
+
+// Handles a submitted entry: an empty entry changes nothing and returns false;
+// otherwise the chosen path becomes usual_rules_path and result holds
+// "Selected New Rules - <path>" (cut to fit), or result holds the error text
+// and the path stays. True when result was set.
+bool submitRuleEntry(Randomiser& randomiser, const wchar_t* entry, wchar_t (&result)[kRuleEntryUnits]);

@@ -1,0 +1,98 @@
+#include "randomiser/output/typing_sequence.h"
+
+#include "common/text_convert.h"
+
+namespace {
+
+constexpr size_t kChunkBytes = 49;      // a 50-byte fgets buffer less its terminator
+constexpr size_t kSavedLineUnits = 79;  // an 80-unit line buffer less its terminator
+
+TypingStep step(StepKind kind, int waitMs = 0, std::wstring text = std::wstring()) {
+    TypingStep result;
+    result.kind = kind;
+    result.wait_ms = waitMs;
+    result.text = std::move(text);
+    return result;
+}
+
+// The bytes with every CR LF pair read as one line feed, as text mode reads them.
+std::string foldLineEnds(const std::string& bytes) {
+    std::string folded;
+    folded.reserve(bytes.size());
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') continue;
+        folded.push_back(bytes[i]);
+    }
+    return folded;
+}
+
+}  // namespace
+
+std::vector<std::wstring> ruleTextChunks(const std::string& fileBytes) {
+    const std::string text = foldLineEnds(fileBytes);
+    std::vector<std::wstring> chunks;
+    std::string chunk;
+    for (char c : text) {
+        chunk.push_back(c);
+        if (c == '\n' || chunk.size() == kChunkBytes) {
+            chunks.push_back(toWideString(chunk));
+            chunk.clear();
+        }
+    }
+    if (!chunk.empty()) chunks.push_back(toWideString(chunk));
+    return chunks;
+}
+
+std::vector<std::wstring> savedResultLines(const std::string& fileBytes) {
+    const std::string text = foldLineEnds(fileBytes);
+    std::vector<std::wstring> lines;
+    size_t start = 0;
+    for (size_t end = text.find('\n'); end != std::string::npos; end = text.find('\n', start)) {
+        std::string line = text.substr(start, end - start);
+        if (line.size() > kSavedLineUnits) line.resize(kSavedLineUnits);
+        lines.push_back(toWideString(line));
+        start = end + 1;
+    }
+    return lines;
+}
+
+TypingSequence reportSequence(const ReportState& report) {
+    TypingSequence steps;
+    steps.push_back(step(StepKind::AwaitCtrlRelease));
+    steps.push_back(step(StepKind::Wait, kLinePauseMs));
+    for (int i = 0; i < report.report_line_count && i < kReportLines; ++i) {
+        steps.push_back(step(StepKind::TypeText, 0, report.report_lines[i]));
+        steps.push_back(step(StepKind::Wait, kLinePauseMs));
+        steps.push_back(step(StepKind::PressEnter));
+    }
+    steps.push_back(step(StepKind::Wait, kLinePauseMs));
+    steps.push_back(step(StepKind::SaveReport));
+    return steps;
+}
+
+TypingSequence ruleTextSequence(const std::string& fileBytes) {
+    TypingSequence steps;
+    steps.push_back(step(StepKind::AwaitCtrlRelease));
+    for (const std::wstring& chunk : ruleTextChunks(fileBytes)) {
+        steps.push_back(step(StepKind::TypeText, 0, chunk));
+        steps.push_back(step(StepKind::Wait, kLinePauseMs));
+        steps.push_back(step(StepKind::PressEnter));
+        steps.push_back(step(StepKind::Wait, kChunkGapMs));
+    }
+    return steps;
+}
+
+TypingSequence savedResultSequence(const std::string& fileBytes) {
+    TypingSequence steps;
+    steps.push_back(step(StepKind::AwaitCtrlRelease));
+    for (const std::wstring& line : savedResultLines(fileBytes)) {
+        steps.push_back(step(StepKind::TypeText, 0, line));
+        steps.push_back(step(StepKind::PressEnter));
+        steps.push_back(step(StepKind::Wait, kLinePauseMs));
+    }
+    return steps;
+}
+
+TypingSequence oneLineSequence(const std::wstring& text) {
+    return {step(StepKind::AwaitCtrlRelease), step(StepKind::TypeText, 0, text), step(StepKind::PressEnter)};
+}

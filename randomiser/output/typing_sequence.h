@@ -1,0 +1,53 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "randomiser/output/report_state.h"
+
+// What the randomiser types into the focused window is computed here as a list
+// of steps; the Windows shell plays them one by one, waiting on timers, so the
+// keyboard hook keeps being answered while a sequence types.
+enum class StepKind {
+    AwaitCtrlRelease,  // wait (bounded) until no Ctrl key is held down
+    TypeText,          // send each code unit of text as a Unicode keystroke
+    PressEnter,        // send the Enter key
+    Wait,              // pause for wait_ms milliseconds
+    SaveReport,        // write the report lines to data.txt
+    Quit,              // end the program with exit code 0
+};
+
+struct TypingStep {
+    StepKind kind = StepKind::Wait;
+    int wait_ms = 0;
+    std::wstring text;
+};
+
+using TypingSequence = std::vector<TypingStep>;
+
+// Pacing of the sequences, in milliseconds.
+constexpr int kLinePauseMs = 250;      // between a line and its Enter, around the report
+constexpr int kChunkGapMs = 100;       // after each Enter of a rule text
+constexpr int kCtrlReleaseLimitMs = 3000;  // longest wait for a held Ctrl key
+
+// The report: wait, then each line typed with a pause before its Enter, a
+// final wait and the save to data.txt.
+TypingSequence reportSequence(const ReportState& report);
+
+// A rule text: each chunk typed, a pause, Enter, a short gap.
+TypingSequence ruleTextSequence(const std::string& fileBytes);
+
+// The saved result: each line typed, Enter, a pause.
+TypingSequence savedResultSequence(const std::string& fileBytes);
+
+// A map name or a coin side: the text and Enter, no pauses.
+TypingSequence oneLineSequence(const std::wstring& text);
+
+// The chunks in which a rule text is typed, as the runtime's fgets reads a
+// text-mode file with a 50-byte buffer: a CR LF pair counts as one line feed,
+// and a chunk ends after a line feed, after 49 bytes or at the end.
+std::vector<std::wstring> ruleTextChunks(const std::string& fileBytes);
+
+// The lines of data.txt that are typed again: each run of bytes ended by a
+// line feed (CR LF counts as one) is a line, without its line end, cut to 79
+// characters; bytes after the last line feed are not a line.
+std::vector<std::wstring> savedResultLines(const std::string& fileBytes);

@@ -1,0 +1,43 @@
+#pragma once
+// What the files of the Windows shell share: the program's state, the main
+// window and the operations each file offers the others.
+#include <windows.h>
+
+#include "randomiser/startup/randomiser_state.h"
+
+extern Randomiser g_randomiser;  // everything computed at start-up
+
+// Posted by the keyboard hook to the main window; wParam holds the key's
+// virtual-key code.
+constexpr UINT kHotkeyMessage = WM_APP + 1;
+constexpr int kCloseCommand = 105;
+
+// main_window_win32.cpp
+bool registerWindowClass(HINSTANCE instance, const wchar_t* className, const wchar_t* menuName, WNDPROC procedure);
+WNDPROC mainWindowProcedure();
+void resetWindowState();
+bool createMainWindow(HINSTANCE instance, const wchar_t* className, const wchar_t* title);
+HWND mainWindow();
+void showError(const wchar_t* text);
+void showErrorWithIcon(const wchar_t* text);  // no activation first, error icon
+void releaseSplashPicture();
+int screenWidth();
+int screenHeight();
+void shutdown();
+
+// overlord_windows_win32.cpp
+extern const wchar_t* const kOverlordClass;
+extern const wchar_t* const kProgramTitle;
+LRESULT CALLBACK overlordWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+HWND overlordWindow();
+bool openRuleSelection();
+bool openTooltipWindow();
+bool openCreditsWindow();
+void closeOverlordWindow();
+void releaseOverlordState();  // at shutdown: pictures, window and title font
+
+// hotkeys_win32.cpp
+void resetKeyInputs();
+bool installKeyboardHook();
+void handleHotkey(unsigned virtualKey);
+void startRepost();

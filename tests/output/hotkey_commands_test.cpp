@@ -1,0 +1,123 @@
+#include "randomiser/output/hotkey_commands.h"
+
+#include <gtest/gtest.h>
+
+#include "common/bounded_copy.h"
+#include "common/crt_random.h"
+#include "output/sequence_text.h"
+#include "test_support.h"
+
+namespace {
+
+class HotkeyCommands : public ::testing::Test {
+protected:
+    TempFolder folder;
+    Randomiser randomiser;
+
+    void SetUp() override {
+        crtSrand(1);  // the runtime's first values from seed 1: 41, 18467, 6334, 26500
+        addRule(L"./Rules/Usual.txt", 1);
+        addRule(L"./Rules/fast.txt", 1);
+        addMap(L"Fen", 1);
+        addMap(L"Crag", 1);
+        boundedCopy(randomiser.game.selected_map_name, L"Fen");
+        writeFile("Rules/Usual.txt", "Be nice\r\n");
+        writeFile("Rules/fast.txt", "Go fast");
+    }
+    void addRule(const wchar_t* path, int ratio) {
+        RuleRecord rule;
+        rule.ratio = ratio;
+        boundedCopy(rule.path, path);
+        randomiser.game.rule_table.push_back(rule);
+    }
+    void addMap(const wchar_t* name, int ratio) {
+        MapRecord map;
+        map.ratio = ratio;
+        boundedCopy(map.name, name);
+        randomiser.game.map_table.push_back(map);
+    }
+    std::string run(int command) { return sequenceText(runCommand(randomiser, command).sequence); }
+};
+
+TEST_F(HotkeyCommands, OneTypesTheReportSavesAndQuits) {
+    boundedCopy(randomiser.report.report_lines[0], L"Seed: 1");
+    randomiser.report.report_line_count = 1;
+    CommandOutcome outcome = runCommand(randomiser, 1);
+    EXPECT_EQ(sequenceText(outcome.sequence), "ctrl wait 250 [Seed: 1] wait 250 enter wait 250 save quit");
+    EXPECT_FALSE(outcome.quit) << "the quit comes after the typing, as its last step";
+}
+
+TEST_F(HotkeyCommands, TwoTypesTheCurrentRuleText) {
+    EXPECT_EQ(run(2), "ctrl [Be nice\\n] wait 250 enter wait 100");
+    writeFile("Rules/Usual.txt", std::string(256, 'x'));
+    CommandOutcome outcome = runCommand(randomiser, 2);
+    EXPECT_TRUE(outcome.sequence.empty());
+    EXPECT_EQ(outcome.error, L"Rule Text Over 255 characters long");
+}
+
+TEST_F(HotkeyCommands, TwoWithAMissingFileDoesNothing) {
+    boundedCopy(randomiser.options.usual_rules_path, L"./Rules/gone.txt");
+    CommandOutcome outcome = runCommand(randomiser, 2);
+    EXPECT_TRUE(outcome.sequence.empty());
+    EXPECT_TRUE(outcome.error.empty());
+}
+
+TEST_F(HotkeyCommands, SixDrawsAMapThatThreeTypesAgain) {
+    EXPECT_EQ(run(6), "ctrl [Crag] enter") << "41 % 2 = 1 draws the second map";
+    EXPECT_EQ(run(3), "ctrl [Crag] enter");
+    EXPECT_STREQ(randomiser.game.selected_map_name, L"Crag");
+}
+
+TEST_F(HotkeyCommands, FiveDrawsARuleSetTypesItAndKeepsIt) {
+    EXPECT_EQ(run(5), "ctrl [Go fast] wait 250 enter wait 100");
+    EXPECT_STREQ(randomiser.options.usual_rules_path, L"./Rules/fast.txt");
+    EXPECT_EQ(run(2), "ctrl [Go fast] wait 250 enter wait 100");
+}
+
+TEST_F(HotkeyCommands, FiveWithAMissingFileShowsAnErrorAndKeepsThePath) {
+    boundedCopy(randomiser.game.rule_table[1].path, L"./Rules/gone.txt");
+    CommandOutcome outcome = runCommand(randomiser, 5);
+    EXPECT_TRUE(outcome.sequence.empty());
+    EXPECT_EQ(outcome.error, L"Could not find file - ./Rules/gone.txt");
+    EXPECT_STREQ(randomiser.options.usual_rules_path, L"./Rules/gone.txt");
+    EXPECT_EQ(run(2), "") << "command 2 now names the missing file";
+}
+
+TEST_F(HotkeyCommands, ZeroRatiosNeverDrawAndAZeroTotalShowsAnError) {
+    randomiser.game.map_table[0].ratio = 0;
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(run(6), "ctrl [Crag] enter");
+    randomiser.game.map_table[1].ratio = 0;
+    randomiser.game.rule_table[0].ratio = 0;
+    randomiser.game.rule_table[1].ratio = 0;
+    for (int command : {5, 6}) {
+        CommandOutcome outcome = runCommand(randomiser, command);
+        EXPECT_TRUE(outcome.sequence.empty()) << command;
+        EXPECT_FALSE(outcome.error.empty()) << command;
+    }
+    EXPECT_STREQ(randomiser.game.selected_map_name, L"Crag");
+    EXPECT_STREQ(randomiser.options.usual_rules_path, L"./Rules/Usual.txt");
+}
+
+TEST_F(HotkeyCommands, EightTossesACoinFromTheSharedGenerator) {
+    EXPECT_EQ(run(8), "ctrl [Tails] enter");  // 41
+    EXPECT_EQ(run(8), "ctrl [Tails] enter");  // 18467
+    EXPECT_EQ(run(8), "ctrl [Heads] enter");  // 6334
+}
+
+TEST_F(HotkeyCommands, WindowAndQuitCommands) {
+    EXPECT_TRUE(runCommand(randomiser, 4).open_rule_selection);
+    EXPECT_TRUE(runCommand(randomiser, 7).open_tooltips);
+    CommandOutcome quit = runCommand(randomiser, 9);
+    EXPECT_TRUE(quit.quit);
+    EXPECT_TRUE(quit.sequence.empty());
+}
+
+TEST_F(HotkeyCommands, RepostTypesDataTxtThenQuits) {
+    writeFile("data.txt", "a\r\nb\r\nrest");
+    EXPECT_EQ(sequenceText(repostSequence()), "ctrl [a] enter wait 250 [b] enter wait 250 quit");
+    std::remove("data.txt");
+    EXPECT_EQ(sequenceText(repostSequence()), "quit");
+    EXPECT_EQ(debugLogText(), "data.txt\nOpening A File\n");
+}
+
+}  // namespace

@@ -1,0 +1,90 @@
+#include "randomiser/output/typing_sequence.h"
+
+#include <gtest/gtest.h>
+
+#include "common/bounded_copy.h"
+#include "output/sequence_text.h"
+
+namespace {
+
+ReportState reportOf(std::initializer_list<const wchar_t*> lines) {
+    ReportState report;
+    for (const wchar_t* line : lines) boundedCopy(report.report_lines[report.report_line_count++], kReportLineUnits, line);
+    return report;
+}
+
+TEST(TypingSequence, ReportIsPacedAndSavedAfterTheLastLine) {
+    ReportState report = reportOf({L"Seed: 7", L"", L"Ann - Oak"});
+    EXPECT_EQ(sequenceText(reportSequence(report)),
+              "ctrl wait 250 [Seed: 7] wait 250 enter [] wait 250 enter [Ann - Oak] wait 250 enter wait 250 save");
+}
+
+TEST(TypingSequence, EmptyReportTypesNothingButIsStillSaved) {
+    EXPECT_EQ(sequenceText(reportSequence(ReportState())), "ctrl wait 250 wait 250 save");
+}
+
+TEST(TypingSequence, OneLineTextsHaveNoPauses) {
+    EXPECT_EQ(sequenceText(oneLineSequence(L"Fen")), "ctrl [Fen] enter");
+}
+
+TEST(TypingSequence, RuleTextChunksEachGetAPauseEnterAndGap) {
+    EXPECT_EQ(sequenceText(ruleTextSequence("No rush\r\nBe nice")),
+              "ctrl [No rush\\n] wait 250 enter wait 100 [Be nice] wait 250 enter wait 100");
+    EXPECT_EQ(sequenceText(ruleTextSequence("")), "ctrl");
+}
+
+TEST(TypingSequence, SavedResultLinesAreTypedThenPaused) {
+    EXPECT_EQ(sequenceText(savedResultSequence("one\r\n\r\ntwo\r\nunfinished")),
+              "ctrl [one] enter wait 250 [] enter wait 250 [two] enter wait 250");
+}
+
+struct ChunkCase {
+    const char* name;
+    std::string bytes;
+    std::vector<std::string> chunks;
+};
+
+TEST(RuleTextChunks, FollowTheFgetsRules) {
+    const std::string hundred(100, 'x');
+    const std::vector<ChunkCase> cases = {
+        {"empty file", "", {}},
+        {"one line without a line end", "abc", {"abc"}},
+        {"CR LF reads as one line feed", "ab\r\ncd\r\n", {"ab\n", "cd\n"}},
+        {"a lone CR stays", "a\rb\n", {"a\rb\n"}},
+        {"empty lines are chunks of a line feed", "\n\n", {"\n", "\n"}},
+        {"100 characters and a line break: 49, 49, 2 with the line feed",
+         hundred + "\r\n",
+         {std::string(49, 'x'), std::string(49, 'x'), "xx\n"}},
+        {"exactly 49 bytes then a line feed", std::string(49, 'y') + "\n", {std::string(49, 'y'), "\n"}},
+        {"48 bytes and a line feed fill one chunk", std::string(48, 'z') + "\n", {std::string(48, 'z') + "\n"}},
+    };
+    for (const ChunkCase& c : cases) {
+        std::vector<std::string> got;
+        for (const std::wstring& chunk : ruleTextChunks(c.bytes)) got.push_back(std::string(chunk.begin(), chunk.end()));
+        EXPECT_EQ(got, c.chunks) << c.name;
+    }
+}
+
+TEST(RuleTextChunks, BytesAbove127BecomeTheSameCodeUnits) {
+    std::vector<std::wstring> chunks = ruleTextChunks("\xe9t\xe9");
+    ASSERT_EQ(chunks.size(), 1u);
+    EXPECT_EQ(chunks[0], std::wstring(L"\u00e9t\u00e9"));
+}
+
+TEST(SavedResultLines, FollowTheDataFileRules) {
+    const std::vector<ChunkCase> cases = {
+        {"empty file", "", {}},
+        {"last line without a line break is not typed", "a\r\nb", {"a"}},
+        {"CR LF and LF both end a line", "a\r\nb\n", {"a", "b"}},
+        {"empty lines stay", "\r\n\r\nx\r\n", {"", "", "x"}},
+        {"a line longer than 79 characters is cut to 79", std::string(100, 'q') + "\r\n", {std::string(79, 'q')}},
+        {"79 characters are kept whole", std::string(79, 'k') + "\r\n", {std::string(79, 'k')}},
+    };
+    for (const ChunkCase& c : cases) {
+        std::vector<std::string> got;
+        for (const std::wstring& line : savedResultLines(c.bytes)) got.push_back(std::string(line.begin(), line.end()));
+        EXPECT_EQ(got, c.chunks) << c.name;
+    }
+}
+
+}  // namespace
