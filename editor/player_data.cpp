@@ -1,10 +1,9 @@
 #include "editor/player_data.h"
 
 #include <cstring>
-#include <filesystem>
-#include <system_error>
 
 #include "common/bounded_copy.h"
+#include "common/file_status.h"
 #include "common/safe_write.h"
 #include "editor/display_text.h"
 #include "editor/editor_text.h"
@@ -46,12 +45,6 @@ bool writeDefaultFile(const EditorState& state) {
     return replaceFileContents(narrowDataPath(state).bytes, kDefaultPlayerData, std::strlen(kDefaultPlayerData));
 }
 
-bool fileIsMissing(const wchar_t* path) {
-    std::error_code error;
-    return std::filesystem::status(std::filesystem::path(path), error).type() ==
-           std::filesystem::file_type::not_found;
-}
-
 void loadRecords(EditorState& state) {
     Script& script = *state.script;
     state.playerCount = withinOr(script.getInt("player_num", 0), kMinPlayers, kMaxPlayers, kMinPlayers);
@@ -74,7 +67,7 @@ bool setupPlayerData(EditorState& state, EditorShell& shell) {
     state.script.reset(new Script());
     state.script->clearValues();
 
-    if (fileIsMissing(state.dataPath) && !writeDefaultFile(state)) {
+    if (fileIsMissing(narrowDataPath(state).bytes) && !writeDefaultFile(state)) {
         shell.showErrorBox(kCreationFailedText);
         return false;
     }

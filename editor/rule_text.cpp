@@ -2,9 +2,8 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
-#include <system_error>
 
+#include "common/file_status.h"
 #include "common/safe_write.h"
 #include "common/text_convert.h"
 #include "editor/editor_text.h"
@@ -21,11 +20,6 @@ bool nameUsable(EditorShell& shell, const std::wstring& name) {
         return false;
     }
     return true;
-}
-
-bool fileExists(const std::wstring& path) {
-    std::error_code error;
-    return std::filesystem::exists(std::filesystem::path(path), error);
 }
 
 // Reads at most kRuleTextBytes bytes of the file into buffer, in blocks, and
@@ -50,7 +44,7 @@ std::wstring ruleTextPath(const std::wstring& name) { return L"./Rules/" + name 
 bool loadRuleText(EditorShell& shell, const std::wstring& name, std::wstring& text) {
     if (!nameUsable(shell, name)) return false;
     const std::wstring path = ruleTextPath(name);
-    if (!fileExists(path)) {
+    if (fileIsMissing(toByteString(path).c_str())) {
         shell.showErrorBox((L"Cannot find - " + path).c_str());
         return false;
     }

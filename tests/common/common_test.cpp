@@ -77,3 +77,13 @@ TEST(BoundedCopy, CutsAndAlwaysTerminates) {
     boundedCopy(wide, L"xyz");
     EXPECT_EQ(std::wstring(wide), L"xy");
 }
+
+TEST(FileStatus, TellsMissingFromPresentOrUnreadable) {
+    TempFolder folder;
+    writeFile("present.txt", "x");
+    writeFile("sub/inner.txt", "y");
+    EXPECT_FALSE(fileIsMissing("present.txt"));
+    EXPECT_FALSE(fileIsMissing("sub"));  // a folder exists
+    EXPECT_TRUE(fileIsMissing("absent.txt"));
+    EXPECT_TRUE(fileIsMissing("nowhere/absent.txt"));
+}
