@@ -5,8 +5,10 @@
 
 #include "common/bounded_copy.h"
 #include "common/crt_random.h"
+#include "common/file_status.h"
 #include "common/number_read.h"
 #include "common/text_convert.h"
+#include "test_support.h"
 
 TEST(CrtRandom, ReproducesTheWindowsRuntimeSequence) {
     // The runtime's well-known first values for srand(1) and srand(0).
