@@ -4,11 +4,11 @@
 // close, scrolls the tooltip and credits windows, colours the labels and the
 // rule text box, and hands the buttons to the input windows.
 #include "common/debug_log.h"
+#include "common/scroll_bar_win32.h"
 #include "editor/shell/rostrix_shell_win32.h"
 
 namespace {
 
-constexpr int kScrollMax = 99;
 constexpr int kEnterDataId = 113;
 constexpr int kLoadId = 124;
 constexpr int kSaveId = 125;
@@ -31,43 +31,6 @@ void onCreate(HWND window) {
     if (g_lineHeight <= 0) g_lineHeight = 1;
     SelectObject(dc, previous);
     ReleaseDC(window, dc);
-}
-
-void onSize(HWND window, int clientHeight) {
-    SCROLLINFO info = {};
-    info.cbSize = sizeof info;
-    info.fMask = SIF_RANGE | SIF_PAGE;
-    info.nMin = 0;
-    info.nMax = kScrollMax;
-    info.nPage = static_cast<UINT>(clientHeight / g_lineHeight);
-    SetScrollInfo(window, SB_VERT, &info, TRUE);
-}
-
-// Moves the scroll bar as asked (the bar keeps the position within its
-// range) and scrolls the client area, controls included, by the change.
-void onVerticalScroll(HWND window, int request) {
-    SCROLLINFO info = {};
-    info.cbSize = sizeof info;
-    info.fMask = SIF_ALL;
-    GetScrollInfo(window, SB_VERT, &info);
-    const int before = info.nPos;
-    switch (request) {
-        case SB_LINEUP: info.nPos -= 1; break;
-        case SB_LINEDOWN: info.nPos += 1; break;
-        case SB_PAGEUP: info.nPos -= static_cast<int>(info.nPage); break;
-        case SB_PAGEDOWN: info.nPos += static_cast<int>(info.nPage); break;
-        case SB_THUMBTRACK: info.nPos = info.nTrackPos; break;
-        case SB_TOP: info.nPos = 0; break;
-        case SB_BOTTOM: info.nPos = kScrollMax; break;
-        default: break;
-    }
-    info.fMask = SIF_POS;
-    SetScrollInfo(window, SB_VERT, &info, TRUE);
-    GetScrollInfo(window, SB_VERT, &info);
-    if (info.nPos == before) return;
-    ScrollWindowEx(window, 0, (before - info.nPos) * g_lineHeight, nullptr, nullptr, nullptr, nullptr,
-                   SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
-    UpdateWindow(window);
 }
 
 // Labels draw on the window colour without a box behind their text; the
@@ -108,10 +71,10 @@ LRESULT CALLBACK sharedWindowProcedure(HWND window, UINT message, WPARAM wParam,
             if (hideOnCloseOrMinimise(window, wParam)) return 0;
             break;
         case WM_SIZE:
-            if (g_scrolling) onSize(window, HIWORD(lParam));
+            if (g_scrolling) setScrollPage(window, HIWORD(lParam), g_lineHeight);
             return 0;
         case WM_VSCROLL:
-            if (g_scrolling) onVerticalScroll(window, LOWORD(wParam));
+            if (g_scrolling) scrollByRequest(window, LOWORD(wParam), g_lineHeight);
             return 0;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT:

@@ -5,6 +5,7 @@
 
 #include "common/bounded_copy.h"
 #include "common/debug_log.h"
+#include "common/scroll_bar_win32.h"
 #include "randomiser/output/rule_selection.h"
 #include "randomiser/shell/shell_win32.h"
 
@@ -14,7 +15,6 @@ const wchar_t* const kProgramTitle = L"Dastrel's, Brenlow: Sortilane";
 namespace {
 
 constexpr int kSubmitId = 256;
-constexpr int kScrollMax = 99;
 constexpr int kVersionMajor = 2;
 constexpr int kVersionMinor = 0;
 const wchar_t* const kChatExamplePath = L"./Images/chat_example.bmp";
@@ -146,43 +146,6 @@ void onCreate(HWND window) {
     ReleaseDC(window, dc);
 }
 
-void onSize(HWND window, int clientHeight) {
-    SCROLLINFO info = {};
-    info.cbSize = sizeof info;
-    info.fMask = SIF_RANGE | SIF_PAGE;
-    info.nMin = 0;
-    info.nMax = kScrollMax;
-    info.nPage = static_cast<UINT>(clientHeight / g_overlord.line_height);
-    SetScrollInfo(window, SB_VERT, &info, TRUE);
-}
-
-void onVScroll(HWND window, int request) {
-    SCROLLINFO info = {};
-    info.cbSize = sizeof info;
-    info.fMask = SIF_ALL;
-    GetScrollInfo(window, SB_VERT, &info);
-    const int before = info.nPos;
-    switch (request) {
-        case SB_LINEUP: info.nPos -= 1; break;
-        case SB_LINEDOWN: info.nPos += 1; break;
-        case SB_PAGEUP: info.nPos -= static_cast<int>(info.nPage); break;
-        case SB_PAGEDOWN: info.nPos += static_cast<int>(info.nPage); break;
-        case SB_THUMBTRACK: info.nPos = info.nTrackPos; break;
-        case SB_TOP: info.nPos = info.nMin; break;
-        case SB_BOTTOM: info.nPos = info.nMax; break;
-        default: break;
-    }
-    info.fMask = SIF_POS;
-    SetScrollInfo(window, SB_VERT, &info, TRUE);
-    GetScrollInfo(window, SB_VERT, &info);
-    if (info.nPos != before) {
-        ScrollWindowEx(window, 0, (before - info.nPos) * g_overlord.line_height, nullptr, nullptr, nullptr, nullptr,
-                       SW_SCROLLCHILDREN | SW_INVALIDATE);
-        UpdateWindow(window);
-    }
-    InvalidateRect(window, nullptr, TRUE);
-}
-
 void onPaint(HWND window) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
@@ -211,10 +174,11 @@ LRESULT CALLBACK overlordWindowProc(HWND window, UINT message, WPARAM wParam, LP
             onCreate(window);
             return 0;
         case WM_SIZE:
-            onSize(window, HIWORD(lParam));
+            setScrollPage(window, HIWORD(lParam), g_overlord.line_height);
             return 0;
         case WM_VSCROLL:
-            onVScroll(window, LOWORD(wParam));
+            scrollByRequest(window, LOWORD(wParam), g_overlord.line_height);
+            InvalidateRect(window, nullptr, TRUE);
             return 0;
         case WM_PAINT:
             onPaint(window);

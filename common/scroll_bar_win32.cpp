@@ -1,0 +1,37 @@
+#include "common/scroll_bar_win32.h"
+
+void setScrollPage(HWND window, int clientHeight, int lineHeight) {
+    SCROLLINFO info = {};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_RANGE | SIF_PAGE;
+    info.nMin = 0;
+    info.nMax = kScrollLines;
+    info.nPage = static_cast<UINT>(clientHeight / lineHeight);
+    SetScrollInfo(window, SB_VERT, &info, TRUE);
+}
+
+bool scrollByRequest(HWND window, int request, int lineHeight) {
+    SCROLLINFO info = {};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_ALL;
+    GetScrollInfo(window, SB_VERT, &info);
+    const int before = info.nPos;
+    switch (request) {
+        case SB_LINEUP: info.nPos -= 1; break;
+        case SB_LINEDOWN: info.nPos += 1; break;
+        case SB_PAGEUP: info.nPos -= static_cast<int>(info.nPage); break;
+        case SB_PAGEDOWN: info.nPos += static_cast<int>(info.nPage); break;
+        case SB_THUMBTRACK: info.nPos = info.nTrackPos; break;
+        case SB_TOP: info.nPos = info.nMin; break;
+        case SB_BOTTOM: info.nPos = info.nMax; break;
+        default: break;
+    }
+    info.fMask = SIF_POS;
+    SetScrollInfo(window, SB_VERT, &info, TRUE);
+    GetScrollInfo(window, SB_VERT, &info);
+    if (info.nPos == before) return false;
+    ScrollWindowEx(window, 0, (before - info.nPos) * lineHeight, nullptr, nullptr, nullptr, nullptr,
+                   SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
+    UpdateWindow(window);
+    return true;
+}
