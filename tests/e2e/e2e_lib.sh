@@ -82,7 +82,8 @@ wait_for 10 xdpyinfo || { echo "Xvfb did not start"; exit 1; }
 
 mkdir -p "$e2e_work/game"
 cp -r "$e2e_root/dist/." "$e2e_work/game/"
-cp "$build_win"/randomiser/shell/Brenlow_Sortilane.exe "$build_win"/tests/e2e/*.exe "$e2e_work/game/"
+cp "$build_win"/randomiser/shell/Brenlow_Sortilane.exe "$build_win"/editor/shell/Brenlow_Rostrix.exe \
+  "$build_win"/tests/e2e/*.exe "$e2e_work/game/"
 cd "$e2e_work/game"
 
 e2e_failures=0
@@ -142,15 +143,22 @@ start_randomiser() {
   randomiser_pid=$last_pid
 }
 
+# Waits up to $1 seconds for the process $2 to end; its exit code is in
+# exit_status ("timeout" when it did not end).
+wait_exit() {
+  if wait_for "$1" bash -c "! kill -0 $2"; then
+    exit_status=0
+    wait "$2" || exit_status=$?
+  else
+    exit_status=timeout
+  fi
+}
+
 # Waits up to $1 seconds for the randomiser to end; its exit code is in
 # randomiser_status ("timeout" when it did not end).
 wait_randomiser() {
-  if wait_for "$1" bash -c "! kill -0 $randomiser_pid"; then
-    randomiser_status=0
-    wait "$randomiser_pid" || randomiser_status=$?
-  else
-    randomiser_status=timeout
-  fi
+  wait_exit "$1" "$randomiser_pid"
+  randomiser_status=$exit_status
 }
 
 # Presses keys (xdotool key names) one after another.
@@ -202,4 +210,79 @@ open_tray_menu() {
 red_share() {
   convert "$e2e_artifacts/$1.png" -crop "$2x$3+$4+$5" -fill black +opaque '#FF0000' \
     -fill white -opaque '#FF0000' -format '%[fx:mean]' info:
+}
+
+# The editor's windows: the live display (with the file's contents in control
+# 120) and the shared window of the input, rule text and other windows, told
+# apart by their controls.
+live_display="Rostrix Feedback"
+editor_window="Dastrel's, Brenlow: Rostrix"
+
+# Starts the editor; its id is in editor_pid.
+start_editor() {
+  e2e_start wine Brenlow_Rostrix.exe
+  editor_pid=$last_pid
+}
+
+# Waits up to $1 seconds for the editor to end; its exit code is in
+# editor_status ("timeout" when it did not end).
+wait_editor() {
+  wait_exit "$1" "$editor_pid"
+  editor_status=$exit_status
+}
+
+# The text of control $2 of the shown window titled $1; fails when no such
+# window is shown.
+control_text() {
+  wine window_probe.exe "$1" "$2" | tail -n +2
+}
+
+# Whether the window titled $1 is shown with the control $2 reading $3.
+control_reads() { [[ $(control_text "$1" "$2") == "$3" ]]; }
+
+# Clicks the control $2 of the window titled $1 in its middle.
+click_control() {
+  local probed
+  probed=$(wine window_probe.exe "$1" "$2") || { echo "no control $2 in the window $1"; return 1; }
+  xdotool mousemove ${probed%%$'\n'*} click 1
+  sleep 0.3
+}
+
+# Waits past the editor's splash: the live display and the input window for a
+# name and rating are shown.
+wait_editor_ready() {
+  wait_for 30 control_reads "$editor_window" 114 "Player's Name:" || { echo "the input window did not show"; return 1; }
+  wait_for 5 control_text "$live_display" 120 || { echo "the live display did not show"; return 1; }
+}
+
+# Puts $1 on the X clipboard, where the programs under Wine read it. The xclip
+# that serves it runs until another takes the clipboard or the test ends.
+set_clipboard() {
+  printf '%s' "$1" >"$e2e_work/clipboard.txt"
+  e2e_start xclip -quiet -selection clipboard -i "$e2e_work/clipboard.txt" >/dev/null 2>&1
+  wait_for 5 clipboard_holds "$1" || { echo "the clipboard did not take [$1]"; return 1; }
+}
+clipboard_holds() { [[ $(xclip -o -selection clipboard) == "$1" ]]; }
+
+# Whether PlayerData.txt holds the text $1.
+player_data_has() { grep -qF -- "$1" PlayerData.txt; }
+
+# Puts $1 on the clipboard and presses Ctrl+1; waits until PlayerData.txt
+# holds $2.
+capture_clipboard() {
+  set_clipboard "$1"
+  press ctrl+1
+  wait_for 10 player_data_has "$2" || { echo "the capture of [$1] did not reach PlayerData.txt"; return 1; }
+}
+
+# Opens the input window for the counts with Ctrl+5 and enters $1 players
+# and $2 teams with "Enter Data".
+enter_counts() {
+  press ctrl+5
+  wait_for 10 control_reads "$editor_window" 114 "Number Of Players:" || { echo "no counts window"; return 1; }
+  click_control "$editor_window" 110
+  xdotool type "$1"
+  click_control "$editor_window" 111
+  xdotool type "$2"
+  click_control "$editor_window" 113
 }
