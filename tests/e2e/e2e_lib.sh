@@ -238,7 +238,10 @@ control_text() {
 }
 
 # Whether the window titled $1 is shown with the control $2 reading $3.
-control_reads() { [[ $(control_text "$1" "$2") == "$3" ]]; }
+control_reads() {
+  local text
+  text=$(control_text "$1" "$2") && [[ $text == "$3" ]]
+}
 
 # Clicks the control $2 of the window titled $1 in its middle.
 click_control() {
