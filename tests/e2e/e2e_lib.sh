@@ -171,6 +171,22 @@ chat_text() {
   tr '\r' '\n' <chat.txt
 }
 
+# The seed the report typed into the chat shows.
+typed_seed() {
+  chat_text | sed -n 's/.*Seed: \(-\{0,1\}[0-9]\{1,\}\).*/\1/p' | head -n 1
+}
+
+# The report lines the native preview computes for seed $1 and the option
+# words after it, on a copy of the working folder as it is now.
+preview_report() {
+  local seed=$1
+  shift
+  rm -rf "$e2e_work/preview"
+  cp -r . "$e2e_work/preview"
+  "${BRENLOW_BUILD:-$e2e_root/build}/tools/sortilane_preview" --dir "$e2e_work/preview" --seed "$seed" -- "$@" |
+    sed '$d'
+}
+
 # Saves a screenshot of the whole virtual screen as an artifact.
 screenshot() {
   import -display "$DISPLAY" -window root "$e2e_artifacts/$1.png"
