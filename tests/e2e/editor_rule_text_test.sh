@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The editor's rule text window under Wine (Ctrl+3): a text typed into it and
 # saved under a name is found in Rules/<name>.txt, one line per shown line;
-# "Load" in a fresh window shows it again.
+# "Load" in a fresh window shows it again, and saving it again changes nothing.
 source "$(dirname "$0")/e2e_lib.sh"
 
 start_editor
@@ -29,6 +29,12 @@ wait_for 10 control_reads "$editor_window" 126 "$(cat Rules/house.txt)" || echo 
 expect_equal "Load shows the saved text again" "$(od -c <Rules/house.txt)" \
   "$(control_text "$editor_window" 126 | od -c)"
 screenshot editor_rule_text_loaded
+cp Rules/house.txt house.saved
+rm Rules/house.txt
+click_control "$editor_window" 125  # Save
+wait_for 10 test -s Rules/house.txt || echo "Save wrote no Rules/house.txt"
+expect_equal "saving the loaded text again leaves the file as it was" "$(od -c <house.saved)" \
+  "$(od -c <Rules/house.txt)"
 
 press Escape
 wait_editor 10
