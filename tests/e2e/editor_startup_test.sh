@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The editor's life under Wine: without PlayerData.txt it creates the default
 # file; after the splash the live display and the input window for a name and
-# rating are shown (kept as a screenshot); a second copy ends at once; Esc
-# quits.
+# rating are shown (kept as a screenshot); a second copy ends at once; the
+# tray icon comes back after a shell restart; Esc quits.
 source "$(dirname "$0")/e2e_lib.sh"
 
 rm PlayerData.txt
@@ -21,6 +21,10 @@ status=0
 timeout 20 wine Brenlow_Rostrix.exe || status=$?
 expect_equal "a second copy exits at once with 0" 0 "$status"
 expect_equal "the first copy still runs" yes "$(kill -0 "$editor_pid" 2>/dev/null && echo yes)"
+
+status=0
+timeout 20 wine tray_restart.exe BRENLOW_ROSTRIX 201 || status=$?
+expect_equal "the tray icon is added again when the shell restarts" 0 "$status"
 
 press Escape
 wait_editor 10
