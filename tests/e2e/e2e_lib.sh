@@ -274,14 +274,20 @@ wait_editor_ready() {
   wait_for 5 control_text "$live_display" 120 || { echo "the live display did not show"; return 1; }
 }
 
-# Puts $1 on the X clipboard, where the programs under Wine read it. The xclip
-# that serves it runs until another takes the clipboard or the test ends.
+# Puts the file $1 on the X clipboard as data of type $2, where the programs
+# under Wine read it. The xclip that serves it runs until another takes the
+# clipboard or the test ends.
+serve_clipboard() {
+  e2e_start xclip -quiet -selection clipboard -t "$2" -i "$1" >/dev/null 2>&1
+  wait_for 5 clipboard_offers "$2" || { echo "the clipboard did not take $1"; return 1; }
+}
+clipboard_offers() { xclip -o -selection clipboard -t TARGETS | grep -qx "$1"; }
+
+# Puts the text $1 on the clipboard.
 set_clipboard() {
   printf '%s' "$1" >"$e2e_work/clipboard.txt"
-  e2e_start xclip -quiet -selection clipboard -i "$e2e_work/clipboard.txt" >/dev/null 2>&1
-  wait_for 5 clipboard_holds "$1" || { echo "the clipboard did not take [$1]"; return 1; }
+  serve_clipboard "$e2e_work/clipboard.txt" UTF8_STRING
 }
-clipboard_holds() { [[ $(xclip -o -selection clipboard) == "$1" ]]; }
 
 # Whether PlayerData.txt holds the text $1.
 player_data_has() { grep -qF -- "$1" PlayerData.txt; }

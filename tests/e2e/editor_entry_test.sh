@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The editor's changes to PlayerData.txt under Wine: two clipboard captures
-# with Ctrl+1 fill players 1 and 2 and leave the rest of the file as it was;
+# The editor's changes to PlayerData.txt under Wine: a clipboard without text
+# is refused; two clipboard captures with Ctrl+1 fill players 1 and 2 and
+# leave the rest of the file as it was;
 # the counts window (Ctrl+5) stores 8 players in 4 teams; Ctrl+8 restores the
 # default file.
 source "$(dirname "$0")/e2e_lib.sh"
@@ -9,6 +10,16 @@ rm PlayerData.txt
 start_editor
 wait_editor_ready
 default_data=$(cat PlayerData.txt)
+
+# A clipboard without text is refused with an error box; the file stays.
+serve_clipboard Images/ruletext_bg.bmp image/bmp
+press ctrl+1
+wait_for 10 control_text Error 65535 || echo "no error box"
+expect_equal "a clipboard without text shows the error box" "Invalid data in Clipboard" \
+  "$(control_text Error 65535 || true)"
+press Return
+wait_for 5 bash -c '! wine window_probe.exe Error 65535' || echo "the error box stayed"
+expect_equal "a clipboard without text leaves the file" "$default_data" "$(cat PlayerData.txt)"
 
 capture_clipboard "Alpha 1500" "'Alpha'"
 capture_clipboard "Beta 1600" "'Beta'"
