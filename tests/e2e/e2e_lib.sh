@@ -76,7 +76,9 @@ export WINEPREFIX="$e2e_work/prefix"
 cp -a "$base_prefix" "$WINEPREFIX"
 
 display_number=$(e2e_free_display)
-e2e_start Xvfb ":$display_number" -screen 0 1024x768x24 -nolisten tcp
+# A black root (-br): the default root pattern differs from pixel to pixel and
+# would pass for a splash before Wine has drawn its desktop.
+e2e_start Xvfb ":$display_number" -screen 0 1024x768x24 -nolisten tcp -br
 export DISPLAY=":$display_number"
 wait_for 10 xdpyinfo || { echo "Xvfb did not start"; exit 1; }
 

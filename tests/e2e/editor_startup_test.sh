@@ -7,6 +7,10 @@ source "$(dirname "$0")/e2e_lib.sh"
 
 rm PlayerData.txt
 start_editor
+wait_for 30 splash_shown || echo "the splash did not show"
+screenshot editor_splash
+expect_equal "the splash comes before the input window" no \
+  "$(control_text "$editor_window" 114 >/dev/null 2>&1 && echo yes || echo no)"
 wait_editor_ready
 screenshot editor_startup
 expect_equal "the default PlayerData.txt is created" \
