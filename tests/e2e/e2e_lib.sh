@@ -36,8 +36,9 @@ wait_for() {
   return 1
 }
 
-# A Wine prefix whose programs run in one 1024x768 virtual desktop, made once
-# per run (under a lock, so tests running side by side share it) and copied.
+# A Wine prefix whose programs run in one 1024x768 virtual desktop, with a
+# fixed-pitch font for "Courier New", made once per run (under a lock, so
+# tests running side by side share it) and copied.
 e2e_base_prefix() {
   local base="$build_win/e2e-prefix"
   (
@@ -48,6 +49,9 @@ e2e_base_prefix() {
       WINEPREFIX="$base" wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
       WINEPREFIX="$base" wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f \
         >/dev/null 2>&1
+      # The editor's live display lines up its table in "Courier New".
+      WINEPREFIX="$base" wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Courier New' \
+        /d 'DejaVu Sans Mono' /f >/dev/null 2>&1
       WINEPREFIX="$base" wineserver -w
       touch "$base/.ready"
     fi
