@@ -270,7 +270,6 @@ click_control() {
   local probed
   probed=$(wine window_probe.exe "$1" "$2") || { echo "no control $2 in the window $1"; return 1; }
   xdotool mousemove ${probed%%$'\n'*} click 1
-  sleep 0.3
 }
 
 # Waits past the editor's splash: the live display and the input window for a

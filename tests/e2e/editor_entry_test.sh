@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
 # The editor's changes to PlayerData.txt under Wine: a clipboard without text
 # is refused; two clipboard captures with Ctrl+1 fill players 1 and 2 and
-# leave the rest of the file as it was;
-# the counts window (Ctrl+5) stores 8 players in 4 teams; Ctrl+8 restores the
-# default file.
+# leave the rest of the file as it was; the counts window (Ctrl+5) stores 8
+# players in 4 teams; Ctrl+8 restores the default file.
 source "$(dirname "$0")/e2e_lib.sh"
 
 rm PlayerData.txt
