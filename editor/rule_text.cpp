@@ -65,7 +65,12 @@ bool loadRuleText(EditorShell& shell, const std::wstring& name, std::wstring& te
 
 bool saveRuleText(EditorShell& shell, const std::wstring& name, const std::vector<std::wstring>& lines) {
     if (!nameUsable(shell, name)) return false;
+    // A text that ends with a line break shows one more, empty, line after
+    // it; that line is no line of the text, and writing it would make every
+    // load and save add an empty line to the file.
+    size_t count = lines.size();
+    if (count > 1 && lines.back().empty()) --count;
     std::string content;
-    for (const std::wstring& line : lines) content += toByteString(line) + "\r\n";
+    for (size_t i = 0; i < count; ++i) content += toByteString(lines[i]) + "\r\n";
     return replaceFileContents(toByteString(ruleTextPath(name)).c_str(), content.data(), content.size());
 }

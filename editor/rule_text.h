@@ -18,7 +18,9 @@ std::wstring ruleTextPath(const std::wstring& name);
 bool loadRuleText(EditorShell& shell, const std::wstring& name, std::wstring& text);
 
 // "Save": writes the lines as the text box shows them (a wrapped line counts
-// as several), each ended by CR LF as the runtime's text mode writes it. The
-// old file is replaced only when the whole text was written. False when
-// nothing was saved; the name is checked as for loadRuleText.
+// as several), each ended by CR LF as the runtime's text mode writes it; the
+// empty line shown after a final line break is not written, so a loaded text
+// saves back unchanged. The old file is replaced only when the whole text
+// was written. False when nothing was saved; the name is checked as for
+// loadRuleText.
 bool saveRuleText(EditorShell& shell, const std::wstring& name, const std::vector<std::wstring>& lines);

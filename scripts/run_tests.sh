@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs every test: the native unit tests, the same tests under AddressSanitizer
 # and UndefinedBehaviorSanitizer, each fuzz target for a bounded time, the
-# cross build of the Windows programs, and the end-to-end tests under Wine.
+# cross build of the Windows programs, the contents of the release ZIP, and
+# the end-to-end tests under Wine.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=2
@@ -44,6 +45,20 @@ done
 step "cross build of the Windows programs"
 cmake -S "$root" -B "$root/build-win" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" >/dev/null
 cmake --build "$root/build-win" -j"$jobs"
+
+step "release ZIP: both programs and the working folder"
+cmake --build "$root/build-win" --target package >/dev/null
+zipped=$(unzip -Z1 "$root/build-win/Brenlow-2.0k-win64.zip" | grep -v '/$' | sort)
+wanted=$({
+  (cd "$root/dist" && find . -type f ! -name debug.txt ! -name data.txt ! -name '*.tmp' | sed 's|^\./||')
+  printf '%s\n' Brenlow_Sortilane.exe Brenlow_Rostrix.exe
+} | sort)
+if [[ "$zipped" != "$wanted" ]]; then
+  diff <(echo "$wanted") <(echo "$zipped") || true
+  echo "the release ZIP does not hold what it should (< wanted, > zipped)"
+  exit 1
+fi
+echo "-- $(wc -l <<<"$zipped") files, Brenlow_Sortilane.exe and Brenlow_Rostrix.exe among them"
 
 step "end-to-end tests under Wine"
 for test in "$root"/tests/e2e/*_test.sh; do

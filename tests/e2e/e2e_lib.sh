@@ -36,8 +36,9 @@ wait_for() {
   return 1
 }
 
-# A Wine prefix whose programs run in one 1024x768 virtual desktop, made once
-# per run (under a lock, so tests running side by side share it) and copied.
+# A Wine prefix whose programs run in one 1024x768 virtual desktop, with a
+# fixed-pitch font for "Courier New", made once per run (under a lock, so
+# tests running side by side share it) and copied.
 e2e_base_prefix() {
   local base="$build_win/e2e-prefix"
   (
@@ -48,6 +49,9 @@ e2e_base_prefix() {
       WINEPREFIX="$base" wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
       WINEPREFIX="$base" wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f \
         >/dev/null 2>&1
+      # The editor's live display lines up its table in "Courier New".
+      WINEPREFIX="$base" wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Courier New' \
+        /d 'DejaVu Sans Mono' /f >/dev/null 2>&1
       WINEPREFIX="$base" wineserver -w
       touch "$base/.ready"
     fi
@@ -76,13 +80,16 @@ export WINEPREFIX="$e2e_work/prefix"
 cp -a "$base_prefix" "$WINEPREFIX"
 
 display_number=$(e2e_free_display)
-e2e_start Xvfb ":$display_number" -screen 0 1024x768x24 -nolisten tcp
+# A black root (-br): the default root pattern differs from pixel to pixel and
+# would pass for a splash before Wine has drawn its desktop.
+e2e_start Xvfb ":$display_number" -screen 0 1024x768x24 -nolisten tcp -br
 export DISPLAY=":$display_number"
 wait_for 10 xdpyinfo || { echo "Xvfb did not start"; exit 1; }
 
 mkdir -p "$e2e_work/game"
 cp -r "$e2e_root/dist/." "$e2e_work/game/"
-cp "$build_win"/randomiser/shell/Brenlow_Sortilane.exe "$build_win"/tests/e2e/*.exe "$e2e_work/game/"
+cp "$build_win"/randomiser/shell/Brenlow_Sortilane.exe "$build_win"/editor/shell/Brenlow_Rostrix.exe \
+  "$build_win"/tests/e2e/*.exe "$e2e_work/game/"
 cd "$e2e_work/game"
 
 e2e_failures=0
@@ -142,15 +149,22 @@ start_randomiser() {
   randomiser_pid=$last_pid
 }
 
+# Waits up to $1 seconds for the process $2 to end; its exit code is in
+# exit_status ("timeout" when it did not end).
+wait_exit() {
+  if wait_for "$1" bash -c "! kill -0 $2"; then
+    exit_status=0
+    wait "$2" || exit_status=$?
+  else
+    exit_status=timeout
+  fi
+}
+
 # Waits up to $1 seconds for the randomiser to end; its exit code is in
 # randomiser_status ("timeout" when it did not end).
 wait_randomiser() {
-  if wait_for "$1" bash -c "! kill -0 $randomiser_pid"; then
-    randomiser_status=0
-    wait "$randomiser_pid" || randomiser_status=$?
-  else
-    randomiser_status=timeout
-  fi
+  wait_exit "$1" "$randomiser_pid"
+  randomiser_status=$exit_status
 }
 
 # Presses keys (xdotool key names) one after another.
@@ -161,6 +175,22 @@ press() {
 # The text typed into the chat so far, with each Enter shown as a line end.
 chat_text() {
   tr '\r' '\n' <chat.txt
+}
+
+# The seed the report typed into the chat shows.
+typed_seed() {
+  chat_text | sed -n 's/.*Seed: \(-\{0,1\}[0-9]\{1,\}\).*/\1/p' | head -n 1
+}
+
+# The report lines the native preview computes for seed $1 and the option
+# words after it, on a copy of the working folder as it is now.
+preview_report() {
+  local seed=$1
+  shift
+  rm -rf "$e2e_work/preview"
+  cp -r . "$e2e_work/preview"
+  "${BRENLOW_BUILD:-$e2e_root/build}/tools/sortilane_preview" --dir "$e2e_work/preview" --seed "$seed" -- "$@" |
+    sed '$d'
 }
 
 # Saves a screenshot of the whole virtual screen as an artifact.
@@ -202,4 +232,87 @@ open_tray_menu() {
 red_share() {
   convert "$e2e_artifacts/$1.png" -crop "$2x$3+$4+$5" -fill black +opaque '#FF0000' \
     -fill white -opaque '#FF0000' -format '%[fx:mean]' info:
+}
+
+# The editor's windows: the live display (with the file's contents in control
+# 120) and the shared window of the input, rule text and other windows, told
+# apart by their controls.
+live_display="Rostrix Feedback"
+editor_window="Dastrel's, Brenlow: Rostrix"
+
+# Starts the editor; its id is in editor_pid.
+start_editor() {
+  e2e_start wine Brenlow_Rostrix.exe
+  editor_pid=$last_pid
+}
+
+# Waits up to $1 seconds for the editor to end; its exit code is in
+# editor_status ("timeout" when it did not end).
+wait_editor() {
+  wait_exit "$1" "$editor_pid"
+  editor_status=$exit_status
+}
+
+# The text of control $2 of the shown window titled $1; fails when no such
+# window is shown.
+control_text() {
+  wine window_probe.exe "$1" "$2" | tail -n +2
+}
+
+# Whether the window titled $1 is shown with the control $2 reading $3.
+control_reads() {
+  local text
+  text=$(control_text "$1" "$2") && [[ $text == "$3" ]]
+}
+
+# Clicks the control $2 of the window titled $1 in its middle.
+click_control() {
+  local probed
+  probed=$(wine window_probe.exe "$1" "$2") || { echo "no control $2 in the window $1"; return 1; }
+  xdotool mousemove ${probed%%$'\n'*} click 1
+}
+
+# Waits past the editor's splash: the live display and the input window for a
+# name and rating are shown.
+wait_editor_ready() {
+  wait_for 30 control_reads "$editor_window" 114 "Player's Name:" || { echo "the input window did not show"; return 1; }
+  wait_for 5 control_text "$live_display" 120 || { echo "the live display did not show"; return 1; }
+}
+
+# Puts the file $1 on the X clipboard as data of type $2, where the programs
+# under Wine read it. The xclip that serves it runs until another takes the
+# clipboard or the test ends.
+serve_clipboard() {
+  e2e_start xclip -quiet -selection clipboard -t "$2" -i "$1" >/dev/null 2>&1
+  wait_for 5 clipboard_offers "$2" || { echo "the clipboard did not take $1"; return 1; }
+}
+clipboard_offers() { xclip -o -selection clipboard -t TARGETS | grep -qx "$1"; }
+
+# Puts the text $1 on the clipboard.
+set_clipboard() {
+  printf '%s' "$1" >"$e2e_work/clipboard.txt"
+  serve_clipboard "$e2e_work/clipboard.txt" UTF8_STRING
+}
+
+# Whether PlayerData.txt holds the text $1.
+player_data_has() { grep -qF -- "$1" PlayerData.txt; }
+
+# Puts $1 on the clipboard and presses Ctrl+1; waits until PlayerData.txt
+# holds $2.
+capture_clipboard() {
+  set_clipboard "$1"
+  press ctrl+1
+  wait_for 10 player_data_has "$2" || { echo "the capture of [$1] did not reach PlayerData.txt"; return 1; }
+}
+
+# Opens the input window for the counts with Ctrl+5 and enters $1 players
+# and $2 teams with "Enter Data".
+enter_counts() {
+  press ctrl+5
+  wait_for 10 control_reads "$editor_window" 114 "Number Of Players:" || { echo "no counts window"; return 1; }
+  click_control "$editor_window" 110
+  xdotool type "$1"
+  click_control "$editor_window" 111
+  xdotool type "$2"
+  click_control "$editor_window" 113
 }

@@ -17,7 +17,7 @@ expect_equal "a second copy exits at once with 0" 0 "$status"
 randomiser_pid=$first_pid
 
 status=0
-timeout 20 wine tray_restart.exe || status=$?
+timeout 20 wine tray_restart.exe BRENLOW_SORTILANE 110 || status=$?
 expect_equal "the tray icon is added again when the shell restarts" 0 "$status"
 
 wait_for 15 splash_hidden  # after five seconds; the icon stays

@@ -4,7 +4,6 @@
 # program; the report is the one the native preview computes for the typed
 # seed. A later "repost" run types data.txt again and ends.
 source "$(dirname "$0")/e2e_lib.sh"
-preview=${BRENLOW_BUILD:-$e2e_root/build}/tools/sortilane_preview
 
 start_chat
 start_randomiser rating handicap
@@ -24,11 +23,9 @@ expect_equal "data.txt holds the typed lines with CR LF" "$(sed 's/\r/\r\n/g' ch
 line_count=$(tr -cd '\r' <chat.txt | wc -c)
 expect_equal "a report was typed" yes "$([[ $line_count -gt 0 ]] && echo yes)"
 
-seed=$(chat_text | sed -n 's/.*Seed: \(-\{0,1\}[0-9]\{1,\}\).*/\1/p' | head -n 1)
+seed=$(typed_seed)
 expect_equal "the report shows its seed" yes "$([[ -n $seed ]] && echo yes)"
-mkdir -p "$e2e_work/preview"
-cp -r "$e2e_root/dist/." "$e2e_work/preview/"
-expected=$("$preview" --dir "$e2e_work/preview" --seed "${seed:-0}" -- rating handicap | sed '$d')
+expected=$(preview_report "${seed:-0}" rating handicap)
 expect_equal "the typed report is the preview's for seed ${seed:-?}" "$expected" "$(chat_text)"
 
 # The saved result typed again by a later run, into the focused chat.

@@ -76,6 +76,18 @@ TEST_F(RuleTextTest, SaveWritesOneLinePerShownLineAndLoadsBack) {
     EXPECT_EQ(text, L"No rush 20 minutes\r\n\r\nCaf\u00e9 rules\r\n");
 }
 
+TEST_F(RuleTextTest, LoadedTextSavesBackUnchanged) {
+    writeFile("Rules/Usual.txt", "No rush\r\n\r\nWonders on land\r\n");
+    // As the text box shows that text: one empty line after the last break.
+    ASSERT_TRUE(saveRuleText(shell, L"Usual", {L"No rush", L"", L"Wonders on land", L""}));
+    EXPECT_EQ(readFile("Rules/Usual.txt"), "No rush\r\n\r\nWonders on land\r\n");
+}
+
+TEST_F(RuleTextTest, EmptyBoxSavesOneEmptyLine) {
+    ASSERT_TRUE(saveRuleText(shell, L"Usual", {L""}));
+    EXPECT_EQ(readFile("Rules/Usual.txt"), "\r\n");
+}
+
 TEST_F(RuleTextTest, FailedSaveKeepsTheOldFile) {
     writeFile("Rules/Usual.txt", "old rules");
     std::filesystem::create_directory("Rules/Usual.txt.tmp");

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# The editor's rule text window under Wine (Ctrl+3): a text typed into it and
+# saved under a name is found in Rules/<name>.txt, one line per shown line;
+# "Load" in a fresh window shows it again, and saving it again changes nothing.
+source "$(dirname "$0")/e2e_lib.sh"
+
+start_editor
+wait_editor_ready
+press ctrl+3
+wait_for 10 control_reads "$editor_window" 121 "Rule Text" || echo "the rule text window did not show"
+screenshot editor_rule_text_empty
+click_control "$editor_window" 123
+xdotool type "house"
+click_control "$editor_window" 126
+xdotool type $'No rushing before minute ten\nWonders only on land maps'
+click_control "$editor_window" 125  # Save
+wait_for 10 test -s Rules/house.txt || echo "Save wrote no Rules/house.txt"
+expect_equal "Save writes Rules/house.txt with CR LF line ends" \
+  "$(printf 'No rushing before minute ten\r\nWonders only on land maps\r\n' | od -c)" "$(od -c <Rules/house.txt)"
+
+# A new rule text window starts empty; Load fills it from the file.
+press ctrl+3
+wait_for 10 control_reads "$editor_window" 123 "" || echo "no fresh rule text window"
+expect_equal "the fresh window's text box is empty" "" "$(control_text "$editor_window" 126)"
+click_control "$editor_window" 123
+xdotool type "house"
+click_control "$editor_window" 124  # Load
+wait_for 10 control_reads "$editor_window" 126 "$(cat Rules/house.txt)" || echo "Load did not fill the text box"
+expect_equal "Load shows the saved text again" "$(od -c <Rules/house.txt)" \
+  "$(control_text "$editor_window" 126 | od -c)"
+screenshot editor_rule_text_loaded
+cp Rules/house.txt house.saved
+rm Rules/house.txt
+click_control "$editor_window" 125  # Save
+wait_for 10 test -s Rules/house.txt || echo "Save wrote no Rules/house.txt"
+expect_equal "saving the loaded text again leaves the file as it was" "$(od -c <house.saved)" \
+  "$(od -c <Rules/house.txt)"
+
+press Escape
+wait_editor 10
+expect_equal "Esc ends the editor with 0" 0 "$editor_status"
+e2e_finish

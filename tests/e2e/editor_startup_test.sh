@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# The editor's life under Wine: without PlayerData.txt it creates the default
+# file; after the splash the live display and the input window for a name and
+# rating are shown (kept as a screenshot); a second copy ends at once; the
+# tray icon comes back after a shell restart; Esc quits.
+source "$(dirname "$0")/e2e_lib.sh"
+
+rm PlayerData.txt
+start_editor
+wait_for 30 splash_shown || echo "the splash did not show"
+screenshot editor_splash
+expect_equal "the splash comes before the input window" no \
+  "$(control_text "$editor_window" 114 >/dev/null 2>&1 && echo yes || echo no)"
+wait_editor_ready
+screenshot editor_startup
+expect_equal "the default PlayerData.txt is created" \
+  "player_num {6} team_num {2} player_name { 'p1' 'p2' 'p3' 'p4' 'p5' 'p6' 'p7' 'p8' } player_rating { 0 0 0 0 0 0 0 0 } player_fmt_group { 0 0 0 0 0 0 0 0 }" \
+  "$(cat PlayerData.txt)"
+expect_equal "the input window asks for a rating" "Player's Rate:" "$(control_text "$editor_window" 115)"
+shown=$(control_text "$live_display" 120)
+expect_equal "the live display lists the default players" yes \
+  "$([[ $shown == *p1* && $shown == *p6* ]] && echo yes || echo "$shown")"
+
+status=0
+timeout 20 wine Brenlow_Rostrix.exe || status=$?
+expect_equal "a second copy exits at once with 0" 0 "$status"
+expect_equal "the first copy still runs" yes "$(kill -0 "$editor_pid" 2>/dev/null && echo yes)"
+
+status=0
+timeout 20 wine tray_restart.exe BRENLOW_ROSTRIX 201 || status=$?
+expect_equal "the tray icon is added again when the shell restarts" 0 "$status"
+
+press Escape
+wait_editor 10
+expect_equal "Esc ends the editor with 0" 0 "$editor_status"
+expect_equal "no debug lines from a normal run" "" "$(cat debug.txt 2>/dev/null || true)"
+e2e_finish
