@@ -56,23 +56,38 @@ grey='#aeb6c6'
 # colour profile or other extras.
 bmp24=(-alpha off -strip -type TrueColor)
 
-# --- Splash picture ---------------------------------------------------------
-convert -size 600x400 "gradient:#22385f-$deep" \
-    -fill none -stroke "$gold" -strokewidth 3 -draw 'rectangle 10,10 589,389' \
-    -stroke '#7a6224' -strokewidth 1 -draw 'rectangle 17,17 582,382' \
-    -stroke "$gold" -strokewidth 4 -fill "$navy" -draw 'circle 300,100 300,48' \
-    -stroke '#7a6224' -strokewidth 2 -fill none -draw 'circle 300,100 300,58' \
-    -stroke none -fill "$gold" -font "$bold" -pointsize 60 -gravity center \
-    -annotate +0-100 'S' \
-    -fill '#05080f' -font "$bold" -pointsize 46 -annotate +2+22 'Brenlow: Sortilane' \
-    -fill "$pale" -annotate +0+20 'Brenlow: Sortilane' \
-    -fill "$grey" -font "$regular" -pointsize 19 \
-    -annotate +0+72 'Teams and civilisations for your match' \
-    -stroke "$gold" -strokewidth 1 -draw 'line 200,318 400,318' -stroke none \
-    -fill "$gold" -font "$bold" -pointsize 24 -annotate +0+140 'Version 2.0k' \
-    -fill "$grey" -font "$regular" -pointsize 14 \
-    -annotate +0+172 'Ctrl+7 shows the hotkeys, Ctrl+9 quits' \
-    "${bmp24[@]}" "BMP3:$images/randomiser_flash.bmp"
+teal='#1f5c5a'
+mint='#9fe3d2'
+
+# --- Splash pictures ----------------------------------------------------------
+# A framed 600 x 400 picture with the program's letter in a ring, its name,
+# a subtitle, the version and a hint line.
+# draw_splash LETTER NAME SUBTITLE VERSION HINT TOP BOTTOM SHADOW ACCENT DIM RING OUTPUT
+draw_splash() {
+    local letter=$1 name=$2 subtitle=$3 version=$4 hint=$5 top=$6 bottom=$7 shadow=$8
+    local accent=$9 dim=${10} ring=${11} output=${12}
+    convert -size 600x400 "gradient:$top-$bottom" \
+        -fill none -stroke "$accent" -strokewidth 3 -draw 'rectangle 10,10 589,389' \
+        -stroke "$dim" -strokewidth 1 -draw 'rectangle 17,17 582,382' \
+        -stroke "$accent" -strokewidth 4 -fill "$ring" -draw 'circle 300,100 300,48' \
+        -stroke "$dim" -strokewidth 2 -fill none -draw 'circle 300,100 300,58' \
+        -stroke none -fill "$accent" -font "$bold" -pointsize 60 -gravity center \
+        -annotate +0-100 "$letter" \
+        -fill "$shadow" -font "$bold" -pointsize 46 -annotate +2+22 "$name" \
+        -fill "$pale" -annotate +0+20 "$name" \
+        -fill "$grey" -font "$regular" -pointsize 19 -annotate +0+72 "$subtitle" \
+        -stroke "$accent" -strokewidth 1 -draw 'line 200,318 400,318' -stroke none \
+        -fill "$accent" -font "$bold" -pointsize 24 -annotate +0+140 "$version" \
+        -fill "$grey" -font "$regular" -pointsize 14 -annotate +0+172 "$hint" \
+        "${bmp24[@]}" "BMP3:$output"
+}
+
+draw_splash S 'Brenlow: Sortilane' 'Teams and civilisations for your match' 'Version 2.0k' \
+    'Ctrl+7 shows the hotkeys, Ctrl+9 quits' '#22385f' "$deep" '#05080f' "$gold" '#7a6224' "$navy" \
+    "$images/randomiser_flash.bmp"
+draw_splash R 'Brenlow: Rostrix' 'Player names, ratings and teams for the randomiser' 'Version 2.0' \
+    'Ctrl+1 reads the clipboard, Ctrl+7 shows the hotkeys' '#23524f' '#0c1f1e' '#05100f' "$mint" '#3f7d73' \
+    "$teal" "$images/rostrix_flash.bmp"
 
 # --- Chat example -----------------------------------------------------------
 # A game screen with the chat open: a player's message, three report lines
@@ -120,26 +135,6 @@ draw_icon() {
 }
 
 draw_icon S "$navy" "$gold" "$root/dist/Brenlow_Sortilane.ico"
-
-# --- Editor splash picture ----------------------------------------------------
-teal='#1f5c5a'
-mint='#9fe3d2'
-convert -size 600x400 "gradient:#23524f-#0c1f1e" \
-    -fill none -stroke "$mint" -strokewidth 3 -draw 'rectangle 10,10 589,389' \
-    -stroke '#3f7d73' -strokewidth 1 -draw 'rectangle 17,17 582,382' \
-    -stroke "$mint" -strokewidth 4 -fill "$teal" -draw 'circle 300,100 300,48' \
-    -stroke '#3f7d73' -strokewidth 2 -fill none -draw 'circle 300,100 300,58' \
-    -stroke none -fill "$mint" -font "$bold" -pointsize 60 -gravity center \
-    -annotate +0-100 'R' \
-    -fill '#05100f' -font "$bold" -pointsize 46 -annotate +2+22 'Brenlow: Rostrix' \
-    -fill "$pale" -annotate +0+20 'Brenlow: Rostrix' \
-    -fill "$grey" -font "$regular" -pointsize 19 \
-    -annotate +0+72 'Player names, ratings and teams for the randomiser' \
-    -stroke "$mint" -strokewidth 1 -draw 'line 200,318 400,318' -stroke none \
-    -fill "$mint" -font "$bold" -pointsize 24 -annotate +0+140 'Version 2.0' \
-    -fill "$grey" -font "$regular" -pointsize 14 \
-    -annotate +0+172 'Ctrl+1 reads the clipboard, Ctrl+7 shows the hotkeys' \
-    "${bmp24[@]}" "BMP3:$images/rostrix_flash.bmp"
 
 # --- Rule text background -----------------------------------------------------
 # A pale ruled-paper tile: the magenta text of the rule text box stays easy to
