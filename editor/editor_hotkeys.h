@@ -1,24 +1,7 @@
 #pragma once
+#include "common/hotkey_keys.h"
 
-// What a key-down means to the editor's keyboard hook. Keys are told apart by
-// their Windows virtual-key code, so Ctrl, Esc and the top-row digits work
-// with every keyboard layout.
-
-// Windows virtual-key codes, as numbers so that portable code can name them.
-constexpr unsigned kVkControl = 0x11;
-constexpr unsigned kVkEscape = 0x1B;
-constexpr unsigned kVkLeftControl = 0xA2;
-constexpr unsigned kVkRightControl = 0xA3;
-
-enum class EditorKey { Other, Ctrl, Esc, Digit };
-
-struct EditorKeyPress {
-    EditorKey key = EditorKey::Other;
-    int digit = 0;  // 1..9 for EditorKey::Digit
-};
-
-// Either Ctrl key, Esc, a top-row digit '1'..'9', or any other key.
-EditorKeyPress classifyEditorKey(unsigned virtualKey);
+// What a key-down means to the editor's keyboard hook.
 
 // The commands of Ctrl+1 to Ctrl+9, and Quit for Esc as well.
 enum class EditorCommand {
@@ -43,4 +26,4 @@ struct CtrlLatch {
 
 // The command a key-down starts, if any: Esc always quits; a digit starts its
 // command when the Ctrl state is set.
-EditorCommand onEditorKeyDown(CtrlLatch& latch, EditorKeyPress press);
+EditorCommand onEditorKeyDown(CtrlLatch& latch, KeyPress press);

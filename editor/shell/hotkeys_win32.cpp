@@ -18,7 +18,7 @@ UINT_PTR g_commandTimer = 0;
 LRESULT CALLBACK keyboardHook(int code, WPARAM message, LPARAM data) {
     if (code == HC_ACTION && (message == WM_KEYDOWN || message == WM_SYSKEYDOWN)) {
         const unsigned virtualKey = reinterpret_cast<const KBDLLHOOKSTRUCT*>(data)->vkCode;
-        const EditorCommand command = onEditorKeyDown(g_latch, classifyEditorKey(virtualKey));
+        const EditorCommand command = onEditorKeyDown(g_latch, classifyKey(virtualKey));
         if (command != EditorCommand::None)
             PostMessageW(mainWindow(), kHotkeyMessage, static_cast<WPARAM>(command), 0);
     }
