@@ -58,7 +58,9 @@ struct Script {
     // text: [begin, end) on success; logs why and returns false otherwise.
     bool findElement(const char* key, int element, size_t& begin, size_t& end);
 
-    // The position after the blanks (space, LF, CR, tab) starting at pos.
+    // Blanks separate tokens: space, LF, CR and tab.
+    static bool isBlank(char c);
+    // The position after the blanks starting at pos.
     size_t skipBlanks(size_t pos) const;
     // The position of the first blank, '}' or end of text from pos on.
     size_t skipToken(size_t pos) const;

@@ -10,8 +10,6 @@ namespace {
 
 const char* const kInvalidTextLine = "Invalid Character in text check debugging";
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
 // Walks the text of one store and fills its tables. Every method that can fail
 // logs its own line and returns false.
 struct TextParser {
@@ -24,9 +22,7 @@ struct TextParser {
     char at() const { return script.text[pos]; }
     bool atEnd() const { return pos >= Script::kTextBytes || script.text[pos] == '\0'; }
 
-    void skipBlanks() {
-        while (!atEnd() && isBlank(at())) ++pos;
-    }
+    void skipBlanks() { pos = script.skipBlanks(pos); }
 
     // Between entries: blanks, comments and every character that cannot start
     // a key are passed over. Stops at a lower-case letter or the end.
@@ -45,7 +41,7 @@ struct TextParser {
     // The key name runs to a blank, '{' or the end; 99 characters are kept.
     void readKeyName(char* out) {
         size_t length = 0;
-        while (!atEnd() && !isBlank(at()) && at() != '{') {
+        while (!atEnd() && !Script::isBlank(at()) && at() != '{') {
             if (length + 1 < Script::kKeyBytes) out[length++] = at();
             ++pos;
         }
@@ -102,7 +98,7 @@ struct TextParser {
         size_t length = 0;
         bool hasDigit = false;
         bool hasPoint = false;
-        while (!atEnd() && !isBlank(at()) && at() != '}') {
+        for (const size_t end = script.skipToken(pos); pos < end; ++pos) {
             char c = at();
             if ((c >= '0' && c <= '9') || c == '.' || c == '-') {
                 if (length == Script::kTokenChars) {
@@ -115,7 +111,6 @@ struct TextParser {
                 if (c == '.') hasPoint = true;
                 if (c >= '0' && c <= '9') hasDigit = true;
             }
-            ++pos;
         }
         stored[length] = '\0';
         if (hasPoint || !hasDigit) return true;  // float or no value: nothing stored
@@ -123,15 +118,10 @@ struct TextParser {
             debugLog("too many integers in one list (at most 100) - %s", name);
             return false;
         }
-        script.intValues[script.keyCount][intCount++] = integerOfStored(stored);
+        // The stored characters are digits and minus signs: an optional
+        // leading minus, then the digits up to the next minus, give the value.
+        script.intValues[script.keyCount][intCount++] = readLeadingInt(stored);
         return true;
-    }
-
-    // The decimal value of the stored characters: an optional leading minus,
-    // then the digits up to the first other stored character.
-    static int32_t integerOfStored(const char* stored) {
-        if (stored[0] == '-' && !(stored[1] >= '0' && stored[1] <= '9')) return 0;
-        return readLeadingInt(stored);
     }
 
     bool readValue() {
@@ -244,6 +234,18 @@ bool Script::load(const char* filePath) {
         return false;
     }
     return parseText(filePath);
+}
+
+bool Script::isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+size_t Script::skipBlanks(size_t pos) const {
+    while (pos < kTextBytes && text[pos] != '\0' && isBlank(text[pos])) ++pos;
+    return pos;
+}
+
+size_t Script::skipToken(size_t pos) const {
+    while (pos < kTextBytes && text[pos] != '\0' && !isBlank(text[pos]) && text[pos] != '}') ++pos;
+    return pos;
 }
 
 int Script::findKey(const char* key) const {

@@ -5,15 +5,11 @@
 
 #include "common/bounded_copy.h"
 #include "common/debug_log.h"
+#include "common/file_status.h"
 #include "common/safe_write.h"
 #include "script/script.h"
 
 namespace {
-
-bool isBlank(char c) { return c == ' ' || c == '\n' || c == '\r' || c == '\t'; }
-
-// Largest value the reader keeps of a short string.
-const size_t kMaxShortStringChars = Script::kTokenChars;
 
 // The stored text ends at its first zero byte or at the end of the buffer.
 size_t textLength(const Script& script) { return strnlen(script.text, Script::kTextBytes); }
@@ -70,13 +66,12 @@ bool readsBack(const Script& current, const std::string& newText, const char* ke
 // A file that exists must be writable by us: replacing it by a move would
 // otherwise succeed even where the file itself is read-only.
 bool mayReplace(const char* path) {
-    FILE* file = std::fopen(path, "rb");
-    if (file == nullptr) return true;  // gone since the load: it is written anew
-    std::fclose(file);
-    file = std::fopen(path, "r+b");
-    if (file == nullptr) return false;
-    std::fclose(file);
-    return true;
+    FILE* file = std::fopen(path, "r+b");
+    if (file != nullptr) {
+        std::fclose(file);
+        return true;
+    }
+    return fileIsMissing(path);  // gone since the load: it is written anew
 }
 
 // Refuses a short string that would not come back whole from the reader:
@@ -87,13 +82,13 @@ bool shortStringFits(const char* key, int element, const char* value) {
         debugLog("Script store refused for %s, element %i: no string given", key, element);
         return false;
     }
-    if (std::strlen(value) > kMaxShortStringChars) {
+    if (std::strlen(value) > Script::kTokenChars) {
         debugLog("Script store refused for %s, element %i: a short string holds at most 100 characters", key,
                  element);
         return false;
     }
     for (const char* c = value; *c != '\0'; ++c) {
-        if (*c == '\'' || *c == '}' || isBlank(*c)) {
+        if (*c == '\'' || *c == '}' || Script::isBlank(*c)) {
             debugLog("Script store refused for %s, element %i: a short string cannot hold a quote, blank or }",
                      key, element);
             return false;
@@ -136,16 +131,6 @@ bool storeValue(Script& script, const char* key, int element, const std::string&
 }  // namespace
 
 void Script::storePath(const char* filePath) { boundedCopy(path, filePath != nullptr ? filePath : ""); }
-
-size_t Script::skipBlanks(size_t pos) const {
-    while (pos < kTextBytes && text[pos] != '\0' && isBlank(text[pos])) ++pos;
-    return pos;
-}
-
-size_t Script::skipToken(size_t pos) const {
-    while (pos < kTextBytes && text[pos] != '\0' && !isBlank(text[pos]) && text[pos] != '}') ++pos;
-    return pos;
-}
 
 bool Script::findElement(const char* key, int element, size_t& begin, size_t& end) {
     if (key == nullptr) key = "";

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <climits>
 #include <string>
 
@@ -88,4 +90,7 @@ TEST(FileStatus, TellsMissingFromPresentOrUnreadable) {
     EXPECT_FALSE(fileIsMissing("sub"));  // a folder exists
     EXPECT_TRUE(fileIsMissing("absent.txt"));
     EXPECT_TRUE(fileIsMissing("nowhere/absent.txt"));
+    writeFile("locked.txt", "z");
+    ASSERT_EQ(chmod("locked.txt", 0000), 0);
+    EXPECT_TRUE(runWithoutRootRights([] { return !fileIsMissing("locked.txt"); }));
 }

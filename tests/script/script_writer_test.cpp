@@ -247,6 +247,7 @@ TEST_F(ScriptWriterTest, ReadOnlyFolderOrFileRefusesTheStore) {
         {"writable folder and file", 0777, 0666, true},
         {"read-only folder", 0555, 0666, false},
         {"read-only file", 0777, 0444, false},
+        {"file neither readable nor writable", 0777, 0000, false},
     };
     for (const PermissionCase& c : cases) {
         SCOPED_TRACE(c.what);
@@ -254,10 +255,8 @@ TEST_F(ScriptWriterTest, ReadOnlyFolderOrFileRefusesTheStore) {
         ASSERT_EQ(chmod(folder.path().c_str(), c.folderMode), 0);
         ASSERT_EQ(chmod("PlayerData.txt", c.fileMode), 0);
         const std::string expected = c.stores ? replacedOnce(kDefault, "{2}", "{3}") : kDefault;
-        bool asExpected = runWithoutRootRights([&] {
-            return script->storeInt("team_num", 0, 3) == c.stores && readFile("PlayerData.txt") == expected;
-        });
-        EXPECT_TRUE(asExpected);
+        EXPECT_TRUE(runWithoutRootRights([&] { return script->storeInt("team_num", 0, 3) == c.stores; }));
+        EXPECT_EQ(readFile("PlayerData.txt"), expected);
         chmod(folder.path().c_str(), 0755);
         std::remove("PlayerData.txt");
     }
