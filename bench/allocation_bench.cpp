@@ -1,21 +1,15 @@
 // Allocation and report on tables already in memory (8 players in 2 teams,
-// rated, with FMT groups, 24 civilisations), and the whole start-up from the
-// four data files to the report.
+// rated, with FMT groups, 24 civilisations). The whole start-up from the data
+// files is measured on the sample folder in startup_bench.cpp.
 #include <benchmark/benchmark.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <new>
-#include <string>
-#include <vector>
 
 #include "common/crt_random.h"
 #include "randomiser/allocation/civ_assignment.h"
 #include "randomiser/allocation/team_assignment.h"
 #include "randomiser/output/report.h"
-#include "randomiser/startup/run_sequence.h"
 
 // Every heap allocation of the benchmark program is counted, so that the
 // in-memory run can show that it allocates nothing.
@@ -81,57 +75,5 @@ void BM_allocationAndReport(benchmark::State& state) {
     state.counters["heap_allocations"] = static_cast<double>(g_allocations - allocationsBefore);
 }
 BENCHMARK(BM_allocationAndReport);
-
-bool writeFile(const std::string& path, const char* text) {
-    FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) return false;
-    std::fputs(text, file);
-    return std::fclose(file) == 0;
-}
-
-// A folder of the four data files for the benchmark run: 8 players, 24 civs.
-bool enterBenchFolder() {
-    static std::string folder;
-    if (folder.empty()) {
-        char pattern[] = "/tmp/brenlow_bench_XXXXXX";
-        if (mkdtemp(pattern) == nullptr) return false;
-        folder = pattern;
-        mkdir((folder + "/Scripts").c_str(), 0755);
-        bool ok = writeFile(folder + "/PlayerData.txt",
-                            "player_num {8} team_num {2}\n"
-                            "player_name { 'Anna' 'Bo' 'Cy' 'Dee' 'Eli' 'Fay' 'Gus' 'Hal' }\n"
-                            "player_rating { 1850 1720 1640 1580 1510 1450 1380 1240 }\n"
-                            "player_fmt_group { 0 3 0 3 0 0 5 5 }\n");
-        ok = ok && writeFile(folder + "/Scripts/Civ_Details.txt",
-                             "civ_num {24}\n"
-                             "civ_name { 'a1' 'b2' 'c3' 'd4' 'e1' 'f2' 'g3' 'h4' 'i1' 'j2' 'k3' 'l4'\n"
-                             "           'm1' 'n2' 'o3' 'p4' 'q1' 'r2' 's3' 't4' 'u1' 'v2' 'w3' 'x4' }\n"
-                             "civ_tier { 1 2 3 4 1 2 3 4 1 2 3 4 1 2 3 4 1 2 3 4 1 2 3 4 }\n"
-                             "civ_eco { 1 2 3 4 5 1 2 3 4 5 1 2 3 4 5 1 2 3 4 5 1 2 3 4 }\n"
-                             "civ_military { 3 4 5 1 2 3 4 5 1 2 3 4 5 1 2 3 4 5 1 2 3 4 5 1 }\n"
-                             "civ_impact { 5 1 2 3 4 5 1 2 3 4 5 1 2 3 4 5 1 2 3 4 5 1 2 3 }\n");
-        ok = ok && writeFile(folder + "/Scripts/Map_Details.txt",
-                             "map_num {3} map_ratios {2 1 1} map_name {'Arabia' 'Arena' 'Nomad'}\n");
-        ok = ok && writeFile(folder + "/Scripts/Rule_Details.txt",
-                             "rule_num {2} rule_ratios {1 1} rule_path {'Usual' 'Open'}\n");
-        if (!ok) return false;
-    }
-    return chdir(folder.c_str()) == 0;
-}
-
-void BM_wholeStartupFromFiles(benchmark::State& state) {
-    if (!enterBenchFolder()) {
-        state.SkipWithError("cannot write the data files");
-        return;
-    }
-    int64_t seed = 1412622073;
-    for (auto _ : state) {
-        Randomiser randomiser;
-        std::vector<std::wstring> words = {L"Brenlow_Sortilane.exe", L"rating", L"reshape", L"1",
-                                           L"limited_civ_tier_range", L"1"};
-        benchmark::DoNotOptimize(computeStartup(randomiser, seed++, words));
-    }
-}
-BENCHMARK(BM_wholeStartupFromFiles);
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "randomiser/allocation/civ_assignment.h"
 
 #include <climits>
+#include <utility>
 
 #include "common/crt_random.h"
 #include "common/debug_log.h"
@@ -12,7 +13,6 @@ constexpr int kEnemyGuard = 2000;    // tries before a later-team player may rep
 constexpr int kClashGuard = 10000;   // team_random retries before two teams may share
 constexpr int kGuardRepeatCombo = 80;
 
-int teamSize(const PlayerTable& players) { return players.player_count / players.team_count; }
 
 bool anyTierRange(const OptionSet& options) {
     return options.tier_range_low || options.tier_range_mid || options.tier_range_high;
@@ -534,9 +534,7 @@ void reshapeTeam(Randomiser& randomiser, int team) {
                         continue;
                     int w = value(q);
                     if (w < rule.partnerValueLow || w > rule.partnerValueHigh) continue;
-                    int kept = players.player_civs[p];
-                    players.player_civs[p] = players.player_civs[q];
-                    players.player_civs[q] = kept;
+                    std::swap(players.player_civs[p], players.player_civs[q]);
                     break;
                 }
                 break;  // the rules of one pass exclude each other

@@ -1,5 +1,7 @@
 #include "randomiser/allocation/team_assignment.h"
 
+#include <utility>
+
 #include "common/crt_random.h"
 
 namespace {
@@ -24,7 +26,6 @@ struct SeenGroups {
     }
 };
 
-int teamSize(const PlayerTable& players) { return players.player_count / players.team_count; }
 
 int countGroup(const PlayerTable& players, int g) {
     int count = 0;
@@ -82,11 +83,6 @@ int meanRating(const PlayerTable& players) {
     return truncatedMean(sum, players.player_count);
 }
 
-void swapInts(int& a, int& b) {
-    int kept = a;
-    a = b;
-    b = kept;
-}
 
 // No FMT groups: deal the players class by class, then shuffle places between
 // teams and the order inside each team.
@@ -108,14 +104,14 @@ void dealAndShuffle(Randomiser& randomiser) {
         for (int round = 0; round < kPlaceShuffleRounds; ++round) {
             int a = crtRand() % teams;
             int b = crtRand() % teams;
-            if (a != b) swapInts(roster[a][s], roster[b][s]);
+            if (a != b) std::swap(roster[a][s], roster[b][s]);
         }
     }
     for (int t = 0; t < teams; ++t) {
         for (int round = 0; round < kPlaceShuffleRounds; ++round) {
             int a = (crtRand() % players.player_count) / teams;
             int b = (crtRand() % players.player_count) / teams;
-            if (a != b) swapInts(roster[t][a], roster[t][b]);
+            if (a != b) std::swap(roster[t][a], roster[t][b]);
         }
     }
 }
@@ -232,7 +228,7 @@ void swapEqualClasses(Randomiser& randomiser) {
                     if (players.player_fmt_groups[p] != 0 || players.player_fmt_groups[q] != 0) continue;
                     if (players.player_rating_classes[p] != players.player_rating_classes[q]) continue;
                     for (int coin = 0; coin < kSwapCoins; ++coin) {
-                        if (crtRand() % 2 == 1) swapInts(roster[t1][s], roster[t2][s2]);
+                        if (crtRand() % 2 == 1) std::swap(roster[t1][s], roster[t2][s2]);
                     }
                 }
             }
@@ -410,8 +406,8 @@ void sortUnits(FmtUnits& units, int unit_count) {
         swapped = false;
         for (int i = 0; i + 1 < unit_count; ++i) {
             if (units.score[i] > units.score[i + 1]) {
-                swapInts(units.score[i], units.score[i + 1]);
-                swapInts(units.order[i], units.order[i + 1]);
+                std::swap(units.score[i], units.score[i + 1]);
+                std::swap(units.order[i], units.order[i + 1]);
                 swapped = true;
             }
         }

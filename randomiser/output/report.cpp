@@ -1,5 +1,7 @@
 #include "randomiser/output/report.h"
 
+#include <cwchar>
+
 #include "common/bounded_copy.h"
 
 namespace {
@@ -19,11 +21,6 @@ const wchar_t* nameAt(const wchar_t* const (&names)[N], int index) {
     return index >= 0 && static_cast<size_t>(index) < N ? names[index] : L"";
 }
 
-size_t textLength(const wchar_t* text) {
-    size_t length = 0;
-    while (text[length] != 0) ++length;
-    return length;
-}
 
 // A text built in a fixed buffer; what does not fit is dropped.
 struct CellText {
@@ -61,7 +58,7 @@ struct CellText {
 void writeAt(ReportState& report, int line, int column, const wchar_t* text) {
     if (line < 0 || line >= kReportLines) return;
     wchar_t* out = report.report_lines[line];
-    int end = static_cast<int>(textLength(out));
+    int end = static_cast<int>(std::wcslen(out));
     for (int i = 0; text[i] != 0 && column < kLineChars; ++i) out[column++] = text[i];
     if (column > end) out[column] = 0;
 }
@@ -152,7 +149,7 @@ const wchar_t* reshapeBasisName(int basis) { return nameAt(kReshapeBasisNames, b
 const wchar_t* scoreComboName(int combo) { return nameAt(kScoreComboNames, combo); }
 
 void addReportCell(ReportState& report, ReportCursor& cursor, const wchar_t* text) {
-    int cellChars = static_cast<int>(textLength(text)) + 5;
+    int cellChars = static_cast<int>(std::wcslen(text)) + 5;
     if (cursor.column > 0 && cursor.column + cellChars > kLineChars) nextSummaryLine(cursor);
     CellText cell;
     cell.append(L"| ");

@@ -15,7 +15,7 @@ constexpr size_t kMapNameUnits = 80;
 // results of team and civilisation assignment beside them.
 struct PlayerTable {
     int player_count = 0;
-    int team_count = 0;
+    int team_count = 0;  // divides player_count once loaded
     wchar_t player_names[kPlayerSlots][kPlayerNameUnits] = {};
     int player_ratings[kPlayerSlots] = {-1, -1, -1, -1, -1, -1, -1, -1};
     int player_fmt_groups[kPlayerSlots] = {};
@@ -24,6 +24,9 @@ struct PlayerTable {
     int player_tiers[kPlayerSlots] = {};
     int player_rating_classes[kPlayerSlots] = {};
 };
+
+// Players in each team of the match.
+inline int teamSize(const PlayerTable& players) { return players.player_count / players.team_count; }
 
 struct CivRecord {
     int tier = 0;

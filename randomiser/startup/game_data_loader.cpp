@@ -1,5 +1,6 @@
 #include "randomiser/startup/game_data_loader.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -16,17 +17,20 @@ const char* const kPlayerDataPath = "PlayerData.txt";
 // Copies at most maxBytes of a stored short string (a missing one reads as
 // empty) and converts them into the wide array out.
 void copyScriptString(wchar_t* out, size_t outUnits, const char* stored, size_t maxBytes) {
-    char cut[kPathUnits];
-    boundedCopy(cut, maxBytes + 1, stored != nullptr ? stored : "");
-    multibyteToWide(out, outUnits, cut);
+    multibyteToWide(out, std::min(outUnits, maxBytes + 1), stored != nullptr ? stored : "");
+}
+
+// Loads one data file; a failure adds the loader's line after the reader's.
+bool loadScriptFile(Script& script, const char* path) {
+    if (script.load(path)) return true;
+    debugLog("Invalid Character in text check debugging");
+    return false;
 }
 
 bool loadScriptAt(Script& script, const wchar_t* widePath) {
     char path[kPathUnits];
     wideToBytes(path, sizeof path, widePath);
-    if (script.load(path)) return true;
-    debugLog("Invalid Character in text check debugging");
-    return false;
+    return loadScriptFile(script, path);
 }
 
 // The tables hold 8 players in at most 4 teams of at most 4 players.
@@ -49,10 +53,7 @@ bool checkPlayerCounts(int players, int teams) {
 }
 
 bool loadPlayers(Script& script, Randomiser& randomiser) {
-    if (!script.load(kPlayerDataPath)) {
-        debugLog("Invalid Character in text check debugging");
-        return false;
-    }
+    if (!loadScriptFile(script, kPlayerDataPath)) return false;
     PlayerTable& players = randomiser.players;
     players.player_count = script.getInt("player_num", 0);
     players.team_count = script.getInt("team_num", 0);

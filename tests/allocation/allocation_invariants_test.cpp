@@ -64,7 +64,7 @@ GeneratedData writeData(std::mt19937& gen) {
         << " }\nciv_eco {" << eco.str() << " }\nciv_military {" << military.str() << " }\nciv_impact {"
         << impact.str() << " }\n";
     writeFile("Scripts/Civ_Details.txt", civ.str());
-    writeFile("Scripts/Map_Details.txt", "map_num {2} map_ratios {3 1} map_name {'Arabia' 'Arena'}\n");
+    writeFile("Scripts/Map_Details.txt", "map_num {2} map_ratios {3 1} map_name {'Fen' 'Crag'}\n");
     writeFile("Scripts/Rule_Details.txt", "rule_num {1} rule_ratios {1} rule_path {'Usual'}\n");
     return data;
 }
@@ -203,7 +203,6 @@ void checkRun(const Randomiser& r, const std::vector<std::wstring>& words, const
 TEST(AllocationInvariants, GeneratedDataAndOptionLines) {
     TempFolder folder;
     std::mt19937 gen(20261207);
-    int runs = 0;
     for (int dataSet = 0; dataSet < 400; ++dataSet) {
         GeneratedData data = writeData(gen);
         for (int line = 0; line < 10; ++line) {
@@ -215,10 +214,8 @@ TEST(AllocationInvariants, GeneratedDataAndOptionLines) {
             std::string where = "data " + std::to_string(dataSet) + " seed " + std::to_string(seed) + ":";
             for (size_t i = 1; i < shown.size(); ++i) where += " " + std::string(shown[i].begin(), shown[i].end());
             checkRun(r, words, data, where);
-            ++runs;
         }
     }
-    EXPECT_EQ(runs, 4000);
 }
 
 TEST(AllocationInvariants, SameSeedAndWordsGiveTheSameReport) {

@@ -261,7 +261,6 @@ TEST(PlaceSingle, LowClassesFillTheStrongestUnitFirst) {
 TEST(AssignTeams, InvariantsOverGeneratedData) {
     const int shapes[][2] = {{2, 2}, {4, 2}, {6, 2}, {8, 2}, {3, 3}, {6, 3}, {4, 4}, {8, 4}, {2, 1}, {4, 1}};
     uint32_t dataSeed = 12345;
-    int runs = 0;
     for (int round = 0; round < 400; ++round) {
         for (const auto& shape : shapes) {
             crtSrand(dataSeed++);
@@ -278,10 +277,8 @@ TEST(AssignTeams, InvariantsOverGeneratedData) {
             assignTeams(r);
             expectEqualTeams(r);
             expectGroupsTogether(r);
-            ++runs;
         }
     }
-    EXPECT_EQ(runs, 4000);
 }
 
 }  // namespace

@@ -31,7 +31,7 @@ TEST(PinnedReports, HandicapShiftsBothTeams) {
     TempFolder folder;
     writeFile("PlayerData.txt", kPlayers);
     writeFile("Scripts/Civ_Details.txt", kCivs);
-    writeFile("Scripts/Map_Details.txt", "map_num {2} map_ratios {1 1} map_name {'Arabia' 'Arena'}\n");
+    writeFile("Scripts/Map_Details.txt", "map_num {2} map_ratios {1 1} map_name {'Fen' 'Crag'}\n");
     writeFile("Scripts/Rule_Details.txt", "rule_num {1} rule_ratios {1} rule_path {'Usual'}\n");
     Randomiser r;
     std::vector<std::wstring> words = {L"Brenlow_Sortilane.exe", L"rating", L"handicap", L"reshape"};

@@ -179,7 +179,7 @@ std::vector<std::wstring> splitWords(const std::string& text) {
 }
 
 TEST(SampleReports, SeedsAndWordsReproduceTheirReports) {
-    // The run reads the sample files where they are and logs into a scratch folder.
+    // The sample files are copied into a scratch folder, so the run's debug.txt stays out of dist/.
     TempFolder folder;
     std::string sample = sampleFolder();
     for (const char* name : {"PlayerData.txt", "Scripts/Civ_Details.txt", "Scripts/Map_Details.txt",
