@@ -2,6 +2,7 @@
 // ready, the splash, the live display, the keyboard hook and the tray icon;
 // then the message loop until a quit, and the orderly shutdown.
 #include "common/debug_log.h"
+#include "common/window_helpers_win32.h"
 #include "editor/player_data.h"
 #include "editor/shell/rostrix_shell_win32.h"
 
@@ -54,26 +55,13 @@ bool startEditor(HINSTANCE instance) {
         g_windowsShell.showErrorBox(L"Creating FeebackDisplay See Debugging");
         return false;
     }
-    return installKeyboardHook() && addTrayIcon();
-}
-
-// Fetches messages until the quit request and returns its code. Tab moves
-// between the fields of the open shared window.
-int runMessageLoop() {
-    MSG message = {};
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        HWND shared = sharedWindow();
-        if (shared != nullptr && IsDialogMessageW(shared, &message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    return static_cast<int>(message.wParam);
+    return installKeyboardHook() && addRostrixTrayIcon();
 }
 
 void shutdownEditor() {
     releaseSharedWindow();
     g_editor.script.reset();
-    removeTrayIcon();
+    removeRostrixTrayIcon();
     releaseSplash();
     destroyLiveDisplay();
     releaseHeadingFont();
@@ -85,23 +73,13 @@ void shutdownEditor() {
 EditorShell& editorShell() { return g_windowsShell; }
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    // A copy started by another user (or elevated differently) holds the
-    // mutex where this one may not open it: that is a running copy too.
-    HANDLE mutex = CreateMutexW(nullptr, FALSE, kMutexName);
-    const DWORD mutexError = GetLastError();
-    if (mutexError == ERROR_ALREADY_EXISTS || (mutex == nullptr && mutexError == ERROR_ACCESS_DENIED)) {
-        if (mutex != nullptr) CloseHandle(mutex);
-        return 0;
-    }
-    if (mutex == nullptr) {
-        debugLog("Could not create the single-instance mutex (error %lu)", mutexError);
-        return 0;
-    }
+    HANDLE mutex = nullptr;
+    if (anotherCopyRuns(kMutexName, mutex)) return 0;
     int exitCode = 0;
     if (startEditor(instance)) {
-        exitCode = runMessageLoop();
+        exitCode = runMessageLoop(sharedWindow);  // Tab moves between the fields of the open shared window
         shutdownEditor();
     }
-    CloseHandle(mutex);
+    releaseSingleCopyGuard(mutex);
     return exitCode;
 }

@@ -49,13 +49,9 @@ bool loadSplashPicture();
 void showSplash();
 bool startSplashTimer();
 void releaseSplash();  // stops the timer and frees the picture, when they still exist
-bool addTrayIcon();
-bool removeTrayIcon();
+bool addRostrixTrayIcon();
+bool removeRostrixTrayIcon();
 HWND createControl(HWND parent, const ControlSpec& spec);
-// Secondary windows are never closed or minimised by the user, only hidden:
-// true when the system command was one of those and the window was hidden.
-bool hideOnCloseOrMinimise(HWND window, WPARAM systemCommand);
-HFONT createBoldFont(const wchar_t* face, int points, BYTE quality);
 void releaseFont(HFONT& font, const char* failureLine);
 
 // live_display_win32.cpp

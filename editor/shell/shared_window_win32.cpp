@@ -5,6 +5,7 @@
 // rule text box, and hands the buttons to the input windows.
 #include "common/debug_log.h"
 #include "common/scroll_bar_win32.h"
+#include "common/window_helpers_win32.h"
 #include "editor/shell/rostrix_shell_win32.h"
 
 namespace {

@@ -6,6 +6,7 @@
 #include "common/bounded_copy.h"
 #include "common/debug_log.h"
 #include "common/scroll_bar_win32.h"
+#include "common/window_helpers_win32.h"
 #include "randomiser/output/rule_selection.h"
 #include "randomiser/shell/shell_win32.h"
 
@@ -63,36 +64,14 @@ struct OverlordState {
     HWND rule_result = nullptr;
     HFONT title_font = nullptr;
     int line_height = 1;
-    HBITMAP picture_bitmap = nullptr;  // the chat example of the tooltip window
-    HDC picture_dc = nullptr;
-    int picture_width = 0;
-    int picture_height = 0;
+    MemoryPicture picture = {};  // the chat example of the tooltip window
 };
 
 OverlordState g_overlord;
 
-void releasePicture() {
-    if (g_overlord.picture_dc != nullptr) DeleteDC(g_overlord.picture_dc);
-    if (g_overlord.picture_bitmap != nullptr) DeleteObject(g_overlord.picture_bitmap);
-    g_overlord.picture_dc = nullptr;
-    g_overlord.picture_bitmap = nullptr;
-}
-
 bool loadPicture() {
-    if (g_overlord.picture_dc != nullptr) return true;
-    g_overlord.picture_bitmap =
-        static_cast<HBITMAP>(LoadImageW(nullptr, kChatExamplePath, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
-    if (g_overlord.picture_bitmap == nullptr) return false;
-    g_overlord.picture_dc = CreateCompatibleDC(nullptr);
-    if (g_overlord.picture_dc == nullptr || SelectObject(g_overlord.picture_dc, g_overlord.picture_bitmap) == nullptr) {
-        releasePicture();
-        return false;
-    }
-    BITMAP info = {};
-    GetObjectW(g_overlord.picture_bitmap, sizeof info, &info);
-    g_overlord.picture_width = info.bmWidth;
-    g_overlord.picture_height = info.bmHeight;
-    return true;
+    if (g_overlord.picture.dc != nullptr) return true;
+    return loadMemoryPicture(g_overlord.picture, kChatExamplePath, nullptr, nullptr);
 }
 
 // Creates the overlord window of the given size, replacing any open one.
@@ -149,13 +128,8 @@ void onCreate(HWND window) {
 void onPaint(HWND window) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
-    if (g_overlord.picture_dc != nullptr) {
-        const int y = 70 - GetScrollPos(window, SB_VERT) * g_overlord.line_height;
-        if (!BitBlt(dc, 20, y, g_overlord.picture_width, g_overlord.picture_height, g_overlord.picture_dc, 0, 0,
-                    SRCCOPY)) {
-            PostQuitMessage(0);
-        }
-    }
+    const int y = 70 - GetScrollPos(window, SB_VERT) * g_overlord.line_height;
+    if (!drawMemoryPicture(dc, 20, y, g_overlord.picture)) PostQuitMessage(0);
     EndPaint(window, &paint);
 }
 
@@ -213,14 +187,14 @@ LRESULT CALLBACK overlordWindowProc(HWND window, UINT message, WPARAM wParam, LP
 HWND overlordWindow() { return g_overlord.window; }
 
 void closeOverlordWindow() {
-    releasePicture();
+    releaseMemoryPicture(g_overlord.picture);
     releaseSplashPicture();
     if (g_overlord.window != nullptr) DestroyWindow(g_overlord.window);
     g_overlord.window = nullptr;
 }
 
 void releaseOverlordState() {
-    releasePicture();
+    releaseMemoryPicture(g_overlord.picture);
     if (g_overlord.window != nullptr) DestroyWindow(g_overlord.window);
     g_overlord.window = nullptr;
     if (g_overlord.title_font != nullptr && !DeleteObject(g_overlord.title_font))

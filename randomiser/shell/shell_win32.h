@@ -13,7 +13,6 @@ constexpr UINT kHotkeyMessage = WM_APP + 1;
 constexpr int kCloseCommand = 105;
 
 // main_window_win32.cpp
-bool registerWindowClass(HINSTANCE instance, const wchar_t* className, const wchar_t* menuName, WNDPROC procedure);
 WNDPROC mainWindowProcedure();
 void resetWindowState();
 bool createMainWindow(HINSTANCE instance, const wchar_t* className, const wchar_t* title);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "common/window_helpers_win32.h"
 #include "randomiser/shell/shell_win32.h"
 
 #include <shellapi.h>
@@ -30,39 +31,20 @@ bool commandLineWords(std::vector<std::wstring>& words) {
     return true;
 }
 
-// Fetches messages until the quit request and returns its exit code. Keyboard
-// navigation (Tab between the controls) works in the open overlord window.
-int runMessageLoop() {
-    MSG message = {};
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        HWND overlord = overlordWindow();
-        if (overlord != nullptr && IsDialogMessageW(overlord, &message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    return static_cast<int>(message.wParam);
-}
-
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    // A copy started by another user (or elevated differently) holds the
-    // mutex where this one may not open it: that is a running copy too.
-    HANDLE mutex = CreateMutexW(nullptr, FALSE, kMutexName);
-    DWORD mutexError = GetLastError();
-    if (mutexError == ERROR_ALREADY_EXISTS || (mutex == nullptr && mutexError == ERROR_ACCESS_DENIED)) {
-        if (mutex != nullptr) CloseHandle(mutex);
-        return 0;
-    }
+    HANDLE mutex = nullptr;
+    if (anotherCopyRuns(kMutexName, mutex)) return 0;
 
     std::vector<std::wstring> words;
     if (!commandLineWords(words)) {
         MessageBoxW(nullptr, L"Unable to parse command line", L"Error", MB_OK);
-        CloseHandle(mutex);
+        releaseSingleCopyGuard(mutex);
         return 1;
     }
     if (!computeStartup(g_randomiser, static_cast<int64_t>(_time64(nullptr)), words)) {
-        CloseHandle(mutex);
+        releaseSingleCopyGuard(mutex);
         return 1;
     }
     resetKeyInputs();
@@ -76,13 +58,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
     resetWindowState();
     if (!createMainWindow(instance, className, title)) {
-        CloseHandle(mutex);
+        releaseSingleCopyGuard(mutex);
         return 0;
     }
     if (g_randomiser.options.repost_only) startRepost();
 
-    const int exitCode = runMessageLoop();
+    const int exitCode = runMessageLoop(overlordWindow);  // Tab works in the open overlord window
     shutdown();
-    CloseHandle(mutex);
+    releaseSingleCopyGuard(mutex);
     return exitCode;
 }

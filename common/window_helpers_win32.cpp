@@ -1,0 +1,147 @@
+#include "common/window_helpers_win32.h"
+
+#include <shellapi.h>
+
+#include "common/bounded_copy.h"
+#include "common/debug_log.h"
+
+bool addTrayIcon(const TrayIconSpec& spec) {
+    NOTIFYICONDATAW data = {};
+    data.cbSize = sizeof(NOTIFYICONDATAW);
+    data.hWnd = spec.window;
+    data.uID = spec.id;
+    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_INFO;
+    data.uCallbackMessage = spec.callbackMessage;
+    data.hIcon = spec.icon;
+    boundedCopy(data.szTip, spec.tip);
+    boundedCopy(data.szInfoTitle, spec.balloonTitle);
+    boundedCopy(data.szInfo, spec.balloonText);
+    data.dwInfoFlags = NIIF_INFO;
+    return Shell_NotifyIconW(NIM_ADD, &data) != FALSE;
+}
+
+bool removeTrayIcon(HWND window, UINT id) {
+    NOTIFYICONDATAW data = {};
+    data.cbSize = sizeof(NOTIFYICONDATAW);
+    data.hWnd = window;
+    data.uID = id;
+    return Shell_NotifyIconW(NIM_DELETE, &data) != FALSE;
+}
+
+UINT listenForTaskbarRestart(HWND window) {
+    const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
+    if (message == 0) {
+        debugLog("Could not register the taskbar's restart message");
+        return 0;
+    }
+    if (!ChangeWindowMessageFilterEx(window, message, MSGFLT_ALLOW, nullptr))
+        debugLog("Could not let the taskbar's restart message through");
+    return message;
+}
+
+UINT runTrayMenu(HWND window, HMENU menu) {
+    POINT cursor = {};
+    GetCursorPos(&cursor);
+    SetForegroundWindow(window);
+    const UINT chosen =
+        static_cast<UINT>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY, cursor.x, cursor.y, 0, window, nullptr));
+    PostMessageW(window, WM_NULL, 0, 0);
+    return chosen;
+}
+
+bool loadMemoryPicture(MemoryPicture& picture, const wchar_t* path, const char* noFileLine,
+                       const char* noContextLine) {
+    picture.bitmap = static_cast<HBITMAP>(LoadImageW(nullptr, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+    if (picture.bitmap == nullptr) {
+        if (noFileLine != nullptr) debugLog("%s", noFileLine);
+        return false;
+    }
+    picture.dc = CreateCompatibleDC(nullptr);
+    if (picture.dc == nullptr || SelectObject(picture.dc, picture.bitmap) == nullptr) {
+        if (noContextLine != nullptr) debugLog("%s", noContextLine);
+        releaseMemoryPicture(picture);
+        return false;
+    }
+    BITMAP info = {};
+    GetObjectW(picture.bitmap, sizeof info, &info);
+    picture.width = info.bmWidth;
+    picture.height = info.bmHeight;
+    return true;
+}
+
+void releaseMemoryPicture(MemoryPicture& picture) {
+    if (picture.dc != nullptr) DeleteDC(picture.dc);
+    if (picture.bitmap != nullptr) DeleteObject(picture.bitmap);
+    picture.dc = nullptr;
+    picture.bitmap = nullptr;
+}
+
+bool drawMemoryPicture(HDC dc, int x, int y, const MemoryPicture& picture) {
+    if (picture.dc == nullptr) return true;
+    return BitBlt(dc, x, y, picture.width, picture.height, picture.dc, 0, 0, SRCCOPY) != FALSE;
+}
+
+bool registerWindowClass(HINSTANCE instance, const wchar_t* className, const wchar_t* menuName, WNDPROC procedure) {
+    WNDCLASSEXW windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DROPSHADOW;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(kLargeIconResource));
+    windowClass.hIconSm = LoadIconW(instance, MAKEINTRESOURCEW(kSmallIconResource));
+    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
+    windowClass.lpszMenuName = menuName;
+    windowClass.lpszClassName = className;
+    if (RegisterClassExW(&windowClass) != 0) return true;
+    debugLog("Could not register the window class %ls", className);
+    return false;
+}
+
+bool anotherCopyRuns(const wchar_t* mutexName, HANDLE& mutex) {
+    mutex = CreateMutexW(nullptr, FALSE, mutexName);
+    const DWORD error = GetLastError();
+    if (error == ERROR_ALREADY_EXISTS || (mutex == nullptr && error == ERROR_ACCESS_DENIED)) {
+        releaseSingleCopyGuard(mutex);
+        mutex = nullptr;
+        return true;
+    }
+    if (mutex == nullptr)
+        debugLog("Could not create the single-instance mutex (error %lu); running without it", error);
+    return false;
+}
+
+void releaseSingleCopyGuard(HANDLE mutex) {
+    if (mutex != nullptr) CloseHandle(mutex);
+}
+
+int runMessageLoop(HWND (*dialogWindow)()) {
+    MSG message = {};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        HWND dialog = dialogWindow();
+        if (dialog != nullptr && IsDialogMessageW(dialog, &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+bool hideOnCloseOrMinimise(HWND window, WPARAM systemCommand) {
+    const WPARAM command = systemCommand & 0xFFF0;  // the low four bits are the system's own
+    if (command != SC_MINIMIZE && command != SC_CLOSE) return false;
+    ShowWindow(window, SW_HIDE);
+    return true;
+}
+
+HFONT createBoldFont(const wchar_t* face, int points, BYTE quality) {
+    HDC screen = GetDC(nullptr);
+    LOGFONTW font = {};
+    font.lfHeight = -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
+    ReleaseDC(nullptr, screen);
+    font.lfWeight = FW_BOLD;
+    font.lfQuality = quality;
+    boundedCopy(font.lfFaceName, face);
+    HFONT made = CreateFontIndirectW(&font);
+    if (made == nullptr) debugLog("Could not make the font %ls", face);
+    return made;
+}

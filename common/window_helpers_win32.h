@@ -1,0 +1,91 @@
+#pragma once
+// What the Windows shells of both programs do alike: the notification-area
+// icon, pictures drawn from a memory context, window classes, the one
+// running copy, the message loop, hiding secondary windows and bold fonts.
+// Every text, id and log line that differs between the programs is a
+// parameter.
+#include <windows.h>
+
+// The icons of the window classes, in both programs' resource scripts.
+constexpr int kLargeIconResource = 107;
+constexpr int kSmallIconResource = 108;
+
+// The notification-area icon of a window: its id, the message it sends to
+// the window, the icon, the tip and the balloon shown when it is added.
+struct TrayIconSpec {
+    HWND window;
+    UINT id;
+    UINT callbackMessage;
+    HICON icon;
+    const wchar_t* tip;
+    const wchar_t* balloonTitle;
+    const wchar_t* balloonText;
+};
+
+// Adds the icon with its information balloon; false when the shell refuses.
+bool addTrayIcon(const TrayIconSpec& spec);
+
+// Removes the window's icon of that id; false when the shell refuses.
+bool removeTrayIcon(HWND window, UINT id);
+
+// Registers the message the taskbar sends to top-level windows when it
+// (re)starts, so the icon can be added again, and lets it through to the
+// window even when the program runs elevated and the taskbar does not.
+// Returns the message, 0 when it could not be registered.
+UINT listenForTaskbarRestart(HWND window);
+
+// Shows the popup menu at the cursor for the window and returns the chosen
+// command, 0 when dismissed. Posts WM_NULL afterwards so that the menu
+// closes properly when the user clicks elsewhere next time.
+UINT runTrayMenu(HWND window, HMENU menu);
+
+// A bitmap file selected into a memory context, ready to be drawn.
+struct MemoryPicture {
+    HBITMAP bitmap;
+    HDC dc;
+    int width;
+    int height;
+};
+
+// Loads the bitmap file into a new memory context. On failure nothing stays
+// held and the line for the failing step (when not null) is written to the
+// debug log: noFileLine when the file does not load, noContextLine when it
+// cannot be selected into a memory context.
+bool loadMemoryPicture(MemoryPicture& picture, const wchar_t* path, const char* noFileLine,
+                       const char* noContextLine);
+
+// Frees the context and the bitmap when they exist.
+void releaseMemoryPicture(MemoryPicture& picture);
+
+// Copies the whole picture to the device context at x, y. True when it was
+// drawn or there is no picture to draw.
+bool drawMemoryPicture(HDC dc, int x, int y, const MemoryPicture& picture);
+
+// Registers a window class with both programs' icons, the arrow cursor and
+// the window colour behind it; menuName may be null. False, with a debug
+// line, when it cannot be registered.
+bool registerWindowClass(HINSTANCE instance, const wchar_t* className, const wchar_t* menuName, WNDPROC procedure);
+
+// Creates the named mutex that keeps one copy of the program running. True
+// when another copy holds it (it exists already, or this copy may not open
+// it because a copy started by another user or elevated differently holds
+// it): this copy must end. Otherwise mutex holds the guard, or is null with
+// a debug line when the mutex could not be made for another reason; the
+// program then runs without the guard.
+bool anotherCopyRuns(const wchar_t* mutexName, HANDLE& mutex);
+
+// Closes the guard made by anotherCopyRuns, when there is one.
+void releaseSingleCopyGuard(HANDLE mutex);
+
+// Fetches messages until the quit request and returns its exit code. The
+// window that dialogWindow returns at each message, when not null, gets
+// keyboard navigation (Tab between its controls).
+int runMessageLoop(HWND (*dialogWindow)());
+
+// Secondary windows are never closed or minimised by the user, only hidden:
+// true when the system command was one of those and the window was hidden.
+bool hideOnCloseOrMinimise(HWND window, WPARAM systemCommand);
+
+// A bold font of the face at that point size on the screen; null, with a
+// debug line, when it cannot be made.
+HFONT createBoldFont(const wchar_t* face, int points, BYTE quality);
