@@ -64,8 +64,7 @@ void loadRecords(EditorState& state) {
 
 bool setupPlayerData(EditorState& state, EditorShell& shell) {
     boundedCopy(state.dataPath, L"PlayerData.txt");
-    state.script.reset(new Script());
-    state.script->clearValues();
+    state.script.reset(new Script());  // value-initialised: no keys, no values
 
     if (fileIsMissing(narrowDataPath(state).bytes) && !writeDefaultFile(state)) {
         shell.showErrorBox(kCreationFailedText);

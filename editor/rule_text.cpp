@@ -6,7 +6,6 @@
 #include "common/file_status.h"
 #include "common/safe_write.h"
 #include "common/text_convert.h"
-#include "editor/editor_text.h"
 
 namespace {
 
@@ -44,11 +43,12 @@ std::wstring ruleTextPath(const std::wstring& name) { return L"./Rules/" + name 
 bool loadRuleText(EditorShell& shell, const std::wstring& name, std::wstring& text) {
     if (!nameUsable(shell, name)) return false;
     const std::wstring path = ruleTextPath(name);
-    if (fileIsMissing(toByteString(path).c_str())) {
+    const std::string bytePath = toByteString(path);
+    if (fileIsMissing(bytePath.c_str())) {
         shell.showErrorBox((L"Cannot find - " + path).c_str());
         return false;
     }
-    FILE* file = std::fopen(toByteString(path).c_str(), "r+b");
+    FILE* file = std::fopen(bytePath.c_str(), "r+b");
     if (file == nullptr) return false;
     char buffer[kRuleTextBytes + 1] = {};
     const size_t size = readRuleBytes(file, buffer);
@@ -57,9 +57,7 @@ bool loadRuleText(EditorShell& shell, const std::wstring& name, std::wstring& te
         shell.showErrorBox(L"Too many characters in text file to retrieve for the program");
         return false;
     }
-    wchar_t wide[kRuleTextBytes];
-    toWide(wide, buffer);
-    text = wide;
+    text = toWideString(buffer);
     return true;
 }
 

@@ -7,17 +7,16 @@
 // the new value in place of one span; or the store failed and the file is
 // byte for byte the old one.
 #include <fuzzer/FuzzedDataProvider.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <memory>
 #include <string>
 
+#include "fuzz_folder.h"
 #include "script/script.h"
 
 namespace {
@@ -146,13 +145,6 @@ bool isOneSplice(const std::string& before, const std::string& after, const std:
     return false;
 }
 
-std::string g_workFolder;
-
-void removeWorkFolder() {
-    std::error_code error;
-    std::filesystem::remove_all(g_workFolder, error);
-}
-
 // One store the input asks for.
 struct StoreRequest {
     const char* key;
@@ -200,13 +192,7 @@ void checkStore(Script& script, const StoreRequest& request) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    // Work in a folder of our own: the writer and the log use the working
-    // folder. It is removed at a normal exit and kept after a finding.
-    g_workFolder = (std::filesystem::temp_directory_path() / "writer_fuzz_XXXXXX").string();
-    if (mkdtemp(g_workFolder.data()) == nullptr || chdir(g_workFolder.c_str()) != 0) {
-        fail("cannot make a working folder");
-    }
-    std::atexit(removeWorkFolder);
+    enterFuzzFolder(nullptr);  // the writer and the log use the working folder
     return 0;
 }
 

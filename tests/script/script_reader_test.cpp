@@ -4,14 +4,11 @@
 #include <memory>
 #include <string>
 
+#include "player_data_sample.h"
 #include "script/script.h"
 #include "test_support.h"
 
 namespace {
-
-const char* const kDefaultPlayerData =
-    "player_num {6} team_num {2} player_name { 'p1' 'p2' 'p3' 'p4' 'p5' 'p6' 'p7' 'p8' } player_rating "
-    "{ 0 0 0 0 0 0 0 0 } player_fmt_group { 0 0 0 0 0 0 0 0 }";
 
 const char* const kInvalid = "Invalid Character in text check debugging\n";
 
@@ -27,7 +24,7 @@ protected:
 };
 
 TEST_F(ScriptReader, ReadsTheDefaultPlayerData) {
-    ASSERT_TRUE(loadText(kDefaultPlayerData));
+    ASSERT_TRUE(loadText(kDefaultFile));
     EXPECT_EQ(script->keyCount, 5);
     EXPECT_EQ(script->getInt("player_num", 0), 6);
     EXPECT_EQ(script->getInt("team_num", 0), 2);

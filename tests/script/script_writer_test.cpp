@@ -7,20 +7,11 @@
 #include <memory>
 #include <string>
 
+#include "player_data_sample.h"
 #include "script/script.h"
 #include "test_support.h"
 
 namespace {
-
-const std::string kDefault =
-    "player_num {6} team_num {2} player_name { 'p1' 'p2' 'p3' 'p4' 'p5' 'p6' 'p7' 'p8' } "
-    "player_rating { 0 0 0 0 0 0 0 0 } player_fmt_group { 0 0 0 0 0 0 0 0 }";
-
-std::string replacedOnce(std::string text, const std::string& from, const std::string& to) {
-    size_t at = text.find(from);
-    EXPECT_NE(at, std::string::npos) << from;
-    return text.replace(at, from.size(), to);
-}
 
 class ScriptWriterTest : public ::testing::Test {
 protected:
@@ -54,21 +45,21 @@ struct StoreCase {
 TEST_F(ScriptWriterTest, StoreReplacesOneValueAndKeepsTheRestByteForByte) {
     const std::string hundred(100, 'x');
     const StoreCase cases[] = {
-        {"team_num", 0, true, 3, "", replacedOnce(kDefault, "team_num {2}", "team_num {3}")},
-        {"player_name", 2, false, 0, "abc", replacedOnce(kDefault, "'p3'", "'abc'")},
-        {"player_name", 7, false, 0, "a", replacedOnce(kDefault, "'p8'", "'a'")},
-        {"player_name", 0, false, 0, "Longer_Name1234", replacedOnce(kDefault, "'p1'", "'Longer_Name1234'")},
-        {"player_name", 4, false, 0, hundred, replacedOnce(kDefault, "'p5'", "'" + hundred + "'")},
-        {"player_name", 1, false, 0, "", replacedOnce(kDefault, "'p2'", "''")},
+        {"team_num", 0, true, 3, "", replacedOnce(kDefaultFile, "team_num {2}", "team_num {3}")},
+        {"player_name", 2, false, 0, "abc", replacedOnce(kDefaultFile, "'p3'", "'abc'")},
+        {"player_name", 7, false, 0, "a", replacedOnce(kDefaultFile, "'p8'", "'a'")},
+        {"player_name", 0, false, 0, "Longer_Name1234", replacedOnce(kDefaultFile, "'p1'", "'Longer_Name1234'")},
+        {"player_name", 4, false, 0, hundred, replacedOnce(kDefaultFile, "'p5'", "'" + hundred + "'")},
+        {"player_name", 1, false, 0, "", replacedOnce(kDefaultFile, "'p2'", "''")},
         {"player_rating", 7, true, INT32_MIN, "",
-         replacedOnce(kDefault, "0 } player_fmt_group", "-2147483648 } player_fmt_group")},
-        {"player_fmt_group", 0, true, INT32_MAX, "", replacedOnce(kDefault, "player_fmt_group { 0",
+         replacedOnce(kDefaultFile, "0 } player_fmt_group", "-2147483648 } player_fmt_group")},
+        {"player_fmt_group", 0, true, INT32_MAX, "", replacedOnce(kDefaultFile, "player_fmt_group { 0",
                                                                   "player_fmt_group { 2147483647")},
-        {"player_num", 0, true, 6, "", kDefault},
+        {"player_num", 0, true, 6, "", kDefaultFile},
     };
     for (const StoreCase& c : cases) {
         SCOPED_TRACE(std::string(c.key) + " " + std::to_string(c.element));
-        loadFile(kDefault);
+        loadFile(kDefaultFile);
         bool stored = c.isInt ? script->storeInt(c.key, c.element, c.number)
                               : script->storeString(c.key, c.element, c.string.c_str());
         EXPECT_TRUE(stored);
@@ -84,11 +75,11 @@ TEST_F(ScriptWriterTest, StoreReplacesOneValueAndKeepsTheRestByteForByte) {
 }
 
 TEST_F(ScriptWriterTest, EachStoreWorksOnTheTextItLoadedLast) {
-    loadFile(kDefault);
+    loadFile(kDefaultFile);
     ASSERT_TRUE(script->storeString("player_name", 0, "Alpha"));
     ASSERT_TRUE(script->storeInt("player_rating", 0, 1500));
     ASSERT_TRUE(script->storeString("player_name", 1, "Beta"));
-    std::string expected = replacedOnce(kDefault, "'p1' 'p2'", "'Alpha' 'Beta'");
+    std::string expected = replacedOnce(kDefaultFile, "'p1' 'p2'", "'Alpha' 'Beta'");
     expected = replacedOnce(expected, "player_rating { 0", "player_rating { 1500");
     EXPECT_EQ(readFile("PlayerData.txt"), expected);
 }
@@ -108,10 +99,10 @@ TEST_F(ScriptWriterTest, RefusedStoreLogsWhyAndLeavesTheFileAsItWas) {
         {"element past the list", "player_name", 8, false, "abc",
          "A empty or previous value is required to be stored beforehand for player_name, element 8, (even if it "
          "is 0)"},
-        {"key not in the file", "missing_key", 0, true, "", "Could not find - missing_key\n in " + kDefault},
+        {"key not in the file", "missing_key", 0, true, "", "Could not find - missing_key\n in " + kDefaultFile},
         {"negative element", "team_num", -1, true, "",
-         "Invalid data handed to program num - 0, element - -1\nstr - " + kDefault + "\nname - team_num"},
-        {"empty key", "", 0, true, "", "Invalid data handed to program num - 0, element - 0\nstr - " + kDefault +
+         "Invalid data handed to program num - 0, element - -1\nstr - " + kDefaultFile + "\nname - team_num"},
+        {"empty key", "", 0, true, "", "Invalid data handed to program num - 0, element - 0\nstr - " + kDefaultFile +
                                            "\nname - "},
         {"single quote", "player_name", 0, false, "it's",
          refused + "player_name, element 0: a short string cannot hold a quote, blank or }"},
@@ -126,22 +117,22 @@ TEST_F(ScriptWriterTest, RefusedStoreLogsWhyAndLeavesTheFileAsItWas) {
     };
     for (const RefusedCase& c : cases) {
         SCOPED_TRACE(c.what);
-        loadFile(kDefault);
+        loadFile(kDefaultFile);
         bool stored = c.isInt ? script->storeInt(c.key, c.element, 5)
                               : script->storeString(c.key, c.element, c.string.c_str());
         EXPECT_FALSE(stored);
-        EXPECT_EQ(readFile("PlayerData.txt"), kDefault);
+        EXPECT_EQ(readFile("PlayerData.txt"), kDefaultFile);
         EXPECT_EQ(debugLogText(), logLines({c.log}));
         EXPECT_EQ(script->getInt("team_num", 0), 2);  // the store still holds the old values
     }
 }
 
 TEST_F(ScriptWriterTest, StoreWithoutARecordedPathIsRefused) {
-    writeFile("PlayerData.txt", kDefault);
+    writeFile("PlayerData.txt", kDefaultFile);
     ASSERT_TRUE(script->load("PlayerData.txt"));
     EXPECT_FALSE(script->storeInt("team_num", 0, 3));
     EXPECT_EQ(debugLogText(), logLines({"Script storePath function has not been called beforehand; team_num"}));
-    EXPECT_EQ(readFile("PlayerData.txt"), kDefault);
+    EXPECT_EQ(readFile("PlayerData.txt"), kDefaultFile);
 }
 
 TEST_F(ScriptWriterTest, StoreThatMissesTheReaderEntryIsRefused) {
@@ -225,11 +216,11 @@ TEST_F(ScriptWriterTest, FindElementSearchesByCharactersAndCountsTokens) {
 }
 
 TEST_F(ScriptWriterTest, FailedWriteLeavesTheOldFileAndText) {
-    loadFile(kDefault);
+    loadFile(kDefaultFile);
     // A folder where the temporary file would go makes the write fail.
     std::filesystem::create_directory("PlayerData.txt.tmp");
     EXPECT_FALSE(script->storeInt("team_num", 0, 3));
-    EXPECT_EQ(readFile("PlayerData.txt"), kDefault);
+    EXPECT_EQ(readFile("PlayerData.txt"), kDefaultFile);
     EXPECT_EQ(debugLogText(), logLines({"PlayerData.txt", "Opening A File"}));
     EXPECT_EQ(script->getInt("team_num", 0), 2);
     std::filesystem::remove("PlayerData.txt.tmp");
@@ -251,10 +242,10 @@ TEST_F(ScriptWriterTest, ReadOnlyFolderOrFileRefusesTheStore) {
     };
     for (const PermissionCase& c : cases) {
         SCOPED_TRACE(c.what);
-        loadFile(kDefault);
+        loadFile(kDefaultFile);
         ASSERT_EQ(chmod(folder.path().c_str(), c.folderMode), 0);
         ASSERT_EQ(chmod("PlayerData.txt", c.fileMode), 0);
-        const std::string expected = c.stores ? replacedOnce(kDefault, "{2}", "{3}") : kDefault;
+        const std::string expected = c.stores ? replacedOnce(kDefaultFile, "{2}", "{3}") : kDefaultFile;
         EXPECT_TRUE(runWithoutRootRights([&] { return script->storeInt("team_num", 0, 3) == c.stores; }));
         EXPECT_EQ(readFile("PlayerData.txt"), expected);
         chmod(folder.path().c_str(), 0755);
