@@ -7,7 +7,7 @@ namespace {
 template <typename Char>
 int32_t readLeadingIntOf(const Char* text) {
     const Char* p = text;
-    while (*p == ' ' || *p == '\t' || *p == '\n' || *p == '\v' || *p == '\f' || *p == '\r') ++p;
+    while (isRuntimeBlank(*p)) ++p;
     bool negative = false;
     if (*p == '-' || *p == '+') {
         negative = (*p == '-');

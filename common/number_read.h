@@ -1,6 +1,12 @@
 #pragma once
 #include <cstdint>
 
+// The blanks the runtime's number reading skips: space, \t \n \v \f \r.
+template <typename Char>
+bool isRuntimeBlank(Char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
 // Reads the leading integer of a text as the Windows runtime's atoi/_wtoi do:
 // optional blanks (space, \t \n \v \f \r), an optional sign, then decimal
 // digits up to the first other character. No digits gives 0; a value outside

@@ -8,9 +8,9 @@
 #include "common/text_convert.h"
 #include "randomiser/startup/option_set.h"
 
-const char* const kSavedResultName = "data.txt";
-
 namespace {
+
+const char* const kSavedResultName = "data.txt";
 
 // The size of an open file in bytes, the position left at the start; -1 when
 // a seek fails.
@@ -19,6 +19,19 @@ long fileSize(FILE* file) {
     long size = std::ftell(file);
     if (std::fseek(file, 0, SEEK_SET) != 0) return -1;
     return size;
+}
+
+// The report lines as data.txt holds them: each line, one byte per character,
+// followed by CR LF.
+std::string reportFileBytes(const ReportState& report) {
+    std::string bytes;
+    for (int i = 0; i < report.report_line_count && i < kReportLines; ++i) {
+        char line[kReportLineUnits];
+        wideToBytes(line, sizeof line, report.report_lines[i]);
+        bytes += line;
+        bytes += "\r\n";
+    }
+    return bytes;
 }
 
 }  // namespace
@@ -45,16 +58,6 @@ RuleFileStatus readRuleFile(const wchar_t* path, std::string& bytes) {
     return RuleFileStatus::Read;
 }
 
-std::string reportFileBytes(const ReportState& report) {
-    std::string bytes;
-    for (int i = 0; i < report.report_line_count && i < kReportLines; ++i) {
-        char line[kReportLineUnits];
-        wideToBytes(line, sizeof line, report.report_lines[i]);
-        bytes += line;
-        bytes += "\r\n";
-    }
-    return bytes;
-}
 
 bool saveReport(const ReportState& report) {
     const std::string bytes = reportFileBytes(report);

@@ -7,7 +7,6 @@
 // line-end rules of the typing sequences are applied by their readers.
 
 constexpr long kRuleTextLimit = 256;  // a rule text must be shorter than this
-extern const char* const kSavedResultName;  // "data.txt"
 
 enum class RuleFileStatus {
     Read,        // the bytes are in the output
@@ -18,11 +17,8 @@ enum class RuleFileStatus {
 
 RuleFileStatus readRuleFile(const wchar_t* path, std::string& bytes);
 
-// The report lines as data.txt holds them: each line, one byte per character,
-// followed by CR LF.
-std::string reportFileBytes(const ReportState& report);
-
-// Replaces data.txt with the report; false when it could not be written (the
+// Replaces data.txt with the report lines, one byte per character and CR LF
+// after each; false when it could not be written (the
 // old file then stays as it was).
 bool saveReport(const ReportState& report);
 

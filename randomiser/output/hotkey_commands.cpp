@@ -1,14 +1,14 @@
 #include "randomiser/output/hotkey_commands.h"
 
-
 #include "common/bounded_copy.h"
 #include "common/crt_random.h"
 #include "randomiser/output/chat_files.h"
+#include "randomiser/output/rule_selection.h"
 #include "randomiser/startup/weighted_draw.h"
 
-const wchar_t* const kCoinTexts[2] = {L"Heads", L"Tails"};
-
 namespace {
+
+const wchar_t* const kCoinTexts[2] = {L"Heads", L"Tails"};  // 0 and 1 of the coin
 
 const wchar_t* const kRuleTextTooLong = L"Rule Text Over 255 characters long";
 const wchar_t* const kNoRuleToDraw = L"No rule set can be drawn: the rule ratios add up to 0";
@@ -45,9 +45,8 @@ void drawRuleSet(Randomiser& randomiser, CommandOutcome& outcome) {
         outcome.error = kNoRuleToDraw;
         return;
     }
-    wchar_t* path = randomiser.options.usual_rules_path;
-    boundedCopy(path, kPathUnits, randomiser.game.rule_table[drawn].path);
-    typeRuleFile(path, true, outcome);
+    selectRule(randomiser, drawn);
+    typeRuleFile(randomiser.options.usual_rules_path, true, outcome);
 }
 
 void drawMap(Randomiser& randomiser, CommandOutcome& outcome) {

@@ -14,9 +14,6 @@ struct CommandOutcome {
     bool quit = false;
 };
 
-// Coin texts: 0 "Heads", 1 "Tails".
-extern const wchar_t* const kCoinTexts[2];
-
 // Runs command 1..9 on the randomiser's state (drawing with the process-wide
 // generator where the command draws) and says what the shell must do.
 CommandOutcome runCommand(Randomiser& randomiser, int command);

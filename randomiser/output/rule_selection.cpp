@@ -5,14 +5,8 @@
 #include "common/bounded_copy.h"
 #include "common/number_read.h"
 
-namespace {
-
-bool isBlank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\n' || c == L'\v' || c == L'\f' || c == L'\r'; }
-
-}  // namespace
-
 int chooseRule(const wchar_t* entry, const std::vector<RuleRecord>& rules) {
-    while (isBlank(*entry)) ++entry;
+    while (isRuntimeBlank(*entry)) ++entry;
     const int count = static_cast<int>(rules.size());
     if (*entry >= L'0' && *entry <= L'9') {
         int64_t n = static_cast<int64_t>(readLeadingInt(entry)) - 1;
@@ -22,6 +16,10 @@ int chooseRule(const wchar_t* entry, const std::vector<RuleRecord>& rules) {
         if (std::wcscmp(entry, rules[i].path) == 0) return i;
     }
     return -1;
+}
+
+void selectRule(Randomiser& randomiser, int index) {
+    boundedCopy(randomiser.options.usual_rules_path, randomiser.game.rule_table[index].path);
 }
 
 std::wstring rulePrompt(int ruleCount) {
@@ -35,9 +33,8 @@ bool submitRuleEntry(Randomiser& randomiser, const wchar_t* entry, wchar_t (&res
         boundedCopy(result, L"Error: ~ Could Not Find Rules In List");
         return true;
     }
-    wchar_t* path = randomiser.options.usual_rules_path;
-    boundedCopy(path, kPathUnits, randomiser.game.rule_table[chosen].path);
-    const std::wstring text = std::wstring(L"Selected New Rules - ") + path;
+    selectRule(randomiser, chosen);
+    const std::wstring text = std::wstring(L"Selected New Rules - ") + randomiser.options.usual_rules_path;
     boundedCopy(result, text.c_str());
     return true;
 }

@@ -14,6 +14,9 @@ constexpr size_t kRuleEntryUnits = 256;  // entry text and result text
 // entry names no record.
 int chooseRule(const wchar_t* entry, const std::vector<RuleRecord>& rules);
 
+// Makes the rule record at index the rule text that typing uses.
+void selectRule(Randomiser& randomiser, int index);
+
 // The prompt "Enter a Number From 1 to %i" with the number of rule sets.
 std::wstring rulePrompt(int ruleCount);
 

@@ -8,6 +8,7 @@
 #include <set>
 #include <sstream>
 
+#include "common/text_convert.h"
 #include "randomiser/startup/run_sequence.h"
 #include "support/randomiser_builder.h"
 #include "test_support.h"
@@ -212,7 +213,7 @@ TEST(AllocationInvariants, GeneratedDataAndOptionLines) {
             Randomiser r;
             ASSERT_TRUE(computeStartup(r, seed, words)) << debugLogText();
             std::string where = "data " + std::to_string(dataSet) + " seed " + std::to_string(seed) + ":";
-            for (size_t i = 1; i < shown.size(); ++i) where += " " + std::string(shown[i].begin(), shown[i].end());
+            for (size_t i = 1; i < shown.size(); ++i) where += " " + toByteString(shown[i]);
             checkRun(r, words, data, where);
         }
     }

@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "common/text_convert.h"
 #include "randomiser/startup/run_sequence.h"
 #include "support/randomiser_builder.h"
 #include "test_support.h"
@@ -194,9 +195,7 @@ TEST(SampleReports, SeedsAndWordsReproduceTheirReports) {
             std::vector<std::wstring> words = splitWords(pin.words);
             ASSERT_TRUE(computeStartup(r, pin.seed, words)) << pin.words;
             std::vector<std::string> lines = reportLines(r);
-            std::string map;
-            for (const wchar_t* c = r.game.selected_map_name; *c != 0; ++c) map.push_back(static_cast<char>(*c));
-            lines.push_back("Map: " + map);
+            lines.push_back("Map: " + toByteString(r.game.selected_map_name));
             EXPECT_EQ(lines, pin.lines) << pin.seed << " " << pin.words;
         }
     }

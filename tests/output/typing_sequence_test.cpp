@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/bounded_copy.h"
+#include "common/text_convert.h"
 #include "output/sequence_text.h"
 
 namespace {
@@ -60,7 +61,7 @@ TEST(RuleTextChunks, FollowTheFgetsRules) {
     };
     for (const ChunkCase& c : cases) {
         std::vector<std::string> got;
-        for (const std::wstring& chunk : ruleTextChunks(c.bytes)) got.push_back(std::string(chunk.begin(), chunk.end()));
+        for (const std::wstring& chunk : ruleTextChunks(c.bytes)) got.push_back(toByteString(chunk));
         EXPECT_EQ(got, c.chunks) << c.name;
     }
 }
@@ -82,7 +83,7 @@ TEST(SavedResultLines, FollowTheDataFileRules) {
     };
     for (const ChunkCase& c : cases) {
         std::vector<std::string> got;
-        for (const std::wstring& line : savedResultLines(c.bytes)) got.push_back(std::string(line.begin(), line.end()));
+        for (const std::wstring& line : savedResultLines(c.bytes)) got.push_back(toByteString(line));
         EXPECT_EQ(got, c.chunks) << c.name;
     }
 }

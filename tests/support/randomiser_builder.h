@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "common/text_convert.h"
 #include "randomiser/startup/randomiser_state.h"
 
 // Builds the tables of a run in memory, as the loader and the parser leave them.
@@ -47,9 +48,7 @@ inline void addCivs(Randomiser& r, int perTier) {
 inline std::vector<std::string> reportLines(const Randomiser& r) {
     std::vector<std::string> lines;
     for (int i = 0; i < r.report.report_line_count; ++i) {
-        std::string line;
-        for (const wchar_t* c = r.report.report_lines[i]; *c != 0; ++c) line.push_back(static_cast<char>(*c));
-        lines.push_back(line);
+        lines.push_back(toByteString(r.report.report_lines[i]));
     }
     return lines;
 }
