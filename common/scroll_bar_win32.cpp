@@ -1,5 +1,16 @@
 #include "common/scroll_bar_win32.h"
 
+int systemLineHeight(HWND window) {
+    HDC dc = GetDC(window);
+    HGDIOBJ previous = SelectObject(dc, GetStockObject(SYSTEM_FONT));
+    TEXTMETRICW metrics = {};
+    int height = 1;
+    if (GetTextMetricsW(dc, &metrics)) height = metrics.tmHeight + metrics.tmExternalLeading;
+    SelectObject(dc, previous);
+    ReleaseDC(window, dc);
+    return height > 0 ? height : 1;
+}
+
 void setScrollPage(HWND window, int clientHeight, int lineHeight) {
     SCROLLINFO info = {};
     info.cbSize = sizeof info;

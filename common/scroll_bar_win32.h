@@ -5,6 +5,10 @@
 // range of 0..kScrollLines lines of the window's text height.
 constexpr int kScrollLines = 99;
 
+// The height of a line of the system font in the window, the unit of
+// scrolling; at least 1.
+int systemLineHeight(HWND window);
+
 // Sets the bar's range and the page that a client area of that height shows.
 void setScrollPage(HWND window, int clientHeight, int lineHeight);
 

@@ -20,7 +20,6 @@ constexpr int kResult1Id = 117;
 constexpr int kResult2Id = 118;
 constexpr int kRuleHeadingId = 121;
 constexpr int kFilenameFieldId = 123;
-constexpr int kRuleTextBoxId = 126;
 
 const wchar_t* const kNoEditBox = L"Could not create edit box.";
 const wchar_t* const kNoButton = L"Could not create button.";
@@ -34,7 +33,7 @@ const ControlSpec kInputControls[] = {
     {L"EDIT", L"", kField, kField1Id, 240, 10, 200, 24, kNoEditBox},
     {L"EDIT", L"", kField, kField2Id, 240, 50, 200, 24, kNoEditBox},
     {L"EDIT", L"-1", kField, kElementFieldId, 240, 90, 200, 24, kNoEditBox},
-    {L"button", L"Enter Data", WS_TABSTOP | BS_PUSHBUTTON, 113, 160, 150, 160, 40, kNoButton},
+    {L"button", L"Enter Data", WS_TABSTOP | BS_PUSHBUTTON, kEnterDataId, 160, 150, 160, 40, kNoButton},
     {L"static", L"", 0, kResult1Id, 50, 200, 400, 60, kNoAfterword},
     {L"static", L"", 0, kResult2Id, 50, 260, 499, 60, kNoAfterword},
 };
@@ -43,8 +42,8 @@ const ControlSpec kRuleTextControls[] = {
     {L"static", L"Rule Text", 0, kRuleHeadingId, 200, 20, 200, 70, kNoLabel},
     {L"static", L"Enter Filename:", 0, 122, 10, 90, 200, 40, kNoLabel},
     {L"EDIT", L"", kField, kFilenameFieldId, 210, 90, 100, 40, kNoEditBox},
-    {L"button", L"Load", WS_TABSTOP | BS_PUSHBUTTON, 124, 330, 90, 50, 40, kNoButton},
-    {L"button", L"Save", WS_TABSTOP | BS_PUSHBUTTON, 125, 400, 90, 50, 40, kNoButton},
+    {L"button", L"Load", WS_TABSTOP | BS_PUSHBUTTON, kLoadId, 330, 90, 50, 40, kNoButton},
+    {L"button", L"Save", WS_TABSTOP | BS_PUSHBUTTON, kSaveId, 400, 90, 50, 40, kNoButton},
     {L"EDIT", L"", WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, kRuleTextBoxId, 50, 170, 451, 135,
      kNoEditBox},
 };

@@ -18,6 +18,13 @@ constexpr UINT kHotkeyMessage = WM_APP + 1;
 // The error box text when a window or one of its labels cannot be made.
 constexpr const wchar_t* kNoLabel = L"Could not create text label.";
 
+// The ids of the shared window's controls that its procedure handles: the
+// input window's button, and the rule text window's buttons and text box.
+constexpr int kEnterDataId = 113;
+constexpr int kLoadId = 124;
+constexpr int kSaveId = 125;
+constexpr int kRuleTextBoxId = 126;
+
 // One child control of a window: its class, text, style (added to WS_CHILD |
 // WS_VISIBLE), id, place and size, and the error box text when it cannot be
 // made.

@@ -10,10 +10,6 @@
 
 namespace {
 
-constexpr int kEnterDataId = 113;
-constexpr int kLoadId = 124;
-constexpr int kSaveId = 125;
-constexpr int kRuleTextBoxId = 126;
 constexpr COLORREF kRuleTextColour = RGB(255, 0, 255);
 const wchar_t* const kRuleBackgroundPath = L"./Images/ruletext_bg.bmp";
 
@@ -25,13 +21,7 @@ HBRUSH g_ruleBrush = nullptr;  // made once from the background picture, kept un
 
 void onCreate(HWND window) {
     if (g_headingFont == nullptr) g_headingFont = createBoldFont(L"New Times Roman", 24, DEFAULT_QUALITY);
-    HDC dc = GetDC(window);
-    HGDIOBJ previous = SelectObject(dc, GetStockObject(SYSTEM_FONT));
-    TEXTMETRICW metrics = {};
-    if (GetTextMetricsW(dc, &metrics)) g_lineHeight = metrics.tmHeight + metrics.tmExternalLeading;
-    if (g_lineHeight <= 0) g_lineHeight = 1;
-    SelectObject(dc, previous);
-    ReleaseDC(window, dc);
+    g_lineHeight = systemLineHeight(window);
 }
 
 // Labels draw on the window colour without a box behind their text; the

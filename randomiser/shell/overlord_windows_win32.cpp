@@ -3,7 +3,6 @@
 // and one window procedure, which scrolls them and paints the picture.
 #include <string>
 
-#include "common/bounded_copy.h"
 #include "common/debug_log.h"
 #include "common/scroll_bar_win32.h"
 #include "common/window_helpers_win32.h"
@@ -108,21 +107,12 @@ void showOverlordWindow() {
 }
 
 void onCreate(HWND window) {
-    HDC dc = GetDC(window);
-    TEXTMETRICW metrics = {};
-    GetTextMetricsW(dc, &metrics);
-    g_overlord.line_height = metrics.tmHeight + metrics.tmExternalLeading;
-    if (g_overlord.line_height <= 0) g_overlord.line_height = 1;
-    LOGFONTW font = {};
-    font.lfHeight = -MulDiv(24, GetDeviceCaps(dc, LOGPIXELSY), 72);
-    font.lfWeight = FW_BOLD;
-    boundedCopy(font.lfFaceName, L"Arial");
-    HFONT made = CreateFontIndirectW(&font);
+    g_overlord.line_height = systemLineHeight(window);
+    HFONT made = createBoldFont(L"Arial", 24, DEFAULT_QUALITY);
     if (made != nullptr) {
         if (g_overlord.title_font != nullptr) DeleteObject(g_overlord.title_font);
         g_overlord.title_font = made;
     }
-    ReleaseDC(window, dc);
 }
 
 void onPaint(HWND window) {
@@ -172,10 +162,7 @@ LRESULT CALLBACK overlordWindowProc(HWND window, UINT message, WPARAM wParam, LP
                 SetTextColor(reinterpret_cast<HDC>(wParam), RGB(255, 0, 0));
             return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
         case WM_SYSCOMMAND:
-            if ((wParam & 0xFFF0) == SC_MINIMIZE || (wParam & 0xFFF0) == SC_CLOSE) {
-                ShowWindow(window, SW_HIDE);
-                return 0;
-            }
+            if (hideOnCloseOrMinimise(window, wParam)) return 0;
             break;
         case WM_DESTROY:
             if (window == g_overlord.window) g_overlord.window = nullptr;
