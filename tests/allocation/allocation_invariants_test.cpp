@@ -10,6 +10,7 @@
 
 #include "common/text_convert.h"
 #include "randomiser/startup/run_sequence.h"
+#include "support/allocation_checks.h"
 #include "support/randomiser_builder.h"
 #include "test_support.h"
 
@@ -131,14 +132,6 @@ std::vector<std::wstring> optionLine(std::mt19937& gen, const GeneratedData& dat
     return words;
 }
 
-std::multiset<int> tiersOfTeam(const Randomiser& r, int team) {
-    std::multiset<int> tiers;
-    for (int p = 0; p < r.players.player_count; ++p) {
-        if (r.players.player_teams[p] == team) tiers.insert(r.players.player_tiers[p]);
-    }
-    return tiers;
-}
-
 void checkRun(const Randomiser& r, const std::vector<std::wstring>& words, const GeneratedData& data,
               const std::string& where) {
     const OptionSet& o = r.options;
@@ -147,24 +140,9 @@ void checkRun(const Randomiser& r, const std::vector<std::wstring>& words, const
         EXPECT_EQ(r.report.report_line_count, 0) << where;
         return;
     }
-    // Teams of equal size.
-    std::map<int, int> sizes;
-    for (int p = 0; p < pl.player_count; ++p) ++sizes[pl.player_teams[p]];
-    EXPECT_EQ(static_cast<int>(sizes.size()), pl.team_count) << where;
-    for (const auto& size : sizes) {
-        EXPECT_GE(size.first, 1) << where;
-        EXPECT_LE(size.first, pl.team_count) << where;
-        EXPECT_EQ(size.second, pl.player_count / pl.team_count) << where;
-    }
-    // Friends share a team unless a unit of them was halved.
-    if (r.teams.fmt_unit_splits == 0) {
-        std::map<int, int> teamOfGroup;
-        for (int p = 0; p < pl.player_count; ++p) {
-            if (pl.player_fmt_groups[p] == 0) continue;
-            auto found = teamOfGroup.emplace(pl.player_fmt_groups[p], pl.player_teams[p]);
-            EXPECT_EQ(found.first->second, pl.player_teams[p]) << where;
-        }
-    }
+    SCOPED_TRACE(where);
+    expectEqualTeams(r);
+    expectGroupsTogether(r);  // friends share a team unless a unit of them was halved
     // Report lines fit and table rows are 56 characters.
     std::vector<std::string> lines = reportLines(r);
     ASSERT_GE(lines.size(), static_cast<size_t>(pl.player_count + 2)) << where;

@@ -8,6 +8,7 @@
 
 #include "common/crt_random.h"
 #include "randomiser/allocation/team_assignment.h"
+#include "support/allocation_checks.h"
 #include "support/randomiser_builder.h"
 #include "test_support.h"
 
@@ -24,14 +25,6 @@ Randomiser civRun(const std::vector<int>& teams, int teamCount, int perTier = 4)
     }
     addCivs(r, perTier);
     return r;
-}
-
-std::multiset<int> tiersOfTeam(const Randomiser& r, int team) {
-    std::multiset<int> tiers;
-    for (int p = 0; p < r.players.player_count; ++p) {
-        if (r.players.player_teams[p] == team) tiers.insert(r.players.player_tiers[p]);
-    }
-    return tiers;
 }
 
 TEST(DrawWeightedTier, EvenWeightsNeverDrawTierFour) {

@@ -7,6 +7,7 @@
 #include <set>
 
 #include "common/crt_random.h"
+#include "support/allocation_checks.h"
 #include "support/randomiser_builder.h"
 
 namespace {
@@ -22,33 +23,6 @@ TEST(RatingClass, BoundsAroundTheMean) {
         {1424, 2}, {1350, 2}, {1349, 1}, {0, 1},    {-5, 1},
     };
     for (const ClassCase& c : cases) EXPECT_EQ(ratingClass(c.rating, 1500), c.expected) << c.rating;
-}
-
-std::vector<int> teamSizes(const Randomiser& r) {
-    std::vector<int> sizes(r.players.team_count, 0);
-    for (int p = 0; p < r.players.player_count; ++p) {
-        int t = r.players.player_teams[p];
-        EXPECT_GE(t, 1);
-        EXPECT_LE(t, r.players.team_count);
-        if (t >= 1 && t <= r.players.team_count) ++sizes[t - 1];
-    }
-    return sizes;
-}
-
-void expectEqualTeams(const Randomiser& r) {
-    for (int size : teamSizes(r)) EXPECT_EQ(size, r.players.player_count / r.players.team_count);
-}
-
-// Players of one (final) group share a team unless a unit was halved.
-void expectGroupsTogether(const Randomiser& r) {
-    if (r.teams.fmt_unit_splits > 0) return;
-    std::map<int, int> teamOfGroup;
-    for (int p = 0; p < r.players.player_count; ++p) {
-        int g = r.players.player_fmt_groups[p];
-        if (g == 0) continue;
-        auto found = teamOfGroup.emplace(g, r.players.player_teams[p]);
-        EXPECT_EQ(found.first->second, r.players.player_teams[p]) << "group " << g;
-    }
 }
 
 TEST(AssignTeams, DealKeepsOnePlayerOfEachDealRankPerTeam) {
