@@ -137,7 +137,7 @@ wait_chat_enters() {
 }
 chat_has_enters() { [[ $(tr -cd '\r' <chat.txt | wc -c) -ge $1 ]]; }
 
-# Clicks into the chat window (at 10,10 of the virtual desktop) to give it the focus.
+# Clicks into the chat window (at 150,90 of the virtual desktop) to give it the focus.
 focus_chat() {
   xdotool mousemove 150 90 click 1
   sleep 0.5
