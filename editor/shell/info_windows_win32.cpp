@@ -2,14 +2,13 @@
 // the hotkeys and hints, and the credits window.
 #include <string>
 
+#include "common/version.h"
 #include "editor/shell/rostrix_shell_win32.h"
 
 namespace {
 
 constexpr int kTooltipHeadingId = 140;
 constexpr int kCreditsHeadingId = 251;
-constexpr int kVersionMajor = 2;
-constexpr int kVersionMinor = 0;
 
 const ControlSpec kTooltipControls[] = {
     {L"static", L"Rostrix Tooltips", SS_CENTER, kTooltipHeadingId, 50, 10, 400, 70, kNoLabel},
@@ -72,8 +71,8 @@ bool openTooltipWindow() {
 }
 
 bool openCreditsWindow() {
-    const std::wstring version = L"Dastrel's, Brenlow: Rostrix - Version " + std::to_wstring(kVersionMajor) + L"." +
-                                 std::to_wstring(kVersionMinor) + L"k\nMade by the Brenlow team";
+    const std::wstring version =
+        std::wstring(L"Dastrel's, Brenlow: Rostrix - Version ") + kVersionText + L"\nMade by the Brenlow team";
     const ControlSpec top[] = {
         {L"static", L"Credits", 0, kCreditsHeadingId, 200, 20, 500, 60, kNoLabel},
         {L"static", version.c_str(), 0, 252, 50, 100, 500, 60, kNoLabel},

@@ -3,11 +3,10 @@
 #include <cwchar>
 
 #include "common/bounded_copy.h"
+#include "common/version.h"
 
 namespace {
 
-constexpr int kVersionMajor = 2;
-constexpr int kVersionMinor = 0;
 constexpr int kLineChars = static_cast<int>(kReportLineUnits) - 1;  // 79
 constexpr int kRuleChars = 49;
 constexpr size_t kCellUnits = 256;
@@ -259,10 +258,8 @@ void buildReport(Randomiser& randomiser) {
 
     CellText title;
     title.append(L"~-~ Brenlow Sortilane - Version: ");
-    title.appendInt(kVersionMajor);
-    title.append(L".");
-    title.appendInt(kVersionMinor);
-    title.append(L"k ~-~");
+    title.append(kVersionText);
+    title.append(L" ~-~");
     writeLine(report, 0, title.text);
     writeRepeated(report, 1, L' ', kRuleChars);
     CellText seed;

@@ -5,6 +5,7 @@
 
 #include "common/debug_log.h"
 #include "common/scroll_bar_win32.h"
+#include "common/version.h"
 #include "common/window_helpers_win32.h"
 #include "randomiser/output/rule_selection.h"
 #include "randomiser/shell/shell_win32.h"
@@ -15,8 +16,6 @@ const wchar_t* const kProgramTitle = L"Dastrel's, Brenlow: Sortilane";
 namespace {
 
 constexpr int kSubmitId = 256;
-constexpr int kVersionMajor = 2;
-constexpr int kVersionMinor = 0;
 const wchar_t* const kChatExamplePath = L"./Images/chat_example.bmp";
 const wchar_t* const kNoLabel = L"Could not create text label.";
 const wchar_t* const kNoInput = L"Could not create text input.";
@@ -242,8 +241,8 @@ bool openCreditsWindow() {
         return false;
     }
     setTitleFont(g_overlord.credits_heading);
-    const std::wstring version = std::wstring(kProgramTitle) + L" - Version " + std::to_wstring(kVersionMajor) +
-                                 L"." + std::to_wstring(kVersionMinor) + L"k\nBuilt and maintained by Brenlow";
+    const std::wstring version =
+        std::wstring(kProgramTitle) + L" - Version " + kVersionText + L"\nBuilt and maintained by Brenlow";
     if (createControl(L"static", version.c_str(), SS_LEFT, 50, 100, 500, 60, 252) == nullptr) {
         showError(kNoLabel);
         return false;
