@@ -4,6 +4,7 @@
 
 #include "common/bounded_copy.h"
 #include "common/debug_log.h"
+#include "resources/resource_ids.h"
 
 bool addTrayIcon(const TrayIconSpec& spec) {
     NOTIFYICONDATAW data = {};
@@ -87,8 +88,8 @@ bool registerWindowClass(HINSTANCE instance, const wchar_t* className, const wch
     windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DROPSHADOW;
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(kLargeIconResource));
-    windowClass.hIconSm = LoadIconW(instance, MAKEINTRESOURCEW(kSmallIconResource));
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_LARGE));
+    windowClass.hIconSm = LoadIconW(instance, MAKEINTRESOURCEW(IDI_SMALL));
     windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
     windowClass.lpszMenuName = menuName;

@@ -6,10 +6,6 @@
 // parameter.
 #include <windows.h>
 
-// The icons of the window classes, in both programs' resource scripts.
-constexpr int kLargeIconResource = 107;
-constexpr int kSmallIconResource = 108;
-
 // The notification-area icon of a window: its id, the message it sends to
 // the window, the icon, the tip and the balloon shown when it is added.
 struct TrayIconSpec {

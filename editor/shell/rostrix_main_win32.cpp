@@ -5,14 +5,15 @@
 #include "common/window_helpers_win32.h"
 #include "editor/player_data.h"
 #include "editor/shell/rostrix_shell_win32.h"
+#include "resources/resource_ids.h"
 
 EditorState g_editor;
 
 namespace {
 
 const wchar_t* const kMutexName = L"Global\\Dastrel's, Brenlow: Rostrix{5d2c81e4-7a3b-4f19-9c60-2be8d14f7a03}";
-constexpr int kTitleResource = 103;
-constexpr int kClassResource = 109;
+constexpr int kTitleResource = IDS_APP_TITLE;
+constexpr int kClassResource = IDS_WINDOW_CLASS;
 constexpr int kResourceTextUnits = 100;
 
 // The error box is owned by the main window, which is made active first;

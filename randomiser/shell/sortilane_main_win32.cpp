@@ -11,14 +11,15 @@
 
 #include <shellapi.h>
 #include "randomiser/startup/run_sequence.h"
+#include "resources/resource_ids.h"
 
 Randomiser g_randomiser;
 
 namespace {
 
 const wchar_t* const kMutexName = L"Global\\Dastrel's, Brenlow: Sortilane {5d2c81e4-7a3b-4f19-9c60-2be8d14f7a03}";
-constexpr int kTitleResource = 103;
-constexpr int kClassResource = 109;
+constexpr int kTitleResource = IDS_APP_TITLE;
+constexpr int kClassResource = IDS_WINDOW_CLASS;
 constexpr int kResourceTextUnits = 100;
 
 // The command line as words; false when the system cannot split it.
