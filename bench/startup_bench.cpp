@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "randomiser/startup/game_data_loader.h"
-#include "randomiser/startup/run_sequence.h"
+#include "randomiser/run_sequence.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "fuzz_folder.h"
-#include "randomiser/startup/run_sequence.h"
+#include "randomiser/run_sequence.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     enterFuzzFolder(BRENLOW_SAMPLE_DIR);

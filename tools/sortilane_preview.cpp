@@ -18,7 +18,7 @@
 
 #include "common/debug_log.h"
 #include "common/text_convert.h"
-#include "randomiser/startup/run_sequence.h"
+#include "randomiser/run_sequence.h"
 
 namespace {
 

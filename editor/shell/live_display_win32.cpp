@@ -2,7 +2,7 @@
 // holds it. It is made hidden at start and lives until the program ends;
 // minimising or closing it only hides it.
 #include "common/debug_log.h"
-#include "common/window_helpers_win32.h"
+#include "win32/window_helpers_win32.h"
 #include "editor/player_data.h"
 #include "editor/shell/rostrix_shell_win32.h"
 

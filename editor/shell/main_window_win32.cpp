@@ -5,7 +5,7 @@
 
 #include "common/bounded_copy.h"
 #include "common/debug_log.h"
-#include "common/window_helpers_win32.h"
+#include "win32/window_helpers_win32.h"
 
 const wchar_t* const kSharedWindowClass = L"I am the Overlord! (Rostrix)";
 const wchar_t* const kLiveDisplayClass = L"Brenlow: Rostrix Feedback Window";

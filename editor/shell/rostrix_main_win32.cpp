@@ -2,7 +2,7 @@
 // ready, the splash, the live display, the keyboard hook and the tray icon;
 // then the message loop until a quit, and the orderly shutdown.
 #include "common/debug_log.h"
-#include "common/window_helpers_win32.h"
+#include "win32/window_helpers_win32.h"
 #include "editor/player_data.h"
 #include "editor/shell/rostrix_shell_win32.h"
 #include "resources/resource_ids.h"

@@ -4,8 +4,8 @@
 // close, scrolls the tooltip and credits windows, colours the labels and the
 // rule text box, and hands the buttons to the input windows.
 #include "common/debug_log.h"
-#include "common/scroll_bar_win32.h"
-#include "common/window_helpers_win32.h"
+#include "win32/scroll_bar_win32.h"
+#include "win32/window_helpers_win32.h"
 #include "editor/shell/rostrix_shell_win32.h"
 
 namespace {

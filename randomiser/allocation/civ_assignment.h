@@ -1,5 +1,5 @@
 #pragma once
-#include "randomiser/startup/randomiser_state.h"
+#include "randomiser/randomiser_state.h"
 
 // Builds the tier lists and, under varied_tier_ratios, adjusts the weights and
 // draws the slot tiers. False (the reason in the debug log, except when every

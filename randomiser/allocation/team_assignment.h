@@ -1,5 +1,5 @@
 #pragma once
-#include "randomiser/startup/randomiser_state.h"
+#include "randomiser/randomiser_state.h"
 
 // Splits the players into team_count teams of equal size: balanced by rating
 // classes when every rating is known, with the players of one FMT group kept

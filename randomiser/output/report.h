@@ -1,5 +1,5 @@
 #pragma once
-#include "randomiser/startup/randomiser_state.h"
+#include "randomiser/randomiser_state.h"
 
 // Where the report build writes next: a line and, in the option summary, a column.
 struct ReportCursor {

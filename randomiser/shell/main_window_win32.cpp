@@ -1,7 +1,7 @@
 // The main window: a borderless splash for five seconds, then hidden; the
 // notification-area icon with its menu; error boxes; the orderly shutdown.
 #include "common/debug_log.h"
-#include "common/window_helpers_win32.h"
+#include "win32/window_helpers_win32.h"
 #include "randomiser/shell/shell_win32.h"
 
 namespace {

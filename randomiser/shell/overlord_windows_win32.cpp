@@ -4,9 +4,9 @@
 #include <string>
 
 #include "common/debug_log.h"
-#include "common/scroll_bar_win32.h"
+#include "win32/scroll_bar_win32.h"
 #include "common/version.h"
-#include "common/window_helpers_win32.h"
+#include "win32/window_helpers_win32.h"
 #include "randomiser/output/rule_selection.h"
 #include "randomiser/shell/shell_win32.h"
 

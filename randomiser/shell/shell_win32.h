@@ -3,7 +3,7 @@
 // window and the operations each file offers the others.
 #include <windows.h>
 
-#include "randomiser/startup/randomiser_state.h"
+#include "randomiser/randomiser_state.h"
 
 extern Randomiser g_randomiser;  // everything computed at start-up
 

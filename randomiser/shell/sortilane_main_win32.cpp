@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "common/window_helpers_win32.h"
+#include "win32/window_helpers_win32.h"
 #include "randomiser/shell/shell_win32.h"
 
 #include <shellapi.h>
-#include "randomiser/startup/run_sequence.h"
+#include "randomiser/run_sequence.h"
 #include "resources/resource_ids.h"
 
 Randomiser g_randomiser;

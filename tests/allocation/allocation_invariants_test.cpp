@@ -9,7 +9,7 @@
 #include <sstream>
 
 #include "common/text_convert.h"
-#include "randomiser/startup/run_sequence.h"
+#include "randomiser/run_sequence.h"
 #include "support/allocation_checks.h"
 #include "support/randomiser_builder.h"
 #include "test_support.h"

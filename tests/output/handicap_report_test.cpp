@@ -7,7 +7,7 @@
 // that player stays in tier 2.
 #include <gtest/gtest.h>
 
-#include "randomiser/startup/run_sequence.h"
+#include "randomiser/run_sequence.h"
 #include "support/randomiser_builder.h"
 #include "test_support.h"
 

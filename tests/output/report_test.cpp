@@ -4,7 +4,7 @@
 
 #include <cwchar>
 
-#include "randomiser/startup/run_sequence.h"
+#include "randomiser/run_sequence.h"
 #include "startup/game_folder.h"
 #include "support/randomiser_builder.h"
 #include "test_support.h"

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "common/text_convert.h"
-#include "randomiser/startup/run_sequence.h"
+#include "randomiser/run_sequence.h"
 #include "support/randomiser_builder.h"
 #include "test_support.h"
 

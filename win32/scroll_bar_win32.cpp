@@ -1,4 +1,4 @@
-#include "common/scroll_bar_win32.h"
+#include "win32/scroll_bar_win32.h"
 
 int systemLineHeight(HWND window) {
     HDC dc = GetDC(window);

@@ -1,4 +1,4 @@
-#include "randomiser/startup/run_sequence.h"
+#include "randomiser/run_sequence.h"
 
 #include "common/crt_random.h"
 #include "randomiser/allocation/civ_assignment.h"

@@ -1,4 +1,4 @@
-#include "common/window_helpers_win32.h"
+#include "win32/window_helpers_win32.h"
 
 #include <shellapi.h>
 
@@ -90,7 +90,7 @@ bool registerWindowClass(HINSTANCE instance, const wchar_t* className, const wch
     windowClass.hInstance = instance;
     windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_LARGE));
     windowClass.hIconSm = LoadIconW(instance, MAKEINTRESOURCEW(IDI_SMALL));
-    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
     windowClass.lpszMenuName = menuName;
     windowClass.lpszClassName = className;

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "randomiser/startup/randomiser_state.h"
+#include "randomiser/randomiser_state.h"
 
 // What the randomiser computes before it opens any window, shared by the
 // Windows program and the native preview: seeds the generator with the low 32
