@@ -2,8 +2,8 @@
 //
 // Runs in DIR what the randomiser computes at start-up, with the generator
 // seeded from N (default: the clock) and WORD... as the option words, and
-// prints the report lines as stored (trailing blanks kept), one per line,
-// followed by "Map: <selected map>". On a start-up
+// prints the report lines as stored (trailing blanks kept), one per line in
+// UTF-8, followed by "Map: <selected map>". On a start-up
 // failure it exits 1 and repeats on standard error the debug.txt lines that
 // the run wrote.
 #include <unistd.h>
@@ -61,7 +61,8 @@ bool readArgs(int argc, char** argv, PreviewArgs& args) {
             break;
         }
     }
-    for (; i < argc; ++i) args.words.push_back(toWideString(argv[i]));
+    // Words are read as the files are: UTF-8 when they are, else byte by byte.
+    for (; i < argc; ++i) args.words.push_back(readFileText(argv[i]));
     return true;
 }
 
@@ -108,7 +109,7 @@ int main(int argc, char** argv) {
     }
     const ReportState& report = randomiser.report;
     for (int line = 0; line < report.report_line_count; ++line)
-        std::printf("%s\n", toByteString(report.report_lines[line]).c_str());
-    std::printf("Map: %s\n", toByteString(randomiser.game.selected_map_name).c_str());
+        std::printf("%s\n", toUtf8(report.report_lines[line]).c_str());
+    std::printf("Map: %s\n", toUtf8(randomiser.game.selected_map_name).c_str());
     return 0;
 }

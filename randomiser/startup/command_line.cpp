@@ -224,17 +224,13 @@ WordResult applyOption(const std::wstring& word, WordCursor& cursor, Randomiser&
     } else if (word == L"script") {
         skipScriptWords(cursor);
     } else if (word != L"rating") {
-        char text[kPathUnits];
-        wideToMultibyte(text, word.c_str());
-        debugLog("Error Args? - %s", text);
+        debugLog("Error Args? - %s", toUtf8(firstChars(word, kPathUnits - 1)).c_str());
         return WordResult::Failed;
     }
     return WordResult::Next;
 }
 
 }  // namespace
-
-void wideToMultibyte(char (&out)[kPathUnits], const wchar_t* text) { wideToBytes(out, sizeof out, text); }
 
 bool parseCommandLine(Randomiser& randomiser, std::vector<std::wstring>& words) {
     resetPlayerTable(randomiser.players);

@@ -9,6 +9,3 @@
 // in place. False when a word is no option or the data cannot be loaded; the
 // reason stands in the debug log.
 bool parseCommandLine(Randomiser& randomiser, std::vector<std::wstring>& words);
-
-// Converts text byte by byte into out (260 bytes), cut to 259 bytes.
-void wideToMultibyte(char (&out)[kPathUnits], const wchar_t* text);
