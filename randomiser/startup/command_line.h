@@ -9,3 +9,8 @@
 // in place. False when a word is no option or the data cannot be loaded; the
 // reason stands in the debug log.
 bool parseCommandLine(Randomiser& randomiser, std::vector<std::wstring>& words);
+
+// Every option word the parser accepts, in the order of its table (the words
+// that follow an option, such as the kinds of "script" and "remove", are not
+// among them).
+std::vector<std::wstring> optionWords();
