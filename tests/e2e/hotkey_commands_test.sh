@@ -13,13 +13,13 @@ focus_chat
 usual_chunks=$(rule_text_typed Rules/Usual.txt | tr -cd '\r' | wc -c)
 press ctrl+2 ctrl+8  # the coin is ignored while the rule text types
 wait_chat_enters 10 "$usual_chunks"
-sleep 1
-expect_equal "Ctrl+2 types Rules/Usual.txt in chunks" "$(rule_text_typed Rules/Usual.txt | od -c)" "$(od -c <chat.txt)"
-
-: >chat.txt
+# A coin asked for now comes after the rule text; had the first been typed,
+# it would stand before this one.
 press ctrl+8
-wait_chat_enters 5 1
-coin=$(chat_text)
+wait_chat_enters 5 $((usual_chunks + 1))
+expect_equal "Ctrl+2 types Rules/Usual.txt in chunks, Ctrl+8 meanwhile is ignored" \
+  "$(rule_text_typed Rules/Usual.txt | od -c)" "$(head -c "$(rule_text_typed Rules/Usual.txt | wc -c)" chat.txt | od -c)"
+coin=$(tail -c +$(($(rule_text_typed Rules/Usual.txt | wc -c) + 1)) chat.txt | tr -d '\r')
 expect_equal "Ctrl+8 types a coin side" "yes" "$([[ $coin == Heads || $coin == Tails ]] && echo yes || echo "$coin")"
 
 : >chat.txt
@@ -34,12 +34,12 @@ grep -qF "'${maps[0]:-none}'" Scripts/Map_Details.txt && drawn_known=yes || draw
 expect_equal "the drawn map is one of the map script" yes "$drawn_known"
 
 press ctrl+4
-sleep 1.5
-xdotool mousemove 595 438 click 1  # the entry of the rule selection window
-sleep 0.3
+wait_for 10 control_text "$overlord_window" 255 || echo "the rule selection window did not show"
+click_control "$overlord_window" 255  # the entry
 xdotool type 2
-xdotool mousemove 595 498 click 1  # Submit
-sleep 0.5
+click_control "$overlord_window" 256  # Submit
+rule_chosen() { [[ $(control_text "$overlord_window" 257) == "Selected New Rules - "* ]]; }
+wait_for 5 rule_chosen || echo "the choice was not shown"
 screenshot hotkeys_rule_selection
 : >chat.txt
 focus_chat
