@@ -143,6 +143,14 @@ wait_chat_enters() {
 }
 chat_has_enters() { [[ $(tr -cd '\r' <chat.txt | wc -c) -ge $1 ]]; }
 
+# Presses the hotkey $1 until $2 Enter presses have reached the chat window
+# (at most 10 seconds): a command pressed while the last sequence still makes
+# its closing pause is ignored.
+press_until_enters() {
+  wait_for 10 press_and_wait_enters "$1" "$2"
+}
+press_and_wait_enters() { press "$1" && wait_for 1 chat_has_enters "$2"; }
+
 # The title of the foreground window of the virtual desktop.
 foreground_title() { wine window_probe.exe --foreground; }
 foreground_is() { [[ $(foreground_title) == "$1" ]]; }
