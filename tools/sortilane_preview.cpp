@@ -73,25 +73,9 @@ bool readArgs(int argc, char** argv, PreviewArgs& args) {
     return true;
 }
 
-long debugLogSize() {
-    FILE* file = std::fopen(kDebugLogName, "rb");
-    if (file == nullptr) return 0;
-    std::fseek(file, 0, SEEK_END);
-    long size = std::ftell(file);
-    std::fclose(file);
-    return size;
-}
-
-// Copies what the run appended to debug.txt to standard error, with LF line ends.
-void echoDebugLogFrom(long offset) {
-    FILE* file = std::fopen(kDebugLogName, "rb");
-    if (file == nullptr) return;
-    std::fseek(file, offset, SEEK_SET);
-    int c;
-    while ((c = std::fgetc(file)) != EOF) {
-        if (c != '\r') std::fputc(c, stderr);
-    }
-    std::fclose(file);
+// Repeats on standard error the lines the run wrote to debug.txt.
+void echoRunDebugLines() {
+    for (const std::string& line : debugLinesOfThisRun()) std::fprintf(stderr, "%s\n", line.c_str());
 }
 
 }  // namespace
@@ -113,9 +97,8 @@ int main(int argc, char** argv) {
     if (!args.seedGiven) args.seed = static_cast<int64_t>(std::time(nullptr));
 
     Randomiser randomiser;
-    long logOffset = debugLogSize();
     if (!computeStartup(randomiser, args.seed, args.words)) {
-        echoDebugLogFrom(logOffset);
+        echoRunDebugLines();
         return 1;
     }
     const ReportState& report = randomiser.report;
