@@ -43,7 +43,7 @@ const std::vector<std::string>& debugLinesOfThisRun() { return run_lines; }
 
 std::wstring runFailureText(const std::wstring& workingFolder) {
     std::wstring text;
-    for (const std::string& line : run_lines) text += toWideString(line) + L"\n";
+    for (const std::string& line : run_lines) text += readFileText(line) + L"\n";
     if (!text.empty()) text += L"\n";
     return text + L"See debug.txt in " + workingFolder;
 }

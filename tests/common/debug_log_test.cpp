@@ -58,7 +58,7 @@ TEST(DebugLog, FailureTextHoldsTheRunsLinesAndWhereTheLogIs) {
     debugLog("Error Args? - %s", "b\xe9t");  // a byte above 127 shows as that one unit
     const std::vector<std::string>& lines = debugLinesOfThisRun();
     std::wstring earlier;  // lines other tests of this process logged
-    for (size_t k = 0; k + 1 < lines.size(); ++k) earlier += toWideString(lines[k]) + L"\n";
+    for (size_t k = 0; k + 1 < lines.size(); ++k) earlier += readFileText(lines[k]) + L"\n";
     EXPECT_EQ(runFailureText(L"C:\\Games\\Match"),
               earlier + L"Error Args? - b\u00e9t\n\nSee debug.txt in C:\\Games\\Match");
 }
