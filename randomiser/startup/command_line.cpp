@@ -49,10 +49,11 @@ wchar_t* scriptPathFor(OptionSet& options, const std::wstring& kind) {
     return nullptr;
 }
 
-// Pass 1: script paths and "rating", which the loader needs.
+// Pass 1: script paths and "rating", which the loader needs; "fair_teams"
+// balances on the ratings, so it has them read too.
 void readLoaderOptions(OptionSet& options, std::vector<std::wstring>& words) {
     for (size_t i = 0; i < words.size(); ++i) {
-        if (words[i] == L"rating") {
+        if (words[i] == L"rating" || words[i] == L"fair_teams") {
             options.use_ratings = 1;
         } else if (words[i] == L"script" && i + 1 < words.size()) {
             ++i;  // the kind word is consumed even when it is none of the three
@@ -119,6 +120,13 @@ void readTierRatios(WordCursor& cursor, OptionSet& options) {
         }
         options.tier_ratios[tier] = wordValue(cursor.take());
     }
+}
+
+// "fair_teams", with the margin from a following digit word or the default.
+void readFairTeams(WordCursor& cursor, OptionSet& options) {
+    options.fair_teams = 1;
+    bool given = cursor.hasNext() && isDigitWord(cursor.peek());
+    options.fair_margin = given ? wordValue(cursor.take()) : kDefaultFairMargin;
 }
 
 template <typename Record>
@@ -201,6 +209,8 @@ WordResult applyOption(const std::wstring& word, WordCursor& cursor, Randomiser&
         readSingleTier(cursor, options);
     } else if (word == L"team_random") {
         options.team_random = 1;
+    } else if (word == L"fair_teams") {
+        readFairTeams(cursor, options);
     } else if (word == L"varied_tier_ratios") {
         readTierRatios(cursor, options);
     } else if (word == L"reflective_tiers") {
