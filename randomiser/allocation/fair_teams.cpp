@@ -8,51 +8,63 @@
 
 namespace {
 
-// The partial split that listSplits extends player by player.
-struct SplitWalk {
-    const PlayerTable& players;
-    SplitList& list;
-    int size;                          // players a team
-    int team_of[kPlayerSlots] = {};
-    int filled[kMaxTeams] = {};        // players placed in each team so far
-    int opened = 0;                    // teams that hold a player
+// The players of each FMT group as a bit set (bit p for player p), with the
+// group's lowest player.
+struct GroupSets {
+    unsigned players[kPlayerSlots] = {};
+    int lowest[kPlayerSlots] = {};
+    int count = 0;
 };
 
-int brokenGroups(const PlayerTable& players, const int (&team_of)[kPlayerSlots]) {
-    int broken = 0;
+GroupSets groupSets(const PlayerTable& players) {
+    GroupSets sets;
     for (int p = 0; p < players.player_count; ++p) {
         int g = players.player_fmt_groups[p];
         if (g == 0) continue;
-        bool firstOfGroup = true;
-        bool split = false;
-        for (int q = 0; q < players.player_count; ++q) {
-            if (players.player_fmt_groups[q] != g) continue;
-            if (q < p) firstOfGroup = false;
-            if (team_of[q] != team_of[p]) split = true;
+        bool first = true;
+        for (int q = 0; q < p; ++q) first = first && players.player_fmt_groups[q] != g;
+        if (!first) continue;
+        sets.lowest[sets.count] = p;
+        for (int q = p; q < players.player_count; ++q) {
+            if (players.player_fmt_groups[q] == g) sets.players[sets.count] |= 1u << q;
         }
-        if (firstOfGroup && split) ++broken;
+        ++sets.count;
     }
-    return broken;
+    return sets;
 }
 
-void addSplit(SplitWalk& walk) {
+// The partial split that listSplits extends player by player, with the
+// rating sum and the player set of each team so far.
+struct SplitWalk {
+    const PlayerTable& players;
+    SplitList& list;
+    GroupSets groups;
+    int size;                      // players a team
+    int team_of[kPlayerSlots] = {};
+    int filled[kMaxTeams] = {};    // players placed in each team so far
+    int64_t sums[kMaxTeams] = {};
+    unsigned members[kMaxTeams] = {};
+    int opened = 0;                // teams that hold a player
+};
+
+void addSplit(const SplitWalk& walk) {
     const PlayerTable& players = walk.players;
     if (walk.list.count >= kMaxSplits) return;
     TeamSplit& split = walk.list.splits[walk.list.count++];
-    int64_t sums[kMaxTeams] = {};
-    for (int p = 0; p < players.player_count; ++p) {
-        split.team_of[p] = walk.team_of[p];
-        sums[walk.team_of[p]] += players.player_ratings[p];
-    }
+    std::copy(walk.team_of, walk.team_of + kPlayerSlots, split.team_of);
     int64_t lowest = 0;
     int64_t highest = 0;
     for (int t = 0; t < players.team_count; ++t) {
-        int64_t score = truncatedMean(sums[t], walk.size);
+        int64_t score = truncatedMean(walk.sums[t], walk.size);
         if (t == 0 || score < lowest) lowest = score;
         if (t == 0 || score > highest) highest = score;
     }
     split.spread = highest - lowest;
-    split.broken_groups = brokenGroups(players, walk.team_of);
+    split.broken_groups = 0;
+    for (int g = 0; g < walk.groups.count; ++g) {
+        unsigned group = walk.groups.players[g];
+        if ((walk.members[walk.team_of[walk.groups.lowest[g]]] & group) != group) ++split.broken_groups;
+    }
 }
 
 // Places player p and every later one in each way that keeps the teams equal.
@@ -61,14 +73,19 @@ void placeFrom(SplitWalk& walk, int p) {
         addSplit(walk);
         return;
     }
+    int rating = walk.players.player_ratings[p];
     for (int t = 0; t <= walk.opened && t < walk.players.team_count; ++t) {
         if (walk.filled[t] == walk.size) continue;
         bool opens = t == walk.opened;
         walk.team_of[p] = t;
         ++walk.filled[t];
+        walk.sums[t] += rating;
+        walk.members[t] |= 1u << p;
         if (opens) ++walk.opened;
         placeFrom(walk, p + 1);
         if (opens) --walk.opened;
+        walk.members[t] &= ~(1u << p);
+        walk.sums[t] -= rating;
         --walk.filled[t];
     }
 }
@@ -77,7 +94,7 @@ void placeFrom(SplitWalk& walk, int p) {
 
 void listSplits(const PlayerTable& players, SplitList& list) {
     list.count = 0;
-    SplitWalk walk{players, list, teamSize(players)};
+    SplitWalk walk{players, list, groupSets(players), teamSize(players)};
     placeFrom(walk, 0);
 }
 
