@@ -8,7 +8,14 @@
 // players allow, so a host sees how fair the draw is. On a start-up
 // failure it exits 1 and repeats on standard error the debug.txt lines that
 // the run wrote.
+//
+// The same source builds sortilane_preview.exe, a Windows console program
+// that prints the same bytes: its output is not turned into CR LF.
 #include <unistd.h>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 #include <cerrno>
 #include <cstdio>
@@ -120,6 +127,10 @@ void printBalance(const Randomiser& randomiser) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
     PreviewArgs args;
     if (!readArgs(argc, argv, args)) {
         printUsage();

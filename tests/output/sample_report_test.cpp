@@ -233,6 +233,16 @@ TEST(SampleReports, SeedsAndWordsReproduceTheirReports) {
     }
 }
 
+// The option words of a batch file line that starts the randomiser or the preview.
+bool optionWordsOf(const std::string& line, std::string& words) {
+    for (const std::string marker : {"Brenlow_Sortilane.exe", "sortilane_preview.exe --"}) {
+        if (line.compare(0, marker.size(), marker) != 0) continue;
+        words = line.substr(marker.size());
+        return true;
+    }
+    return false;
+}
+
 TEST(SampleBatchFiles, EveryOptionLineRunsOnTheSampleData) {
     TempFolder folder;
     copySampleFiles();
@@ -243,16 +253,17 @@ TEST(SampleBatchFiles, EveryOptionLineRunsOnTheSampleData) {
         std::istringstream lines(readFile(entry.path().string()));
         std::string line;
         std::string words;
-        const std::string program = "Brenlow_Sortilane.exe";
+        bool found = false;
         while (std::getline(lines, line)) {
             if (!line.empty() && line.back() == '\r') line.pop_back();
-            if (line.compare(0, program.size(), program) == 0) words = line.substr(program.size());
+            found = optionWordsOf(line, words) || found;
         }
+        EXPECT_TRUE(found) << entry.path();
         Randomiser r;
         std::vector<std::wstring> parsed = splitWords(words);
         EXPECT_TRUE(computeStartup(r, 1765000000, parsed)) << entry.path() << ":" << words;
     }
-    EXPECT_GE(batchFiles, 8);
+    EXPECT_GE(batchFiles, 9);
     EXPECT_EQ(debugLogText(), "");
 }
 

@@ -312,4 +312,18 @@ TEST_F(CommandLine, LowerCasesOnlyTheLettersAToZ) {
     EXPECT_EQ(words[3], L"\x00C9x");
 }
 
+// The list of option words that the guide is checked against is the list the
+// parser accepts: every listed word parses on its own, each is listed once, and
+// a word that only looks like one is refused.
+TEST_F(CommandLine, ListsExactlyTheWordsItAccepts) {
+    std::vector<std::wstring> words = optionWords();
+    ASSERT_FALSE(words.empty());
+    for (size_t i = 0; i < words.size(); ++i) {
+        EXPECT_TRUE(parse(words[i])) << std::string(words[i].begin(), words[i].end());
+        for (size_t j = i + 1; j < words.size(); ++j) EXPECT_NE(words[i], words[j]);
+    }
+    EXPECT_FALSE(parse(L"handicaps"));
+    EXPECT_FALSE(parse(L"omit_civ"));
+}
+
 }  // namespace
