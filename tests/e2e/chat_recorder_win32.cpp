@@ -2,18 +2,42 @@
 // window at a fixed place that records every character typed into it, and
 // every Enter press, to the file named on its command line. Enter is written
 // as a carriage return, and as "^" followed by one when Ctrl was held down.
+// Started with "--show " before the file name, it is a larger window that
+// also shows what it got, line by line in a fixed-pitch font, for pictures
+// of a report typed into a chat.
 #include <windows.h>
 
 #include <cstdio>
+#include <cwchar>
+#include <string>
 
 namespace {
 
 FILE* g_record = nullptr;
 bool g_enterWithCtrl = false;  // Ctrl+Enter also sends a line-feed character
+std::wstring g_shown;  // what the window shows: the typed text, Enter as a line end
+HFONT g_font = nullptr;
 
 void record(const char* text) {
     std::fputs(text, g_record);
     std::fflush(g_record);
+}
+
+void show(HWND window, wchar_t unit) {
+    g_shown += unit;
+    InvalidateRect(window, nullptr, TRUE);
+}
+
+void paintShown(HWND window) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    RECT area;
+    GetClientRect(window, &area);
+    InflateRect(&area, -8, -6);
+    HGDIOBJ oldFont = SelectObject(dc, g_font);
+    DrawTextW(dc, g_shown.c_str(), static_cast<int>(g_shown.size()), &area, DT_LEFT | DT_NOPREFIX);
+    SelectObject(dc, oldFont);
+    EndPaint(window, &paint);
 }
 
 LRESULT CALLBACK chatProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -22,6 +46,7 @@ LRESULT CALLBACK chatProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
             if (wParam == VK_RETURN) {
                 g_enterWithCtrl = GetKeyState(VK_CONTROL) < 0;
                 record(g_enterWithCtrl ? "^\r" : "\r");
+                show(window, L'\n');
             }
             return 0;
         case WM_CHAR: {
@@ -29,8 +54,13 @@ LRESULT CALLBACK chatProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
             if (unit == L'\r' || (unit == L'\n' && g_enterWithCtrl)) return 0;
             const char byte[2] = {unit > 255 ? '?' : static_cast<char>(unit), 0};
             record(byte);
+            show(window, unit);
             return 0;
         }
+        case WM_PAINT:
+            if (g_font == nullptr) break;
+            paintShown(window);
+            return 0;
         case WM_LBUTTONDOWN:
             SetForegroundWindow(window);
             SetFocus(window);
@@ -45,6 +75,14 @@ LRESULT CALLBACK chatProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
+    const wchar_t kShowFlag[] = L"--show ";
+    const size_t kShowFlagLength = std::wcslen(kShowFlag);
+    const bool showText = std::wcsncmp(commandLine, kShowFlag, kShowFlagLength) == 0;
+    if (showText) {
+        commandLine += kShowFlagLength;
+        g_font = CreateFontW(-15, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, L"Courier New");
+    }
     g_record = _wfopen(commandLine[0] != 0 ? commandLine : L"chat.txt", L"ab");
     if (g_record == nullptr) return 1;
     WNDCLASSW windowClass = {};
@@ -54,7 +92,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
     windowClass.lpszClassName = L"BrenlowChatRecorder";
     RegisterClassW(&windowClass);
     HWND window = CreateWindowExW(WS_EX_TOPMOST, L"BrenlowChatRecorder", L"Chat Recorder",
-                                  WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 10, 10, 300, 150, nullptr, nullptr,
+                                  WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 10, 10, showText ? 620 : 300,
+                                  showText ? 430 : 150, nullptr, nullptr,
                                   instance, nullptr);
     if (window == nullptr) return 1;
     SetForegroundWindow(window);
@@ -65,5 +104,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
         DispatchMessageW(&message);
     }
     std::fclose(g_record);
+    if (g_font != nullptr) DeleteObject(g_font);
     return 0;
 }
