@@ -44,7 +44,7 @@ void printHotkeys(const char* program, bool (*answers)(int), bool escQuits) {
 }  // namespace
 
 int main() {
-    for (const std::wstring& word : optionWords()) std::printf("option %s\n", toByteString(word).c_str());
+    for (const std::wstring& word : optionWords()) std::printf("option %s\n", toUtf8(word).c_str());
     HotkeyLatch randomiserLatch;
     printHotkeys("Brenlow_Sortilane", randomiserAnswers, onKeyDown(randomiserLatch, keyOf(HotKey::Esc), false).quit);
     CtrlLatch editorLatch;

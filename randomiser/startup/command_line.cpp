@@ -292,15 +292,11 @@ WordResult applyOption(const std::wstring& word, WordCursor& cursor, Randomiser&
     for (const OptionWord& option : kOptionWords) {
         if (word == option.word) return option.read(cursor, randomiser);
     }
-    char text[kPathUnits];
-    wideToMultibyte(text, word.c_str());
-    debugLog("Error Args? - %s", text);
+    debugLog("Error Args? - %s", toUtf8(firstChars(word, kPathUnits - 1)).c_str());
     return WordResult::Failed;
 }
 
 }  // namespace
-
-void wideToMultibyte(char (&out)[kPathUnits], const wchar_t* text) { wideToBytes(out, sizeof out, text); }
 
 std::vector<std::wstring> optionWords() {
     std::vector<std::wstring> words;

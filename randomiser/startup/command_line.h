@@ -14,6 +14,3 @@ bool parseCommandLine(Randomiser& randomiser, std::vector<std::wstring>& words);
 // that follow an option, such as the kinds of "script" and "remove", are not
 // among them).
 std::vector<std::wstring> optionWords();
-
-// Converts text byte by byte into out (260 bytes), cut to 259 bytes.
-void wideToMultibyte(char (&out)[kPathUnits], const wchar_t* text);

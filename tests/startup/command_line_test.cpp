@@ -112,8 +112,8 @@ TEST_F(CommandLine, RefusesAnUnknownWord) {
     EXPECT_FALSE(parse(L"Foo validate"));
     EXPECT_EQ(debugLogText(), "Error Args? - foo\n");
     std::remove("debug.txt");
-    EXPECT_FALSE(parse(L"caf\x00E9\x0416"));  // one byte per unit, '?' above 255
-    EXPECT_EQ(debugLogText(), "Error Args? - caf\xE9?\n");
+    EXPECT_FALSE(parse(L"caf\x00E9\x0416"));  // the log is UTF-8
+    EXPECT_EQ(debugLogText(), "Error Args? - caf\xC3\xA9\xD0\x96\n");
     std::remove("debug.txt");
     EXPECT_FALSE(parse(std::wstring(400, L'w')));
     EXPECT_EQ(debugLogText(), "Error Args? - " + std::string(259, 'w') + "\n");
