@@ -43,7 +43,8 @@ const std::vector<std::string>& debugLinesOfThisRun() { return run_lines; }
 
 std::wstring runFailureText(const std::wstring& workingFolder) {
     std::wstring text;
-    for (const std::string& line : run_lines) text += toWideString(line) + L"\n";
+    for (const std::string& line : run_lines)
+        text += decodeText(line, detectEncoding(line.data(), line.size())) + L"\n";
     if (!text.empty()) text += L"\n";
     return text + L"See debug.txt in " + workingFolder;
 }

@@ -24,5 +24,6 @@ extern const char* const kDebugLogName;
 
 // The text of the error box that a start-up failure shows: this run's lines,
 // one per line, then after a blank line "See debug.txt in <workingFolder>"
-// (only that hint when nothing was logged). Bytes become units one to one.
+// (only that hint when nothing was logged). A line of valid UTF-8 is read as
+// such, any other byte by byte.
 std::wstring runFailureText(const std::wstring& workingFolder);

@@ -55,10 +55,12 @@ TEST(DebugLog, KeepsALongLineWhole) {
 
 TEST(DebugLog, FailureTextHoldsTheRunsLinesAndWhereTheLogIs) {
     TempFolder folder;
-    debugLog("Error Args? - %s", "b\xe9t");  // a byte above 127 shows as that one unit
+    debugLog("Error Args? - %s", "b\xc3\xa9t");  // UTF-8
+    debugLog("Error Args? - %s", "b\xe9t");      // no UTF-8: each byte is one character
     const std::vector<std::string>& lines = debugLinesOfThisRun();
     std::wstring earlier;  // lines other tests of this process logged
-    for (size_t k = 0; k + 1 < lines.size(); ++k) earlier += toWideString(lines[k]) + L"\n";
+    for (size_t k = 0; k + 2 < lines.size(); ++k)
+        earlier += decodeText(lines[k], detectEncoding(lines[k].c_str())) + L"\n";
     EXPECT_EQ(runFailureText(L"C:\\Games\\Match"),
-              earlier + L"Error Args? - b\u00e9t\n\nSee debug.txt in C:\\Games\\Match");
+              earlier + L"Error Args? - b\u00e9t\nError Args? - b\u00e9t\n\nSee debug.txt in C:\\Games\\Match");
 }
