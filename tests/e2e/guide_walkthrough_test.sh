@@ -11,21 +11,11 @@ guide_picture() {
   import -display "$DISPLAY" -window root -crop "$2" +repage "$e2e_artifacts/guide_$1.png"
 }
 
-# Whether the point $1,$2 shows the desktop (the colour left of the splash).
-desktop_at() { [[ $(pixel "$1" "$2") == "$(pixel 5 300)" ]]; }
-
 # Opens the randomiser's tray menu once its balloon, which sits where the
-# menu opens, has gone; again when a right click did not show it.
-open_menu_shown() {
-  local try
-  wait_for 30 desktop_at 945 720 || echo "the balloon did not go away"
-  for try in 1 2 3; do
-    open_tray_menu
-    desktop_at 945 740 || return 0
-    sleep 1
-  done
-  echo "the tray menu did not open"
-  return 1
+# menu opens and can take the click, has gone.
+open_menu_past_balloon() {
+  wait_for 30 window_class_gone tooltips_class32 || echo "the balloon did not go away"
+  wait_for 10 open_tray_menu
 }
 
 lobby="Alder 1650 Brisk 1480 Corra 1720 Dunmore 1390 Ember 1555 Fallow 1610"
@@ -52,14 +42,13 @@ expect_equal "Esc ends the editor with 0" 0 "$editor_status"
 
 e2e_start wine cmd /c Sortilane_Rated.bat
 randomiser_pid=$last_pid
-wait_for 30 splash_shown || echo "the randomiser's splash did not show"
-sleep 3  # the balloon follows the icon after about two seconds
+wait_for 30 randomiser_splash_shown || echo "the randomiser's splash did not show"
+wait_balloon
 guide_picture splash 1024x768+0+0
-wait_for 15 splash_hidden || echo "the splash did not go away"
-sleep 1
-open_menu_shown
+wait_for 15 window_class_gone BRENLOW_SORTILANE || echo "the splash did not go away"
+open_menu_past_balloon
 guide_picture tray_menu 240x100+784+668
-xdotool mousemove 945 740 click 1  # "Display Tooltips", the second entry
+choose_menu_entry 2 3  # "Display Tooltips"
 expect_equal "Display Tooltips in the tray menu opens the tooltip window" yes \
   "$(wait_for 10 control_text "Dastrel's, Brenlow: Sortilane" 261 && echo yes || echo no)"
 sleep 0.5

@@ -5,8 +5,8 @@
 # failure on standard error, and the same exit code.
 #   preview_under_wine_test.sh ZIP NATIVE_PREVIEW WINE_PREFIX
 set -euo pipefail
-zip=$1
-native=$2
+zip=$(realpath "$1")
+native=$(realpath "$2")
 base_prefix=$3
 work=$(mktemp -d)
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEPREFIX="$work/prefix"
