@@ -1,20 +1,24 @@
 // A stand-in for the game's chat input in the end-to-end tests: a small
 // window at a fixed place that records every character typed into it, and
-// every Enter press, to the file named on its command line. Enter is written
-// as a carriage return, and as "^" followed by one when Ctrl was held down.
-// Started with "--show " before the file name, it is a larger window that
-// also shows what it got, line by line in a fixed-pitch font, for pictures
-// of a report typed into a chat.
+// every Enter press, to the file named on its command line. Characters are
+// written in UTF-8 (a surrogate pair, typed as two units, as one character);
+// Enter is written as a carriage return, and as "^" followed by one when Ctrl
+// was held down. Started with "--show " before the file name, it is a larger
+// window that also shows what it got, line by line in a fixed-pitch font, for
+// pictures of a report typed into a chat.
 #include <windows.h>
 
 #include <cstdio>
 #include <cwchar>
 #include <string>
 
+#include "common/text_convert.h"
+
 namespace {
 
 FILE* g_record = nullptr;
 bool g_enterWithCtrl = false;  // Ctrl+Enter also sends a line-feed character
+wchar_t g_highSurrogate = 0;   // the first unit of a pair, until its second arrives
 std::wstring g_shown;  // what the window shows: the typed text, Enter as a line end
 HFONT g_font = nullptr;
 
@@ -23,8 +27,8 @@ void record(const char* text) {
     std::fflush(g_record);
 }
 
-void show(HWND window, wchar_t unit) {
-    g_shown += unit;
+void show(HWND window, const std::wstring& text) {
+    g_shown += text;
     InvalidateRect(window, nullptr, TRUE);
 }
 
@@ -46,15 +50,22 @@ LRESULT CALLBACK chatProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
             if (wParam == VK_RETURN) {
                 g_enterWithCtrl = GetKeyState(VK_CONTROL) < 0;
                 record(g_enterWithCtrl ? "^\r" : "\r");
-                show(window, L'\n');
+                show(window, L"\n");
             }
             return 0;
         case WM_CHAR: {
             const wchar_t unit = static_cast<wchar_t>(wParam);
             if (unit == L'\r' || (unit == L'\n' && g_enterWithCtrl)) return 0;
-            const char byte[2] = {unit > 255 ? '?' : static_cast<char>(unit), 0};
-            record(byte);
-            show(window, unit);
+            if (unit >= 0xD800 && unit <= 0xDBFF) {
+                g_highSurrogate = unit;
+                return 0;
+            }
+            std::wstring character;
+            if (g_highSurrogate != 0) character.push_back(g_highSurrogate);
+            character.push_back(unit);
+            g_highSurrogate = 0;
+            record(toUtf8(character).c_str());
+            show(window, character);
             return 0;
         }
         case WM_PAINT:
