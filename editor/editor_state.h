@@ -3,12 +3,11 @@
 #include <cstdint>
 #include <memory>
 
+#include "script/player_data_file.h"
 #include "script/script.h"
 
-constexpr int kPlayerRecords = 8;       // PlayerData.txt always holds eight players
-constexpr size_t kNameUnits = 16;       // a name of at most 15 characters and its terminator
-constexpr size_t kNameBytes = kNameUnits - 1;
-constexpr size_t kDataPathUnits = 260;
+constexpr size_t kNameUnits = kMaxNameChars + 1;  // a name and its terminator
+constexpr size_t kNameBytes = kMaxNameChars;
 
 struct PlayerRecord {
     wchar_t name[kNameUnits];
@@ -23,10 +22,9 @@ enum class InputMode { NameAndRating, Fmt, Counts };
 // script store it reads and writes the file through, the capture indexes and
 // the input mode. The shell owns one and hands it to every operation.
 struct EditorState {
-    wchar_t dataPath[kDataPathUnits] = {};
     int32_t playerCount = 0;
     int32_t teamCount = 0;
-    PlayerRecord players[kPlayerRecords] = {};
+    PlayerRecord players[kPlayerSlots] = {};
     std::unique_ptr<Script> script;
 
     // Next player whose name, rating or FMT group is filled in sequence.

@@ -4,10 +4,9 @@
 
 #include "randomiser/startup/option_set.h"
 
-constexpr int kMaxTeams = 4;
 constexpr int kMaxTeamSize = 4;
 constexpr int kMaxListEntries = 100;  // a script list holds at most 100 values
-constexpr size_t kPlayerNameUnits = 16;
+constexpr size_t kPlayerNameUnits = kMaxNameChars + 1;
 constexpr size_t kCivNameUnits = 40;
 constexpr size_t kMapNameUnits = 80;
 
