@@ -15,6 +15,8 @@ bool isNameCharacter(wchar_t c) { return (c >= L'A' && c <= L'Z') || (c >= L'a' 
 
 }  // namespace
 
+const wchar_t* const kAllPlayersFilled = L"all 8 players are filled; Ctrl+8 starts again at player 1";
+
 bool nextClipboardToken(const wchar_t* text, size_t& position, char (&token)[kTokenBytes], TokenKind& kind) {
     while (isClipboardBlank(text[position])) ++position;
     kind = TokenKind::None;
@@ -39,6 +41,75 @@ bool nextClipboardToken(const wchar_t* text, size_t& position, char (&token)[kTo
     return length > 0;
 }
 
+std::wstring tokenTextBetween(const wchar_t* text, size_t start, size_t end) {
+    while (start < end && isClipboardBlank(text[start])) ++start;
+    return std::wstring(text + start, text + end);
+}
+
+namespace {
+
+// "1 name", "2 names".
+std::wstring counted(int count, const wchar_t* noun) {
+    return std::to_wstring(count) + L" " + noun + (count == 1 ? L"" : L"s");
+}
+
+// A token as the note quotes it: at most 20 characters.
+std::wstring shortened(const std::wstring& text) {
+    const size_t kMaxQuoted = 20;
+    return text.size() <= kMaxQuoted ? text : text.substr(0, kMaxQuoted) + L"...";
+}
+
+// Counts a value stored (or not) at the sequence index as taken, past the
+// last player or not taken, and moves the index on. It moves on even when
+// the store failed, so a capture past the eighth player stays refused until
+// the reset.
+void captureValue(bool stored, int32_t& index, int& taken, CaptureReport& report) {
+    if (index >= kPlayerSlots) ++report.pastLastPlayer;
+    else if (stored) ++taken;
+    else ++report.unwritten;
+    ++index;
+}
+
+// Stores the tokens of the text in turn until one keeps nothing.
+void captureTokens(EditorState& state, EditorShell& shell, const wchar_t* text, CaptureReport& report) {
+    size_t position = 0;
+    char token[kTokenBytes];
+    TokenKind kind = TokenKind::None;
+    for (;;) {
+        const size_t start = position;
+        if (!nextClipboardToken(text, position, token, kind)) {
+            report.stoppedAt = tokenTextBetween(text, start, position);
+            return;
+        }
+        const size_t length = std::strlen(token);
+        if (kind == TokenKind::Name && length <= kNameBytes) {
+            const bool stored = storePlayerName(state, state.nameIndex, token);
+            captureValue(stored, state.nameIndex, report.names, report);
+        } else if (kind == TokenKind::Rating && length <= kMaxRatingDigits) {
+            const bool stored = storePlayerRating(state, state.ratingIndex, readLeadingInt(token));
+            captureValue(stored, state.ratingIndex, report.ratings, report);
+        } else {
+            ++report.passedOver;
+        }
+        refreshDisplay(state, shell);
+    }
+}
+
+}  // namespace
+
+std::wstring captureNote(const CaptureReport& report) {
+    if (!report.loaded) return L"Nothing taken: PlayerData.txt could not be read (see debug.txt)";
+    std::wstring note = L"Taken: " + counted(report.names, L"name") + L" and " + counted(report.ratings, L"rating");
+    if (!report.stoppedAt.empty()) note += L"\nstopped at '" + shortened(report.stoppedAt) + L"'";
+    if (report.pastLastPlayer > 0) note += std::wstring(L"\n") + kAllPlayersFilled;
+    if (report.passedOver > 0)
+        note += L"\npassed over " + std::to_wstring(report.passedOver) +
+                L": names of more than 15 characters, ratings of more than 5 digits";
+    if (report.unwritten > 0)
+        note += L"\nnot taken by PlayerData.txt: " + std::to_wstring(report.unwritten) + L" (see debug.txt)";
+    return note;
+}
+
 void captureClipboard(EditorState& state, EditorShell& shell, const wchar_t* clipboardText) {
     if (clipboardText == nullptr) {
         shell.showErrorBox(L"Invalid data in Clipboard");
@@ -46,24 +117,10 @@ void captureClipboard(EditorState& state, EditorShell& shell, const wchar_t* cli
     }
     wchar_t text[kClipboardChars + 1];
     boundedCopy(text, clipboardText);
-    if (!loadPlayerDataForStore(state)) return;
-
-    size_t position = 0;
-    char token[kTokenBytes];
-    TokenKind kind = TokenKind::None;
-    while (nextClipboardToken(text, position, token, kind)) {
-        const size_t length = std::strlen(token);
-        // The indexes count on even when a store fails, so a capture past
-        // the eighth player stays refused until the reset.
-        if (kind == TokenKind::Name && length <= kNameBytes) {
-            storePlayerName(state, state.nameIndex, token);
-            ++state.nameIndex;
-        } else if (kind == TokenKind::Rating && length <= kMaxRatingDigits) {
-            storePlayerRating(state, state.ratingIndex, readLeadingInt(token));
-            ++state.ratingIndex;
-        }
-        refreshDisplay(state, shell);
-    }
+    CaptureReport report;
+    report.loaded = loadPlayerDataForStore(state);
+    if (report.loaded) captureTokens(state, shell, text, report);
+    shell.showNote(captureNote(report).c_str());
 }
 
 bool runResetCommand(EditorState& state, EditorShell& shell) {
