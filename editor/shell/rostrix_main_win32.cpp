@@ -16,17 +16,23 @@ constexpr int kTitleResource = IDS_APP_TITLE;
 constexpr int kClassResource = IDS_WINDOW_CLASS;
 constexpr int kResourceTextUnits = 100;
 
-// The error box is owned by the main window, which is made active first;
-// before the main window exists the box has no owner.
+// The error box comes up in front of every window of the editor, with the
+// focus, whichever program had it. It belongs to the shown shared window
+// when there is one, so that window takes no clicks (and makes no second
+// box) until the box is closed, and gets the focus back afterwards; else to
+// the main window, which is made active first. Before the main window
+// exists the box has no owner.
 class WindowsEditorShell : public EditorShell {
 public:
     void showErrorBox(const wchar_t* text) override {
-        HWND owner = mainWindow();
-        if (owner != nullptr) SetForegroundWindow(owner);
-        MessageBoxW(owner, text, L"Error", MB_OK);
+        HWND owner = sharedWindow() != nullptr && IsWindowVisible(sharedWindow()) ? sharedWindow() : mainWindow();
+        if (owner == mainWindow() && owner != nullptr) SetForegroundWindow(owner);
+        MessageBoxW(owner, text, L"Error", MB_OK | MB_TOPMOST | MB_SETFOREGROUND);
     }
 
     void setDisplayText(const wchar_t* text) override { setLiveDisplayText(text); }
+
+    void showNote(const wchar_t* text) override { showTrayNote(text); }
 };
 
 WindowsEditorShell g_windowsShell;
