@@ -316,3 +316,43 @@ enter_counts() {
   xdotool type "$2"
   click_control "$editor_window" 113
 }
+
+# The shown windows front to back, one a line, the fields parted by tabs:
+# "F" for the foreground window or "-", the place "left top right bottom",
+# the class and the text (line breaks as blanks). With a title: the controls
+# of that window, each with its id in the first field.
+window_list() {
+  wine window_list.exe "$@"
+}
+
+# The place "left top right bottom" of the first shown window titled $1, or
+# of its control $2.
+window_place() {
+  if [[ $# -eq 1 ]]; then
+    window_list | awk -F'\t' -v title="$1" '$4 == title { print $2; exit }'
+  else
+    window_list "$1" | awk -F'\t' -v id="$2" '$1 == id { print $2; exit }'
+  fi
+}
+
+# The class and text of the foreground window, parted by a tab.
+foreground_window() {
+  window_list | awk -F'\t' '$1 == "F" { print $3 "\t" $4 }'
+}
+
+# Whether a shown balloon of the tray icon holds the text $1 (line breaks
+# read as blanks).
+balloon_says() {
+  window_list | awk -F'\t' '$3 == "tooltips_class32" { print $4 }' | grep -qF -- "$1"
+}
+
+# Of screenshot $1, the share (0..1) of dark pixels in the lowest pixel row
+# with any in the rectangle "left top right bottom" $2: a rule of
+# underscores fills most of its row, a line of text far less.
+lowest_dark_row_share() {
+  local left top right bottom
+  read -r left top right bottom <<<"$2"
+  convert "$e2e_artifacts/$1.png" -crop "$((right - left))x$((bottom - top))+$left+$top" +repage \
+    -colorspace gray -threshold 50% -negate -scale "1x$((bottom - top))!" -depth 16 txt:- |
+    awk -F'[(),]' 'NR > 1 && $4 + 0 > 0 { share = $4 / 65535 } END { printf "%.2f\n", share }'
+}
