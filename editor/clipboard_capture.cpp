@@ -1,26 +1,35 @@
 #include "editor/clipboard_capture.h"
 
-#include <cstring>
-
-#include "common/bounded_copy.h"
 #include "common/number_read.h"
 #include "common/text_convert.h"
 #include "editor/player_data.h"
 
 namespace {
 
-bool isClipboardBlank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\n' || c == L'\v' || c == L'\r'; }
+// The blanks beyond ASCII: the space characters of Unicode (next line,
+// no-break space, the typographic spaces, line and paragraph separators and
+// the ideographic space).
+bool isWideBlank(wchar_t c) {
+    return c == 0x0085 || c == 0x00A0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) || c == 0x2028 ||
+           c == 0x2029 || c == 0x202F || c == 0x205F || c == 0x3000;
+}
+bool isClipboardBlank(wchar_t c) {
+    return c == L' ' || c == L'\t' || c == L'\n' || c == L'\v' || c == L'\r' || isWideBlank(c);
+}
 bool isDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
-bool isNameCharacter(wchar_t c) { return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z') || c == L'_'; }
+// Every unit above U+007F that is no blank is a letter, so the two units of
+// a surrogate pair are kept together.
+bool isNameCharacter(wchar_t c) {
+    return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z') || c == L'_' ||
+           (static_cast<unsigned long>(c) > 0x7F && !isWideBlank(c));
+}
 
 }  // namespace
 
-const wchar_t* const kAllPlayersFilled = L"all 8 players are filled; Ctrl+8 starts again at player 1";
-
-bool nextClipboardToken(const wchar_t* text, size_t& position, char (&token)[kTokenBytes], TokenKind& kind) {
+bool nextClipboardToken(const wchar_t* text, size_t& position, std::wstring& token, TokenKind& kind) {
     while (isClipboardBlank(text[position])) ++position;
     kind = TokenKind::None;
-    size_t length = 0;
+    token.clear();
     while (text[position] != L'\0' && !isClipboardBlank(text[position])) {
         const wchar_t c = text[position];
         if (c == L'<') {
@@ -31,14 +40,11 @@ bool nextClipboardToken(const wchar_t* text, size_t& position, char (&token)[kTo
         if (isDigit(c) || isNameCharacter(c)) {
             if (isNameCharacter(c)) kind = TokenKind::Name;
             else if (kind == TokenKind::None) kind = TokenKind::Rating;
-            // Characters beyond the buffer are dropped: such a token is far
-            // too long for any use and is passed over anyway.
-            if (length + 1 < kTokenBytes) token[length++] = wideToByte(c);
+            token.push_back(c);
         }
         ++position;
     }
-    token[length] = '\0';
-    return length > 0;
+    return !token.empty();
 }
 
 std::wstring tokenTextBetween(const wchar_t* text, size_t start, size_t end) {
@@ -56,7 +62,7 @@ std::wstring counted(int count, const wchar_t* noun) {
 // A token as the note quotes it: at most 20 characters.
 std::wstring shortened(const std::wstring& text) {
     const size_t kMaxQuoted = 20;
-    return text.size() <= kMaxQuoted ? text : text.substr(0, kMaxQuoted) + L"...";
+    return charCount(text) <= kMaxQuoted ? text : firstChars(text, kMaxQuoted) + L"...";
 }
 
 // Counts a value stored (or not) at the sequence index as taken, past the
@@ -73,7 +79,7 @@ void captureValue(bool stored, int32_t& index, int& taken, CaptureReport& report
 // Stores the tokens of the text in turn until one keeps nothing.
 void captureTokens(EditorState& state, EditorShell& shell, const wchar_t* text, CaptureReport& report) {
     size_t position = 0;
-    char token[kTokenBytes];
+    std::wstring token;
     TokenKind kind = TokenKind::None;
     for (;;) {
         const size_t start = position;
@@ -81,12 +87,11 @@ void captureTokens(EditorState& state, EditorShell& shell, const wchar_t* text, 
             report.stoppedAt = tokenTextBetween(text, start, position);
             return;
         }
-        const size_t length = std::strlen(token);
-        if (kind == TokenKind::Name && length <= kNameBytes) {
-            const bool stored = storePlayerName(state, state.nameIndex, token);
+        if (kind == TokenKind::Name && charCount(token) <= kNameChars) {
+            const bool stored = storePlayerName(state, state.nameIndex, token.c_str());
             captureValue(stored, state.nameIndex, report.names, report);
-        } else if (kind == TokenKind::Rating && length <= kMaxRatingDigits) {
-            const bool stored = storePlayerRating(state, state.ratingIndex, readLeadingInt(token));
+        } else if (kind == TokenKind::Rating && token.size() <= kMaxRatingDigits) {
+            const bool stored = storePlayerRating(state, state.ratingIndex, readLeadingInt(token.c_str()));
             captureValue(stored, state.ratingIndex, report.ratings, report);
         } else {
             ++report.passedOver;
@@ -96,6 +101,8 @@ void captureTokens(EditorState& state, EditorShell& shell, const wchar_t* text, 
 }
 
 }  // namespace
+
+const wchar_t* const kAllPlayersFilled = L"all 8 players are filled; Ctrl+8 starts again at player 1";
 
 std::wstring captureNote(const CaptureReport& report) {
     if (!report.loaded) return L"Nothing taken: PlayerData.txt could not be read (see debug.txt)";
@@ -115,11 +122,10 @@ void captureClipboard(EditorState& state, EditorShell& shell, const wchar_t* cli
         shell.showErrorBox(L"Invalid data in Clipboard");
         return;
     }
-    wchar_t text[kClipboardChars + 1];
-    boundedCopy(text, clipboardText);
+    const std::wstring text = firstChars(clipboardText, kClipboardChars);
     CaptureReport report;
     report.loaded = loadPlayerDataForStore(state);
-    if (report.loaded) captureTokens(state, shell, text, report);
+    if (report.loaded) captureTokens(state, shell, text.c_str(), report);
     shell.showNote(captureNote(report).c_str());
 }
 

@@ -6,7 +6,6 @@
 #include "editor/editor_state.h"
 
 constexpr size_t kClipboardChars = 256;  // the capture reads at most this much of the clipboard
-constexpr size_t kTokenBytes = 256;
 constexpr size_t kMaxRatingDigits = 5;
 
 // Why a value for a ninth player is not stored.
@@ -15,12 +14,14 @@ extern const wchar_t* const kAllPlayersFilled;
 enum class TokenKind { None, Name, Rating };
 
 // Takes the next token of text from position on: blanks (space, tab, LF, VT,
-// CR) are skipped, then characters are scanned up to the next blank or the
-// end. Digits and the letters A-Z, a-z and '_' are kept (any letter or '_'
-// makes the token a name, digits alone a rating), markup from '<' to the
-// next '>' is passed over, everything else is dropped. position ends where
-// the scan stopped. False, with kind None, when nothing was kept.
-bool nextClipboardToken(const wchar_t* text, size_t& position, char (&token)[kTokenBytes], TokenKind& kind);
+// CR and the blanks beyond ASCII, such as the no-break space) are skipped,
+// then characters are scanned up to the next blank or the end. Digits,
+// letters are kept: A-Z, a-z, '_' and every character above U+007F, of any
+// script (any letter makes the token a name, digits alone a rating). Markup
+// from '<' to the next '>' is passed over, other ASCII characters are
+// dropped. position ends where the scan stopped. False, with kind None, when
+// nothing was kept.
+bool nextClipboardToken(const wchar_t* text, size_t& position, std::wstring& token, TokenKind& kind);
 
 // The text from start to end without the blanks before it: what a token
 // scanned there looked like before anything was dropped.
@@ -28,13 +29,13 @@ std::wstring tokenTextBetween(const wchar_t* text, size_t start, size_t end);
 
 // What one clipboard capture did, for the note the shell shows after it.
 struct CaptureReport {
-    bool loaded = false;      // PlayerData.txt could be read
-    int names = 0;            // stored
+    bool loaded = false;     // PlayerData.txt could be read
+    int names = 0;           // stored
     int ratings = 0;
-    int passedOver = 0;       // names of more than 15 characters, ratings of more than 5 digits
-    int pastLastPlayer = 0;   // values for a ninth player or later
-    int unwritten = 0;        // values the file did not take
-    std::wstring stoppedAt;   // the token that kept nothing and ended the capture, if any
+    int passedOver = 0;      // names of more than 15 characters, ratings of more than 5 digits
+    int pastLastPlayer = 0;  // values for a ninth player or later
+    int unwritten = 0;       // values the file did not take
+    std::wstring stoppedAt;  // the token that kept nothing and ended the capture, if any
 };
 
 // The note of a capture: how many names and ratings were taken and, when it
@@ -43,12 +44,12 @@ struct CaptureReport {
 std::wstring captureNote(const CaptureReport& report);
 
 // Ctrl+1: stores the names and ratings found in the clipboard text (null when
-// the clipboard held no text) into the next players in sequence: a name of
-// at most 15 characters at nameIndex, a rating of at most 5 digits at
-// ratingIndex; other tokens are passed over. The first token that keeps
-// nothing ends the capture. The display is refreshed after every token, and
-// the capture's note is shown at the end; a clipboard without text shows
-// the error box instead.
+// the clipboard held no text; its first 256 characters are read) into the
+// next players in sequence: a name of at most 15 characters at nameIndex, a
+// rating of at most 5 digits at ratingIndex; other tokens are passed over.
+// The first token that keeps nothing ends the capture. The display is
+// refreshed after every token, and the capture's note is shown at the end;
+// a clipboard without text shows the error box instead.
 void captureClipboard(EditorState& state, EditorShell& shell, const wchar_t* clipboardText);
 
 // Ctrl+8: resets PlayerData.txt and, when that worked, the capture indexes.

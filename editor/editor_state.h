@@ -3,11 +3,12 @@
 #include <cstdint>
 #include <memory>
 
+#include "common/text_convert.h"
 #include "script/player_data_file.h"
 #include "script/script.h"
 
-constexpr size_t kNameUnits = kMaxNameChars + 1;  // a name and its terminator
-constexpr size_t kNameBytes = kMaxNameChars;
+constexpr size_t kNameChars = kMaxNameChars;  // the longest name, in characters
+constexpr size_t kNameUnits = unitsForChars(kNameChars);
 
 struct PlayerRecord {
     wchar_t name[kNameUnits];

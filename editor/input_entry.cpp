@@ -1,7 +1,5 @@
 #include "editor/input_entry.h"
 
-#include <cstring>
-
 #include "common/number_read.h"
 #include "common/text_convert.h"
 #include "editor/clipboard_capture.h"
@@ -20,13 +18,13 @@ const wchar_t* const kStoppedAbove = L"the entry stopped at the field above";
 const wchar_t* const kStoppedBelow = L"the entry stopped at the field below";
 
 struct RatingWord {
-    const char* words[2];
+    const wchar_t* words[2];
     int32_t rating;
 };
 
 const RatingWord kRatingWords[] = {
-    {{"noob", "nb"}, 1300}, {{"rook", "rk"}, 1450}, {{"inter", "nt"}, 1600},
-    {{"expert", "xp"}, 1750}, {{"extreme", "xt"}, 1900},
+    {{L"noob", L"nb"}, 1300}, {{L"rook", L"rk"}, 1450}, {{L"inter", L"nt"}, 1600},
+    {{L"expert", L"xp"}, 1750}, {{L"extreme", L"xt"}, 1900},
 };
 
 std::wstring quoted(const std::wstring& text) { return L"'" + text + L"'"; }
@@ -55,10 +53,10 @@ bool readTarget(const std::wstring& element, int32_t playerCount, int& target) {
     return true;
 }
 
-bool ratingOfWord(const char* token, int32_t& rating) {
-    std::string lower(token);
-    for (char& c : lower) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+bool ratingOfWord(const std::wstring& token, int32_t& rating) {
+    std::wstring lower(token);
+    for (wchar_t& c : lower) {
+        if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
     }
     for (const RatingWord& word : kRatingWords) {
         if (lower == word.words[0] || lower == word.words[1]) {
@@ -71,14 +69,14 @@ bool ratingOfWord(const char* token, int32_t& rating) {
 
 // A rating is a number, where one below 100 counts in hundreds (17 is 1700),
 // or one of the rating words. False for anything else.
-bool ratingOfToken(const char* token, int32_t& rating) {
-    if (token[0] < '0' || token[0] > '9') return ratingOfWord(token, rating);
-    const int32_t value = readLeadingInt(token);
+bool ratingOfToken(const std::wstring& token, int32_t& rating) {
+    if (token[0] < L'0' || token[0] > L'9') return ratingOfWord(token, rating);
+    const int32_t value = readLeadingInt(token.c_str());
     if (value < 100) {
         rating = value * 100;
         return true;
     }
-    if (std::strlen(token) > kMaxRatingDigits) return false;
+    if (charCount(token) > kMaxRatingDigits) return false;
     rating = value;
     return true;
 }
@@ -128,11 +126,11 @@ std::wstring storedText(const EditorState& state, FieldKind kind, int index) {
 
 // The value a token stands for (a name stands for itself); false with the
 // reason when it stands for none.
-bool valueOfToken(FieldKind kind, const char* token, int32_t& value, std::wstring& reason) {
-    const std::wstring typed = quoted(toWideString(token));
+bool valueOfToken(FieldKind kind, const std::wstring& token, int32_t& value, std::wstring& reason) {
+    const std::wstring typed = quoted(token);
     switch (kind) {
         case FieldKind::Names:
-            if (std::strlen(token) <= kNameBytes) return true;
+            if (charCount(token) <= kNameChars) return true;
             reason = typed + L" is longer than 15 characters";
             return false;
         case FieldKind::Ratings:
@@ -140,8 +138,8 @@ bool valueOfToken(FieldKind kind, const char* token, int32_t& value, std::wstrin
             reason = typed + L" is not a rating: a number of up to 5 digits, or a rating word";
             return false;
         case FieldKind::FmtGroups:
-            value = readLeadingInt(token);
-            if (std::strlen(token) <= kMaxFmtChars) return true;
+            value = readLeadingInt(token.c_str());
+            if (charCount(token) <= kMaxFmtChars) return true;
             reason = typed + L" is longer than 3 characters";
             return false;
     }
@@ -150,12 +148,12 @@ bool valueOfToken(FieldKind kind, const char* token, int32_t& value, std::wstrin
 
 // Stores a token's value for the player at index. True with shown set to the
 // value as the file holds it now; false with the reason it was not stored.
-bool storeValue(EditorState& state, FieldKind kind, const char* token, int32_t value, int index,
+bool storeValue(EditorState& state, FieldKind kind, const std::wstring& token, int32_t value, int index,
                 std::wstring& shown, std::wstring& reason) {
     bool stored = false;
     switch (kind) {
         case FieldKind::Names:
-            stored = storePlayerName(state, index, token);
+            stored = storePlayerName(state, index, token.c_str());
             break;
         case FieldKind::Ratings:
             stored = storePlayerRating(state, index, value);
@@ -188,11 +186,11 @@ std::wstring fieldLabel(const std::wstring& entered, const std::wstring& reason)
 // Takes one token of a field for the target player or the next in sequence;
 // a target takes one value of each kind per entry. True with shown set to
 // the value the file holds now; false with the reason it was not stored.
-bool takeToken(EditorState& state, FieldKind kind, const char* token, int target,
+bool takeToken(EditorState& state, FieldKind kind, const std::wstring& token, int target,
                bool (&targetTaken)[kFieldKinds], std::wstring& shown, std::wstring& reason) {
     bool& taken = targetTaken[static_cast<int>(kind)];
     if (target != kNextInSequence && taken) {
-        reason = quoted(toWideString(token)) + L": player " + std::to_wstring(target + 1) + L" takes one " +
+        reason = quoted(token) + L": player " + std::to_wstring(target + 1) + L" takes one " +
                  nounOf(kind);
         return false;
     }
@@ -213,7 +211,7 @@ bool enterField(EditorState& state, const std::wstring& field, FieldKind kind, i
     std::wstring entered;
     std::wstring reason;
     bool endsEntry = false;
-    char token[kTokenBytes];
+    std::wstring token;
     TokenKind tokenKind = TokenKind::None;
     for (size_t start = 0, position = 0;; start = position) {
         if (!nextClipboardToken(field.c_str(), position, token, tokenKind)) {
@@ -237,10 +235,10 @@ bool enterField(EditorState& state, const std::wstring& field, FieldKind kind, i
 // field holds no token.
 bool firstNumber(const std::wstring& field, int32_t& number) {
     size_t position = 0;
-    char token[kTokenBytes];
+    std::wstring token;
     TokenKind kind = TokenKind::None;
     if (!nextClipboardToken(field.c_str(), position, token, kind)) return false;
-    number = readLeadingInt(token);
+    number = readLeadingInt(token.c_str());
     return true;
 }
 

@@ -4,10 +4,11 @@
 #include <memory>
 
 #include "common/bounded_copy.h"
+#include "common/debug_log.h"
 #include "common/file_status.h"
 #include "common/safe_write.h"
+#include "common/text_convert.h"
 #include "editor/display_text.h"
-#include "editor/editor_text.h"
 
 namespace {
 
@@ -24,26 +25,53 @@ bool writeDefaultFile() {
     return replaceFileContents(kPlayerDataFile, kDefaultPlayerData, std::strlen(kDefaultPlayerData));
 }
 
-// Player i's name as the store holds it, cut to its first kMaxNameChars
-// bytes; a missing name reads as empty.
-void readName(Script& script, int i, wchar_t (&name)[kNameUnits]) {
+// Player i's name as the store holds it, read in the encoding of the whole
+// file and cut to its first kNameChars characters; a missing name reads as
+// empty.
+void readName(Script& script, TextEncoding encoding, int i, wchar_t (&name)[kNameUnits]) {
     const char* stored = script.getString(kPlayerNameKey, i);
-    char bytes[kMaxNameChars + 1];
-    boundedCopy(bytes, stored != nullptr ? stored : "");
-    toWide(name, bytes);
+    decodeText(name, kNameUnits, stored != nullptr ? stored : "", encoding, kNameChars);
 }
 
 // Fills the records from the store, replacing values out of range in memory
 // only.
 void loadRecords(EditorState& state, Script& script) {
+    const TextEncoding encoding = detectEncoding(script.text);
     state.playerCount = withinOr(script.getInt(kPlayerNumKey, 0), kMinPlayers, kPlayerSlots, kMinPlayers);
     state.teamCount = withinOr(script.getInt(kTeamNumKey, 0), kMinTeams, kMaxTeams, kMinTeams);
     for (int i = 0; i < kPlayerSlots; ++i) {
         PlayerRecord& player = state.players[i];
-        readName(script, i, player.name);
+        readName(script, encoding, i, player.name);
         player.rating = withinOr(script.getInt(kPlayerRatingKey, i), 0, kMaxRating, 0);
         player.fmtGroup = withinOr(script.getInt(kPlayerFmtKey, i), 0, kMaxFmtGroup, 0);
     }
+}
+
+bool isAscii(const std::string& bytes) {
+    for (char c : bytes) {
+        if (static_cast<unsigned char>(c) > 0x7F) return false;
+    }
+    return true;
+}
+
+// A file that is not UTF-8 as a whole is read one byte one character, so a
+// name written into it in UTF-8 would be misread, and would make every other
+// name be misread once the file became UTF-8. Before such a name is stored,
+// the loaded file is rewritten in UTF-8, every character as it was read, and
+// loaded again.
+bool makeLoadedFileUtf8(Script& script) {
+    if (detectEncoding(script.text) == TextEncoding::Utf8) return true;
+    const std::string text = toUtf8(decodeText(script.text, TextEncoding::Bytes));
+    if (text.size() >= Script::kTextBytes) {
+        debugLog("%s in UTF-8 would grow beyond 99999 bytes", script.path);
+        return false;
+    }
+    if (!replaceFileContents(script.path, text.data(), text.size())) {
+        debugLog("%s", script.path);
+        debugLog("Opening A File");
+        return false;
+    }
+    return script.load(script.path);
 }
 
 }  // namespace
@@ -88,9 +116,12 @@ bool loadPlayerDataForStore(EditorState& state) {
 
 // Each store ends with the file loaded again, so the records take the values
 // as they read back from it.
-bool storePlayerName(EditorState& state, int index, const char* name) {
-    if (!state.script->storeString(kPlayerNameKey, index, name)) return false;
-    if (isPlayerIndex(index)) readName(*state.script, index, state.players[index].name);
+bool storePlayerName(EditorState& state, int index, const wchar_t* name) {
+    const std::string bytes = toUtf8(name);
+    if (!isAscii(bytes) && !makeLoadedFileUtf8(*state.script)) return false;
+    if (!state.script->storeString(kPlayerNameKey, index, bytes.c_str())) return false;
+    if (isPlayerIndex(index))
+        readName(*state.script, detectEncoding(state.script->text), index, state.players[index].name);
     return true;
 }
 

@@ -1,15 +1,21 @@
 // A stand-in for the game's chat input in the end-to-end tests: a small
 // window at a fixed place that records every character typed into it, and
-// every Enter press, to the file named on its command line. Enter is written
-// as a carriage return, and as "^" followed by one when Ctrl was held down.
+// every Enter press, to the file named on its command line. Characters are
+// written in UTF-8 (a surrogate pair, typed as two units, as one character);
+// Enter is written as a carriage return, and as "^" followed by one when Ctrl
+// was held down.
 #include <windows.h>
 
 #include <cstdio>
+#include <string>
+
+#include "common/text_convert.h"
 
 namespace {
 
 FILE* g_record = nullptr;
 bool g_enterWithCtrl = false;  // Ctrl+Enter also sends a line-feed character
+wchar_t g_highSurrogate = 0;   // the first unit of a pair, until its second arrives
 
 void record(const char* text) {
     std::fputs(text, g_record);
@@ -27,8 +33,15 @@ LRESULT CALLBACK chatProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         case WM_CHAR: {
             const wchar_t unit = static_cast<wchar_t>(wParam);
             if (unit == L'\r' || (unit == L'\n' && g_enterWithCtrl)) return 0;
-            const char byte[2] = {unit > 255 ? '?' : static_cast<char>(unit), 0};
-            record(byte);
+            if (unit >= 0xD800 && unit <= 0xDBFF) {
+                g_highSurrogate = unit;
+                return 0;
+            }
+            std::wstring character;
+            if (g_highSurrogate != 0) character.push_back(g_highSurrogate);
+            character.push_back(unit);
+            g_highSurrogate = 0;
+            record(toUtf8(character).c_str());
             return 0;
         }
         case WM_LBUTTONDOWN:

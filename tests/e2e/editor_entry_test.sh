@@ -19,9 +19,9 @@ press ctrl+1
 wait_for 10 control_text Error 65535 || echo "no error box"
 expect_equal "a clipboard without text shows the error box" "Invalid data in Clipboard" \
   "$(control_text Error 65535 || true)"
-expect_equal "the error box is the foreground window" "#32770	Error" "$(foreground_window)"
-expect_equal "the error box is in front of the editor's windows" "Error" \
-  "$(window_list | awk -F'\t' '$4 == "Error" || $4 == "'"$editor_window"'" || $4 == "'"$live_display"'" { print $4; exit }')"
+expect_equal "the error box is the foreground window" Error "$(foreground_title)"
+expect_equal "the error box is in front of the editor's windows" Error \
+  "$(front_window_of Error "$editor_window" "$live_display")"
 press Return
 expect_equal "Enter closes the error box" yes \
   "$(wait_for 5 bash -c '! wine window_probe.exe Error 65535' && echo yes || echo no)"
@@ -60,8 +60,7 @@ screenshot editor_counts
 # lowest line drawn in its contents label is the rule, inside the window
 # and on the screen.
 press ctrl+6
-live_display_in_front() { [[ $(foreground_window) == *"	$live_display" ]]; }
-wait_for 10 live_display_in_front || echo "the live display did not come to the front"
+wait_for 10 foreground_is "$live_display" || echo "the live display did not come to the front"
 sleep 0.5
 screenshot editor_live_display_8
 shown=$(control_text "$live_display" 120)

@@ -7,13 +7,9 @@
 source "$(dirname "$0")/e2e_lib.sh"
 
 top_of() { local place; place=$(window_place "$1") && [[ -n $place ]] && read -r _ top _ <<<"$place" && echo "$top"; }
-error_boxes() { window_list | awk -F'\t' '$3 == "#32770" && $4 == "Error"' | wc -l; }
-# The title of the first shown window of the editor, front to back: an error
-# box or one of the editor's windows.
-front_editor_window() {
-  window_list | awk -F'\t' -v a="$editor_window" -v b="$live_display" \
-    '$4 == "Error" || $4 == a || $4 == b { print $4; exit }'
-}
+error_boxes() { window_list | awk -F'\t' '$2 == "#32770" && $3 == "Error"' | wc -l; }
+# The first shown window, front to back, of the error box and the editor's.
+front_editor_window() { front_window_of Error "$editor_window" "$live_display"; }
 
 start_editor
 wait_editor_ready
@@ -28,7 +24,7 @@ click_control "$editor_window" 124  # Load
 wait_for 10 control_text Error 65535 || echo "no error box"
 expect_equal "Load of a missing file shows its error box" "Cannot find - ./Rules/missing.txt" \
   "$(control_text Error 65535 || true)"
-expect_equal "the error box is the foreground window" "#32770	Error" "$(foreground_window)"
+expect_equal "the error box is the foreground window" Error "$(foreground_title)"
 expect_equal "the error box is in front of the rule text window" Error "$(front_editor_window)"
 click_control "$editor_window" 124  # Load again, while the box is open
 xdotool mousemove 300 10 click 1    # and the rule text window's title
@@ -38,13 +34,11 @@ expect_equal "a click on the window makes no second box" 1 "$(error_boxes)"
 expect_equal "the error box stays in front of the rule text window" Error "$(front_editor_window)"
 press Return
 expect_equal "Enter closes the error box" yes "$(wait_for 5 bash -c '! wine window_probe.exe Error 65535' && echo yes)"
-expect_equal "the rule text window has the focus again" "I am the Overlord! (Rostrix)	$editor_window" \
-  "$(foreground_window)"
+expect_equal "the rule text window has the focus again" "$editor_window" "$(foreground_title)"
 
 # The credits window from the tray menu's third entry.
 open_tray_menu
-read -r m_left m_top m_right m_bottom <<<"$(window_list | awk -F'\t' '$3 == "#32768" { print $2; exit }')"
-xdotool mousemove $(((m_left + m_right) / 2)) $((m_top + (m_bottom - m_top) * 5 / 8)) click 1
+choose_menu_entry 3 4
 wait_for 10 control_reads "$editor_window" 251 "Credits" || echo "the credits window did not show"
 sleep 0.5
 screenshot editor_credits

@@ -120,7 +120,7 @@ TEST_F(InputEntryTest, ElementOutsideThePlayersInPlayIsRefused) {
     state.nameIndex = 6;  // "next" would be the hidden player 7
     const wchar_t* refused[] = {L"0", L"7", L"9", L"abc", L"3x", L"-2", L"99999999999"};
     for (const wchar_t* element : refused) {
-        SCOPED_TRACE(toByteString(element));
+        SCOPED_TRACE(toUtf8(element));
         EntryOutcome outcome = enter(InputMode::NameAndRating, L"Ghost", L"1500", element);
         const std::wstring message =
             L"Not stored: element '" + std::wstring(element) + L"' is not a player: 1 to 6, or -1 for the next";
@@ -151,7 +151,7 @@ TEST_F(InputEntryTest, RatingsAreNumbersOrWords) {
         {L"100abc", -1}, {L"abc", -1},
     };
     for (const RatingCase& c : cases) {
-        SCOPED_TRACE(toByteString(c.typed));
+        SCOPED_TRACE(toUtf8(c.typed));
         startWith(kDefaultFile);
         state.players[0].rating = -7;  // so that a store of 0 shows
         EntryOutcome outcome = enter(InputMode::NameAndRating, L"", c.typed, L"1");
@@ -235,6 +235,22 @@ TEST_F(InputEntryTest, ValuesTheFileDoesNotTakeAreNotConfirmed) {
     EXPECT_EQ(outcome.result2, kStoppedAbove);
     EXPECT_EQ(std::wstring(state.players[0].name), L"p1");
     EXPECT_EQ(dataFile(), kDefaultFile);
+}
+
+TEST_F(InputEntryTest, NamesAreStoredAsTypedInEveryScript) {
+    startWith(kDefaultFile);
+    EntryOutcome outcome = enter(InputMode::NameAndRating, L"Jos\u00E9 \u674E\u96F7", L"15", L"-1");
+    EXPECT_EQ(std::wstring(state.players[0].name), L"Jos\u00E9");
+    EXPECT_EQ(std::wstring(state.players[1].name), L"\u674E\u96F7");
+    EXPECT_EQ(dataFile(), replacedOnce(replacedOnce(kDefaultFile, "'p1' 'p2'", "'Jos\xC3\xA9' '\xE6\x9D\x8E\xE9\x9B\xB7'"),
+                                       "player_rating { 0", "player_rating { 1500"));
+    EXPECT_EQ(outcome.result1, L"Entered: Jos\u00E9 (player 1), \u674E\u96F7 (player 2)");
+    // Fifteen characters are a name, sixteen end the entry.
+    const std::wstring fifteen(15, L'\u00FC');
+    outcome = enter(InputMode::NameAndRating, fifteen + L" " + fifteen + L"\u00FC", L"", L"-1");
+    EXPECT_EQ(std::wstring(state.players[2].name), fifteen);
+    EXPECT_EQ(outcome.result1, L"Entered: " + fifteen + L" (player 3)\nNot stored: '" + fifteen +
+                                   L"\u00FC' is longer than 15 characters");
 }
 
 TEST_F(InputEntryTest, FmtGroupsGoWhereTheFmtIndexPoints) {
