@@ -106,15 +106,11 @@ bool createSharedWindow(int x, int y, int width, int height, bool scrolling) {
 }
 
 bool addControls(const ControlSpec* specs, size_t count) {
-    for (size_t i = 0; i < count; ++i) {
-        if (createControl(g_shared.window, specs[i]) == nullptr) {
-            debugLog("Could not create control %i", specs[i].id);
-            closeSharedWindow();
-            editorShell().showErrorBox(specs[i].failureText);
-            return false;
-        }
-    }
-    return true;
+    const ControlSpec* failed = createControls(g_shared.window, specs, count);
+    if (failed == nullptr) return true;
+    closeSharedWindow();
+    editorShell().showErrorBox(failed->failureText);
+    return false;
 }
 
 void setHeadingFont(int id) {
