@@ -34,9 +34,12 @@ MainWindowState g_main;
 bool addSortilaneTrayIcon() {
     if (g_main.tray_icon == nullptr)
         g_main.tray_icon = static_cast<HICON>(LoadImageW(nullptr, kTrayIconPath, IMAGE_ICON, 0, 0, LR_LOADFROMFILE));
-    const TrayIconSpec spec = {g_main.window,      kTrayIconId,      kTrayCallback,
-                               g_main.tray_icon,   L"Tamsel Sortilane", L"Quembe's Grinn",
-                               L"Sortilane.\nCross-Game Usage"};
+    // The repost mode waits for Ctrl+1 before it types the saved result.
+    const wchar_t* const balloon = g_randomiser.options.repost_only != 0
+                                       ? L"Sortilane: repost.\nCtrl+1 types the saved result (data.txt), Esc quits"
+                                       : L"Sortilane.\nCross-Game Usage";
+    const TrayIconSpec spec = {g_main.window,    kTrayIconId,         kTrayCallback,    g_main.tray_icon,
+                               L"Tamsel Sortilane", L"Quembe's Grinn", balloon};
     if (addTrayIcon(spec)) return true;
     debugLog("Setting Windows Nofication Area Icon %i", static_cast<int>(kTrayIconId));
     return false;
@@ -129,8 +132,8 @@ bool createMainWindow(HINSTANCE instance, const wchar_t* className, const wchar_
                            "Could not load the splash picture ./Images/randomiser_flash.bmp",
                            "Could not prepare the splash picture for drawing"))
         return false;
-    // When the saved result is typed at once, the window that has the focus
-    // must keep it: the splash then shows without taking the foreground.
+    // In the repost mode the window that has the focus keeps it: the splash
+    // then shows without taking the foreground.
     const bool keepFocus = g_randomiser.options.repost_only != 0;
     ShowWindow(g_main.window, keepFocus ? SW_SHOWNOACTIVATE : SW_SHOWNORMAL);
     UpdateWindow(g_main.window);

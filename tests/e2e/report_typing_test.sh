@@ -2,16 +2,21 @@
 # Ctrl+1 under Wine types the report into the chat window, line by line with
 # an Enter after each, saves the same lines with CR LF to data.txt and ends the
 # program; the report is the one the native preview computes for the typed
-# seed. A later "repost" run types data.txt again and ends.
+# seed. A later "repost" run types data.txt again on Ctrl+1 and ends.
 source "$(dirname "$0")/e2e_lib.sh"
 
 start_chat
 start_randomiser rating handicap
 wait_past_splash
 focus_chat
-# Ctrl is still held for a second after the digit: no Enter may reach the
-# chat as Ctrl+Enter.
+# Ctrl is still held for a second after the digit, and held again for a
+# second in the middle of the report: no Enter may reach the chat as
+# Ctrl+Enter.
 xdotool keydown ctrl key 1
+sleep 1
+xdotool keyup ctrl
+wait_chat_enters 15 5
+xdotool keydown ctrl
 sleep 1
 xdotool keyup ctrl
 wait_randomiser 30
@@ -28,11 +33,13 @@ expect_equal "the report shows its seed" yes "$([[ -n $seed ]] && echo yes)"
 expected=$(preview_report "${seed:-0}" rating handicap)
 expect_equal "the typed report is the preview's for seed ${seed:-?}" "$expected" "$(chat_text)"
 
-# The saved result typed again by a later run, into the focused chat.
+# The saved result typed again by a later run, into the focused chat, on Ctrl+1.
 cp data.txt data.saved
 : >chat.txt
-focus_chat
 start_randomiser repost
+wait_past_splash
+focus_chat
+press ctrl+1
 wait_randomiser 30
 expect_equal "repost ends the program with 0" 0 "$randomiser_status"
 expect_equal "repost types the lines of data.txt" "$(sed 's/\r/\r\n/g' chat.txt | od -c)" "$(od -c <data.saved)"
