@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/bounded_copy.h"
+#include "common/text_convert.h"
 
 namespace {
 
@@ -25,7 +26,8 @@ void appendRow(std::wstring& text, const std::wstring& name, const std::wstring&
 
 void padAppend(std::wstring& text, const std::wstring& field, size_t width) {
     text += field;
-    if (field.size() < width) text.append(width - field.size(), L' ');
+    const size_t chars = charCount(field);
+    if (chars < width) text.append(width - chars, L' ');
 }
 
 void buildDisplayText(const EditorState& state, wchar_t (&buffer)[kDisplayTextUnits]) {

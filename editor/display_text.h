@@ -6,8 +6,8 @@
 
 constexpr size_t kDisplayTextUnits = 1024;
 
-// Appends field and, when it is shorter than width, spaces up to the width; a
-// longer field is appended whole.
+// Appends field and, when it has fewer than width characters, spaces up to
+// the width; a longer field is appended whole.
 void padAppend(std::wstring& text, const std::wstring& field, size_t width);
 
 // The live display's text: the counts, a rule, a table of the players in play

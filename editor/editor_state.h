@@ -3,11 +3,12 @@
 #include <cstdint>
 #include <memory>
 
+#include "common/text_convert.h"
 #include "script/script.h"
 
-constexpr int kPlayerRecords = 8;       // PlayerData.txt always holds eight players
-constexpr size_t kNameUnits = 16;       // a name of at most 15 characters and its terminator
-constexpr size_t kNameBytes = kNameUnits - 1;
+constexpr int kPlayerRecords = 8;  // PlayerData.txt always holds eight players
+constexpr size_t kNameChars = 15;  // the longest name, in characters
+constexpr size_t kNameUnits = unitsForChars(kNameChars);
 constexpr size_t kDataPathUnits = 260;
 
 struct PlayerRecord {

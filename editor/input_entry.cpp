@@ -1,8 +1,7 @@
 #include "editor/input_entry.h"
 
-#include <cstring>
-
 #include "common/number_read.h"
+#include "common/text_convert.h"
 #include "editor/clipboard_capture.h"
 #include "editor/player_data.h"
 
@@ -14,13 +13,13 @@ const int kNextInSequence = -1;
 const size_t kMaxFmtChars = 3;
 
 struct RatingWord {
-    const char* words[2];
+    const wchar_t* words[2];
     int32_t rating;
 };
 
 const RatingWord kRatingWords[] = {
-    {{"noob", "nb"}, 1300}, {{"rook", "rk"}, 1450}, {{"inter", "nt"}, 1600},
-    {{"expert", "xp"}, 1750}, {{"extreme", "xt"}, 1900},
+    {{L"noob", L"nb"}, 1300}, {{L"rook", L"rk"}, 1450}, {{L"inter", L"nt"}, 1600},
+    {{L"expert", L"xp"}, 1750}, {{L"extreme", L"xt"}, 1900},
 };
 
 // The player the element field names (1 to playerCount) as an index, or
@@ -34,10 +33,10 @@ int targetPlayer(const std::wstring& element, int32_t playerCount) {
 // whose index then counts on.
 int takeIndex(int target, int32_t& sequenceIndex) { return target != kNextInSequence ? target : sequenceIndex++; }
 
-bool ratingOfWord(const char* token, int32_t& rating) {
-    std::string lower(token);
-    for (char& c : lower) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+bool ratingOfWord(const std::wstring& token, int32_t& rating) {
+    std::wstring lower(token);
+    for (wchar_t& c : lower) {
+        if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
     }
     for (const RatingWord& word : kRatingWords) {
         if (lower == word.words[0] || lower == word.words[1]) {
@@ -50,38 +49,38 @@ bool ratingOfWord(const char* token, int32_t& rating) {
 
 // A rating is a number, where one below 100 counts in hundreds (17 is 1700),
 // or one of the rating words. False for anything else, which ends the entry.
-bool ratingOfToken(const char* token, int32_t& rating) {
-    if (token[0] < '0' || token[0] > '9') return ratingOfWord(token, rating);
-    const int32_t value = readLeadingInt(token);
+bool ratingOfToken(const std::wstring& token, int32_t& rating) {
+    if (token[0] < L'0' || token[0] > L'9') return ratingOfWord(token, rating);
+    const int32_t value = readLeadingInt(token.c_str());
     if (value < 100) {
         rating = value * 100;
         return true;
     }
-    if (std::strlen(token) > kMaxRatingDigits) return false;
+    if (charCount(token) > kMaxRatingDigits) return false;
     rating = value;
     return true;
 }
 
 // Each takes one token of a field and stores it for the target player; false
 // ends the whole entry.
-using TokenStore = bool (*)(EditorState& state, const char* token, int target);
+using TokenStore = bool (*)(EditorState& state, const std::wstring& token, int target);
 
-bool storeNameToken(EditorState& state, const char* token, int target) {
-    if (std::strlen(token) > kNameBytes) return false;
-    storePlayerName(state, takeIndex(target, state.nameIndex), token);
+bool storeNameToken(EditorState& state, const std::wstring& token, int target) {
+    if (charCount(token) > kNameChars) return false;
+    storePlayerName(state, takeIndex(target, state.nameIndex), token.c_str());
     return true;
 }
 
-bool storeRatingToken(EditorState& state, const char* token, int target) {
+bool storeRatingToken(EditorState& state, const std::wstring& token, int target) {
     int32_t rating = 0;
     if (!ratingOfToken(token, rating)) return false;
     storePlayerRating(state, takeIndex(target, state.ratingIndex), rating);
     return true;
 }
 
-bool storeFmtToken(EditorState& state, const char* token, int target) {
-    if (std::strlen(token) > kMaxFmtChars) return false;
-    storePlayerFmt(state, takeIndex(target, state.fmtIndex), readLeadingInt(token));
+bool storeFmtToken(EditorState& state, const std::wstring& token, int target) {
+    if (charCount(token) > kMaxFmtChars) return false;
+    storePlayerFmt(state, takeIndex(target, state.fmtIndex), readLeadingInt(token.c_str()));
     return true;
 }
 
@@ -91,7 +90,7 @@ bool storeFmtToken(EditorState& state, const char* token, int target) {
 bool enterTokens(EditorState& state, const std::wstring& field, int target, TokenStore store,
                  std::optional<std::wstring>& result, bool& emptied) {
     size_t position = 0;
-    char token[kTokenBytes];
+    std::wstring token;
     TokenKind kind = TokenKind::None;
     while (nextClipboardToken(field.c_str(), position, token, kind)) {
         if (!store(state, token, target)) return false;
@@ -105,10 +104,10 @@ bool enterTokens(EditorState& state, const std::wstring& field, int target, Toke
 // field holds no token.
 bool firstNumber(const std::wstring& field, int32_t& number) {
     size_t position = 0;
-    char token[kTokenBytes];
+    std::wstring token;
     TokenKind kind = TokenKind::None;
     if (!nextClipboardToken(field.c_str(), position, token, kind)) return false;
-    number = readLeadingInt(token);
+    number = readLeadingInt(token.c_str());
     return true;
 }
 

@@ -3,10 +3,11 @@
 #include <cstring>
 
 #include "common/bounded_copy.h"
+#include "common/debug_log.h"
 #include "common/file_status.h"
 #include "common/safe_write.h"
+#include "common/text_convert.h"
 #include "editor/display_text.h"
-#include "editor/editor_text.h"
 
 const char* const kDefaultPlayerData =
     "player_num {6} team_num {2} player_name { 'p1' 'p2' 'p3' 'p4' 'p5' 'p6' 'p7' 'p8' } "
@@ -37,7 +38,7 @@ struct NarrowPath {
 
 NarrowPath narrowDataPath(const EditorState& state) {
     NarrowPath path;
-    toNarrow(path.bytes, state.dataPath);
+    toPathBytes(path.bytes, sizeof path.bytes, state.dataPath);
     return path;
 }
 
@@ -47,17 +48,43 @@ bool writeDefaultFile(const EditorState& state) {
 
 void loadRecords(EditorState& state) {
     Script& script = *state.script;
+    const TextEncoding encoding = detectEncoding(script.text);
     state.playerCount = withinOr(script.getInt("player_num", 0), kMinPlayers, kMaxPlayers, kMinPlayers);
     state.teamCount = withinOr(script.getInt("team_num", 0), kMinTeams, kMaxTeams, kMinTeams);
     for (int i = 0; i < kPlayerRecords; ++i) {
         PlayerRecord& player = state.players[i];
         const char* stored = script.getString("player_name", i);
-        char name[kNameBytes + 1];
-        boundedCopy(name, stored != nullptr ? stored : "");
-        toWide(player.name, name);
+        decodeText(player.name, kNameUnits, stored != nullptr ? stored : "", encoding, kNameChars);
         player.rating = withinOr(script.getInt("player_rating", i), 0, kMaxRating, 0);
         player.fmtGroup = withinOr(script.getInt("player_fmt_group", i), 0, kMaxFmtGroup, 0);
     }
+}
+
+bool isAscii(const std::string& bytes) {
+    for (char c : bytes) {
+        if (static_cast<unsigned char>(c) > 0x7F) return false;
+    }
+    return true;
+}
+
+// A file that is not UTF-8 as a whole is read one byte one character, so a
+// name written into it in UTF-8 would be misread, and would make every other
+// name be misread once the file became UTF-8. Before such a name is stored,
+// the loaded file is rewritten in UTF-8, every character as it was read, and
+// loaded again.
+bool makeLoadedFileUtf8(Script& script) {
+    if (detectEncoding(script.text) == TextEncoding::Utf8) return true;
+    const std::string text = toUtf8(decodeText(script.text, TextEncoding::Bytes));
+    if (text.size() >= Script::kTextBytes) {
+        debugLog("%s in UTF-8 would grow beyond 99999 bytes", script.path);
+        return false;
+    }
+    if (!replaceFileContents(script.path, text.data(), text.size())) {
+        debugLog("%s", script.path);
+        debugLog("Opening A File");
+        return false;
+    }
+    return script.load(script.path);
 }
 
 }  // namespace
@@ -107,9 +134,12 @@ bool loadPlayerDataForStore(EditorState& state) {
     return true;
 }
 
-bool storePlayerName(EditorState& state, int index, const char* name) {
-    if (!state.script->storeString("player_name", index, name)) return false;
-    if (isPlayerIndex(index)) toWide(state.players[index].name, name);
+bool storePlayerName(EditorState& state, int index, const wchar_t* name) {
+    const std::string bytes = toUtf8(name);
+    if (!isAscii(bytes) && !makeLoadedFileUtf8(*state.script)) return false;
+    if (!state.script->storeString("player_name", index, bytes.c_str())) return false;
+    if (isPlayerIndex(index))
+        decodeText(state.players[index].name, kNameUnits, bytes.c_str(), TextEncoding::Utf8, kNameChars);
     return true;
 }
 

@@ -27,7 +27,9 @@ bool loadPlayerDataForStore(EditorState& state);
 // Each stores one value into PlayerData.txt and, only when the file took it,
 // into the records in memory, so the display never shows a value the
 // randomiser will not read. The store's own failures are in the debug log.
-bool storePlayerName(EditorState& state, int index, const char* name);
+// Names are written in UTF-8; a file that is not yet UTF-8 is first
+// rewritten in UTF-8 when the name is not plain ASCII.
+bool storePlayerName(EditorState& state, int index, const wchar_t* name);
 bool storePlayerRating(EditorState& state, int index, int32_t rating);
 bool storePlayerFmt(EditorState& state, int index, int32_t fmtGroup);
 bool storePlayerCount(EditorState& state, int32_t count);

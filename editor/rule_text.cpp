@@ -14,7 +14,7 @@ const size_t kReadBlockBytes = 256;
 // An empty name does nothing; a long one is refused with an error box.
 bool nameUsable(EditorShell& shell, const std::wstring& name) {
     if (name.empty()) return false;
-    if (name.size() > kMaxRuleNameChars) {
+    if (charCount(name) > kMaxRuleNameChars) {
         shell.showErrorBox(L"Too many characters found in filename input field");
         return false;
     }
@@ -43,7 +43,7 @@ std::wstring ruleTextPath(const std::wstring& name) { return L"./Rules/" + name 
 bool loadRuleText(EditorShell& shell, const std::wstring& name, std::wstring& text) {
     if (!nameUsable(shell, name)) return false;
     const std::wstring path = ruleTextPath(name);
-    const std::string bytePath = toByteString(path);
+    const std::string bytePath = toPathBytes(path);
     if (fileIsMissing(bytePath.c_str())) {
         shell.showErrorBox((L"Cannot find - " + path).c_str());
         return false;
@@ -57,7 +57,7 @@ bool loadRuleText(EditorShell& shell, const std::wstring& name, std::wstring& te
         shell.showErrorBox(L"Too many characters in text file to retrieve for the program");
         return false;
     }
-    text = toWideString(buffer);
+    text = readFileText(std::string(buffer, size));
     return true;
 }
 
@@ -69,6 +69,6 @@ bool saveRuleText(EditorShell& shell, const std::wstring& name, const std::vecto
     size_t count = lines.size();
     if (count > 1 && lines.back().empty()) --count;
     std::string content;
-    for (size_t i = 0; i < count; ++i) content += toByteString(lines[i]) + "\r\n";
-    return replaceFileContents(toByteString(ruleTextPath(name)).c_str(), content.data(), content.size());
+    for (size_t i = 0; i < count; ++i) content += toUtf8(lines[i]) + "\r\n";
+    return replaceFileContents(toPathBytes(ruleTextPath(name)).c_str(), content.data(), content.size());
 }

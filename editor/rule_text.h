@@ -11,14 +11,16 @@ constexpr size_t kRuleTextBytes = 1024;  // a rule text holds at most 1023 bytes
 // The file of a rule text name: "./Rules/<name>.txt".
 std::wstring ruleTextPath(const std::wstring& name);
 
-// "Load": reads the rule text of that name into text. False when there is
+// "Load": reads the rule text of that name into text (UTF-8 when the file is
+// valid UTF-8, else one byte one character). False when there is
 // nothing to show: an empty name, or a failure (a name of 40 or more
 // characters, a missing file, an empty file or one of more than 1023 bytes
 // each show an error box; a file that cannot be opened shows nothing).
 bool loadRuleText(EditorShell& shell, const std::wstring& name, std::wstring& text);
 
 // "Save": writes the lines as the text box shows them (a wrapped line counts
-// as several), each ended by CR LF as the runtime's text mode writes it; the
+// as several), in UTF-8 and each ended by CR LF as the runtime's text mode
+// writes it; the
 // empty line shown after a final line break is not written, so a loaded text
 // saves back unchanged. The old file is replaced only when the whole text
 // was written. False when nothing was saved; the name is checked as for

@@ -14,7 +14,7 @@ trace="$e2e_work/trace.txt"
 WINEDEBUG=+timestamp,+systray,+loaddll wine Brenlow_Sortilane.exe rating 2>"$trace" &
 e2e_pids+=($!)
 randomiser_pid=$!
-sleep 3
+wait_for 30 grep -q 'Shell_NotifyIconW dwMessage = 0' "$trace" || echo "the tray icon was not added"
 process=$(pgrep -f 'Brenlow_Sortilane.exe rating' | head -n 1)
 rss_kb=$(awk '/^VmRSS/ { print $2 }' "/proc/$process/status")
 private_kb=$(awk '/^Private_(Clean|Dirty)/ { sum += $2 } END { print sum }' "/proc/$process/smaps")

@@ -51,14 +51,14 @@ cmake --build "$root/build-win" --target package >/dev/null
 zipped=$(unzip -Z1 "$root/build-win/Brenlow-2.0k-win64.zip" | grep -v '/$' | sort)
 wanted=$({
   (cd "$root/dist" && find . -type f ! -name debug.txt ! -name data.txt ! -name '*.tmp' | sed 's|^\./||')
-  printf '%s\n' Brenlow_Sortilane.exe Brenlow_Rostrix.exe
+  printf '%s\n' Brenlow_Sortilane.exe Brenlow_Rostrix.exe sortilane_preview.exe
 } | sort)
 if [[ "$zipped" != "$wanted" ]]; then
   diff <(echo "$wanted") <(echo "$zipped") || true
   echo "the release ZIP does not hold what it should (< wanted, > zipped)"
   exit 1
 fi
-echo "-- $(wc -l <<<"$zipped") files, Brenlow_Sortilane.exe and Brenlow_Rostrix.exe among them"
+echo "-- $(wc -l <<<"$zipped") files, both programs and sortilane_preview.exe among them"
 
 step "end-to-end tests under Wine"
 for test in "$root"/tests/e2e/*_test.sh; do

@@ -2,11 +2,18 @@
 //
 // Runs in DIR what the randomiser computes at start-up, with the generator
 // seeded from N (default: the clock) and WORD... as the option words, and
-// prints the report lines as stored (trailing blanks kept), one per line,
-// followed by "Map: <selected map>". On a start-up
+// prints the report lines as stored (trailing blanks kept), one per line in
+// UTF-8, followed by "Map: <selected map>". On a start-up
 // failure it exits 1 and repeats on standard error the debug.txt lines that
 // the run wrote.
+//
+// The same source builds sortilane_preview.exe, a Windows console program
+// that prints the same bytes: its output is not turned into CR LF.
 #include <unistd.h>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 #include <cerrno>
 #include <cstdio>
@@ -61,34 +68,23 @@ bool readArgs(int argc, char** argv, PreviewArgs& args) {
             break;
         }
     }
-    for (; i < argc; ++i) args.words.push_back(toWideString(argv[i]));
+    // Words are read as the files are: UTF-8 when they are, else byte by byte.
+    for (; i < argc; ++i) args.words.push_back(readFileText(argv[i]));
     return true;
 }
 
-long debugLogSize() {
-    FILE* file = std::fopen(kDebugLogName, "rb");
-    if (file == nullptr) return 0;
-    std::fseek(file, 0, SEEK_END);
-    long size = std::ftell(file);
-    std::fclose(file);
-    return size;
-}
-
-// Copies what the run appended to debug.txt to standard error, with LF line ends.
-void echoDebugLogFrom(long offset) {
-    FILE* file = std::fopen(kDebugLogName, "rb");
-    if (file == nullptr) return;
-    std::fseek(file, offset, SEEK_SET);
-    int c;
-    while ((c = std::fgetc(file)) != EOF) {
-        if (c != '\r') std::fputc(c, stderr);
-    }
-    std::fclose(file);
+// Repeats on standard error the lines the run wrote to debug.txt.
+void echoRunDebugLines() {
+    for (const std::string& line : debugLinesOfThisRun()) std::fprintf(stderr, "%s\n", line.c_str());
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
     PreviewArgs args;
     if (!readArgs(argc, argv, args)) {
         printUsage();
@@ -101,14 +97,13 @@ int main(int argc, char** argv) {
     if (!args.seedGiven) args.seed = static_cast<int64_t>(std::time(nullptr));
 
     Randomiser randomiser;
-    long logOffset = debugLogSize();
     if (!computeStartup(randomiser, args.seed, args.words)) {
-        echoDebugLogFrom(logOffset);
+        echoRunDebugLines();
         return 1;
     }
     const ReportState& report = randomiser.report;
     for (int line = 0; line < report.report_line_count; ++line)
-        std::printf("%s\n", toByteString(report.report_lines[line]).c_str());
-    std::printf("Map: %s\n", toByteString(randomiser.game.selected_map_name).c_str());
+        std::printf("%s\n", toUtf8(report.report_lines[line]).c_str());
+    std::printf("Map: %s\n", toUtf8(randomiser.game.selected_map_name).c_str());
     return 0;
 }

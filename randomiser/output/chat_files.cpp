@@ -21,14 +21,12 @@ long fileSize(FILE* file) {
     return size;
 }
 
-// The report lines as data.txt holds them: each line, one byte per character,
-// followed by CR LF.
+// The report lines as data.txt holds them: each line in UTF-8, followed by
+// CR LF.
 std::string reportFileBytes(const ReportState& report) {
     std::string bytes;
     for (int i = 0; i < report.report_line_count && i < kReportLines; ++i) {
-        char line[kReportLineUnits];
-        wideToBytes(line, sizeof line, report.report_lines[i]);
-        bytes += line;
+        bytes += toUtf8(report.report_lines[i]);
         bytes += "\r\n";
     }
     return bytes;
@@ -38,7 +36,7 @@ std::string reportFileBytes(const ReportState& report) {
 
 RuleFileStatus readRuleFile(const wchar_t* path, std::string& bytes) {
     char narrowPath[kPathUnits];
-    wideToBytes(narrowPath, sizeof narrowPath, path);
+    toPathBytes(narrowPath, sizeof narrowPath, path);
     errno = 0;
     FILE* file = std::fopen(narrowPath, "rb");
     if (file == nullptr) return errno == ENOENT ? RuleFileStatus::Missing : RuleFileStatus::Unreadable;

@@ -3,8 +3,8 @@
 
 #include "randomiser/output/report_state.h"
 
-// The files that chat typing reads and writes. All are handled as bytes; the
-// line-end rules of the typing sequences are applied by their readers.
+// The files that chat typing reads and writes. They are read as bytes; the
+// line-end rules and the text conversion are applied by their readers.
 
 constexpr long kRuleTextLimit = 256;  // a rule text must be shorter than this
 
@@ -17,9 +17,9 @@ enum class RuleFileStatus {
 
 RuleFileStatus readRuleFile(const wchar_t* path, std::string& bytes);
 
-// Replaces data.txt with the report lines, one byte per character and CR LF
-// after each; false when it could not be written (the
-// old file then stays as it was).
+// Replaces data.txt with the report lines, in UTF-8 and with CR LF after
+// each; false when it could not be written (the old file then stays as it
+// was).
 bool saveReport(const ReportState& report);
 
 // Reads data.txt. False, with the lines "data.txt" and "Opening A File" in the

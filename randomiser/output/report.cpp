@@ -1,13 +1,14 @@
 #include "randomiser/output/report.h"
 
-#include <cwchar>
+#include <string>
 
 #include "common/bounded_copy.h"
+#include "common/text_convert.h"
 #include "common/version.h"
 
 namespace {
 
-constexpr int kLineChars = static_cast<int>(kReportLineUnits) - 1;  // 79
+constexpr int kLineChars = static_cast<int>(kReportLineChars);
 constexpr int kRuleChars = 49;
 constexpr size_t kCellUnits = 256;
 
@@ -26,8 +27,13 @@ struct CellText {
     wchar_t text[kCellUnits] = {};
     size_t length = 0;
 
+    // Whole characters only: a surrogate pair is never cut in half.
     void append(const wchar_t* more) {
-        for (size_t i = 0; more[i] != 0 && length + 1 < kCellUnits; ++i) text[length++] = more[i];
+        for (size_t i = 0; more[i] != 0;) {
+            const size_t units = unitsOfChars(more + i, 1);
+            if (length + units + 1 > kCellUnits) break;
+            for (size_t u = 0; u < units; ++u) text[length++] = more[i++];
+        }
         text[length] = 0;
     }
     void appendInt(int value) {
@@ -52,14 +58,12 @@ struct CellText {
     }
 };
 
-// Writes text into line at column, never past 79 characters, and keeps the
-// line terminated after the longest text written so far.
-void writeAt(ReportState& report, int line, int column, const wchar_t* text) {
+// Appends text to a line, never past 79 characters.
+void appendToLine(ReportState& report, int line, const wchar_t* text) {
     if (line < 0 || line >= kReportLines) return;
-    wchar_t* out = report.report_lines[line];
-    int end = static_cast<int>(std::wcslen(out));
-    for (int i = 0; text[i] != 0 && column < kLineChars; ++i) out[column++] = text[i];
-    if (column > end) out[column] = 0;
+    std::wstring joined = report.report_lines[line];
+    joined += text;
+    boundedCopy(report.report_lines[line], firstChars(joined, kReportLineChars).c_str());
 }
 
 void writeLine(ReportState& report, int line, const wchar_t* text) {
@@ -96,15 +100,12 @@ bool anyFlag(const uint8_t* flags, int count) {
     return false;
 }
 
-// "| " + value cut or padded to width + closing.
-void appendField(CellText& row, const wchar_t* value, int width, const wchar_t* closing) {
+// "| " + value cut or padded to width characters + closing.
+void appendField(CellText& row, const wchar_t* value, size_t width, const wchar_t* closing) {
     row.append(L"| ");
-    bool ended = false;
-    for (int i = 0; i < width; ++i) {
-        if (!ended && value[i] == 0) ended = true;
-        const wchar_t one[2] = {ended ? L' ' : value[i], 0};
-        row.append(one);
-    }
+    const std::wstring cut = firstChars(value, width);
+    row.append(cut.c_str());
+    for (size_t i = charCount(cut); i < width; ++i) row.append(L" ");
     row.append(closing);
 }
 
@@ -148,13 +149,13 @@ const wchar_t* reshapeBasisName(int basis) { return nameAt(kReshapeBasisNames, b
 const wchar_t* scoreComboName(int combo) { return nameAt(kScoreComboNames, combo); }
 
 void addReportCell(ReportState& report, ReportCursor& cursor, const wchar_t* text) {
-    int cellChars = static_cast<int>(std::wcslen(text)) + 5;
+    int cellChars = static_cast<int>(charCount(text)) + 5;
     if (cursor.column > 0 && cursor.column + cellChars > kLineChars) nextSummaryLine(cursor);
     CellText cell;
     cell.append(L"| ");
     cell.append(text);
     cell.append(L" | ");
-    writeAt(report, cursor.line, cursor.column, cell.text);
+    appendToLine(report, cursor.line, cell.text);
     cursor.column += cellChars;
     if (cursor.column > kLineChars) cursor.column = kLineChars;
 }

@@ -5,7 +5,7 @@
 namespace {
 
 constexpr size_t kChunkBytes = 49;      // a 50-byte fgets buffer less its terminator
-constexpr size_t kSavedLineUnits = 79;  // an 80-unit line buffer less its terminator
+constexpr size_t kSavedLineChars = 79;  // the longest report line
 
 TypingStep step(StepKind kind, int waitMs = 0, std::wstring text = std::wstring()) {
     TypingStep result;
@@ -37,27 +37,33 @@ void appendEnter(TypingSequence& steps) {
 
 std::vector<std::wstring> ruleTextChunks(const std::string& fileBytes) {
     const std::string text = foldLineEnds(fileBytes);
+    const TextEncoding encoding = detectEncoding(text.data(), text.size());
     std::vector<std::wstring> chunks;
     std::string chunk;
-    for (char c : text) {
-        chunk.push_back(c);
-        if (c == '\n' || chunk.size() == kChunkBytes) {
-            chunks.push_back(toWideString(chunk));
+    for (size_t i = encoding == TextEncoding::Utf8 ? byteOrderMarkLength(text) : 0; i < text.size();) {
+        // A character whose bytes do not fit in the chunk starts the next one.
+        const size_t length = encodedCharLength(text.data() + i, text.size() - i, encoding);
+        if (chunk.size() + length > kChunkBytes) {
+            chunks.push_back(decodeText(chunk, encoding));
+            chunk.clear();
+        }
+        chunk.append(text, i, length);
+        i += length;
+        if (text[i - 1] == '\n' || chunk.size() == kChunkBytes) {
+            chunks.push_back(decodeText(chunk, encoding));
             chunk.clear();
         }
     }
-    if (!chunk.empty()) chunks.push_back(toWideString(chunk));
+    if (!chunk.empty()) chunks.push_back(decodeText(chunk, encoding));
     return chunks;
 }
 
 std::vector<std::wstring> savedResultLines(const std::string& fileBytes) {
-    const std::string text = foldLineEnds(fileBytes);
+    const std::wstring text = readFileText(foldLineEnds(fileBytes));
     std::vector<std::wstring> lines;
     size_t start = 0;
-    for (size_t end = text.find('\n'); end != std::string::npos; end = text.find('\n', start)) {
-        std::string line = text.substr(start, end - start);
-        if (line.size() > kSavedLineUnits) line.resize(kSavedLineUnits);
-        lines.push_back(toWideString(line));
+    for (size_t end = text.find(L'\n'); end != std::wstring::npos; end = text.find(L'\n', start)) {
+        lines.push_back(firstChars(text.substr(start, end - start), kSavedLineChars));
         start = end + 1;
     }
     return lines;

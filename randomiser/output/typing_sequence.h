@@ -46,10 +46,12 @@ TypingSequence oneLineSequence(const std::wstring& text);
 
 // The chunks in which a rule text is typed, as the runtime's fgets reads a
 // text-mode file with a 50-byte buffer: a CR LF pair counts as one line feed,
-// and a chunk ends after a line feed, after 49 bytes or at the end.
+// and a chunk ends after a line feed, after 49 bytes or at the end. A
+// character of several UTF-8 bytes that does not fit in the chunk's 49 bytes
+// starts the next chunk, and a byte order mark is not typed.
 std::vector<std::wstring> ruleTextChunks(const std::string& fileBytes);
 
-// The lines of data.txt that are typed again: each run of bytes ended by a
-// line feed (CR LF counts as one) is a line, without its line end, cut to 79
-// characters; bytes after the last line feed are not a line.
+// The lines of data.txt that are typed again: each run of characters ended
+// by a line feed (CR LF counts as one) is a line, without its line end, cut
+// to 79 characters; what follows the last line feed is no line.
 std::vector<std::wstring> savedResultLines(const std::string& fileBytes);

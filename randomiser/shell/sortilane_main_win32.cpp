@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "win32/error_box_win32.h"
 #include "win32/window_helpers_win32.h"
 #include "randomiser/shell/shell_win32.h"
 
@@ -45,6 +46,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         return 1;
     }
     if (!computeStartup(g_randomiser, static_cast<int64_t>(_time64(nullptr)), words)) {
+        showRunFailureBox(nullptr);
         releaseSingleCopyGuard(mutex);
         return 1;
     }
@@ -58,6 +60,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
     resetWindowState();
     if (!createMainWindow(instance, className, title)) {
+        showRunFailureBox(mainWindow());
         releaseSingleCopyGuard(mutex);
         return 0;
     }

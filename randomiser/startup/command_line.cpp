@@ -172,69 +172,137 @@ void skipScriptWords(WordCursor& cursor) {
 
 enum class WordResult { Next, Finished, Failed };
 
+// What an option word does with the option set and the words after it.
+using OptionReader = WordResult (*)(WordCursor& cursor, Randomiser& randomiser);
+
+struct OptionWord {
+    const wchar_t* word;
+    OptionReader read;
+};
+
+// Sets one flag of the option set; the word takes no value words.
+template <uint8_t OptionSet::*Flag>
+WordResult setFlag(WordCursor&, Randomiser& randomiser) {
+    randomiser.options.*Flag = 1;
+    return WordResult::Next;
+}
+
+// Every option word of pass 2, with what it does. This table is the one list
+// of the words the randomiser accepts.
+const OptionWord kOptionWords[] = {
+    {L"remove",
+     [](WordCursor& cursor, Randomiser& randomiser) {
+         if (!cursor.hasNext()) return WordResult::Finished;
+         readRemoval(cursor, randomiser.game);
+         return WordResult::Next;
+     }},
+    {L"rules",
+     [](WordCursor& cursor, Randomiser& randomiser) {
+         if (cursor.hasNext()) boundedCopy(randomiser.options.usual_rules_path, cursor.take().c_str());
+         return WordResult::Next;
+     }},
+    {L"limited_civ_tier_range",
+     [](WordCursor& cursor, Randomiser& randomiser) {
+         readTierRange(cursor, randomiser.options);
+         return WordResult::Next;
+     }},
+    {L"reshape",
+     [](WordCursor& cursor, Randomiser& randomiser) {
+         readReshape(cursor, randomiser.options);
+         return WordResult::Next;
+     }},
+    {L"reflective",
+     [](WordCursor& cursor, Randomiser& randomiser) {
+         readPositionFlags(cursor, randomiser.options.reflective);
+         return WordResult::Next;
+     }},
+    {L"reflective_random",
+     [](WordCursor&, Randomiser& randomiser) {
+         drawPositionFlags(randomiser.options.reflective);
+         return WordResult::Next;
+     }},
+    {L"repeat",
+     [](WordCursor& cursor, Randomiser& randomiser) {
+         readPositionFlags(cursor, randomiser.options.repeat_enemy);
+         return WordResult::Next;
+     }},
+    {L"repeat_random",
+     [](WordCursor&, Randomiser& randomiser) {
+         drawPositionFlags(randomiser.options.repeat_enemy);
+         return WordResult::Next;
+     }},
+    {L"repeat_combo",
+     [](WordCursor& cursor, Randomiser& randomiser) {
+         readRepeatCombo(cursor, randomiser.options);
+         return WordResult::Next;
+     }},
+    {L"repeat_same_team",
+     [](WordCursor&, Randomiser& randomiser) {
+         randomiser.options.repeat_same_team = 1;
+         randomiser.options.repeat_ally = 1;
+         return WordResult::Next;
+     }},
+    {L"single_tier",
+     [](WordCursor& cursor, Randomiser& randomiser) {
+         readSingleTier(cursor, randomiser.options);
+         return WordResult::Next;
+     }},
+    {L"team_random", setFlag<&OptionSet::team_random>},
+    {L"varied_tier_ratios",
+     [](WordCursor& cursor, Randomiser& randomiser) {
+         readTierRatios(cursor, randomiser.options);
+         return WordResult::Next;
+     }},
+    {L"reflective_tiers", setFlag<&OptionSet::reflective_tiers>},
+    {L"score_combo",
+     [](WordCursor& cursor, Randomiser& randomiser) {
+         if (cursor.hasNext() && isDigitWord(cursor.peek())) randomiser.options.score_combo = wordValue(cursor.take());
+         return WordResult::Next;
+     }},
+    {L"handicap", setFlag<&OptionSet::handicap>},
+    {L"civ_cycle", setFlag<&OptionSet::civ_cycle>},
+    {L"fmt_uncounter", setFlag<&OptionSet::fmt_uncounter>},
+    {L"omit_civs", setFlag<&OptionSet::omit_civs>},
+    {L"validate",
+     [](WordCursor&, Randomiser& randomiser) {
+         randomiser.options.validate_only = 1;
+         return WordResult::Finished;
+     }},
+    {L"repost",
+     [](WordCursor&, Randomiser& randomiser) {
+         randomiser.options.repost_only = 1;
+         return WordResult::Finished;
+     }},
+    {L"rematch",
+     [](WordCursor&, Randomiser& randomiser) {
+         randomiser.options.repost_only = 1;
+         return WordResult::Finished;
+     }},
+    // Pass 1 has read these two already; pass 2 only steps over them.
+    {L"rating", [](WordCursor&, Randomiser&) { return WordResult::Next; }},
+    {L"script",
+     [](WordCursor& cursor, Randomiser&) {
+         skipScriptWords(cursor);
+         return WordResult::Next;
+     }},
+};
+
 // Applies one option word of pass 2 and whatever value words it takes.
 WordResult applyOption(const std::wstring& word, WordCursor& cursor, Randomiser& randomiser) {
-    OptionSet& options = randomiser.options;
-    if (word == L"remove") {
-        if (!cursor.hasNext()) return WordResult::Finished;
-        readRemoval(cursor, randomiser.game);
-    } else if (word == L"rules") {
-        if (cursor.hasNext()) boundedCopy(options.usual_rules_path, cursor.take().c_str());
-    } else if (word == L"limited_civ_tier_range") {
-        readTierRange(cursor, options);
-    } else if (word == L"reshape") {
-        readReshape(cursor, options);
-    } else if (word == L"reflective") {
-        readPositionFlags(cursor, options.reflective);
-    } else if (word == L"reflective_random") {
-        drawPositionFlags(options.reflective);
-    } else if (word == L"repeat") {
-        readPositionFlags(cursor, options.repeat_enemy);
-    } else if (word == L"repeat_random") {
-        drawPositionFlags(options.repeat_enemy);
-    } else if (word == L"repeat_combo") {
-        readRepeatCombo(cursor, options);
-    } else if (word == L"repeat_same_team") {
-        options.repeat_same_team = 1;
-        options.repeat_ally = 1;
-    } else if (word == L"single_tier") {
-        readSingleTier(cursor, options);
-    } else if (word == L"team_random") {
-        options.team_random = 1;
-    } else if (word == L"varied_tier_ratios") {
-        readTierRatios(cursor, options);
-    } else if (word == L"reflective_tiers") {
-        options.reflective_tiers = 1;
-    } else if (word == L"score_combo") {
-        if (cursor.hasNext() && isDigitWord(cursor.peek())) options.score_combo = wordValue(cursor.take());
-    } else if (word == L"handicap") {
-        options.handicap = 1;
-    } else if (word == L"civ_cycle") {
-        options.civ_cycle = 1;
-    } else if (word == L"fmt_uncounter") {
-        options.fmt_uncounter = 1;
-    } else if (word == L"omit_civs") {
-        options.omit_civs = 1;
-    } else if (word == L"validate") {
-        options.validate_only = 1;
-        return WordResult::Finished;
-    } else if (word == L"repost" || word == L"rematch") {
-        options.repost_only = 1;
-        return WordResult::Finished;
-    } else if (word == L"script") {
-        skipScriptWords(cursor);
-    } else if (word != L"rating") {
-        char text[kPathUnits];
-        wideToMultibyte(text, word.c_str());
-        debugLog("Error Args? - %s", text);
-        return WordResult::Failed;
+    for (const OptionWord& option : kOptionWords) {
+        if (word == option.word) return option.read(cursor, randomiser);
     }
-    return WordResult::Next;
+    debugLog("Error Args? - %s", toUtf8(firstChars(word, kPathUnits - 1)).c_str());
+    return WordResult::Failed;
 }
 
 }  // namespace
 
-void wideToMultibyte(char (&out)[kPathUnits], const wchar_t* text) { wideToBytes(out, sizeof out, text); }
+std::vector<std::wstring> optionWords() {
+    std::vector<std::wstring> words;
+    for (const OptionWord& option : kOptionWords) words.push_back(option.word);
+    return words;
+}
 
 bool parseCommandLine(Randomiser& randomiser, std::vector<std::wstring>& words) {
     resetPlayerTable(randomiser.players);

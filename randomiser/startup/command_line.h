@@ -10,5 +10,7 @@
 // reason stands in the debug log.
 bool parseCommandLine(Randomiser& randomiser, std::vector<std::wstring>& words);
 
-// Converts text byte by byte into out (260 bytes), cut to 259 bytes.
-void wideToMultibyte(char (&out)[kPathUnits], const wchar_t* text);
+// Every option word the parser accepts, in the order of its table (the words
+// that follow an option, such as the kinds of "script" and "remove", are not
+// among them).
+std::vector<std::wstring> optionWords();

@@ -2,14 +2,20 @@
 #include <cstdint>
 #include <vector>
 
+#include "common/text_convert.h"
 #include "randomiser/startup/option_set.h"
 
 constexpr int kMaxTeams = 4;
 constexpr int kMaxTeamSize = 4;
 constexpr int kMaxListEntries = 100;  // a script list holds at most 100 values
-constexpr size_t kPlayerNameUnits = 16;
-constexpr size_t kCivNameUnits = 40;
-constexpr size_t kMapNameUnits = 80;
+// Names are loaded up to a number of characters; their arrays have room for
+// that many characters of two units each where wchar_t has 16 bits.
+constexpr size_t kPlayerNameChars = 15;
+constexpr size_t kPlayerNameUnits = unitsForChars(kPlayerNameChars);
+constexpr size_t kCivNameChars = 29;
+constexpr size_t kCivNameUnits = unitsForChars(39);
+constexpr size_t kMapNameChars = 79;
+constexpr size_t kMapNameUnits = unitsForChars(kMapNameChars);
 
 // The players of the match as read from PlayerData.txt, and the per-player
 // results of team and civilisation assignment beside them.
@@ -33,7 +39,7 @@ struct CivRecord {
     int eco = 0;
     int military = 0;
     int impact = 0;
-    wchar_t name[kCivNameUnits] = {};  // at most 29 characters are loaded
+    wchar_t name[kCivNameUnits] = {};  // at most kCivNameChars characters are loaded
 };
 
 struct MapRecord {

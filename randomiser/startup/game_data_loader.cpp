@@ -1,6 +1,5 @@
 #include "randomiser/startup/game_data_loader.h"
 
-#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -14,10 +13,11 @@ namespace {
 
 const char* const kPlayerDataPath = "PlayerData.txt";
 
-// Copies at most maxBytes of a stored short string (a missing one reads as
-// empty) and converts them into the wide array out.
-void copyScriptString(wchar_t* out, size_t outUnits, const char* stored, size_t maxBytes) {
-    multibyteToWide(out, std::min(outUnits, maxBytes + 1), stored != nullptr ? stored : "");
+// Converts a stored short string (a missing one reads as empty) into the
+// wide array out, in the encoding of its whole file: at most maxChars
+// characters, as many whole ones as fit.
+void copyScriptString(wchar_t* out, size_t outUnits, TextEncoding encoding, const char* stored, size_t maxChars) {
+    decodeText(out, outUnits, stored != nullptr ? stored : "", encoding, maxChars);
 }
 
 // Loads one data file; a failure adds the loader's line after the reader's.
@@ -29,19 +29,32 @@ bool loadScriptFile(Script& script, const char* path) {
 
 bool loadScriptAt(Script& script, const wchar_t* widePath) {
     char path[kPathUnits];
-    wideToBytes(path, sizeof path, widePath);
+    toPathBytes(path, sizeof path, widePath);
     return loadScriptFile(script, path);
 }
 
-// The tables hold 8 players in at most 4 teams of at most 4 players.
+// The tables hold 8 players in at most 4 teams of at most 4 players, and
+// every team the same number of players. Each refusal has its own line.
 bool checkPlayerCounts(int players, int teams) {
-    if (players == 0 || teams == 0 || static_cast<int64_t>(players) % teams != 0) return false;
+    if (players == 0) {
+        debugLog("PlayerData player_num is 0 - Passed ~ %i players in %i teams", players, teams);
+        return false;
+    }
+    if (teams == 0) {
+        debugLog("PlayerData team_num is 0 - Passed ~ %i players in %i teams", players, teams);
+        return false;
+    }
     if (players < 1 || players > kPlayerSlots) {
         debugLog("PlayerData player_num must be 1 to 8 - Passed ~ %i", players);
         return false;
     }
     if (teams < 1 || teams > kMaxTeams) {
         debugLog("PlayerData team_num must be 1 to 4 - Passed ~ %i", teams);
+        return false;
+    }
+    if (players % teams != 0) {
+        debugLog("PlayerData player_num is not a whole multiple of team_num - Passed ~ %i players in %i teams",
+                 players, teams);
         return false;
     }
     if (players / teams > kMaxTeamSize) {
@@ -58,10 +71,11 @@ bool loadPlayers(Script& script, Randomiser& randomiser) {
     players.player_count = script.getInt("player_num", 0);
     players.team_count = script.getInt("team_num", 0);
     if (!checkPlayerCounts(players.player_count, players.team_count)) return false;
+    const TextEncoding encoding = detectEncoding(script.text);
     for (int i = 0; i < players.player_count; ++i) {
         // Names are cut to 15 characters, whatever their stored length.
-        copyScriptString(players.player_names[i], kPlayerNameUnits, script.getString("player_name", i),
-                         kPlayerNameUnits - 1);
+        copyScriptString(players.player_names[i], kPlayerNameUnits, encoding, script.getString("player_name", i),
+                         kPlayerNameChars);
         if (randomiser.options.use_ratings) players.player_ratings[i] = script.getInt("player_rating", i);
         players.player_fmt_groups[i] = script.getInt("player_fmt_group", i);
     }
@@ -80,8 +94,9 @@ bool loadCivs(Script& script, Randomiser& randomiser) {
     if (count <= 0 || !listCountFits("civ_num", count)) return false;
     std::vector<CivRecord>& civs = randomiser.game.civ_table;
     civs.assign(count, CivRecord{});
+    const TextEncoding encoding = detectEncoding(script.text);
     for (int i = 0; i < count; ++i) {
-        copyScriptString(civs[i].name, kCivNameUnits, script.getString("civ_name", i), 29);
+        copyScriptString(civs[i].name, kCivNameUnits, encoding, script.getString("civ_name", i), kCivNameChars);
         civs[i].tier = script.getInt("civ_tier", i);
         civs[i].eco = script.getInt("civ_eco", i);
         civs[i].military = script.getInt("civ_military", i);
@@ -113,10 +128,12 @@ struct RatioTableKeys {
     const char* countTooLowLine;
     const char* ratiosKey;
     const char* nameKey;
+    size_t nameChars;  // the most characters of a name that are loaded
 };
 
 // Reads a script of weighted records (maps or rules): the count, then each
-// record's ratio and name, the name cut to fit the record's array.
+// record's ratio and name, the name cut to the characters of the record's
+// array.
 template <typename Record, size_t Units>
 bool loadRatioTable(Script& script, const wchar_t* path, const RatioTableKeys& keys, std::vector<Record>& table,
                     wchar_t (Record::*name)[Units]) {
@@ -128,15 +145,17 @@ bool loadRatioTable(Script& script, const wchar_t* path, const RatioTableKeys& k
     }
     if (!listCountFits(keys.countKey, count)) return false;
     table.assign(count, Record{});
+    const TextEncoding encoding = detectEncoding(script.text);
     for (int i = 0; i < count; ++i) {
         table[i].ratio = script.getInt(keys.ratiosKey, i);
-        copyScriptString(table[i].*name, Units, script.getString(keys.nameKey, i), Units - 1);
+        copyScriptString(table[i].*name, Units, encoding, script.getString(keys.nameKey, i), keys.nameChars);
     }
     return true;
 }
 
 bool loadMaps(Script& script, Randomiser& randomiser) {
-    const RatioTableKeys keys = {"map_num", "Map Num From Script Required - Passed ~ %i", "map_ratios", "map_name"};
+    const RatioTableKeys keys = {"map_num", "Map Num From Script Required - Passed ~ %i", "map_ratios", "map_name",
+                                 kMapNameChars};
     std::vector<MapRecord>& maps = randomiser.game.map_table;
     if (!loadRatioTable(script, randomiser.options.map_script_path, keys, maps, &MapRecord::name)) return false;
     if (!mapRatiosDrawable(maps)) return false;
@@ -147,14 +166,12 @@ bool loadMaps(Script& script, Randomiser& randomiser) {
 
 bool loadRules(Script& script, Randomiser& randomiser) {
     const RatioTableKeys keys = {"rule_num", "Rule Num From Script Required - Passed ~ %i", "rule_ratios",
-                                 "rule_path"};
+                                 "rule_path", kPathUnits - 1};
     return loadRatioTable(script, randomiser.options.rule_script_path, keys, randomiser.game.rule_table,
                           &RuleRecord::path);
 }
 
 }  // namespace
-
-void multibyteToWide(wchar_t* out, size_t outUnits, const char* text) { bytesToWide(out, outUnits, text); }
 
 bool loadGameData(Randomiser& randomiser) {
     // One reader serves the four files in turn and is gone when loading ends.

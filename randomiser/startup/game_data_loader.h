@@ -8,6 +8,3 @@ bool loadGameData(Randomiser& randomiser);
 
 // Removes the civilisation at index; later records move down by one.
 void removeCivAt(GameTables& game, int index);
-
-// Converts bytes one by one into the fixed wide array out (always terminated).
-void multibyteToWide(wchar_t* out, size_t outUnits, const char* text);

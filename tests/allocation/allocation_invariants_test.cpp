@@ -191,7 +191,7 @@ TEST(AllocationInvariants, GeneratedDataAndOptionLines) {
             Randomiser r;
             ASSERT_TRUE(computeStartup(r, seed, words)) << debugLogText();
             std::string where = "data " + std::to_string(dataSet) + " seed " + std::to_string(seed) + ":";
-            for (size_t i = 1; i < shown.size(); ++i) where += " " + toByteString(shown[i]);
+            for (size_t i = 1; i < shown.size(); ++i) where += " " + toUtf8(shown[i]);
             checkRun(r, words, data, where);
         }
     }

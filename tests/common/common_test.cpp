@@ -48,27 +48,8 @@ TEST(NumberRead, FollowsTheRuntimeRules) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(readLeadingInt(c.text), c.value) << c.text;
-        EXPECT_EQ(readLeadingInt(toWideString(c.text).c_str()), c.value) << c.text;
+        EXPECT_EQ(readLeadingInt(readFileText(c.text).c_str()), c.value) << c.text;
     }
-}
-
-TEST(TextConvert, MapsBytesToUnitsOneToOne) {
-    std::string bytes;
-    for (int b = 1; b < 256; ++b) bytes.push_back(static_cast<char>(b));
-    std::wstring wide = toWideString(bytes);
-    ASSERT_EQ(wide.size(), 255u);
-    for (int b = 1; b < 256; ++b) EXPECT_EQ(static_cast<int>(wide[b - 1]), b);
-    EXPECT_EQ(toByteString(wide), bytes);
-}
-
-TEST(TextConvert, NarrowsUnitsAbove255ToQuestionMark) {
-    EXPECT_EQ(toByteString(std::wstring(L"a\x100z\x20AC")), "a?z?");
-    char out[4];
-    wideToBytes(out, sizeof out, L"abcdef");
-    EXPECT_STREQ(out, "abc");
-    wchar_t wide[3];
-    bytesToWide(wide, 3, "xyz");
-    EXPECT_EQ(std::wstring(wide), L"xy");
 }
 
 TEST(BoundedCopy, CutsAndAlwaysTerminates) {

@@ -59,15 +59,6 @@ e2e_base_prefix() {
   echo "$base"
 }
 
-# A free X display number: the first without a lock file from 90 up.
-e2e_free_display() {
-  local n
-  for n in $(seq 90 199); do
-    [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] || { echo "$n"; return; }
-  done
-  return 1
-}
-
 # Starts a command in the background and remembers its id for the clean-up.
 e2e_start() {
   "$@" &
@@ -79,12 +70,14 @@ base_prefix=$(e2e_base_prefix)
 export WINEPREFIX="$e2e_work/prefix"
 cp -a "$base_prefix" "$WINEPREFIX"
 
-display_number=$(e2e_free_display)
+# The X server picks a free display itself and writes its number once it
+# takes clients (-displayfd), so tests running side by side never share one.
 # A black root (-br): the default root pattern differs from pixel to pixel and
 # would pass for a splash before Wine has drawn its desktop.
-e2e_start Xvfb ":$display_number" -screen 0 1024x768x24 -nolisten tcp -br
-export DISPLAY=":$display_number"
-wait_for 10 xdpyinfo || { echo "Xvfb did not start"; exit 1; }
+e2e_start Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -br 3>"$e2e_work/display"
+display_written() { [[ -s $e2e_work/display ]]; }
+wait_for 10 display_written || { echo "Xvfb did not start"; exit 1; }
+export DISPLAY=":$(head -n 1 "$e2e_work/display")"
 
 mkdir -p "$e2e_work/game"
 cp -r "$e2e_root/dist/." "$e2e_work/game/"
@@ -124,11 +117,24 @@ pixel() {
 splash_shown() { [[ $(pixel 400 300) != "$(pixel 5 300)" ]]; }
 splash_hidden() { ! splash_shown; }
 
+# Waits up to 10 seconds for the tray icon's balloon, which follows the icon
+# after about two seconds.
+wait_balloon() {
+  wait_for 10 window_class_shown tooltips_class32 || echo "the balloon did not show"
+}
+
+# Whether a window of the class $1 is shown.
+window_class_shown() { wine window_probe.exe --class "$1" >/dev/null; }
+window_class_gone() { ! window_class_shown "$1"; }
+
+# Whether the randomiser's splash (its main window) is shown.
+randomiser_splash_shown() { window_class_shown BRENLOW_SORTILANE; }
+
 # Waits for the randomiser's splash to show and then to go away, so that the
 # focus can be given to the chat window for good.
 wait_past_splash() {
-  wait_for 30 splash_shown || { echo "the splash did not show"; return 1; }
-  wait_for 15 splash_hidden || { echo "the splash did not go away"; return 1; }
+  wait_for 30 randomiser_splash_shown || { echo "the splash did not show"; return 1; }
+  wait_for 15 window_class_gone BRENLOW_SORTILANE || { echo "the splash did not go away"; return 1; }
 }
 
 # Waits up to $1 seconds until $2 Enter presses have reached the chat window.
@@ -137,10 +143,23 @@ wait_chat_enters() {
 }
 chat_has_enters() { [[ $(tr -cd '\r' <chat.txt | wc -c) -ge $1 ]]; }
 
-# Clicks into the chat window (at 150,90 of the virtual desktop) to give it the focus.
+# Presses the hotkey $1 until $2 Enter presses have reached the chat window
+# (at most 10 seconds): a command pressed while the last sequence still makes
+# its closing pause is ignored.
+press_until_enters() {
+  wait_for 10 press_and_wait_enters "$1" "$2"
+}
+press_and_wait_enters() { press "$1" && wait_for 1 chat_has_enters "$2"; }
+
+# The title of the foreground window of the virtual desktop.
+foreground_title() { wine window_probe.exe --foreground; }
+foreground_is() { [[ $(foreground_title) == "$1" ]]; }
+
+# Clicks into the chat window (at 150,90 of the virtual desktop) and waits
+# until it has the focus.
 focus_chat() {
   xdotool mousemove 150 90 click 1
-  sleep 0.5
+  wait_for 5 foreground_is "Chat Recorder" || { echo "the chat window did not take the focus"; return 1; }
 }
 
 # Starts the randomiser with the given words; its id is in randomiser_pid.
@@ -217,22 +236,31 @@ PY
 }
 
 # Opens the tray icon's menu (the icon sits at the right end of the virtual
-# desktop's task bar).
+# desktop's task bar) and waits until it is shown.
 open_tray_menu() {
-  xdotool mousemove 1013 757
-  sleep 0.3
-  xdotool mousedown 3
-  sleep 0.1
-  xdotool mouseup 3
-  sleep 0.7
+  xdotool mousemove 1013 757 mousedown 3 mouseup 3
+  wait_for 5 window_class_shown "#32768" || { echo "the tray menu did not show"; return 1; }
+}
+
+# Clicks entry $1 of the $2 entries of the open menu (1 for the first), in
+# the middle of its row.
+choose_menu_entry() {
+  local probed centre size
+  probed=$(wine window_probe.exe --class "#32768") || { echo "no menu is open"; return 1; }
+  read -r -d '' -a centre <<<"${probed%%$'\n'*}" || true
+  read -r -d '' -a size <<<"${probed#*$'\n'}" || true
+  xdotool mousemove "${centre[0]}" $((centre[1] - size[1] / 2 + (2 * $1 - 1) * size[1] / (2 * $2))) click 1
 }
 
 # The share (0..1) of pure red pixels in a rectangle of a screenshot:
-# screenshot name, width, height, left, top.
+# screenshot name, width, height, and the rectangle's centre x y.
 red_share() {
-  convert "$e2e_artifacts/$1.png" -crop "$2x$3+$4+$5" -fill black +opaque '#FF0000' \
+  convert "$e2e_artifacts/$1.png" -crop "$2x$3+$(($4 - $2 / 2))+$(($5 - $3 / 2))" -fill black +opaque '#FF0000' \
     -fill white -opaque '#FF0000' -format '%[fx:mean]' info:
 }
+
+# The randomiser's rule selection, tooltip and credits windows.
+overlord_window="Dastrel's, Brenlow: Sortilane"
 
 # The editor's windows: the live display (with the file's contents in control
 # 120) and the shared window of the input, rule text and other windows, told

@@ -11,35 +11,34 @@ wait_past_splash
 focus_chat
 
 usual_chunks=$(rule_text_typed Rules/Usual.txt | tr -cd '\r' | wc -c)
+usual_bytes=$(rule_text_typed Rules/Usual.txt | wc -c)
 press ctrl+2 ctrl+8  # the coin is ignored while the rule text types
 wait_chat_enters 10 "$usual_chunks"
-sleep 1
-expect_equal "Ctrl+2 types Rules/Usual.txt in chunks" "$(rule_text_typed Rules/Usual.txt | od -c)" "$(od -c <chat.txt)"
-
-: >chat.txt
-press ctrl+8
-wait_chat_enters 5 1
-coin=$(chat_text)
+# A coin asked for once the rule text has ended (its last pause included)
+# comes after it; had the first been typed, it would stand inside or before.
+press_until_enters ctrl+8 $((usual_chunks + 1)) || echo "no coin was typed after the rule text"
+expect_equal "Ctrl+2 types Rules/Usual.txt in chunks, Ctrl+8 meanwhile is ignored" \
+  "$(rule_text_typed Rules/Usual.txt | od -c)" "$(head -c "$usual_bytes" chat.txt | od -c)"
+coin=$(tail -c +$((usual_bytes + 1)) chat.txt | tr '\r' '\n' | head -n 1)
 expect_equal "Ctrl+8 types a coin side" "yes" "$([[ $coin == Heads || $coin == Tails ]] && echo yes || echo "$coin")"
 
 : >chat.txt
-press ctrl+6
-wait_chat_enters 5 1
-press ctrl+3
-wait_chat_enters 5 2
+press_until_enters ctrl+6 1 || echo "Ctrl+6 typed nothing"
+press_until_enters ctrl+3 2 || echo "Ctrl+3 typed nothing"
 mapfile -t maps < <(chat_text)
 expect_equal "Ctrl+6 then Ctrl+3 type two lines" 2 "${#maps[@]}"
 expect_equal "Ctrl+3 types the map Ctrl+6 drew" "${maps[0]:-none}" "${maps[1]:-}"
 grep -qF "'${maps[0]:-none}'" Scripts/Map_Details.txt && drawn_known=yes || drawn_known=no
 expect_equal "the drawn map is one of the map script" yes "$drawn_known"
 
-press ctrl+4
-sleep 1.5
-xdotool mousemove 595 438 click 1  # the entry of the rule selection window
-sleep 0.3
+rule_selection_shown() { control_text "$overlord_window" 255 >/dev/null; }
+open_rule_selection() { press ctrl+4 && wait_for 1 rule_selection_shown; }
+wait_for 10 open_rule_selection || echo "the rule selection window did not show"
+click_control "$overlord_window" 255  # the entry
 xdotool type 2
-xdotool mousemove 595 498 click 1  # Submit
-sleep 0.5
+click_control "$overlord_window" 256  # Submit
+rule_chosen() { [[ $(control_text "$overlord_window" 257) == "Selected New Rules - "* ]]; }
+wait_for 5 rule_chosen || echo "the choice was not shown"
 screenshot hotkeys_rule_selection
 : >chat.txt
 focus_chat

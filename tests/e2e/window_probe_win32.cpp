@@ -4,6 +4,12 @@
 // the id ID, and prints the control's centre in screen coordinates ("x y") on
 // the first line and the control's text, as UTF-8, after it. Exit code 1 when
 // no such window is shown.
+//   window_probe.exe --foreground
+// prints the title of the foreground window (empty when there is none).
+//   window_probe.exe --class CLASS
+// prints the centre of a visible top-level window of the window class CLASS
+// (a popup menu is "#32768") on the first line and its width and height on
+// the second; exit code 1 when none is shown.
 #include <windows.h>
 
 #include <fcntl.h>
@@ -21,6 +27,26 @@ struct Search {
     HWND control;
 };
 
+struct ClassSearch {
+    const wchar_t* className;
+    HWND window;
+};
+
+BOOL CALLBACK checkClass(HWND window, LPARAM data) {
+    ClassSearch& search = *reinterpret_cast<ClassSearch*>(data);
+    wchar_t className[256] = {};
+    GetClassNameW(window, className, 256);
+    if (!IsWindowVisible(window) || wcscmp(className, search.className) != 0) return TRUE;
+    search.window = window;
+    return FALSE;
+}
+
+void printCentre(HWND window) {
+    RECT place = {};
+    GetWindowRect(window, &place);
+    std::printf("%ld %ld\n", (place.left + place.right) / 2, (place.top + place.bottom) / 2);
+}
+
 BOOL CALLBACK checkWindow(HWND window, LPARAM data) {
     Search& search = *reinterpret_cast<Search*>(data);
     wchar_t title[256] = {};
@@ -30,13 +56,13 @@ BOOL CALLBACK checkWindow(HWND window, LPARAM data) {
     return search.control == nullptr;  // stops at the first match
 }
 
-// The control's text as its owner holds it: WM_GETTEXT reaches controls of
+// The window's text as its owner holds it: WM_GETTEXT reaches windows of
 // other processes, where GetWindowTextW would not.
-std::string controlText(HWND control) {
+std::string windowText(HWND window) {
     DWORD_PTR length = 0;
-    SendMessageTimeoutW(control, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length);
+    SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length);
     std::wstring text(length + 1, L'\0');
-    SendMessageTimeoutW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]), SMTO_ABORTIFHUNG,
+    SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]), SMTO_ABORTIFHUNG,
                         2000, &length);
     text.resize(length);
     std::string bytes(text.size() * 3, '\0');
@@ -49,18 +75,32 @@ std::string controlText(HWND control) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+    _setmode(_fileno(stdout), _O_BINARY);  // the text's line ends as they are
+    if (argc == 2 && wcscmp(argv[1], L"--foreground") == 0) {
+        HWND foreground = GetForegroundWindow();
+        const std::string title = foreground == nullptr ? std::string() : windowText(foreground);
+        std::fwrite(title.data(), 1, title.size(), stdout);
+        return 0;
+    }
+    if (argc == 3 && wcscmp(argv[1], L"--class") == 0) {
+        ClassSearch search = {argv[2], nullptr};
+        EnumWindows(checkClass, reinterpret_cast<LPARAM>(&search));
+        if (search.window == nullptr) return 1;
+        printCentre(search.window);
+        RECT place = {};
+        GetWindowRect(search.window, &place);
+        std::printf("%ld %ld\n", place.right - place.left, place.bottom - place.top);
+        return 0;
+    }
     if (argc != 3) {
-        std::fputs("usage: window_probe TITLE ID\n", stderr);
+        std::fputs("usage: window_probe TITLE ID | --foreground | --class CLASS\n", stderr);
         return 2;
     }
     Search search = {argv[1], _wtoi(argv[2]), nullptr};
     EnumWindows(checkWindow, reinterpret_cast<LPARAM>(&search));
     if (search.control == nullptr) return 1;
-    RECT place = {};
-    GetWindowRect(search.control, &place);
-    _setmode(_fileno(stdout), _O_BINARY);  // the text's line ends as they are
-    std::printf("%ld %ld\n", (place.left + place.right) / 2, (place.top + place.bottom) / 2);
-    const std::string text = controlText(search.control);
+    printCentre(search.control);
+    const std::string text = windowText(search.control);
     std::fwrite(text.data(), 1, text.size(), stdout);
     return 0;
 }

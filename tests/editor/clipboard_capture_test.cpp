@@ -10,45 +10,70 @@
 namespace {
 
 struct TokenCase {
-    const wchar_t* text;
-    std::vector<std::pair<std::string, TokenKind>> tokens;  // every token up to the first that keeps nothing
+    std::wstring text;
+    std::vector<std::pair<std::wstring, TokenKind>> tokens;  // every token up to the first that keeps nothing
 };
+
+// A wide string of a UTF-8 literal, as the files give it.
+std::wstring wide(const char* utf8) { return readFileText(utf8); }
 
 TEST(ClipboardTokenTest, KeepsLettersAndDigitsAndSkipsMarkup) {
     const TokenCase cases[] = {
-        {L"Name123 1650", {{"Name123", TokenKind::Name}, {"1650", TokenKind::Rating}}},
-        {L"<b>Gamma</b> 1650", {{"Gamma", TokenKind::Name}, {"1650", TokenKind::Rating}}},
-        {L"Delta - 1500", {{"Delta", TokenKind::Name}}},
-        {L"12ab ab12 _", {{"12ab", TokenKind::Name}, {"ab12", TokenKind::Name}, {"_", TokenKind::Name}}},
-        {L"Jos\u00e9-Mar\u00eda O'Neil", {{"JosMara", TokenKind::Name}, {"ONeil", TokenKind::Name}}},
-        {L" \t\n\v\r 42\r\n", {{"42", TokenKind::Rating}}},
-        {L"<a href=\"x y\">Z</a>", {{"Z", TokenKind::Name}}},
+        {L"Name123 1650", {{L"Name123", TokenKind::Name}, {L"1650", TokenKind::Rating}}},
+        {L"<b>Gamma</b> 1650", {{L"Gamma", TokenKind::Name}, {L"1650", TokenKind::Rating}}},
+        {L"Delta - 1500", {{L"Delta", TokenKind::Name}}},
+        {L"12ab ab12 _", {{L"12ab", TokenKind::Name}, {L"ab12", TokenKind::Name}, {L"_", TokenKind::Name}}},
+        {L" \t\n\v\r 42\r\n", {{L"42", TokenKind::Rating}}},
+        {L"<a href=\"x y\">Z</a>", {{L"Z", TokenKind::Name}}},
         {L"<unclosed tag 7", {}},
         {L"", {}},
     };
     for (const TokenCase& c : cases) {
-        SCOPED_TRACE(std::string(toByteString(c.text)));
+        SCOPED_TRACE(toUtf8(c.text));
         size_t position = 0;
-        char token[kTokenBytes];
+        std::wstring token;
         TokenKind kind = TokenKind::Rating;
         for (const auto& expected : c.tokens) {
-            ASSERT_TRUE(nextClipboardToken(c.text, position, token, kind));
+            ASSERT_TRUE(nextClipboardToken(c.text.c_str(), position, token, kind));
             EXPECT_EQ(token, expected.first);
             EXPECT_EQ(kind, expected.second);
         }
-        EXPECT_FALSE(nextClipboardToken(c.text, position, token, kind));
+        EXPECT_FALSE(nextClipboardToken(c.text.c_str(), position, token, kind));
         EXPECT_EQ(kind, TokenKind::None);
     }
 }
 
-TEST(ClipboardTokenTest, LongTokenIsCutToItsBuffer) {
-    const std::wstring text(300, L'7');
-    size_t position = 0;
-    char token[kTokenBytes];
-    TokenKind kind = TokenKind::None;
-    ASSERT_TRUE(nextClipboardToken(text.c_str(), position, token, kind));
-    EXPECT_EQ(std::string(token), std::string(kTokenBytes - 1, '7'));
-    EXPECT_EQ(position, 300u);
+TEST(ClipboardTokenTest, KeepsTheLettersOfEveryScriptAndDropsAsciiPunctuation) {
+    const TokenCase cases[] = {
+        {wide("Jos\xC3\xA9 1500 \xD0\x92\xD0\xBB\xD0\xB0\xD0\xB4 1420 \xE6\x9D\x8E\xE9\x9B\xB7 1600"),
+         {{wide("Jos\xC3\xA9"), TokenKind::Name},
+          {L"1500", TokenKind::Rating},
+          {wide("\xD0\x92\xD0\xBB\xD0\xB0\xD0\xB4"), TokenKind::Name},
+          {L"1420", TokenKind::Rating},
+          {wide("\xE6\x9D\x8E\xE9\x9B\xB7"), TokenKind::Name},
+          {L"1600", TokenKind::Rating}}},
+        {wide("Jos\xC3\xA9-Mar\xC3\xAD""a O'Neil"),
+         {{wide("Jos\xC3\xA9Mar\xC3\xAD""a"), TokenKind::Name}, {L"ONeil", TokenKind::Name}}},
+        // A character beyond U+FFFF is kept whole, and makes the token a name.
+        {wide("\xF0\x9F\x98\x80""7 M\xC3\xBCller"),
+         {{wide("\xF0\x9F\x98\x80""7"), TokenKind::Name}, {wide("M\xC3\xBCller"), TokenKind::Name}}},
+        // The blanks beyond ASCII separate tokens: no-break and ideographic space.
+        {wide("Zo\xC3\xAB\xC2\xA0""1700\xE3\x80\x80""Bo"),
+         {{wide("Zo\xC3\xAB"), TokenKind::Name}, {L"1700", TokenKind::Rating}, {L"Bo", TokenKind::Name}}},
+        {wide("\xC2\xA0\xE2\x80\x83"), {}},
+    };
+    for (const TokenCase& c : cases) {
+        SCOPED_TRACE(toUtf8(c.text));
+        size_t position = 0;
+        std::wstring token;
+        TokenKind kind = TokenKind::None;
+        for (const auto& expected : c.tokens) {
+            ASSERT_TRUE(nextClipboardToken(c.text.c_str(), position, token, kind));
+            EXPECT_EQ(token, expected.first);
+            EXPECT_EQ(kind, expected.second);
+        }
+        EXPECT_FALSE(nextClipboardToken(c.text.c_str(), position, token, kind));
+    }
 }
 
 class CaptureTest : public EditorTest {
@@ -91,6 +116,50 @@ TEST_F(CaptureTest, TokensThatAreTooLongArePassedOver) {
     EXPECT_EQ(state.nameIndex, 2);
     EXPECT_EQ(state.ratingIndex, 1);
     EXPECT_EQ(shell.displays.size(), 5u);
+}
+
+TEST_F(CaptureTest, NamesOfEveryScriptAreStoredWholeInUtf8) {
+    captureClipboard(state, shell,
+                     wide("Jos\xC3\xA9 1500 \xD0\x92\xD0\xBB\xD0\xB0\xD0\xB4 1420 \xE6\x9D\x8E\xE9\x9B\xB7 1600 "
+                          "Zo\xC3\xAB 1700").c_str());
+    std::string expected = replacedOnce(kDefaultFile, "'p1' 'p2' 'p3' 'p4'",
+                                        "'Jos\xC3\xA9' '\xD0\x92\xD0\xBB\xD0\xB0\xD0\xB4' '\xE6\x9D\x8E\xE9\x9B\xB7' 'Zo\xC3\xAB'");
+    expected = replacedOnce(expected, "player_rating { 0 0 0 0", "player_rating { 1500 1420 1600 1700");
+    EXPECT_EQ(dataFile(), expected);
+    EXPECT_EQ(std::wstring(state.players[1].name), wide("\xD0\x92\xD0\xBB\xD0\xB0\xD0\xB4"));
+    EXPECT_EQ(std::wstring(state.players[2].name), wide("\xE6\x9D\x8E\xE9\x9B\xB7"));
+    EXPECT_EQ(state.nameIndex, 4);
+    EXPECT_EQ(state.ratingIndex, 4);
+    // The live display pads by characters: the bars line up.
+    EXPECT_NE(shell.displays.back().find(wide("| \xE6\x9D\x8E\xE9\x9B\xB7              | 1600   |")),
+              std::wstring::npos);
+}
+
+TEST_F(CaptureTest, TheNameLimitCountsCharactersNotUnits) {
+    // 15 characters beyond U+FFFF are a name (30 units where wchar_t has 16
+    // bits, 60 bytes in the file); 16 are too long and passed over.
+    std::string fifteen;
+    for (int i = 0; i < 15; ++i) fifteen += "\xF0\x9F\x98\x80";
+    const std::wstring text = wide((fifteen + " " + fifteen + "\xC3\xA9 Next").c_str());
+    captureClipboard(state, shell, text.c_str());
+    EXPECT_EQ(std::wstring(state.players[0].name), wide(fifteen.c_str()));
+    EXPECT_EQ(std::wstring(state.players[1].name), L"Next");
+    EXPECT_NE(dataFile().find("'" + fifteen + "' 'Next'"), std::string::npos);
+}
+
+TEST_F(CaptureTest, ALatin1FileBecomesUtf8BeforeANameBeyondAsciiIsStored) {
+    // A file written byte by byte (here "M\xFCller") stays readable: it is
+    // rewritten in UTF-8 before the new name joins it.
+    startWith(replacedOnce(kDefaultFile, "'p1'", "'M\xFCller'"));
+    EXPECT_EQ(std::wstring(state.players[0].name), L"M\u00FCller");
+    state.nameIndex = 1;
+    captureClipboard(state, shell, L"Bob");  // ASCII: the file is left as it is
+    EXPECT_NE(dataFile().find("'M\xFCller' 'Bob'"), std::string::npos);
+    captureClipboard(state, shell, wide("\xD0\x92\xD0\xBB\xD0\xB0\xD0\xB4").c_str());
+    std::string expected = replacedOnce(kDefaultFile, "'p1' 'p2' 'p3'",
+                                        "'M\xC3\xBCller' 'Bob' '\xD0\x92\xD0\xBB\xD0\xB0\xD0\xB4'");
+    EXPECT_EQ(dataFile(), expected);
+    EXPECT_EQ(std::wstring(state.players[0].name), L"M\u00FCller");
 }
 
 TEST_F(CaptureTest, TokenThatKeepsNothingEndsTheCapture) {

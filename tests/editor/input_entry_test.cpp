@@ -91,7 +91,7 @@ TEST_F(InputEntryTest, ElementFieldTargetsOnePlayerOrTheNextInSequence) {
     const wchar_t* nextElements[] = {L"-1", L"0", L"7", L"abc"};
     int expectedName = 4;
     for (const wchar_t* element : nextElements) {
-        SCOPED_TRACE(toByteString(element));
+        SCOPED_TRACE(toUtf8(element));
         enter(InputMode::NameAndRating, L"Next", L"", element);
         EXPECT_EQ(std::wstring(state.players[expectedName].name), L"Next");
         EXPECT_EQ(state.nameIndex, ++expectedName);
@@ -115,7 +115,7 @@ TEST_F(InputEntryTest, RatingsAreNumbersOrWords) {
         {L"100abc", -1},
     };
     for (const RatingCase& c : cases) {
-        SCOPED_TRACE(toByteString(c.typed));
+        SCOPED_TRACE(toUtf8(c.typed));
         startWith(kDefaultFile);
         state.players[0].rating = -7;  // so that a store of 0 shows
         EntryOutcome outcome = enter(InputMode::NameAndRating, L"", c.typed, L"1");
@@ -145,6 +145,20 @@ TEST_F(InputEntryTest, LongNameEndsTheEntryAndKeepsWhatWasStored) {
     EXPECT_EQ(state.nameIndex, 2);
     EXPECT_FALSE(outcome.result1 || outcome.result2 || outcome.emptyField1 || outcome.emptyField2);
     EXPECT_EQ(dataFile(), replacedOnce(kDefaultFile, "'p1' 'p2'", "'Ann' 'Bob'"));
+}
+
+TEST_F(InputEntryTest, NamesAreStoredAsTypedInEveryScript) {
+    startWith(kDefaultFile);
+    EntryOutcome outcome = enter(InputMode::NameAndRating, L"Jos\u00E9 \u674E\u96F7", L"15", L"-1");
+    EXPECT_EQ(std::wstring(state.players[0].name), L"Jos\u00E9");
+    EXPECT_EQ(std::wstring(state.players[1].name), L"\u674E\u96F7");
+    EXPECT_EQ(dataFile(), replacedOnce(replacedOnce(kDefaultFile, "'p1' 'p2'", "'Jos\xC3\xA9' '\xE6\x9D\x8E\xE9\x9B\xB7'"),
+                                       "player_rating { 0", "player_rating { 1500"));
+    // Fifteen characters are a name, sixteen end the entry.
+    const std::wstring fifteen(15, L'\u00FC');
+    outcome = enter(InputMode::NameAndRating, fifteen + L" " + fifteen + L"\u00FC", L"", L"3");
+    EXPECT_EQ(std::wstring(state.players[2].name), fifteen);
+    EXPECT_FALSE(outcome.result1.has_value());
 }
 
 TEST_F(InputEntryTest, FmtGroupsGoWhereTheFmtIndexPoints) {

@@ -150,11 +150,11 @@ TEST_F(EditorTest, DisplayRowsKeepTheirBarsAligned) {
 TEST_F(EditorTest, MemoryTakesAValueOnlyWhenTheFileDid) {
     startWith(kDefaultFile);
     ASSERT_TRUE(loadPlayerDataForStore(state));
-    EXPECT_TRUE(storePlayerName(state, 1, "Zed"));
+    EXPECT_TRUE(storePlayerName(state, 1, L"Zed"));
     EXPECT_EQ(std::wstring(state.players[1].name), L"Zed");
 
     std::filesystem::create_directory("PlayerData.txt.tmp");
-    EXPECT_FALSE(storePlayerName(state, 2, "Yan"));
+    EXPECT_FALSE(storePlayerName(state, 2, L"Yan"));
     EXPECT_FALSE(storePlayerRating(state, 2, 1600));
     EXPECT_FALSE(storePlayerFmt(state, 2, 3));
     EXPECT_FALSE(storePlayerCount(state, 8));

@@ -18,7 +18,7 @@ protected:
 
 TEST_F(RuleTextTest, NameMayHoldAtMost39Characters) {
     const std::wstring name39(39, L'n');
-    writeFile("Rules/" + toByteString(name39) + ".txt", "No rush");
+    writeFile("Rules/" + toUtf8(name39) + ".txt", "No rush");
     std::wstring text;
     EXPECT_TRUE(loadRuleText(shell, name39, text));
     EXPECT_EQ(text, L"No rush");
@@ -28,7 +28,7 @@ TEST_F(RuleTextTest, NameMayHoldAtMost39Characters) {
     EXPECT_FALSE(loadRuleText(shell, name40, text));
     EXPECT_FALSE(saveRuleText(shell, name40, {L"x"}));
     EXPECT_EQ(shell.errors, std::vector<std::wstring>(2, L"Too many characters found in filename input field"));
-    EXPECT_FALSE(std::filesystem::exists("Rules/" + toByteString(name40) + ".txt"));
+    EXPECT_FALSE(std::filesystem::exists("Rules/" + toUtf8(name40) + ".txt"));
 }
 
 TEST_F(RuleTextTest, EmptyNameDoesNothing) {
@@ -68,12 +68,22 @@ TEST_F(RuleTextTest, TextMustHoldOneTo1023Bytes) {
 }
 
 TEST_F(RuleTextTest, SaveWritesOneLinePerShownLineAndLoadsBack) {
-    const std::vector<std::wstring> lines = {L"No rush 20 minutes", L"", L"Caf\u00e9 rules"};
+    const std::vector<std::wstring> lines = {L"No rush 20 minutes", L"", L"Caf\u00e9 rules \u674E"};
     ASSERT_TRUE(saveRuleText(shell, L"Usual", lines));
-    EXPECT_EQ(readFile("Rules/Usual.txt"), "No rush 20 minutes\r\n\r\nCaf\xe9 rules\r\n");
+    EXPECT_EQ(readFile("Rules/Usual.txt"), "No rush 20 minutes\r\n\r\nCaf\xC3\xA9 rules \xE6\x9D\x8E\r\n");
     std::wstring text;
     ASSERT_TRUE(loadRuleText(shell, L"Usual", text));
-    EXPECT_EQ(text, L"No rush 20 minutes\r\n\r\nCaf\u00e9 rules\r\n");
+    EXPECT_EQ(text, L"No rush 20 minutes\r\n\r\nCaf\u00e9 rules \u674E\r\n");
+}
+
+TEST_F(RuleTextTest, LoadReadsLatin1AndUtf8WithItsByteOrderMark) {
+    writeFile("Rules/Usual.txt", "Caf\xe9 rules\r\n");
+    std::wstring text;
+    ASSERT_TRUE(loadRuleText(shell, L"Usual", text));
+    EXPECT_EQ(text, L"Caf\u00e9 rules\r\n");
+    writeFile("Rules/Usual.txt", "\xEF\xBB\xBF\xD0\x92\xD0\xBB\xD0\xB0\xD0\xB4\r\n");
+    ASSERT_TRUE(loadRuleText(shell, L"Usual", text));
+    EXPECT_EQ(text, L"\u0412\u043B\u0430\u0434\r\n");
 }
 
 TEST_F(RuleTextTest, LoadedTextSavesBackUnchanged) {

@@ -39,10 +39,10 @@ TEST(SaveReport, WritesEachLineWithCrLfAndReplacesTheOldFile) {
     writeFile("data.txt", "old contents that are longer than the new ones\r\n");
     ReportState report;
     boundedCopy(report.report_lines[0], L"Seed: 5 100%");
-    boundedCopy(report.report_lines[2], L"\u00e9\u0100");  // a unit above 255 becomes '?'
+    boundedCopy(report.report_lines[2], L"\u00e9\u0100\u674E");  // written in UTF-8
     report.report_line_count = 3;
     ASSERT_TRUE(saveReport(report));
-    EXPECT_EQ(readFile("data.txt"), "Seed: 5 100%\r\n\r\n\xe9?\r\n");
+    EXPECT_EQ(readFile("data.txt"), "Seed: 5 100%\r\n\r\n\xC3\xA9\xC4\x80\xE6\x9D\x8E\r\n");
     EXPECT_EQ(readFile("data.txt.tmp"), "");
 }
 

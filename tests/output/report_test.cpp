@@ -4,6 +4,8 @@
 
 #include <cwchar>
 
+#include "common/bounded_copy.h"
+#include "common/text_convert.h"
 #include "randomiser/run_sequence.h"
 #include "startup/game_folder.h"
 #include "support/randomiser_builder.h"
@@ -159,6 +161,41 @@ TEST(AddReportCell, CellsThatPassTheLineWrapAndOverlongCellsAreCut) {
     EXPECT_EQ(std::wstring(report.report_lines[2]), L"| " + std::wstring(77, L'y'));
     EXPECT_EQ(std::wstring(report.report_lines[3]), L"| f | ");
     EXPECT_EQ(cursor.line, 3);
+}
+
+TEST(BuildReport, FieldsCountCharactersOfEveryScript) {
+    Randomiser r = workedExample();
+    std::wstring astral;  // 15 characters beyond U+FFFF
+    for (int i = 0; i < 15; ++i) astral += readFileText("\xF0\x9F\x98\x80");
+    const std::wstring names[] = {L"Jos\u00E9", L"\u0412\u043B\u0430\u0434", L"\u674E\u96F7", astral};
+    for (int p = 0; p < 4; ++p) boundedCopy(r.players.player_names[p], names[p].c_str());
+    boundedCopy(r.game.civ_table[0].name, readFileText("\xC3\xA9lan\xF0\x9F\x98\x80\xF0\x9F\x98\x80xyzwv").c_str());
+    buildReport(r);
+    const std::vector<std::string> lines = reportLines(r);
+    ASSERT_EQ(lines.size(), 16u);
+    // The first letter is upper-cased for a..z only; the civilisation field
+    // is cut after 10 characters, each four-byte one counted as one.
+    EXPECT_EQ(lines[12], "| Jos\xC3\xA9             | | Expert  | | \xC3\xA9lan\xF0\x9F\x98\x80\xF0\x9F\x98\x80xyzw | | 1    |");
+    EXPECT_EQ(lines[13], "| \xD0\x92\xD0\xBB\xD0\xB0\xD0\xB4             | | Newb    | | Mountainee | | 2    |");
+    EXPECT_EQ(lines[14], "| \xE6\x9D\x8E\xE9\x9B\xB7               | | Inter   | | Celts      | | 2    |");
+    std::string astralBytes;
+    for (int i = 0; i < 15; ++i) astralBytes += "\xF0\x9F\x98\x80";
+    EXPECT_EQ(lines[15], "| " + astralBytes + "  | | Inter   | | 0range     | | 1    |");
+    for (int p = 0; p < 4; ++p) EXPECT_EQ(charCount(r.report.report_lines[12 + p]), 56u);
+}
+
+TEST(AddReportCell, TheLineLimitCountsCharacters) {
+    ReportState report;
+    ReportCursor cursor;
+    std::wstring wide;  // 80 characters beyond U+FFFF: cut to 77 after "| "
+    for (int i = 0; i < 80; ++i) wide += readFileText("\xF0\x9F\x98\x80");
+    addReportCell(report, cursor, L"\u00E9");
+    addReportCell(report, cursor, firstChars(wide, 70).c_str());  // 6 + 75 = 81: next line
+    addReportCell(report, cursor, wide.c_str());
+    EXPECT_EQ(std::wstring(report.report_lines[0]), L"| \u00E9 | ");
+    EXPECT_EQ(std::wstring(report.report_lines[1]), L"| " + firstChars(wide, 70) + L" | ");
+    EXPECT_EQ(std::wstring(report.report_lines[2]), L"| " + firstChars(wide, 77));
+    EXPECT_EQ(charCount(report.report_lines[2]), 79u);
 }
 
 TEST(ReportNames, ValuesOutsideTheTablesHaveEmptyNames) {

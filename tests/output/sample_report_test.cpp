@@ -195,7 +195,7 @@ TEST(SampleReports, SeedsAndWordsReproduceTheirReports) {
             std::vector<std::wstring> words = splitWords(pin.words);
             ASSERT_TRUE(computeStartup(r, pin.seed, words)) << pin.words;
             std::vector<std::string> lines = reportLines(r);
-            lines.push_back("Map: " + toByteString(r.game.selected_map_name));
+            lines.push_back("Map: " + toUtf8(r.game.selected_map_name));
             EXPECT_EQ(lines, pin.lines) << pin.seed << " " << pin.words;
         }
     }

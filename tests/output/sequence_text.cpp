@@ -10,7 +10,7 @@ std::string sequenceText(const TypingSequence& steps) {
             case StepKind::AwaitCtrlRelease: out += "ctrl"; break;
             case StepKind::TypeText: {
                 std::string text;
-                for (char c : toByteString(step.text)) text += (c == '\n') ? std::string("\\n") : std::string(1, c);
+                for (char c : toUtf8(step.text)) text += (c == '\n') ? std::string("\\n") : std::string(1, c);
                 out += "[" + text + "]";
                 break;
             }

@@ -59,22 +59,34 @@ TEST(RuleTextChunks, FollowTheFgetsRules) {
          {std::string(49, 'x'), std::string(49, 'x'), "xx\n"}},
         {"exactly 49 bytes then a line feed", std::string(49, 'y') + "\n", {std::string(49, 'y'), "\n"}},
         {"48 bytes and a line feed fill one chunk", std::string(48, 'z') + "\n", {std::string(48, 'z') + "\n"}},
+        // UTF-8: the 49 bytes stay the limit, but a character is never split.
+        {"a two-byte character that would pass 49 bytes starts the next chunk", std::string(48, 'x') + "\xC3\xA9",
+         {std::string(48, 'x'), "\xC3\xA9"}},
+        {"a two-byte character that ends at byte 49 stays", std::string(47, 'x') + "\xC3\xA9z",
+         {std::string(47, 'x') + "\xC3\xA9", "z"}},
+        {"a four-byte character moves whole", std::string(46, 'x') + "\xF0\x9F\x98\x80\n",
+         {std::string(46, 'x'), "\xF0\x9F\x98\x80\n"}},
+        {"the byte order mark is not typed", "\xEF\xBB\xBF\xD0\x92\xD0\xBB\r\n", {"\xD0\x92\xD0\xBB\n"}},
     };
     for (const ChunkCase& c : cases) {
         std::vector<std::string> got;
-        for (const std::wstring& chunk : ruleTextChunks(c.bytes)) got.push_back(toByteString(chunk));
+        for (const std::wstring& chunk : ruleTextChunks(c.bytes)) got.push_back(toUtf8(chunk));
         EXPECT_EQ(got, c.chunks) << c.name;
     }
 }
 
-TEST(RuleTextChunks, BytesAbove127BecomeTheSameCodeUnits) {
+TEST(RuleTextChunks, BytesOfAFileThatIsNoUtf8BecomeTheSameCodeUnits) {
     std::vector<std::wstring> chunks = ruleTextChunks("\xe9t\xe9");
     ASSERT_EQ(chunks.size(), 1u);
     EXPECT_EQ(chunks[0], std::wstring(L"\u00e9t\u00e9"));
+    // 49 Latin-1 bytes are 49 characters, cut as before.
+    chunks = ruleTextChunks(std::string(50, '\xe9'));
+    ASSERT_EQ(chunks.size(), 2u);
+    EXPECT_EQ(chunks[0], std::wstring(49, L'\u00e9'));
 }
 
 TEST(SavedResultLines, FollowTheDataFileRules) {
-    const std::vector<ChunkCase> cases = {
+    std::vector<ChunkCase> cases = {
         {"empty file", "", {}},
         {"last line without a line break is not typed", "a\r\nb", {"a"}},
         {"CR LF and LF both end a line", "a\r\nb\n", {"a", "b"}},
@@ -82,9 +94,15 @@ TEST(SavedResultLines, FollowTheDataFileRules) {
         {"a line longer than 79 characters is cut to 79", std::string(100, 'q') + "\r\n", {std::string(79, 'q')}},
         {"79 characters are kept whole", std::string(79, 'k') + "\r\n", {std::string(79, 'k')}},
     };
+    std::string e79;
+    for (int i = 0; i < 79; ++i) e79 += "\xC3\xA9";
+    const std::string lines = "Jos\xC3\xA9 \xE6\x9D\x8E\xE9\x9B\xB7\r\n" + e79 + "\xC3\xA9\xC3\xA9\r\n" + e79 + "\r\n";
+    cases.push_back({"UTF-8 lines are cut to 79 characters, not bytes", lines,
+                     {"Jos\xC3\xA9 \xE6\x9D\x8E\xE9\x9B\xB7", e79, e79}});
+    cases.push_back({"a byte order mark is not typed", "\xEF\xBB\xBFZo\xC3\xAB\r\n", {"Zo\xC3\xAB"}});
     for (const ChunkCase& c : cases) {
         std::vector<std::string> got;
-        for (const std::wstring& line : savedResultLines(c.bytes)) got.push_back(toByteString(line));
+        for (const std::wstring& line : savedResultLines(c.bytes)) got.push_back(toUtf8(line));
         EXPECT_EQ(got, c.chunks) << c.name;
     }
 }

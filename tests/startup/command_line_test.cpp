@@ -112,8 +112,8 @@ TEST_F(CommandLine, RefusesAnUnknownWord) {
     EXPECT_FALSE(parse(L"Foo validate"));
     EXPECT_EQ(debugLogText(), "Error Args? - foo\n");
     std::remove("debug.txt");
-    EXPECT_FALSE(parse(L"caf\x00E9\x0416"));  // one byte per unit, '?' above 255
-    EXPECT_EQ(debugLogText(), "Error Args? - caf\xE9?\n");
+    EXPECT_FALSE(parse(L"caf\x00E9\x0416"));  // the log is UTF-8
+    EXPECT_EQ(debugLogText(), "Error Args? - caf\xC3\xA9\xD0\x96\n");
     std::remove("debug.txt");
     EXPECT_FALSE(parse(std::wstring(400, L'w')));
     EXPECT_EQ(debugLogText(), "Error Args? - " + std::string(259, 'w') + "\n");
@@ -282,6 +282,20 @@ TEST_F(CommandLine, LowerCasesOnlyTheLettersAToZ) {
     EXPECT_EQ(words[0], L"c:\\games\\brenlow_sortilane.exe");
     EXPECT_EQ(words[1], L"handicap");
     EXPECT_EQ(words[3], L"\x00C9x");
+}
+
+// The list of option words that the guide is checked against is the list the
+// parser accepts: every listed word parses on its own, each is listed once, and
+// a word that only looks like one is refused.
+TEST_F(CommandLine, ListsExactlyTheWordsItAccepts) {
+    std::vector<std::wstring> words = optionWords();
+    ASSERT_FALSE(words.empty());
+    for (size_t i = 0; i < words.size(); ++i) {
+        EXPECT_TRUE(parse(words[i])) << std::string(words[i].begin(), words[i].end());
+        for (size_t j = i + 1; j < words.size(); ++j) EXPECT_NE(words[i], words[j]);
+    }
+    EXPECT_FALSE(parse(L"handicaps"));
+    EXPECT_FALSE(parse(L"omit_civ"));
 }
 
 }  // namespace

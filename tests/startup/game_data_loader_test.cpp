@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/crt_random.h"
+#include "common/text_convert.h"
 #include "startup/game_folder.h"
 #include "test_support.h"
 
@@ -70,6 +71,27 @@ TEST_F(GameDataLoader, CutsLongNames) {
     EXPECT_EQ(std::wstring(randomiser.game.selected_map_name), std::wstring(79, L'm'));
 }
 
+TEST_F(GameDataLoader, ReadsUtf8FilesAsUtf8AndOthersByteForByte) {
+    // UTF-8 with a byte order mark: 15 characters are kept, counted as
+    // characters (the 16th, a four-byte one, is left out whole).
+    std::string longName;
+    for (int i = 0; i < 16; ++i) longName += "\xF0\x9F\x98\x80";
+    files.playerData = "\xEF\xBB\xBFplayer_num {4} team_num {2} player_name { 'Jos\xC3\xA9' "
+                       "'\xD0\x92\xD0\xBB\xD0\xB0\xD0\xB4' '\xE6\x9D\x8E\xE9\x9B\xB7' '" + longName + "' }";
+    files.civs = "civ_num {1} civ_name {'" + std::string(30, 'c') + "\xC3\xA9'} civ_tier {1}";
+    files.maps = "map_num {1} map_ratios {1} map_name {'L\xE9man'}";  // Latin-1
+    ASSERT_TRUE(load());
+    const PlayerTable& players = randomiser.players;
+    EXPECT_EQ(std::wstring(players.player_names[0]), L"Jos\u00E9");
+    EXPECT_EQ(std::wstring(players.player_names[1]), L"\u0412\u043B\u0430\u0434");
+    EXPECT_EQ(std::wstring(players.player_names[2]), L"\u674E\u96F7");
+    const std::wstring name = players.player_names[3];
+    EXPECT_EQ(charCount(name), 15u);
+    EXPECT_EQ(toUtf8(name), longName.substr(0, 60));
+    EXPECT_EQ(std::wstring(randomiser.game.civ_table[0].name), std::wstring(29, L'c'));
+    EXPECT_EQ(std::wstring(randomiser.game.selected_map_name), L"L\u00E9man");
+}
+
 TEST_F(GameDataLoader, ReadsMissingNamesAsEmpty) {
     files.civs = "civ_num {2} civ_name {'Only'} civ_tier {1 2}";
     files.maps = "map_num {1} map_ratios {1}";
@@ -91,9 +113,11 @@ TEST_F(GameDataLoader, ChecksThePlayerAndTeamCounts) {
         {6, 3, true, ""},
         {4, 4, true, ""},
         {1, 1, true, ""},
-        {6, 4, false, ""},
-        {0, 2, false, ""},
-        {4, 0, false, ""},
+        {6, 4, false, "PlayerData player_num is not a whole multiple of team_num - Passed ~ 6 players in 4 teams\n"},
+        {5, 2, false, "PlayerData player_num is not a whole multiple of team_num - Passed ~ 5 players in 2 teams\n"},
+        {0, 2, false, "PlayerData player_num is 0 - Passed ~ 0 players in 2 teams\n"},
+        {0, 0, false, "PlayerData player_num is 0 - Passed ~ 0 players in 0 teams\n"},
+        {4, 0, false, "PlayerData team_num is 0 - Passed ~ 4 players in 0 teams\n"},
         {9, 3, false, "PlayerData player_num must be 1 to 8 - Passed ~ 9\n"},
         {-4, 2, false, "PlayerData player_num must be 1 to 8 - Passed ~ -4\n"},
         {4, -2, false, "PlayerData team_num must be 1 to 4 - Passed ~ -2\n"},

@@ -48,7 +48,7 @@ inline void addCivs(Randomiser& r, int perTier) {
 inline std::vector<std::string> reportLines(const Randomiser& r) {
     std::vector<std::string> lines;
     for (int i = 0; i < r.report.report_line_count; ++i) {
-        lines.push_back(toByteString(r.report.report_lines[i]));
+        lines.push_back(toUtf8(r.report.report_lines[i]));
     }
     return lines;
 }

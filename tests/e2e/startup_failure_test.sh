@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# A randomiser that cannot start says why: after its lines are logged it shows
+# one error box in front, with the focus, holding this run's debug lines and
+# where debug.txt is; OK ends it with the exit code it always had. The native
+# preview prints the same lines on standard error.
+source "$(dirname "$0")/e2e_lib.sh"
+
+folder=$(winepath -w "$PWD")
+message_id=65535  # the text of a message box
+
+# Starts the randomiser with the words given, expects the error box with the
+# debug lines $1, presses OK and expects the exit code $2.
+expect_failure_box() {
+  local lines=$1 code=$2 what=$3
+  shift 3
+  rm -f debug.txt
+  start_randomiser "$@"
+  wait_for 20 control_text Error "$message_id" || echo "no error box for $what"
+  expect_equal "the box for $what holds its lines and the log's place" \
+    "$lines"$'\n\n'"See debug.txt in $folder" "$(control_text Error "$message_id" 2>/dev/null || true)"
+  expect_equal "the box for $what comes in front with the focus" Error "$(foreground_title)"
+  screenshot "startup_failure_${what// /_}"
+  press Return
+  wait_randomiser 10
+  expect_equal "exit code for $what" "$code" "$randomiser_status"
+  expect_equal "debug.txt for $what" "$lines" "$(tr -d '\r' <debug.txt 2>/dev/null || true)"
+}
+
+expect_failure_box "Error Args? - foo" 1 "a bad word" rating Foo
+
+start_chat
+focus_chat
+cp PlayerData.txt PlayerData.saved
+sed -i 's/player_num {6}/player_num {5}/' PlayerData.txt
+five_in_two="PlayerData player_num is not a whole multiple of team_num - Passed ~ 5 players in 2 teams"
+expect_failure_box "$five_in_two" 1 "5 players in 2 teams" rating
+preview_status=0
+preview_errors=$("${BRENLOW_BUILD:-$e2e_root/build}/tools/sortilane_preview" --seed 1 -- rating 2>&1 >/dev/null) ||
+  preview_status=$?
+expect_equal "the preview's exit code for 5 players in 2 teams" 1 "$preview_status"
+expect_equal "the preview prints the line on standard error" "$five_in_two" "$preview_errors"
+mv PlayerData.saved PlayerData.txt
+
+mv Images/randomiser_flash.bmp Images/away.bmp
+expect_failure_box "Could not load the splash picture ./Images/randomiser_flash.bmp" 0 "a missing splash picture" rating
+mv Images/away.bmp Images/randomiser_flash.bmp
+
+e2e_finish
