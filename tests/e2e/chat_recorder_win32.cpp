@@ -1,7 +1,8 @@
 // A stand-in for the game's chat input in the end-to-end tests: a small
 // window at a fixed place that records every character typed into it, and
 // every Enter press, to the file named on its command line. Enter is written
-// as a carriage return, and as "^" followed by one when Ctrl was held down.
+// as a carriage return, after a "^" when Ctrl was held down and after a "#"
+// when it came without its scan code (which games that read scan codes miss).
 #include <windows.h>
 
 #include <cstdio>
@@ -21,7 +22,9 @@ LRESULT CALLBACK chatProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         case WM_KEYDOWN:
             if (wParam == VK_RETURN) {
                 g_enterWithCtrl = GetKeyState(VK_CONTROL) < 0;
-                record(g_enterWithCtrl ? "^\r" : "\r");
+                if (g_enterWithCtrl) record("^");
+                if (((lParam >> 16) & 0xFF) == 0) record("#");
+                record("\r");
             }
             return 0;
         case WM_CHAR: {

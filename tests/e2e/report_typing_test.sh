@@ -24,6 +24,7 @@ expect_equal "Ctrl+1 ends the program with 0" 0 "$randomiser_status"
 
 typed=$(cat chat.txt)
 expect_equal "no Enter arrived with Ctrl held" no "$([[ $typed == *'^'* ]] && echo yes || echo no)"
+expect_equal "every Enter came with its scan code" no "$([[ $typed == *'#'* ]] && echo yes || echo no)"
 expect_equal "data.txt holds the typed lines with CR LF" "$(sed 's/\r/\r\n/g' chat.txt | od -c)" "$(od -c <data.txt)"
 line_count=$(tr -cd '\r' <chat.txt | wc -c)
 expect_equal "a report was typed" yes "$([[ $line_count -gt 0 ]] && echo yes)"
