@@ -1,13 +1,20 @@
 // Allocation and report on tables already in memory (8 players in 2 teams,
-// rated, with FMT groups, 24 civilisations). The whole start-up from the data
-// files is measured on the sample folder in startup_bench.cpp.
+// rated, with FMT groups, 24 civilisations; under fair_teams also in 4
+// teams), and how far apart fair_teams and the rating classes leave the team
+// scores over generated lobbies. The whole start-up from the data files is
+// measured on the sample folder in startup_bench.cpp.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <new>
+#include <random>
+#include <vector>
 
 #include "common/crt_random.h"
 #include "randomiser/allocation/civ_assignment.h"
+#include "randomiser/allocation/fair_teams.h"
 #include "randomiser/allocation/team_assignment.h"
 #include "randomiser/output/report.h"
 
@@ -30,33 +37,32 @@ namespace {
 const int kRatings[8] = {1850, 1720, 1640, 1580, 1510, 1450, 1380, 1240};
 const int kGroups[8] = {0, 3, 0, 3, 0, 0, 5, 5};
 
-Randomiser& inMemoryRun() {
-    static Randomiser base;
-    if (base.players.player_count == 0) {
-        base.players.player_count = 8;
-        base.players.team_count = 2;
-        for (int p = 0; p < 8; ++p) {
-            std::swprintf(base.players.player_names[p], kPlayerNameUnits, L"Player %i", p);
-            base.players.player_ratings[p] = kRatings[p];
-            base.players.player_fmt_groups[p] = kGroups[p];
-        }
-        for (int c = 0; c < 24; ++c) {
-            CivRecord civ;
-            civ.tier = c % 4 + 1;
-            civ.eco = c % 5 + 1;
-            civ.military = (c + 2) % 5 + 1;
-            civ.impact = (c + 4) % 5 + 1;
-            std::swprintf(civ.name, kCivNameUnits, L"civilisation%i", c);
-            base.game.civ_table.push_back(civ);
-        }
-        base.options.use_ratings = 1;
-        base.options.reshape = 1;
+// The players and civilisations of the in-memory runs, in teams of the given count.
+Randomiser inMemoryRun(int teams, bool fairTeams) {
+    Randomiser base;
+    base.players.player_count = 8;
+    base.players.team_count = teams;
+    for (int p = 0; p < 8; ++p) {
+        std::swprintf(base.players.player_names[p], kPlayerNameUnits, L"Player %i", p);
+        base.players.player_ratings[p] = kRatings[p];
+        base.players.player_fmt_groups[p] = kGroups[p];
     }
+    for (int c = 0; c < 24; ++c) {
+        CivRecord civ;
+        civ.tier = c % 4 + 1;
+        civ.eco = c % 5 + 1;
+        civ.military = (c + 2) % 5 + 1;
+        civ.impact = (c + 4) % 5 + 1;
+        std::swprintf(civ.name, kCivNameUnits, L"civilisation%i", c);
+        base.game.civ_table.push_back(civ);
+    }
+    base.options.use_ratings = 1;
+    base.options.reshape = 1;
+    base.options.fair_teams = fairTeams;
     return base;
 }
 
-void BM_allocationAndReport(benchmark::State& state) {
-    const Randomiser& base = inMemoryRun();
+void runAllocationAndReport(benchmark::State& state, const Randomiser& base) {
     static Randomiser run;
     run.game.civ_table = base.game.civ_table;
     uint32_t seed = 1412622073;
@@ -74,6 +80,92 @@ void BM_allocationAndReport(benchmark::State& state) {
     }
     state.counters["heap_allocations"] = static_cast<double>(g_allocations - allocationsBefore);
 }
+
+void BM_allocationAndReport(benchmark::State& state) {
+    static const Randomiser base = inMemoryRun(2, false);
+    runAllocationAndReport(state, base);
+}
 BENCHMARK(BM_allocationAndReport);
+
+// Every one of the 105 splits of 8 players into 4 teams is looked at.
+void BM_fairTeamsAllocationAndReport(benchmark::State& state) {
+    static const Randomiser base = inMemoryRun(4, true);
+    runAllocationAndReport(state, base);
+}
+BENCHMARK(BM_fairTeamsAllocationAndReport);
+
+// The same runs one by one: their median and 90th percentile time. A few
+// seeds make the civilisation draw retry up to its guards (thousands of
+// draws when a tier runs out of civilisations), which the mean above carries.
+void BM_fairTeamsRunTimes(benchmark::State& state) {
+    static const Randomiser base = inMemoryRun(4, true);
+    static Randomiser run;
+    run.game.civ_table = base.game.civ_table;
+    std::vector<double> times;
+    for (auto _ : state) {
+        times.clear();
+        for (uint32_t seed = 1412622073; seed < 1412622073 + 10000; ++seed) {
+            auto start = std::chrono::steady_clock::now();
+            run.options = base.options;
+            run.players = base.players;
+            run.seed = seed;
+            crtSrand(seed);
+            assignTeams(run);
+            if (prepareCivDraw(run)) assignCivs(run);
+            buildReport(run);
+            benchmark::DoNotOptimize(run.report.report_line_count);
+            times.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
+        }
+    }
+    std::sort(times.begin(), times.end());
+    state.counters["median_run_us"] = times[times.size() / 2];
+    state.counters["p90_run_us"] = times[times.size() * 9 / 10];
+}
+BENCHMARK(BM_fairTeamsRunTimes)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// 1000 lobbies of 2 to 8 players in 2 to 4 teams, ratings 0 to 3000, a few
+// FMT groups: the median spread of the team scores with the rating classes,
+// with fair_teams (margin 25) and the best the players allow.
+void BM_medianSpreadOverLobbies(benchmark::State& state) {
+    const int shapes[][2] = {{2, 2}, {4, 2}, {6, 2}, {8, 2}, {3, 3}, {6, 3}, {4, 4}, {8, 4}};
+    std::vector<int64_t> classes;
+    std::vector<int64_t> fair;
+    std::vector<int64_t> best;
+    for (auto _ : state) {
+        std::mt19937 gen(1000);
+        classes.clear();
+        fair.clear();
+        best.clear();
+        for (int lobby = 0; lobby < 1000; ++lobby) {
+            const auto& shape = shapes[gen() % 8];
+            Randomiser run;
+            run.players.player_count = shape[0];
+            run.players.team_count = shape[1];
+            for (int p = 0; p < shape[0]; ++p) {
+                run.players.player_ratings[p] = static_cast<int>(gen() % 3001);
+                run.players.player_fmt_groups[p] = gen() % 4 == 0 ? 1 + static_cast<int>(gen() % 2) : 0;
+            }
+            run.options.use_ratings = 1;
+            uint32_t seed = static_cast<uint32_t>(gen());
+            Randomiser fairRun = run;
+            fairRun.options.fair_teams = 1;
+            crtSrand(seed);
+            assignTeams(run);
+            crtSrand(seed);
+            assignTeams(fairRun);
+            classes.push_back(teamScoreSpread(run));
+            fair.push_back(teamScoreSpread(fairRun));
+            best.push_back(bestPossibleSpread(fairRun.players));
+        }
+    }
+    auto median = [](std::vector<int64_t>& values) {
+        std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
+        return static_cast<double>(values[values.size() / 2]);
+    };
+    state.counters["median_spread_rating"] = median(classes);
+    state.counters["median_spread_fair_teams"] = median(fair);
+    state.counters["median_spread_best"] = median(best);
+}
+BENCHMARK(BM_medianSpreadOverLobbies)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

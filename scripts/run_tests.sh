@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Runs every test: the native unit tests, the same tests under AddressSanitizer
 # and UndefinedBehaviorSanitizer, each fuzz target for a bounded time, the
-# cross build of the Windows programs, the contents of the release ZIP, and
-# the end-to-end tests under Wine.
+# cross build of the Windows programs, the end-to-end tests under Wine (which
+# also take the guide's screenshots), and the release ZIP with its checks:
+# what it holds, the guide against the programs, the Windows preview against
+# the native one.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=2
@@ -46,24 +48,38 @@ step "cross build of the Windows programs"
 cmake -S "$root" -B "$root/build-win" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" >/dev/null
 cmake --build "$root/build-win" -j"$jobs"
 
-step "release ZIP: both programs and the working folder"
+step "end-to-end tests under Wine"
+# The screenshots of earlier runs go first: the guide takes its pictures from
+# this run's.
+rm -rf "$root/build-win/e2e-artifacts"
+for test in "$root"/tests/e2e/*_test.sh; do
+  echo "-- $(basename "$test")"
+  BRENLOW_BUILD_WIN="$root/build-win" "$test"
+done
+
+step "release ZIP: the programs, the preview, the guide and the working folder"
 cmake --build "$root/build-win" --target package >/dev/null
-zipped=$(unzip -Z1 "$root/build-win/Brenlow-2.0k-win64.zip" | grep -v '/$' | sort)
+release_zip="$root/build-win/Brenlow-2.0k-win64.zip"
+zipped=$(unzip -Z1 "$release_zip" | grep -v '/$' | sort)
 wanted=$({
   (cd "$root/dist" && find . -type f ! -name debug.txt ! -name data.txt ! -name '*.tmp' | sed 's|^\./||')
-  printf '%s\n' Brenlow_Sortilane.exe Brenlow_Rostrix.exe sortilane_preview.exe
+  printf '%s\n' Brenlow_Sortilane.exe Brenlow_Rostrix.exe sortilane_preview.exe Guide.odt Guide.html
 } | sort)
 if [[ "$zipped" != "$wanted" ]]; then
   diff <(echo "$wanted") <(echo "$zipped") || true
   echo "the release ZIP does not hold what it should (< wanted, > zipped)"
   exit 1
 fi
-echo "-- $(wc -l <<<"$zipped") files, both programs and sortilane_preview.exe among them"
+echo "-- $(wc -l <<<"$zipped") files, both programs, sortilane_preview.exe and the guide among them"
 
-step "end-to-end tests under Wine"
-for test in "$root"/tests/e2e/*_test.sh; do
-  echo "-- $(basename "$test")"
-  BRENLOW_BUILD_WIN="$root/build-win" "$test"
-done
+step "release: the guide names every option word and hotkey, with this run's screenshots"
+"$root/build/tools/guide_terms" >"$root/build/guide_terms.txt"
+python3 "$root/tests/release/check_guide.py" "$release_zip" "$root/build/guide_terms.txt" \
+  "$root/build-win/e2e-artifacts" \
+  "$root/build-win/randomiser/shell/Brenlow_Sortilane.exe" "$root/build-win/editor/shell/Brenlow_Rostrix.exe"
+
+step "release: sortilane_preview.exe under Wine prints what the native preview prints"
+"$root/tests/release/preview_under_wine_test.sh" "$release_zip" "$root/build/tools/sortilane_preview" \
+  "$root/build-win/e2e-prefix"
 
 step "all tests passed"

@@ -1,9 +1,11 @@
-// sortilane_preview [--dir DIR] [--seed N] [--] WORD...
+// sortilane_preview [--dir DIR] [--seed N] [--balance] [--] WORD...
 //
 // Runs in DIR what the randomiser computes at start-up, with the generator
 // seeded from N (default: the clock) and WORD... as the option words, and
 // prints the report lines as stored (trailing blanks kept), one per line in
-// UTF-8, followed by "Map: <selected map>". On a start-up
+// UTF-8, followed by "Map: <selected map>". With --balance it then prints
+// every team's players and score, the spread of the scores and the best spread
+// the players allow, so a host sees how fair the draw is. On a start-up
 // failure it exits 1 and repeats on standard error the debug.txt lines that
 // the run wrote.
 //
@@ -25,6 +27,7 @@
 
 #include "common/debug_log.h"
 #include "common/text_convert.h"
+#include "randomiser/allocation/fair_teams.h"
 #include "randomiser/run_sequence.h"
 
 namespace {
@@ -33,11 +36,12 @@ struct PreviewArgs {
     const char* dir = nullptr;
     int64_t seed = 0;
     bool seedGiven = false;
+    bool balance = false;
     std::vector<std::wstring> words;
 };
 
 void printUsage() {
-    std::fprintf(stderr, "usage: sortilane_preview [--dir DIR] [--seed N] [--] WORD...\n");
+    std::fprintf(stderr, "usage: sortilane_preview [--dir DIR] [--seed N] [--balance] [--] WORD...\n");
 }
 
 bool readSeed(const char* text, int64_t& seed) {
@@ -59,6 +63,8 @@ bool readArgs(int argc, char** argv, PreviewArgs& args) {
         } else if (std::strcmp(argv[i], "--seed") == 0 && i + 1 < argc) {
             if (!readSeed(argv[++i], args.seed)) return false;
             args.seedGiven = true;
+        } else if (std::strcmp(argv[i], "--balance") == 0) {
+            args.balance = true;
         } else if (std::strcmp(argv[i], "--") == 0) {
             ++i;
             break;
@@ -76,6 +82,31 @@ bool readArgs(int argc, char** argv, PreviewArgs& args) {
 // Repeats on standard error the lines the run wrote to debug.txt.
 void echoRunDebugLines() {
     for (const std::string& line : debugLinesOfThisRun()) std::fprintf(stderr, "%s\n", line.c_str());
+}
+
+// Team by team the players and the score, then how far apart the scores are
+// and how close the players could be. Without every rating there are no scores.
+void printBalance(const Randomiser& randomiser) {
+    const PlayerTable& players = randomiser.players;
+    bool rated = true;
+    for (int p = 0; p < players.player_count; ++p) rated = rated && players.player_ratings[p] != -1;
+    for (int t = 1; t <= players.team_count; ++t) {
+        std::printf("Team %d:", t);
+        const char* separator = " ";
+        for (int p = 0; p < players.player_count; ++p) {
+            if (players.player_teams[p] != t) continue;
+            std::printf("%s%s", separator, toUtf8(players.player_names[p]).c_str());
+            separator = ", ";
+        }
+        if (rated) std::printf(" ~ Score %d", randomiser.teams.team_scores[t - 1]);
+        std::printf("\n");
+    }
+    if (!rated) {
+        std::printf("Spread: none, a rating is missing\n");
+        return;
+    }
+    std::printf("Spread: %lld\n", static_cast<long long>(teamScoreSpread(randomiser)));
+    std::printf("Best spread possible: %lld\n", static_cast<long long>(bestPossibleSpread(players)));
 }
 
 }  // namespace
@@ -105,5 +136,7 @@ int main(int argc, char** argv) {
     for (int line = 0; line < report.report_line_count; ++line)
         std::printf("%s\n", toUtf8(report.report_lines[line]).c_str());
     std::printf("Map: %s\n", toUtf8(randomiser.game.selected_map_name).c_str());
+    if (args.balance && !randomiser.options.validate_only && !randomiser.options.repost_only)
+        printBalance(randomiser);
     return 0;
 }

@@ -12,6 +12,7 @@ struct TeamState {
     int team_roster[kMaxTeams][kMaxTeamSize] = {};  // player index per team row and place
     uint8_t fmt_present = 0;          // some player has a non-zero FMT group
     int fmt_unit_splits = 0;          // how often a unit of friends was halved to fit the teams
+    uint8_t fair_balanced = 0;        // fair_teams chose the teams (every rating was known)
 };
 
 // The civilisation-table indexes of one tier, in table order.

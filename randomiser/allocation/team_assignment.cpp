@@ -3,6 +3,8 @@
 #include <utility>
 
 #include "common/crt_random.h"
+#include "common/debug_log.h"
+#include "randomiser/allocation/fair_teams.h"
 
 namespace {
 
@@ -36,9 +38,6 @@ int countGroup(const PlayerTable& players, int g) {
 }
 
 bool groupHeld(const PlayerTable& players, int g) { return countGroup(players, g) > 0; }
-
-// Integer mean, truncated; the sum is kept wide so that large ratings cannot overflow.
-int truncatedMean(int64_t sum, int count) { return static_cast<int>(sum / count); }
 
 void resetResults(Randomiser& randomiser) {
     PlayerTable& players = randomiser.players;
@@ -341,13 +340,16 @@ void assignTeams(Randomiser& randomiser) {
     resetResults(randomiser);
     checkGroups(randomiser);
     if (!allRated(players)) {
+        if (randomiser.options.fair_teams) debugLog("Fair Teams needs a rating for every player");
         assignUnrated(randomiser);
         return;
     }
     int avg = meanRating(players);
     for (int p = 0; p < players.player_count; ++p)
         players.player_rating_classes[p] = ratingClass(players.player_ratings[p], avg);
-    if (randomiser.teams.fmt_present) {
+    if (randomiser.options.fair_teams) {
+        chooseFairTeams(randomiser);
+    } else if (randomiser.teams.fmt_present) {
         balanceUnits(randomiser, avg);
     } else {
         dealAndShuffle(randomiser);

@@ -1,12 +1,18 @@
 #pragma once
+#include <cstdint>
+
 #include "randomiser/randomiser_state.h"
 
 // Splits the players into team_count teams of equal size: balanced by rating
 // classes when every rating is known, with the players of one FMT group kept
-// together, at random when a rating is missing. Writes player_teams,
+// together (under fair_teams: one of the fairest splits on the exact ratings,
+// see fair_teams.h), at random when a rating is missing. Writes player_teams,
 // player_rating_classes, the team scores and roster, fmt_present, and switches
 // handicap on when friends may team (unless fmt_uncounter).
 void assignTeams(Randomiser& randomiser);
+
+// Integer mean, truncated; the sum is kept wide so that large ratings cannot overflow.
+inline int truncatedMean(int64_t sum, int count) { return static_cast<int>(sum / count); }
 
 // Rating class 1..5 of rating around the mean avg.
 int ratingClass(int rating, int avg);

@@ -220,6 +220,12 @@ void buildOptionSummary(Randomiser& randomiser, ReportCursor& cursor) {
         addReportCell(report, cursor, cell.text);
     }
     if (options.team_random) addReportCell(report, cursor, L"Team Random");
+    if (teams.fair_balanced) {
+        CellText cell;
+        cell.append(L"Fair Teams");
+        cell.appendNumber(options.fair_margin);
+        addReportCell(report, cursor, cell.text);
+    }
     if (options.handicap) addReportCell(report, cursor, L"Handicap");
     if (options.score_combo > 0) {
         CellText cell;

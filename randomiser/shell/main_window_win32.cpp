@@ -1,5 +1,9 @@
 // The main window: a borderless splash for five seconds, then hidden; the
 // notification-area icon with its menu; error boxes; the orderly shutdown.
+// The splash never takes the focus: the game keeps it, so a hotkey pressed
+// while the splash shows types into the game. Closing the window only hides
+// it, and a destroyed main window ends the program, since the hotkeys and the
+// tray icon reach the program through it.
 #include "common/debug_log.h"
 #include "win32/window_helpers_win32.h"
 #include "randomiser/shell/shell_win32.h"
@@ -24,6 +28,7 @@ struct MainWindowState {
     UINT_PTR splash_timer = 0;
     HMENU tray_menu = nullptr;
     HICON tray_icon = nullptr;
+    bool tray_icon_added = false;
     UINT taskbar_created = 0;  // sent to top-level windows when the shell restarts
     int screen_width = 0;
     int screen_height = 0;
@@ -40,17 +45,27 @@ bool addSortilaneTrayIcon() {
                                        : L"Sortilane.\nCross-Game Usage";
     const TrayIconSpec spec = {g_main.window,    kTrayIconId,         kTrayCallback,    g_main.tray_icon,
                                L"Tamsel Sortilane", L"Quembe's Grinn", balloon};
-    if (addTrayIcon(spec)) return true;
+    g_main.tray_icon_added = addTrayIcon(spec);
+    if (g_main.tray_icon_added) return true;
     debugLog("Setting Windows Nofication Area Icon %i", static_cast<int>(kTrayIconId));
     return false;
 }
 
-void CALLBACK onSplashTimer(HWND, UINT, UINT_PTR, DWORD) {
-    KillTimer(nullptr, g_main.splash_timer);
+void removeSortilaneTrayIcon() {
+    if (!g_main.tray_icon_added) return;
+    g_main.tray_icon_added = false;
+    if (!removeTrayIcon(g_main.window, kTrayIconId))
+        debugLog("Removing Windows Nofication Area Icon %i", static_cast<int>(kTrayIconId));
+}
+
+void hideSplash() {
+    if (g_main.splash_timer != 0) KillTimer(nullptr, g_main.splash_timer);
     g_main.splash_timer = 0;
     ShowWindow(g_main.window, SW_HIDE);
     releaseSplashPicture();
 }
+
+void CALLBACK onSplashTimer(HWND, UINT, UINT_PTR, DWORD) { hideSplash(); }
 
 void showTrayMenu() {
     const UINT chosen = runTrayMenu(g_main.window, g_main.tray_menu);
@@ -93,12 +108,21 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case kHotkeyMessage:
             handleHotkey(static_cast<unsigned>(wParam));
             return 0;
+        case WM_MOUSEACTIVATE:
+            return MA_NOACTIVATE;  // a click on the splash leaves the focus where it is
+        case WM_CLOSE:
+            hideSplash();  // Alt+F4, or the system closing the window: the program lives on
+            return 0;
         case WM_COMMAND:
             if (LOWORD(wParam) == kCloseCommand) {
                 DestroyWindow(window);
                 return 0;
             }
             break;
+        case WM_DESTROY:
+            removeSortilaneTrayIcon();
+            PostQuitMessage(0);
+            return 0;
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }
@@ -121,8 +145,9 @@ int screenWidth() { return g_main.screen_width; }
 int screenHeight() { return g_main.screen_height; }
 
 bool createMainWindow(HINSTANCE instance, const wchar_t* className, const wchar_t* title) {
-    g_main.window = CreateWindowExW(0, className, title, WS_POPUP, g_main.screen_width / 3, g_main.screen_height / 3,
-                                    kMainWidth, kMainHeight, nullptr, nullptr, instance, nullptr);
+    g_main.window = CreateWindowExW(WS_EX_TOPMOST | WS_EX_NOACTIVATE, className, title, WS_POPUP,
+                                    g_main.screen_width / 3, g_main.screen_height / 3, kMainWidth, kMainHeight,
+                                    nullptr, nullptr, instance, nullptr);
     if (g_main.window == nullptr) {
         debugLog("Could not create the main window");
         return false;
@@ -132,12 +157,8 @@ bool createMainWindow(HINSTANCE instance, const wchar_t* className, const wchar_
                            "Could not load the splash picture ./Images/randomiser_flash.bmp",
                            "Could not prepare the splash picture for drawing"))
         return false;
-    // In the repost mode the window that has the focus keeps it: the splash
-    // then shows without taking the foreground.
-    const bool keepFocus = g_randomiser.options.repost_only != 0;
-    ShowWindow(g_main.window, keepFocus ? SW_SHOWNOACTIVATE : SW_SHOWNORMAL);
+    ShowWindow(g_main.window, SW_SHOWNOACTIVATE);
     UpdateWindow(g_main.window);
-    if (!keepFocus) SetForegroundWindow(g_main.window);
     InvalidateRect(g_main.window, nullptr, TRUE);
     g_main.splash_timer = SetTimer(nullptr, kSplashTimerRequest, kSplashMs, onSplashTimer);
     installKeyboardHook();
@@ -156,8 +177,7 @@ void releaseSplashPicture() { releaseMemoryPicture(g_main.splash); }
 void shutdown() {
     if (g_main.splash_timer != 0) KillTimer(nullptr, g_main.splash_timer);
     g_main.splash_timer = 0;
-    if (!removeTrayIcon(g_main.window, kTrayIconId))
-        debugLog("Removing Windows Nofication Area Icon %i", static_cast<int>(kTrayIconId));
+    removeSortilaneTrayIcon();
     releaseSplashPicture();
     releaseOverlordState();
     if (g_main.window != nullptr && IsWindow(g_main.window)) DestroyWindow(g_main.window);

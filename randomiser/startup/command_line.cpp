@@ -49,10 +49,11 @@ wchar_t* scriptPathFor(OptionSet& options, const std::wstring& kind) {
     return nullptr;
 }
 
-// Pass 1: script paths and "rating", which the loader needs.
+// Pass 1: script paths and "rating", which the loader needs; "fair_teams"
+// balances on the ratings, so it has them read too.
 void readLoaderOptions(OptionSet& options, std::vector<std::wstring>& words) {
     for (size_t i = 0; i < words.size(); ++i) {
-        if (words[i] == L"rating") {
+        if (words[i] == L"rating" || words[i] == L"fair_teams") {
             options.use_ratings = 1;
         } else if (words[i] == L"script" && i + 1 < words.size()) {
             ++i;  // the kind word is consumed even when it is none of the three
@@ -119,6 +120,13 @@ void readTierRatios(WordCursor& cursor, OptionSet& options) {
         }
         options.tier_ratios[tier] = wordValue(cursor.take());
     }
+}
+
+// "fair_teams", with the margin from a following digit word or the default.
+void readFairTeams(WordCursor& cursor, OptionSet& options) {
+    options.fair_teams = 1;
+    bool given = cursor.hasNext() && isDigitWord(cursor.peek());
+    options.fair_margin = given ? wordValue(cursor.take()) : kDefaultFairMargin;
 }
 
 template <typename Record>
@@ -248,6 +256,11 @@ const OptionWord kOptionWords[] = {
          return WordResult::Next;
      }},
     {L"team_random", setFlag<&OptionSet::team_random>},
+    {L"fair_teams",
+     [](WordCursor& cursor, Randomiser& randomiser) {
+         readFairTeams(cursor, randomiser.options);
+         return WordResult::Next;
+     }},
     {L"varied_tier_ratios",
      [](WordCursor& cursor, Randomiser& randomiser) {
          readTierRatios(cursor, randomiser.options);

@@ -4,6 +4,7 @@
 
 constexpr size_t kPathUnits = 260;  // paths hold at most 259 characters
 constexpr int kPlayerSlots = 8;
+constexpr int32_t kDefaultFairMargin = 25;  // "fair_teams" without a number
 
 // The randomiser's options, filled once from the command line. Flags hold 0 or
 // 1. The allocation changes a few working fields (handicap, repeat_ally,
@@ -27,6 +28,7 @@ struct OptionSet {
     uint8_t single_tier = 0;
     uint8_t omit_civs = 0;
     uint8_t civ_cycle = 0;
+    uint8_t fair_teams = 0;  // choose among the fairest splits on the exact ratings
     uint8_t reflective[kPlayerSlots] = {};
     uint8_t repeat_enemy[kPlayerSlots] = {};
     int32_t repeat_combo = 8;
@@ -34,6 +36,7 @@ struct OptionSet {
     int32_t single_tier_value = 1;
     int32_t tier_ratios[4] = {1, 1, 1, 1};
     int32_t reshape_amount = 0;
+    int32_t fair_margin = kDefaultFairMargin;  // spread above the best one that still counts as fair
     wchar_t usual_rules_path[kPathUnits] = L"./Rules/Usual.txt";
     wchar_t civ_script_path[kPathUnits] = L"./Scripts/Civ_Details.txt";
     wchar_t map_script_path[kPathUnits] = L"./Scripts/Map_Details.txt";

@@ -1,20 +1,48 @@
 // A stand-in for the game's chat input in the end-to-end tests: a small
 // window at a fixed place that records every character typed into it, and
-// every Enter press, to the file named on its command line. Enter is written
-// as a carriage return, after a "^" when Ctrl was held down and after a "#"
-// when it came without its scan code (which games that read scan codes miss).
+// every Enter press, to the file named on its command line. Characters are
+// written in UTF-8 (a surrogate pair, typed as two units, as one character);
+// Enter is written as a carriage return, after a "^" when Ctrl was held down
+// and after a "#" when it came without its scan code (which games that read
+// scan codes miss). Started with "--show " before the file name, it is a
+// larger window that also shows what it got, line by line in a fixed-pitch
+// font, for pictures of a report typed into a chat.
 #include <windows.h>
 
 #include <cstdio>
+#include <cwchar>
+#include <string>
+
+#include "common/text_convert.h"
 
 namespace {
 
 FILE* g_record = nullptr;
 bool g_enterWithCtrl = false;  // Ctrl+Enter also sends a line-feed character
+wchar_t g_highSurrogate = 0;   // the first unit of a pair, until its second arrives
+std::wstring g_shown;  // what the window shows: the typed text, Enter as a line end
+HFONT g_font = nullptr;
 
 void record(const char* text) {
     std::fputs(text, g_record);
     std::fflush(g_record);
+}
+
+void show(HWND window, const std::wstring& text) {
+    g_shown += text;
+    InvalidateRect(window, nullptr, TRUE);
+}
+
+void paintShown(HWND window) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    RECT area;
+    GetClientRect(window, &area);
+    InflateRect(&area, -8, -6);
+    HGDIOBJ oldFont = SelectObject(dc, g_font);
+    DrawTextW(dc, g_shown.c_str(), static_cast<int>(g_shown.size()), &area, DT_LEFT | DT_NOPREFIX);
+    SelectObject(dc, oldFont);
+    EndPaint(window, &paint);
 }
 
 LRESULT CALLBACK chatProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -25,15 +53,28 @@ LRESULT CALLBACK chatProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
                 if (g_enterWithCtrl) record("^");
                 if (((lParam >> 16) & 0xFF) == 0) record("#");
                 record("\r");
+                show(window, L"\n");
             }
             return 0;
         case WM_CHAR: {
             const wchar_t unit = static_cast<wchar_t>(wParam);
             if (unit == L'\r' || (unit == L'\n' && g_enterWithCtrl)) return 0;
-            const char byte[2] = {unit > 255 ? '?' : static_cast<char>(unit), 0};
-            record(byte);
+            if (unit >= 0xD800 && unit <= 0xDBFF) {
+                g_highSurrogate = unit;
+                return 0;
+            }
+            std::wstring character;
+            if (g_highSurrogate != 0) character.push_back(g_highSurrogate);
+            character.push_back(unit);
+            g_highSurrogate = 0;
+            record(toUtf8(character).c_str());
+            show(window, character);
             return 0;
         }
+        case WM_PAINT:
+            if (g_font == nullptr) break;
+            paintShown(window);
+            return 0;
         case WM_LBUTTONDOWN:
             SetForegroundWindow(window);
             SetFocus(window);
@@ -48,6 +89,14 @@ LRESULT CALLBACK chatProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
+    const wchar_t kShowFlag[] = L"--show ";
+    const size_t kShowFlagLength = std::wcslen(kShowFlag);
+    const bool showText = std::wcsncmp(commandLine, kShowFlag, kShowFlagLength) == 0;
+    if (showText) {
+        commandLine += kShowFlagLength;
+        g_font = CreateFontW(-15, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, L"Courier New");
+    }
     g_record = _wfopen(commandLine[0] != 0 ? commandLine : L"chat.txt", L"ab");
     if (g_record == nullptr) return 1;
     WNDCLASSW windowClass = {};
@@ -57,7 +106,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
     windowClass.lpszClassName = L"BrenlowChatRecorder";
     RegisterClassW(&windowClass);
     HWND window = CreateWindowExW(WS_EX_TOPMOST, L"BrenlowChatRecorder", L"Chat Recorder",
-                                  WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 10, 10, 300, 150, nullptr, nullptr,
+                                  WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 10, 10, showText ? 620 : 300,
+                                  showText ? 430 : 150, nullptr, nullptr,
                                   instance, nullptr);
     if (window == nullptr) return 1;
     SetForegroundWindow(window);
@@ -68,5 +118,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
         DispatchMessageW(&message);
     }
     std::fclose(g_record);
+    if (g_font != nullptr) DeleteObject(g_font);
     return 0;
 }

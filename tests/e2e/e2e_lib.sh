@@ -74,9 +74,9 @@ cp -a "$base_prefix" "$WINEPREFIX"
 # takes clients (-displayfd), so tests running side by side never share one.
 # A black root (-br): the default root pattern differs from pixel to pixel and
 # would pass for a splash before Wine has drawn its desktop.
-e2e_start Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -br 3>"$e2e_work/display"
+e2e_start Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -br 3>"$e2e_work/display" 2>"$e2e_work/xvfb.log"
 display_written() { [[ -s $e2e_work/display ]]; }
-wait_for 10 display_written || { echo "Xvfb did not start"; exit 1; }
+wait_for 10 display_written || { echo "Xvfb did not start"; cat "$e2e_work/xvfb.log"; exit 1; }
 export DISPLAY=":$(head -n 1 "$e2e_work/display")"
 
 mkdir -p "$e2e_work/game"

@@ -10,6 +10,10 @@
 // prints the centre of a visible top-level window of the window class CLASS
 // (a popup menu is "#32768") on the first line and its width and height on
 // the second; exit code 1 when none is shown.
+//   window_probe.exe --close CLASS
+//   window_probe.exe --command CLASS ID
+// post to that window the close command that Alt+F4 gives a window with the
+// focus, or the menu command ID; exit code 1 when no such window is shown.
 #include <windows.h>
 
 #include <fcntl.h>
@@ -39,6 +43,13 @@ BOOL CALLBACK checkClass(HWND window, LPARAM data) {
     if (!IsWindowVisible(window) || wcscmp(className, search.className) != 0) return TRUE;
     search.window = window;
     return FALSE;
+}
+
+// A visible top-level window of the class, or null.
+HWND shownWindowOfClass(const wchar_t* className) {
+    ClassSearch search = {className, nullptr};
+    EnumWindows(checkClass, reinterpret_cast<LPARAM>(&search));
+    return search.window;
 }
 
 void printCentre(HWND window) {
@@ -82,18 +93,22 @@ int wmain(int argc, wchar_t** argv) {
         std::fwrite(title.data(), 1, title.size(), stdout);
         return 0;
     }
+    HWND shown = argc >= 3 ? shownWindowOfClass(argv[2]) : nullptr;
+    if (argc == 3 && wcscmp(argv[1], L"--close") == 0)
+        return shown != nullptr && PostMessageW(shown, WM_SYSCOMMAND, SC_CLOSE, 0) ? 0 : 1;
+    if (argc == 4 && wcscmp(argv[1], L"--command") == 0)
+        return shown != nullptr && PostMessageW(shown, WM_COMMAND, static_cast<WPARAM>(_wtoi(argv[3])), 0) ? 0 : 1;
     if (argc == 3 && wcscmp(argv[1], L"--class") == 0) {
-        ClassSearch search = {argv[2], nullptr};
-        EnumWindows(checkClass, reinterpret_cast<LPARAM>(&search));
-        if (search.window == nullptr) return 1;
-        printCentre(search.window);
+        if (shown == nullptr) return 1;
+        printCentre(shown);
         RECT place = {};
-        GetWindowRect(search.window, &place);
+        GetWindowRect(shown, &place);
         std::printf("%ld %ld\n", place.right - place.left, place.bottom - place.top);
         return 0;
     }
     if (argc != 3) {
-        std::fputs("usage: window_probe TITLE ID | --foreground | --class CLASS\n", stderr);
+        std::fputs("usage: window_probe TITLE ID | --foreground | --class CLASS | --close CLASS | --command CLASS ID\n",
+                   stderr);
         return 2;
     }
     Search search = {argv[1], _wtoi(argv[2]), nullptr};

@@ -145,6 +145,29 @@ TEST(BuildReport, LongOptionLineContinuesOnTheNextLine) {
     for (const std::string& line : lines) EXPECT_LE(line.size(), 79u);
 }
 
+TEST(BuildReport, FairTeamsCellStandsAfterTeamRandomAndBeforeHandicap) {
+    Randomiser r = workedExample();
+    r.options.team_random = 1;
+    r.options.handicap = 1;
+    r.options.fair_teams = 1;
+    r.options.fair_margin = 40;
+    buildReport(r);
+    EXPECT_EQ(reportLines(r)[7], "| Team Random | | Handicap | ");  // a rating was missing: no balance was made
+
+    r.teams.fair_balanced = 1;
+    buildReport(r);
+    EXPECT_EQ(reportLines(r)[7], "| Team Random | | Fair Teams 40 | | Handicap | ");
+
+    r.options.single_tier = 1;
+    r.options.varied_tier_ratios = 1;
+    r.options.score_combo = 1;
+    buildReport(r);
+    std::vector<std::string> lines = reportLines(r);
+    EXPECT_EQ(lines[7], "| Single Tier 1 | | Varied Tier 1 1 1 1 | | Team Random | | Fair Teams 40 | ");
+    EXPECT_EQ(lines[8], "| Handicap | | Score Combo Low - Eco | ");
+    for (const std::string& line : lines) EXPECT_LE(line.size(), 79u);
+}
+
 TEST(AddReportCell, CellsThatPassTheLineWrapAndOverlongCellsAreCut) {
     ReportState report;
     ReportCursor cursor;

@@ -223,6 +223,34 @@ TEST_F(CommandLine, ReadsNumbersAfterOptions) {
     EXPECT_EQ(debugLogText(), "Error Args? - foo\n");
 }
 
+TEST_F(CommandLine, ReadsFairTeamsWithItsMargin) {
+    ASSERT_TRUE(parse(L"Fair_Teams"));
+    EXPECT_EQ(options.fair_teams, 1);
+    EXPECT_EQ(options.fair_margin, 25);
+    EXPECT_EQ(options.use_ratings, 1);  // the loader reads the ratings for it
+
+    ASSERT_TRUE(parse(L"fair_teams 40 handicap"));
+    EXPECT_EQ(options.fair_margin, 40);
+    EXPECT_EQ(options.handicap, 1);
+    ASSERT_TRUE(parse(L"fair_teams 7abc"));
+    EXPECT_EQ(options.fair_margin, 7);
+    ASSERT_TRUE(parse(L"fair_teams 0"));
+    EXPECT_EQ(options.fair_margin, 0);
+    ASSERT_TRUE(parse(L"fair_teams 60 fair_teams team_random"));  // a later word sets the default again
+    EXPECT_EQ(options.fair_margin, 25);
+    EXPECT_EQ(options.team_random, 1);
+
+    EXPECT_FALSE(parse(L"fair_teams -5"));  // not a digit word: read as the next option
+    EXPECT_EQ(options.fair_margin, 25);
+    EXPECT_EQ(debugLogText(), "Error Args? - -5\n");
+}
+
+TEST_F(CommandLine, FairTeamsAfterValidateStillReadsTheRatings) {
+    ASSERT_TRUE(parse(L"validate fair_teams"));
+    EXPECT_EQ(options.use_ratings, 1);
+    EXPECT_EQ(options.fair_teams, 0);
+}
+
 TEST_F(CommandLine, ReadsTierRatios) {
     struct Case {
         const wchar_t* line;

@@ -1,0 +1,149 @@
+#include "randomiser/allocation/fair_teams.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "common/crt_random.h"
+#include "randomiser/allocation/team_assignment.h"
+
+namespace {
+
+// The players of each FMT group as a bit set (bit p for player p), with the
+// group's lowest player.
+struct GroupSets {
+    unsigned players[kPlayerSlots] = {};
+    int lowest[kPlayerSlots] = {};
+    int count = 0;
+};
+
+GroupSets groupSets(const PlayerTable& players) {
+    GroupSets sets;
+    for (int p = 0; p < players.player_count; ++p) {
+        int g = players.player_fmt_groups[p];
+        if (g == 0) continue;
+        bool first = true;
+        for (int q = 0; q < p; ++q) first = first && players.player_fmt_groups[q] != g;
+        if (!first) continue;
+        sets.lowest[sets.count] = p;
+        for (int q = p; q < players.player_count; ++q) {
+            if (players.player_fmt_groups[q] == g) sets.players[sets.count] |= 1u << q;
+        }
+        ++sets.count;
+    }
+    return sets;
+}
+
+// The partial split that listSplits extends player by player, with the
+// rating sum and the player set of each team so far.
+struct SplitWalk {
+    const PlayerTable& players;
+    SplitList& list;
+    GroupSets groups;
+    int size;                      // players a team
+    int team_of[kPlayerSlots] = {};
+    int filled[kMaxTeams] = {};    // players placed in each team so far
+    int64_t sums[kMaxTeams] = {};
+    unsigned members[kMaxTeams] = {};
+    int opened = 0;                // teams that hold a player
+};
+
+void addSplit(const SplitWalk& walk) {
+    const PlayerTable& players = walk.players;
+    if (walk.list.count >= kMaxSplits) return;
+    TeamSplit& split = walk.list.splits[walk.list.count++];
+    std::copy(walk.team_of, walk.team_of + kPlayerSlots, split.team_of);
+    int64_t lowest = 0;
+    int64_t highest = 0;
+    for (int t = 0; t < players.team_count; ++t) {
+        int64_t score = truncatedMean(walk.sums[t], walk.size);
+        if (t == 0 || score < lowest) lowest = score;
+        if (t == 0 || score > highest) highest = score;
+    }
+    split.spread = highest - lowest;
+    split.broken_groups = 0;
+    for (int g = 0; g < walk.groups.count; ++g) {
+        unsigned group = walk.groups.players[g];
+        if ((walk.members[walk.team_of[walk.groups.lowest[g]]] & group) != group) ++split.broken_groups;
+    }
+}
+
+// Places player p and every later one in each way that keeps the teams equal.
+void placeFrom(SplitWalk& walk, int p) {
+    if (p == walk.players.player_count) {
+        addSplit(walk);
+        return;
+    }
+    int rating = walk.players.player_ratings[p];
+    for (int t = 0; t <= walk.opened && t < walk.players.team_count; ++t) {
+        if (walk.filled[t] == walk.size) continue;
+        bool opens = t == walk.opened;
+        walk.team_of[p] = t;
+        ++walk.filled[t];
+        walk.sums[t] += rating;
+        walk.members[t] |= 1u << p;
+        if (opens) ++walk.opened;
+        placeFrom(walk, p + 1);
+        if (opens) --walk.opened;
+        walk.members[t] &= ~(1u << p);
+        walk.sums[t] -= rating;
+        --walk.filled[t];
+    }
+}
+
+}  // namespace
+
+void listSplits(const PlayerTable& players, SplitList& list) {
+    list.count = 0;
+    SplitWalk walk{players, list, groupSets(players), teamSize(players)};
+    placeFrom(walk, 0);
+}
+
+void findFairSplits(const SplitList& list, int margin, FairSplits& fair) {
+    fair = FairSplits{};
+    for (int i = 0; i < list.count; ++i) {
+        const TeamSplit& split = list.splits[i];
+        bool fewer = i == 0 || split.broken_groups < fair.fewest_broken;
+        if (fewer || (split.broken_groups == fair.fewest_broken && split.spread < fair.best_spread)) {
+            fair.fewest_broken = split.broken_groups;
+            fair.best_spread = split.spread;
+        }
+    }
+    int64_t limit = fair.best_spread + std::max(margin, 0);
+    for (int i = 0; i < list.count; ++i) {
+        const TeamSplit& split = list.splits[i];
+        if (split.broken_groups == fair.fewest_broken && split.spread <= limit) fair.index[fair.count++] = i;
+    }
+}
+
+void chooseFairTeams(Randomiser& randomiser) {
+    const PlayerTable& players = randomiser.players;
+    SplitList list;
+    listSplits(players, list);
+    FairSplits fair;
+    findFairSplits(list, randomiser.options.fair_margin, fair);
+    const TeamSplit& chosen = list.splits[fair.index[crtRand() % fair.count]];
+
+    int rowOf[kMaxTeams] = {0, 1, 2, 3};  // roster row (team number - 1) of each split team
+    for (int i = players.team_count - 1; i > 0; --i) std::swap(rowOf[i], rowOf[crtRand() % (i + 1)]);
+
+    int places[kMaxTeams] = {};
+    for (int p = 0; p < players.player_count; ++p) {
+        int row = rowOf[chosen.team_of[p]];
+        randomiser.teams.team_roster[row][places[row]++] = p;
+    }
+    randomiser.teams.fair_balanced = 1;
+}
+
+int64_t bestPossibleSpread(const PlayerTable& players) {
+    SplitList list;
+    listSplits(players, list);
+    FairSplits fair;
+    findFairSplits(list, 0, fair);
+    return fair.best_spread;
+}
+
+int64_t teamScoreSpread(const Randomiser& randomiser) {
+    const int* scores = randomiser.teams.team_scores;
+    int teams = randomiser.players.team_count;
+    return static_cast<int64_t>(*std::max_element(scores, scores + teams)) - *std::min_element(scores, scores + teams);
+}
