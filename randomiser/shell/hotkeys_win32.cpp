@@ -23,7 +23,7 @@ HotkeyLatch g_latch;
 TypingPlayer g_player;
 
 void followPlay(const PlayOutcome& outcome) {
-    if (!outcome.error.empty()) showErrorWithIcon(outcome.error.c_str());
+    if (!outcome.error.empty()) showError(outcome.error.c_str());
     if (outcome.quit) PostQuitMessage(0);
 }
 
