@@ -94,6 +94,21 @@ void BM_fairTeamsAllocationAndReport(benchmark::State& state) {
 }
 BENCHMARK(BM_fairTeamsAllocationAndReport);
 
+// The team choice alone for the same players: every split looked at, one drawn.
+void BM_fairTeamsChoice(benchmark::State& state) {
+    static const Randomiser base = inMemoryRun(4, true);
+    static Randomiser run;
+    uint32_t seed = 1412622073;
+    for (auto _ : state) {
+        run.options = base.options;
+        run.players = base.players;
+        crtSrand(seed++);
+        assignTeams(run);
+        benchmark::DoNotOptimize(run.players.player_teams[0]);
+    }
+}
+BENCHMARK(BM_fairTeamsChoice);
+
 // The same runs one by one: their median and 90th percentile time. A few
 // seeds make the civilisation draw retry up to its guards (thousands of
 // draws when a tier runs out of civilisations), which the mean above carries.

@@ -186,12 +186,6 @@ bool removeRostrixTrayIcon() {
     return false;
 }
 
-HWND createControl(HWND parent, const ControlSpec& spec) {
-    return CreateWindowExW(0, spec.className, spec.text, WS_CHILD | WS_VISIBLE | spec.style, spec.x, spec.y,
-                           spec.width, spec.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
-                           GetModuleHandleW(nullptr), nullptr);
-}
-
 void releaseFont(HFONT& font, const char* failureLine) {
     if (font == nullptr) return;  // never made: nothing to release
     if (!DeleteObject(font)) debugLog("%s", failureLine);

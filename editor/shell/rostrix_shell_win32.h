@@ -8,6 +8,7 @@
 #include "editor/editor_hotkeys.h"
 #include "editor/editor_shell.h"
 #include "editor/editor_state.h"
+#include "win32/control_table_win32.h"
 
 extern EditorState g_editor;  // PlayerData.txt in memory, capture indexes, input mode
 
@@ -25,20 +26,6 @@ constexpr int kLoadId = 124;
 constexpr int kSaveId = 125;
 constexpr int kRuleTextBoxId = 126;
 
-// One child control of a window: its class, text, style (added to WS_CHILD |
-// WS_VISIBLE), id, place and size, and the error box text when it cannot be
-// made.
-struct ControlSpec {
-    const wchar_t* className;
-    const wchar_t* text;
-    DWORD style;
-    int id;
-    int x;
-    int y;
-    int width;
-    int height;
-    const wchar_t* failureText;
-};
 
 // rostrix_main_win32.cpp
 EditorShell& editorShell();  // error box owned by the main window, live display text
@@ -58,7 +45,6 @@ bool startSplashTimer();
 void releaseSplash();  // stops the timer and frees the picture, when they still exist
 bool addRostrixTrayIcon();
 bool removeRostrixTrayIcon();
-HWND createControl(HWND parent, const ControlSpec& spec);
 void releaseFont(HFONT& font, const char* failureLine);
 
 // live_display_win32.cpp

@@ -99,15 +99,11 @@ bool createSharedWindow(int x, int y, int width, int height, bool scrolling) {
 }
 
 bool addControls(const ControlSpec* specs, size_t count) {
-    for (size_t i = 0; i < count; ++i) {
-        if (createControl(g_window, specs[i]) == nullptr) {
-            debugLog("Could not create control %i", specs[i].id);
-            closeSharedWindow();
-            editorShell().showErrorBox(specs[i].failureText);
-            return false;
-        }
-    }
-    return true;
+    const ControlSpec* failed = createControls(g_window, specs, count);
+    if (failed == nullptr) return true;
+    closeSharedWindow();
+    editorShell().showErrorBox(failed->failureText);
+    return false;
 }
 
 void setHeadingFont(int id) {

@@ -167,8 +167,6 @@ void showError(const wchar_t* text) {
     MessageBoxW(g_main.window, text, L"Error", MB_OK);
 }
 
-void showErrorWithIcon(const wchar_t* text) { MessageBoxW(g_main.window, text, L"Error", MB_OK | MB_ICONERROR); }
-
 void releaseSplashPicture() { releaseMemoryPicture(g_main.splash); }
 
 void shutdown() {

@@ -1,23 +1,35 @@
 // The overlord windows, one at a time: the rule selection window, the tooltip
 // window with its chat example, and the credits window. They share one class
-// and one window procedure, which scrolls them and paints the picture.
+// and one window procedure, which scrolls them and paints the picture. Each
+// window's controls are a table; a control that cannot be made closes the
+// window and shows that row's error text.
+#include <iterator>
 #include <string>
 
 #include "common/debug_log.h"
-#include "win32/scroll_bar_win32.h"
 #include "common/version.h"
-#include "win32/window_helpers_win32.h"
 #include "randomiser/output/rule_selection.h"
 #include "randomiser/shell/shell_win32.h"
+#include "win32/control_table_win32.h"
+#include "win32/scroll_bar_win32.h"
+#include "win32/window_helpers_win32.h"
 
 const wchar_t* const kOverlordClass = L"Brenlow Overlord";
 const wchar_t* const kProgramTitle = L"Dastrel's, Brenlow: Sortilane";
 
 namespace {
 
+constexpr int kCreditsHeadingId = 251;  // drawn in red
+constexpr int kVersionId = 252;
+constexpr int kRuleTitleId = 253;
+constexpr int kRulePromptId = 254;
+constexpr int kRuleEntryId = 255;
 constexpr int kSubmitId = 256;
+constexpr int kRuleResultId = 257;
+constexpr int kTooltipHeadingId = 260;
 const wchar_t* const kChatExamplePath = L"./Images/chat_example.bmp";
 const wchar_t* const kNoLabel = L"Could not create text label.";
+const wchar_t* const kNoTitle = L"Could not create text title.";
 const wchar_t* const kNoInput = L"Could not create text input.";
 
 struct CreditEntry {
@@ -32,34 +44,68 @@ const CreditEntry credit_entries[2] = {
                              L"matches whose reports and rule sets shaped this version."},
 };
 
-const wchar_t* const kTooltipLines[15] = {
-    L"Press Ctrl+1 to write result to active text caret",
-    L"Press Ctrl+2 to print rules to chat",
-    L"Press Ctrl+3 to reprint map selection to chat",
-    L"Press Ctrl+4 to display rule selection screen",
-    L"Press Ctrl+5 to randomly select a rule and print selection to chat",
-    L"Press Ctrl+6 to randomly select a map and print selection to chat",
-    L"Press Ctrl+7 to display tooltips",
-    L"Press Ctrl+8 to randomly coin a 50/50 value, prints either \"Heads\" or \"Tails\" to chat",
-    L"Press Ctrl+9 to do nothing and exit the program",
-    L"You can change the program's operation by editing the .bat files. The accompanying 'Guide.odt' file "
-    L"contains lots of useful information",
-    L"'Reshape' works gradually (but will leave major gap players with lowest and highest tier'd civs "
-    L"respectively)",
-    L"'Reflective' mirrors the opponents civs and 'repeat' enables the chance of a civ being repeated by an enemy",
-    L"'Team_Random' gives the same civ to your allies and should mirror the opponents' civ tier (Islanders vs "
-    L"Mountaineers, for example)",
-    L"Theres a load of civ tier range limiting options - my personal favorite is 'Single_Tier' which also allows "
-    L"for repeated civs",
-    L"If any of the information from the command line passed is invalid then the program will shutdown, however "
-    L"the program will also shutdown from other types of invalid input",
+// The prompt's text depends on the number of rule sets; it is set once made.
+const ControlSpec kRuleSelectionControls[] = {
+    {L"static", L"Rule Selection", SS_CENTER, kRuleTitleId, 50, 20, 400, 60, kNoTitle},
+    {L"static", L"", 0, kRulePromptId, 50, 80, 400, 40, kNoLabel},
+    {L"EDIT", L"", WS_BORDER | WS_GROUP | WS_TABSTOP, kRuleEntryId, 50, 140, 400, 40, kNoInput},
+    {L"button", L"Submit", WS_GROUP | WS_TABSTOP, kSubmitId, 150, 200, 200, 40, kNoInput},
+    {L"static", L"", 0, kRuleResultId, 50, 260, 400, 40, kNoInput},
+};
+
+// The lines reach below the window; its scroll bar brings them up. The chat
+// example is painted between the heading and the first line.
+const ControlSpec kTooltipControls[] = {
+    {L"static", L"Rostrix Tooltips", SS_CENTER, kTooltipHeadingId, 50, 10, 400, 60, kNoLabel},
+    {L"static", L"Press Ctrl+1 to write result to active text caret", SS_LEFT, 261, 50, 280, 400, 48, kNoLabel},
+    {L"static", L"Press Ctrl+2 to print rules to chat", SS_LEFT, 262, 50, 328, 400, 48, kNoLabel},
+    {L"static", L"Press Ctrl+3 to reprint map selection to chat", SS_LEFT, 263, 50, 376, 400, 48, kNoLabel},
+    {L"static", L"Press Ctrl+4 to display rule selection screen", SS_LEFT, 264, 50, 424, 400, 48, kNoLabel},
+    {L"static", L"Press Ctrl+5 to randomly select a rule and print selection to chat", SS_LEFT, 265, 50, 472, 400,
+     48, kNoLabel},
+    {L"static", L"Press Ctrl+6 to randomly select a map and print selection to chat", SS_LEFT, 266, 50, 520, 400,
+     48, kNoLabel},
+    {L"static", L"Press Ctrl+7 to display tooltips", SS_LEFT, 267, 50, 568, 400, 48, kNoLabel},
+    {L"static", L"Press Ctrl+8 to randomly coin a 50/50 value, prints either \"Heads\" or \"Tails\" to chat",
+     SS_LEFT, 268, 50, 616, 400, 48, kNoLabel},
+    {L"static", L"Press Ctrl+9 to do nothing and exit the program", SS_LEFT, 269, 50, 664, 400, 48, kNoLabel},
+    {L"static",
+     L"You can change the program's operation by editing the .bat files. The accompanying 'Guide.odt' file "
+     L"contains lots of useful information",
+     SS_LEFT, 270, 50, 712, 400, 48, kNoLabel},
+    {L"static",
+     L"'Reshape' works gradually (but will leave major gap players with lowest and highest tier'd civs "
+     L"respectively)",
+     SS_LEFT, 271, 50, 760, 400, 48, kNoLabel},
+    {L"static",
+     L"'Reflective' mirrors the opponents civs and 'repeat' enables the chance of a civ being repeated by an enemy",
+     SS_LEFT, 272, 50, 808, 400, 48, kNoLabel},
+    {L"static",
+     L"'Team_Random' gives the same civ to your allies and should mirror the opponents' civ tier (Islanders vs "
+     L"Mountaineers, for example)",
+     SS_LEFT, 273, 50, 856, 400, 48, kNoLabel},
+    {L"static",
+     L"Theres a load of civ tier range limiting options - my personal favorite is 'Single_Tier' which also allows "
+     L"for repeated civs",
+     SS_LEFT, 274, 50, 904, 400, 48, kNoLabel},
+    {L"static",
+     L"If any of the information from the command line passed is invalid then the program will shutdown, however "
+     L"the program will also shutdown from other types of invalid input",
+     SS_LEFT, 275, 50, 952, 400, 48, kNoLabel},
+};
+
+// The version's text is set once made; the second entry is reached by scrolling.
+const ControlSpec kCreditsControls[] = {
+    {L"static", L"Credits", SS_CENTER, kCreditsHeadingId, 50, 20, 500, 60, kNoLabel},
+    {L"static", L"", SS_LEFT, kVersionId, 50, 100, 500, 60, kNoLabel},
+    {L"static", credit_entries[0].name, SS_CENTER | WS_BORDER, 2000, 50, 180, 500, 40, kNoLabel},
+    {L"static", credit_entries[0].text, SS_LEFT | WS_BORDER, 2500, 50, 222, 500, 200, kNoLabel},
+    {L"static", credit_entries[1].name, SS_CENTER | WS_BORDER, 2004, 50, 442, 500, 40, kNoLabel},
+    {L"static", credit_entries[1].text, SS_LEFT | WS_BORDER, 2504, 50, 484, 500, 200, kNoLabel},
 };
 
 struct OverlordState {
     HWND window = nullptr;
-    HWND credits_heading = nullptr;  // drawn in red
-    HWND rule_entry = nullptr;
-    HWND rule_result = nullptr;
     HFONT title_font = nullptr;
     int line_height = 1;
     MemoryPicture picture = {};  // the chat example of the tooltip window
@@ -67,42 +113,45 @@ struct OverlordState {
 
 OverlordState g_overlord;
 
-bool loadPicture() {
-    if (g_overlord.picture.dc != nullptr) return true;
-    return loadMemoryPicture(g_overlord.picture, kChatExamplePath, nullptr, nullptr);
+// The chat example, loaded when the tooltip window opens without one; the
+// window shows without it when it cannot be loaded.
+void loadChatExample() {
+    if (g_overlord.picture.dc != nullptr) return;
+    loadMemoryPicture(g_overlord.picture, kChatExamplePath,
+                      "Could not load the chat example picture ./Images/chat_example.bmp",
+                      "Could not prepare the chat example picture for drawing");
 }
 
-// Creates the overlord window of the given size, replacing any open one.
-bool createOverlordWindow(int width, int height) {
-    if (g_overlord.window != nullptr) closeOverlordWindow();
+// Ends the opening of an overlord window: the half-made window goes and the
+// error box shows the text.
+bool failOverlordWindow(const wchar_t* text) {
+    if (g_overlord.window != nullptr) DestroyWindow(g_overlord.window);
     g_overlord.window = nullptr;
-    g_overlord.credits_heading = nullptr;
-    g_overlord.rule_entry = nullptr;
-    g_overlord.rule_result = nullptr;
+    showError(text);
+    return false;
+}
+
+// Creates the overlord window of the given size with the table's controls,
+// replacing any open one, and gives the heading the title font. Shown by
+// showOverlordWindow once its texts are set.
+bool createOverlordWindow(int width, int height, const ControlSpec* specs, size_t count, int headingId) {
+    if (g_overlord.window != nullptr) closeOverlordWindow();
     g_overlord.window = CreateWindowExW(0, kOverlordClass, kProgramTitle, WS_OVERLAPPEDWINDOW, screenWidth() / 3,
                                         screenHeight() / 3, width, height, nullptr, nullptr,
                                         GetModuleHandleW(nullptr), nullptr);
-    if (g_overlord.window == nullptr) {
-        showError(L"Could not create overlord window.");
-        return false;
-    }
+    if (g_overlord.window == nullptr) return failOverlordWindow(L"Could not create overlord window.");
+    const ControlSpec* failed = createControls(g_overlord.window, specs, count);
+    if (failed != nullptr) return failOverlordWindow(failed->failureText);
+    SendDlgItemMessageW(g_overlord.window, headingId, WM_SETFONT, reinterpret_cast<WPARAM>(g_overlord.title_font),
+                        TRUE);
     return true;
 }
 
-HWND createControl(const wchar_t* className, const wchar_t* text, DWORD style, int x, int y, int width, int height,
-                   int id) {
-    return CreateWindowExW(0, className, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height, g_overlord.window,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
-}
-
-void setTitleFont(HWND label) {
-    SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(g_overlord.title_font), TRUE);
-}
-
-void showOverlordWindow() {
+bool showOverlordWindow() {
     SetForegroundWindow(g_overlord.window);
     UpdateWindow(g_overlord.window);
     ShowWindow(g_overlord.window, SW_SHOW);
+    return true;
 }
 
 void onCreate(HWND window) {
@@ -124,9 +173,9 @@ void onPaint(HWND window) {
 
 void submitRuleEntryFromWindow() {
     wchar_t entry[kRuleEntryUnits] = {};
-    GetWindowTextW(g_overlord.rule_entry, entry, static_cast<int>(kRuleEntryUnits));
+    GetDlgItemTextW(g_overlord.window, kRuleEntryId, entry, static_cast<int>(kRuleEntryUnits));
     wchar_t result[kRuleEntryUnits] = {};
-    if (submitRuleEntry(g_randomiser, entry, result)) SetWindowTextW(g_overlord.rule_result, result);
+    if (submitRuleEntry(g_randomiser, entry, result)) SetDlgItemTextW(g_overlord.window, kRuleResultId, result);
 }
 
 }  // namespace
@@ -157,7 +206,7 @@ LRESULT CALLBACK overlordWindowProc(HWND window, UINT message, WPARAM wParam, LP
             }
             break;
         case WM_CTLCOLORSTATIC:
-            if (reinterpret_cast<HWND>(lParam) == g_overlord.credits_heading && g_overlord.credits_heading != nullptr)
+            if (GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) == kCreditsHeadingId)
                 SetTextColor(reinterpret_cast<HDC>(wParam), RGB(255, 0, 0));
             return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
         case WM_SYSCOMMAND:
@@ -189,73 +238,25 @@ void releaseOverlordState() {
 }
 
 bool openRuleSelection() {
-    if (!createOverlordWindow(600, 400)) return false;
-    HWND title = createControl(L"static", L"Rule Selection", SS_CENTER, 50, 20, 400, 60, 253);
-    if (title == nullptr) {
-        showError(L"Could not create text title.");
+    if (!createOverlordWindow(600, 400, kRuleSelectionControls, std::size(kRuleSelectionControls), kRuleTitleId))
         return false;
-    }
-    setTitleFont(title);
     const std::wstring prompt = rulePrompt(static_cast<int>(g_randomiser.game.rule_table.size()));
-    if (createControl(L"static", prompt.c_str(), 0, 50, 80, 400, 40, 254) == nullptr) {
-        showError(kNoLabel);
-        return false;
-    }
-    g_overlord.rule_entry = createControl(L"EDIT", L"", WS_BORDER | WS_GROUP | WS_TABSTOP, 50, 140, 400, 40, 255);
-    HWND submit = g_overlord.rule_entry == nullptr
-                      ? nullptr
-                      : createControl(L"button", L"Submit", WS_GROUP | WS_TABSTOP, 150, 200, 200, 40, kSubmitId);
-    g_overlord.rule_result = submit == nullptr ? nullptr : createControl(L"static", L"", 0, 50, 260, 400, 40, 257);
-    if (g_overlord.rule_result == nullptr) {
-        showError(kNoInput);
-        return false;
-    }
-    showOverlordWindow();
-    return true;
+    SetDlgItemTextW(g_overlord.window, kRulePromptId, prompt.c_str());
+    return showOverlordWindow();
 }
 
 bool openTooltipWindow() {
-    if (!createOverlordWindow(550, 400)) return false;
-    HWND heading = createControl(L"static", L"Rostrix Tooltips", SS_CENTER, 50, 10, 400, 60, 260);
-    if (heading == nullptr) {
-        showError(kNoLabel);
+    if (!createOverlordWindow(550, 400, kTooltipControls, std::size(kTooltipControls), kTooltipHeadingId))
         return false;
-    }
-    setTitleFont(heading);
-    if (!loadPicture()) return false;
-    for (int k = 0; k < 15; ++k) {
-        if (createControl(L"static", kTooltipLines[k], SS_LEFT, 50, 280 + 48 * k, 400, 48, 261 + k) == nullptr) {
-            showError(kNoLabel);
-            return false;
-        }
-    }
-    showOverlordWindow();
-    return true;
+    loadChatExample();
+    return showOverlordWindow();
 }
 
 bool openCreditsWindow() {
-    if (!createOverlordWindow(600, 400)) return false;
-    g_overlord.credits_heading = createControl(L"static", L"Credits", SS_CENTER, 50, 20, 500, 60, 251);
-    if (g_overlord.credits_heading == nullptr) {
-        showErrorWithIcon(kNoLabel);
+    if (!createOverlordWindow(600, 400, kCreditsControls, std::size(kCreditsControls), kCreditsHeadingId))
         return false;
-    }
-    setTitleFont(g_overlord.credits_heading);
     const std::wstring version =
         std::wstring(kProgramTitle) + L" - Version " + kVersionText + L"\nBuilt and maintained by Brenlow";
-    if (createControl(L"static", version.c_str(), SS_LEFT, 50, 100, 500, 60, 252) == nullptr) {
-        showError(kNoLabel);
-        return false;
-    }
-    for (int e = 0; e < 2; ++e) {
-        if (createControl(L"static", credit_entries[e].name, SS_CENTER | WS_BORDER, 50, 180 + 262 * e, 500, 40,
-                          2000 + 4 * e) == nullptr ||
-            createControl(L"static", credit_entries[e].text, SS_LEFT | WS_BORDER, 50, 222 + 262 * e, 500, 200,
-                          2500 + 4 * e) == nullptr) {
-            showError(kNoLabel);
-            return false;
-        }
-    }
-    showOverlordWindow();
-    return true;
+    SetDlgItemTextW(g_overlord.window, kVersionId, version.c_str());
+    return showOverlordWindow();
 }

@@ -18,7 +18,6 @@ void resetWindowState();
 bool createMainWindow(HINSTANCE instance, const wchar_t* className, const wchar_t* title);
 HWND mainWindow();
 void showError(const wchar_t* text);
-void showErrorWithIcon(const wchar_t* text);  // no activation first, error icon
 void releaseSplashPicture();
 int screenWidth();
 int screenHeight();

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The randomiser's life under Wine: splash, tray icon and balloon (kept as a
 # screenshot), a second copy, the icon after a shell restart, Esc, the tray
-# menu (start-up failures: startup_failure_test.sh).
+# menu, the tooltip window with and without its picture (start-up failures:
+# startup_failure_test.sh).
 source "$(dirname "$0")/e2e_lib.sh"
 
 start_randomiser rating handicap single_tier 3
@@ -42,5 +43,28 @@ open_tray_menu
 choose_menu_entry 1 3  # "Exit"
 wait_randomiser 10
 expect_equal "Exit in the tray menu ends the program with 0" 0 "$randomiser_status"
+
+# Ctrl+7 shows the tooltip window with its chat example; without the picture
+# it shows the window all the same and logs a line.
+tooltips_shown() { control_reads "$overlord_window" 261 "Press Ctrl+1 to write result to active text caret"; }
+start_randomiser rating
+wait_past_splash
+press ctrl+7
+wait_for 10 tooltips_shown || echo "the tooltip window did not show"
+screenshot lifecycle_tooltips
+press Escape
+wait_randomiser 10
+mv Images/chat_example.bmp Images/away.bmp
+start_randomiser rating
+wait_past_splash
+press ctrl+7
+expect_equal "Ctrl+7 without the chat example shows the tooltip window" yes \
+  "$(wait_for 10 tooltips_shown && echo yes || echo no)"
+screenshot lifecycle_tooltips_without_picture
+expect_equal "Ctrl+7 without the chat example logs a line" \
+  "Could not load the chat example picture ./Images/chat_example.bmp" "$(tr -d '\r' <debug.txt 2>/dev/null || true)"
+press Escape
+wait_randomiser 10
+mv Images/away.bmp Images/chat_example.bmp
 
 e2e_finish
