@@ -3,6 +3,7 @@
 #include <cstdarg>
 #include <cstdio>
 
+#include "common/file_open.h"
 #include "common/text_convert.h"
 
 const char* const kDebugLogName = "debug.txt";
@@ -29,7 +30,7 @@ void debugLog(const char* format, ...) {
     if (length > 0) std::vsnprintf(&line[0], line.size() + 1, format, again);
     va_end(again);
 
-    FILE* file = std::fopen(kDebugLogName, "a+b");
+    FILE* file = openFile(kDebugLogName, "a+b");
     if (file != nullptr) {
         // Lines end with CR LF, as the runtime's text mode writes them on Windows.
         std::fputs(line.c_str(), file);

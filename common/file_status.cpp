@@ -3,9 +3,11 @@
 #include <cerrno>
 #include <cstdio>
 
+#include "common/file_open.h"
+
 bool fileIsMissing(const char* path) {
     errno = 0;
-    FILE* file = std::fopen(path, "rb");
+    FILE* file = openFile(path, "rb");
     if (file != nullptr) {
         std::fclose(file);
         return false;

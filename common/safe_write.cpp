@@ -4,15 +4,16 @@
 #include <string>
 
 #include "common/file_move.h"
+#include "common/file_open.h"
 
 bool replaceFileContents(const char* path, const char* data, size_t size) {
     const std::string temporary = std::string(path) + ".tmp";
-    FILE* file = std::fopen(temporary.c_str(), "wb");
+    FILE* file = openFile(temporary.c_str(), "wb");
     if (file == nullptr) return false;
     bool written = std::fwrite(data, 1, size, file) == size;
     written = (std::fflush(file) == 0) && written;
     written = (std::fclose(file) == 0) && written;
     if (written && moveFileOver(temporary.c_str(), path)) return true;
-    std::remove(temporary.c_str());
+    removeFile(temporary.c_str());
     return false;
 }

@@ -110,17 +110,6 @@ void appendUtf8(std::string& out, char32_t c) {
     }
 }
 
-// The bytes of one character of a path.
-std::string pathCharBytes(char32_t c) {
-#ifdef _WIN32
-    return std::string(1, c > 255 ? static_cast<char>(kReplacement) : static_cast<char>(c));
-#else
-    std::string out;
-    appendUtf8(out, c);
-    return out;
-#endif
-}
-
 }  // namespace
 
 TextEncoding detectEncoding(const char* bytes, size_t size) {
@@ -213,21 +202,12 @@ std::wstring firstChars(const std::wstring& text, size_t maxChars) {
     return text.substr(0, unitsOfChars(text.c_str(), maxChars));
 }
 
-std::string toPathBytes(const std::wstring& path) {
-    std::string out;
-    for (size_t i = 0; i < path.size();) {
-        size_t units = 0;
-        out += pathCharBytes(charAt(path.c_str(), i, units));
-        i += units;
-    }
-    return out;
-}
-
-void toPathBytes(char* dst, size_t dstBytes, const wchar_t* path) {
+void toUtf8(char* dst, size_t dstBytes, const wchar_t* text) {
     size_t used = 0;
-    for (size_t i = 0; path[i] != L'\0';) {
+    for (size_t i = 0; text[i] != L'\0';) {
         size_t units = 0;
-        const std::string bytes = pathCharBytes(charAt(path, i, units));
+        std::string bytes;
+        appendUtf8(bytes, charAt(text, i, units));
         if (used + bytes.size() + 1 > dstBytes) break;
         bytes.copy(dst + used, bytes.size());
         used += bytes.size();

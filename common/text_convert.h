@@ -65,12 +65,6 @@ size_t unitsOfChars(const wchar_t* text, size_t maxChars);
 // The first maxChars characters of text.
 std::wstring firstChars(const std::wstring& text, size_t maxChars);
 
-// A path as the runtime's narrow file functions (fopen) take it: on Windows
-// one byte per unit in the default code page, whose upper half is Latin-1
-// (a unit above 255 becomes '?'); elsewhere UTF-8, as the file system names
-// files.
-std::string toPathBytes(const std::wstring& path);
-
 // The same into a fixed array of dstBytes (at least 1), cut before a
-// character that does not fit; always terminated.
-void toPathBytes(char* dst, size_t dstBytes, const wchar_t* path);
+// character whose bytes do not fit; always terminated.
+void toUtf8(char* dst, size_t dstBytes, const wchar_t* text);

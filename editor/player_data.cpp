@@ -38,7 +38,7 @@ struct NarrowPath {
 
 NarrowPath narrowDataPath(const EditorState& state) {
     NarrowPath path;
-    toPathBytes(path.bytes, sizeof path.bytes, state.dataPath);
+    toUtf8(path.bytes, sizeof path.bytes, state.dataPath);
     return path;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "common/file_open.h"
 #include "common/file_status.h"
 #include "common/safe_write.h"
 #include "common/text_convert.h"
@@ -43,12 +44,12 @@ std::wstring ruleTextPath(const std::wstring& name) { return L"./Rules/" + name 
 bool loadRuleText(EditorShell& shell, const std::wstring& name, std::wstring& text) {
     if (!nameUsable(shell, name)) return false;
     const std::wstring path = ruleTextPath(name);
-    const std::string bytePath = toPathBytes(path);
+    const std::string bytePath = toUtf8(path);
     if (fileIsMissing(bytePath.c_str())) {
         shell.showErrorBox((L"Cannot find - " + path).c_str());
         return false;
     }
-    FILE* file = std::fopen(bytePath.c_str(), "r+b");
+    FILE* file = openFile(bytePath.c_str(), "r+b");
     if (file == nullptr) return false;
     char buffer[kRuleTextBytes + 1] = {};
     const size_t size = readRuleBytes(file, buffer);
@@ -70,5 +71,5 @@ bool saveRuleText(EditorShell& shell, const std::wstring& name, const std::vecto
     if (count > 1 && lines.back().empty()) --count;
     std::string content;
     for (size_t i = 0; i < count; ++i) content += toUtf8(lines[i]) + "\r\n";
-    return replaceFileContents(toPathBytes(ruleTextPath(name)).c_str(), content.data(), content.size());
+    return replaceFileContents(toUtf8(ruleTextPath(name)).c_str(), content.data(), content.size());
 }

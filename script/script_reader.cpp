@@ -3,6 +3,7 @@
 
 #include "common/bounded_copy.h"
 #include "common/debug_log.h"
+#include "common/file_open.h"
 #include "common/number_read.h"
 #include "script/script.h"
 
@@ -189,7 +190,7 @@ bool Script::load(const char* filePath) {
     std::memset(text, 0, sizeof text);
     clearValues();
 
-    FILE* file = std::fopen(filePath, "rb");
+    FILE* file = openFile(filePath, "rb");
     if (file == nullptr) {
         debugLog("filename doesnt exist - %s", filePath);
         debugLog("%s", kInvalidTextLine);
@@ -199,7 +200,7 @@ bool Script::load(const char* filePath) {
 
     // Opened again for reading and writing: a file that may not be written
     // does not load, since the writer must be able to store into it.
-    file = std::fopen(filePath, "r+b");
+    file = openFile(filePath, "r+b");
     if (file == nullptr) {
         debugLog("%s", filePath);
         debugLog("Opening A File");

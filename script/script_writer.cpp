@@ -5,6 +5,7 @@
 
 #include "common/bounded_copy.h"
 #include "common/debug_log.h"
+#include "common/file_open.h"
 #include "common/file_status.h"
 #include "common/safe_write.h"
 #include "script/script.h"
@@ -66,7 +67,7 @@ bool readsBack(const Script& current, const std::string& newText, const char* ke
 // A file that exists must be writable by us: replacing it by a move would
 // otherwise succeed even where the file itself is read-only.
 bool mayReplace(const char* path) {
-    FILE* file = std::fopen(path, "r+b");
+    FILE* file = openFile(path, "r+b");
     if (file != nullptr) {
         std::fclose(file);
         return true;

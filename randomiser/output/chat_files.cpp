@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "common/debug_log.h"
+#include "common/file_open.h"
 #include "common/safe_write.h"
 #include "common/text_convert.h"
 #include "randomiser/startup/option_set.h"
@@ -36,9 +37,9 @@ std::string reportFileBytes(const ReportState& report) {
 
 RuleFileStatus readRuleFile(const wchar_t* path, std::string& bytes) {
     char narrowPath[kPathUnits];
-    toPathBytes(narrowPath, sizeof narrowPath, path);
+    toUtf8(narrowPath, sizeof narrowPath, path);
     errno = 0;
-    FILE* file = std::fopen(narrowPath, "rb");
+    FILE* file = openFile(narrowPath, "rb");
     if (file == nullptr) return errno == ENOENT ? RuleFileStatus::Missing : RuleFileStatus::Unreadable;
     long size = fileSize(file);
     if (size < 0) {
@@ -64,7 +65,7 @@ bool saveReport(const ReportState& report) {
 
 bool readSavedResult(std::string& bytes) {
     bytes.clear();
-    FILE* file = std::fopen(kSavedResultName, "rb");
+    FILE* file = openFile(kSavedResultName, "rb");
     if (file == nullptr) {
         debugLog("data.txt");
         debugLog("Opening A File");

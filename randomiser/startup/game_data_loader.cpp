@@ -29,7 +29,7 @@ bool loadScriptFile(Script& script, const char* path) {
 
 bool loadScriptAt(Script& script, const wchar_t* widePath) {
     char path[kPathUnits];
-    toPathBytes(path, sizeof path, widePath);
+    toUtf8(path, sizeof path, widePath);
     return loadScriptFile(script, path);
 }
 

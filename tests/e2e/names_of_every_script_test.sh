@@ -3,7 +3,8 @@
 # "José 1500 Влад 1420 李雷 1600 Zoë 1700" from the clipboard into
 # PlayerData.txt in UTF-8; the randomiser types on Ctrl+1 a report whose rows
 # hold exactly those names and saves it to data.txt in UTF-8; a "repost" run
-# types them again.
+# types them again. A rule text named and written in such letters is saved
+# under that name, in UTF-8.
 source "$(dirname "$0")/e2e_lib.sh"
 
 names=(José Влад 李雷 Zoë)
@@ -20,6 +21,17 @@ screenshot names_of_every_script_editor
 display_row=$(printf '| %s%*s | 1600   |' 李雷 13 '')
 expect_equal "the live display shows 李雷 in its row" yes \
   "$(control_text "$live_display" 120 | grep -qF -- "$display_row" && echo yes || control_text "$live_display" 120)"
+press ctrl+3
+wait_for 10 control_reads "$editor_window" 121 "Rule Text" || echo "the rule text window did not show"
+click_control "$editor_window" 123
+xdotool type --delay 150 "Règles_李"
+click_control "$editor_window" 126
+xdotool type --delay 150 "Café 李雷"
+click_control "$editor_window" 125  # Save
+wait_for 10 test -s "Rules/Règles_李.txt" || echo "Save wrote no Rules/Règles_李.txt"
+expect_equal "a rule text is saved under its name in UTF-8" "$(printf 'Café 李雷\r\n' | od -c)" \
+  "$(od -c <"Rules/Règles_李.txt")"
+screenshot names_of_every_script_rule_text
 press Escape
 wait_editor 10
 expect_equal "Esc ends the editor with 0" 0 "$editor_status"

@@ -18,6 +18,14 @@ TEST(RuleFile, SizesUpTo255AreReadAnd256IsRefused) {
     EXPECT_EQ(readRuleFile(L"Rules/none.txt", bytes), RuleFileStatus::Missing);
 }
 
+TEST(RuleFile, APathOfEveryScriptNamesTheFileInUtf8) {
+    TempFolder folder;
+    writeFile("Rules/R\xC3\xA8gles \xE6\x9D\x8E.txt", "x");
+    std::string bytes;
+    EXPECT_EQ(readRuleFile(L"Rules/R\u00E8gles \u674E.txt", bytes), RuleFileStatus::Read);
+    EXPECT_EQ(bytes, "x");
+}
+
 TEST(RuleFile, ReadsBytesUnchanged) {
     TempFolder folder;
     writeFile("r.txt", "a\r\nb\xff");
