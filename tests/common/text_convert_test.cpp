@@ -115,6 +115,23 @@ TEST(TextConvert, EveryClassOfCodePointSurvivesWriteAndRead) {
     }
 }
 
+TEST(TextConvert, ASurrogatePairIsOneCharacterOnEveryPlatform) {
+    // The UTF-16 form Windows holds, spelt out unit by unit so that the
+    // pair is also seen where wchar_t has 32 bits.
+    std::wstring pair = L"a";
+    pair.push_back(static_cast<wchar_t>(0xD83D));
+    pair.push_back(static_cast<wchar_t>(0xDE00));
+    pair += L"b";
+    EXPECT_EQ(charCount(pair), 3u);
+    EXPECT_EQ(toUtf8(pair), "a\xF0\x9F\x98\x80""b");
+    EXPECT_EQ(unitsOfChars(pair.c_str(), 2), 3u);
+    EXPECT_EQ(firstChars(pair, 1), L"a");
+    EXPECT_EQ(firstChars(pair, 2), pair.substr(0, 3));
+    char bytes[5];
+    toUtf8(bytes, sizeof bytes, pair.c_str());
+    EXPECT_STREQ(bytes, "a");  // the pair's four bytes do not fit after "a" and the terminator
+}
+
 TEST(TextConvert, CountsAndCutsWholeCharacters) {
     const std::wstring text = wideOf(U"a\U0001F600b\u00E9\U00010000");
     EXPECT_EQ(charCount(text), 5u);

@@ -1,26 +1,28 @@
 #!/usr/bin/env bash
 # Names beyond ASCII travel the whole road under Wine: the editor captures
 # "José 1500 Влад 1420 李雷 1600 Zoë 1700" from the clipboard into
-# PlayerData.txt in UTF-8; the randomiser types on Ctrl+1 a report whose rows
+# PlayerData.txt in UTF-8, and a second paste a name with a character beyond
+# U+FFFF (a surrogate pair in Windows' wide strings); the randomiser, on the
+# file's 6 players, types on Ctrl+1 a report whose rows
 # hold exactly those names and saves it to data.txt in UTF-8; a "repost" run
 # types them again. A rule text named and written in such letters is saved
 # under that name, in UTF-8.
 source "$(dirname "$0")/e2e_lib.sh"
 
-names=(José Влад 李雷 Zoë)
-name_chars=(4 4 2 3)  # counted here, since the shell may count bytes
+names=(José Влад 李雷 Zoë Ann😀)
+name_chars=(4 4 2 3 4)  # counted here, since the shell may count bytes
 
 rm PlayerData.txt
 start_editor
 wait_editor_ready
 capture_clipboard "José 1500 Влад 1420 李雷 1600 Zoë 1700" "'Zoë'"
-enter_counts 4 2
-wait_for 10 player_data_has "player_num {4} team_num {2}" || echo "PlayerData.txt did not take the counts"
+capture_clipboard "Ann😀 1800" "'Ann😀'"
 screenshot names_of_every_script_editor
 # The live display pads its 15-character name column by characters too.
-display_row=$(printf '| %s%*s | 1600   |' 李雷 13 '')
-expect_equal "the live display shows 李雷 in its row" yes \
-  "$(control_text "$live_display" 120 | grep -qF -- "$display_row" && echo yes || control_text "$live_display" 120)"
+for row in "$(printf '| %s%*s | 1600   |' 李雷 13 '')" "$(printf '| %s%*s | 1800   |' Ann😀 11 '')"; do
+  expect_equal "the live display shows the row [$row]" yes \
+    "$(control_text "$live_display" 120 | grep -qF -- "$row" && echo yes || control_text "$live_display" 120)"
+done
 press ctrl+3
 wait_for 10 control_reads "$editor_window" 121 "Rule Text" || echo "the rule text window did not show"
 click_control "$editor_window" 123
@@ -37,7 +39,7 @@ wait_editor 10
 expect_equal "Esc ends the editor with 0" 0 "$editor_status"
 # The bytes of the script are UTF-8: the file must hold these very bytes.
 expect_equal "PlayerData.txt holds the names in UTF-8" \
-  "player_name { 'José' 'Влад' '李雷' 'Zoë' 'p5' 'p6' 'p7' 'p8' } player_rating { 1500 1420 1600 1700 0 0 0 0 }" \
+  "player_name { 'José' 'Влад' '李雷' 'Zoë' 'Ann😀' 'p6' 'p7' 'p8' } player_rating { 1500 1420 1600 1700 1800 0 0 0 }" \
   "$(grep -o "player_name {[^}]*} player_rating {[^}]*}" PlayerData.txt)"
 
 start_chat
