@@ -1,4 +1,5 @@
 @echo off
-rem Types the last saved result (data.txt) into the chat again, then quits.
+rem Waits in the notification area; Ctrl+1 types the last saved result (data.txt)
+rem into the chat again, then quits. Esc quits without typing.
 cd /d "%~dp0"
 Brenlow_Sortilane.exe repost

@@ -59,10 +59,24 @@ void drawMap(Randomiser& randomiser, CommandOutcome& outcome) {
     outcome.sequence = oneLineSequence(randomiser.game.selected_map_name);
 }
 
+// The lines of data.txt, then the quit.
+TypingSequence repostSequence() {
+    std::string bytes;
+    TypingSequence steps;
+    if (readSavedResult(bytes)) steps = savedResultSequence(bytes);
+    steps.push_back(quitStep());
+    return steps;
+}
+
 }  // namespace
 
 CommandOutcome runCommand(Randomiser& randomiser, int command) {
     CommandOutcome outcome;
+    if (randomiser.options.repost_only) {
+        if (command == 1) outcome.sequence = repostSequence();
+        outcome.quit = command == 9;
+        return outcome;
+    }
     switch (command) {
         case 1:
             outcome.sequence = reportSequence(randomiser.report);
@@ -96,12 +110,4 @@ CommandOutcome runCommand(Randomiser& randomiser, int command) {
             break;
     }
     return outcome;
-}
-
-TypingSequence repostSequence() {
-    std::string bytes;
-    TypingSequence steps;
-    if (readSavedResult(bytes)) steps = savedResultSequence(bytes);
-    steps.push_back(quitStep());
-    return steps;
 }

@@ -15,8 +15,6 @@ struct CommandOutcome {
 };
 
 // Runs command 1..9 on the randomiser's state (drawing with the process-wide
-// generator where the command draws) and says what the shell must do.
+// generator where the command draws) and says what the shell must do. In the
+// repost mode only two commands work: 1 types data.txt and quits, 9 quits.
 CommandOutcome runCommand(Randomiser& randomiser, int command);
-
-// The sequence of the repost mode: the lines of data.txt, then the quit.
-TypingSequence repostSequence();

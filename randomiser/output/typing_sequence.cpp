@@ -26,6 +26,13 @@ std::string foldLineEnds(const std::string& bytes) {
     return folded;
 }
 
+// Enter with a wait for the release of Ctrl right before it: a Ctrl key held
+// down, from a hotkey pressed while the sequence types, would make it Ctrl+Enter.
+void appendEnter(TypingSequence& steps) {
+    steps.push_back(step(StepKind::AwaitCtrlRelease));
+    steps.push_back(step(StepKind::PressEnter));
+}
+
 }  // namespace
 
 std::vector<std::wstring> ruleTextChunks(const std::string& fileBytes) {
@@ -69,7 +76,7 @@ TypingSequence reportSequence(const ReportState& report) {
     for (int i = 0; i < report.report_line_count && i < kReportLines; ++i) {
         steps.push_back(step(StepKind::TypeText, 0, report.report_lines[i]));
         steps.push_back(step(StepKind::Wait, kLinePauseMs));
-        steps.push_back(step(StepKind::PressEnter));
+        appendEnter(steps);
     }
     steps.push_back(step(StepKind::Wait, kLinePauseMs));
     steps.push_back(step(StepKind::SaveReport));
@@ -82,7 +89,7 @@ TypingSequence ruleTextSequence(const std::string& fileBytes) {
     for (const std::wstring& chunk : ruleTextChunks(fileBytes)) {
         steps.push_back(step(StepKind::TypeText, 0, chunk));
         steps.push_back(step(StepKind::Wait, kLinePauseMs));
-        steps.push_back(step(StepKind::PressEnter));
+        appendEnter(steps);
         steps.push_back(step(StepKind::Wait, kChunkGapMs));
     }
     return steps;
@@ -93,7 +100,7 @@ TypingSequence savedResultSequence(const std::string& fileBytes) {
     steps.push_back(step(StepKind::AwaitCtrlRelease));
     for (const std::wstring& line : savedResultLines(fileBytes)) {
         steps.push_back(step(StepKind::TypeText, 0, line));
-        steps.push_back(step(StepKind::PressEnter));
+        appendEnter(steps);
         steps.push_back(step(StepKind::Wait, kLinePauseMs));
     }
     return steps;

@@ -5,8 +5,10 @@
 #include "randomiser/output/report_state.h"
 
 // What the randomiser types into the focused window is computed here as a list
-// of steps; the Windows shell plays them one by one, waiting on timers, so the
-// keyboard hook keeps being answered while a sequence types.
+// of steps; the typing player plays them one by one, waiting on timers, so the
+// keyboard hook keeps being answered while a sequence types. Every sequence
+// starts with a wait for the release of Ctrl (still held from the hotkey), and
+// in the multi-line ones every Enter waits for it again.
 enum class StepKind {
     AwaitCtrlRelease,  // wait (bounded) until no Ctrl key is held down
     TypeText,          // send each code unit of text as a Unicode keystroke

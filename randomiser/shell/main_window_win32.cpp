@@ -39,9 +39,12 @@ MainWindowState g_main;
 bool addSortilaneTrayIcon() {
     if (g_main.tray_icon == nullptr)
         g_main.tray_icon = static_cast<HICON>(LoadImageW(nullptr, kTrayIconPath, IMAGE_ICON, 0, 0, LR_LOADFROMFILE));
-    const TrayIconSpec spec = {g_main.window,      kTrayIconId,      kTrayCallback,
-                               g_main.tray_icon,   L"Tamsel Sortilane", L"Quembe's Grinn",
-                               L"Sortilane.\nCross-Game Usage"};
+    // The repost mode waits for Ctrl+1 before it types the saved result.
+    const wchar_t* const balloon = g_randomiser.options.repost_only != 0
+                                       ? L"Sortilane: repost.\nCtrl+1 types the saved result (data.txt), Esc quits"
+                                       : L"Sortilane.\nCross-Game Usage";
+    const TrayIconSpec spec = {g_main.window,    kTrayIconId,         kTrayCallback,    g_main.tray_icon,
+                               L"Tamsel Sortilane", L"Quembe's Grinn", balloon};
     g_main.tray_icon_added = addTrayIcon(spec);
     if (g_main.tray_icon_added) return true;
     debugLog("Setting Windows Nofication Area Icon %i", static_cast<int>(kTrayIconId));

@@ -3,6 +3,7 @@
 // window and the operations each file offers the others.
 #include <windows.h>
 
+#include "randomiser/output/typing_player.h"
 #include "randomiser/randomiser_state.h"
 
 extern Randomiser g_randomiser;  // everything computed at start-up
@@ -35,7 +36,10 @@ void closeOverlordWindow();
 void releaseOverlordState();  // at shutdown: pictures, window and title font
 
 // hotkeys_win32.cpp
-void resetKeyInputs();
-bool installKeyboardHook();
+bool installKeyboardHook();  // and renew it from then on, while nothing types
 void handleHotkey(unsigned virtualKey);
-void startRepost();
+void resumeTyping();  // plays the sequence on from where it waits
+void stopTyping();    // when the program ends: see interruptSequence
+
+// typing_port_win32.cpp
+TypingPort& typingPort();

@@ -50,7 +50,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         releaseSingleCopyGuard(mutex);
         return 1;
     }
-    resetKeyInputs();
 
     wchar_t title[kResourceTextUnits] = {};
     wchar_t className[kResourceTextUnits] = {};
@@ -65,9 +64,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         releaseSingleCopyGuard(mutex);
         return 0;
     }
-    if (g_randomiser.options.repost_only) startRepost();
 
     const int exitCode = runMessageLoop(overlordWindow);  // Tab works in the open overlord window
+    stopTyping();  // however the program ends, a report whose typing began is saved whole
     shutdown();
     releaseSingleCopyGuard(mutex);
     return exitCode;

@@ -2,10 +2,11 @@
 // window at a fixed place that records every character typed into it, and
 // every Enter press, to the file named on its command line. Characters are
 // written in UTF-8 (a surrogate pair, typed as two units, as one character);
-// Enter is written as a carriage return, and as "^" followed by one when Ctrl
-// was held down. Started with "--show " before the file name, it is a larger
-// window that also shows what it got, line by line in a fixed-pitch font, for
-// pictures of a report typed into a chat.
+// Enter is written as a carriage return, after a "^" when Ctrl was held down
+// and after a "#" when it came without its scan code (which games that read
+// scan codes miss). Started with "--show " before the file name, it is a
+// larger window that also shows what it got, line by line in a fixed-pitch
+// font, for pictures of a report typed into a chat.
 #include <windows.h>
 
 #include <cstdio>
@@ -49,7 +50,9 @@ LRESULT CALLBACK chatProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         case WM_KEYDOWN:
             if (wParam == VK_RETURN) {
                 g_enterWithCtrl = GetKeyState(VK_CONTROL) < 0;
-                record(g_enterWithCtrl ? "^\r" : "\r");
+                if (g_enterWithCtrl) record("^");
+                if (((lParam >> 16) & 0xFF) == 0) record("#");
+                record("\r");
                 show(window, L"\n");
             }
             return 0;

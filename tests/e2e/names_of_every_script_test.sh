@@ -62,8 +62,10 @@ expect_equal "data.txt is valid UTF-8" yes "$(iconv -f UTF-8 -t UTF-8 data.txt >
 
 cp data.txt data.saved
 : >chat.txt
-focus_chat
 start_randomiser repost
+wait_past_splash
+focus_chat
+press ctrl+1
 wait_randomiser 30
 expect_equal "repost ends the program with 0" 0 "$randomiser_status"
 expect_equal "repost types the names again" "$(sed 's/\r/\r\n/g' chat.txt | od -c)" "$(od -c <data.saved)"

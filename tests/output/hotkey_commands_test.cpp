@@ -43,12 +43,12 @@ TEST_F(HotkeyCommands, OneTypesTheReportSavesAndQuits) {
     boundedCopy(randomiser.report.report_lines[0], L"Seed: 1");
     randomiser.report.report_line_count = 1;
     CommandOutcome outcome = runCommand(randomiser, 1);
-    EXPECT_EQ(sequenceText(outcome.sequence), "ctrl wait 250 [Seed: 1] wait 250 enter wait 250 save quit");
+    EXPECT_EQ(sequenceText(outcome.sequence), "ctrl wait 250 [Seed: 1] wait 250 ctrl enter wait 250 save quit");
     EXPECT_FALSE(outcome.quit) << "the quit comes after the typing, as its last step";
 }
 
 TEST_F(HotkeyCommands, TwoTypesTheCurrentRuleText) {
-    EXPECT_EQ(run(2), "ctrl [Be nice\\n] wait 250 enter wait 100");
+    EXPECT_EQ(run(2), "ctrl [Be nice\\n] wait 250 ctrl enter wait 100");
     writeFile("Rules/Usual.txt", std::string(256, 'x'));
     CommandOutcome outcome = runCommand(randomiser, 2);
     EXPECT_TRUE(outcome.sequence.empty());
@@ -69,9 +69,9 @@ TEST_F(HotkeyCommands, SixDrawsAMapThatThreeTypesAgain) {
 }
 
 TEST_F(HotkeyCommands, FiveDrawsARuleSetTypesItAndKeepsIt) {
-    EXPECT_EQ(run(5), "ctrl [Go fast] wait 250 enter wait 100");
+    EXPECT_EQ(run(5), "ctrl [Go fast] wait 250 ctrl enter wait 100");
     EXPECT_STREQ(randomiser.options.usual_rules_path, L"./Rules/fast.txt");
-    EXPECT_EQ(run(2), "ctrl [Go fast] wait 250 enter wait 100");
+    EXPECT_EQ(run(2), "ctrl [Go fast] wait 250 ctrl enter wait 100");
 }
 
 TEST_F(HotkeyCommands, FiveWithAMissingFileShowsAnErrorAndKeepsThePath) {
@@ -112,11 +112,21 @@ TEST_F(HotkeyCommands, WindowAndQuitCommands) {
     EXPECT_TRUE(quit.sequence.empty());
 }
 
-TEST_F(HotkeyCommands, RepostTypesDataTxtThenQuits) {
+TEST_F(HotkeyCommands, RepostModeTypesDataTxtOnlyOnOneAndQuitsOnNine) {
+    randomiser.options.repost_only = 1;
     writeFile("data.txt", "a\r\nb\r\nrest");
-    EXPECT_EQ(sequenceText(repostSequence()), "ctrl [a] enter wait 250 [b] enter wait 250 quit");
+    EXPECT_EQ(run(1), "ctrl [a] ctrl enter wait 250 [b] ctrl enter wait 250 quit");
+    for (int command = 2; command <= 8; ++command) {
+        CommandOutcome outcome = runCommand(randomiser, command);
+        EXPECT_TRUE(outcome.sequence.empty() && outcome.error.empty() && !outcome.quit) << command;
+        EXPECT_FALSE(outcome.open_rule_selection || outcome.open_tooltips) << command;
+    }
+    CommandOutcome quit = runCommand(randomiser, 9);
+    EXPECT_TRUE(quit.quit);
+    EXPECT_TRUE(quit.sequence.empty());
+    EXPECT_EQ(readFile("data.txt"), "a\r\nb\r\nrest") << "typing the saved result does not save it again";
     std::remove("data.txt");
-    EXPECT_EQ(sequenceText(repostSequence()), "quit");
+    EXPECT_EQ(run(1), "quit");
     EXPECT_EQ(debugLogText(), "data.txt\nOpening A File\n");
 }
 

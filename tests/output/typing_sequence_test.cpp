@@ -17,7 +17,8 @@ ReportState reportOf(std::initializer_list<const wchar_t*> lines) {
 TEST(TypingSequence, ReportIsPacedAndSavedAfterTheLastLine) {
     ReportState report = reportOf({L"Seed: 7", L"", L"Ann - Oak"});
     EXPECT_EQ(sequenceText(reportSequence(report)),
-              "ctrl wait 250 [Seed: 7] wait 250 enter [] wait 250 enter [Ann - Oak] wait 250 enter wait 250 save");
+              "ctrl wait 250 [Seed: 7] wait 250 ctrl enter [] wait 250 ctrl enter [Ann - Oak] wait 250 ctrl enter wait 250 "
+              "save");
 }
 
 TEST(TypingSequence, EmptyReportTypesNothingButIsStillSaved) {
@@ -30,13 +31,13 @@ TEST(TypingSequence, OneLineTextsHaveNoPauses) {
 
 TEST(TypingSequence, RuleTextChunksEachGetAPauseEnterAndGap) {
     EXPECT_EQ(sequenceText(ruleTextSequence("No rush\r\nBe nice")),
-              "ctrl [No rush\\n] wait 250 enter wait 100 [Be nice] wait 250 enter wait 100");
+              "ctrl [No rush\\n] wait 250 ctrl enter wait 100 [Be nice] wait 250 ctrl enter wait 100");
     EXPECT_EQ(sequenceText(ruleTextSequence("")), "ctrl");
 }
 
 TEST(TypingSequence, SavedResultLinesAreTypedThenPaused) {
     EXPECT_EQ(sequenceText(savedResultSequence("one\r\n\r\ntwo\r\nunfinished")),
-              "ctrl [one] enter wait 250 [] enter wait 250 [two] enter wait 250");
+              "ctrl [one] ctrl enter wait 250 [] ctrl enter wait 250 [two] ctrl enter wait 250");
 }
 
 struct ChunkCase {

@@ -1,0 +1,64 @@
+#pragma once
+#include <cstddef>
+#include <string>
+
+#include "randomiser/output/report_state.h"
+#include "randomiser/output/typing_sequence.h"
+
+// What the typing player asks of the system around it. The Windows shell
+// answers with SendInput, GetAsyncKeyState and SetTimer; the tests record the
+// calls and keep their own clock.
+class TypingPort {
+public:
+    virtual ~TypingPort() = default;
+
+    // Sends one UTF-16 code unit as a Unicode key-down and key-up; returns how
+    // many of the two events went out.
+    virtual int sendUnit(wchar_t unit) = 0;
+
+    // Sends the Enter key down and up; returns how many of the two events went out.
+    virtual int sendEnter() = 0;
+
+    // Whether either Ctrl key is held down now.
+    virtual bool ctrlHeld() = 0;
+
+    // Asks for playSteps to be called again after the given time; false when
+    // the system gives no timer.
+    virtual bool callAgainAfter(int milliseconds) = 0;
+};
+
+constexpr int kEventsPerKey = 2;  // a key-down and a key-up
+constexpr int kCtrlPollMs = 20;   // how often a held Ctrl is looked at again
+
+// The sequence that plays and how far it has come.
+struct TypingPlayer {
+    TypingSequence steps;
+    size_t next = 0;            // the step that runs next
+    bool waiting = false;       // a call-again is asked for and still to come
+    int ctrl_waited_ms = 0;     // time spent so far in the current Ctrl wait
+    bool typing_begun = false;  // a keystroke of this sequence has been sent
+};
+
+// What the shell must do once the player has returned.
+struct PlayOutcome {
+    bool quit = false;   // end the program with exit code 0
+    std::wstring error;  // show this in the error box when not empty
+};
+
+// Replaces whatever played with the steps, from the first.
+void startSequence(TypingPlayer& player, TypingSequence steps);
+
+// Plays steps until one has to wait (the port is asked to call again), the
+// sequence ends, or a keystroke is refused. A refused keystroke stops the
+// sequence: the report is still saved when the sequence had its save to come,
+// and the outcome holds the error text. Report is what a save step writes.
+PlayOutcome playSteps(TypingPlayer& player, TypingPort& port, const ReportState& report);
+
+// True from the start of a sequence until its last step has run and its last
+// wait is over.
+bool sequencePlaying(const TypingPlayer& player);
+
+// Ends the sequence at once (the program quits): when its typing has begun and
+// its save is still to come, the report is saved now, so data.txt holds the
+// whole report however much of it reached the chat.
+void interruptSequence(TypingPlayer& player, const ReportState& report);

@@ -1,0 +1,198 @@
+#include "randomiser/output/typing_player.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <utility>
+#include <vector>
+
+#include "common/bounded_copy.h"
+#include "test_support.h"
+
+namespace {
+
+// A port with its own clock. It records what goes out as "@time" marks
+// followed by the typed units and "<enter>" for each Enter, answers "Ctrl
+// held" from a list of periods, and keeps the one call-again asked for.
+class FakePort : public TypingPort {
+public:
+    int now_ms = 0;
+    int call_again_ms = -1;  // the call-again asked for, -1 when none
+    bool timers = true;      // false: the system gives no timer
+    int events_left = INT_MAX;  // events the system takes before it refuses the rest
+    std::vector<std::pair<int, int>> ctrl_periods;  // Ctrl held from .first to before .second
+    std::string sent;
+
+    int sendUnit(wchar_t unit) override { return send(std::string(1, static_cast<char>(unit))); }
+    int sendEnter() override { return send("<enter>"); }
+    bool ctrlHeld() override {
+        for (const auto& period : ctrl_periods)
+            if (now_ms >= period.first && now_ms < period.second) return true;
+        return false;
+    }
+    bool callAgainAfter(int milliseconds) override {
+        if (!timers) return false;
+        EXPECT_EQ(call_again_ms, -1) << "one call-again at a time";
+        call_again_ms = milliseconds;
+        return true;
+    }
+
+private:
+    int marked_ms = -1;
+    // Takes the events of one key while the system still takes them; records
+    // the key only when both went out.
+    int send(const std::string& key) {
+        const int events = events_left < kEventsPerKey ? events_left : kEventsPerKey;
+        events_left -= events;
+        if (events != kEventsPerKey) return events;
+        if (now_ms != marked_ms) sent += (sent.empty() ? "@" : " @") + std::to_string(now_ms) + " ";
+        marked_ms = now_ms;
+        sent += key;
+        return events;
+    }
+};
+
+class TypingPlayerTest : public ::testing::Test {
+protected:
+    TempFolder folder;
+    FakePort port;
+    TypingPlayer player;
+    ReportState report;
+    PlayOutcome last;
+
+    void SetUp() override {
+        for (const wchar_t* line : {L"ab", L"cd"}) boundedCopy(report.report_lines[report.report_line_count++], line);
+    }
+    // The report sequence of command 1: typed, saved, then the quit.
+    TypingSequence reportThenQuit() {
+        TypingSequence steps = reportSequence(report);
+        steps.push_back(TypingStep());
+        steps.back().kind = StepKind::Quit;
+        return steps;
+    }
+    void start(TypingSequence steps) {
+        startSequence(player, std::move(steps));
+        last = playSteps(player, port, report);
+    }
+    // Moves the clock on to untilMs, calling the player again whenever a
+    // call-again it asked for falls due.
+    void runUntil(int untilMs) {
+        while (port.call_again_ms >= 0 && port.now_ms + port.call_again_ms <= untilMs) {
+            port.now_ms += port.call_again_ms;
+            port.call_again_ms = -1;
+            last = playSteps(player, port, report);
+        }
+        if (port.call_again_ms >= 0) port.call_again_ms -= untilMs - port.now_ms;
+        port.now_ms = untilMs;
+    }
+};
+
+TEST_F(TypingPlayerTest, ReportIsPacedThenSavedThenQuits) {
+    start(reportThenQuit());
+    EXPECT_TRUE(sequencePlaying(player));
+    runUntil(999);
+    EXPECT_EQ(port.sent, "@250 ab @500 <enter>cd @750 <enter>");
+    EXPECT_EQ(readFile("data.txt"), "") << "the save comes 250 ms after the last Enter";
+    EXPECT_FALSE(last.quit);
+    runUntil(1000);
+    EXPECT_EQ(readFile("data.txt"), "ab\r\ncd\r\n");
+    EXPECT_TRUE(last.quit);
+    EXPECT_TRUE(last.error.empty());
+    EXPECT_FALSE(sequencePlaying(player));
+}
+
+TEST_F(TypingPlayerTest, APlayingSequenceIncludesItsLastWait) {
+    start(ruleTextSequence("Go"));
+    runUntil(250);
+    EXPECT_EQ(port.sent, "@0 Go @250 <enter>");
+    EXPECT_TRUE(sequencePlaying(player)) << "the 100 ms gap after the last Enter is still to come";
+    runUntil(350);
+    EXPECT_FALSE(sequencePlaying(player));
+    EXPECT_FALSE(last.quit);
+}
+
+TEST_F(TypingPlayerTest, HeldCtrlDelaysTheStartAndEachEnter) {
+    port.ctrl_periods = {{0, 100}, {600, 700}};
+    start(reportThenQuit());
+    runUntil(2000);
+    EXPECT_EQ(port.sent, "@350 ab @700 <enter>cd @950 <enter>");
+    EXPECT_TRUE(last.quit);
+}
+
+TEST_F(TypingPlayerTest, EachCtrlWaitEndsAfterItsLimit) {
+    port.ctrl_periods = {{0, INT_MAX}};
+    start(savedResultSequence("a\r\nb\r\n"));
+    runUntil(20000);
+    EXPECT_EQ(port.sent, "@3000 a @6000 <enter> @6250 b @9250 <enter>");
+    EXPECT_FALSE(sequencePlaying(player));
+}
+
+TEST_F(TypingPlayerTest, EscDuringTheReportSavesTheWholeReport) {
+    writeFile("data.txt", "the match before\r\n");
+    start(reportThenQuit());
+    runUntil(600);
+    EXPECT_EQ(port.sent, "@250 ab @500 <enter>cd");
+    interruptSequence(player, report);
+    EXPECT_EQ(readFile("data.txt"), "ab\r\ncd\r\n");
+    EXPECT_FALSE(sequencePlaying(player));
+    // The call-again still due finds nothing left to play.
+    runUntil(2000);
+    EXPECT_EQ(port.sent, "@250 ab @500 <enter>cd");
+    EXPECT_FALSE(last.quit);
+}
+
+TEST_F(TypingPlayerTest, EscBeforeAnyKeyOrOutsideTheReportSavesNothing) {
+    writeFile("data.txt", "the match before\r\n");
+    start(reportThenQuit());
+    runUntil(200);
+    interruptSequence(player, report);
+    EXPECT_EQ(readFile("data.txt"), "the match before\r\n") << "nothing of this report reached the chat";
+
+    port.call_again_ms = -1;  // the program has ended; the next run types a rule text
+    start(ruleTextSequence("Go"));
+    interruptSequence(player, report);
+    EXPECT_EQ(readFile("data.txt"), "the match before\r\n") << "a rule text has no save";
+    EXPECT_EQ(port.sent, "@200 Go");
+}
+
+TEST_F(TypingPlayerTest, RefusedKeystrokeStopsTheReportSavesItAndSaysWhy) {
+    port.events_left = 3;  // "a" goes out, "b" only in part
+    start(reportThenQuit());
+    runUntil(300);
+    EXPECT_EQ(port.sent, "@250 a");
+    EXPECT_NE(last.error.find(L"Typing failed"), std::wstring::npos);
+    EXPECT_NE(last.error.find(L"higher rights"), std::wstring::npos);
+    EXPECT_NE(last.error.find(L"saved in data.txt"), std::wstring::npos);
+    EXPECT_FALSE(last.quit) << "the program stays, so the host can try again";
+    EXPECT_FALSE(sequencePlaying(player));
+    EXPECT_EQ(port.call_again_ms, -1);
+    EXPECT_EQ(readFile("data.txt"), "ab\r\ncd\r\n");
+    port.events_left = INT_MAX;
+    runUntil(5000);
+    EXPECT_EQ(port.sent, "@250 a") << "nothing more is typed";
+}
+
+TEST_F(TypingPlayerTest, RefusedEnterStopsARuleTextWithoutSaving) {
+    port.events_left = 3 * kEventsPerKey + 1;  // "Go" with its line feed, and half of its Enter
+    start(ruleTextSequence("Go\nOn"));
+    runUntil(250);
+    port.events_left = INT_MAX;
+    runUntil(5000);
+    EXPECT_EQ(port.sent, "@0 Go\n") << "the next chunk is not typed";
+    EXPECT_NE(last.error.find(L"Typing failed"), std::wstring::npos);
+    EXPECT_EQ(last.error.find(L"data.txt"), std::wstring::npos) << "no report was saved";
+    EXPECT_EQ(readFile("data.txt"), "");
+    EXPECT_FALSE(sequencePlaying(player));
+}
+
+TEST_F(TypingPlayerTest, WithoutATimerTheSequenceGoesOnAtOnce) {
+    port.timers = false;
+    port.ctrl_periods = {{0, INT_MAX}};
+    start(reportThenQuit());
+    EXPECT_EQ(port.sent, "@0 ab<enter>cd<enter>");
+    EXPECT_TRUE(last.quit);
+    EXPECT_EQ(readFile("data.txt"), "ab\r\ncd\r\n");
+    EXPECT_FALSE(sequencePlaying(player));
+}
+
+}  // namespace
