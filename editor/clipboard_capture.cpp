@@ -47,29 +47,86 @@ bool nextClipboardToken(const wchar_t* text, size_t& position, std::wstring& tok
     return !token.empty();
 }
 
+std::wstring tokenTextBetween(const wchar_t* text, size_t start, size_t end) {
+    while (start < end && isClipboardBlank(text[start])) ++start;
+    return std::wstring(text + start, text + end);
+}
+
+namespace {
+
+// "1 name", "2 names".
+std::wstring counted(int count, const wchar_t* noun) {
+    return std::to_wstring(count) + L" " + noun + (count == 1 ? L"" : L"s");
+}
+
+// A token as the note quotes it: at most 20 characters.
+std::wstring shortened(const std::wstring& text) {
+    const size_t kMaxQuoted = 20;
+    return charCount(text) <= kMaxQuoted ? text : firstChars(text, kMaxQuoted) + L"...";
+}
+
+// Counts a value stored (or not) at the sequence index as taken, past the
+// last player or not taken, and moves the index on. It moves on even when
+// the store failed, so a capture past the eighth player stays refused until
+// the reset.
+void captureValue(bool stored, int32_t& index, int& taken, CaptureReport& report) {
+    if (index >= kPlayerSlots) ++report.pastLastPlayer;
+    else if (stored) ++taken;
+    else ++report.unwritten;
+    ++index;
+}
+
+// Stores the tokens of the text in turn until one keeps nothing.
+void captureTokens(EditorState& state, EditorShell& shell, const wchar_t* text, CaptureReport& report) {
+    size_t position = 0;
+    std::wstring token;
+    TokenKind kind = TokenKind::None;
+    for (;;) {
+        const size_t start = position;
+        if (!nextClipboardToken(text, position, token, kind)) {
+            report.stoppedAt = tokenTextBetween(text, start, position);
+            return;
+        }
+        if (kind == TokenKind::Name && charCount(token) <= kNameChars) {
+            const bool stored = storePlayerName(state, state.nameIndex, token.c_str());
+            captureValue(stored, state.nameIndex, report.names, report);
+        } else if (kind == TokenKind::Rating && token.size() <= kMaxRatingDigits) {
+            const bool stored = storePlayerRating(state, state.ratingIndex, readLeadingInt(token.c_str()));
+            captureValue(stored, state.ratingIndex, report.ratings, report);
+        } else {
+            ++report.passedOver;
+        }
+        refreshDisplay(state, shell);
+    }
+}
+
+}  // namespace
+
+const wchar_t* const kAllPlayersFilled = L"all 8 players are filled; Ctrl+8 starts again at player 1";
+
+std::wstring captureNote(const CaptureReport& report) {
+    if (!report.loaded) return L"Nothing taken: PlayerData.txt could not be read (see debug.txt)";
+    std::wstring note = L"Taken: " + counted(report.names, L"name") + L" and " + counted(report.ratings, L"rating");
+    if (!report.stoppedAt.empty()) note += L"\nstopped at '" + shortened(report.stoppedAt) + L"'";
+    if (report.pastLastPlayer > 0) note += std::wstring(L"\n") + kAllPlayersFilled;
+    if (report.passedOver > 0)
+        note += L"\npassed over " + std::to_wstring(report.passedOver) +
+                L": names of more than 15 characters, ratings of more than 5 digits";
+    if (report.unwritten > 0)
+        note += L"\nnot taken by PlayerData.txt: " + std::to_wstring(report.unwritten) + L" (see debug.txt)";
+    return note;
+}
+
 void captureClipboard(EditorState& state, EditorShell& shell, const wchar_t* clipboardText) {
     if (clipboardText == nullptr) {
         shell.showErrorBox(L"Invalid data in Clipboard");
         return;
     }
     const std::wstring text = firstChars(clipboardText, kClipboardChars);
-    if (!loadPlayerDataForStore(state)) return;
-
-    size_t position = 0;
-    std::wstring token;
-    TokenKind kind = TokenKind::None;
-    while (nextClipboardToken(text.c_str(), position, token, kind)) {
-        // The indexes count on even when a store fails, so a capture past
-        // the eighth player stays refused until the reset.
-        if (kind == TokenKind::Name && charCount(token) <= kNameChars) {
-            storePlayerName(state, state.nameIndex, token.c_str());
-            ++state.nameIndex;
-        } else if (kind == TokenKind::Rating && token.size() <= kMaxRatingDigits) {
-            storePlayerRating(state, state.ratingIndex, readLeadingInt(token.c_str()));
-            ++state.ratingIndex;
-        }
-        refreshDisplay(state, shell);
-    }
+    CaptureReport report;
+    report.loaded = loadPlayerDataForStore(state);
+    if (report.loaded) captureTokens(state, shell, text.c_str(), report);
+    shell.showNote(captureNote(report).c_str());
 }
 
 bool runResetCommand(EditorState& state, EditorShell& shell) {

@@ -8,6 +8,9 @@
 constexpr size_t kClipboardChars = 256;  // the capture reads at most this much of the clipboard
 constexpr size_t kMaxRatingDigits = 5;
 
+// Why a value for a ninth player is not stored.
+extern const wchar_t* const kAllPlayersFilled;
+
 enum class TokenKind { None, Name, Rating };
 
 // Takes the next token of text from position on: blanks (space, tab, LF, VT,
@@ -20,12 +23,33 @@ enum class TokenKind { None, Name, Rating };
 // nothing was kept.
 bool nextClipboardToken(const wchar_t* text, size_t& position, std::wstring& token, TokenKind& kind);
 
+// The text from start to end without the blanks before it: what a token
+// scanned there looked like before anything was dropped.
+std::wstring tokenTextBetween(const wchar_t* text, size_t start, size_t end);
+
+// What one clipboard capture did, for the note the shell shows after it.
+struct CaptureReport {
+    bool loaded = false;     // PlayerData.txt could be read
+    int names = 0;           // stored
+    int ratings = 0;
+    int passedOver = 0;      // names of more than 15 characters, ratings of more than 5 digits
+    int pastLastPlayer = 0;  // values for a ninth player or later
+    int unwritten = 0;       // values the file did not take
+    std::wstring stoppedAt;  // the token that kept nothing and ended the capture, if any
+};
+
+// The note of a capture: how many names and ratings were taken and, when it
+// applies, where the capture stopped, that the eight players are filled,
+// what was passed over and what the file did not take.
+std::wstring captureNote(const CaptureReport& report);
+
 // Ctrl+1: stores the names and ratings found in the clipboard text (null when
 // the clipboard held no text; its first 256 characters are read) into the
 // next players in sequence: a name of at most 15 characters at nameIndex, a
-// rating of at most 5 digits at
-// ratingIndex; other tokens are passed over. The first token that keeps
-// nothing ends the capture. The display is refreshed after every token.
+// rating of at most 5 digits at ratingIndex; other tokens are passed over.
+// The first token that keeps nothing ends the capture. The display is
+// refreshed after every token, and the capture's note is shown at the end;
+// a clipboard without text shows the error box instead.
 void captureClipboard(EditorState& state, EditorShell& shell, const wchar_t* clipboardText);
 
 // Ctrl+8: resets PlayerData.txt and, when that worked, the capture indexes.

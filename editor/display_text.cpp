@@ -35,7 +35,7 @@ void buildDisplayText(const EditorState& state, wchar_t (&buffer)[kDisplayTextUn
                         std::to_wstring(state.teamCount) + L"\n\n";
     text += kRule + L"\n";
     appendRow(text, L"Player Name", L"Rating", L"FMT");
-    const int rows = std::clamp(state.playerCount, 0, kPlayerRecords);
+    const int rows = std::clamp(state.playerCount, 0, kPlayerSlots);
     for (int i = 0; i < rows; ++i) {
         const PlayerRecord& player = state.players[i];
         appendRow(text, player.name, std::to_wstring(player.rating), std::to_wstring(player.fmtGroup));

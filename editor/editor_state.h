@@ -4,12 +4,11 @@
 #include <memory>
 
 #include "common/text_convert.h"
+#include "script/player_data_file.h"
 #include "script/script.h"
 
-constexpr int kPlayerRecords = 8;  // PlayerData.txt always holds eight players
-constexpr size_t kNameChars = 15;  // the longest name, in characters
+constexpr size_t kNameChars = kMaxNameChars;  // the longest name, in characters
 constexpr size_t kNameUnits = unitsForChars(kNameChars);
-constexpr size_t kDataPathUnits = 260;
 
 struct PlayerRecord {
     wchar_t name[kNameUnits];
@@ -24,10 +23,9 @@ enum class InputMode { NameAndRating, Fmt, Counts };
 // script store it reads and writes the file through, the capture indexes and
 // the input mode. The shell owns one and hands it to every operation.
 struct EditorState {
-    wchar_t dataPath[kDataPathUnits] = {};
     int32_t playerCount = 0;
     int32_t teamCount = 0;
-    PlayerRecord players[kPlayerRecords] = {};
+    PlayerRecord players[kPlayerSlots] = {};
     std::unique_ptr<Script> script;
 
     // Next player whose name, rating or FMT group is filled in sequence.

@@ -1,5 +1,4 @@
 #pragma once
-#include <optional>
 #include <string>
 
 #include "editor/editor_shell.h"
@@ -22,18 +21,24 @@ struct EntryFields {
     std::wstring element;
 };
 
-// What the window shows after the entry. The element field always goes back
-// to kElementFieldDefault; a result label without a text keeps its old one.
+// What the window shows after the entry: the new texts of the two result
+// labels (an empty text clears a label; no label keeps the text of an
+// earlier entry) and which fields to empty. The element field always goes
+// back to kElementFieldDefault. A label says "Entered: ..." only for values
+// as they read back from PlayerData.txt, and "Not stored: <reason>" for
+// what the file did not take.
 struct EntryOutcome {
-    std::optional<std::wstring> result1;
-    std::optional<std::wstring> result2;
+    std::wstring result1;
+    std::wstring result2;
     bool emptyField1 = false;
     bool emptyField2 = false;
 };
 
 // "Enter Data" in the state's input mode: stores the names and ratings, the
 // FMT groups or the player and team counts typed into the fields into
-// PlayerData.txt (and, where the file took them, into memory), then refreshes
-// the display. Some inputs end the entry early, silently or with a message
-// in a result label; values stored before that stay stored.
+// PlayerData.txt (and, where the file took them, into memory), then
+// refreshes the display. The element field names the player (1 to the
+// player count) or, empty or -1, the next players in sequence; anything else
+// is refused and nothing is stored. A value that cannot be stored ends the
+// entry; values stored before it stay stored.
 EntryOutcome enterData(EditorState& state, EditorShell& shell, const EntryFields& fields);

@@ -1,6 +1,7 @@
 #include "editor/player_data.h"
 
 #include <cstring>
+#include <memory>
 
 #include "common/bounded_copy.h"
 #include "common/debug_log.h"
@@ -9,54 +10,40 @@
 #include "common/text_convert.h"
 #include "editor/display_text.h"
 
-const char* const kDefaultPlayerData =
-    "player_num {6} team_num {2} player_name { 'p1' 'p2' 'p3' 'p4' 'p5' 'p6' 'p7' 'p8' } "
-    "player_rating { 0 0 0 0 0 0 0 0 } player_fmt_group { 0 0 0 0 0 0 0 0 }";
-
 namespace {
 
 const wchar_t* const kCreationFailedText =
     L"Creation of PlayerStats.txt, invalid file rights - document may be in operation";
 
-// The limits a loaded value must keep; anything else is replaced in memory.
-const int32_t kMinPlayers = 2;
-const int32_t kMaxPlayers = 8;
-const int32_t kMinTeams = 2;
-const int32_t kMaxTeams = 4;
-const int32_t kMaxRating = 999999;  // six digits
-const int32_t kMaxFmtGroup = 9999;  // four digits
-
 int32_t withinOr(int32_t value, int32_t low, int32_t high, int32_t fallback) {
     return value < low || value > high ? fallback : value;
 }
 
-bool isPlayerIndex(int index) { return index >= 0 && index < kPlayerRecords; }
+bool isPlayerIndex(int index) { return index >= 0 && index < kPlayerSlots; }
 
-struct NarrowPath {
-    char bytes[kDataPathUnits];
-};
-
-NarrowPath narrowDataPath(const EditorState& state) {
-    NarrowPath path;
-    toUtf8(path.bytes, sizeof path.bytes, state.dataPath);
-    return path;
+bool writeDefaultFile() {
+    return replaceFileContents(kPlayerDataFile, kDefaultPlayerData, std::strlen(kDefaultPlayerData));
 }
 
-bool writeDefaultFile(const EditorState& state) {
-    return replaceFileContents(narrowDataPath(state).bytes, kDefaultPlayerData, std::strlen(kDefaultPlayerData));
+// Player i's name as the store holds it, read in the encoding of the whole
+// file and cut to its first kNameChars characters; a missing name reads as
+// empty.
+void readName(Script& script, TextEncoding encoding, int i, wchar_t (&name)[kNameUnits]) {
+    const char* stored = script.getString(kPlayerNameKey, i);
+    decodeText(name, kNameUnits, stored != nullptr ? stored : "", encoding, kNameChars);
 }
 
-void loadRecords(EditorState& state) {
-    Script& script = *state.script;
+// Fills the records from the store, replacing values out of range in memory
+// only.
+void loadRecords(EditorState& state, Script& script) {
     const TextEncoding encoding = detectEncoding(script.text);
-    state.playerCount = withinOr(script.getInt("player_num", 0), kMinPlayers, kMaxPlayers, kMinPlayers);
-    state.teamCount = withinOr(script.getInt("team_num", 0), kMinTeams, kMaxTeams, kMinTeams);
-    for (int i = 0; i < kPlayerRecords; ++i) {
+    state.playerCount = withinOr(script.getInt(kPlayerNumKey, 0), kMinPlayers, kPlayerSlots, kMinPlayers);
+    state.teamCount = withinOr(script.getInt(kTeamNumKey, 0), kMinTeams, kMaxTeams, kMinTeams);
+    for (int i = 0; i < kPlayerSlots; ++i) {
         PlayerRecord& player = state.players[i];
-        const char* stored = script.getString("player_name", i);
-        decodeText(player.name, kNameUnits, stored != nullptr ? stored : "", encoding, kNameChars);
-        player.rating = withinOr(script.getInt("player_rating", i), 0, kMaxRating, 0);
-        player.fmtGroup = withinOr(script.getInt("player_fmt_group", i), 0, kMaxFmtGroup, 0);
+        readName(script, encoding, i, player.name);
+        player.rating = withinOr(script.getInt(kPlayerRatingKey, i), 0, kMaxRating, 0);
+        player.fmtGroup = withinOr(script.getInt(kPlayerFmtKey, i), 0, kMaxFmtGroup, 0);
     }
 }
 
@@ -90,32 +77,27 @@ bool makeLoadedFileUtf8(Script& script) {
 }  // namespace
 
 bool setupPlayerData(EditorState& state, EditorShell& shell) {
-    boundedCopy(state.dataPath, L"PlayerData.txt");
     state.script.reset(new Script());  // value-initialised: no keys, no values
 
-    if (fileIsMissing(narrowDataPath(state).bytes) && !writeDefaultFile(state)) {
+    if (fileIsMissing(kPlayerDataFile) && !writeDefaultFile()) {
         shell.showErrorBox(kCreationFailedText);
         return false;
     }
-    if (!state.script->load(narrowDataPath(state).bytes)) return false;
-    loadRecords(state);
+    if (!state.script->load(kPlayerDataFile)) return false;
+    loadRecords(state, *state.script);
     return true;
 }
 
 bool resetPlayerData(EditorState& state, EditorShell& shell) {
-    if (!writeDefaultFile(state)) {
+    if (!writeDefaultFile()) {
         shell.showErrorBox(kCreationFailedText);
         return false;
     }
-    state.playerCount = 6;
-    state.teamCount = 2;
-    for (int i = 0; i < kPlayerRecords; ++i) {
-        PlayerRecord& player = state.players[i];
-        std::wstring name = L"p" + std::to_wstring(i + 1);
-        boundedCopy(player.name, name.c_str());
-        player.rating = 0;
-        player.fmtGroup = 0;
-    }
+    // The records come from the default text itself, read as the file is.
+    std::unique_ptr<Script> defaults(new Script());
+    boundedCopy(defaults->text, kDefaultPlayerData);
+    defaults->parseText(kPlayerDataFile);
+    loadRecords(state, *defaults);
     refreshDisplay(state, shell);
     return true;
 }
@@ -127,42 +109,42 @@ void refreshDisplay(const EditorState& state, EditorShell& shell) {
 }
 
 bool loadPlayerDataForStore(EditorState& state) {
-    if (!state.script) return false;
-    NarrowPath path = narrowDataPath(state);
-    if (!state.script->load(path.bytes)) return false;
-    state.script->storePath(path.bytes);
+    if (!state.script || !state.script->load(kPlayerDataFile)) return false;
+    state.script->storePath(kPlayerDataFile);
     return true;
 }
 
+// Each store ends with the file loaded again, so the records take the values
+// as they read back from it.
 bool storePlayerName(EditorState& state, int index, const wchar_t* name) {
     const std::string bytes = toUtf8(name);
     if (!isAscii(bytes) && !makeLoadedFileUtf8(*state.script)) return false;
-    if (!state.script->storeString("player_name", index, bytes.c_str())) return false;
+    if (!state.script->storeString(kPlayerNameKey, index, bytes.c_str())) return false;
     if (isPlayerIndex(index))
-        decodeText(state.players[index].name, kNameUnits, bytes.c_str(), TextEncoding::Utf8, kNameChars);
+        readName(*state.script, detectEncoding(state.script->text), index, state.players[index].name);
     return true;
 }
 
 bool storePlayerRating(EditorState& state, int index, int32_t rating) {
-    if (!state.script->storeInt("player_rating", index, rating)) return false;
-    if (isPlayerIndex(index)) state.players[index].rating = rating;
+    if (!state.script->storeInt(kPlayerRatingKey, index, rating)) return false;
+    if (isPlayerIndex(index)) state.players[index].rating = state.script->getInt(kPlayerRatingKey, index);
     return true;
 }
 
 bool storePlayerFmt(EditorState& state, int index, int32_t fmtGroup) {
-    if (!state.script->storeInt("player_fmt_group", index, fmtGroup)) return false;
-    if (isPlayerIndex(index)) state.players[index].fmtGroup = fmtGroup;
+    if (!state.script->storeInt(kPlayerFmtKey, index, fmtGroup)) return false;
+    if (isPlayerIndex(index)) state.players[index].fmtGroup = state.script->getInt(kPlayerFmtKey, index);
     return true;
 }
 
 bool storePlayerCount(EditorState& state, int32_t count) {
-    if (!state.script->storeInt("player_num", 0, count)) return false;
-    state.playerCount = count;
+    if (!state.script->storeInt(kPlayerNumKey, 0, count)) return false;
+    state.playerCount = state.script->getInt(kPlayerNumKey, 0);
     return true;
 }
 
 bool storeTeamCount(EditorState& state, int32_t count) {
-    if (!state.script->storeInt("team_num", 0, count)) return false;
-    state.teamCount = count;
+    if (!state.script->storeInt(kTeamNumKey, 0, count)) return false;
+    state.teamCount = state.script->getInt(kTeamNumKey, 0);
     return true;
 }

@@ -4,16 +4,13 @@
 #include "editor/editor_shell.h"
 #include "editor/editor_state.h"
 
-// The content PlayerData.txt is created and reset with, byte for byte.
-extern const char* const kDefaultPlayerData;
-
-// Start-up: sets dataPath, creates the script store, creates the file with the
+// Start-up: creates the script store, creates PlayerData.txt with the
 // default content when it does not exist, loads it and fills the records,
 // correcting values out of range in memory only. False ends the program.
 bool setupPlayerData(EditorState& state, EditorShell& shell);
 
-// Replaces the file by the default content and sets the records to match,
-// then refreshes the display. When the file cannot be written an error box
+// Replaces the file by the default content and sets the records from that
+// content, then refreshes the display. When the file cannot be written an error box
 // is shown, memory is left as it was and false is returned.
 bool resetPlayerData(EditorState& state, EditorShell& shell);
 
@@ -25,8 +22,9 @@ void refreshDisplay(const EditorState& state, EditorShell& shell);
 bool loadPlayerDataForStore(EditorState& state);
 
 // Each stores one value into PlayerData.txt and, only when the file took it,
-// into the records in memory, so the display never shows a value the
-// randomiser will not read. The store's own failures are in the debug log.
+// puts the value as it reads back from the file into the records in memory,
+// so the display never shows a value the randomiser will not read. The
+// store's own failures are in the debug log.
 // Names are written in UTF-8; a file that is not yet UTF-8 is first
 // rewritten in UTF-8 when the name is not plain ASCII.
 bool storePlayerName(EditorState& state, int index, const wchar_t* name);

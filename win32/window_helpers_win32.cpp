@@ -29,6 +29,18 @@ bool removeTrayIcon(HWND window, UINT id) {
     return Shell_NotifyIconW(NIM_DELETE, &data) != FALSE;
 }
 
+bool showTrayBalloon(HWND window, UINT id, const wchar_t* title, const wchar_t* text) {
+    NOTIFYICONDATAW data = {};
+    data.cbSize = sizeof(NOTIFYICONDATAW);
+    data.hWnd = window;
+    data.uID = id;
+    data.uFlags = NIF_INFO;
+    boundedCopy(data.szInfoTitle, title);
+    boundedCopy(data.szInfo, text);
+    data.dwInfoFlags = NIIF_INFO;
+    return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
+}
+
 UINT listenForTaskbarRestart(HWND window) {
     const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
     if (message == 0) {
@@ -125,6 +137,18 @@ int runMessageLoop(HWND (*dialogWindow)()) {
         DispatchMessageW(&message);
     }
     return static_cast<int>(message.wParam);
+}
+
+void moveToTopEdge(HWND window) {
+    RECT place = {};
+    if (!GetWindowRect(window, &place)) return;
+    SetWindowPos(window, nullptr, place.left, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int workAreaHeight() {
+    RECT area = {};
+    if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0)) return GetSystemMetrics(SM_CYSCREEN);
+    return area.bottom - area.top;
 }
 
 bool hideOnCloseOrMinimise(HWND window, WPARAM systemCommand) {

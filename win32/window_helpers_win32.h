@@ -24,6 +24,10 @@ bool addTrayIcon(const TrayIconSpec& spec);
 // Removes the window's icon of that id; false when the shell refuses.
 bool removeTrayIcon(HWND window, UINT id);
 
+// Shows a balloon with the title and text at the window's icon of that id,
+// in place of the one shown; it takes no focus. False when the shell refuses.
+bool showTrayBalloon(HWND window, UINT id, const wchar_t* title, const wchar_t* text);
+
 // Registers the message the taskbar sends to top-level windows when it
 // (re)starts, so the icon can be added again, and lets it through to the
 // window even when the program runs elevated and the taskbar does not.
@@ -77,6 +81,14 @@ void releaseSingleCopyGuard(HANDLE mutex);
 // window that dialogWindow returns at each message, when not null, gets
 // keyboard navigation (Tab between its controls).
 int runMessageLoop(HWND (*dialogWindow)());
+
+// Moves the window's top edge to the top of the screen and keeps its left
+// edge: a window made with CW_USEDEFAULT as x lands where the system puts
+// it, whatever y was asked for.
+void moveToTopEdge(HWND window);
+
+// The height of the screen less the taskbar.
+int workAreaHeight();
 
 // Secondary windows are never closed or minimised by the user, only hidden:
 // true when the system command was one of those and the window was hidden.

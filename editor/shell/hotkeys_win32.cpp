@@ -10,19 +10,23 @@
 
 namespace {
 
-HHOOK g_hook = nullptr;
-CtrlLatch g_latch;
-std::vector<EditorCommand> g_pendingCommands;
-UINT_PTR g_commandTimer = 0;
+struct HookState {
+    HHOOK hook = nullptr;
+    CtrlLatch latch;
+    std::vector<EditorCommand> pendingCommands;  // run by the command timer
+    UINT_PTR commandTimer = 0;
+};
+
+HookState g_hooks;
 
 LRESULT CALLBACK keyboardHook(int code, WPARAM message, LPARAM data) {
     if (code == HC_ACTION && (message == WM_KEYDOWN || message == WM_SYSKEYDOWN)) {
         const unsigned virtualKey = reinterpret_cast<const KBDLLHOOKSTRUCT*>(data)->vkCode;
-        const EditorCommand command = onEditorKeyDown(g_latch, classifyKey(virtualKey));
+        const EditorCommand command = onEditorKeyDown(g_hooks.latch, classifyKey(virtualKey));
         if (command != EditorCommand::None)
             PostMessageW(mainWindow(), kHotkeyMessage, static_cast<WPARAM>(command), 0);
     }
-    return CallNextHookEx(g_hook, code, message, data);
+    return CallNextHookEx(g_hooks.hook, code, message, data);
 }
 
 // Copies at most the first kClipboardChars characters of the clipboard's
@@ -56,10 +60,10 @@ void openInputWindowIn(InputMode mode) {
 }
 
 void CALLBACK onCommandTimer(HWND, UINT, UINT_PTR, DWORD) {
-    KillTimer(nullptr, g_commandTimer);
-    g_commandTimer = 0;
+    KillTimer(nullptr, g_hooks.commandTimer);
+    g_hooks.commandTimer = 0;
     std::vector<EditorCommand> commands;
-    commands.swap(g_pendingCommands);
+    commands.swap(g_hooks.pendingCommands);
     for (EditorCommand command : commands) runEditorCommand(command);
 }
 
@@ -70,18 +74,18 @@ void CALLBACK onCommandTimer(HWND, UINT, UINT_PTR, DWORD) {
 // focus, and the digit would land in its first field; so the command waits
 // for a timer, which comes only after the pending keyboard input is handled.
 void queueEditorCommand(EditorCommand command) {
-    g_pendingCommands.push_back(command);
-    if (g_commandTimer == 0) g_commandTimer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, onCommandTimer);
-    if (g_commandTimer == 0) {
+    g_hooks.pendingCommands.push_back(command);
+    if (g_hooks.commandTimer == 0) g_hooks.commandTimer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, onCommandTimer);
+    if (g_hooks.commandTimer == 0) {
         debugLog("Could not start the command timer");
         onCommandTimer(nullptr, 0, 0, 0);
     }
 }
 
 bool installKeyboardHook() {
-    g_hook = SetWindowsHookExW(WH_KEYBOARD_LL, keyboardHook, GetModuleHandleW(nullptr), 0);
-    if (g_hook == nullptr) debugLog("Could not install the keyboard hook");
-    return g_hook != nullptr;
+    g_hooks.hook = SetWindowsHookExW(WH_KEYBOARD_LL, keyboardHook, GetModuleHandleW(nullptr), 0);
+    if (g_hooks.hook == nullptr) debugLog("Could not install the keyboard hook");
+    return g_hooks.hook != nullptr;
 }
 
 void runEditorCommand(EditorCommand command) {

@@ -1,8 +1,10 @@
 // The two windows that only inform: the tooltip window, a scrollable list of
 // the hotkeys and hints, and the credits window.
+#include <algorithm>
 #include <string>
 
 #include "common/version.h"
+#include "win32/window_helpers_win32.h"
 #include "editor/shell/rostrix_shell_win32.h"
 
 namespace {
@@ -77,7 +79,9 @@ bool openCreditsWindow() {
         {L"static", L"Credits", 0, kCreditsHeadingId, 200, 20, 500, 60, kNoLabel},
         {L"static", version.c_str(), 0, 252, 50, 100, 500, 60, kNoLabel},
     };
-    if (!createSharedWindow(CW_USEDEFAULT, 0, 600, 800, true)) return false;
+    // On a small screen the window is as tall as the screen allows and
+    // scrolls to its lower lines.
+    if (!createSharedWindow(CW_USEDEFAULT, 0, 600, std::min(800, workAreaHeight()), true)) return false;
     if (!addControls(top, sizeof top / sizeof top[0])) return false;
     for (int i = 0; i < kCreditCount; ++i) {
         const int y = kCreditTop + i * kCreditStep;

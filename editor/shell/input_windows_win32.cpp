@@ -35,7 +35,7 @@ const ControlSpec kInputControls[] = {
     {L"EDIT", L"-1", kField, kElementFieldId, 240, 90, 200, 24, kNoEditBox},
     {L"button", L"Enter Data", WS_TABSTOP | BS_PUSHBUTTON, kEnterDataId, 160, 150, 160, 40, kNoButton},
     {L"static", L"", 0, kResult1Id, 50, 200, 400, 60, kNoAfterword},
-    {L"static", L"", 0, kResult2Id, 50, 260, 499, 60, kNoAfterword},
+    {L"static", L"", 0, kResult2Id, 50, 260, 400, 60, kNoAfterword},  // as wide as label 1, inside the window
 };
 
 const ControlSpec kRuleTextControls[] = {
@@ -114,8 +114,8 @@ void onEnterData() {
     fields.element = controlText(kElementFieldId);
     setControlText(kElementFieldId, kElementFieldDefault);
     const EntryOutcome outcome = enterData(g_editor, editorShell(), fields);
-    if (outcome.result1) setControlText(kResult1Id, outcome.result1->c_str());
-    if (outcome.result2) setControlText(kResult2Id, outcome.result2->c_str());
+    setControlText(kResult1Id, outcome.result1.c_str());
+    setControlText(kResult2Id, outcome.result2.c_str());
     if (outcome.emptyField1) setControlText(kField1Id, L"");
     if (outcome.emptyField2) setControlText(kField2Id, L"");
 }

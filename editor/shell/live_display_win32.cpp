@@ -1,6 +1,9 @@
 // The live display: a window that always shows PlayerData.txt as the editor
 // holds it. It is made hidden at start and lives until the program ends;
-// minimising or closing it only hides it.
+// minimising or closing it only hides it. It grows when its text needs more
+// room than its label has, so every line of eight players is seen.
+#include <algorithm>
+
 #include "common/debug_log.h"
 #include "win32/window_helpers_win32.h"
 #include "editor/player_data.h"
@@ -11,17 +14,50 @@ namespace {
 constexpr int kHeadingId = 119;
 constexpr int kContentsId = 120;
 constexpr COLORREF kHeadingColour = RGB(255, 0, 0);
+constexpr int kWindowWidth = 500;
+constexpr int kWindowHeight = 400;
+constexpr int kContentsWidth = 400;
+constexpr int kContentsHeight = 250;  // the least height; more when the text needs it
 
 const ControlSpec kHeading = {L"static", L"Active Mod Display", SS_CENTER, kHeadingId, 50, 10, 400, 60, kNoLabel};
-const ControlSpec kContents = {L"static", L"", SS_LEFT, kContentsId, 50, 80, 400, 250, kNoLabel};
+const ControlSpec kContents = {L"static", L"", SS_LEFT, kContentsId, 50, 80, kContentsWidth, kContentsHeight, kNoLabel};
 
-HWND g_display = nullptr;
-HWND g_heading = nullptr;
-HWND g_contents = nullptr;
-HFONT g_codeFont = nullptr;
-HFONT g_titleFont = nullptr;
+struct LiveDisplayState {
+    HWND window = nullptr;
+    HWND heading = nullptr;
+    HWND contents = nullptr;
+    HFONT codeFont = nullptr;
+    HFONT titleFont = nullptr;
+    int contentsHeight = kContentsHeight;
+};
+
+LiveDisplayState g_display;
 
 void setFont(HWND control, HFONT font) { SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE); }
+
+// The height the contents label needs for the text in the code font, its
+// lines wrapped as the label wraps them.
+int neededHeight(const wchar_t* text) {
+    HDC dc = GetDC(g_display.contents);
+    HGDIOBJ old = SelectObject(dc, g_display.codeFont);
+    RECT room = {0, 0, kContentsWidth, 0};
+    DrawTextW(dc, text, -1, &room, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
+    SelectObject(dc, old);
+    ReleaseDC(g_display.contents, dc);
+    return room.bottom - room.top;
+}
+
+// Makes the label as tall as the text needs (never less than its first
+// height) and the window taller by as much, as far as the screen allows.
+void fitContents(const wchar_t* text) {
+    const int height = std::max(kContentsHeight, neededHeight(text));
+    if (height == g_display.contentsHeight) return;
+    g_display.contentsHeight = height;
+    SetWindowPos(g_display.contents, nullptr, 0, 0, kContentsWidth, height, SWP_NOMOVE | SWP_NOZORDER);
+    const int windowHeight = std::min(kWindowHeight + height - kContentsHeight, workAreaHeight());
+    SetWindowPos(g_display.window, nullptr, 0, 0, kWindowWidth, windowHeight,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
 
 }  // namespace
 
@@ -33,7 +69,7 @@ LRESULT CALLBACK liveDisplayProcedure(HWND window, UINT message, WPARAM wParam, 
         case WM_CTLCOLORSTATIC: {
             HDC dc = reinterpret_cast<HDC>(wParam);
             SetBkMode(dc, TRANSPARENT);
-            if (reinterpret_cast<HWND>(lParam) == g_heading) SetTextColor(dc, kHeadingColour);
+            if (reinterpret_cast<HWND>(lParam) == g_display.heading) SetTextColor(dc, kHeadingColour);
             return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
         }
         default:
@@ -43,45 +79,49 @@ LRESULT CALLBACK liveDisplayProcedure(HWND window, UINT message, WPARAM wParam, 
 }
 
 bool createLiveDisplay(HINSTANCE instance) {
-    g_codeFont = createBoldFont(L"Courier New", 11, ANTIALIASED_QUALITY);
-    g_titleFont = createBoldFont(L"Century Gothic", 24, ANTIALIASED_QUALITY);
-    g_display = CreateWindowExW(0, kLiveDisplayClass, L"Rostrix Feedback", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, 0, 500,
-                                400, nullptr, nullptr, instance, nullptr);
-    if (g_display == nullptr) {
+    g_display.codeFont = createBoldFont(L"Courier New", 11, ANTIALIASED_QUALITY);
+    g_display.titleFont = createBoldFont(L"Century Gothic", 24, ANTIALIASED_QUALITY);
+    g_display.window = CreateWindowExW(0, kLiveDisplayClass, L"Rostrix Feedback", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                                       0, kWindowWidth, kWindowHeight, nullptr, nullptr, instance, nullptr);
+    if (g_display.window == nullptr) {
         debugLog("Could not create the live display window");
         editorShell().showErrorBox(L"Could not create Modification Window.");
         return false;
     }
-    g_heading = createControl(g_display, kHeading);
-    g_contents = createControl(g_display, kContents);
-    if (g_heading == nullptr || g_contents == nullptr) {
+    moveToTopEdge(g_display.window);
+    g_display.heading = createControl(g_display.window, kHeading);
+    g_display.contents = createControl(g_display.window, kContents);
+    if (g_display.heading == nullptr || g_display.contents == nullptr) {
         debugLog("Could not create the labels of the live display");
         editorShell().showErrorBox(kNoLabel);
         return false;
     }
-    setFont(g_heading, g_titleFont);
-    setFont(g_contents, g_codeFont);
+    setFont(g_display.heading, g_display.titleFont);
+    setFont(g_display.contents, g_display.codeFont);
     refreshDisplay(g_editor, editorShell());
     return true;
 }
 
-void setLiveDisplayText(const wchar_t* text) { SetWindowTextW(g_contents, text); }
-
-void showLiveDisplay() {
-    ShowWindow(g_display, SW_SHOW);
-    SetForegroundWindow(g_display);
+void setLiveDisplayText(const wchar_t* text) {
+    SetWindowTextW(g_display.contents, text);
+    fitContents(text);
 }
 
-void hideLiveDisplay() { ShowWindow(g_display, SW_HIDE); }
+void showLiveDisplay() {
+    ShowWindow(g_display.window, SW_SHOW);
+    SetForegroundWindow(g_display.window);
+}
+
+void hideLiveDisplay() { ShowWindow(g_display.window, SW_HIDE); }
 
 void destroyLiveDisplay() {
-    if (g_display != nullptr) DestroyWindow(g_display);
-    g_display = nullptr;
-    g_heading = nullptr;
-    g_contents = nullptr;
+    if (g_display.window != nullptr) DestroyWindow(g_display.window);
+    g_display.window = nullptr;
+    g_display.heading = nullptr;
+    g_display.contents = nullptr;
 }
 
 void releaseDisplayFonts() {
-    releaseFont(g_codeFont, "Failed to delete the font code object - currently in use?");
-    releaseFont(g_titleFont, "Failed to delete the font code object - currently in use?");
+    releaseFont(g_display.codeFont, "Failed to delete the font code object - currently in use?");
+    releaseFont(g_display.titleFont, "Failed to delete the font code object - currently in use?");
 }

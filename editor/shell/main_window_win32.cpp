@@ -24,28 +24,31 @@ constexpr UINT kMenuModifications = 205;
 const wchar_t* const kSplashPath = L"./Images/rostrix_flash.bmp";
 const wchar_t* const kTrayIconPath = L"./Brenlow_Rostrix.ico";
 
-HWND g_main = nullptr;
-wchar_t g_title[100] = {};
-int g_screenWidth = 0;
-int g_screenHeight = 0;
-HMENU g_trayMenu = nullptr;
-HICON g_trayIcon = nullptr;
-UINT g_taskbarCreated = 0;  // sent when the taskbar (re)starts: the icon must be added again
+struct MainWindowState {
+    HWND window = nullptr;
+    wchar_t title[100] = {};
+    int screenWidth = 0;
+    int screenHeight = 0;
+    HMENU trayMenu = nullptr;
+    HICON trayIcon = nullptr;
+    UINT taskbarCreated = 0;  // sent when the taskbar (re)starts: the icon must be added again
+    MemoryPicture splash = {};
+    UINT_PTR splashTimer = 0;
+};
 
-MemoryPicture g_splash = {};
-UINT_PTR g_splashTimer = 0;
+MainWindowState g_main;
 
 bool makeTrayMenu() {
-    g_trayMenu = CreatePopupMenu();
-    if (g_trayMenu == nullptr) return false;
-    return AppendMenuW(g_trayMenu, MF_STRING, kMenuExit, L"Exit") &&
-           AppendMenuW(g_trayMenu, MF_STRING, kMenuTooltips, L"Display Tooltips") &&
-           AppendMenuW(g_trayMenu, MF_STRING, kMenuCredits, L"Credits") &&
-           AppendMenuW(g_trayMenu, MF_STRING, kMenuModifications, L"Modifications Made");
+    g_main.trayMenu = CreatePopupMenu();
+    if (g_main.trayMenu == nullptr) return false;
+    return AppendMenuW(g_main.trayMenu, MF_STRING, kMenuExit, L"Exit") &&
+           AppendMenuW(g_main.trayMenu, MF_STRING, kMenuTooltips, L"Display Tooltips") &&
+           AppendMenuW(g_main.trayMenu, MF_STRING, kMenuCredits, L"Credits") &&
+           AppendMenuW(g_main.trayMenu, MF_STRING, kMenuModifications, L"Modifications Made");
 }
 
 void showTrayMenu() {
-    switch (runTrayMenu(g_main, g_trayMenu)) {
+    switch (runTrayMenu(g_main.window, g_main.trayMenu)) {
         case kMenuExit:
             PostQuitMessage(0);
             break;
@@ -66,7 +69,7 @@ void showTrayMenu() {
 void paintSplash(HWND window) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
-    if (!drawMemoryPicture(dc, 0, 0, g_splash)) {
+    if (!drawMemoryPicture(dc, 0, 0, g_main.splash)) {
         debugLog("Could not draw the splash picture");
         PostQuitMessage(0);
     }
@@ -74,7 +77,7 @@ void paintSplash(HWND window) {
 }
 
 LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == g_taskbarCreated && g_taskbarCreated != 0) {
+    if (message == g_main.taskbarCreated && g_main.taskbarCreated != 0) {
         addRostrixTrayIcon();
         return 0;
     }
@@ -104,7 +107,7 @@ LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
 // window come.
 void CALLBACK onSplashTimer(HWND, UINT, UINT_PTR, DWORD) {
     releaseSplash();
-    ShowWindow(g_main, SW_HIDE);
+    ShowWindow(g_main.window, SW_HIDE);
     showLiveDisplay();
     if (sharedWindow() != nullptr) {
         presentSharedWindow();
@@ -123,65 +126,71 @@ bool registerWindowClasses(HINSTANCE instance, const wchar_t* mainClassName) {
 }
 
 bool createMainWindow(HINSTANCE instance, const wchar_t* className, const wchar_t* title) {
-    boundedCopy(g_title, title);
-    g_screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    g_screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    g_main = CreateWindowExW(0, className, title, WS_POPUP, g_screenWidth / 2 - kSplashWidth / 2,
-                             g_screenHeight / 2 - kSplashHeight / 2, kSplashWidth, kSplashHeight, nullptr, nullptr,
-                             instance, nullptr);
-    if (g_main == nullptr) {
+    boundedCopy(g_main.title, title);
+    g_main.screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    g_main.screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    g_main.window = CreateWindowExW(0, className, title, WS_POPUP, g_main.screenWidth / 2 - kSplashWidth / 2,
+                                    g_main.screenHeight / 2 - kSplashHeight / 2, kSplashWidth, kSplashHeight, nullptr,
+                                    nullptr, instance, nullptr);
+    if (g_main.window == nullptr) {
         debugLog("Could not create the main window");
         return false;
     }
-    g_taskbarCreated = listenForTaskbarRestart(g_main);
+    g_main.taskbarCreated = listenForTaskbarRestart(g_main.window);
     return true;
 }
 
-HWND mainWindow() { return g_main; }
-const wchar_t* programTitle() { return g_title; }
-int screenWidth() { return g_screenWidth; }
-int screenHeight() { return g_screenHeight; }
+HWND mainWindow() { return g_main.window; }
+const wchar_t* programTitle() { return g_main.title; }
+int screenWidth() { return g_main.screenWidth; }
+int screenHeight() { return g_main.screenHeight; }
 
 bool loadSplashPicture() {
-    return loadMemoryPicture(g_splash, kSplashPath, "Could not load the splash picture ./Images/rostrix_flash.bmp",
+    return loadMemoryPicture(g_main.splash, kSplashPath, "Could not load the splash picture ./Images/rostrix_flash.bmp",
                              "Could not prepare the splash picture for drawing");
 }
 
 void showSplash() {
-    ShowWindow(g_main, SW_SHOW);
-    SetForegroundWindow(g_main);
-    SetFocus(g_main);
-    UpdateWindow(g_main);
+    ShowWindow(g_main.window, SW_SHOW);
+    SetForegroundWindow(g_main.window);
+    SetFocus(g_main.window);
+    UpdateWindow(g_main.window);
 }
 
 bool startSplashTimer() {
-    g_splashTimer = SetTimer(nullptr, 0, kSplashMs, onSplashTimer);
-    if (g_splashTimer == 0) debugLog("Could not start the splash timer");
-    return g_splashTimer != 0;
+    g_main.splashTimer = SetTimer(nullptr, 0, kSplashMs, onSplashTimer);
+    if (g_main.splashTimer == 0) debugLog("Could not start the splash timer");
+    return g_main.splashTimer != 0;
 }
 
 void releaseSplash() {
-    if (g_splashTimer != 0) KillTimer(nullptr, g_splashTimer);
-    g_splashTimer = 0;
-    releaseMemoryPicture(g_splash);
+    if (g_main.splashTimer != 0) KillTimer(nullptr, g_main.splashTimer);
+    g_main.splashTimer = 0;
+    releaseMemoryPicture(g_main.splash);
 }
 
 bool addRostrixTrayIcon() {
-    if (g_trayIcon == nullptr) {
-        g_trayIcon = static_cast<HICON>(LoadImageW(nullptr, kTrayIconPath, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                                   GetSystemMetrics(SM_CYSMICON), LR_LOADFROMFILE));
-        if (g_trayIcon == nullptr) debugLog("Could not load the tray icon ./Brenlow_Rostrix.ico");
+    if (g_main.trayIcon == nullptr) {
+        g_main.trayIcon =
+            static_cast<HICON>(LoadImageW(nullptr, kTrayIconPath, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                          GetSystemMetrics(SM_CYSMICON), LR_LOADFROMFILE));
+        if (g_main.trayIcon == nullptr) debugLog("Could not load the tray icon ./Brenlow_Rostrix.ico");
     }
-    const TrayIconSpec spec = {g_main,     kTrayIconId,      kTrayMessage,
-                               g_trayIcon, L"Brenlow Rostrix", L"Dastrel's Brenlow Grinn",
+    const TrayIconSpec spec = {g_main.window,   kTrayIconId,        kTrayMessage,
+                               g_main.trayIcon, L"Brenlow Rostrix", L"Dastrel's Brenlow Grinn",
                                L"Pick Player Name & Ratings.\nPlus set additional stuff"};
     if (addTrayIcon(spec)) return true;
     debugLog("Setting Windows Nofication Area Icon %i", static_cast<int>(kTrayIconId));
     return false;
 }
 
+void showTrayNote(const wchar_t* text) {
+    if (!showTrayBalloon(g_main.window, kTrayIconId, L"Brenlow Rostrix", text))
+        debugLog("Could not show a note at the notification area icon");
+}
+
 bool removeRostrixTrayIcon() {
-    if (removeTrayIcon(g_main, kTrayIconId)) return true;
+    if (removeTrayIcon(g_main.window, kTrayIconId)) return true;
     debugLog("Removing Windows Nofication Area Icon");
     return false;
 }

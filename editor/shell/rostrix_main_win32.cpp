@@ -2,6 +2,7 @@
 // ready, the splash, the live display, the keyboard hook and the tray icon;
 // then the message loop until a quit, and the orderly shutdown.
 #include "common/debug_log.h"
+#include "win32/error_box_win32.h"
 #include "win32/window_helpers_win32.h"
 #include "editor/player_data.h"
 #include "editor/shell/rostrix_shell_win32.h"
@@ -16,17 +17,26 @@ constexpr int kTitleResource = IDS_APP_TITLE;
 constexpr int kClassResource = IDS_WINDOW_CLASS;
 constexpr int kResourceTextUnits = 100;
 
-// The error box is owned by the main window, which is made active first;
-// before the main window exists the box has no owner.
+// The error box comes up in front of every window of the editor, with the
+// focus, whichever program had it. It belongs to the shown shared window
+// when there is one, so that window takes no clicks (and makes no second
+// box) until the box is closed, and gets the focus back afterwards; else to
+// the main window, which is made active first. Before the main window
+// exists the box has no owner.
 class WindowsEditorShell : public EditorShell {
 public:
+    bool boxShown = false;  // a start that fails after an error box needs no second one
+
     void showErrorBox(const wchar_t* text) override {
-        HWND owner = mainWindow();
-        if (owner != nullptr) SetForegroundWindow(owner);
-        MessageBoxW(owner, text, L"Error", MB_OK);
+        boxShown = true;
+        HWND owner = sharedWindow() != nullptr && IsWindowVisible(sharedWindow()) ? sharedWindow() : mainWindow();
+        if (owner == mainWindow() && owner != nullptr) SetForegroundWindow(owner);
+        MessageBoxW(owner, text, L"Error", MB_OK | MB_TOPMOST | MB_SETFOREGROUND);
     }
 
     void setDisplayText(const wchar_t* text) override { setLiveDisplayText(text); }
+
+    void showNote(const wchar_t* text) override { showTrayNote(text); }
 };
 
 WindowsEditorShell g_windowsShell;
@@ -38,7 +48,7 @@ bool loadResourceText(HINSTANCE instance, int id, wchar_t (&text)[kResourceTextU
 }
 
 // The start-up steps after the mutex, in order; the first that fails ends
-// the program.
+// the program (the caller shows why).
 bool startEditor(HINSTANCE instance) {
     wchar_t title[kResourceTextUnits] = {};
     wchar_t className[kResourceTextUnits] = {};
@@ -80,6 +90,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     if (startEditor(instance)) {
         exitCode = runMessageLoop(sharedWindow);  // Tab moves between the fields of the open shared window
         shutdownEditor();
+    } else if (!g_windowsShell.boxShown) {
+        showRunFailureBox(mainWindow());  // this run's debug lines and where debug.txt is
     }
     releaseSingleCopyGuard(mutex);
     return exitCode;

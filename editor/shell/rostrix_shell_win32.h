@@ -1,8 +1,8 @@
 #pragma once
 // What the files of the editor's Windows shell share: the editor's state, the
 // bridge the portable code calls back through, and the operations each file
-// offers the others. Window handles live at file scope in the file that owns
-// the window.
+// offers the others. Each file keeps the handles of the windows it owns in
+// one plain struct of its own.
 #include <windows.h>
 
 #include "editor/editor_hotkeys.h"
@@ -45,6 +45,7 @@ bool startSplashTimer();
 void releaseSplash();  // stops the timer and frees the picture, when they still exist
 bool addRostrixTrayIcon();
 bool removeRostrixTrayIcon();
+void showTrayNote(const wchar_t* text);  // a balloon at the tray icon, which takes no focus
 void releaseFont(HFONT& font, const char* failureLine);
 
 // live_display_win32.cpp
@@ -60,6 +61,8 @@ void releaseDisplayFonts();
 LRESULT CALLBACK sharedWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 HWND sharedWindow();
 void closeSharedWindow();
+// Destroys the open shared window and makes a new one, hidden; with x
+// CW_USEDEFAULT the system chooses the left edge and the top edge is 0.
 bool createSharedWindow(int x, int y, int width, int height, bool scrolling);
 bool addControls(const ControlSpec* specs, size_t count);
 void setHeadingFont(int id);

@@ -13,15 +13,19 @@ namespace {
 constexpr COLORREF kRuleTextColour = RGB(255, 0, 255);
 const wchar_t* const kRuleBackgroundPath = L"./Images/ruletext_bg.bmp";
 
-HWND g_window = nullptr;
-bool g_scrolling = false;  // set for the tooltip and credits windows
-int g_lineHeight = 1;      // of the system font, the unit of scrolling
-HFONT g_headingFont = nullptr;
-HBRUSH g_ruleBrush = nullptr;  // made once from the background picture, kept until shutdown
+struct SharedWindowState {
+    HWND window = nullptr;
+    bool scrolling = false;  // set for the tooltip and credits windows
+    int lineHeight = 1;      // of the system font, the unit of scrolling
+    HFONT headingFont = nullptr;
+    HBRUSH ruleBrush = nullptr;  // made once from the background picture, kept until shutdown
+};
+
+SharedWindowState g_shared;
 
 void onCreate(HWND window) {
-    if (g_headingFont == nullptr) g_headingFont = createBoldFont(L"New Times Roman", 24, DEFAULT_QUALITY);
-    g_lineHeight = systemLineHeight(window);
+    if (g_shared.headingFont == nullptr) g_shared.headingFont = createBoldFont(L"New Times Roman", 24, DEFAULT_QUALITY);
+    g_shared.lineHeight = systemLineHeight(window);
 }
 
 // Labels draw on the window colour without a box behind their text; the
@@ -29,10 +33,10 @@ void onCreate(HWND window) {
 LRESULT onControlColour(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     HDC dc = reinterpret_cast<HDC>(wParam);
     HWND control = reinterpret_cast<HWND>(lParam);
-    if (message == WM_CTLCOLOREDIT && GetDlgCtrlID(control) == kRuleTextBoxId && g_ruleBrush != nullptr) {
+    if (message == WM_CTLCOLOREDIT && GetDlgCtrlID(control) == kRuleTextBoxId && g_shared.ruleBrush != nullptr) {
         SetTextColor(dc, kRuleTextColour);
         SetBkMode(dc, TRANSPARENT);
-        return reinterpret_cast<LRESULT>(g_ruleBrush);
+        return reinterpret_cast<LRESULT>(g_shared.ruleBrush);
     }
     if (message == WM_CTLCOLORSTATIC) {
         SetBkMode(dc, TRANSPARENT);
@@ -62,10 +66,10 @@ LRESULT CALLBACK sharedWindowProcedure(HWND window, UINT message, WPARAM wParam,
             if (hideOnCloseOrMinimise(window, wParam)) return 0;
             break;
         case WM_SIZE:
-            if (g_scrolling) setScrollPage(window, HIWORD(lParam), g_lineHeight);
+            if (g_shared.scrolling) setScrollPage(window, HIWORD(lParam), g_shared.lineHeight);
             return 0;
         case WM_VSCROLL:
-            if (g_scrolling) scrollByRequest(window, LOWORD(wParam), g_lineHeight);
+            if (g_shared.scrolling) scrollByRequest(window, LOWORD(wParam), g_shared.lineHeight);
             return 0;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT:
@@ -79,27 +83,30 @@ LRESULT CALLBACK sharedWindowProcedure(HWND window, UINT message, WPARAM wParam,
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-HWND sharedWindow() { return g_window; }
+HWND sharedWindow() { return g_shared.window; }
 
 void closeSharedWindow() {
-    if (g_window != nullptr) DestroyWindow(g_window);
-    g_window = nullptr;
+    if (g_shared.window != nullptr) DestroyWindow(g_shared.window);
+    g_shared.window = nullptr;
 }
 
 bool createSharedWindow(int x, int y, int width, int height, bool scrolling) {
     closeSharedWindow();
-    g_scrolling = scrolling;
+    g_shared.scrolling = scrolling;
     const DWORD style = WS_OVERLAPPEDWINDOW | (scrolling ? WS_VSCROLL : 0);
-    g_window = CreateWindowExW(0, kSharedWindowClass, programTitle(), style, x, y, width, height, nullptr, nullptr,
-                               GetModuleHandleW(nullptr), nullptr);
-    if (g_window != nullptr) return true;
+    g_shared.window = CreateWindowExW(0, kSharedWindowClass, programTitle(), style, x, y, width, height, nullptr,
+                                      nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (g_shared.window != nullptr) {
+        if (x == CW_USEDEFAULT) moveToTopEdge(g_shared.window);
+        return true;
+    }
     debugLog("Could not create the window of class %ls", kSharedWindowClass);
     editorShell().showErrorBox(kNoLabel);
     return false;
 }
 
 bool addControls(const ControlSpec* specs, size_t count) {
-    const ControlSpec* failed = createControls(g_window, specs, count);
+    const ControlSpec* failed = createControls(g_shared.window, specs, count);
     if (failed == nullptr) return true;
     closeSharedWindow();
     editorShell().showErrorBox(failed->failureText);
@@ -107,13 +114,13 @@ bool addControls(const ControlSpec* specs, size_t count) {
 }
 
 void setHeadingFont(int id) {
-    SendDlgItemMessageW(g_window, id, WM_SETFONT, reinterpret_cast<WPARAM>(g_headingFont), TRUE);
+    SendDlgItemMessageW(g_shared.window, id, WM_SETFONT, reinterpret_cast<WPARAM>(g_shared.headingFont), TRUE);
 }
 
 void presentSharedWindow() {
-    ShowWindow(g_window, SW_SHOW);
-    SetForegroundWindow(g_window);
-    UpdateWindow(g_window);
+    ShowWindow(g_shared.window, SW_SHOW);
+    SetForegroundWindow(g_shared.window);
+    UpdateWindow(g_shared.window);
 }
 
 // The picture is loaded each time the rule text window opens, so a missing
@@ -126,19 +133,19 @@ bool loadRuleTextBackground() {
         debugLog("Could not load the rule text background ./Images/ruletext_bg.bmp");
         return false;
     }
-    if (g_ruleBrush == nullptr) g_ruleBrush = CreatePatternBrush(picture);
+    if (g_shared.ruleBrush == nullptr) g_shared.ruleBrush = CreatePatternBrush(picture);
     DeleteObject(picture);
-    if (g_ruleBrush == nullptr) debugLog("Could not make the rule text background brush");
-    return g_ruleBrush != nullptr;
+    if (g_shared.ruleBrush == nullptr) debugLog("Could not make the rule text background brush");
+    return g_shared.ruleBrush != nullptr;
 }
 
 void releaseSharedWindow() {
     closeSharedWindow();
-    g_scrolling = false;
-    if (g_ruleBrush != nullptr) DeleteObject(g_ruleBrush);
-    g_ruleBrush = nullptr;
+    g_shared.scrolling = false;
+    if (g_shared.ruleBrush != nullptr) DeleteObject(g_shared.ruleBrush);
+    g_shared.ruleBrush = nullptr;
 }
 
 void releaseHeadingFont() {
-    releaseFont(g_headingFont, "Failed to delete the font title object - currently in use?");
+    releaseFont(g_shared.headingFont, "Failed to delete the font title object - currently in use?");
 }

@@ -5,12 +5,11 @@
 #include "common/text_convert.h"
 #include "randomiser/startup/option_set.h"
 
-constexpr int kMaxTeams = 4;
 constexpr int kMaxTeamSize = 4;
 constexpr int kMaxListEntries = 100;  // a script list holds at most 100 values
 // Names are loaded up to a number of characters; their arrays have room for
 // that many characters of two units each where wchar_t has 16 bits.
-constexpr size_t kPlayerNameChars = 15;
+constexpr size_t kPlayerNameChars = kMaxNameChars;
 constexpr size_t kPlayerNameUnits = unitsForChars(kPlayerNameChars);
 constexpr size_t kCivNameChars = 29;
 constexpr size_t kCivNameUnits = unitsForChars(39);

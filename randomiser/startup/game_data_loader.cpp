@@ -7,11 +7,10 @@
 #include "common/debug_log.h"
 #include "common/text_convert.h"
 #include "randomiser/startup/weighted_draw.h"
+#include "script/player_data_file.h"
 #include "script/script.h"
 
 namespace {
-
-const char* const kPlayerDataPath = "PlayerData.txt";
 
 // Converts a stored short string (a missing one reads as empty) into the
 // wide array out, in the encoding of its whole file: at most maxChars
@@ -66,18 +65,18 @@ bool checkPlayerCounts(int players, int teams) {
 }
 
 bool loadPlayers(Script& script, Randomiser& randomiser) {
-    if (!loadScriptFile(script, kPlayerDataPath)) return false;
+    if (!loadScriptFile(script, kPlayerDataFile)) return false;
     PlayerTable& players = randomiser.players;
-    players.player_count = script.getInt("player_num", 0);
-    players.team_count = script.getInt("team_num", 0);
+    players.player_count = script.getInt(kPlayerNumKey, 0);
+    players.team_count = script.getInt(kTeamNumKey, 0);
     if (!checkPlayerCounts(players.player_count, players.team_count)) return false;
     const TextEncoding encoding = detectEncoding(script.text);
     for (int i = 0; i < players.player_count; ++i) {
         // Names are cut to 15 characters, whatever their stored length.
-        copyScriptString(players.player_names[i], kPlayerNameUnits, encoding, script.getString("player_name", i),
+        copyScriptString(players.player_names[i], kPlayerNameUnits, encoding, script.getString(kPlayerNameKey, i),
                          kPlayerNameChars);
-        if (randomiser.options.use_ratings) players.player_ratings[i] = script.getInt("player_rating", i);
-        players.player_fmt_groups[i] = script.getInt("player_fmt_group", i);
+        if (randomiser.options.use_ratings) players.player_ratings[i] = script.getInt(kPlayerRatingKey, i);
+        players.player_fmt_groups[i] = script.getInt(kPlayerFmtKey, i);
     }
     return true;
 }

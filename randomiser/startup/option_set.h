@@ -2,8 +2,9 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "script/player_data_file.h"
+
 constexpr size_t kPathUnits = 260;  // paths hold at most 259 characters
-constexpr int kPlayerSlots = 8;
 constexpr int32_t kDefaultFairMargin = 25;  // "fair_teams" without a number
 
 // The randomiser's options, filled once from the command line. Flags hold 0 or

@@ -344,3 +344,44 @@ enter_counts() {
   xdotool type "$2"
   click_control "$editor_window" 113
 }
+
+# The shown windows front to back, one a line, the fields parted by tabs:
+# the place "left top right bottom", the class and the text (line breaks as
+# blanks). With a title: the controls of that window, each line led by the
+# control's id.
+window_list() {
+  wine window_probe.exe --list "$@"
+}
+
+# The place "left top right bottom" of the first shown window titled $1, or
+# of its control $2.
+window_place() {
+  if [[ $# -eq 1 ]]; then
+    window_list | awk -F'\t' -v title="$1" '$3 == title { print $1; exit }'
+  else
+    window_list "$1" | awk -F'\t' -v id="$2" '$1 == id { print $2; exit }'
+  fi
+}
+
+# The title of the first shown window of the list $@ of titles, front to back.
+front_window_of() {
+  window_list | awk -F'\t' 'BEGIN { for (i = 1; i < ARGC; i++) wanted[ARGV[i]] = 1; ARGC = 1 }
+    $3 in wanted { print $3; exit }' "$@"
+}
+
+# Whether a shown balloon of the tray icon holds the text $1 (line breaks
+# read as blanks).
+balloon_says() {
+  window_list | awk -F'\t' '$2 == "tooltips_class32" { print $3 }' | grep -qF -- "$1"
+}
+
+# Of screenshot $1, the share (0..1) of dark pixels in the lowest pixel row
+# with any in the rectangle "left top right bottom" $2: a rule of
+# underscores fills most of its row, a line of text far less.
+lowest_dark_row_share() {
+  local left top right bottom
+  read -r left top right bottom <<<"$2"
+  convert "$e2e_artifacts/$1.png" -crop "$((right - left))x$((bottom - top))+$left+$top" +repage \
+    -colorspace gray -threshold 50% -negate -scale "1x$((bottom - top))!" -depth 16 txt:- |
+    awk -F'[(),]' 'NR > 1 && $4 + 0 > 0 { share = $4 / 65535 } END { printf "%.2f\n", share }'
+}

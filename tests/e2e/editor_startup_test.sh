@@ -2,7 +2,10 @@
 # The editor's life under Wine: without PlayerData.txt it creates the default
 # file; after the splash the live display and the input window for a name and
 # rating are shown (kept as a screenshot); a second copy ends at once; the
-# tray icon comes back after a shell restart; Esc quits.
+# tray icon comes back after a shell restart; Esc quits. A start that fails
+# (no splash picture, a PlayerData.txt that cannot be read) shows one error
+# box in front with this run's debug lines and where debug.txt is, and ends
+# with 0 once it is closed.
 source "$(dirname "$0")/e2e_lib.sh"
 
 rm PlayerData.txt
@@ -34,4 +37,30 @@ press Escape
 wait_editor 10
 expect_equal "Esc ends the editor with 0" 0 "$editor_status"
 expect_equal "no debug lines from a normal run" "" "$(cat debug.txt 2>/dev/null || true)"
+
+folder=$(winepath -w "$PWD")
+# Starts the editor, expects the error box for $1 with the lines debug.txt
+# then holds and the place of debug.txt, closes it and expects exit code 0.
+expect_failure_box() {
+  rm -f debug.txt
+  start_editor
+  wait_for 20 control_text Error 65535 || echo "no error box for $1"
+  expect_equal "the box for $1 holds this run's lines and the log's place" \
+    "$(tr -d '\r' <debug.txt 2>/dev/null)"$'\n\n'"See debug.txt in $folder" "$(control_text Error 65535 || true)"
+  expect_equal "the box for $1 comes in front with the focus" Error "$(foreground_title)"
+  screenshot "editor_startup_failure_${1// /_}"
+  press Return
+  wait_editor 10
+  expect_equal "exit code for $1" 0 "$editor_status"
+}
+
+mv Images/rostrix_flash.bmp Images/away.bmp
+expect_failure_box "a missing splash picture"
+expect_equal "the missing splash picture's line" "Could not load the splash picture ./Images/rostrix_flash.bmp" \
+  "$(tr -d '\r' <debug.txt)"
+mv Images/away.bmp Images/rostrix_flash.bmp
+
+echo "player_num 6" >PlayerData.txt
+expect_failure_box "a PlayerData.txt that cannot be read"
+expect_equal "the unreadable file's last line" "Could not make PlayerData.txt ready" "$(tr -d '\r' <debug.txt | tail -n 1)"
 e2e_finish

@@ -14,6 +14,15 @@
 //   window_probe.exe --command CLASS ID
 // post to that window the close command that Alt+F4 gives a window with the
 // focus, or the menu command ID; exit code 1 when no such window is shown.
+//   window_probe.exe --list
+// prints one line per visible top-level window, front to back, its fields
+// parted by tabs: its place "left top right bottom" in screen coordinates,
+// its class and its text with line breaks as blanks (a tooltip or a tray
+// balloon answers with the tip it shows).
+//   window_probe.exe --list TITLE
+// prints the same for the child controls of the shown window titled TITLE,
+// each line led by the control's id and a tab; exit code 1 when no such
+// window is shown.
 #include <windows.h>
 
 #include <fcntl.h>
@@ -83,6 +92,45 @@ std::string windowText(HWND window) {
     return bytes;
 }
 
+// The window's place, class and text, parted by tabs, on one line.
+void printListed(HWND window) {
+    RECT place = {};
+    GetWindowRect(window, &place);
+    wchar_t className[256] = {};
+    GetClassNameW(window, className, 256);
+    std::string text = windowText(window);
+    for (char& c : text) {
+        if (c == '\r' || c == '\n' || c == '\t') c = ' ';
+    }
+    std::printf("%ld %ld %ld %ld\t%ls\t%s\n", place.left, place.top, place.right, place.bottom, className,
+                text.c_str());
+}
+
+BOOL CALLBACK listTopLevel(HWND window, LPARAM) {
+    if (IsWindowVisible(window)) printListed(window);
+    return TRUE;
+}
+
+BOOL CALLBACK listControl(HWND control, LPARAM) {
+    std::printf("%d\t", GetDlgCtrlID(control));
+    printListed(control);
+    return TRUE;
+}
+
+struct TitleSearch {
+    const wchar_t* title;
+    HWND window;
+};
+
+BOOL CALLBACK checkTitle(HWND window, LPARAM data) {
+    TitleSearch& search = *reinterpret_cast<TitleSearch*>(data);
+    wchar_t title[256] = {};
+    GetWindowTextW(window, title, 256);
+    if (!IsWindowVisible(window) || wcscmp(title, search.title) != 0) return TRUE;
+    search.window = window;
+    return FALSE;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -106,8 +154,20 @@ int wmain(int argc, wchar_t** argv) {
         std::printf("%ld %ld\n", place.right - place.left, place.bottom - place.top);
         return 0;
     }
+    if (argc == 2 && wcscmp(argv[1], L"--list") == 0) {
+        EnumWindows(listTopLevel, 0);
+        return 0;
+    }
+    if (argc == 3 && wcscmp(argv[1], L"--list") == 0) {
+        TitleSearch search = {argv[2], nullptr};
+        EnumWindows(checkTitle, reinterpret_cast<LPARAM>(&search));
+        if (search.window == nullptr) return 1;
+        EnumChildWindows(search.window, listControl, 0);
+        return 0;
+    }
     if (argc != 3) {
-        std::fputs("usage: window_probe TITLE ID | --foreground | --class CLASS | --close CLASS | --command CLASS ID\n",
+        std::fputs("usage: window_probe TITLE ID | --foreground | --class CLASS | --close CLASS | --command CLASS ID | "
+                   "--list [TITLE]\n",
                    stderr);
         return 2;
     }

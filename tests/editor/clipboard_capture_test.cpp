@@ -97,6 +97,8 @@ TEST_F(CaptureTest, SuccessiveCapturesFillTheNextPlayers) {
     ASSERT_EQ(shell.displays.size(), 4u);
     EXPECT_NE(shell.displays[0].find(L"| Alpha           | 0      |"), std::wstring::npos);
     EXPECT_NE(shell.displays[3].find(L"| Beta            | 1600   |"), std::wstring::npos);
+    // A note after every capture says what it took.
+    EXPECT_EQ(shell.notes, std::vector<std::wstring>(2, L"Taken: 1 name and 1 rating"));
 }
 
 TEST_F(CaptureTest, NamesAndRatingsCountOnSeparately) {
@@ -116,6 +118,8 @@ TEST_F(CaptureTest, TokensThatAreTooLongArePassedOver) {
     EXPECT_EQ(state.nameIndex, 2);
     EXPECT_EQ(state.ratingIndex, 1);
     EXPECT_EQ(shell.displays.size(), 5u);
+    EXPECT_EQ(shell.notes, std::vector<std::wstring>{L"Taken: 2 names and 1 rating\npassed over 2: names of more "
+                                                     L"than 15 characters, ratings of more than 5 digits"});
 }
 
 TEST_F(CaptureTest, NamesOfEveryScriptAreStoredWholeInUtf8) {
@@ -168,6 +172,15 @@ TEST_F(CaptureTest, TokenThatKeepsNothingEndsTheCapture) {
     EXPECT_EQ(state.players[0].rating, 0);
     EXPECT_EQ(state.ratingIndex, 0);
     EXPECT_EQ(shell.displays.size(), 1u);
+    EXPECT_EQ(shell.notes, std::vector<std::wstring>{L"Taken: 1 name and 0 ratings\nstopped at '-'"});
+
+    // A long token is quoted by its first 20 characters; a lone tag stops too.
+    captureClipboard(state, shell, L"  ---------------------------- Echo");
+    captureClipboard(state, shell, L"<br/> Foxtrot");
+    ASSERT_EQ(shell.notes.size(), 3u);
+    EXPECT_EQ(shell.notes[1], L"Taken: 0 names and 0 ratings\nstopped at '--------------------...'");
+    EXPECT_EQ(shell.notes[2], L"Taken: 0 names and 0 ratings\nstopped at '<br/>'");
+    EXPECT_EQ(state.nameIndex, 1);
 }
 
 TEST_F(CaptureTest, OnlyTheFirst256CharactersAreRead) {
@@ -184,13 +197,16 @@ TEST_F(CaptureTest, NoClipboardTextShowsTheErrorBox) {
     EXPECT_EQ(shell.errors[0], L"Invalid data in Clipboard");
     EXPECT_EQ(dataFile(), kDefaultFile);
     EXPECT_TRUE(shell.displays.empty());
+    EXPECT_TRUE(shell.notes.empty());  // the box is the only message
 }
 
-TEST_F(CaptureTest, UnreadableFileEndsTheCaptureSilently) {
+TEST_F(CaptureTest, UnreadableFileEndsTheCaptureWithANote) {
     writeFile("PlayerData.txt", "player_num");
     captureClipboard(state, shell, L"Alpha 1500");
     EXPECT_TRUE(shell.errors.empty());
     EXPECT_TRUE(shell.displays.empty());
+    EXPECT_EQ(shell.notes,
+              std::vector<std::wstring>{L"Nothing taken: PlayerData.txt could not be read (see debug.txt)"});
     EXPECT_EQ(std::wstring(state.players[0].name), L"p1");
     EXPECT_EQ(state.nameIndex, 0);
 }
@@ -205,6 +221,27 @@ TEST_F(CaptureTest, NinthCaptureIsRefusedAndChangesNothing) {
                                         "player_name, element 8, (even if it is 0)"}));
     EXPECT_EQ(std::wstring(state.players[7].name), L"H");
     EXPECT_EQ(state.nameIndex, 9);
+    EXPECT_EQ(shell.notes.back(),
+              L"Taken: 0 names and 0 ratings\nall 8 players are filled; Ctrl+8 starts again at player 1");
+}
+
+TEST_F(CaptureTest, ThirdPasteOfFourPlayersSaysTheSlotsRanOut) {
+    captureClipboard(state, shell, L"A 1 B 2 C 3 D 4");
+    captureClipboard(state, shell, L"E 5 F 6 G 7 H 8");
+    const std::string full = dataFile();
+    captureClipboard(state, shell, L"I 9 J 10 K 11 L 12");
+    EXPECT_EQ(dataFile(), full);
+    ASSERT_EQ(shell.notes.size(), 3u);
+    EXPECT_EQ(shell.notes[1], L"Taken: 4 names and 4 ratings");
+    EXPECT_EQ(shell.notes[2],
+              L"Taken: 0 names and 0 ratings\nall 8 players are filled; Ctrl+8 starts again at player 1");
+
+    // A paste that fills the last slots says both what it took and what not.
+    ASSERT_TRUE(runResetCommand(state, shell));
+    captureClipboard(state, shell, L"A B C D E F 1 2 3 4 5 6");
+    captureClipboard(state, shell, L"G 7 H 8 I 9 -");
+    EXPECT_EQ(shell.notes.back(), L"Taken: 2 names and 2 ratings\nstopped at '-'\nall 8 players are filled; "
+                                  L"Ctrl+8 starts again at player 1");
 }
 
 TEST_F(CaptureTest, FailedStoreLeavesMemoryAsTheFile) {
@@ -215,6 +252,8 @@ TEST_F(CaptureTest, FailedStoreLeavesMemoryAsTheFile) {
     EXPECT_EQ(state.players[0].rating, 0);
     EXPECT_EQ(state.nameIndex, 1);  // the index counts on all the same
     EXPECT_EQ(state.ratingIndex, 1);
+    EXPECT_EQ(shell.notes, std::vector<std::wstring>{
+                               L"Taken: 0 names and 0 ratings\nnot taken by PlayerData.txt: 2 (see debug.txt)"});
 }
 
 TEST_F(CaptureTest, ResetCommandRewindsTheIndexesOnlyWhenItWorked) {

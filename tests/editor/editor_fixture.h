@@ -15,9 +15,11 @@ class RecordingShell : public EditorShell {
 public:
     std::vector<std::wstring> errors;
     std::vector<std::wstring> displays;
+    std::vector<std::wstring> notes;
 
     void showErrorBox(const wchar_t* text) override { errors.push_back(text); }
     void setDisplayText(const wchar_t* text) override { displays.push_back(text); }
+    void showNote(const wchar_t* text) override { notes.push_back(text); }
 };
 
 // An editor started in a scratch folder that holds the given PlayerData.txt.

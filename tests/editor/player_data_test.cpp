@@ -29,7 +29,7 @@ TEST_F(EditorTest, FirstStartCreatesTheDefaultFile) {
     EXPECT_EQ(dataFile(), kDefaultFile);
     EXPECT_EQ(state.playerCount, 6);
     EXPECT_EQ(state.teamCount, 2);
-    for (int i = 0; i < kPlayerRecords; ++i) {
+    for (int i = 0; i < kPlayerSlots; ++i) {
         EXPECT_EQ(std::wstring(state.players[i].name), L"p" + std::to_wstring(i + 1));
         EXPECT_EQ(state.players[i].rating, 0);
         EXPECT_EQ(state.players[i].fmtGroup, 0);
@@ -105,6 +105,23 @@ TEST_F(EditorTest, ResetWritesTheDefaultAndShowsIt) {
     EXPECT_EQ(state.players[2].rating, 0);
     ASSERT_EQ(shell.displays.size(), 1u);
     EXPECT_EQ(shell.displays[0], defaultDisplay());
+}
+
+TEST_F(EditorTest, ResetHoldsWhatAStartOnTheDefaultFileReads) {
+    startWith(replacedOnce(kDefaultFile, "player_fmt_group { 0", "player_fmt_group { 12"));
+    state.players[5].rating = 1700;
+    state.players[7].name[0] = L'X';
+    ASSERT_TRUE(resetPlayerData(state, shell));
+    EditorState started;
+    ASSERT_TRUE(setupPlayerData(started, shell));
+    EXPECT_EQ(state.playerCount, started.playerCount);
+    EXPECT_EQ(state.teamCount, started.teamCount);
+    for (int i = 0; i < kPlayerSlots; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(std::wstring(state.players[i].name), std::wstring(started.players[i].name));
+        EXPECT_EQ(state.players[i].rating, started.players[i].rating);
+        EXPECT_EQ(state.players[i].fmtGroup, started.players[i].fmtGroup);
+    }
 }
 
 TEST_F(EditorTest, FailedResetKeepsFileAndMemory) {
