@@ -22,7 +22,8 @@ lobby="Alder 1650 Brisk 1480 Corra 1720 Dunmore 1390 Ember 1555 Fallow 1610"
 
 rm PlayerData.txt
 start_editor
-wait_for 30 splash_shown || echo "the editor's splash did not show"
+wait_for 30 window_class_shown BRENLOW_ROSTRIX || echo "the editor's splash did not show"
+sleep 1  # it shows for five seconds; let it be drawn
 guide_picture editor_splash 600x400+212+184
 wait_editor_ready
 capture_clipboard "$lobby" "'Fallow'"
