@@ -145,7 +145,9 @@ int screenWidth() { return g_main.screen_width; }
 int screenHeight() { return g_main.screen_height; }
 
 bool createMainWindow(HINSTANCE instance, const wchar_t* className, const wchar_t* title) {
-    g_main.window = CreateWindowExW(WS_EX_TOPMOST | WS_EX_NOACTIVATE, className, title, WS_POPUP,
+    // No taskbar button either (Windows leaves it out for a tool window; Wine
+    // shows one all the same): clicking it would give the splash the focus.
+    g_main.window = CreateWindowExW(WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW, className, title, WS_POPUP,
                                     g_main.screen_width / 3, g_main.screen_height / 3, kMainWidth, kMainHeight,
                                     nullptr, nullptr, instance, nullptr);
     if (g_main.window == nullptr) {
