@@ -1,10 +1,10 @@
 #pragma once
 #include <cstdint>
 
-#include "randomiser/allocation/allocation_state.h"
-#include "randomiser/output/report_state.h"
-#include "randomiser/startup/game_data.h"
-#include "randomiser/startup/option_set.h"
+#include "randomiser/allocation_state.h"
+#include "randomiser/report_state.h"
+#include "randomiser/game_data.h"
+#include "randomiser/option_set.h"
 
 // Everything the randomiser computes at start-up, in one place: the options,
 // the game data and the results that the later steps add.

@@ -15,18 +15,18 @@ step() { printf '\n==== %s\n' "$*"; }
 "$root/scripts/install_deps.sh"
 
 step "native unit tests"
-cmake -S "$root" -B "$root/build" >/dev/null
+cmake -S "$root" -B "$root/build" -DBRENLOW_WERROR=ON >/dev/null
 cmake --build "$root/build" -j"$jobs"
 (cd "$root/build" && ctest --output-on-failure -j"$jobs")
 
 step "unit tests under ASan + UBSan"
-cmake -S "$root" -B "$root/build-asan" -DBRENLOW_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake -S "$root" -B "$root/build-asan" -DBRENLOW_WERROR=ON -DBRENLOW_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build "$root/build-asan" -j"$jobs"
 (cd "$root/build-asan" && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --output-on-failure -j"$jobs")
 
 step "fuzz targets, ${fuzz_seconds} s each"
-CXX=clang++ cmake -S "$root" -B "$root/build-fuzz" -DBRENLOW_FUZZ=ON >/dev/null
+CXX=clang++ cmake -S "$root" -B "$root/build-fuzz" -DBRENLOW_WERROR=ON -DBRENLOW_FUZZ=ON >/dev/null
 cmake --build "$root/build-fuzz" -j"$jobs"
 fuzz_work=$(mktemp -d)
 trap 'rm -rf "$fuzz_work"' EXIT
@@ -45,7 +45,7 @@ for target in "$root"/build-fuzz/fuzz/*_fuzz; do
 done
 
 step "cross build of the Windows programs"
-cmake -S "$root" -B "$root/build-win" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" >/dev/null
+cmake -S "$root" -B "$root/build-win" -DBRENLOW_WERROR=ON -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" >/dev/null
 cmake --build "$root/build-win" -j"$jobs"
 
 step "end-to-end tests under Wine"

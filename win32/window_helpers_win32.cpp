@@ -6,6 +6,11 @@
 #include "common/debug_log.h"
 #include "resources/resource_ids.h"
 
+void loadDllsFromSystemFolderOnly() {
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    SetDllDirectoryW(L"");  // takes the current folder out of the search as well
+}
+
 bool addTrayIcon(const TrayIconSpec& spec) {
     NOTIFYICONDATAW data = {};
     data.cbSize = sizeof(NOTIFYICONDATAW);

@@ -6,6 +6,12 @@
 // parameter.
 #include <windows.h>
 
+// Both programs run with administrator rights from a folder the user can
+// write to (often Downloads). Called first in each entry point, so the system
+// DLLs that are loaded later on demand come from the system folder only,
+// never from a DLL planted beside the program.
+void loadDllsFromSystemFolderOnly();
+
 // The notification-area icon of a window: its id, the message it sends to
 // the window, the icon, the tip and the balloon shown when it is added.
 struct TrayIconSpec {

@@ -21,6 +21,8 @@ if ((${#missing[@]} > 0)); then
 fi
 
 mkdir -p "$out"
-pandoc --from=markdown --resource-path="$pictures" --output="$out/Guide.odt" "${sources[@]}"
+python3 "$here/make_reference.py" "$out/reference.odt"
+pandoc --from=markdown --resource-path="$pictures" --reference-doc="$out/reference.odt" \
+  --output="$out/Guide.odt" "${sources[@]}"
 pandoc --from=markdown --resource-path="$pictures" --standalone --self-contained --toc \
   --css="$here/guide.css" --output="$out/Guide.html" "${sources[@]}"

@@ -84,6 +84,7 @@ void shutdownEditor() {
 EditorShell& editorShell() { return g_windowsShell; }
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    loadDllsFromSystemFolderOnly();
     HANDLE mutex = nullptr;
     if (anotherCopyRuns(kMutexName, mutex)) return 0;
     int exitCode = 0;

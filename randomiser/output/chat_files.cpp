@@ -7,7 +7,7 @@
 #include "common/file_open.h"
 #include "common/safe_write.h"
 #include "common/text_convert.h"
-#include "randomiser/startup/option_set.h"
+#include "randomiser/option_set.h"
 
 namespace {
 

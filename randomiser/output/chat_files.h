@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "randomiser/output/report_state.h"
+#include "randomiser/report_state.h"
 
 // The files that chat typing reads and writes. They are read as bytes; the
 // line-end rules and the text conversion are applied by their readers.

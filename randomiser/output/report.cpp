@@ -66,9 +66,10 @@ void appendToLine(ReportState& report, int line, const wchar_t* text) {
     boundedCopy(report.report_lines[line], firstChars(joined, kReportLineChars).c_str());
 }
 
+// Replaces a line by text, cut to 79 characters.
 void writeLine(ReportState& report, int line, const wchar_t* text) {
     if (line < 0 || line >= kReportLines) return;
-    boundedCopy(report.report_lines[line], text);
+    boundedCopy(report.report_lines[line], firstChars(text, kReportLineChars).c_str());
 }
 
 void writeRepeated(ReportState& report, int line, wchar_t c, int count) {

@@ -2,7 +2,7 @@
 #include <cstddef>
 #include <string>
 
-#include "randomiser/output/report_state.h"
+#include "randomiser/report_state.h"
 #include "randomiser/output/typing_sequence.h"
 
 // What the typing player asks of the system around it. The Windows shell

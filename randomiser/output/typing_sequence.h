@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "randomiser/output/report_state.h"
+#include "randomiser/report_state.h"
 
 // What the randomiser types into the focused window is computed here as a list
 // of steps; the typing player plays them one by one, waiting on timers, so the

@@ -36,6 +36,7 @@ bool commandLineWords(std::vector<std::wstring>& words) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    loadDllsFromSystemFolderOnly();
     HANDLE mutex = nullptr;
     if (anotherCopyRuns(kMutexName, mutex)) return 0;
 

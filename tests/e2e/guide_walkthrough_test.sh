@@ -22,15 +22,16 @@ lobby="Alder 1650 Brisk 1480 Corra 1720 Dunmore 1390 Ember 1555 Fallow 1610"
 
 rm PlayerData.txt
 start_editor
-wait_for 30 splash_shown || echo "the editor's splash did not show"
+wait_for 30 window_class_shown BRENLOW_ROSTRIX || echo "the editor's splash did not show"
+sleep 1  # it shows for five seconds; let it be drawn
 guide_picture editor_splash 600x400+212+184
 wait_editor_ready
 capture_clipboard "$lobby" "'Fallow'"
 expect_equal "the lobby's six names and ratings are stored" \
   "player_num {6} team_num {2} player_name { 'Alder' 'Brisk' 'Corra' 'Dunmore' 'Ember' 'Fallow' 'p7' 'p8' } player_rating { 1650 1480 1720 1390 1555 1610 0 0 } player_fmt_group { 0 0 0 0 0 0 0 0 }" \
   "$(cat PlayerData.txt)"
-sleep 1
-guide_picture editor_capture 850x665+0+0
+wait_balloon  # the note of what the capture took
+guide_picture editor_capture 1024x768+0+0
 
 enter_counts 6 3
 wait_for 10 player_data_has "team_num {3}" || echo "PlayerData.txt did not take the counts"

@@ -2,7 +2,7 @@
 # sortilane_preview.exe of the release, run under Wine in the unpacked ZIP,
 # prints byte for byte what the native preview prints for the same folder,
 # seed and words: the report on standard output, the debug lines of a
-# failure on standard error, and the same exit code.
+# failure on standard error, and the same exit code, also for names in UTF-8.
 #   preview_under_wine_test.sh ZIP NATIVE_PREVIEW WINE_PREFIX
 set -euo pipefail
 zip=$(realpath "$1")
@@ -45,4 +45,9 @@ compare --seed 7 -- rating single_tier 3 reshape 1 reflective 1 0 1
 compare --seed -5 -- omit_civs
 compare --seed 99 -- rating validate
 compare --seed 3 -- rating handicaps
+# Names of other scripts, from a UTF-8 PlayerData.txt, come out as the same
+# UTF-8 bytes.
+printf '%s' "player_num {4} team_num {2} player_name { 'José' 'Влад' '李雷' 'Zoë' } " \
+  "player_rating { 1500 1420 1600 1700 } player_fmt_group { 0 0 0 0 }" >"$work/release/PlayerData.txt"
+compare --seed 11 -- rating fair_teams
 [[ $failures -eq 0 ]]

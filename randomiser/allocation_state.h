@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "randomiser/startup/game_data.h"
+#include "randomiser/game_data.h"
 
 constexpr int kTierCount = 4;
 
