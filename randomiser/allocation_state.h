@@ -34,4 +34,5 @@ struct CivDrawState {
     uint8_t slot_taken[kMaxTeamSize] = {};    // positions used inside the team being drawn
     CivChoice reference_civs[kMaxTeams];      // team_random: one table index and tier per team
     CivChoice team_one_record[kMaxTeamSize];  // list place and tier drawn at each team-1 position
+    uint8_t civs_not_drawn = 0;               // the options left no civilisation to draw
 };

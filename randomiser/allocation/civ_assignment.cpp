@@ -272,9 +272,8 @@ constexpr ReshapeRule kReshapeRules[] = {
     {4, 1, 4, 4, INT_MAX, 5, INT_MIN, 3},
 };
 
-}  // namespace
-
-bool prepareCivDraw(Randomiser& randomiser) {
+// What prepareCivDraw does before it notes the outcome for the report.
+bool prepareTierDraw(Randomiser& randomiser) {
     OptionSet& options = randomiser.options;
     CivDrawState& draw = randomiser.civ_draw;
     if (options.single_tier && options.single_tier_value == -1) options.single_tier_value = crtRand() % 4 + 1;
@@ -311,6 +310,14 @@ bool prepareCivDraw(Randomiser& randomiser) {
         }
     }
     return true;
+}
+
+}  // namespace
+
+bool prepareCivDraw(Randomiser& randomiser) {
+    const bool prepared = prepareTierDraw(randomiser);
+    randomiser.civ_draw.civs_not_drawn = prepared ? 0 : 1;
+    return prepared;
 }
 
 int drawWeightedTier(Randomiser& randomiser) {

@@ -4,7 +4,7 @@
 // Builds the tier lists and, under varied_tier_ratios, adjusts the weights and
 // draws the slot tiers. False (the reason in the debug log, except when every
 // weight is 0) when the options leave no civilisation to draw; then no
-// civilisation is assigned.
+// civilisation is assigned, and civ_draw.civs_not_drawn tells the report.
 bool prepareCivDraw(Randomiser& randomiser);
 
 // Gives every player a civilisation-table index in player_civs and a tier

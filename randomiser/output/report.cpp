@@ -123,7 +123,7 @@ void writeTableRow(ReportState& report, int line, const wchar_t* name, const wch
 // The civilisation name with a first letter a..z turned to upper case.
 void civDisplayName(const Randomiser& randomiser, int p, wchar_t (&out)[kCivNameUnits]) {
     out[0] = 0;
-    if (randomiser.options.omit_civs) return;
+    if (randomiser.options.omit_civs || randomiser.civ_draw.civs_not_drawn) return;
     int civ = randomiser.players.player_civs[p];
     if (civ < 0 || static_cast<size_t>(civ) >= randomiser.game.civ_table.size()) return;
     boundedCopy(out, randomiser.game.civ_table[civ].name);
@@ -244,10 +244,14 @@ void buildOptionSummary(Randomiser& randomiser, ReportCursor& cursor) {
     }
 
     nextSummaryLine(cursor);
-    CellText tiers;
-    tiers.append(L"Civ Tier");
-    for (int p = 0; p < players.player_count; ++p) tiers.appendNumber(players.player_tiers[p] + 1);
-    addReportCell(report, cursor, tiers.text);
+    if (randomiser.civ_draw.civs_not_drawn) {
+        addReportCell(report, cursor, L"Civs Not Drawn");  // the reason is in the debug log
+    } else {
+        CellText tiers;
+        tiers.append(L"Civ Tier");
+        for (int p = 0; p < players.player_count; ++p) tiers.appendNumber(players.player_tiers[p] + 1);
+        addReportCell(report, cursor, tiers.text);
+    }
 
     if (options.use_ratings) {
         nextSummaryLine(cursor);

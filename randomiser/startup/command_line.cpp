@@ -129,10 +129,22 @@ void readFairTeams(WordCursor& cursor, OptionSet& options) {
     options.fair_margin = given ? wordValue(cursor.take()) : kDefaultFairMargin;
 }
 
+// Whether the name is the word when the letters A to Z are compared without
+// case (the word is lower-cased already; stored names keep their capitals).
+bool namesRecord(const std::wstring& word, const wchar_t* name) {
+    size_t i = 0;
+    for (; i < word.size() && name[i] != L'\0'; ++i) {
+        wchar_t c = name[i];
+        if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
+        if (c != word[i]) return false;
+    }
+    return i == word.size() && name[i] == L'\0';
+}
+
 template <typename Record>
 int findRecord(const std::vector<Record>& table, const std::wstring& word, const wchar_t* (*nameOf)(const Record&)) {
     for (size_t i = 0; i < table.size(); ++i) {
-        if (word == nameOf(table[i])) return static_cast<int>(i);
+        if (namesRecord(word, nameOf(table[i]))) return static_cast<int>(i);
     }
     return -1;
 }
@@ -141,35 +153,47 @@ const wchar_t* civName(const CivRecord& civ) { return civ.name; }
 const wchar_t* mapName(const MapRecord& map) { return map.name; }
 const wchar_t* rulePath(const RuleRecord& rule) { return rule.path; }
 
-// Removes the first record of each following name; the first word that names
-// no record is left for the option table.
+bool isOptionWord(const std::wstring& word);
+
+// Removes the first record of each following name. An option word ends the
+// names and is left for the option table; any other word that names no
+// record fails with a line of its own.
 template <typename Record, typename RemoveAt>
-void removeByName(WordCursor& cursor, const std::vector<Record>& table, const wchar_t* (*nameOf)(const Record&),
+bool removeByName(WordCursor& cursor, const std::vector<Record>& table, const wchar_t* (*nameOf)(const Record&),
                   RemoveAt removeAt) {
     while (cursor.hasNext()) {
         int index = findRecord(table, cursor.peek(), nameOf);
-        if (index < 0) return;
+        if (index < 0) {
+            if (isOptionWord(cursor.peek())) return true;
+            debugLog("Nothing to remove named %s", toUtf8(firstChars(cursor.peek(), kPathUnits - 1)).c_str());
+            return false;
+        }
         cursor.take();
         removeAt(index);
     }
+    return true;
 }
 
 // "remove" with a kind word; any other word is left for the option table.
-void readRemoval(WordCursor& cursor, GameTables& game) {
-    if (!cursor.hasNext()) return;
+// False when a name matches nothing.
+bool readRemoval(WordCursor& cursor, GameTables& game) {
+    if (!cursor.hasNext()) return true;
     const std::wstring& kind = cursor.peek();
     if (kind == L"civ") {
         cursor.take();
-        removeByName(cursor, game.civ_table, civName, [&game](int index) { removeCivAt(game, index); });
-    } else if (kind == L"map") {
-        cursor.take();
-        removeByName(cursor, game.map_table, mapName,
-                     [&game](int index) { game.map_table.erase(game.map_table.begin() + index); });
-    } else if (kind == L"rule") {
-        cursor.take();
-        removeByName(cursor, game.rule_table, rulePath,
-                     [&game](int index) { game.rule_table.erase(game.rule_table.begin() + index); });
+        return removeByName(cursor, game.civ_table, civName, [&game](int index) { removeCivAt(game, index); });
     }
+    if (kind == L"map") {
+        cursor.take();
+        return removeByName(cursor, game.map_table, mapName,
+                            [&game](int index) { game.map_table.erase(game.map_table.begin() + index); });
+    }
+    if (kind == L"rule") {
+        cursor.take();
+        return removeByName(cursor, game.rule_table, rulePath,
+                            [&game](int index) { game.rule_table.erase(game.rule_table.begin() + index); });
+    }
+    return true;
 }
 
 void skipScriptWords(WordCursor& cursor) {
@@ -201,8 +225,7 @@ const OptionWord kOptionWords[] = {
     {L"remove",
      [](WordCursor& cursor, Randomiser& randomiser) {
          if (!cursor.hasNext()) return WordResult::Finished;
-         readRemoval(cursor, randomiser.game);
-         return WordResult::Next;
+         return readRemoval(cursor, randomiser.game) ? WordResult::Next : WordResult::Failed;
      }},
     {L"rules",
      [](WordCursor& cursor, Randomiser& randomiser) {
@@ -299,6 +322,13 @@ const OptionWord kOptionWords[] = {
          return WordResult::Next;
      }},
 };
+
+bool isOptionWord(const std::wstring& word) {
+    for (const OptionWord& option : kOptionWords) {
+        if (word == option.word) return true;
+    }
+    return false;
+}
 
 // Applies one option word of pass 2 and whatever value words it takes.
 WordResult applyOption(const std::wstring& word, WordCursor& cursor, Randomiser& randomiser) {

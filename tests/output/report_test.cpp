@@ -276,15 +276,38 @@ std::vector<std::string> runWords(std::vector<std::wstring> words, Randomiser& r
     return reportLines(r);
 }
 
-TEST(RunSequence, RefusedDrawStillReportsWithCivilisationZero) {
+TEST(RunSequence, RefusedDrawReportsNoCivilisations) {
+    struct Case {
+        std::vector<std::wstring> words;
+        int optionLine;
+        std::string optionCell;
+        std::string log;
+    };
+    const Case cases[] = {
+        {{L"rating", L"varied_tier_ratios", L"0", L"0", L"0", L"0"}, 7, "| Varied Tier 0 0 0 0 | ", ""},
+        {{L"rating", L"single_tier", L"5"}, 7, "| Single Tier 5 | ",
+         "NULL Tier Passed For Single Civ Tier Option 5\n"},
+    };
+    for (const Case& c : cases) {
+        TempFolder folder;
+        Randomiser r;
+        std::vector<std::string> lines = runWords(c.words, r);
+        ASSERT_EQ(lines.size(), 16u);
+        EXPECT_EQ(lines[c.optionLine], c.optionCell);
+        EXPECT_EQ(lines[8], "| Civs Not Drawn | ");  // on the line of the civilisation tiers
+        EXPECT_EQ(lines[11], "| NAME             | | RATE    | | CIV        | | TEAM |");
+        for (int row = 12; row < 16; ++row) EXPECT_EQ(lines[row].substr(33, 15), "|            | ") << row;
+        EXPECT_EQ(debugLogText(), c.log);
+    }
+}
+
+TEST(RunSequence, DrawnCivilisationsAreNamedAndTheirTiersListed) {
     TempFolder folder;
     Randomiser r;
-    std::vector<std::string> lines = runWords({L"rating", L"varied_tier_ratios", L"0", L"0", L"0", L"0"}, r);
+    std::vector<std::string> lines = runWords({L"rating", L"single_tier", L"1"}, r);
     ASSERT_EQ(lines.size(), 16u);
-    EXPECT_EQ(lines[7], "| Varied Tier 0 0 0 0 | ");
     EXPECT_EQ(lines[8], "| Civ Tier 1 1 1 1 | ");
-    for (int row = 12; row < 16; ++row) EXPECT_EQ(lines[row].substr(33, 15), "| Oak        | ");
-    EXPECT_EQ(debugLogText(), "");  // all weights 0: refused without a line
+    for (int row = 12; row < 16; ++row) EXPECT_NE(lines[row].substr(33, 15), "|            | ") << row;
 }
 
 TEST(RunSequence, ValidateAndRepostBuildNoReport) {

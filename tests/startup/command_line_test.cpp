@@ -274,32 +274,57 @@ TEST_F(CommandLine, ReadsTierRatios) {
     }
 }
 
-TEST_F(CommandLine, RemovesRecordsByTheirLowerCaseNames) {
+TEST_F(CommandLine, RemovesRecordsByNameWhateverTheCaseOfAToZ) {
+    // The table holds 'alpha' before 'Alpha': each name removes the first record it names.
     ASSERT_TRUE(parse(L"remove civ alpha beta handicap"));
     const std::vector<CivRecord>& civs = randomiser.game.civ_table;
     ASSERT_EQ(civs.size(), 4u);
     EXPECT_EQ(std::wstring(civs[0].name), L"Oak");
     EXPECT_EQ(std::wstring(civs[1].name), L"Reed");
-    EXPECT_EQ(std::wstring(civs[2].name), L"Alpha");  // stored upper case is never matched
+    EXPECT_EQ(std::wstring(civs[2].name), L"Alpha");
     EXPECT_EQ(civs[2].tier, 1);
     EXPECT_EQ(options.handicap, 1);
 
-    EXPECT_FALSE(parse(L"remove civ ALPHA Alpha"));
-    EXPECT_NE(debugLogText().find("Error Args? - alpha\n"), std::string::npos);
+    ASSERT_TRUE(parse(L"remove civ ALPHA Alpha REED"));  // stored capitals match too
+    ASSERT_EQ(civs.size(), 3u);
+    EXPECT_EQ(std::wstring(civs[0].name), L"Oak");
+    EXPECT_EQ(std::wstring(civs[1].name), L"beta");
+    EXPECT_EQ(std::wstring(civs[2].name), L"Flint");
 
-    ASSERT_TRUE(parse(L"remove map dune"));
+    ASSERT_TRUE(parse(L"remove map DUNE"));
     const std::vector<MapRecord>& maps = randomiser.game.map_table;
     ASSERT_EQ(maps.size(), 2u);
     EXPECT_EQ(std::wstring(maps[1].name), L"Crag");
     EXPECT_EQ(maps[1].ratio, 3);
 
-    ASSERT_TRUE(parse(L"remove rule ./rules/fast.txt"));
+    ASSERT_TRUE(parse(L"remove rule ./Rules/Fast.txt"));
     EXPECT_EQ(randomiser.game.rule_table.size(), 1u);
 
     EXPECT_TRUE(parse(L"remove"));
     EXPECT_TRUE(parse(L"remove map"));
     ASSERT_TRUE(parse(L"remove handicap"));
     EXPECT_EQ(randomiser.game.map_table.size(), 3u);
+}
+
+TEST_F(CommandLine, RefusesANameThatIsNotInTheTable) {
+    struct Case {
+        const wchar_t* line;
+        std::string log;
+    };
+    const Case cases[] = {
+        {L"remove civ Vintari", "Nothing to remove named vintari\n"},
+        {L"remove civ oak Vintari handicap", "Nothing to remove named vintari\n"},
+        {L"remove map du", "Nothing to remove named du\n"},  // the beginning of a name is no name
+        {L"remove map dunes", "Nothing to remove named dunes\n"},
+        {L"remove rule 3", "Nothing to remove named 3\n"},
+    };
+    for (const Case& c : cases) {
+        std::remove("debug.txt");
+        Randomiser fresh;
+        std::vector<std::wstring> words = wordsOf(c.line);
+        EXPECT_FALSE(parseCommandLine(fresh, words)) << c.line;
+        EXPECT_EQ(debugLogText(), c.log) << c.line;
+    }
 }
 
 TEST_F(CommandLine, LowerCasesOnlyTheLettersAToZ) {
