@@ -236,10 +236,16 @@ PY
 }
 
 # Opens the tray icon's menu (the icon sits at the right end of the virtual
-# desktop's task bar) and waits until it is shown.
+# desktop's task bar) and waits until it is shown. A right click can be lost
+# to the icon's balloon while it is still up, so the click is tried again.
 open_tray_menu() {
-  xdotool mousemove 1013 757 mousedown 3 mouseup 3
-  wait_for 5 window_class_shown "#32768" || { echo "the tray menu did not show"; return 1; }
+  local attempt
+  for attempt in 1 2 3; do
+    xdotool mousemove 1013 757 mousedown 3 mouseup 3
+    wait_for 5 window_class_shown "#32768" && return 0
+  done
+  echo "the tray menu did not show after $attempt right clicks"
+  return 1
 }
 
 # Clicks entry $1 of the $2 entries of the open menu (1 for the first), in
