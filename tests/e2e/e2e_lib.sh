@@ -168,6 +168,17 @@ start_randomiser() {
   randomiser_pid=$last_pid
 }
 
+# Starts the randomiser with the given words, presses Ctrl+1 in the chat once
+# the splash is gone and waits up to 30 s for it to end; its exit code is in
+# randomiser_status.
+type_into_chat_with() {
+  start_randomiser "$@"
+  wait_past_splash
+  focus_chat
+  press ctrl+1
+  wait_randomiser 30
+}
+
 # Waits up to $1 seconds for the process $2 to end; its exit code is in
 # exit_status ("timeout" when it did not end).
 wait_exit() {

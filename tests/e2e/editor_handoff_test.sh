@@ -17,11 +17,7 @@ wait_editor 10
 expect_equal "Esc ends the editor with 0" 0 "$editor_status"
 
 start_chat
-start_randomiser rating
-wait_past_splash
-focus_chat
-press ctrl+1
-wait_randomiser 30
+type_into_chat_with rating
 expect_equal "Ctrl+1 ends the randomiser with 0" 0 "$randomiser_status"
 report=$(chat_text)
 expect_equal "the report's table holds Alpha and Beta" yes \

@@ -43,11 +43,7 @@ expect_equal "PlayerData.txt holds the names in UTF-8" \
   "$(grep -o "player_name {[^}]*} player_rating {[^}]*}" PlayerData.txt)"
 
 start_chat
-start_randomiser rating
-wait_past_splash
-focus_chat
-press ctrl+1
-wait_randomiser 30
+type_into_chat_with rating
 expect_equal "Ctrl+1 ends the randomiser with 0" 0 "$randomiser_status"
 report=$(chat_text)
 for i in "${!names[@]}"; do
@@ -62,11 +58,7 @@ expect_equal "data.txt is valid UTF-8" yes "$(iconv -f UTF-8 -t UTF-8 data.txt >
 
 cp data.txt data.saved
 : >chat.txt
-start_randomiser repost
-wait_past_splash
-focus_chat
-press ctrl+1
-wait_randomiser 30
+type_into_chat_with repost
 expect_equal "repost ends the program with 0" 0 "$randomiser_status"
 expect_equal "repost types the names again" "$(sed 's/\r/\r\n/g' chat.txt | od -c)" "$(od -c <data.saved)"
 e2e_finish

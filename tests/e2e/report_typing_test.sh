@@ -37,11 +37,7 @@ expect_equal "the typed report is the preview's for seed ${seed:-?}" "$expected"
 # The saved result typed again by a later run, into the focused chat, on Ctrl+1.
 cp data.txt data.saved
 : >chat.txt
-start_randomiser repost
-wait_past_splash
-focus_chat
-press ctrl+1
-wait_randomiser 30
+type_into_chat_with repost
 expect_equal "repost ends the program with 0" 0 "$randomiser_status"
 expect_equal "repost types the lines of data.txt" "$(sed 's/\r/\r\n/g' chat.txt | od -c)" "$(od -c <data.saved)"
 expect_equal "repost leaves data.txt as it was" "$(od -c <data.saved)" "$(od -c <data.txt)"
