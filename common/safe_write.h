@@ -1,9 +1,20 @@
 #pragma once
 #include <cstddef>
 
+// The step at which replacing a file's contents stopped.
+enum class ReplaceStep {
+    Done,             // the file holds the new bytes
+    CreateTemporary,  // the temporary file could not be created
+    WriteTemporary,   // the bytes could not all be written and flushed
+    MoveOver,         // the temporary file could not be moved over the file
+};
+
 // Replaces the file at the UTF-8 path with the given bytes so that a failure never
 // leaves a half-written file: the bytes go to a temporary file in the same
 // folder, which is moved over the old file only when all of them were written
-// and flushed. On failure the old file is left as it was, the temporary file
-// is removed, and false is returned.
+// and flushed. On failure the old file is left as it was and the temporary
+// file is removed; the result names the step that failed.
+ReplaceStep replaceFile(const char* path, const char* data, size_t size);
+
+// replaceFile, true when it was Done.
 bool replaceFileContents(const char* path, const char* data, size_t size);

@@ -77,7 +77,7 @@ void captureValue(bool stored, int32_t& index, int& taken, CaptureReport& report
 }
 
 // Stores the tokens of the text in turn until one keeps nothing.
-void captureTokens(EditorState& state, EditorShell& shell, const wchar_t* text, CaptureReport& report) {
+void captureTokens(EditorState& state, EditorPort& port, const wchar_t* text, CaptureReport& report) {
     size_t position = 0;
     std::wstring token;
     TokenKind kind = TokenKind::None;
@@ -96,7 +96,7 @@ void captureTokens(EditorState& state, EditorShell& shell, const wchar_t* text, 
         } else {
             ++report.passedOver;
         }
-        refreshDisplay(state, shell);
+        refreshDisplay(state, port);
     }
 }
 
@@ -117,20 +117,20 @@ std::wstring captureNote(const CaptureReport& report) {
     return note;
 }
 
-void captureClipboard(EditorState& state, EditorShell& shell, const wchar_t* clipboardText) {
+void captureClipboard(EditorState& state, EditorPort& port, const wchar_t* clipboardText) {
     if (clipboardText == nullptr) {
-        shell.showErrorBox(L"Invalid data in Clipboard");
+        port.showErrorBox(L"Invalid data in Clipboard");
         return;
     }
     const std::wstring text = firstChars(clipboardText, kClipboardChars);
     CaptureReport report;
     report.loaded = loadPlayerDataForStore(state);
-    if (report.loaded) captureTokens(state, shell, text.c_str(), report);
-    shell.showNote(captureNote(report).c_str());
+    if (report.loaded) captureTokens(state, port, text.c_str(), report);
+    port.showNote(captureNote(report).c_str());
 }
 
-bool runResetCommand(EditorState& state, EditorShell& shell) {
-    if (!resetPlayerData(state, shell)) return false;
+bool runResetCommand(EditorState& state, EditorPort& port) {
+    if (!resetPlayerData(state, port)) return false;
     state.nameIndex = 0;
     state.ratingIndex = 0;
     state.fmtIndex = 0;

@@ -2,7 +2,7 @@
 #include <cstddef>
 #include <string>
 
-#include "editor/editor_shell.h"
+#include "editor/editor_port.h"
 #include "editor/editor_state.h"
 
 constexpr size_t kClipboardChars = 256;  // the capture reads at most this much of the clipboard
@@ -50,7 +50,7 @@ std::wstring captureNote(const CaptureReport& report);
 // The first token that keeps nothing ends the capture. The display is
 // refreshed after every token, and the capture's note is shown at the end;
 // a clipboard without text shows the error box instead.
-void captureClipboard(EditorState& state, EditorShell& shell, const wchar_t* clipboardText);
+void captureClipboard(EditorState& state, EditorPort& port, const wchar_t* clipboardText);
 
 // Ctrl+8: resets PlayerData.txt and, when that worked, the capture indexes.
-bool runResetCommand(EditorState& state, EditorShell& shell);
+bool runResetCommand(EditorState& state, EditorPort& port);

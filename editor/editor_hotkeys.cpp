@@ -10,15 +10,8 @@ const EditorCommand kDigitCommands[9] = {
 
 }  // namespace
 
-EditorCommand onEditorKeyDown(CtrlLatch& latch, KeyPress press) {
-    if (press.key == HotKey::Ctrl) {
-        latch.ctrlDown = true;
-        return EditorCommand::None;
-    }
-    const bool ctrlWasDown = latch.ctrlDown;
-    latch.ctrlDown = false;
-    if (press.key == HotKey::Esc) return EditorCommand::Quit;
-    if (press.key == HotKey::Digit && ctrlWasDown && press.digit >= 1 && press.digit <= 9)
-        return kDigitCommands[press.digit - 1];
+EditorCommand editorCommandOf(Hotkey hotkey) {
+    if (hotkey.quit) return EditorCommand::Quit;
+    if (hotkey.digit >= 1 && hotkey.digit <= 9) return kDigitCommands[hotkey.digit - 1];
     return EditorCommand::None;
 }

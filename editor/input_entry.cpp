@@ -323,7 +323,7 @@ ModeLabels labelsForMode(InputMode mode) {
     return {L"Player's Name:", L"Player's Rate:"};
 }
 
-EntryOutcome enterData(EditorState& state, EditorShell& shell, const EntryFields& fields) {
+EntryOutcome enterData(EditorState& state, EditorPort& port, const EntryFields& fields) {
     EntryOutcome outcome;
     if (!loadPlayerDataForStore(state)) {
         outcome.result1 = notStored(fields.field1, kUnreadable);
@@ -332,7 +332,7 @@ EntryOutcome enterData(EditorState& state, EditorShell& shell, const EntryFields
     }
     if (state.inputMode == InputMode::Counts) {
         enterCounts(state, fields, outcome);
-        refreshDisplay(state, shell);
+        refreshDisplay(state, port);
         return outcome;
     }
     int target = kNextInSequence;
@@ -353,6 +353,6 @@ EntryOutcome enterData(EditorState& state, EditorShell& shell, const EntryFields
     } else {
         outcome.result2 = notStored(fields.field2, kStoppedAbove);
     }
-    refreshDisplay(state, shell);
+    refreshDisplay(state, port);
     return outcome;
 }

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "editor/editor_shell.h"
+#include "editor/editor_port.h"
 #include "editor/editor_state.h"
 
 // The element field's text when the window opens and after every entry.
@@ -41,4 +41,4 @@ struct EntryOutcome {
 // player count) or, empty or -1, the next players in sequence; anything else
 // is refused and nothing is stored. A value that cannot be stored ends the
 // entry; values stored before it stay stored.
-EntryOutcome enterData(EditorState& state, EditorShell& shell, const EntryFields& fields);
+EntryOutcome enterData(EditorState& state, EditorPort& port, const EntryFields& fields);

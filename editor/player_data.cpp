@@ -76,11 +76,11 @@ bool makeLoadedFileUtf8(Script& script) {
 
 }  // namespace
 
-bool setupPlayerData(EditorState& state, EditorShell& shell) {
+bool setupPlayerData(EditorState& state, EditorPort& port) {
     state.script.reset(new Script());  // value-initialised: no keys, no values
 
     if (fileIsMissing(kPlayerDataFile) && !writeDefaultFile()) {
-        shell.showErrorBox(kCreationFailedText);
+        port.showErrorBox(kCreationFailedText);
         return false;
     }
     if (!state.script->load(kPlayerDataFile)) return false;
@@ -88,9 +88,9 @@ bool setupPlayerData(EditorState& state, EditorShell& shell) {
     return true;
 }
 
-bool resetPlayerData(EditorState& state, EditorShell& shell) {
+bool resetPlayerData(EditorState& state, EditorPort& port) {
     if (!writeDefaultFile()) {
-        shell.showErrorBox(kCreationFailedText);
+        port.showErrorBox(kCreationFailedText);
         return false;
     }
     // The records come from the default text itself, read as the file is.
@@ -98,14 +98,14 @@ bool resetPlayerData(EditorState& state, EditorShell& shell) {
     boundedCopy(defaults->text, kDefaultPlayerData);
     defaults->parseText(kPlayerDataFile);
     loadRecords(state, *defaults);
-    refreshDisplay(state, shell);
+    refreshDisplay(state, port);
     return true;
 }
 
-void refreshDisplay(const EditorState& state, EditorShell& shell) {
+void refreshDisplay(const EditorState& state, EditorPort& port) {
     wchar_t text[kDisplayTextUnits];
     buildDisplayText(state, text);
-    shell.setDisplayText(text);
+    port.setDisplayText(text);
 }
 
 bool loadPlayerDataForStore(EditorState& state) {

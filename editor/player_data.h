@@ -1,21 +1,21 @@
 #pragma once
 #include <cstdint>
 
-#include "editor/editor_shell.h"
+#include "editor/editor_port.h"
 #include "editor/editor_state.h"
 
 // Start-up: creates the script store, creates PlayerData.txt with the
 // default content when it does not exist, loads it and fills the records,
 // correcting values out of range in memory only. False ends the program.
-bool setupPlayerData(EditorState& state, EditorShell& shell);
+bool setupPlayerData(EditorState& state, EditorPort& port);
 
 // Replaces the file by the default content and sets the records from that
 // content, then refreshes the display. When the file cannot be written an error box
 // is shown, memory is left as it was and false is returned.
-bool resetPlayerData(EditorState& state, EditorShell& shell);
+bool resetPlayerData(EditorState& state, EditorPort& port);
 
 // Builds the display text and hands it to the live display.
-void refreshDisplay(const EditorState& state, EditorShell& shell);
+void refreshDisplay(const EditorState& state, EditorPort& port);
 
 // Loads PlayerData.txt into the store and records its path for the writer,
 // as every change does before it stores. False when it cannot be loaded.

@@ -13,10 +13,10 @@ namespace {
 const size_t kReadBlockBytes = 256;
 
 // An empty name does nothing; a long one is refused with an error box.
-bool nameUsable(EditorShell& shell, const std::wstring& name) {
+bool nameUsable(EditorPort& port, const std::wstring& name) {
     if (name.empty()) return false;
     if (charCount(name) > kMaxRuleNameChars) {
-        shell.showErrorBox(L"Too many characters found in filename input field");
+        port.showErrorBox(L"Too many characters found in filename input field");
         return false;
     }
     return true;
@@ -41,12 +41,12 @@ size_t readRuleBytes(FILE* file, char (&buffer)[kRuleTextBytes + 1]) {
 
 std::wstring ruleTextPath(const std::wstring& name) { return L"./Rules/" + name + L".txt"; }
 
-bool loadRuleText(EditorShell& shell, const std::wstring& name, std::wstring& text) {
-    if (!nameUsable(shell, name)) return false;
+bool loadRuleText(EditorPort& port, const std::wstring& name, std::wstring& text) {
+    if (!nameUsable(port, name)) return false;
     const std::wstring path = ruleTextPath(name);
     const std::string bytePath = toUtf8(path);
     if (fileIsMissing(bytePath.c_str())) {
-        shell.showErrorBox((L"Cannot find - " + path).c_str());
+        port.showErrorBox((L"Cannot find - " + path).c_str());
         return false;
     }
     FILE* file = openFile(bytePath.c_str(), "r+b");
@@ -55,15 +55,15 @@ bool loadRuleText(EditorShell& shell, const std::wstring& name, std::wstring& te
     const size_t size = readRuleBytes(file, buffer);
     std::fclose(file);
     if (size == 0 || size >= kRuleTextBytes) {
-        shell.showErrorBox(L"Too many characters in text file to retrieve for the program");
+        port.showErrorBox(L"Too many characters in text file to retrieve for the program");
         return false;
     }
     text = readFileText(std::string(buffer, size));
     return true;
 }
 
-bool saveRuleText(EditorShell& shell, const std::wstring& name, const std::vector<std::wstring>& lines) {
-    if (!nameUsable(shell, name)) return false;
+bool saveRuleText(EditorPort& port, const std::wstring& name, const std::vector<std::wstring>& lines) {
+    if (!nameUsable(port, name)) return false;
     // A text that ends with a line break shows one more, empty, line after
     // it; that line is no line of the text, and writing it would make every
     // load and save add an empty line to the file.

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/editor_shell.h"
+#include "editor/editor_port.h"
 
 constexpr size_t kMaxRuleNameChars = 39;
 constexpr size_t kRuleTextBytes = 1024;  // a rule text holds at most 1023 bytes
@@ -16,7 +16,7 @@ std::wstring ruleTextPath(const std::wstring& name);
 // nothing to show: an empty name, or a failure (a name of 40 or more
 // characters, a missing file, an empty file or one of more than 1023 bytes
 // each show an error box; a file that cannot be opened shows nothing).
-bool loadRuleText(EditorShell& shell, const std::wstring& name, std::wstring& text);
+bool loadRuleText(EditorPort& port, const std::wstring& name, std::wstring& text);
 
 // "Save": writes the lines as the text box shows them (a wrapped line counts
 // as several), in UTF-8 and each ended by CR LF as the runtime's text mode
@@ -25,4 +25,4 @@ bool loadRuleText(EditorShell& shell, const std::wstring& name, std::wstring& te
 // saves back unchanged. The old file is replaced only when the whole text
 // was written. False when nothing was saved; the name is checked as for
 // loadRuleText.
-bool saveRuleText(EditorShell& shell, const std::wstring& name, const std::vector<std::wstring>& lines);
+bool saveRuleText(EditorPort& port, const std::wstring& name, const std::vector<std::wstring>& lines);

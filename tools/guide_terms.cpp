@@ -7,32 +7,24 @@
 #include <cstdio>
 #include <string>
 
+#include "common/hotkey_latch.h"
 #include "common/text_convert.h"
 #include "editor/editor_hotkeys.h"
-#include "randomiser/output/hotkey_latch.h"
 #include "randomiser/startup/command_line.h"
 
 namespace {
 
-KeyPress keyOf(HotKey key, int digit = 0) {
-    KeyPress press;
-    press.key = key;
-    press.digit = digit;
-    return press;
-}
-
-// Whether Ctrl followed by the digit starts a command of the randomiser.
-bool randomiserAnswers(int digit) {
+// What Ctrl held with the digit starts in a fresh latch.
+Hotkey ctrlWith(int digit) {
     HotkeyLatch latch;
-    onKeyDown(latch, keyOf(HotKey::Ctrl), false);
-    return onKeyDown(latch, keyOf(HotKey::Digit, digit), false).command == digit;
+    onKeyEvent(latch, kVkLeftControl, true);
+    return onKeyEvent(latch, '0' + static_cast<unsigned>(digit), true);
 }
 
-bool editorAnswers(int digit) {
-    CtrlLatch latch;
-    onEditorKeyDown(latch, keyOf(HotKey::Ctrl));
-    return onEditorKeyDown(latch, keyOf(HotKey::Digit, digit)) != EditorCommand::None;
-}
+// Every hotkey of the latch is a command of the randomiser.
+bool randomiserAnswers(int digit) { return ctrlWith(digit).digit == digit; }
+
+bool editorAnswers(int digit) { return editorCommandOf(ctrlWith(digit)) != EditorCommand::None; }
 
 void printHotkeys(const char* program, bool (*answers)(int), bool escQuits) {
     for (int digit = 1; digit <= 9; ++digit) {
@@ -45,10 +37,9 @@ void printHotkeys(const char* program, bool (*answers)(int), bool escQuits) {
 
 int main() {
     for (const std::wstring& word : optionWords()) std::printf("option %s\n", toUtf8(word).c_str());
-    HotkeyLatch randomiserLatch;
-    printHotkeys("Brenlow_Sortilane", randomiserAnswers, onKeyDown(randomiserLatch, keyOf(HotKey::Esc), false).quit);
-    CtrlLatch editorLatch;
-    printHotkeys("Brenlow_Rostrix", editorAnswers,
-                 onEditorKeyDown(editorLatch, keyOf(HotKey::Esc)) == EditorCommand::Quit);
+    HotkeyLatch latch;
+    const Hotkey esc = onKeyEvent(latch, kVkEscape, true);
+    printHotkeys("Brenlow_Sortilane", randomiserAnswers, esc.quit);
+    printHotkeys("Brenlow_Rostrix", editorAnswers, editorCommandOf(esc) == EditorCommand::Quit);
     return 0;
 }

@@ -116,23 +116,6 @@ bool registerWindowClass(HINSTANCE instance, const wchar_t* className, const wch
     return false;
 }
 
-bool anotherCopyRuns(const wchar_t* mutexName, HANDLE& mutex) {
-    mutex = CreateMutexW(nullptr, FALSE, mutexName);
-    const DWORD error = GetLastError();
-    if (error == ERROR_ALREADY_EXISTS || (mutex == nullptr && error == ERROR_ACCESS_DENIED)) {
-        releaseSingleCopyGuard(mutex);
-        mutex = nullptr;
-        return true;
-    }
-    if (mutex == nullptr)
-        debugLog("Could not create the single-instance mutex (error %lu); running without it", error);
-    return false;
-}
-
-void releaseSingleCopyGuard(HANDLE mutex) {
-    if (mutex != nullptr) CloseHandle(mutex);
-}
-
 int runMessageLoop(HWND (*dialogWindow)()) {
     MSG message = {};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
@@ -161,6 +144,12 @@ bool hideOnCloseOrMinimise(HWND window, WPARAM systemCommand) {
     if (command != SC_MINIMIZE && command != SC_CLOSE) return false;
     ShowWindow(window, SW_HIDE);
     return true;
+}
+
+void releaseFont(HFONT& font, const char* failureLine) {
+    if (font == nullptr) return;  // never made: nothing to release
+    if (!DeleteObject(font)) debugLog("%s", failureLine);
+    font = nullptr;
 }
 
 HFONT createBoldFont(const wchar_t* face, int points, BYTE quality) {

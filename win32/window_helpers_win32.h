@@ -1,7 +1,7 @@
 #pragma once
 // What the Windows shells of both programs do alike: the notification-area
-// icon, pictures drawn from a memory context, window classes, the one
-// running copy, the message loop, hiding secondary windows and bold fonts.
+// icon, pictures drawn from a memory context, window classes, the message
+// loop, hiding secondary windows and bold fonts.
 // Every text, id and log line that differs between the programs is a
 // parameter.
 #include <windows.h>
@@ -72,17 +72,6 @@ bool drawMemoryPicture(HDC dc, int x, int y, const MemoryPicture& picture);
 // line, when it cannot be registered.
 bool registerWindowClass(HINSTANCE instance, const wchar_t* className, const wchar_t* menuName, WNDPROC procedure);
 
-// Creates the named mutex that keeps one copy of the program running. True
-// when another copy holds it (it exists already, or this copy may not open
-// it because a copy started by another user or elevated differently holds
-// it): this copy must end. Otherwise mutex holds the guard, or is null with
-// a debug line when the mutex could not be made for another reason; the
-// program then runs without the guard.
-bool anotherCopyRuns(const wchar_t* mutexName, HANDLE& mutex);
-
-// Closes the guard made by anotherCopyRuns, when there is one.
-void releaseSingleCopyGuard(HANDLE mutex);
-
 // Fetches messages until the quit request and returns its exit code. The
 // window that dialogWindow returns at each message, when not null, gets
 // keyboard navigation (Tab between its controls).
@@ -103,3 +92,7 @@ bool hideOnCloseOrMinimise(HWND window, WPARAM systemCommand);
 // A bold font of the face at that point size on the screen; null, with a
 // debug line, when it cannot be made.
 HFONT createBoldFont(const wchar_t* face, int points, BYTE quality);
+
+// Deletes the font when there is one and forgets it; failureLine goes to
+// the debug log when the system refuses.
+void releaseFont(HFONT& font, const char* failureLine);

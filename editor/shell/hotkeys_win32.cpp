@@ -1,33 +1,23 @@
-// The system-wide keyboard hook and the commands it starts. The hook only
-// asks the portable latch what a key-down means and posts the command to the
-// main window; the command runs from the message loop, so the hook returns at
-// once and every key goes on to the next hook.
-#include <vector>
-
-#include "common/debug_log.h"
+// The hotkeys and the commands they start. The keyboard hook (shared with the
+// randomiser) posts each hotkey to the main window; the command runs from the
+// message loop once the Ctrl key of its hotkey is released. While the
+// randomiser runs, its hotkeys are the ones that count: the editor's rest.
 #include "editor/clipboard_capture.h"
 #include "editor/shell/rostrix_shell_win32.h"
+#include "win32/keyboard_hook_win32.h"
+#include "win32/single_copy_win32.h"
 
 namespace {
 
-struct HookState {
-    HHOOK hook = nullptr;
-    CtrlLatch latch;
-    std::vector<EditorCommand> pendingCommands;  // run by the command timer
-    UINT_PTR commandTimer = 0;
+constexpr UINT kRandomiserWatchMs = 1000;
+const wchar_t* const kRestNote = L"Sortilane is running: Rostrix's hotkeys rest until it ends";
+
+struct HotkeyState {
+    bool rest_noted = false;    // the note was shown in this run of the randomiser
+    UINT_PTR watch_timer = 0;   // looks for the end of that run
 };
 
-HookState g_hooks;
-
-LRESULT CALLBACK keyboardHook(int code, WPARAM message, LPARAM data) {
-    if (code == HC_ACTION && (message == WM_KEYDOWN || message == WM_SYSKEYDOWN)) {
-        const unsigned virtualKey = reinterpret_cast<const KBDLLHOOKSTRUCT*>(data)->vkCode;
-        const EditorCommand command = onEditorKeyDown(g_hooks.latch, classifyKey(virtualKey));
-        if (command != EditorCommand::None)
-            PostMessageW(mainWindow(), kHotkeyMessage, static_cast<WPARAM>(command), 0);
-    }
-    return CallNextHookEx(g_hooks.hook, code, message, data);
-}
+HotkeyState g_hotkeys;
 
 // Copies at most the first kClipboardChars characters of the clipboard's
 // text into buffer. False when the clipboard holds no text or cannot be read.
@@ -51,7 +41,7 @@ bool readClipboardText(wchar_t (&buffer)[kClipboardChars + 1]) {
 
 void captureFromClipboard() {
     wchar_t text[kClipboardChars + 1];
-    captureClipboard(g_editor, editorShell(), readClipboardText(text) ? text : nullptr);
+    captureClipboard(g_editor, editorPort(), readClipboardText(text) ? text : nullptr);
 }
 
 void openInputWindowIn(InputMode mode) {
@@ -59,33 +49,37 @@ void openInputWindowIn(InputMode mode) {
     openInputWindow();
 }
 
-void CALLBACK onCommandTimer(HWND, UINT, UINT_PTR, DWORD) {
-    KillTimer(nullptr, g_hooks.commandTimer);
-    g_hooks.commandTimer = 0;
-    std::vector<EditorCommand> commands;
-    commands.swap(g_hooks.pendingCommands);
-    for (EditorCommand command : commands) runEditorCommand(command);
+void runCommandNumber(int command) { runEditorCommand(static_cast<EditorCommand>(command)); }
+
+// Once the randomiser run that was noted has ended, its next run gets a note
+// of its own.
+void CALLBACK onRandomiserWatch(HWND, UINT, UINT_PTR, DWORD) {
+    if (programRuns(kSortilaneMutexName)) return;
+    KillTimer(nullptr, g_hotkeys.watch_timer);
+    g_hotkeys.watch_timer = 0;
+    g_hotkeys.rest_noted = false;
+}
+
+// The first hotkey left alone in a run of the randomiser says why, once.
+void noteRest() {
+    if (g_hotkeys.rest_noted) return;
+    g_hotkeys.rest_noted = true;
+    showTrayNote(kRestNote);
+    if (g_hotkeys.watch_timer == 0) g_hotkeys.watch_timer = SetTimer(nullptr, 0, kRandomiserWatchMs, onRandomiserWatch);
 }
 
 }  // namespace
 
-// The key that fired a command is still on its way to the focused window
-// when the hook's message arrives. A window the command opens takes the
-// focus, and the digit would land in its first field; so the command waits
-// for a timer, which comes only after the pending keyboard input is handled.
-void queueEditorCommand(EditorCommand command) {
-    g_hooks.pendingCommands.push_back(command);
-    if (g_hooks.commandTimer == 0) g_hooks.commandTimer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, onCommandTimer);
-    if (g_hooks.commandTimer == 0) {
-        debugLog("Could not start the command timer");
-        onCommandTimer(nullptr, 0, 0, 0);
-    }
-}
+bool installEditorHotkeys() { return installKeyboardHook(mainWindow(), kHookRenewalMs, nullptr); }
 
-bool installKeyboardHook() {
-    g_hooks.hook = SetWindowsHookExW(WH_KEYBOARD_LL, keyboardHook, GetModuleHandleW(nullptr), 0);
-    if (g_hooks.hook == nullptr) debugLog("Could not install the keyboard hook");
-    return g_hooks.hook != nullptr;
+void handleHotkey(Hotkey hotkey) {
+    const EditorCommand command = editorCommandOf(hotkey);
+    if (command == EditorCommand::None) return;
+    if (programRuns(kSortilaneMutexName)) {
+        noteRest();
+        return;
+    }
+    runOnceCtrlReleased(runCommandNumber, static_cast<int>(command));
 }
 
 void runEditorCommand(EditorCommand command) {
@@ -112,7 +106,7 @@ void runEditorCommand(EditorCommand command) {
             openTooltipWindow();
             break;
         case EditorCommand::ResetPlayerData:
-            runResetCommand(g_editor, editorShell());
+            runResetCommand(g_editor, editorPort());
             break;
         case EditorCommand::Quit:
             PostQuitMessage(0);

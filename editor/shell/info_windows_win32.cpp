@@ -65,10 +65,10 @@ constexpr int kCreditStep = 260;
 }  // namespace
 
 bool openTooltipWindow() {
-    if (!createSharedWindow(screenWidth() / 3, screenHeight() / 3, 500, 400, true)) return false;
+    if (!createOverlordWindow(screenWidth() / 3, screenHeight() / 3, 500, 400, true)) return false;
     if (!addControls(kTooltipControls, sizeof kTooltipControls / sizeof kTooltipControls[0])) return false;
     setHeadingFont(kTooltipHeadingId);
-    presentSharedWindow();
+    presentOverlordWindow();
     return true;
 }
 
@@ -81,7 +81,7 @@ bool openCreditsWindow() {
     };
     // On a small screen the window is as tall as the screen allows and
     // scrolls to its lower lines.
-    if (!createSharedWindow(CW_USEDEFAULT, 0, 600, std::min(800, workAreaHeight()), true)) return false;
+    if (!createOverlordWindow(CW_USEDEFAULT, 0, 600, std::min(800, workAreaHeight()), true)) return false;
     if (!addControls(top, sizeof top / sizeof top[0])) return false;
     for (int i = 0; i < kCreditCount; ++i) {
         const int y = kCreditTop + i * kCreditStep;
@@ -93,7 +93,7 @@ bool openCreditsWindow() {
         if (!addControls(entry, sizeof entry / sizeof entry[0])) return false;
     }
     setHeadingFont(kCreditsHeadingId);
-    presentSharedWindow();
+    presentOverlordWindow();
     hideLiveDisplay();
     return true;
 }

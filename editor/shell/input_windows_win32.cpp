@@ -49,18 +49,18 @@ const ControlSpec kRuleTextControls[] = {
 };
 
 std::wstring controlText(int id) {
-    HWND control = GetDlgItem(sharedWindow(), id);
+    HWND control = GetDlgItem(overlordWindow(), id);
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
     text.resize(static_cast<size_t>(GetWindowTextW(control, &text[0], static_cast<int>(text.size()))));
     return text;
 }
 
-void setControlText(int id, const wchar_t* text) { SetDlgItemTextW(sharedWindow(), id, text); }
+void setControlText(int id, const wchar_t* text) { SetDlgItemTextW(overlordWindow(), id, text); }
 
 // The lines of the rule text box as it shows them: a long line it wraps
 // counts as several.
 std::vector<std::wstring> ruleTextLines() {
-    HWND box = GetDlgItem(sharedWindow(), kRuleTextBoxId);
+    HWND box = GetDlgItem(overlordWindow(), kRuleTextBoxId);
     const int count = static_cast<int>(SendMessageW(box, EM_GETLINECOUNT, 0, 0));
     std::vector<std::wstring> lines;
     for (int i = 0; i < count; ++i) {
@@ -81,29 +81,29 @@ std::vector<std::wstring> ruleTextLines() {
 }  // namespace
 
 bool openInputWindow() {
-    if (!createSharedWindow(screenWidth() / 3, screenHeight() / 3, 500, 400, false)) return false;
+    if (!createOverlordWindow(screenWidth() / 3, screenHeight() / 3, 500, 400, false)) return false;
     if (!addControls(kInputControls, sizeof kInputControls / sizeof kInputControls[0])) return false;
     const ModeLabels labels = labelsForMode(g_editor.inputMode);
     setControlText(kLabel1Id, labels.first);
     setControlText(kLabel2Id, labels.second);
-    presentSharedWindow();
+    presentOverlordWindow();
     focusFirstField();
     return true;
 }
 
 bool openRuleTextWindow() {
-    closeSharedWindow();
+    closeOverlordWindow();
     if (!loadRuleTextBackground()) return false;
-    if (!createSharedWindow(CW_USEDEFAULT, 0, 600, 500, false)) return false;
+    if (!createOverlordWindow(CW_USEDEFAULT, 0, 600, 500, false)) return false;
     if (!addControls(kRuleTextControls, sizeof kRuleTextControls / sizeof kRuleTextControls[0])) return false;
     setHeadingFont(kRuleHeadingId);
-    presentSharedWindow();
+    presentOverlordWindow();
     hideLiveDisplay();
     return true;
 }
 
 void focusFirstField() {
-    HWND field = GetDlgItem(sharedWindow(), kField1Id);
+    HWND field = GetDlgItem(overlordWindow(), kField1Id);
     if (field != nullptr) SetFocus(field);
 }
 
@@ -113,7 +113,7 @@ void onEnterData() {
     fields.field2 = controlText(kField2Id);
     fields.element = controlText(kElementFieldId);
     setControlText(kElementFieldId, kElementFieldDefault);
-    const EntryOutcome outcome = enterData(g_editor, editorShell(), fields);
+    const EntryOutcome outcome = enterData(g_editor, editorPort(), fields);
     setControlText(kResult1Id, outcome.result1.c_str());
     setControlText(kResult2Id, outcome.result2.c_str());
     if (outcome.emptyField1) setControlText(kField1Id, L"");
@@ -122,8 +122,8 @@ void onEnterData() {
 
 void onLoadRuleText() {
     std::wstring text;
-    if (loadRuleText(editorShell(), controlText(kFilenameFieldId), text))
+    if (loadRuleText(editorPort(), controlText(kFilenameFieldId), text))
         setControlText(kRuleTextBoxId, text.c_str());
 }
 
-void onSaveRuleText() { saveRuleText(editorShell(), controlText(kFilenameFieldId), ruleTextLines()); }
+void onSaveRuleText() { saveRuleText(editorPort(), controlText(kFilenameFieldId), ruleTextLines()); }

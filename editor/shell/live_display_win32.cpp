@@ -85,7 +85,7 @@ bool createLiveDisplay(HINSTANCE instance) {
                                        0, kWindowWidth, kWindowHeight, nullptr, nullptr, instance, nullptr);
     if (g_display.window == nullptr) {
         debugLog("Could not create the live display window");
-        editorShell().showErrorBox(L"Could not create Modification Window.");
+        editorPort().showErrorBox(L"Could not create Modification Window.");
         return false;
     }
     moveToTopEdge(g_display.window);
@@ -93,12 +93,12 @@ bool createLiveDisplay(HINSTANCE instance) {
     g_display.contents = createControl(g_display.window, kContents);
     if (g_display.heading == nullptr || g_display.contents == nullptr) {
         debugLog("Could not create the labels of the live display");
-        editorShell().showErrorBox(kNoLabel);
+        editorPort().showErrorBox(kNoLabel);
         return false;
     }
     setFont(g_display.heading, g_display.titleFont);
     setFont(g_display.contents, g_display.codeFont);
-    refreshDisplay(g_editor, editorShell());
+    refreshDisplay(g_editor, editorPort());
     return true;
 }
 

@@ -5,9 +5,11 @@
 
 #include "common/bounded_copy.h"
 #include "common/debug_log.h"
+#include "win32/keyboard_hook_win32.h"
+#include "win32/splash_win32.h"
 #include "win32/window_helpers_win32.h"
 
-const wchar_t* const kSharedWindowClass = L"I am the Overlord! (Rostrix)";
+const wchar_t* const kOverlordWindowClass = L"I am the Overlord! (Rostrix)";
 const wchar_t* const kLiveDisplayClass = L"Brenlow: Rostrix Feedback Window";
 
 namespace {
@@ -32,8 +34,6 @@ struct MainWindowState {
     HMENU trayMenu = nullptr;
     HICON trayIcon = nullptr;
     UINT taskbarCreated = 0;  // sent when the taskbar (re)starts: the icon must be added again
-    MemoryPicture splash = {};
-    UINT_PTR splashTimer = 0;
 };
 
 MainWindowState g_main;
@@ -66,16 +66,6 @@ void showTrayMenu() {
     }
 }
 
-void paintSplash(HWND window) {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window, &paint);
-    if (!drawMemoryPicture(dc, 0, 0, g_main.splash)) {
-        debugLog("Could not draw the splash picture");
-        PostQuitMessage(0);
-    }
-    EndPaint(window, &paint);
-}
-
 LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == g_main.taskbarCreated && g_main.taskbarCreated != 0) {
         addRostrixTrayIcon();
@@ -96,21 +86,18 @@ LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
             if (wParam == kTrayIconId && lParam == WM_RBUTTONDOWN) showTrayMenu();
             return 0;
         case kHotkeyMessage:
-            queueEditorCommand(static_cast<EditorCommand>(wParam));
+            handleHotkey(hotkeyOfMessage(wParam, lParam));
             return 0;
         default:
             return DefWindowProcW(window, message, wParam, lParam);
     }
 }
 
-// After five seconds: the splash goes, the live display and the input
-// window come.
-void CALLBACK onSplashTimer(HWND, UINT, UINT_PTR, DWORD) {
-    releaseSplash();
-    ShowWindow(g_main.window, SW_HIDE);
+// Once the splash has gone: the live display and the input window come.
+void afterSplash() {
     showLiveDisplay();
-    if (sharedWindow() != nullptr) {
-        presentSharedWindow();
+    if (overlordWindow() != nullptr) {
+        presentOverlordWindow();
         focusFirstField();
     } else {
         runEditorCommand(EditorCommand::EnterNameAndRating);
@@ -121,7 +108,7 @@ void CALLBACK onSplashTimer(HWND, UINT, UINT_PTR, DWORD) {
 
 bool registerWindowClasses(HINSTANCE instance, const wchar_t* mainClassName) {
     return registerWindowClass(instance, mainClassName, nullptr, mainWindowProcedure) &&
-           registerWindowClass(instance, kSharedWindowClass, nullptr, sharedWindowProcedure) &&
+           registerWindowClass(instance, kOverlordWindowClass, nullptr, overlordWindowProcedure) &&
            registerWindowClass(instance, kLiveDisplayClass, nullptr, liveDisplayProcedure);
 }
 
@@ -145,28 +132,11 @@ const wchar_t* programTitle() { return g_main.title; }
 int screenWidth() { return g_main.screenWidth; }
 int screenHeight() { return g_main.screenHeight; }
 
-bool loadSplashPicture() {
-    return loadMemoryPicture(g_main.splash, kSplashPath, "Could not load the splash picture ./Images/rostrix_flash.bmp",
-                             "Could not prepare the splash picture for drawing");
-}
-
-void showSplash() {
-    ShowWindow(g_main.window, SW_SHOW);
-    SetForegroundWindow(g_main.window);
-    SetFocus(g_main.window);
-    UpdateWindow(g_main.window);
-}
-
-bool startSplashTimer() {
-    g_main.splashTimer = SetTimer(nullptr, 0, kSplashMs, onSplashTimer);
-    if (g_main.splashTimer == 0) debugLog("Could not start the splash timer");
-    return g_main.splashTimer != 0;
-}
-
-void releaseSplash() {
-    if (g_main.splashTimer != 0) KillTimer(nullptr, g_main.splashTimer);
-    g_main.splashTimer = 0;
-    releaseMemoryPicture(g_main.splash);
+// The editor was started by the host, so its splash takes the focus.
+bool showEditorSplash() {
+    return loadSplash(kSplashPath, "Could not load the splash picture ./Images/rostrix_flash.bmp",
+                      "Could not prepare the splash picture for drawing") &&
+           showSplash(g_main.window, kSplashMs, true, afterSplash);
 }
 
 bool addRostrixTrayIcon() {
@@ -193,10 +163,4 @@ bool removeRostrixTrayIcon() {
     if (removeTrayIcon(g_main.window, kTrayIconId)) return true;
     debugLog("Removing Windows Nofication Area Icon");
     return false;
-}
-
-void releaseFont(HFONT& font, const char* failureLine) {
-    if (font == nullptr) return;  // never made: nothing to release
-    if (!DeleteObject(font)) debugLog("%s", failureLine);
-    font = nullptr;
 }

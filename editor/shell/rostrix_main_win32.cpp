@@ -3,6 +3,8 @@
 // then the message loop until a quit, and the orderly shutdown.
 #include "common/debug_log.h"
 #include "win32/error_box_win32.h"
+#include "win32/single_copy_win32.h"
+#include "win32/splash_win32.h"
 #include "win32/window_helpers_win32.h"
 #include "editor/player_data.h"
 #include "editor/shell/rostrix_shell_win32.h"
@@ -12,24 +14,23 @@ EditorState g_editor;
 
 namespace {
 
-const wchar_t* const kMutexName = L"Global\\Dastrel's, Brenlow: Rostrix{5d2c81e4-7a3b-4f19-9c60-2be8d14f7a03}";
 constexpr int kTitleResource = IDS_APP_TITLE;
 constexpr int kClassResource = IDS_WINDOW_CLASS;
 constexpr int kResourceTextUnits = 100;
 
 // The error box comes up in front of every window of the editor, with the
-// focus, whichever program had it. It belongs to the shown shared window
+// focus, whichever program had it. It belongs to the shown overlord window
 // when there is one, so that window takes no clicks (and makes no second
 // box) until the box is closed, and gets the focus back afterwards; else to
 // the main window, which is made active first. Before the main window
 // exists the box has no owner.
-class WindowsEditorShell : public EditorShell {
+class WindowsEditorPort : public EditorPort {
 public:
     bool boxShown = false;  // a start that fails after an error box needs no second one
 
     void showErrorBox(const wchar_t* text) override {
         boxShown = true;
-        HWND owner = sharedWindow() != nullptr && IsWindowVisible(sharedWindow()) ? sharedWindow() : mainWindow();
+        HWND owner = overlordWindow() != nullptr && IsWindowVisible(overlordWindow()) ? overlordWindow() : mainWindow();
         if (owner == mainWindow() && owner != nullptr) SetForegroundWindow(owner);
         MessageBoxW(owner, text, L"Error", MB_OK | MB_TOPMOST | MB_SETFOREGROUND);
     }
@@ -39,7 +40,7 @@ public:
     void showNote(const wchar_t* text) override { showTrayNote(text); }
 };
 
-WindowsEditorShell g_windowsShell;
+WindowsEditorPort g_windowsPort;
 
 bool loadResourceText(HINSTANCE instance, int id, wchar_t (&text)[kResourceTextUnits]) {
     if (LoadStringW(instance, static_cast<UINT>(id), text, kResourceTextUnits) > 0) return true;
@@ -55,22 +56,20 @@ bool startEditor(HINSTANCE instance) {
     if (!loadResourceText(instance, kTitleResource, title) || !loadResourceText(instance, kClassResource, className))
         return false;
     if (!registerWindowClasses(instance, className)) return false;
-    if (!setupPlayerData(g_editor, g_windowsShell)) {
+    if (!setupPlayerData(g_editor, g_windowsPort)) {
         debugLog("Could not make PlayerData.txt ready");
         return false;
     }
-    if (!createMainWindow(instance, className, title) || !loadSplashPicture()) return false;
-    showSplash();
-    if (!startSplashTimer()) return false;
+    if (!createMainWindow(instance, className, title) || !showEditorSplash()) return false;
     if (!createLiveDisplay(instance)) {
-        g_windowsShell.showErrorBox(L"Creating FeebackDisplay See Debugging");
+        g_windowsPort.showErrorBox(L"Creating FeebackDisplay See Debugging");
         return false;
     }
-    return installKeyboardHook() && addRostrixTrayIcon();
+    return installEditorHotkeys() && addRostrixTrayIcon();
 }
 
 void shutdownEditor() {
-    releaseSharedWindow();
+    releaseOverlordWindow();
     g_editor.script.reset();
     removeRostrixTrayIcon();
     releaseSplash();
@@ -81,17 +80,17 @@ void shutdownEditor() {
 
 }  // namespace
 
-EditorShell& editorShell() { return g_windowsShell; }
+EditorPort& editorPort() { return g_windowsPort; }
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     loadDllsFromSystemFolderOnly();
     HANDLE mutex = nullptr;
-    if (anotherCopyRuns(kMutexName, mutex)) return 0;
+    if (anotherCopyRuns(kRostrixMutexName, mutex)) return 0;
     int exitCode = 0;
     if (startEditor(instance)) {
-        exitCode = runMessageLoop(sharedWindow);  // Tab moves between the fields of the open shared window
+        exitCode = runMessageLoop(overlordWindow);  // Tab moves between the fields of the open overlord window
         shutdownEditor();
-    } else if (!g_windowsShell.boxShown) {
+    } else if (!g_windowsPort.boxShown) {
         showRunFailureBox(mainWindow());  // this run's debug lines and where debug.txt is
     }
     releaseSingleCopyGuard(mutex);

@@ -6,20 +6,16 @@
 #include <windows.h>
 
 #include "editor/editor_hotkeys.h"
-#include "editor/editor_shell.h"
+#include "editor/editor_port.h"
 #include "editor/editor_state.h"
 #include "win32/control_table_win32.h"
 
 extern EditorState g_editor;  // PlayerData.txt in memory, capture indexes, input mode
 
-// Posted by the keyboard hook to the main window; wParam holds the
-// EditorCommand to run.
-constexpr UINT kHotkeyMessage = WM_APP + 1;
-
 // The error box text when a window or one of its labels cannot be made.
 constexpr const wchar_t* kNoLabel = L"Could not create text label.";
 
-// The ids of the shared window's controls that its procedure handles: the
+// The ids of the overlord window's controls that its procedure handles: the
 // input window's button, and the rule text window's buttons and text box.
 constexpr int kEnterDataId = 113;
 constexpr int kLoadId = 124;
@@ -28,10 +24,10 @@ constexpr int kRuleTextBoxId = 126;
 
 
 // rostrix_main_win32.cpp
-EditorShell& editorShell();  // error box owned by the main window, live display text
+EditorPort& editorPort();  // error box owned by the main window, live display text
 
 // main_window_win32.cpp
-extern const wchar_t* const kSharedWindowClass;
+extern const wchar_t* const kOverlordWindowClass;
 extern const wchar_t* const kLiveDisplayClass;
 bool registerWindowClasses(HINSTANCE instance, const wchar_t* mainClassName);
 bool createMainWindow(HINSTANCE instance, const wchar_t* className, const wchar_t* title);
@@ -39,14 +35,10 @@ HWND mainWindow();
 const wchar_t* programTitle();
 int screenWidth();
 int screenHeight();
-bool loadSplashPicture();
-void showSplash();
-bool startSplashTimer();
-void releaseSplash();  // stops the timer and frees the picture, when they still exist
+bool showEditorSplash();  // for five seconds, then the live display and the input window
 bool addRostrixTrayIcon();
 bool removeRostrixTrayIcon();
 void showTrayNote(const wchar_t* text);  // a balloon at the tray icon, which takes no focus
-void releaseFont(HFONT& font, const char* failureLine);
 
 // live_display_win32.cpp
 LRESULT CALLBACK liveDisplayProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -57,18 +49,18 @@ void hideLiveDisplay();
 void destroyLiveDisplay();
 void releaseDisplayFonts();
 
-// shared_window_win32.cpp
-LRESULT CALLBACK sharedWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-HWND sharedWindow();
-void closeSharedWindow();
-// Destroys the open shared window and makes a new one, hidden; with x
+// overlord_window_win32.cpp
+LRESULT CALLBACK overlordWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+HWND overlordWindow();
+void closeOverlordWindow();
+// Destroys the open overlord window and makes a new one, hidden; with x
 // CW_USEDEFAULT the system chooses the left edge and the top edge is 0.
-bool createSharedWindow(int x, int y, int width, int height, bool scrolling);
+bool createOverlordWindow(int x, int y, int width, int height, bool scrolling);
 bool addControls(const ControlSpec* specs, size_t count);
 void setHeadingFont(int id);
-void presentSharedWindow();
+void presentOverlordWindow();
 bool loadRuleTextBackground();
-void releaseSharedWindow();  // at shutdown: the window and the background brush
+void releaseOverlordWindow();  // at shutdown: the window and the background brush
 void releaseHeadingFont();
 
 // input_windows_win32.cpp
@@ -84,6 +76,6 @@ bool openTooltipWindow();
 bool openCreditsWindow();
 
 // hotkeys_win32.cpp
-bool installKeyboardHook();
-void queueEditorCommand(EditorCommand command);  // runs it once the pending keyboard input is handled
+bool installEditorHotkeys();  // the keyboard hook, posting to the main window
+void handleHotkey(Hotkey hotkey);  // rests while the randomiser runs
 void runEditorCommand(EditorCommand command);

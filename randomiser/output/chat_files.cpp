@@ -58,9 +58,23 @@ RuleFileStatus readRuleFile(const wchar_t* path, std::string& bytes) {
 }
 
 
-bool saveReport(const ReportState& report) {
+bool saveReport(const ReportState& report, std::wstring& why) {
     const std::string bytes = reportFileBytes(report);
-    return replaceFileContents(kSavedResultName, bytes.data(), bytes.size());
+    switch (replaceFile(kSavedResultName, bytes.data(), bytes.size())) {
+        case ReplaceStep::Done:
+            why.clear();
+            return true;
+        case ReplaceStep::CreateTemporary:
+            why = L"no new file can be made in the randomiser's folder (it may be read-only or full).";
+            break;
+        case ReplaceStep::WriteTemporary:
+            why = L"the report could not be written out (the disk may be full).";
+            break;
+        case ReplaceStep::MoveOver:
+            why = L"data.txt could not be replaced (it may be read-only, a folder, or open in another program).";
+            break;
+    }
+    return false;
 }
 
 bool readSavedResult(std::string& bytes) {

@@ -19,8 +19,8 @@ RuleFileStatus readRuleFile(const wchar_t* path, std::string& bytes);
 
 // Replaces data.txt with the report lines, in UTF-8 and with CR LF after
 // each; false when it could not be written (the old file then stays as it
-// was).
-bool saveReport(const ReportState& report);
+// was), with why saying what stood in the way.
+bool saveReport(const ReportState& report, std::wstring& why);
 
 // Reads data.txt. False, with the lines "data.txt" and "Opening A File" in the
 // debug log, when it cannot be opened; a failed seek or a read that falls short

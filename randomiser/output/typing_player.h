@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 #include "randomiser/report_state.h"
@@ -22,13 +23,16 @@ public:
     // Whether either Ctrl key is held down now.
     virtual bool ctrlHeld() = 0;
 
+    // The window that has the keyboard focus now, as a number that tells
+    // windows apart (0 for none).
+    virtual std::uintptr_t foregroundWindow() = 0;
+
     // Asks for playSteps to be called again after the given time; false when
     // the system gives no timer.
     virtual bool callAgainAfter(int milliseconds) = 0;
 };
 
 constexpr int kEventsPerKey = 2;  // a key-down and a key-up
-constexpr int kCtrlPollMs = 20;   // how often a held Ctrl is looked at again
 
 // The sequence that plays and how far it has come.
 struct TypingPlayer {
@@ -37,6 +41,8 @@ struct TypingPlayer {
     bool waiting = false;       // a call-again is asked for and still to come
     int ctrl_waited_ms = 0;     // time spent so far in the current Ctrl wait
     bool typing_begun = false;  // a keystroke of this sequence has been sent
+    bool aimed = false;         // aimed_window holds the window the sequence types into
+    std::uintptr_t aimed_window = 0;
 };
 
 // What the shell must do once the player has returned.
@@ -49,9 +55,13 @@ struct PlayOutcome {
 void startSequence(TypingPlayer& player, TypingSequence steps);
 
 // Plays steps until one has to wait (the port is asked to call again), the
-// sequence ends, or a keystroke is refused. A refused keystroke stops the
-// sequence: the report is still saved when the sequence had its save to come,
-// and the outcome holds the error text. Report is what a save step writes.
+// sequence ends, or the typing has to stop. The window that has the focus
+// when the sequence starts is the one it types into; it is checked again
+// before each line and each Enter. A refused keystroke, or the focus gone to
+// another window, stops the sequence: the report is still saved when the
+// sequence had its save to come, and the outcome holds the error text. A
+// save that fails is said in the outcome's error too; the sequence goes on.
+// Report is what a save step writes.
 PlayOutcome playSteps(TypingPlayer& player, TypingPort& port, const ReportState& report);
 
 // True from the start of a sequence until its last step has run and its last

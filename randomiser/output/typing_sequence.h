@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "common/hotkey_latch.h"
 #include "randomiser/report_state.h"
 
 // What the randomiser types into the focused window is computed here as a list
@@ -29,7 +30,6 @@ using TypingSequence = std::vector<TypingStep>;
 // Pacing of the sequences, in milliseconds.
 constexpr int kLinePauseMs = 250;      // between a line and its Enter, around the report
 constexpr int kChunkGapMs = 100;       // after each Enter of a rule text
-constexpr int kCtrlReleaseLimitMs = 3000;  // longest wait for a held Ctrl key
 
 // The report: wait, then each line typed with a pause before its Enter, a
 // final wait and the save to data.txt.

@@ -4,7 +4,12 @@
 // while the splash shows types into the game. Closing the window only hides
 // it, and a destroyed main window ends the program, since the hotkeys and the
 // tray icon reach the program through it.
+#include <string>
+
 #include "common/debug_log.h"
+#include "win32/keyboard_hook_win32.h"
+#include "win32/single_copy_win32.h"
+#include "win32/splash_win32.h"
 #include "win32/window_helpers_win32.h"
 #include "randomiser/shell/shell_win32.h"
 
@@ -15,7 +20,6 @@ constexpr UINT kTrayCallback = 200;
 constexpr UINT kMenuExit = 300;
 constexpr UINT kMenuTooltips = 301;
 constexpr UINT kMenuCredits = 302;
-constexpr UINT_PTR kSplashTimerRequest = 303;
 constexpr UINT kSplashMs = 5000;
 constexpr int kMainWidth = 600;
 constexpr int kMainHeight = 400;
@@ -24,8 +28,6 @@ const wchar_t* const kTrayIconPath = L"./Brenlow_Sortilane.ico";
 
 struct MainWindowState {
     HWND window = nullptr;
-    MemoryPicture splash = {};
-    UINT_PTR splash_timer = 0;
     HMENU tray_menu = nullptr;
     HICON tray_icon = nullptr;
     bool tray_icon_added = false;
@@ -40,11 +42,13 @@ bool addSortilaneTrayIcon() {
     if (g_main.tray_icon == nullptr)
         g_main.tray_icon = static_cast<HICON>(LoadImageW(nullptr, kTrayIconPath, IMAGE_ICON, 0, 0, LR_LOADFROMFILE));
     // The repost mode waits for Ctrl+1 before it types the saved result.
-    const wchar_t* const balloon = g_randomiser.options.repost_only != 0
-                                       ? L"Sortilane: repost.\nCtrl+1 types the saved result (data.txt), Esc quits"
-                                       : L"Sortilane.\nCross-Game Usage";
+    std::wstring balloon = g_randomiser.options.repost_only != 0
+                               ? L"Sortilane: repost.\nCtrl+1 types the saved result (data.txt), Esc quits"
+                               : L"Sortilane.\nCross-Game Usage";
+    // The editor leaves its hotkeys alone while the randomiser runs.
+    if (programRuns(kRostrixMutexName)) balloon += L"\nRostrix's hotkeys rest until Sortilane ends";
     const TrayIconSpec spec = {g_main.window,    kTrayIconId,         kTrayCallback,    g_main.tray_icon,
-                               L"Tamsel Sortilane", L"Quembe's Grinn", balloon};
+                               L"Tamsel Sortilane", L"Quembe's Grinn", balloon.c_str()};
     g_main.tray_icon_added = addTrayIcon(spec);
     if (g_main.tray_icon_added) return true;
     debugLog("Setting Windows Nofication Area Icon %i", static_cast<int>(kTrayIconId));
@@ -58,16 +62,10 @@ void removeSortilaneTrayIcon() {
         debugLog("Removing Windows Nofication Area Icon %i", static_cast<int>(kTrayIconId));
 }
 
-void hideSplash() {
-    if (g_main.splash_timer != 0) KillTimer(nullptr, g_main.splash_timer);
-    g_main.splash_timer = 0;
-    ShowWindow(g_main.window, SW_HIDE);
-    releaseSplashPicture();
-}
-
-void CALLBACK onSplashTimer(HWND, UINT, UINT_PTR, DWORD) { hideSplash(); }
-
+// While a sequence types, the menu would take the focus and the rest of the
+// text with it: the click is ignored then.
 void showTrayMenu() {
+    if (typingInProgress()) return;
     const UINT chosen = runTrayMenu(g_main.window, g_main.tray_menu);
     if (chosen == kMenuExit) {
         PostQuitMessage(0);
@@ -78,13 +76,6 @@ void showTrayMenu() {
         openCreditsWindow();
         DrawMenuBar(g_main.window);
     }
-}
-
-void paintSplash(HWND window) {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window, &paint);
-    if (!drawMemoryPicture(dc, 0, 0, g_main.splash)) PostQuitMessage(0);
-    EndPaint(window, &paint);
 }
 
 LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -106,7 +97,7 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             if (wParam == kTrayIconId && LOWORD(lParam) == WM_RBUTTONDOWN) showTrayMenu();
             return 0;
         case kHotkeyMessage:
-            handleHotkey(static_cast<unsigned>(wParam));
+            handleHotkey(hotkeyOfMessage(wParam, lParam));
             return 0;
         case WM_MOUSEACTIVATE:
             return MA_NOACTIVATE;  // a click on the splash leaves the focus where it is
@@ -155,15 +146,11 @@ bool createMainWindow(HINSTANCE instance, const wchar_t* className, const wchar_
         return false;
     }
     g_main.taskbar_created = listenForTaskbarRestart(g_main.window);
-    if (!loadMemoryPicture(g_main.splash, kSplashPath,
-                           "Could not load the splash picture ./Images/randomiser_flash.bmp",
-                           "Could not prepare the splash picture for drawing"))
+    if (!loadSplash(kSplashPath, "Could not load the splash picture ./Images/randomiser_flash.bmp",
+                    "Could not prepare the splash picture for drawing"))
         return false;
-    ShowWindow(g_main.window, SW_SHOWNOACTIVATE);
-    UpdateWindow(g_main.window);
-    InvalidateRect(g_main.window, nullptr, TRUE);
-    g_main.splash_timer = SetTimer(nullptr, kSplashTimerRequest, kSplashMs, onSplashTimer);
-    installKeyboardHook();
+    showSplash(g_main.window, kSplashMs, false, nullptr);
+    installKeyboardHook(g_main.window, kHookRenewalMs, mayRenewHook);
     return addSortilaneTrayIcon();
 }
 
@@ -172,13 +159,9 @@ void showError(const wchar_t* text) {
     MessageBoxW(g_main.window, text, L"Error", MB_OK);
 }
 
-void releaseSplashPicture() { releaseMemoryPicture(g_main.splash); }
-
 void shutdown() {
-    if (g_main.splash_timer != 0) KillTimer(nullptr, g_main.splash_timer);
-    g_main.splash_timer = 0;
     removeSortilaneTrayIcon();
-    releaseSplashPicture();
+    releaseSplash();
     releaseOverlordState();
     if (g_main.window != nullptr && IsWindow(g_main.window)) DestroyWindow(g_main.window);
     g_main.window = nullptr;

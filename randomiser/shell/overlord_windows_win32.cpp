@@ -12,6 +12,7 @@
 #include "randomiser/shell/shell_win32.h"
 #include "win32/control_table_win32.h"
 #include "win32/scroll_bar_win32.h"
+#include "win32/splash_win32.h"
 #include "win32/window_helpers_win32.h"
 
 const wchar_t* const kOverlordClass = L"Brenlow Overlord";
@@ -158,7 +159,7 @@ void onCreate(HWND window) {
     g_overlord.line_height = systemLineHeight(window);
     HFONT made = createBoldFont(L"Arial", 24, DEFAULT_QUALITY);
     if (made != nullptr) {
-        if (g_overlord.title_font != nullptr) DeleteObject(g_overlord.title_font);
+        releaseFont(g_overlord.title_font, "Failed to delete the font title object - currently in use?");
         g_overlord.title_font = made;
     }
 }
@@ -232,9 +233,7 @@ void releaseOverlordState() {
     releaseMemoryPicture(g_overlord.picture);
     if (g_overlord.window != nullptr) DestroyWindow(g_overlord.window);
     g_overlord.window = nullptr;
-    if (g_overlord.title_font != nullptr && !DeleteObject(g_overlord.title_font))
-        debugLog("Failed to delete the font title object - currently in use?");
-    g_overlord.title_font = nullptr;
+    releaseFont(g_overlord.title_font, "Failed to delete the font title object - currently in use?");
 }
 
 bool openRuleSelection() {

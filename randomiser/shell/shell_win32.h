@@ -3,14 +3,12 @@
 // window and the operations each file offers the others.
 #include <windows.h>
 
+#include "common/hotkey_latch.h"
 #include "randomiser/output/typing_player.h"
 #include "randomiser/randomiser_state.h"
 
 extern Randomiser g_randomiser;  // everything computed at start-up
 
-// Posted by the keyboard hook to the main window; wParam holds the key's
-// virtual-key code.
-constexpr UINT kHotkeyMessage = WM_APP + 1;
 constexpr int kCloseCommand = 105;
 
 // main_window_win32.cpp
@@ -19,7 +17,6 @@ void resetWindowState();
 bool createMainWindow(HINSTANCE instance, const wchar_t* className, const wchar_t* title);
 HWND mainWindow();
 void showError(const wchar_t* text);
-void releaseSplashPicture();
 int screenWidth();
 int screenHeight();
 void shutdown();
@@ -36,8 +33,9 @@ void closeOverlordWindow();
 void releaseOverlordState();  // at shutdown: pictures, window and title font
 
 // hotkeys_win32.cpp
-bool installKeyboardHook();  // and renew it from then on, while nothing types
-void handleHotkey(unsigned virtualKey);
+bool mayRenewHook();  // not while a sequence types
+void handleHotkey(Hotkey hotkey);
+bool typingInProgress();
 void resumeTyping();  // plays the sequence on from where it waits
 void stopTyping();    // when the program ends: see interruptSequence
 

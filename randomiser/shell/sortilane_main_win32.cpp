@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "win32/error_box_win32.h"
+#include "win32/single_copy_win32.h"
 #include "win32/window_helpers_win32.h"
 #include "randomiser/shell/shell_win32.h"
 
@@ -18,7 +19,6 @@ Randomiser g_randomiser;
 
 namespace {
 
-const wchar_t* const kMutexName = L"Global\\Dastrel's, Brenlow: Sortilane {5d2c81e4-7a3b-4f19-9c60-2be8d14f7a03}";
 constexpr int kTitleResource = IDS_APP_TITLE;
 constexpr int kClassResource = IDS_WINDOW_CLASS;
 constexpr int kResourceTextUnits = 100;
@@ -38,7 +38,7 @@ bool commandLineWords(std::vector<std::wstring>& words) {
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     loadDllsFromSystemFolderOnly();
     HANDLE mutex = nullptr;
-    if (anotherCopyRuns(kMutexName, mutex)) return 0;
+    if (anotherCopyRuns(kSortilaneMutexName, mutex)) return 0;
 
     std::vector<std::wstring> words;
     if (!commandLineWords(words)) {

@@ -1,7 +1,8 @@
 // The typing player's port on Windows: keystrokes through SendInput, the Ctrl
-// keys through GetAsyncKeyState, and each call-again through a thread timer
-// whose callback resumes the player.
+// keys through GetAsyncKeyState, the focus through GetForegroundWindow, and
+// each call-again through a thread timer whose callback resumes the player.
 #include "randomiser/shell/shell_win32.h"
+#include "win32/keyboard_hook_win32.h"
 
 namespace {
 
@@ -37,9 +38,9 @@ public:
         return sendKeyPair(VK_RETURN, static_cast<WORD>(MapVirtualKeyW(VK_RETURN, MAPVK_VK_TO_VSC)), 0);
     }
 
-    bool ctrlHeld() override {
-        return (GetAsyncKeyState(VK_LCONTROL) & 0x8000) || (GetAsyncKeyState(VK_RCONTROL) & 0x8000);
-    }
+    bool ctrlHeld() override { return ctrlKeyHeld(); }
+
+    std::uintptr_t foregroundWindow() override { return reinterpret_cast<std::uintptr_t>(GetForegroundWindow()); }
 
     bool callAgainAfter(int milliseconds) override {
         g_timer = SetTimer(nullptr, 0, static_cast<UINT>(milliseconds), onTypingTimer);

@@ -82,8 +82,8 @@ protected:
 };
 
 TEST_F(CaptureTest, SuccessiveCapturesFillTheNextPlayers) {
-    captureClipboard(state, shell, L"Alpha 1500");
-    captureClipboard(state, shell, L"Beta\r\n1600");
+    captureClipboard(state, port, L"Alpha 1500");
+    captureClipboard(state, port, L"Beta\r\n1600");
     std::string expected = replacedOnce(kDefaultFile, "'p1' 'p2'", "'Alpha' 'Beta'");
     expected = replacedOnce(expected, "player_rating { 0 0", "player_rating { 1500 1600");
     EXPECT_EQ(dataFile(), expected);
@@ -94,16 +94,16 @@ TEST_F(CaptureTest, SuccessiveCapturesFillTheNextPlayers) {
     EXPECT_EQ(state.nameIndex, 2);
     EXPECT_EQ(state.ratingIndex, 2);
     // One refresh after every token, each showing the data as it was then.
-    ASSERT_EQ(shell.displays.size(), 4u);
-    EXPECT_NE(shell.displays[0].find(L"| Alpha           | 0      |"), std::wstring::npos);
-    EXPECT_NE(shell.displays[3].find(L"| Beta            | 1600   |"), std::wstring::npos);
+    ASSERT_EQ(port.displays.size(), 4u);
+    EXPECT_NE(port.displays[0].find(L"| Alpha           | 0      |"), std::wstring::npos);
+    EXPECT_NE(port.displays[3].find(L"| Beta            | 1600   |"), std::wstring::npos);
     // A note after every capture says what it took.
-    EXPECT_EQ(shell.notes, std::vector<std::wstring>(2, L"Taken: 1 name and 1 rating"));
+    EXPECT_EQ(port.notes, std::vector<std::wstring>(2, L"Taken: 1 name and 1 rating"));
 }
 
 TEST_F(CaptureTest, NamesAndRatingsCountOnSeparately) {
-    captureClipboard(state, shell, L"1700");
-    captureClipboard(state, shell, L"Solo");
+    captureClipboard(state, port, L"1700");
+    captureClipboard(state, port, L"Solo");
     EXPECT_EQ(state.players[0].rating, 1700);
     EXPECT_EQ(std::wstring(state.players[0].name), L"Solo");
     EXPECT_EQ(state.nameIndex, 1);
@@ -111,19 +111,19 @@ TEST_F(CaptureTest, NamesAndRatingsCountOnSeparately) {
 }
 
 TEST_F(CaptureTest, TokensThatAreTooLongArePassedOver) {
-    captureClipboard(state, shell, L"<b>Gamma</b> ABCDEFGHIJKLMNOP 123456 1650 Fifteen_chars_x");
+    captureClipboard(state, port, L"<b>Gamma</b> ABCDEFGHIJKLMNOP 123456 1650 Fifteen_chars_x");
     EXPECT_EQ(std::wstring(state.players[0].name), L"Gamma");
     EXPECT_EQ(std::wstring(state.players[1].name), L"Fifteen_chars_x");
     EXPECT_EQ(state.players[0].rating, 1650);
     EXPECT_EQ(state.nameIndex, 2);
     EXPECT_EQ(state.ratingIndex, 1);
-    EXPECT_EQ(shell.displays.size(), 5u);
-    EXPECT_EQ(shell.notes, std::vector<std::wstring>{L"Taken: 2 names and 1 rating\npassed over 2: names of more "
+    EXPECT_EQ(port.displays.size(), 5u);
+    EXPECT_EQ(port.notes, std::vector<std::wstring>{L"Taken: 2 names and 1 rating\npassed over 2: names of more "
                                                      L"than 15 characters, ratings of more than 5 digits"});
 }
 
 TEST_F(CaptureTest, NamesOfEveryScriptAreStoredWholeInUtf8) {
-    captureClipboard(state, shell,
+    captureClipboard(state, port,
                      wide("Jos\xC3\xA9 1500 \xD0\x92\xD0\xBB\xD0\xB0\xD0\xB4 1420 \xE6\x9D\x8E\xE9\x9B\xB7 1600 "
                           "Zo\xC3\xAB 1700").c_str());
     std::string expected = replacedOnce(kDefaultFile, "'p1' 'p2' 'p3' 'p4'",
@@ -135,7 +135,7 @@ TEST_F(CaptureTest, NamesOfEveryScriptAreStoredWholeInUtf8) {
     EXPECT_EQ(state.nameIndex, 4);
     EXPECT_EQ(state.ratingIndex, 4);
     // The live display pads by characters: the bars line up.
-    EXPECT_NE(shell.displays.back().find(wide("| \xE6\x9D\x8E\xE9\x9B\xB7              | 1600   |")),
+    EXPECT_NE(port.displays.back().find(wide("| \xE6\x9D\x8E\xE9\x9B\xB7              | 1600   |")),
               std::wstring::npos);
 }
 
@@ -145,7 +145,7 @@ TEST_F(CaptureTest, TheNameLimitCountsCharactersNotUnits) {
     std::string fifteen;
     for (int i = 0; i < 15; ++i) fifteen += "\xF0\x9F\x98\x80";
     const std::wstring text = wide((fifteen + " " + fifteen + "\xC3\xA9 Next").c_str());
-    captureClipboard(state, shell, text.c_str());
+    captureClipboard(state, port, text.c_str());
     EXPECT_EQ(std::wstring(state.players[0].name), wide(fifteen.c_str()));
     EXPECT_EQ(std::wstring(state.players[1].name), L"Next");
     EXPECT_NE(dataFile().find("'" + fifteen + "' 'Next'"), std::string::npos);
@@ -157,9 +157,9 @@ TEST_F(CaptureTest, ALatin1FileBecomesUtf8BeforeANameBeyondAsciiIsStored) {
     startWith(replacedOnce(kDefaultFile, "'p1'", "'M\xFCller'"));
     EXPECT_EQ(std::wstring(state.players[0].name), L"M\u00FCller");
     state.nameIndex = 1;
-    captureClipboard(state, shell, L"Bob");  // ASCII: the file is left as it is
+    captureClipboard(state, port, L"Bob");  // ASCII: the file is left as it is
     EXPECT_NE(dataFile().find("'M\xFCller' 'Bob'"), std::string::npos);
-    captureClipboard(state, shell, wide("\xD0\x92\xD0\xBB\xD0\xB0\xD0\xB4").c_str());
+    captureClipboard(state, port, wide("\xD0\x92\xD0\xBB\xD0\xB0\xD0\xB4").c_str());
     std::string expected = replacedOnce(kDefaultFile, "'p1' 'p2' 'p3'",
                                         "'M\xC3\xBCller' 'Bob' '\xD0\x92\xD0\xBB\xD0\xB0\xD0\xB4'");
     EXPECT_EQ(dataFile(), expected);
@@ -167,104 +167,104 @@ TEST_F(CaptureTest, ALatin1FileBecomesUtf8BeforeANameBeyondAsciiIsStored) {
 }
 
 TEST_F(CaptureTest, TokenThatKeepsNothingEndsTheCapture) {
-    captureClipboard(state, shell, L"Delta - 1500");
+    captureClipboard(state, port, L"Delta - 1500");
     EXPECT_EQ(std::wstring(state.players[0].name), L"Delta");
     EXPECT_EQ(state.players[0].rating, 0);
     EXPECT_EQ(state.ratingIndex, 0);
-    EXPECT_EQ(shell.displays.size(), 1u);
-    EXPECT_EQ(shell.notes, std::vector<std::wstring>{L"Taken: 1 name and 0 ratings\nstopped at '-'"});
+    EXPECT_EQ(port.displays.size(), 1u);
+    EXPECT_EQ(port.notes, std::vector<std::wstring>{L"Taken: 1 name and 0 ratings\nstopped at '-'"});
 
     // A long token is quoted by its first 20 characters; a lone tag stops too.
-    captureClipboard(state, shell, L"  ---------------------------- Echo");
-    captureClipboard(state, shell, L"<br/> Foxtrot");
-    ASSERT_EQ(shell.notes.size(), 3u);
-    EXPECT_EQ(shell.notes[1], L"Taken: 0 names and 0 ratings\nstopped at '--------------------...'");
-    EXPECT_EQ(shell.notes[2], L"Taken: 0 names and 0 ratings\nstopped at '<br/>'");
+    captureClipboard(state, port, L"  ---------------------------- Echo");
+    captureClipboard(state, port, L"<br/> Foxtrot");
+    ASSERT_EQ(port.notes.size(), 3u);
+    EXPECT_EQ(port.notes[1], L"Taken: 0 names and 0 ratings\nstopped at '--------------------...'");
+    EXPECT_EQ(port.notes[2], L"Taken: 0 names and 0 ratings\nstopped at '<br/>'");
     EXPECT_EQ(state.nameIndex, 1);
 }
 
 TEST_F(CaptureTest, OnlyTheFirst256CharactersAreRead) {
     // Characters 252 to 256 are "Cut L"; the rest of "Lost" is not read.
     const std::wstring text = std::wstring(251, L' ') + L"Cut Lost";
-    captureClipboard(state, shell, text.c_str());
+    captureClipboard(state, port, text.c_str());
     EXPECT_EQ(std::wstring(state.players[0].name), L"Cut");
     EXPECT_EQ(std::wstring(state.players[1].name), L"L");
 }
 
 TEST_F(CaptureTest, NoClipboardTextShowsTheErrorBox) {
-    captureClipboard(state, shell, nullptr);
-    ASSERT_EQ(shell.errors.size(), 1u);
-    EXPECT_EQ(shell.errors[0], L"Invalid data in Clipboard");
+    captureClipboard(state, port, nullptr);
+    ASSERT_EQ(port.errors.size(), 1u);
+    EXPECT_EQ(port.errors[0], L"Invalid data in Clipboard");
     EXPECT_EQ(dataFile(), kDefaultFile);
-    EXPECT_TRUE(shell.displays.empty());
-    EXPECT_TRUE(shell.notes.empty());  // the box is the only message
+    EXPECT_TRUE(port.displays.empty());
+    EXPECT_TRUE(port.notes.empty());  // the box is the only message
 }
 
 TEST_F(CaptureTest, UnreadableFileEndsTheCaptureWithANote) {
     writeFile("PlayerData.txt", "player_num");
-    captureClipboard(state, shell, L"Alpha 1500");
-    EXPECT_TRUE(shell.errors.empty());
-    EXPECT_TRUE(shell.displays.empty());
-    EXPECT_EQ(shell.notes,
+    captureClipboard(state, port, L"Alpha 1500");
+    EXPECT_TRUE(port.errors.empty());
+    EXPECT_TRUE(port.displays.empty());
+    EXPECT_EQ(port.notes,
               std::vector<std::wstring>{L"Nothing taken: PlayerData.txt could not be read (see debug.txt)"});
     EXPECT_EQ(std::wstring(state.players[0].name), L"p1");
     EXPECT_EQ(state.nameIndex, 0);
 }
 
 TEST_F(CaptureTest, NinthCaptureIsRefusedAndChangesNothing) {
-    captureClipboard(state, shell, L"A B C D E F G H");
+    captureClipboard(state, port, L"A B C D E F G H");
     const std::string full = dataFile();
     std::remove("debug.txt");
-    captureClipboard(state, shell, L"Extra");
+    captureClipboard(state, port, L"Extra");
     EXPECT_EQ(dataFile(), full);
     EXPECT_EQ(debugLogText(), logLines({"A empty or previous value is required to be stored beforehand for "
                                         "player_name, element 8, (even if it is 0)"}));
     EXPECT_EQ(std::wstring(state.players[7].name), L"H");
     EXPECT_EQ(state.nameIndex, 9);
-    EXPECT_EQ(shell.notes.back(),
+    EXPECT_EQ(port.notes.back(),
               L"Taken: 0 names and 0 ratings\nall 8 players are filled; Ctrl+8 starts again at player 1");
 }
 
 TEST_F(CaptureTest, ThirdPasteOfFourPlayersSaysTheSlotsRanOut) {
-    captureClipboard(state, shell, L"A 1 B 2 C 3 D 4");
-    captureClipboard(state, shell, L"E 5 F 6 G 7 H 8");
+    captureClipboard(state, port, L"A 1 B 2 C 3 D 4");
+    captureClipboard(state, port, L"E 5 F 6 G 7 H 8");
     const std::string full = dataFile();
-    captureClipboard(state, shell, L"I 9 J 10 K 11 L 12");
+    captureClipboard(state, port, L"I 9 J 10 K 11 L 12");
     EXPECT_EQ(dataFile(), full);
-    ASSERT_EQ(shell.notes.size(), 3u);
-    EXPECT_EQ(shell.notes[1], L"Taken: 4 names and 4 ratings");
-    EXPECT_EQ(shell.notes[2],
+    ASSERT_EQ(port.notes.size(), 3u);
+    EXPECT_EQ(port.notes[1], L"Taken: 4 names and 4 ratings");
+    EXPECT_EQ(port.notes[2],
               L"Taken: 0 names and 0 ratings\nall 8 players are filled; Ctrl+8 starts again at player 1");
 
     // A paste that fills the last slots says both what it took and what not.
-    ASSERT_TRUE(runResetCommand(state, shell));
-    captureClipboard(state, shell, L"A B C D E F 1 2 3 4 5 6");
-    captureClipboard(state, shell, L"G 7 H 8 I 9 -");
-    EXPECT_EQ(shell.notes.back(), L"Taken: 2 names and 2 ratings\nstopped at '-'\nall 8 players are filled; "
+    ASSERT_TRUE(runResetCommand(state, port));
+    captureClipboard(state, port, L"A B C D E F 1 2 3 4 5 6");
+    captureClipboard(state, port, L"G 7 H 8 I 9 -");
+    EXPECT_EQ(port.notes.back(), L"Taken: 2 names and 2 ratings\nstopped at '-'\nall 8 players are filled; "
                                   L"Ctrl+8 starts again at player 1");
 }
 
 TEST_F(CaptureTest, FailedStoreLeavesMemoryAsTheFile) {
     std::filesystem::create_directory("PlayerData.txt.tmp");
-    captureClipboard(state, shell, L"Alpha 1500");
+    captureClipboard(state, port, L"Alpha 1500");
     EXPECT_EQ(dataFile(), kDefaultFile);
     EXPECT_EQ(std::wstring(state.players[0].name), L"p1");
     EXPECT_EQ(state.players[0].rating, 0);
     EXPECT_EQ(state.nameIndex, 1);  // the index counts on all the same
     EXPECT_EQ(state.ratingIndex, 1);
-    EXPECT_EQ(shell.notes, std::vector<std::wstring>{
+    EXPECT_EQ(port.notes, std::vector<std::wstring>{
                                L"Taken: 0 names and 0 ratings\nnot taken by PlayerData.txt: 2 (see debug.txt)"});
 }
 
 TEST_F(CaptureTest, ResetCommandRewindsTheIndexesOnlyWhenItWorked) {
-    captureClipboard(state, shell, L"Alpha 1500");
+    captureClipboard(state, port, L"Alpha 1500");
     state.fmtIndex = 3;
     std::filesystem::create_directory("PlayerData.txt.tmp");
-    EXPECT_FALSE(runResetCommand(state, shell));
+    EXPECT_FALSE(runResetCommand(state, port));
     EXPECT_EQ(state.nameIndex, 1);
     EXPECT_EQ(state.fmtIndex, 3);
     std::filesystem::remove("PlayerData.txt.tmp");
-    EXPECT_TRUE(runResetCommand(state, shell));
+    EXPECT_TRUE(runResetCommand(state, port));
     EXPECT_EQ(state.nameIndex, 0);
     EXPECT_EQ(state.ratingIndex, 0);
     EXPECT_EQ(state.fmtIndex, 0);

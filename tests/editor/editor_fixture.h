@@ -4,14 +4,14 @@
 #include <string>
 #include <vector>
 
-#include "editor/editor_shell.h"
+#include "editor/editor_port.h"
 #include "editor/editor_state.h"
 #include "editor/player_data.h"
 #include "player_data_sample.h"
 #include "test_support.h"
 
 // Records what the editor asks of its windows.
-class RecordingShell : public EditorShell {
+class RecordingPort : public EditorPort {
 public:
     std::vector<std::wstring> errors;
     std::vector<std::wstring> displays;
@@ -27,12 +27,12 @@ class EditorTest : public ::testing::Test {
 protected:
     TempFolder folder;
     EditorState state;
-    RecordingShell shell;
+    RecordingPort port;
 
     void startWith(const std::string& content) {
         writeFile("PlayerData.txt", content);
-        ASSERT_TRUE(setupPlayerData(state, shell));
-        shell.displays.clear();
+        ASSERT_TRUE(setupPlayerData(state, port));
+        port.displays.clear();
     }
 
     std::string dataFile() const { return readFile("PlayerData.txt"); }

@@ -16,8 +16,8 @@ protected:
     EntryOutcome enter(InputMode mode, const std::wstring& field1, const std::wstring& field2,
                        const std::wstring& element = kElementFieldDefault) {
         state.inputMode = mode;
-        shell.displays.clear();
-        return enterData(state, shell, EntryFields{field1, field2, element});
+        port.displays.clear();
+        return enterData(state, port, EntryFields{field1, field2, element});
     }
 };
 
@@ -64,7 +64,7 @@ TEST_F(InputEntryTest, CountsMustBeInRangeAndDivideEvenly) {
         std::string expected = replacedOnce(kDefaultFile, "{6}", "{" + std::to_string(c.players) + "}");
         expected = replacedOnce(expected, "{2}", "{" + std::to_string(c.teams) + "}");
         EXPECT_EQ(dataFile(), expected);
-        EXPECT_EQ(shell.displays.size(), 1u);
+        EXPECT_EQ(port.displays.size(), 1u);
     }
 }
 
@@ -156,7 +156,7 @@ TEST_F(InputEntryTest, RatingsAreNumbersOrWords) {
         state.players[0].rating = -7;  // so that a store of 0 shows
         EntryOutcome outcome = enter(InputMode::NameAndRating, L"", c.typed, L"1");
         EXPECT_EQ(outcome.result1, L"");
-        EXPECT_EQ(shell.displays.size(), 1u);
+        EXPECT_EQ(port.displays.size(), 1u);
         if (c.stored >= 0) {
             EXPECT_EQ(state.players[0].rating, c.stored);
             EXPECT_EQ(dataFile(), replacedOnce(kDefaultFile, "player_rating { 0",
@@ -187,7 +187,7 @@ TEST_F(InputEntryTest, LongNameEndsTheEntryAndKeepsWhatWasStored) {
     EXPECT_EQ(outcome.result2, kStoppedAbove);
     EXPECT_FALSE(outcome.emptyField1 || outcome.emptyField2);
     EXPECT_EQ(dataFile(), replacedOnce(kDefaultFile, "'p1' 'p2'", "'Ann' 'Bob'"));
-    EXPECT_EQ(shell.displays.size(), 1u);  // the display shows Ann and Bob
+    EXPECT_EQ(port.displays.size(), 1u);  // the display shows Ann and Bob
 }
 
 TEST_F(InputEntryTest, OnePlayerTakesOneNameAndTheLabelSaysWhichWasKept) {
@@ -281,7 +281,7 @@ TEST_F(InputEntryTest, NothingIsStoredWhenTheFileCannotBeLoaded) {
     EXPECT_FALSE(outcome.emptyField1 || outcome.emptyField2);
     EXPECT_EQ(std::wstring(state.players[0].name), L"p1");
     EXPECT_EQ(state.nameIndex, 0);
-    EXPECT_TRUE(shell.displays.empty());
+    EXPECT_TRUE(port.displays.empty());
 }
 
 }  // namespace

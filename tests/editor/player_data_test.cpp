@@ -25,7 +25,7 @@ std::wstring displayOf(const EditorState& state) {
 }
 
 TEST_F(EditorTest, FirstStartCreatesTheDefaultFile) {
-    ASSERT_TRUE(setupPlayerData(state, shell));
+    ASSERT_TRUE(setupPlayerData(state, port));
     EXPECT_EQ(dataFile(), kDefaultFile);
     EXPECT_EQ(state.playerCount, 6);
     EXPECT_EQ(state.teamCount, 2);
@@ -35,7 +35,7 @@ TEST_F(EditorTest, FirstStartCreatesTheDefaultFile) {
         EXPECT_EQ(state.players[i].fmtGroup, 0);
     }
     EXPECT_EQ(displayOf(state), defaultDisplay());
-    EXPECT_TRUE(shell.errors.empty());
+    EXPECT_TRUE(port.errors.empty());
 }
 
 struct LoadCase {
@@ -79,16 +79,16 @@ TEST_F(EditorTest, LoadCorrectsValuesOutOfRangeInMemoryOnly) {
 TEST_F(EditorTest, StartFailsWhenTheFileCannotBeMadeOrRead) {
     // A folder where the temporary file would go: the file cannot be made.
     std::filesystem::create_directory("PlayerData.txt.tmp");
-    EXPECT_FALSE(setupPlayerData(state, shell));
-    ASSERT_EQ(shell.errors.size(), 1u);
-    EXPECT_EQ(shell.errors[0], L"Creation of PlayerStats.txt, invalid file rights - document may be in operation");
+    EXPECT_FALSE(setupPlayerData(state, port));
+    ASSERT_EQ(port.errors.size(), 1u);
+    EXPECT_EQ(port.errors[0], L"Creation of PlayerStats.txt, invalid file rights - document may be in operation");
     EXPECT_FALSE(std::filesystem::exists("PlayerData.txt"));
 
     // A file that does not parse ends the start silently.
-    shell.errors.clear();
+    port.errors.clear();
     writeFile("PlayerData.txt", "player_num 6");
-    EXPECT_FALSE(setupPlayerData(state, shell));
-    EXPECT_TRUE(shell.errors.empty());
+    EXPECT_FALSE(setupPlayerData(state, port));
+    EXPECT_TRUE(port.errors.empty());
     EXPECT_EQ(dataFile(), "player_num 6");
 }
 
@@ -96,24 +96,24 @@ TEST_F(EditorTest, ResetWritesTheDefaultAndShowsIt) {
     startWith(replacedOnce(kDefaultFile, "player_num {6} team_num {2} player_name { 'p1'",
                            "player_num {8} team_num {4} player_name { 'Alpha'"));
     state.players[2].rating = 1500;
-    ASSERT_TRUE(resetPlayerData(state, shell));
+    ASSERT_TRUE(resetPlayerData(state, port));
     EXPECT_EQ(dataFile(), kDefaultFile);
     EXPECT_EQ(state.playerCount, 6);
     EXPECT_EQ(state.teamCount, 2);
     EXPECT_EQ(std::wstring(state.players[0].name), L"p1");
     EXPECT_EQ(std::wstring(state.players[7].name), L"p8");
     EXPECT_EQ(state.players[2].rating, 0);
-    ASSERT_EQ(shell.displays.size(), 1u);
-    EXPECT_EQ(shell.displays[0], defaultDisplay());
+    ASSERT_EQ(port.displays.size(), 1u);
+    EXPECT_EQ(port.displays[0], defaultDisplay());
 }
 
 TEST_F(EditorTest, ResetHoldsWhatAStartOnTheDefaultFileReads) {
     startWith(replacedOnce(kDefaultFile, "player_fmt_group { 0", "player_fmt_group { 12"));
     state.players[5].rating = 1700;
     state.players[7].name[0] = L'X';
-    ASSERT_TRUE(resetPlayerData(state, shell));
+    ASSERT_TRUE(resetPlayerData(state, port));
     EditorState started;
-    ASSERT_TRUE(setupPlayerData(started, shell));
+    ASSERT_TRUE(setupPlayerData(started, port));
     EXPECT_EQ(state.playerCount, started.playerCount);
     EXPECT_EQ(state.teamCount, started.teamCount);
     for (int i = 0; i < kPlayerSlots; ++i) {
@@ -128,12 +128,12 @@ TEST_F(EditorTest, FailedResetKeepsFileAndMemory) {
     const std::string content = replacedOnce(kDefaultFile, "'p1'", "'Alpha'");
     startWith(content);
     std::filesystem::create_directory("PlayerData.txt.tmp");
-    EXPECT_FALSE(resetPlayerData(state, shell));
+    EXPECT_FALSE(resetPlayerData(state, port));
     EXPECT_EQ(dataFile(), content);
     EXPECT_EQ(std::wstring(state.players[0].name), L"Alpha");
-    ASSERT_EQ(shell.errors.size(), 1u);
-    EXPECT_EQ(shell.errors[0], L"Creation of PlayerStats.txt, invalid file rights - document may be in operation");
-    EXPECT_TRUE(shell.displays.empty());
+    ASSERT_EQ(port.errors.size(), 1u);
+    EXPECT_EQ(port.errors[0], L"Creation of PlayerStats.txt, invalid file rights - document may be in operation");
+    EXPECT_TRUE(port.displays.empty());
 }
 
 TEST(PadAppendTest, PadsShortFieldsAndKeepsLongOnesWhole) {

@@ -11,7 +11,7 @@ namespace {
 class RuleTextTest : public ::testing::Test {
 protected:
     TempFolder folder;
-    RecordingShell shell;
+    RecordingPort port;
 
     void SetUp() override { std::filesystem::create_directory("Rules"); }
 };
@@ -20,30 +20,30 @@ TEST_F(RuleTextTest, NameMayHoldAtMost39Characters) {
     const std::wstring name39(39, L'n');
     writeFile("Rules/" + toUtf8(name39) + ".txt", "No rush");
     std::wstring text;
-    EXPECT_TRUE(loadRuleText(shell, name39, text));
+    EXPECT_TRUE(loadRuleText(port, name39, text));
     EXPECT_EQ(text, L"No rush");
-    EXPECT_TRUE(shell.errors.empty());
+    EXPECT_TRUE(port.errors.empty());
 
     const std::wstring name40(40, L'n');
-    EXPECT_FALSE(loadRuleText(shell, name40, text));
-    EXPECT_FALSE(saveRuleText(shell, name40, {L"x"}));
-    EXPECT_EQ(shell.errors, std::vector<std::wstring>(2, L"Too many characters found in filename input field"));
+    EXPECT_FALSE(loadRuleText(port, name40, text));
+    EXPECT_FALSE(saveRuleText(port, name40, {L"x"}));
+    EXPECT_EQ(port.errors, std::vector<std::wstring>(2, L"Too many characters found in filename input field"));
     EXPECT_FALSE(std::filesystem::exists("Rules/" + toUtf8(name40) + ".txt"));
 }
 
 TEST_F(RuleTextTest, EmptyNameDoesNothing) {
     std::wstring text = L"kept";
-    EXPECT_FALSE(loadRuleText(shell, L"", text));
-    EXPECT_FALSE(saveRuleText(shell, L"", {L"x"}));
+    EXPECT_FALSE(loadRuleText(port, L"", text));
+    EXPECT_FALSE(saveRuleText(port, L"", {L"x"}));
     EXPECT_EQ(text, L"kept");
-    EXPECT_TRUE(shell.errors.empty());
+    EXPECT_TRUE(port.errors.empty());
     EXPECT_TRUE(std::filesystem::is_empty("Rules"));
 }
 
 TEST_F(RuleTextTest, MissingFileShowsTheWholePath) {
     std::wstring text;
-    EXPECT_FALSE(loadRuleText(shell, L"Usual", text));
-    EXPECT_EQ(shell.errors, std::vector<std::wstring>{L"Cannot find - ./Rules/Usual.txt"});
+    EXPECT_FALSE(loadRuleText(port, L"Usual", text));
+    EXPECT_EQ(port.errors, std::vector<std::wstring>{L"Cannot find - ./Rules/Usual.txt"});
 }
 
 TEST_F(RuleTextTest, TextMustHoldOneTo1023Bytes) {
@@ -53,15 +53,15 @@ TEST_F(RuleTextTest, TextMustHoldOneTo1023Bytes) {
     } cases[] = {{0, false}, {1, true}, {1023, true}, {1024, false}, {5000, false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.bytes);
-        shell.errors.clear();
+        port.errors.clear();
         writeFile("Rules/Usual.txt", std::string(c.bytes, 'r'));
         std::wstring text;
-        EXPECT_EQ(loadRuleText(shell, L"Usual", text), c.loads);
+        EXPECT_EQ(loadRuleText(port, L"Usual", text), c.loads);
         if (c.loads) {
             EXPECT_EQ(text, std::wstring(c.bytes, L'r'));
-            EXPECT_TRUE(shell.errors.empty());
+            EXPECT_TRUE(port.errors.empty());
         } else {
-            EXPECT_EQ(shell.errors,
+            EXPECT_EQ(port.errors,
                       std::vector<std::wstring>{L"Too many characters in text file to retrieve for the program"});
         }
     }
@@ -69,44 +69,44 @@ TEST_F(RuleTextTest, TextMustHoldOneTo1023Bytes) {
 
 TEST_F(RuleTextTest, SaveWritesOneLinePerShownLineAndLoadsBack) {
     const std::vector<std::wstring> lines = {L"No rush 20 minutes", L"", L"Caf\u00e9 rules \u674E"};
-    ASSERT_TRUE(saveRuleText(shell, L"Usual", lines));
+    ASSERT_TRUE(saveRuleText(port, L"Usual", lines));
     EXPECT_EQ(readFile("Rules/Usual.txt"), "No rush 20 minutes\r\n\r\nCaf\xC3\xA9 rules \xE6\x9D\x8E\r\n");
     std::wstring text;
-    ASSERT_TRUE(loadRuleText(shell, L"Usual", text));
+    ASSERT_TRUE(loadRuleText(port, L"Usual", text));
     EXPECT_EQ(text, L"No rush 20 minutes\r\n\r\nCaf\u00e9 rules \u674E\r\n");
 }
 
 TEST_F(RuleTextTest, LoadReadsLatin1AndUtf8WithItsByteOrderMark) {
     writeFile("Rules/Usual.txt", "Caf\xe9 rules\r\n");
     std::wstring text;
-    ASSERT_TRUE(loadRuleText(shell, L"Usual", text));
+    ASSERT_TRUE(loadRuleText(port, L"Usual", text));
     EXPECT_EQ(text, L"Caf\u00e9 rules\r\n");
     writeFile("Rules/Usual.txt", "\xEF\xBB\xBF\xD0\x92\xD0\xBB\xD0\xB0\xD0\xB4\r\n");
-    ASSERT_TRUE(loadRuleText(shell, L"Usual", text));
+    ASSERT_TRUE(loadRuleText(port, L"Usual", text));
     EXPECT_EQ(text, L"\u0412\u043B\u0430\u0434\r\n");
 }
 
 TEST_F(RuleTextTest, LoadedTextSavesBackUnchanged) {
     writeFile("Rules/Usual.txt", "No rush\r\n\r\nWonders on land\r\n");
     // As the text box shows that text: one empty line after the last break.
-    ASSERT_TRUE(saveRuleText(shell, L"Usual", {L"No rush", L"", L"Wonders on land", L""}));
+    ASSERT_TRUE(saveRuleText(port, L"Usual", {L"No rush", L"", L"Wonders on land", L""}));
     EXPECT_EQ(readFile("Rules/Usual.txt"), "No rush\r\n\r\nWonders on land\r\n");
 }
 
 TEST_F(RuleTextTest, EmptyBoxSavesOneEmptyLine) {
-    ASSERT_TRUE(saveRuleText(shell, L"Usual", {L""}));
+    ASSERT_TRUE(saveRuleText(port, L"Usual", {L""}));
     EXPECT_EQ(readFile("Rules/Usual.txt"), "\r\n");
 }
 
 TEST_F(RuleTextTest, FailedSaveKeepsTheOldFile) {
     writeFile("Rules/Usual.txt", "old rules");
     std::filesystem::create_directory("Rules/Usual.txt.tmp");
-    EXPECT_FALSE(saveRuleText(shell, L"Usual", {L"new rules"}));
+    EXPECT_FALSE(saveRuleText(port, L"Usual", {L"new rules"}));
     EXPECT_EQ(readFile("Rules/Usual.txt"), "old rules");
 
     std::filesystem::remove_all("Rules");
-    EXPECT_FALSE(saveRuleText(shell, L"Usual", {L"new rules"}));
-    EXPECT_TRUE(shell.errors.empty());
+    EXPECT_FALSE(saveRuleText(port, L"Usual", {L"new rules"}));
+    EXPECT_TRUE(port.errors.empty());
 }
 
 }  // namespace

@@ -49,7 +49,9 @@ TEST(SaveReport, WritesEachLineWithCrLfAndReplacesTheOldFile) {
     boundedCopy(report.report_lines[0], L"Seed: 5 100%");
     boundedCopy(report.report_lines[2], L"\u00e9\u0100\u674E");  // written in UTF-8
     report.report_line_count = 3;
-    ASSERT_TRUE(saveReport(report));
+    std::wstring why = L"left over";
+    ASSERT_TRUE(saveReport(report, why));
+    EXPECT_EQ(why, L"");
     EXPECT_EQ(readFile("data.txt"), "Seed: 5 100%\r\n\r\n\xC3\xA9\xC4\x80\xE6\x9D\x8E\r\n");
     EXPECT_EQ(readFile("data.txt.tmp"), "");
 }
@@ -57,7 +59,8 @@ TEST(SaveReport, WritesEachLineWithCrLfAndReplacesTheOldFile) {
 TEST(SaveReport, NoLinesLeavesAnEmptyFile) {
     TempFolder folder;
     writeFile("data.txt", "old\r\n");
-    ASSERT_TRUE(saveReport(ReportState()));
+    std::wstring why;
+    ASSERT_TRUE(saveReport(ReportState(), why));
     EXPECT_EQ(readFile("data.txt"), "");
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <filesystem>
 #include <utility>
 #include <vector>
 
@@ -21,6 +22,7 @@ public:
     bool timers = true;      // false: the system gives no timer
     int events_left = INT_MAX;  // events the system takes before it refuses the rest
     std::vector<std::pair<int, int>> ctrl_periods;  // Ctrl held from .first to before .second
+    int focus_moves_ms = INT_MAX;  // from then on another window has the focus
     std::string sent;
 
     int sendUnit(wchar_t unit) override { return send(std::string(1, static_cast<char>(unit))); }
@@ -30,6 +32,7 @@ public:
             if (now_ms >= period.first && now_ms < period.second) return true;
         return false;
     }
+    std::uintptr_t foregroundWindow() override { return now_ms < focus_moves_ms ? 1 : 2; }
     bool callAgainAfter(int milliseconds) override {
         if (!timers) return false;
         EXPECT_EQ(call_again_ms, -1) << "one call-again at a time";
@@ -183,6 +186,37 @@ TEST_F(TypingPlayerTest, RefusedEnterStopsARuleTextWithoutSaving) {
     EXPECT_EQ(last.error.find(L"data.txt"), std::wstring::npos) << "no report was saved";
     EXPECT_EQ(readFile("data.txt"), "");
     EXPECT_FALSE(sequencePlaying(player));
+}
+
+TEST_F(TypingPlayerTest, FocusMovedStopsBeforeTheNextKeySavesTheReportAndStays) {
+    writeFile("data.txt", "the match before\r\n");
+    port.focus_moves_ms = 600;  // while "cd" waits for its Enter
+    start(reportThenQuit());
+    runUntil(5000);
+    EXPECT_EQ(port.sent, "@250 ab @500 <enter>cd") << "no Enter into the other window";
+    EXPECT_NE(last.error.find(L"another window took the focus"), std::wstring::npos);
+    EXPECT_NE(last.error.find(L"saved in data.txt"), std::wstring::npos);
+    EXPECT_FALSE(last.quit) << "the program stays, so Ctrl+1 can type it again";
+    EXPECT_FALSE(sequencePlaying(player));
+    EXPECT_EQ(readFile("data.txt"), "ab\r\ncd\r\n");
+
+    port.focus_moves_ms = INT_MAX;  // back in the chat: the next sequence types from its first line
+    port.sent.clear();
+    start(reportThenQuit());
+    runUntil(10000);
+    EXPECT_EQ(port.sent, "@5250 ab @5500 <enter>cd @5750 <enter>");
+    EXPECT_TRUE(last.quit);
+}
+
+TEST_F(TypingPlayerTest, ASaveThatFailsIsSaidAndTheProgramStillQuits) {
+    std::filesystem::create_directory("data.txt");  // no file can replace a folder
+    start(reportThenQuit());
+    runUntil(2000);
+    EXPECT_EQ(port.sent, "@250 ab @500 <enter>cd @750 <enter>");
+    EXPECT_NE(last.error.find(L"typed but not saved"), std::wstring::npos);
+    EXPECT_NE(last.error.find(L"a folder"), std::wstring::npos);
+    EXPECT_NE(last.error.find(L"previous match"), std::wstring::npos);
+    EXPECT_TRUE(last.quit);
 }
 
 TEST_F(TypingPlayerTest, WithoutATimerTheSequenceGoesOnAtOnce) {

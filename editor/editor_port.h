@@ -4,9 +4,9 @@
 // shell implements it with a message box in front of the editor's windows,
 // the contents label of the live display and a balloon of the tray icon;
 // the tests record the calls.
-class EditorShell {
+class EditorPort {
 public:
-    virtual ~EditorShell() = default;
+    virtual ~EditorPort() = default;
 
     // A modal box with the text, the caption "Error" and an OK button.
     virtual void showErrorBox(const wchar_t* text) = 0;

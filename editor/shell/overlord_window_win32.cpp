@@ -1,4 +1,4 @@
-// The shared window: one window at a time of the class "I am the Overlord!
+// The overlord window: one window at a time of the class "I am the Overlord!
 // (Rostrix)", which is the input, tooltip, rule text or credits window.
 // Opening one destroys the open one. Its procedure hides it on minimise and
 // close, scrolls the tooltip and credits windows, colours the labels and the
@@ -13,7 +13,7 @@ namespace {
 constexpr COLORREF kRuleTextColour = RGB(255, 0, 255);
 const wchar_t* const kRuleBackgroundPath = L"./Images/ruletext_bg.bmp";
 
-struct SharedWindowState {
+struct OverlordWindowState {
     HWND window = nullptr;
     bool scrolling = false;  // set for the tooltip and credits windows
     int lineHeight = 1;      // of the system font, the unit of scrolling
@@ -21,11 +21,11 @@ struct SharedWindowState {
     HBRUSH ruleBrush = nullptr;  // made once from the background picture, kept until shutdown
 };
 
-SharedWindowState g_shared;
+OverlordWindowState g_overlord;
 
 void onCreate(HWND window) {
-    if (g_shared.headingFont == nullptr) g_shared.headingFont = createBoldFont(L"New Times Roman", 24, DEFAULT_QUALITY);
-    g_shared.lineHeight = systemLineHeight(window);
+    if (g_overlord.headingFont == nullptr) g_overlord.headingFont = createBoldFont(L"New Times Roman", 24, DEFAULT_QUALITY);
+    g_overlord.lineHeight = systemLineHeight(window);
 }
 
 // Labels draw on the window colour without a box behind their text; the
@@ -33,10 +33,10 @@ void onCreate(HWND window) {
 LRESULT onControlColour(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     HDC dc = reinterpret_cast<HDC>(wParam);
     HWND control = reinterpret_cast<HWND>(lParam);
-    if (message == WM_CTLCOLOREDIT && GetDlgCtrlID(control) == kRuleTextBoxId && g_shared.ruleBrush != nullptr) {
+    if (message == WM_CTLCOLOREDIT && GetDlgCtrlID(control) == kRuleTextBoxId && g_overlord.ruleBrush != nullptr) {
         SetTextColor(dc, kRuleTextColour);
         SetBkMode(dc, TRANSPARENT);
-        return reinterpret_cast<LRESULT>(g_shared.ruleBrush);
+        return reinterpret_cast<LRESULT>(g_overlord.ruleBrush);
     }
     if (message == WM_CTLCOLORSTATIC) {
         SetBkMode(dc, TRANSPARENT);
@@ -57,7 +57,7 @@ void onCommand(int id, int notification, HWND control) {
 
 }  // namespace
 
-LRESULT CALLBACK sharedWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK overlordWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
             onCreate(window);
@@ -66,10 +66,10 @@ LRESULT CALLBACK sharedWindowProcedure(HWND window, UINT message, WPARAM wParam,
             if (hideOnCloseOrMinimise(window, wParam)) return 0;
             break;
         case WM_SIZE:
-            if (g_shared.scrolling) setScrollPage(window, HIWORD(lParam), g_shared.lineHeight);
+            if (g_overlord.scrolling) setScrollPage(window, HIWORD(lParam), g_overlord.lineHeight);
             return 0;
         case WM_VSCROLL:
-            if (g_shared.scrolling) scrollByRequest(window, LOWORD(wParam), g_shared.lineHeight);
+            if (g_overlord.scrolling) scrollByRequest(window, LOWORD(wParam), g_overlord.lineHeight);
             return 0;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT:
@@ -83,44 +83,44 @@ LRESULT CALLBACK sharedWindowProcedure(HWND window, UINT message, WPARAM wParam,
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-HWND sharedWindow() { return g_shared.window; }
+HWND overlordWindow() { return g_overlord.window; }
 
-void closeSharedWindow() {
-    if (g_shared.window != nullptr) DestroyWindow(g_shared.window);
-    g_shared.window = nullptr;
+void closeOverlordWindow() {
+    if (g_overlord.window != nullptr) DestroyWindow(g_overlord.window);
+    g_overlord.window = nullptr;
 }
 
-bool createSharedWindow(int x, int y, int width, int height, bool scrolling) {
-    closeSharedWindow();
-    g_shared.scrolling = scrolling;
+bool createOverlordWindow(int x, int y, int width, int height, bool scrolling) {
+    closeOverlordWindow();
+    g_overlord.scrolling = scrolling;
     const DWORD style = WS_OVERLAPPEDWINDOW | (scrolling ? WS_VSCROLL : 0);
-    g_shared.window = CreateWindowExW(0, kSharedWindowClass, programTitle(), style, x, y, width, height, nullptr,
+    g_overlord.window = CreateWindowExW(0, kOverlordWindowClass, programTitle(), style, x, y, width, height, nullptr,
                                       nullptr, GetModuleHandleW(nullptr), nullptr);
-    if (g_shared.window != nullptr) {
-        if (x == CW_USEDEFAULT) moveToTopEdge(g_shared.window);
+    if (g_overlord.window != nullptr) {
+        if (x == CW_USEDEFAULT) moveToTopEdge(g_overlord.window);
         return true;
     }
-    debugLog("Could not create the window of class %ls", kSharedWindowClass);
-    editorShell().showErrorBox(kNoLabel);
+    debugLog("Could not create the window of class %ls", kOverlordWindowClass);
+    editorPort().showErrorBox(kNoLabel);
     return false;
 }
 
 bool addControls(const ControlSpec* specs, size_t count) {
-    const ControlSpec* failed = createControls(g_shared.window, specs, count);
+    const ControlSpec* failed = createControls(g_overlord.window, specs, count);
     if (failed == nullptr) return true;
-    closeSharedWindow();
-    editorShell().showErrorBox(failed->failureText);
+    closeOverlordWindow();
+    editorPort().showErrorBox(failed->failureText);
     return false;
 }
 
 void setHeadingFont(int id) {
-    SendDlgItemMessageW(g_shared.window, id, WM_SETFONT, reinterpret_cast<WPARAM>(g_shared.headingFont), TRUE);
+    SendDlgItemMessageW(g_overlord.window, id, WM_SETFONT, reinterpret_cast<WPARAM>(g_overlord.headingFont), TRUE);
 }
 
-void presentSharedWindow() {
-    ShowWindow(g_shared.window, SW_SHOW);
-    SetForegroundWindow(g_shared.window);
-    UpdateWindow(g_shared.window);
+void presentOverlordWindow() {
+    ShowWindow(g_overlord.window, SW_SHOW);
+    SetForegroundWindow(g_overlord.window);
+    UpdateWindow(g_overlord.window);
 }
 
 // The picture is loaded each time the rule text window opens, so a missing
@@ -133,19 +133,19 @@ bool loadRuleTextBackground() {
         debugLog("Could not load the rule text background ./Images/ruletext_bg.bmp");
         return false;
     }
-    if (g_shared.ruleBrush == nullptr) g_shared.ruleBrush = CreatePatternBrush(picture);
+    if (g_overlord.ruleBrush == nullptr) g_overlord.ruleBrush = CreatePatternBrush(picture);
     DeleteObject(picture);
-    if (g_shared.ruleBrush == nullptr) debugLog("Could not make the rule text background brush");
-    return g_shared.ruleBrush != nullptr;
+    if (g_overlord.ruleBrush == nullptr) debugLog("Could not make the rule text background brush");
+    return g_overlord.ruleBrush != nullptr;
 }
 
-void releaseSharedWindow() {
-    closeSharedWindow();
-    g_shared.scrolling = false;
-    if (g_shared.ruleBrush != nullptr) DeleteObject(g_shared.ruleBrush);
-    g_shared.ruleBrush = nullptr;
+void releaseOverlordWindow() {
+    closeOverlordWindow();
+    g_overlord.scrolling = false;
+    if (g_overlord.ruleBrush != nullptr) DeleteObject(g_overlord.ruleBrush);
+    g_overlord.ruleBrush = nullptr;
 }
 
 void releaseHeadingFont() {
-    releaseFont(g_shared.headingFont, "Failed to delete the font title object - currently in use?");
+    releaseFont(g_overlord.headingFont, "Failed to delete the font title object - currently in use?");
 }

@@ -1,0 +1,38 @@
+#pragma once
+// The system-wide keyboard hook of both programs. The hook procedure feeds
+// each key event to the portable latch, posts the hotkey it starts to the
+// program's main window and returns at once; every key goes on to the next
+// hook, never swallowed. The command runs from the message loop. The hook is
+// installed anew every period, first in line again.
+#include <windows.h>
+
+#include "common/hotkey_latch.h"
+
+// Posted by the hook to the main window: wParam holds the digit 1..9 of a
+// command, lParam is 1 for Esc.
+constexpr UINT kHotkeyMessage = WM_APP + 1;
+
+// How often the hook is installed anew: 30 s. The end-to-end test of the
+// renewal builds each program with a shorter period.
+#ifndef BRENLOW_HOOK_RENEWAL_MS
+#define BRENLOW_HOOK_RENEWAL_MS 30000
+#endif
+constexpr UINT kHookRenewalMs = BRENLOW_HOOK_RENEWAL_MS;
+
+// The hotkey that a kHotkeyMessage carries.
+Hotkey hotkeyOfMessage(WPARAM wParam, LPARAM lParam);
+
+// Installs the hook, posting to window, and starts its renewal every
+// renewalMs; mayRenew (when not null) can put a renewal off to the next
+// period. False, with a debug line, when the hook cannot be installed.
+bool installKeyboardHook(HWND window, UINT renewalMs, bool (*mayRenew)());
+
+// Whether either Ctrl key is held down now.
+bool ctrlKeyHeld();
+
+// Calls run(value) from a timer once no Ctrl key is held, or after
+// kCtrlReleaseLimitMs, and in any case only after the keyboard input still
+// pending is handled: a window that a hotkey opens then takes neither the
+// Ctrl key-up from the game nor the digit. Calls asked for meanwhile run in
+// the order asked.
+void runOnceCtrlReleased(void (*run)(int), int value);
