@@ -6,7 +6,10 @@
 // and after a "#" when it came without its scan code (which games that read
 // scan codes miss). Started with "--show " before the file name, it is a
 // larger window that also shows what it got, line by line in a fixed-pitch
-// font, for pictures of a report typed into a chat.
+// font, for pictures of a report typed into a chat. Started with "--other "
+// before the file name, it is another such window below the first, titled
+// "Other Window", for the tests of a focus that moves while the randomiser
+// types.
 #include <windows.h>
 
 #include <cstdio>
@@ -92,6 +95,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
     const wchar_t kShowFlag[] = L"--show ";
     const size_t kShowFlagLength = std::wcslen(kShowFlag);
     const bool showText = std::wcsncmp(commandLine, kShowFlag, kShowFlagLength) == 0;
+    const wchar_t kOtherFlag[] = L"--other ";
+    const size_t kOtherFlagLength = std::wcslen(kOtherFlag);
+    const bool other = std::wcsncmp(commandLine, kOtherFlag, kOtherFlagLength) == 0;
+    if (other) commandLine += kOtherFlagLength;
     if (showText) {
         commandLine += kShowFlagLength;
         g_font = CreateFontW(-15, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
@@ -105,8 +112,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
     windowClass.lpszClassName = L"BrenlowChatRecorder";
     RegisterClassW(&windowClass);
-    HWND window = CreateWindowExW(WS_EX_TOPMOST, L"BrenlowChatRecorder", L"Chat Recorder",
-                                  WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 10, 10, showText ? 620 : 300,
+    HWND window = CreateWindowExW(WS_EX_TOPMOST, L"BrenlowChatRecorder", other ? L"Other Window" : L"Chat Recorder",
+                                  WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 10, other ? 300 : 10, showText ? 620 : 300,
                                   showText ? 430 : 150, nullptr, nullptr,
                                   instance, nullptr);
     if (window == nullptr) return 1;

@@ -280,7 +280,7 @@ red_share() {
 overlord_window="Dastrel's, Brenlow: Sortilane"
 
 # The editor's windows: the live display (with the file's contents in control
-# 120) and the shared window of the input, rule text and other windows, told
+# 120) and the overlord window of the input, rule text and other windows, told
 # apart by their controls.
 live_display="Rostrix Feedback"
 editor_window="Dastrel's, Brenlow: Rostrix"
@@ -402,3 +402,11 @@ lowest_dark_row_share() {
     -colorspace gray -threshold 50% -negate -scale "1x$((bottom - top))!" -depth 16 txt:- |
     awk -F'[(),]' 'NR > 1 && $4 + 0 > 0 { share = $4 / 65535 } END { printf "%.2f\n", share }'
 }
+
+# The text of the shown error box; fails when none is shown.
+error_box_text() {
+  control_text Error 65535
+}
+
+# Whether the process $1 still runs.
+still_runs() { kill -0 "$1" 2>/dev/null; }

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# A game that hooks the keyboard after the randomiser and passes no key on
-# takes the hotkeys away from it under Wine. The randomiser installs its hook
-# anew while it does not type, so Ctrl+1 works again after one period: 30 s
-# in the release, 2 s in the test build Brenlow_Sortilane_QuickHook.exe.
+# A game that hooks the keyboard after the randomiser or the editor and passes
+# no key on takes the hotkeys away from them under Wine. Both programs
+# install their hook anew (the randomiser while it does not type), so the
+# hotkeys work again after one period: 30 s in the release, 2 s in the test
+# builds Brenlow_Sortilane_QuickHook.exe and Brenlow_Rostrix_QuickHook.exe.
 source "$(dirname "$0")/e2e_lib.sh"
 
 # Starts greedy_hook.exe and waits until its hook is in place; its id is in
@@ -42,4 +43,27 @@ press ctrl+1
 wait_randomiser 30
 expect_equal "after a renewal Ctrl+1 types the report and ends with 0" 0 "$randomiser_status"
 expect_equal "the report reached the chat" yes "$([[ -n $(typed_seed) ]] && echo yes)"
+
+# The editor: the game's hook swallows Esc; the test build's renewed hook
+# sees it again.
+start_editor
+wait_editor_ready
+start_greedy_hook
+press Escape
+sleep 2
+expect_equal "the game's hook swallows the editor's Esc" yes "$(still_runs "$editor_pid" && echo yes)"
+rm greedy.ready
+wait_exit 10 "$greedy_pid"
+press Escape
+wait_editor 10
+expect_equal "Esc ends the editor once the game's hook is gone" 0 "$editor_status"
+
+e2e_start wine Brenlow_Rostrix_QuickHook.exe
+editor_pid=$last_pid
+wait_editor_ready
+start_greedy_hook
+sleep 3  # one renewal period and a little more
+press Escape
+wait_editor 10
+expect_equal "after a renewal Esc ends the editor with 0" 0 "$editor_status"
 e2e_finish

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# The editor answers the first hotkey after 5, 10 and 20 s without a key
+# press under Wine, while the game's chat has the focus: each opens its
+# input window on the first press.
+source "$(dirname "$0")/e2e_lib.sh"
+
+start_editor
+wait_editor_ready
+start_chat  # in front of the live display
+for step in "5 ctrl+5 Number Of Players:" "10 ctrl+4 Player's FMT:" "20 ctrl+2 Player's Name:"; do
+  read -r idle keys label <<<"$step"
+  focus_chat
+  sleep "$idle"
+  press "$keys"
+  wait_for 3 control_reads "$editor_window" 114 "$label" && answered=yes || answered=no
+  expect_equal "after $idle s without a key, the first $keys opens its window" yes "$answered"
+done
+press Escape
+wait_editor 10
+expect_equal "Esc ends the editor with 0" 0 "$editor_status"
+e2e_finish
