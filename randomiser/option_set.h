@@ -6,6 +6,7 @@
 
 constexpr size_t kPathUnits = 260;  // paths hold at most 259 characters
 constexpr int32_t kDefaultFairMargin = 25;  // "fair_teams" without a number
+constexpr int32_t kLinePauseLimitMs = 60000;  // the longest "line_pause"
 
 // The randomiser's options, filled once from the command line. Flags hold 0 or
 // 1. The allocation changes a few working fields (handicap, repeat_ally,
@@ -30,6 +31,8 @@ struct OptionSet {
     uint8_t omit_civs = 0;
     uint8_t civ_cycle = 0;
     uint8_t fair_teams = 0;  // choose among the fairest splits on the exact ratings
+    uint8_t real_keys = 0;   // type each character as the key presses of the layout
+    uint8_t open_chat = 0;   // open the chat with Enter before each line
     uint8_t reflective[kPlayerSlots] = {};
     uint8_t repeat_enemy[kPlayerSlots] = {};
     int32_t repeat_combo = 8;
@@ -38,6 +41,7 @@ struct OptionSet {
     int32_t tier_ratios[4] = {1, 1, 1, 1};
     int32_t reshape_amount = 0;
     int32_t fair_margin = kDefaultFairMargin;  // spread above the best one that still counts as fair
+    int32_t line_pause_ms = 0;  // least time from the start of one typed line to the next
     wchar_t usual_rules_path[kPathUnits] = L"./Rules/Usual.txt";
     wchar_t civ_script_path[kPathUnits] = L"./Scripts/Civ_Details.txt";
     wchar_t map_script_path[kPathUnits] = L"./Scripts/Map_Details.txt";

@@ -22,11 +22,12 @@ TypingStep quitStep() {
 
 // Types the rule text at path. A missing file is an error box only when asked
 // for (command 5); an unreadable one types nothing.
-void typeRuleFile(const wchar_t* path, bool reportMissing, CommandOutcome& outcome) {
+void typeRuleFile(const Randomiser& randomiser, bool reportMissing, CommandOutcome& outcome) {
+    const wchar_t* path = randomiser.options.usual_rules_path;
     std::string bytes;
     switch (readRuleFile(path, bytes)) {
         case RuleFileStatus::Read:
-            outcome.sequence = ruleTextSequence(bytes);
+            outcome.sequence = ruleTextSequence(bytes, typingStyleOf(randomiser.options));
             break;
         case RuleFileStatus::TooLong:
             outcome.error = kRuleTextTooLong;
@@ -46,7 +47,7 @@ void drawRuleSet(Randomiser& randomiser, CommandOutcome& outcome) {
         return;
     }
     selectRule(randomiser, drawn);
-    typeRuleFile(randomiser.options.usual_rules_path, true, outcome);
+    typeRuleFile(randomiser, true, outcome);
 }
 
 void drawMap(Randomiser& randomiser, CommandOutcome& outcome) {
@@ -56,14 +57,14 @@ void drawMap(Randomiser& randomiser, CommandOutcome& outcome) {
         return;
     }
     boundedCopy(randomiser.game.selected_map_name, randomiser.game.map_table[drawn].name);
-    outcome.sequence = oneLineSequence(randomiser.game.selected_map_name);
+    outcome.sequence = oneLineSequence(randomiser.game.selected_map_name, typingStyleOf(randomiser.options));
 }
 
 // The lines of data.txt, then the quit.
-TypingSequence repostSequence() {
+TypingSequence repostSequence(const TypingStyle& style) {
     std::string bytes;
     TypingSequence steps;
-    if (readSavedResult(bytes)) steps = savedResultSequence(bytes);
+    if (readSavedResult(bytes)) steps = savedResultSequence(bytes, style);
     steps.push_back(quitStep());
     return steps;
 }
@@ -72,21 +73,22 @@ TypingSequence repostSequence() {
 
 CommandOutcome runCommand(Randomiser& randomiser, int command) {
     CommandOutcome outcome;
+    const TypingStyle style = typingStyleOf(randomiser.options);
     if (randomiser.options.repost_only) {
-        if (command == 1) outcome.sequence = repostSequence();
+        if (command == 1) outcome.sequence = repostSequence(style);
         outcome.quit = command == 9;
         return outcome;
     }
     switch (command) {
         case 1:
-            outcome.sequence = reportSequence(randomiser.report);
+            outcome.sequence = reportSequence(randomiser.report, style);
             outcome.sequence.push_back(quitStep());
             break;
         case 2:
-            typeRuleFile(randomiser.options.usual_rules_path, false, outcome);
+            typeRuleFile(randomiser, false, outcome);
             break;
         case 3:
-            outcome.sequence = oneLineSequence(randomiser.game.selected_map_name);
+            outcome.sequence = oneLineSequence(randomiser.game.selected_map_name, style);
             break;
         case 4:
             outcome.open_rule_selection = true;
@@ -101,7 +103,7 @@ CommandOutcome runCommand(Randomiser& randomiser, int command) {
             outcome.open_tooltips = true;
             break;
         case 8:
-            outcome.sequence = oneLineSequence(kCoinTexts[crtRand() % 2]);
+            outcome.sequence = oneLineSequence(kCoinTexts[crtRand() % 2], style);
             break;
         case 9:
             outcome.quit = true;

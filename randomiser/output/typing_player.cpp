@@ -25,9 +25,20 @@ bool savePending(const TypingPlayer& player) {
     return false;
 }
 
+// How far the key events of a unit or an Enter have gone.
+enum class KeysSent { Done, Waiting, Refused };
+
+// Sends the key-ups still to come of the key events under way, so that no
+// key stays down when a sequence ends in the middle of a key press.
+void releaseHeldKeys(TypingPlayer& player, TypingPort& port) {
+    for (size_t i = player.stroke; i < player.strokes.size(); ++i)
+        if (player.strokes[i].up) port.sendKey(player.strokes[i].virtual_key, true);
+}
+
 // Drops the rest of the sequence, saving the report first when the typing
 // has begun and its save is still to come. True when the report was saved.
-bool endEarly(TypingPlayer& player, const ReportState& report) {
+bool endEarly(TypingPlayer& player, TypingPort& port, const ReportState& report) {
+    releaseHeldKeys(player, port);
     std::wstring why;
     const bool saved = player.typing_begun && savePending(player) && saveReport(report, why);
     player = TypingPlayer();
@@ -42,10 +53,10 @@ bool waitFor(TypingPlayer& player, TypingPort& port, int milliseconds) {
 }
 
 // Stops the sequence with the error text; see endEarly.
-PlayOutcome stopWith(TypingPlayer& player, const ReportState& report, const wchar_t* error) {
+PlayOutcome stopWith(TypingPlayer& player, TypingPort& port, const ReportState& report, const wchar_t* error) {
     PlayOutcome outcome;
     outcome.error = error;
-    if (endEarly(player, report)) outcome.error += kReportSaved;
+    if (endEarly(player, port, report)) outcome.error += kReportSaved;
     return outcome;
 }
 
@@ -67,11 +78,56 @@ bool sendText(TypingPort& port, const std::wstring& text) {
     return true;
 }
 
+// Sends the key events under way; a held key makes the port call again.
+KeysSent sendStrokes(TypingPlayer& player, TypingPort& port) {
+    while (player.stroke < player.strokes.size()) {
+        const KeyStroke& stroke = player.strokes[player.stroke++];
+        if (port.sendKey(stroke.virtual_key, stroke.up) != 1) return KeysSent::Refused;
+        if (stroke.hold_ms > 0 && waitFor(player, port, stroke.hold_ms)) return KeysSent::Waiting;
+    }
+    player.strokes.clear();
+    player.stroke = 0;
+    return KeysSent::Done;
+}
+
+// Types the text with real keys from the unit under way on: each unit as the
+// key presses of the layout, or as a Unicode keystroke where it has none.
+KeysSent typeRealKeys(TypingPlayer& player, TypingPort& port, const std::wstring& text) {
+    for (;;) {
+        const KeysSent sent = sendStrokes(player, port);
+        if (sent != KeysSent::Done) return sent;
+        if (player.unit == text.size()) break;
+        const wchar_t unit = text[player.unit++];
+        player.strokes = realKeyStrokes(unit, port.layoutKey(unit));
+        if (player.strokes.empty() && port.sendUnit(unit) != kEventsPerKey) return KeysSent::Refused;
+    }
+    player.unit = 0;
+    return KeysSent::Done;
+}
+
+// Enter with real keys: held like any key.
+KeysSent pressRealEnter(TypingPlayer& player, TypingPort& port) {
+    if (player.strokes.empty()) player.strokes = enterStrokes();
+    return sendStrokes(player, port);
+}
+
+// Whether the line may start now: line_pause ms after the last one started.
+// When not, the port is asked to call again then (false is returned).
+bool lineMayStart(TypingPlayer& player, TypingPort& port, int linePauseMs) {
+    const int64_t now = port.nowMs();
+    const int64_t due = player.line_started_ms + linePauseMs;
+    if (player.line_started && now < due && waitFor(player, port, static_cast<int>(due - now))) return false;
+    player.line_started = true;
+    player.line_started_ms = port.nowMs();
+    return true;
+}
+
 }  // namespace
 
-void startSequence(TypingPlayer& player, TypingSequence steps) {
+void startSequence(TypingPlayer& player, TypingSequence steps, bool realKeys) {
     player = TypingPlayer();
     player.steps = std::move(steps);
+    player.real_keys = realKeys;
 }
 
 PlayOutcome playSteps(TypingPlayer& player, TypingPort& port, const ReportState& report) {
@@ -81,23 +137,33 @@ PlayOutcome playSteps(TypingPlayer& player, TypingPort& port, const ReportState&
     while (player.next < player.steps.size()) {
         const TypingStep& step = player.steps[player.next];
         const bool keystroke = step.kind == StepKind::TypeText || step.kind == StepKind::PressEnter;
-        if (keystroke && !stillAimed(player, port)) return stopWith(player, report, kFocusMoved);
-        bool sent = true;
+        if (keystroke && !stillAimed(player, port)) return stopWith(player, port, report, kFocusMoved);
+        KeysSent sent = KeysSent::Done;
         switch (step.kind) {
             case StepKind::AwaitCtrlRelease:
-                if (player.ctrl_waited_ms < kCtrlReleaseLimitMs && port.ctrlHeld()) {
+                if (player.ctrl_waited_ms < kCtrlReleaseLimitMs &&
+                    (player.real_keys ? port.modifierHeld() : port.ctrlHeld())) {
                     player.ctrl_waited_ms += kCtrlPollMs;
                     if (waitFor(player, port, kCtrlPollMs)) return outcome;
                 }
                 player.ctrl_waited_ms = 0;
                 break;
+            case StepKind::PaceLine:
+                if (!lineMayStart(player, port, step.wait_ms)) return outcome;
+                break;
             case StepKind::TypeText:
                 player.typing_begun = true;
-                sent = sendText(port, step.text);
+                if (player.real_keys)
+                    sent = typeRealKeys(player, port, step.text);
+                else if (!sendText(port, step.text))
+                    sent = KeysSent::Refused;
                 break;
             case StepKind::PressEnter:
                 player.typing_begun = true;
-                sent = port.sendEnter() == kEventsPerKey;
+                if (player.real_keys)
+                    sent = pressRealEnter(player, port);
+                else if (port.sendEnter() != kEventsPerKey)
+                    sent = KeysSent::Refused;
                 break;
             case StepKind::Wait:
                 ++player.next;
@@ -113,7 +179,8 @@ PlayOutcome playSteps(TypingPlayer& player, TypingPort& port, const ReportState&
                 outcome.quit = true;
                 return outcome;
         }
-        if (!sent) return stopWith(player, report, kTypingFailed);
+        if (sent == KeysSent::Waiting) return outcome;
+        if (sent == KeysSent::Refused) return stopWith(player, port, report, kTypingFailed);
         ++player.next;
     }
     return outcome;
@@ -121,4 +188,6 @@ PlayOutcome playSteps(TypingPlayer& player, TypingPort& port, const ReportState&
 
 bool sequencePlaying(const TypingPlayer& player) { return player.waiting || player.next < player.steps.size(); }
 
-void interruptSequence(TypingPlayer& player, const ReportState& report) { endEarly(player, report); }
+void interruptSequence(TypingPlayer& player, TypingPort& port, const ReportState& report) {
+    endEarly(player, port, report);
+}

@@ -3,12 +3,16 @@
 #include <cstdint>
 #include <string>
 
-#include "randomiser/report_state.h"
+#include <vector>
+
+#include "randomiser/output/key_strokes.h"
 #include "randomiser/output/typing_sequence.h"
+#include "randomiser/report_state.h"
 
 // What the typing player asks of the system around it. The Windows shell
-// answers with SendInput, GetAsyncKeyState and SetTimer; the tests record the
-// calls and keep their own clock.
+// answers with SendInput, GetAsyncKeyState, the keyboard layout of the
+// focused window, GetTickCount64 and SetTimer; the tests record the calls and
+// keep their own clock.
 class TypingPort {
 public:
     virtual ~TypingPort() = default;
@@ -20,8 +24,21 @@ public:
     // Sends the Enter key down and up; returns how many of the two events went out.
     virtual int sendEnter() = 0;
 
+    // Sends one key event of a real key, with its scan code; returns how many
+    // events went out (1).
+    virtual int sendKey(unsigned virtualKey, bool up) = 0;
+
+    // The key of the focused window's keyboard layout that types the unit.
+    virtual LayoutKey layoutKey(wchar_t unit) = 0;
+
     // Whether either Ctrl key is held down now.
     virtual bool ctrlHeld() = 0;
+
+    // Whether a Ctrl, Shift, Alt or Windows key is held down now.
+    virtual bool modifierHeld() = 0;
+
+    // A clock in milliseconds, for the least time between lines.
+    virtual int64_t nowMs() = 0;
 
     // The window that has the keyboard focus now, as a number that tells
     // windows apart (0 for none).
@@ -37,7 +54,13 @@ constexpr int kEventsPerKey = 2;  // a key-down and a key-up
 // The sequence that plays and how far it has come.
 struct TypingPlayer {
     TypingSequence steps;
+    bool real_keys = false;     // characters go as the layout's key presses
     size_t next = 0;            // the step that runs next
+    size_t unit = 0;            // with real keys: the unit of the text step that comes next
+    std::vector<KeyStroke> strokes;  // with real keys: the key events of the unit or Enter under way
+    size_t stroke = 0;          // the next of them
+    bool line_started = false;  // line_started_ms holds when the last paced line began
+    int64_t line_started_ms = 0;
     bool waiting = false;       // a call-again is asked for and still to come
     int ctrl_waited_ms = 0;     // time spent so far in the current Ctrl wait
     bool typing_begun = false;  // a keystroke of this sequence has been sent
@@ -51,8 +74,12 @@ struct PlayOutcome {
     std::wstring error;  // show this in the error box when not empty
 };
 
-// Replaces whatever played with the steps, from the first.
-void startSequence(TypingPlayer& player, TypingSequence steps);
+// Replaces whatever played with the steps, from the first. With realKeys
+// each character goes as the key presses of the focused window's layout
+// (each key held kKeyHoldMs), or as a Unicode keystroke where the layout has
+// no plain key for it; Enter is held too, and the waits for the hotkey's
+// release wait for every modifier.
+void startSequence(TypingPlayer& player, TypingSequence steps, bool realKeys = false);
 
 // Plays steps until one has to wait (the port is asked to call again), the
 // sequence ends, or the typing has to stop. The window that has the focus
@@ -68,7 +95,8 @@ PlayOutcome playSteps(TypingPlayer& player, TypingPort& port, const ReportState&
 // wait is over.
 bool sequencePlaying(const TypingPlayer& player);
 
-// Ends the sequence at once (the program quits): when its typing has begun and
-// its save is still to come, the report is saved now, so data.txt holds the
-// whole report however much of it reached the chat.
-void interruptSequence(TypingPlayer& player, const ReportState& report);
+// Ends the sequence at once (the program quits): keys it holds down are
+// released, and when its typing has begun and its save is still to come, the
+// report is saved now, so data.txt holds the whole report however much of it
+// reached the chat.
+void interruptSequence(TypingPlayer& player, TypingPort& port, const ReportState& report);

@@ -26,11 +26,56 @@ std::string foldLineEnds(const std::string& bytes) {
     return folded;
 }
 
-// Enter with a wait for the release of Ctrl right before it: a Ctrl key held
-// down, from a hotkey pressed while the sequence types, would make it Ctrl+Enter.
-void appendEnter(TypingSequence& steps) {
-    steps.push_back(step(StepKind::AwaitCtrlRelease));
+// The waits of one kind of sequence, in milliseconds (0: no wait step).
+struct LinePacing {
+    int before_first;  // after the first Ctrl wait
+    int after_text;    // between a line and its Enter
+    int after_enter;   // after each line's Enter
+    int after_last;    // once the lines are typed
+    bool multi_line;   // the Enters wait for Ctrl, and line_pause applies
+};
+
+constexpr LinePacing kReportPacing = {kLinePauseMs, kLinePauseMs, 0, kLinePauseMs, true};
+constexpr LinePacing kRuleTextPacing = {0, kLinePauseMs, kChunkGapMs, 0, true};
+constexpr LinePacing kSavedResultPacing = {0, 0, kLinePauseMs, 0, true};
+constexpr LinePacing kOneLinePacing = {0, 0, 0, 0, false};
+
+void appendWait(TypingSequence& steps, int waitMs) {
+    if (waitMs > 0) steps.push_back(step(StepKind::Wait, waitMs));
+}
+
+// Enter, in multi-line sequences with a wait for the release of Ctrl right
+// before it: a Ctrl key held down, from a hotkey pressed while the sequence
+// types, would make it Ctrl+Enter.
+void appendEnter(TypingSequence& steps, const LinePacing& pacing) {
+    if (pacing.multi_line) steps.push_back(step(StepKind::AwaitCtrlRelease));
     steps.push_back(step(StepKind::PressEnter));
+}
+
+// A line of nothing but blanks, which a chat opened for it would send empty
+// or close on.
+bool isBlank(const std::wstring& line) { return line.find_first_not_of(L" \t\r\n") == std::wstring::npos; }
+
+// The lines, each typed and sent with Enter, paced and shaped by the style.
+TypingSequence linesSequence(const std::vector<std::wstring>& lines, const LinePacing& pacing,
+                             const TypingStyle& style) {
+    TypingSequence steps;
+    steps.push_back(step(StepKind::AwaitCtrlRelease));
+    appendWait(steps, pacing.before_first);
+    for (const std::wstring& line : lines) {
+        if (style.open_chat && isBlank(line)) continue;
+        if (pacing.multi_line && style.line_pause_ms > 0) steps.push_back(step(StepKind::PaceLine, style.line_pause_ms));
+        if (style.open_chat) {
+            appendEnter(steps, pacing);
+            steps.push_back(step(StepKind::Wait, kChatOpenMs));
+        }
+        steps.push_back(step(StepKind::TypeText, 0, line));
+        appendWait(steps, pacing.after_text);
+        appendEnter(steps, pacing);
+        appendWait(steps, pacing.after_enter);
+    }
+    appendWait(steps, pacing.after_last);
+    return steps;
 }
 
 }  // namespace
@@ -69,43 +114,29 @@ std::vector<std::wstring> savedResultLines(const std::string& fileBytes) {
     return lines;
 }
 
-TypingSequence reportSequence(const ReportState& report) {
-    TypingSequence steps;
-    steps.push_back(step(StepKind::AwaitCtrlRelease));
-    steps.push_back(step(StepKind::Wait, kLinePauseMs));
-    for (int i = 0; i < report.report_line_count && i < kReportLines; ++i) {
-        steps.push_back(step(StepKind::TypeText, 0, report.report_lines[i]));
-        steps.push_back(step(StepKind::Wait, kLinePauseMs));
-        appendEnter(steps);
-    }
-    steps.push_back(step(StepKind::Wait, kLinePauseMs));
+TypingStyle typingStyleOf(const OptionSet& options) {
+    TypingStyle style;
+    style.open_chat = options.open_chat != 0;
+    style.line_pause_ms = options.line_pause_ms;
+    return style;
+}
+
+TypingSequence reportSequence(const ReportState& report, const TypingStyle& style) {
+    std::vector<std::wstring> lines;
+    for (int i = 0; i < report.report_line_count && i < kReportLines; ++i) lines.push_back(report.report_lines[i]);
+    TypingSequence steps = linesSequence(lines, kReportPacing, style);
     steps.push_back(step(StepKind::SaveReport));
     return steps;
 }
 
-TypingSequence ruleTextSequence(const std::string& fileBytes) {
-    TypingSequence steps;
-    steps.push_back(step(StepKind::AwaitCtrlRelease));
-    for (const std::wstring& chunk : ruleTextChunks(fileBytes)) {
-        steps.push_back(step(StepKind::TypeText, 0, chunk));
-        steps.push_back(step(StepKind::Wait, kLinePauseMs));
-        appendEnter(steps);
-        steps.push_back(step(StepKind::Wait, kChunkGapMs));
-    }
-    return steps;
+TypingSequence ruleTextSequence(const std::string& fileBytes, const TypingStyle& style) {
+    return linesSequence(ruleTextChunks(fileBytes), kRuleTextPacing, style);
 }
 
-TypingSequence savedResultSequence(const std::string& fileBytes) {
-    TypingSequence steps;
-    steps.push_back(step(StepKind::AwaitCtrlRelease));
-    for (const std::wstring& line : savedResultLines(fileBytes)) {
-        steps.push_back(step(StepKind::TypeText, 0, line));
-        appendEnter(steps);
-        steps.push_back(step(StepKind::Wait, kLinePauseMs));
-    }
-    return steps;
+TypingSequence savedResultSequence(const std::string& fileBytes, const TypingStyle& style) {
+    return linesSequence(savedResultLines(fileBytes), kSavedResultPacing, style);
 }
 
-TypingSequence oneLineSequence(const std::wstring& text) {
-    return {step(StepKind::AwaitCtrlRelease), step(StepKind::TypeText, 0, text), step(StepKind::PressEnter)};
+TypingSequence oneLineSequence(const std::wstring& text, const TypingStyle& style) {
+    return linesSequence({text}, kOneLinePacing, style);
 }

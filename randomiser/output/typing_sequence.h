@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "common/hotkey_latch.h"
+#include "randomiser/option_set.h"
 #include "randomiser/report_state.h"
 
 // What the randomiser types into the focused window is computed here as a list
@@ -11,7 +12,8 @@
 // starts with a wait for the release of Ctrl (still held from the hotkey), and
 // in the multi-line ones every Enter waits for it again.
 enum class StepKind {
-    AwaitCtrlRelease,  // wait (bounded) until no Ctrl key is held down
+    AwaitCtrlRelease,  // wait (bounded) until no Ctrl key (with real keys: no modifier) is held down
+    PaceLine,          // wait until wait_ms have passed since the start of the line before
     TypeText,          // send each code unit of text as a Unicode keystroke
     PressEnter,        // send the Enter key
     Wait,              // pause for wait_ms milliseconds
@@ -30,19 +32,29 @@ using TypingSequence = std::vector<TypingStep>;
 // Pacing of the sequences, in milliseconds.
 constexpr int kLinePauseMs = 250;      // between a line and its Enter, around the report
 constexpr int kChunkGapMs = 100;       // after each Enter of a rule text
+constexpr int kChatOpenMs = 150;       // from the Enter that opens a chat to the line's first key
+
+// How the option words shape every sequence. Without them each sequence is
+// typed as it always was.
+struct TypingStyle {
+    bool open_chat = false;  // each line with text: Enter, a wait, the line, Enter; blank lines are left out
+    int line_pause_ms = 0;   // in multi-line sequences, the least time from one line's start to the next's
+};
+
+TypingStyle typingStyleOf(const OptionSet& options);
 
 // The report: wait, then each line typed with a pause before its Enter, a
 // final wait and the save to data.txt.
-TypingSequence reportSequence(const ReportState& report);
+TypingSequence reportSequence(const ReportState& report, const TypingStyle& style = TypingStyle());
 
 // A rule text: each chunk typed, a pause, Enter, a short gap.
-TypingSequence ruleTextSequence(const std::string& fileBytes);
+TypingSequence ruleTextSequence(const std::string& fileBytes, const TypingStyle& style = TypingStyle());
 
 // The saved result: each line typed, Enter, a pause.
-TypingSequence savedResultSequence(const std::string& fileBytes);
+TypingSequence savedResultSequence(const std::string& fileBytes, const TypingStyle& style = TypingStyle());
 
 // A map name or a coin side: the text and Enter, no pauses.
-TypingSequence oneLineSequence(const std::wstring& text);
+TypingSequence oneLineSequence(const std::wstring& text, const TypingStyle& style = TypingStyle());
 
 // The chunks in which a rule text is typed, as the runtime's fgets reads a
 // text-mode file with a 50-byte buffer: a CR LF pair counts as one line feed,

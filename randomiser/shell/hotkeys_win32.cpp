@@ -23,7 +23,7 @@ void followPlay(const PlayOutcome& outcome) {
 }
 
 void playSequence(TypingSequence steps) {
-    startSequence(g_hotkeys.player, std::move(steps));
+    startSequence(g_hotkeys.player, std::move(steps), g_randomiser.options.real_keys != 0);
     resumeTyping();
 }
 
@@ -58,4 +58,4 @@ bool typingInProgress() { return sequencePlaying(g_hotkeys.player); }
 
 void resumeTyping() { followPlay(playSteps(g_hotkeys.player, typingPort(), g_randomiser.report)); }
 
-void stopTyping() { interruptSequence(g_hotkeys.player, g_randomiser.report); }
+void stopTyping() { interruptSequence(g_hotkeys.player, typingPort(), g_randomiser.report); }

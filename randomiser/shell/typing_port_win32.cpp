@@ -1,6 +1,8 @@
-// The typing player's port on Windows: keystrokes through SendInput, the Ctrl
-// keys through GetAsyncKeyState, the focus through GetForegroundWindow, and
-// each call-again through a thread timer whose callback resumes the player.
+// The typing player's port on Windows: keystrokes through SendInput, real
+// keys from the keyboard layout of the focused window's thread, the held keys
+// through GetAsyncKeyState, the focus through GetForegroundWindow, the clock
+// through GetTickCount64, and each call-again through a thread timer whose
+// callback resumes the player.
 #include "randomiser/shell/shell_win32.h"
 #include "win32/keyboard_hook_win32.h"
 
@@ -22,6 +24,12 @@ int sendKeyPair(WORD virtualKey, WORD scanCode, DWORD flags) {
     return static_cast<int>(SendInput(2, key_inputs, sizeof(INPUT)));
 }
 
+// The keyboard layout of the thread of the window that has the focus: the
+// one the game reads the keys with.
+HKL focusedLayout() { return GetKeyboardLayout(GetWindowThreadProcessId(GetForegroundWindow(), nullptr)); }
+
+bool keyHeld(int virtualKey) { return (GetAsyncKeyState(virtualKey) & 0x8000) != 0; }
+
 void CALLBACK onTypingTimer(HWND, UINT, UINT_PTR, DWORD) {
     KillTimer(nullptr, g_timer);
     g_timer = 0;
@@ -38,7 +46,42 @@ public:
         return sendKeyPair(VK_RETURN, static_cast<WORD>(MapVirtualKeyW(VK_RETURN, MAPVK_VK_TO_VSC)), 0);
     }
 
+    // Raw input readers need the scan code and Wine needs the virtual key, so
+    // the event carries both; a scan code with the E0 prefix is sent as an
+    // extended key. The right Alt (AltGr) is extended whatever the system
+    // answers, should it give no prefix or no extended scan code at all.
+    int sendKey(unsigned virtualKey, bool up) override {
+        const HKL layout = focusedLayout();
+        UINT scan = MapVirtualKeyExW(virtualKey, MAPVK_VK_TO_VSC_EX, layout);
+        if (scan == 0) scan = MapVirtualKeyExW(virtualKey, MAPVK_VK_TO_VSC, layout);
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = static_cast<WORD>(virtualKey);
+        input.ki.wScan = static_cast<WORD>(scan & 0xFF);
+        input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        if ((scan & 0xFF00) == 0xE000 || virtualKey == VK_RMENU) input.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
+        return static_cast<int>(SendInput(1, &input, sizeof(INPUT)));
+    }
+
+    LayoutKey layoutKey(wchar_t unit) override {
+        const HKL layout = focusedLayout();
+        const SHORT answer = VkKeyScanExW(unit, layout);
+        LayoutKey key;
+        key.found = answer != -1;
+        if (!key.found) return key;
+        key.virtual_key = static_cast<unsigned>(answer & 0xFF);
+        key.shift_state = static_cast<unsigned>((answer >> 8) & 0xFF);
+        key.dead = (MapVirtualKeyExW(key.virtual_key, MAPVK_VK_TO_CHAR, layout) & 0x80000000u) != 0;
+        return key;
+    }
+
     bool ctrlHeld() override { return ctrlKeyHeld(); }
+
+    bool modifierHeld() override {
+        return ctrlKeyHeld() || keyHeld(VK_SHIFT) || keyHeld(VK_MENU) || keyHeld(VK_LWIN) || keyHeld(VK_RWIN);
+    }
+
+    int64_t nowMs() override { return static_cast<int64_t>(GetTickCount64()); }
 
     std::uintptr_t foregroundWindow() override { return reinterpret_cast<std::uintptr_t>(GetForegroundWindow()); }
 

@@ -49,11 +49,34 @@ wchar_t* scriptPathFor(OptionSet& options, const std::wstring& kind) {
     return nullptr;
 }
 
+// "line_pause N": N from 0 to 60000 milliseconds; false, with a debug line,
+// for anything else.
+bool readLinePause(OptionSet& options, const std::vector<std::wstring>& words, size_t valueAt) {
+    const bool given = valueAt < words.size() && isDigitWord(words[valueAt]) && words[valueAt].size() <= 5 &&
+                       words[valueAt].find_first_not_of(L"0123456789") == std::wstring::npos &&
+                       wordValue(words[valueAt]) <= kLinePauseLimitMs;
+    if (given) {
+        options.line_pause_ms = wordValue(words[valueAt]);
+        return true;
+    }
+    const std::wstring got = valueAt < words.size() ? firstChars(words[valueAt], kPathUnits - 1) : L"nothing";
+    debugLog("line_pause needs a number of milliseconds from 0 to 60000 - Passed ~ %s", toUtf8(got).c_str());
+    return false;
+}
+
 // Pass 1: script paths and "rating", which the loader needs; "fair_teams"
-// balances on the ratings, so it has them read too.
-void readLoaderOptions(OptionSet& options, std::vector<std::wstring>& words) {
+// balances on the ratings, so it has them read too. The words of how to type
+// are read here as well, so that they count wherever they stand, before
+// "repost" and "rematch" too. False when "line_pause" has no valid value.
+bool readLoaderOptions(OptionSet& options, std::vector<std::wstring>& words) {
     for (size_t i = 0; i < words.size(); ++i) {
-        if (words[i] == L"rating" || words[i] == L"fair_teams") {
+        if (words[i] == L"real_keys") {
+            options.real_keys = 1;
+        } else if (words[i] == L"open_chat") {
+            options.open_chat = 1;
+        } else if (words[i] == L"line_pause") {
+            if (!readLinePause(options, words, ++i)) return false;
+        } else if (words[i] == L"rating" || words[i] == L"fair_teams") {
             options.use_ratings = 1;
         } else if (words[i] == L"script" && i + 1 < words.size()) {
             ++i;  // the kind word is consumed even when it is none of the three
@@ -61,6 +84,7 @@ void readLoaderOptions(OptionSet& options, std::vector<std::wstring>& words) {
             if (path != nullptr && i + 1 < words.size()) boundedCopy(path, kPathUnits, words[++i].c_str());
         }
     }
+    return true;
 }
 
 // "reflective" and "repeat": a signed word sets position 0 (-1 sets all
@@ -314,8 +338,15 @@ const OptionWord kOptionWords[] = {
          randomiser.options.repost_only = 1;
          return WordResult::Finished;
      }},
-    // Pass 1 has read these two already; pass 2 only steps over them.
+    // Pass 1 has read these already; pass 2 only steps over them.
     {L"rating", [](WordCursor&, Randomiser&) { return WordResult::Next; }},
+    {L"real_keys", [](WordCursor&, Randomiser&) { return WordResult::Next; }},
+    {L"open_chat", [](WordCursor&, Randomiser&) { return WordResult::Next; }},
+    {L"line_pause",
+     [](WordCursor& cursor, Randomiser&) {
+         if (cursor.hasNext()) cursor.take();
+         return WordResult::Next;
+     }},
     {L"script",
      [](WordCursor& cursor, Randomiser&) {
          skipScriptWords(cursor);
@@ -350,8 +381,7 @@ std::vector<std::wstring> optionWords() {
 bool parseCommandLine(Randomiser& randomiser, std::vector<std::wstring>& words) {
     resetPlayerTable(randomiser.players);
     for (std::wstring& word : words) lowerCase(word);
-    readLoaderOptions(randomiser.options, words);
-    if (!loadGameData(randomiser)) return false;
+    if (!readLoaderOptions(randomiser.options, words) || !loadGameData(randomiser)) return false;
 
     WordCursor cursor{words, 1};
     while (cursor.hasNext()) {

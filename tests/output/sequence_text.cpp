@@ -8,6 +8,7 @@ std::string sequenceText(const TypingSequence& steps) {
         if (!out.empty()) out += ' ';
         switch (step.kind) {
             case StepKind::AwaitCtrlRelease: out += "ctrl"; break;
+            case StepKind::PaceLine: out += "pace " + std::to_string(step.wait_ms); break;
             case StepKind::TypeText: {
                 std::string text;
                 for (char c : toUtf8(step.text)) text += (c == '\n') ? std::string("\\n") : std::string(1, c);

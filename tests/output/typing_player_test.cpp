@@ -8,13 +8,17 @@
 #include <vector>
 
 #include "common/bounded_copy.h"
+#include "common/text_convert.h"
 #include "test_support.h"
 
 namespace {
 
 // A port with its own clock. It records what goes out as "@time" marks
-// followed by the typed units and "<enter>" for each Enter, answers "Ctrl
-// held" from a list of periods, and keeps the one call-again asked for.
+// followed by the typed units, "<enter>" for each Enter and "<+K>" or "<-K>"
+// for a real key going down or up (K: the key's character, Shift, AltGr or
+// Enter), answers "Ctrl held" and "a modifier held" from lists of periods, and
+// keeps the one call-again asked for. Its layout has the letters A to Z
+// (capitals with Shift), the space and '@' (AltGr with 2).
 class FakePort : public TypingPort {
 public:
     int now_ms = 0;
@@ -22,16 +26,29 @@ public:
     bool timers = true;      // false: the system gives no timer
     int events_left = INT_MAX;  // events the system takes before it refuses the rest
     std::vector<std::pair<int, int>> ctrl_periods;  // Ctrl held from .first to before .second
+    std::vector<std::pair<int, int>> shift_periods;  // Shift held
     int focus_moves_ms = INT_MAX;  // from then on another window has the focus
     std::string sent;
 
-    int sendUnit(wchar_t unit) override { return send(std::string(1, static_cast<char>(unit))); }
-    int sendEnter() override { return send("<enter>"); }
-    bool ctrlHeld() override {
-        for (const auto& period : ctrl_periods)
-            if (now_ms >= period.first && now_ms < period.second) return true;
-        return false;
+    int sendUnit(wchar_t unit) override { return send(toUtf8(std::wstring(1, unit)), kEventsPerKey); }
+    int sendEnter() override { return send("<enter>", kEventsPerKey); }
+    int sendKey(unsigned virtualKey, bool up) override {
+        std::string name(1, static_cast<char>(virtualKey));
+        if (virtualKey == kVkShift) name = "Shift";
+        if (virtualKey == kVkRightAlt) name = "AltGr";
+        if (virtualKey == kVkReturn) name = "Enter";
+        return send(std::string("<") + (up ? '-' : '+') + name + ">", 1);
     }
+    LayoutKey layoutKey(wchar_t unit) override {
+        LayoutKey key;
+        key.found = (unit >= L'a' && unit <= L'z') || (unit >= L'A' && unit <= L'Z') || unit == L' ' || unit == L'@';
+        key.virtual_key = unit == L'@' ? '2' : static_cast<unsigned>(unit >= L'a' ? unit - L'a' + L'A' : unit);
+        key.shift_state = unit == L'@' ? kShiftStateAltGr : (unit >= L'A' && unit <= L'Z' ? kShiftStateShift : 0);
+        return key;
+    }
+    bool ctrlHeld() override { return heldNow(ctrl_periods); }
+    bool modifierHeld() override { return heldNow(ctrl_periods) || heldNow(shift_periods); }
+    int64_t nowMs() override { return now_ms; }
     std::uintptr_t foregroundWindow() override { return now_ms < focus_moves_ms ? 1 : 2; }
     bool callAgainAfter(int milliseconds) override {
         if (!timers) return false;
@@ -42,12 +59,17 @@ public:
 
 private:
     int marked_ms = -1;
+    bool heldNow(const std::vector<std::pair<int, int>>& periods) const {
+        for (const auto& period : periods)
+            if (now_ms >= period.first && now_ms < period.second) return true;
+        return false;
+    }
     // Takes the events of one key while the system still takes them; records
-    // the key only when both went out.
-    int send(const std::string& key) {
-        const int events = events_left < kEventsPerKey ? events_left : kEventsPerKey;
+    // the key only when all went out.
+    int send(const std::string& key, int wanted) {
+        const int events = events_left < wanted ? events_left : wanted;
         events_left -= events;
-        if (events != kEventsPerKey) return events;
+        if (events != wanted) return events;
         if (now_ms != marked_ms) sent += (sent.empty() ? "@" : " @") + std::to_string(now_ms) + " ";
         marked_ms = now_ms;
         sent += key;
@@ -73,8 +95,8 @@ protected:
         steps.back().kind = StepKind::Quit;
         return steps;
     }
-    void start(TypingSequence steps) {
-        startSequence(player, std::move(steps));
+    void start(TypingSequence steps, bool realKeys = false) {
+        startSequence(player, std::move(steps), realKeys);
         last = playSteps(player, port, report);
     }
     // Moves the clock on to untilMs, calling the player again whenever a
@@ -135,7 +157,7 @@ TEST_F(TypingPlayerTest, EscDuringTheReportSavesTheWholeReport) {
     start(reportThenQuit());
     runUntil(600);
     EXPECT_EQ(port.sent, "@250 ab @500 <enter>cd");
-    interruptSequence(player, report);
+    interruptSequence(player, port, report);
     EXPECT_EQ(readFile("data.txt"), "ab\r\ncd\r\n");
     EXPECT_FALSE(sequencePlaying(player));
     // The call-again still due finds nothing left to play.
@@ -148,12 +170,12 @@ TEST_F(TypingPlayerTest, EscBeforeAnyKeyOrOutsideTheReportSavesNothing) {
     writeFile("data.txt", "the match before\r\n");
     start(reportThenQuit());
     runUntil(200);
-    interruptSequence(player, report);
+    interruptSequence(player, port, report);
     EXPECT_EQ(readFile("data.txt"), "the match before\r\n") << "nothing of this report reached the chat";
 
     port.call_again_ms = -1;  // the program has ended; the next run types a rule text
     start(ruleTextSequence("Go"));
-    interruptSequence(player, report);
+    interruptSequence(player, port, report);
     EXPECT_EQ(readFile("data.txt"), "the match before\r\n") << "a rule text has no save";
     EXPECT_EQ(port.sent, "@200 Go");
 }
@@ -217,6 +239,38 @@ TEST_F(TypingPlayerTest, ASaveThatFailsIsSaidAndTheProgramStillQuits) {
     EXPECT_NE(last.error.find(L"a folder"), std::wstring::npos);
     EXPECT_NE(last.error.find(L"previous match"), std::wstring::npos);
     EXPECT_TRUE(last.quit);
+}
+
+TEST_F(TypingPlayerTest, RealKeysHoldEachKeyAndFallBackToUnicode) {
+    start(oneLineSequence(L"Hi @\u0412"), true);
+    runUntil(1000);
+    EXPECT_EQ(port.sent,
+              "@0 <+Shift><+H> @20 <-H><-Shift><+I> @40 <-I><+ > @60 <- ><+AltGr><+2> @80 <-2><-AltGr>\xD0\x92<+Enter> "
+              "@100 <-Enter>");
+    EXPECT_FALSE(sequencePlaying(player));
+}
+
+TEST_F(TypingPlayerTest, RealKeysWaitForEveryModifierAndReleaseWhatTheyHoldWhenStopped) {
+    port.shift_periods = {{0, 100}};  // Shift still held from the host's hands
+    port.focus_moves_ms = 110;        // while H is held down
+    start(oneLineSequence(L"Hi"), true);
+    runUntil(1000);
+    EXPECT_EQ(port.sent, "@100 <+Shift><+H> @120 <-H><-Shift>") << "nothing stays held down";
+    EXPECT_NE(last.error.find(L"another window took the focus"), std::wstring::npos);
+}
+
+TEST_F(TypingPlayerTest, LinePauseSpacesTheStartsOfLinesTypingIncluded) {
+    TypingStyle style;
+    style.line_pause_ms = 1100;
+    start(savedResultSequence("a\r\nb\r\n", style));
+    runUntil(5000);
+    EXPECT_EQ(port.sent, "@0 a<enter> @1100 b<enter>");
+
+    port.sent.clear();
+    style.line_pause_ms = 300;  // the report's pause before each Enter counts towards it
+    start(reportSequence(report, style));
+    runUntil(10000);
+    EXPECT_EQ(port.sent, "@5250 ab @5500 <enter> @5550 cd @5800 <enter>");
 }
 
 TEST_F(TypingPlayerTest, WithoutATimerTheSequenceGoesOnAtOnce) {

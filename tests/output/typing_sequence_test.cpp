@@ -40,6 +40,30 @@ TEST(TypingSequence, SavedResultLinesAreTypedThenPaused) {
               "ctrl [one] ctrl enter wait 250 [] ctrl enter wait 250 [two] ctrl enter wait 250");
 }
 
+TEST(TypingSequence, OpenChatOpensEachLineWithTextAndLeavesBlankLinesOut) {
+    TypingStyle style;
+    style.open_chat = true;
+    EXPECT_EQ(sequenceText(reportSequence(reportOf({L"Seed: 7", L"", L" \t", L"Ann"}), style)),
+              "ctrl wait 250 ctrl enter wait 150 [Seed: 7] wait 250 ctrl enter ctrl enter wait 150 [Ann] wait 250 ctrl "
+              "enter wait 250 save");
+    EXPECT_EQ(sequenceText(ruleTextSequence("Go\n\nOn", style)),
+              "ctrl ctrl enter wait 150 [Go\\n] wait 250 ctrl enter wait 100 ctrl enter wait 150 [On] wait 250 ctrl enter "
+              "wait 100")
+        << "a chunk of nothing but a line feed is blank";
+    EXPECT_EQ(sequenceText(oneLineSequence(L"Heads", style)), "ctrl enter wait 150 [Heads] enter");
+}
+
+TEST(TypingSequence, LinePauseStartsEveryLineOfMultiLineSequences) {
+    TypingStyle style;
+    style.line_pause_ms = 1100;
+    EXPECT_EQ(sequenceText(savedResultSequence("a\r\nb\r\n", style)),
+              "ctrl pace 1100 [a] ctrl enter wait 250 pace 1100 [b] ctrl enter wait 250");
+    EXPECT_EQ(sequenceText(oneLineSequence(L"Fen", style)), "ctrl [Fen] enter") << "one line needs no pause";
+    style.open_chat = true;
+    EXPECT_EQ(sequenceText(savedResultSequence("a\r\n", style)), "ctrl pace 1100 ctrl enter wait 150 [a] ctrl enter wait 250")
+        << "the line starts with the Enter that opens the chat";
+}
+
 struct ChunkCase {
     const char* name;
     std::string bytes;

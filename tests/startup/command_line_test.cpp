@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cwchar>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -327,6 +328,33 @@ TEST_F(CommandLine, RefusesANameThatIsNotInTheTable) {
     }
 }
 
+TEST_F(CommandLine, TypingWordsCountWhereverTheyStand) {
+    ASSERT_TRUE(parse(L"rating REAL_KEYS line_pause 1100 open_chat handicap"));
+    EXPECT_EQ(options.real_keys, 1);
+    EXPECT_EQ(options.open_chat, 1);
+    EXPECT_EQ(options.line_pause_ms, 1100);
+    EXPECT_EQ(options.handicap, 1) << "line_pause took only its value";
+    Randomiser fresh;
+    std::vector<std::wstring> words = wordsOf(L"repost real_keys line_pause 60000");
+    ASSERT_TRUE(parseCommandLine(fresh, words));
+    EXPECT_EQ(fresh.options.real_keys, 1) << "after repost too, where no other word counts";
+    EXPECT_EQ(fresh.options.line_pause_ms, 60000);
+}
+
+TEST_F(CommandLine, RefusesALinePauseOutOfRange) {
+    for (const wchar_t* value : {L"60001", L"-1", L"1e3", L"rating", L"99999999999"}) {
+        std::remove("debug.txt");
+        Randomiser fresh;
+        std::vector<std::wstring> words = wordsOf(std::wstring(L"line_pause ") + value);
+        EXPECT_FALSE(parseCommandLine(fresh, words)) << value;
+        EXPECT_EQ(debugLogText(), "line_pause needs a number of milliseconds from 0 to 60000 - Passed ~ " +
+                                      std::string(value, value + std::wcslen(value)) + "\n");
+    }
+    Randomiser fresh;
+    std::vector<std::wstring> words = wordsOf(L"line_pause");
+    EXPECT_FALSE(parseCommandLine(fresh, words)) << "no value at all";
+}
+
 TEST_F(CommandLine, LowerCasesOnlyTheLettersAToZ) {
     std::vector<std::wstring> words = wordsOf(L"HandiCAP");
     words.push_back(L"VALIDATE");
@@ -344,7 +372,8 @@ TEST_F(CommandLine, ListsExactlyTheWordsItAccepts) {
     std::vector<std::wstring> words = optionWords();
     ASSERT_FALSE(words.empty());
     for (size_t i = 0; i < words.size(); ++i) {
-        EXPECT_TRUE(parse(words[i])) << std::string(words[i].begin(), words[i].end());
+        const std::wstring line = words[i] == L"line_pause" ? L"line_pause 0" : words[i];  // it needs its value
+        EXPECT_TRUE(parse(line)) << std::string(words[i].begin(), words[i].end());
         for (size_t j = i + 1; j < words.size(); ++j) EXPECT_NE(words[i], words[j]);
     }
     EXPECT_FALSE(parse(L"handicaps"));

@@ -1,0 +1,51 @@
+#pragma once
+#include <vector>
+
+#include "common/hotkey_latch.h"
+
+// The key presses that type a character "with real keys": what a keyboard
+// makes, so that games that read key codes or raw input get the text. The
+// keyboard layout's answer is handed in as data; the shell asks the layout of
+// the window that has the focus and sends the key events.
+
+// Shift state bits of the layout's answer, as the system gives them.
+constexpr unsigned kShiftStateShift = 1;
+constexpr unsigned kShiftStateCtrl = 2;
+constexpr unsigned kShiftStateAlt = 4;
+constexpr unsigned kShiftStateAltGr = kShiftStateCtrl | kShiftStateAlt;
+
+// Windows virtual-key codes that the strokes use.
+constexpr unsigned kVkReturn = 0x0D;
+constexpr unsigned kVkShift = 0x10;
+
+// Games that poll the keyboard once a frame miss shorter presses.
+constexpr int kKeyHoldMs = 20;
+
+// The layout's key for a character: its virtual-key code and the shift state
+// bits it needs; found is false when the layout has no key for it. A dead key
+// (an accent that waits for the next key) is marked so.
+struct LayoutKey {
+    bool found = false;
+    unsigned virtual_key = 0;
+    unsigned shift_state = 0;
+    bool dead = false;
+};
+
+// One key event to send: the key goes down or up, and the sequence waits
+// hold_ms afterwards before the next event.
+struct KeyStroke {
+    unsigned virtual_key = 0;
+    bool up = false;
+    int hold_ms = 0;
+};
+
+// The events that type the unit with the layout's key for it: Shift down when
+// it needs Shift, right Alt down when it needs AltGr (Ctrl+Alt), the key
+// down, held, and up, then the modifiers up. Empty when the unit must go as a
+// Unicode keystroke instead: a control character (a real Tab or Enter would
+// act in the game), no key for it, a key that needs Ctrl or Alt alone (or
+// more than Shift and AltGr), or a dead key.
+std::vector<KeyStroke> realKeyStrokes(wchar_t unit, const LayoutKey& key);
+
+// The events of the Enter key: down, held, up.
+std::vector<KeyStroke> enterStrokes();

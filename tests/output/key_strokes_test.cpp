@@ -1,0 +1,54 @@
+#include "randomiser/output/key_strokes.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+LayoutKey keyOf(unsigned virtualKey, unsigned shiftState, bool dead = false) {
+    LayoutKey key;
+    key.found = true;
+    key.virtual_key = virtualKey;
+    key.shift_state = shiftState;
+    key.dead = dead;
+    return key;
+}
+
+// The strokes written compactly: "+K" for a key-down, "-K" for a key-up, K
+// being the key's character, "Shift" or "AltGr"; "~N" after a held key.
+std::string strokesText(const std::vector<KeyStroke>& strokes) {
+    std::string out;
+    for (const KeyStroke& stroke : strokes) {
+        if (!out.empty()) out += ' ';
+        out += stroke.up ? '-' : '+';
+        if (stroke.virtual_key == kVkShift)
+            out += "Shift";
+        else if (stroke.virtual_key == kVkRightAlt)
+            out += "AltGr";
+        else
+            out += static_cast<char>(stroke.virtual_key);
+        if (stroke.hold_ms > 0) out += "~" + std::to_string(stroke.hold_ms);
+    }
+    return out;
+}
+
+TEST(RealKeyStrokes, PressTheModifiersTheLayoutAsksFor) {
+    EXPECT_EQ(strokesText(realKeyStrokes(L'a', keyOf('A', 0))), "+A~20 -A");
+    EXPECT_EQ(strokesText(realKeyStrokes(L'A', keyOf('A', kShiftStateShift))), "+Shift +A~20 -A -Shift");
+    EXPECT_EQ(strokesText(realKeyStrokes(L'@', keyOf('2', kShiftStateAltGr))), "+AltGr +2~20 -2 -AltGr")
+        << "AltGr goes as the right Alt";
+    EXPECT_EQ(strokesText(realKeyStrokes(L'X', keyOf('X', kShiftStateShift | kShiftStateAltGr))),
+              "+Shift +AltGr +X~20 -X -AltGr -Shift");
+}
+
+TEST(RealKeyStrokes, FallBackToUnicodeWhereNoPlainKeyTypesIt) {
+    EXPECT_TRUE(realKeyStrokes(L'\u0412', LayoutKey()).empty()) << "no key in the layout";
+    EXPECT_TRUE(realKeyStrokes(L'\n', keyOf(kVkReturn, kShiftStateCtrl)).empty()) << "Ctrl alone";
+    EXPECT_TRUE(realKeyStrokes(L'x', keyOf('X', kShiftStateAlt)).empty()) << "Alt alone";
+    EXPECT_TRUE(realKeyStrokes(L'x', keyOf('X', 8)).empty()) << "a shift state beyond Shift and AltGr";
+    EXPECT_TRUE(realKeyStrokes(L'^', keyOf(0xDC, 0, true)).empty()) << "a dead key would wait for the next";
+    EXPECT_TRUE(realKeyStrokes(L'\t', keyOf(0x09, 0)).empty()) << "a real Tab would act in the game";
+}
+
+}  // namespace
