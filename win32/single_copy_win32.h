@@ -14,6 +14,11 @@ extern const wchar_t* const kRostrixMutexName;
 // program then runs without the guard.
 bool anotherCopyRuns(const wchar_t* mutexName, HANDLE& mutex);
 
+// Tells the host, in a box of its own, that the program (its name as the host
+// knows it) already runs in the notification area, that this start changes
+// nothing, and how to quit the running copy.
+void sayAlreadyRunning(const wchar_t* programName);
+
 // Closes the guard made by anotherCopyRuns, when there is one.
 void releaseSingleCopyGuard(HANDLE mutex);
 

@@ -85,7 +85,10 @@ EditorPort& editorPort() { return g_windowsPort; }
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     loadDllsFromSystemFolderOnly();
     HANDLE mutex = nullptr;
-    if (anotherCopyRuns(kRostrixMutexName, mutex)) return 0;
+    if (anotherCopyRuns(kRostrixMutexName, mutex)) {
+        sayAlreadyRunning(L"Brenlow Rostrix");
+        return 0;
+    }
     int exitCode = 0;
     if (startEditor(instance)) {
         exitCode = runMessageLoop(overlordWindow);  // Tab moves between the fields of the open overlord window

@@ -10,7 +10,7 @@ namespace {
 
 const wchar_t* const kCoinTexts[2] = {L"Heads", L"Tails"};  // 0 and 1 of the coin
 
-const wchar_t* const kRuleTextTooLong = L"Rule Text Over 255 characters long";
+const wchar_t* const kRuleTextTooLong = L"Rule Text Over 255 characters long - ";
 const wchar_t* const kNoRuleToDraw = L"No rule set can be drawn: the rule ratios add up to 0";
 const wchar_t* const kNoMapToDraw = L"No map can be drawn: the map ratios add up to 0";
 
@@ -20,22 +20,23 @@ TypingStep quitStep() {
     return quit;
 }
 
-// Types the rule text at path. A missing file is an error box only when asked
-// for (command 5); an unreadable one types nothing.
-void typeRuleFile(const Randomiser& randomiser, bool reportMissing, CommandOutcome& outcome) {
-    const wchar_t* path = randomiser.options.usual_rules_path;
+// Types the current rule text. A file that cannot be typed is said in an
+// error box that names it, so that a hotkey never does nothing in silence.
+void typeRuleFile(const Randomiser& randomiser, CommandOutcome& outcome) {
+    const std::wstring path = randomiser.options.usual_rules_path;
     std::string bytes;
-    switch (readRuleFile(path, bytes)) {
+    switch (readRuleFile(path.c_str(), bytes)) {
         case RuleFileStatus::Read:
             outcome.sequence = ruleTextSequence(bytes, typingStyleOf(randomiser.options));
             break;
         case RuleFileStatus::TooLong:
-            outcome.error = kRuleTextTooLong;
+            outcome.error = kRuleTextTooLong + path;
             break;
         case RuleFileStatus::Missing:
-            if (reportMissing) outcome.error = std::wstring(L"Could not find file - ") + path;
+            outcome.error = L"Could not find file - " + path;
             break;
         case RuleFileStatus::Unreadable:
+            outcome.error = L"Could not read file - " + path;
             break;
     }
 }
@@ -47,7 +48,7 @@ void drawRuleSet(Randomiser& randomiser, CommandOutcome& outcome) {
         return;
     }
     selectRule(randomiser, drawn);
-    typeRuleFile(randomiser, true, outcome);
+    typeRuleFile(randomiser, outcome);
 }
 
 void drawMap(Randomiser& randomiser, CommandOutcome& outcome) {
@@ -85,7 +86,7 @@ CommandOutcome runCommand(Randomiser& randomiser, int command) {
             outcome.sequence.push_back(quitStep());
             break;
         case 2:
-            typeRuleFile(randomiser, false, outcome);
+            typeRuleFile(randomiser, outcome);
             break;
         case 3:
             outcome.sequence = oneLineSequence(randomiser.game.selected_map_name, style);

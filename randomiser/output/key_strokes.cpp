@@ -1,11 +1,11 @@
 #include "randomiser/output/key_strokes.h"
 
-std::vector<KeyStroke> realKeyStrokes(wchar_t unit, const LayoutKey& key) {
+std::vector<KeyStroke> realKeyStrokes(const LayoutKey& key) {
     const unsigned shift = key.shift_state;
     const bool altGr = (shift & kShiftStateAltGr) == kShiftStateAltGr;
     const bool onlyShiftAndAltGr = (shift & ~(kShiftStateShift | kShiftStateAltGr)) == 0;
     const bool ctrlOrAltAlone = !altGr && (shift & kShiftStateAltGr) != 0;
-    if (unit < L' ' || !key.found || key.dead || !onlyShiftAndAltGr || ctrlOrAltAlone) return {};
+    if (!key.found || key.dead || !onlyShiftAndAltGr || ctrlOrAltAlone) return {};
 
     std::vector<KeyStroke> strokes;
     if (shift & kShiftStateShift) strokes.push_back({kVkShift, false, 0});

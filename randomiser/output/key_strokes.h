@@ -39,13 +39,12 @@ struct KeyStroke {
     int hold_ms = 0;
 };
 
-// The events that type the unit with the layout's key for it: Shift down when
-// it needs Shift, right Alt down when it needs AltGr (Ctrl+Alt), the key
-// down, held, and up, then the modifiers up. Empty when the unit must go as a
-// Unicode keystroke instead: a control character (a real Tab or Enter would
-// act in the game), no key for it, a key that needs Ctrl or Alt alone (or
-// more than Shift and AltGr), or a dead key.
-std::vector<KeyStroke> realKeyStrokes(wchar_t unit, const LayoutKey& key);
+// The events that type a character with the layout's key for it: Shift down
+// when it needs Shift, right Alt down when it needs AltGr (Ctrl+Alt), the key
+// down, held, and up, then the modifiers up. Empty when the character must go
+// as a Unicode keystroke instead: no key for it, a key that needs Ctrl or Alt
+// alone (or more than Shift and AltGr), or a dead key.
+std::vector<KeyStroke> realKeyStrokes(const LayoutKey& key);
 
 // The events of the Enter key: down, held, up.
 std::vector<KeyStroke> enterStrokes();

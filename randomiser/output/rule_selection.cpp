@@ -26,6 +26,20 @@ std::wstring rulePrompt(int ruleCount) {
     return L"Enter a Number From 1 to " + std::to_wstring(ruleCount);
 }
 
+std::wstring ruleList(const std::vector<RuleRecord>& rules) {
+    std::wstring list;
+    for (size_t i = 0; i < rules.size(); ++i) {
+        std::wstring name = rules[i].path;
+        const size_t folderEnd = name.find_last_of(L"/\\");
+        if (folderEnd != std::wstring::npos) name.erase(0, folderEnd + 1);
+        const size_t dot = name.size() >= 4 ? name.size() - 4 : std::wstring::npos;
+        if (dot != std::wstring::npos && (name.compare(dot, 4, L".txt") == 0 || name.compare(dot, 4, L".TXT") == 0))
+            name.erase(dot);
+        list += (i == 0 ? L"" : L"\n") + std::to_wstring(i + 1) + L". " + name;
+    }
+    return list;
+}
+
 bool submitRuleEntry(Randomiser& randomiser, const wchar_t* entry, wchar_t (&result)[kRuleEntryUnits]) {
     if (entry[0] == L'\0') return false;
     int chosen = chooseRule(entry, randomiser.game.rule_table);

@@ -20,6 +20,10 @@ void selectRule(Randomiser& randomiser, int index);
 // The prompt "Enter a Number From 1 to %i" with the number of rule sets.
 std::wstring rulePrompt(int ruleCount);
 
+// The rule sets as the window lists them, one a line: the number to enter
+// and the name of the rule text file (without its folder and ".txt").
+std::wstring ruleList(const std::vector<RuleRecord>& rules);
+
 // Handles a submitted entry: an empty entry changes nothing and returns false;
 // otherwise the chosen path becomes usual_rules_path and result holds
 // "Selected New Rules - <path>" (cut to fit), or result holds the error text

@@ -98,7 +98,7 @@ KeysSent typeRealKeys(TypingPlayer& player, TypingPort& port, const std::wstring
         if (sent != KeysSent::Done) return sent;
         if (player.unit == text.size()) break;
         const wchar_t unit = text[player.unit++];
-        player.strokes = realKeyStrokes(unit, port.layoutKey(unit));
+        player.strokes = realKeyStrokes(port.layoutKey(unit));
         if (player.strokes.empty() && port.sendUnit(unit) != kEventsPerKey) return KeysSent::Refused;
     }
     player.unit = 0;

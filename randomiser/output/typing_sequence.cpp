@@ -54,7 +54,17 @@ void appendEnter(TypingSequence& steps, const LinePacing& pacing) {
 
 // A line of nothing but blanks, which a chat opened for it would send empty
 // or close on.
-bool isBlank(const std::wstring& line) { return line.find_first_not_of(L" \t\r\n") == std::wstring::npos; }
+bool isBlank(const std::wstring& line) { return line.find_first_not_of(L' ') == std::wstring::npos; }
+
+// The line without its control characters (below U+0020, and U+007F): a
+// game shows them as glyphs or acts on them (a rule text's line feed, an Esc
+// or a backspace in a name). The Enter that ends the line stays.
+std::wstring printable(const std::wstring& line) {
+    std::wstring kept;
+    for (wchar_t unit : line)
+        if (unit >= L' ' && unit != L'\x7F') kept.push_back(unit);
+    return kept;
+}
 
 // The lines, each typed and sent with Enter, paced and shaped by the style.
 TypingSequence linesSequence(const std::vector<std::wstring>& lines, const LinePacing& pacing,
@@ -63,13 +73,14 @@ TypingSequence linesSequence(const std::vector<std::wstring>& lines, const LineP
     steps.push_back(step(StepKind::AwaitCtrlRelease));
     appendWait(steps, pacing.before_first);
     for (const std::wstring& line : lines) {
-        if (style.open_chat && isBlank(line)) continue;
+        const std::wstring text = printable(line);
+        if (style.open_chat && isBlank(text)) continue;
         if (pacing.multi_line && style.line_pause_ms > 0) steps.push_back(step(StepKind::PaceLine, style.line_pause_ms));
         if (style.open_chat) {
             appendEnter(steps, pacing);
             steps.push_back(step(StepKind::Wait, kChatOpenMs));
         }
-        steps.push_back(step(StepKind::TypeText, 0, line));
+        steps.push_back(step(StepKind::TypeText, 0, text));
         appendWait(steps, pacing.after_text);
         appendEnter(steps, pacing);
         appendWait(steps, pacing.after_enter);

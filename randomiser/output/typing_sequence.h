@@ -14,7 +14,7 @@
 enum class StepKind {
     AwaitCtrlRelease,  // wait (bounded) until no Ctrl key (with real keys: no modifier) is held down
     PaceLine,          // wait until wait_ms have passed since the start of the line before
-    TypeText,          // send each code unit of text as a Unicode keystroke
+    TypeText,          // send each code unit of text (no control characters) as a keystroke
     PressEnter,        // send the Enter key
     Wait,              // pause for wait_ms milliseconds
     SaveReport,        // write the report lines to data.txt

@@ -27,6 +27,7 @@ constexpr int kRulePromptId = 254;
 constexpr int kRuleEntryId = 255;
 constexpr int kSubmitId = 256;
 constexpr int kRuleResultId = 257;
+constexpr int kRuleListId = 258;
 constexpr int kTooltipHeadingId = 260;
 const wchar_t* const kChatExamplePath = L"./Images/chat_example.bmp";
 const wchar_t* const kNoLabel = L"Could not create text label.";
@@ -45,13 +46,16 @@ const CreditEntry credit_entries[2] = {
                              L"matches whose reports and rule sets shaped this version."},
 };
 
-// The prompt's text depends on the number of rule sets; it is set once made.
+// The prompt's and the list's texts depend on the rule sets; they are set,
+// and the list's height fitted, once made. A long list is reached by
+// scrolling.
 const ControlSpec kRuleSelectionControls[] = {
     {L"static", L"Rule Selection", SS_CENTER, kRuleTitleId, 50, 20, 400, 60, kNoTitle},
     {L"static", L"", 0, kRulePromptId, 50, 80, 400, 40, kNoLabel},
     {L"EDIT", L"", WS_BORDER | WS_GROUP | WS_TABSTOP, kRuleEntryId, 50, 140, 400, 40, kNoInput},
     {L"button", L"Submit", WS_GROUP | WS_TABSTOP, kSubmitId, 150, 200, 200, 40, kNoInput},
     {L"static", L"", 0, kRuleResultId, 50, 260, 400, 40, kNoInput},
+    {L"static", L"", 0, kRuleListId, 50, 305, 500, 40, kNoLabel},
 };
 
 // The lines reach below the window; its scroll bar brings them up. The chat
@@ -237,10 +241,15 @@ void releaseOverlordState() {
 }
 
 bool openRuleSelection() {
-    if (!createOverlordWindow(600, 400, kRuleSelectionControls, std::size(kRuleSelectionControls), kRuleTitleId))
+    if (!createOverlordWindow(600, 450, kRuleSelectionControls, std::size(kRuleSelectionControls), kRuleTitleId))
         return false;
-    const std::wstring prompt = rulePrompt(static_cast<int>(g_randomiser.game.rule_table.size()));
+    const std::vector<RuleRecord>& rules = g_randomiser.game.rule_table;
+    const std::wstring prompt = rulePrompt(static_cast<int>(rules.size()));
     SetDlgItemTextW(g_overlord.window, kRulePromptId, prompt.c_str());
+    SetDlgItemTextW(g_overlord.window, kRuleListId, ruleList(rules).c_str());
+    const int listHeight = static_cast<int>(rules.size() + 1) * systemLineHeight(g_overlord.window);
+    SetWindowPos(GetDlgItem(g_overlord.window, kRuleListId), nullptr, 0, 0, 500, listHeight,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     return showOverlordWindow();
 }
 

@@ -38,7 +38,10 @@ bool commandLineWords(std::vector<std::wstring>& words) {
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     loadDllsFromSystemFolderOnly();
     HANDLE mutex = nullptr;
-    if (anotherCopyRuns(kSortilaneMutexName, mutex)) return 0;
+    if (anotherCopyRuns(kSortilaneMutexName, mutex)) {
+        sayAlreadyRunning(L"Brenlow Sortilane");
+        return 0;
+    }
 
     std::vector<std::wstring> words;
     if (!commandLineWords(words)) {

@@ -8,6 +8,7 @@
 #include "common/number_read.h"
 #include "common/text_convert.h"
 #include "randomiser/startup/game_data_loader.h"
+#include "randomiser/startup/weighted_draw.h"
 
 namespace {
 
@@ -198,8 +199,22 @@ bool removeByName(WordCursor& cursor, const std::vector<Record>& table, const wc
     return true;
 }
 
+// The map of the match was drawn while the data loaded; when "remove map"
+// took it away, it is drawn again from the maps left, by the same rule, so
+// that Ctrl+3 never types a removed map. False, with a debug line, when no map
+// is left to draw.
+bool redrawMatchMap(GameTables& game) {
+    const int drawn = weightedDraw(game.map_table);
+    if (drawn < 0) {
+        debugLog("No map is left to draw after remove map");
+        return false;
+    }
+    boundedCopy(game.selected_map_name, game.map_table[drawn].name);
+    return true;
+}
+
 // "remove" with a kind word; any other word is left for the option table.
-// False when a name matches nothing.
+// False when a name matches nothing, or when no map is left for the match.
 bool readRemoval(WordCursor& cursor, GameTables& game) {
     if (!cursor.hasNext()) return true;
     const std::wstring& kind = cursor.peek();
@@ -209,8 +224,12 @@ bool readRemoval(WordCursor& cursor, GameTables& game) {
     }
     if (kind == L"map") {
         cursor.take();
-        return removeByName(cursor, game.map_table, mapName,
-                            [&game](int index) { game.map_table.erase(game.map_table.begin() + index); });
+        bool drawnRemoved = false;
+        const bool named = removeByName(cursor, game.map_table, mapName, [&game, &drawnRemoved](int index) {
+            drawnRemoved = drawnRemoved || std::wcscmp(game.map_table[index].name, game.selected_map_name) == 0;
+            game.map_table.erase(game.map_table.begin() + index);
+        });
+        return named && (!drawnRemoved || redrawMatchMap(game));
     }
     if (kind == L"rule") {
         cursor.take();

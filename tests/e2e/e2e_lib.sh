@@ -223,26 +223,35 @@ preview_report() {
     sed '$d'
 }
 
-# Saves a screenshot of the whole virtual screen as an artifact.
+# Saves a screenshot of the whole virtual screen as an artifact. On a loaded
+# machine the X server can be slow to answer, so it is tried up to three times;
+# a picture that could not be taken is said, and the test goes on.
 screenshot() {
-  import -display "$DISPLAY" -window root "$e2e_artifacts/$1.png"
+  local attempt
+  for attempt in 1 2 3; do
+    import -display "$DISPLAY" -window root "$e2e_artifacts/$1.png" 2>/dev/null && return 0
+    sleep 0.5
+  done
+  echo "could not take the screenshot $1"
 }
 
 # What typing a rule text leaves in chat.txt: the file with CR LF read as a
 # line feed, in chunks of at most 49 bytes that end after a line feed, each
-# chunk followed by an Enter (a carriage return in chat.txt).
+# chunk typed without its control characters (the line feed among them) and
+# followed by an Enter (a carriage return in chat.txt).
 rule_text_typed() {
   python3 - "$1" <<'PY'
 import sys
 text = open(sys.argv[1], 'rb').read().replace(b'\r\n', b'\n')
-out, chunk = b'', b''
+chunks, chunk = [], b''
 for byte in text:
     chunk += bytes([byte])
     if byte == 10 or len(chunk) == 49:
-        out, chunk = out + chunk + b'\r', b''
+        chunks, chunk = chunks + [chunk], b''
 if chunk:
-    out += chunk + b'\r'
-sys.stdout.buffer.write(out)
+    chunks.append(chunk)
+typed = (bytes(b for b in c if b >= 32 and b != 127) + b'\r' for c in chunks)
+sys.stdout.buffer.write(b''.join(typed))
 PY
 }
 
@@ -410,3 +419,23 @@ error_box_text() {
 
 # Whether the process $1 still runs.
 still_runs() { kill -0 "$1" 2>/dev/null; }
+
+# Starts a second copy of the program $1 (with the words after $2), which
+# shows the box titled $2 saying the program already runs; checks the box,
+# keeps a screenshot named $3, closes the box and expects the copy to end with
+# 0 while the first copy still runs (its id in $4).
+expect_second_copy_box() {
+  local exe=$1 title=$2 picture=$3 first=$4 text
+  shift 4
+  e2e_start wine "$exe" "$@"
+  local second=$last_pid
+  wait_for 20 control_text "$title" 65535 || echo "no box from the second copy of $exe"
+  text=$(control_text "$title" 65535 2>/dev/null || true)
+  expect_equal "a second copy of $exe says the program already runs and how to quit it" yes \
+    "$([[ $text == *"already running"* && $text == *Exit* ]] && echo yes || echo "$text")"
+  screenshot "$picture"
+  press Return
+  wait_exit 10 "$second"
+  expect_equal "the second copy of $exe ends with 0 once the box is closed" 0 "$exit_status"
+  expect_equal "the first copy of $exe still runs" yes "$(still_runs "$first" && echo yes)"
+}

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Hotkeys typed into the chat window under Wine: the rule text in chunks, the
 # coin, a drawn map typed again, and a rule set chosen in the rule selection
-# window and then typed. While a sequence types, other commands are ignored
+# window (which lists them) and then typed; a missing rule text file is said. While a sequence types, other commands are ignored
 # and Esc ends the program.
 source "$(dirname "$0")/e2e_lib.sh"
 
@@ -34,6 +34,8 @@ expect_equal "the drawn map is one of the map script" yes "$drawn_known"
 rule_selection_shown() { control_text "$overlord_window" 255 >/dev/null; }
 open_rule_selection() { press ctrl+4 && wait_for 1 rule_selection_shown; }
 wait_for 10 open_rule_selection || echo "the rule selection window did not show"
+expect_equal "the rule selection window lists the rule sets by number and name" yes \
+  "$(control_text "$overlord_window" 258 | grep -qx '2\. nomads' && echo yes || control_text "$overlord_window" 258)"
 click_control "$overlord_window" 255  # the entry
 xdotool type 2
 click_control "$overlord_window" 256  # Submit
@@ -54,4 +56,20 @@ wait_randomiser 10
 expect_equal "Esc ends the program with 0 while it types" 0 "$randomiser_status"
 expect_equal "the rule text was cut short" yes \
   "$([[ $(wc -c <chat.txt) -lt $(rule_text_typed Rules/nomads.txt | wc -c) ]] && echo yes)"
+
+# A rule text file that is gone: Ctrl+2 says which, and types nothing.
+rm Rules/Usual.txt
+: >chat.txt
+start_randomiser rating
+wait_past_splash
+focus_chat
+press ctrl+2
+wait_for 10 error_box_text || echo "no error box for the missing rule text"
+screenshot hotkeys_missing_rule_text
+expect_equal "the box names the missing file" "Could not find file - ./Rules/Usual.txt" \
+  "$(error_box_text 2>/dev/null || true)"
+press Return
+expect_equal "nothing was typed" "" "$(cat chat.txt)"
+press Escape
+wait_randomiser 10
 e2e_finish

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The randomiser's life under Wine: splash, tray icon and balloon (kept as a
-# screenshot), a second copy, the icon after a shell restart, Esc, the tray
+# screenshot), a second copy that says the program runs, the icon after a shell restart, Esc, the tray
 # menu, the tooltip window with and without its picture (start-up failures:
 # startup_failure_test.sh).
 source "$(dirname "$0")/e2e_lib.sh"
@@ -11,11 +11,7 @@ wait_balloon
 screenshot lifecycle_splash_tray_balloon
 expect_equal "the program stays resident after start" yes "$(kill -0 "$randomiser_pid" 2>/dev/null && echo yes)"
 
-first_pid=$randomiser_pid
-status=0
-timeout 20 wine Brenlow_Sortilane.exe rating || status=$?
-expect_equal "a second copy exits at once with 0" 0 "$status"
-randomiser_pid=$first_pid
+expect_second_copy_box Brenlow_Sortilane.exe "Brenlow Sortilane" lifecycle_second_copy "$randomiser_pid" rating
 
 status=0
 timeout 20 wine tray_restart.exe BRENLOW_SORTILANE 110 || status=$?

@@ -48,18 +48,18 @@ TEST_F(HotkeyCommands, OneTypesTheReportSavesAndQuits) {
 }
 
 TEST_F(HotkeyCommands, TwoTypesTheCurrentRuleText) {
-    EXPECT_EQ(run(2), "ctrl [Be nice\\n] wait 250 ctrl enter wait 100");
+    EXPECT_EQ(run(2), "ctrl [Be nice] wait 250 ctrl enter wait 100") << "the line feed is not typed";
     writeFile("Rules/Usual.txt", std::string(256, 'x'));
     CommandOutcome outcome = runCommand(randomiser, 2);
     EXPECT_TRUE(outcome.sequence.empty());
-    EXPECT_EQ(outcome.error, L"Rule Text Over 255 characters long");
+    EXPECT_EQ(outcome.error, L"Rule Text Over 255 characters long - ./Rules/Usual.txt");
 }
 
-TEST_F(HotkeyCommands, TwoWithAMissingFileDoesNothing) {
+TEST_F(HotkeyCommands, TwoWithAMissingFileSaysWhichFile) {
     boundedCopy(randomiser.options.usual_rules_path, L"./Rules/gone.txt");
     CommandOutcome outcome = runCommand(randomiser, 2);
     EXPECT_TRUE(outcome.sequence.empty());
-    EXPECT_TRUE(outcome.error.empty());
+    EXPECT_EQ(outcome.error, L"Could not find file - ./Rules/gone.txt");
 }
 
 TEST_F(HotkeyCommands, SixDrawsAMapThatThreeTypesAgain) {

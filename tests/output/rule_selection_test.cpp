@@ -32,6 +32,14 @@ TEST(ChooseRule, NumbersAndPaths) {
 
 TEST(RulePrompt, NamesTheCount) { EXPECT_EQ(rulePrompt(3), L"Enter a Number From 1 to 3"); }
 
+TEST(RuleList, NumbersEachRuleSetWithTheNameOfItsFile) {
+    std::vector<RuleRecord> rules(3);
+    boundedCopy(rules[0].path, L"./Rules/Usual.txt");
+    boundedCopy(rules[1].path, L"Rules\\nomads.TXT");
+    boundedCopy(rules[2].path, L"house");
+    EXPECT_EQ(ruleList(rules), L"1. Usual\n2. nomads\n3. house");
+}
+
 class SubmitRuleEntry : public ::testing::Test {
 protected:
     Randomiser randomiser;

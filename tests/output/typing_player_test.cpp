@@ -198,12 +198,12 @@ TEST_F(TypingPlayerTest, RefusedKeystrokeStopsTheReportSavesItAndSaysWhy) {
 }
 
 TEST_F(TypingPlayerTest, RefusedEnterStopsARuleTextWithoutSaving) {
-    port.events_left = 3 * kEventsPerKey + 1;  // "Go" with its line feed, and half of its Enter
+    port.events_left = 2 * kEventsPerKey + 1;  // "Go", and half of its Enter
     start(ruleTextSequence("Go\nOn"));
     runUntil(250);
     port.events_left = INT_MAX;
     runUntil(5000);
-    EXPECT_EQ(port.sent, "@0 Go\n") << "the next chunk is not typed";
+    EXPECT_EQ(port.sent, "@0 Go") << "the next chunk is not typed";
     EXPECT_NE(last.error.find(L"Typing failed"), std::wstring::npos);
     EXPECT_EQ(last.error.find(L"data.txt"), std::wstring::npos) << "no report was saved";
     EXPECT_EQ(readFile("data.txt"), "");

@@ -25,13 +25,19 @@ TEST(TypingSequence, EmptyReportTypesNothingButIsStillSaved) {
     EXPECT_EQ(sequenceText(reportSequence(ReportState())), "ctrl wait 250 wait 250 save");
 }
 
+TEST(TypingSequence, ControlCharactersAreNeverTyped) {
+    ReportState report = reportOf({L"Ann\x1B\x08\x7F\tB"});
+    EXPECT_EQ(sequenceText(reportSequence(report)), "ctrl wait 250 [AnnB] wait 250 ctrl enter wait 250 save");
+}
+
 TEST(TypingSequence, OneLineTextsHaveNoPauses) {
     EXPECT_EQ(sequenceText(oneLineSequence(L"Fen")), "ctrl [Fen] enter");
 }
 
 TEST(TypingSequence, RuleTextChunksEachGetAPauseEnterAndGap) {
     EXPECT_EQ(sequenceText(ruleTextSequence("No rush\r\nBe nice")),
-              "ctrl [No rush\\n] wait 250 ctrl enter wait 100 [Be nice] wait 250 ctrl enter wait 100");
+              "ctrl [No rush] wait 250 ctrl enter wait 100 [Be nice] wait 250 ctrl enter wait 100")
+        << "the chunk's line feed is not typed; its Enter ends the line";
     EXPECT_EQ(sequenceText(ruleTextSequence("")), "ctrl");
 }
 
@@ -47,7 +53,7 @@ TEST(TypingSequence, OpenChatOpensEachLineWithTextAndLeavesBlankLinesOut) {
               "ctrl wait 250 ctrl enter wait 150 [Seed: 7] wait 250 ctrl enter ctrl enter wait 150 [Ann] wait 250 ctrl "
               "enter wait 250 save");
     EXPECT_EQ(sequenceText(ruleTextSequence("Go\n\nOn", style)),
-              "ctrl ctrl enter wait 150 [Go\\n] wait 250 ctrl enter wait 100 ctrl enter wait 150 [On] wait 250 ctrl enter "
+              "ctrl ctrl enter wait 150 [Go] wait 250 ctrl enter wait 100 ctrl enter wait 150 [On] wait 250 ctrl enter "
               "wait 100")
         << "a chunk of nothing but a line feed is blank";
     EXPECT_EQ(sequenceText(oneLineSequence(L"Heads", style)), "ctrl enter wait 150 [Heads] enter");

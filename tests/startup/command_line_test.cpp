@@ -307,6 +307,33 @@ TEST_F(CommandLine, RemovesRecordsByNameWhateverTheCaseOfAToZ) {
     EXPECT_EQ(randomiser.game.map_table.size(), 3u);
 }
 
+// The maps weigh Fen 1, dune 2, Crag 3. A run that keeps its drawn map draws
+// nothing more; one that removes it draws again from Fen 1 and Crag 3.
+TEST_F(CommandLine, RemovingTheDrawnMapDrawsTheMatchMapAgainFromTheRest) {
+    int kept = 0, redrawn = 0;
+    for (uint32_t seed = 1; seed <= 40; ++seed) {
+        Randomiser plain;
+        std::vector<std::wstring> words = wordsOf(L"");
+        crtSrand(seed);
+        ASSERT_TRUE(parseCommandLine(plain, words));
+        const std::wstring drawn = plain.game.selected_map_name;
+        const int nextDraw = crtRand();
+
+        ASSERT_TRUE(parse(L"remove map dune", seed));
+        const std::wstring now = randomiser.game.selected_map_name;
+        if (drawn != L"dune") {
+            ++kept;
+            EXPECT_EQ(now, drawn) << seed;
+            EXPECT_EQ(crtRand(), nextDraw) << "no draw more, seed " << seed;
+        } else {
+            ++redrawn;
+            EXPECT_EQ(now, nextDraw % 4 < 1 ? L"Fen" : L"Crag") << seed;
+        }
+    }
+    EXPECT_GT(kept, 0);
+    EXPECT_GT(redrawn, 0);
+}
+
 TEST_F(CommandLine, RefusesANameThatIsNotInTheTable) {
     struct Case {
         const wchar_t* line;
@@ -318,6 +345,7 @@ TEST_F(CommandLine, RefusesANameThatIsNotInTheTable) {
         {L"remove map du", "Nothing to remove named du\n"},  // the beginning of a name is no name
         {L"remove map dunes", "Nothing to remove named dunes\n"},
         {L"remove rule 3", "Nothing to remove named 3\n"},
+        {L"remove map fen dune crag", "No map is left to draw after remove map\n"},
     };
     for (const Case& c : cases) {
         std::remove("debug.txt");
