@@ -149,10 +149,9 @@ void checkRun(const Randomiser& r, const std::vector<std::wstring>& words, const
     for (const std::string& line : lines) EXPECT_LE(line.size(), 79u) << where;
     for (size_t i = lines.size() - pl.player_count - 1; i < lines.size(); ++i) EXPECT_EQ(lines[i].size(), 56u) << where;
 
-    // When the draw was refused every player still holds civilisation 0 of tier 0.
-    bool assigned = false;
-    for (int p = 0; p < pl.player_count; ++p) assigned = assigned || pl.player_tiers[p] != 0 || pl.player_civs[p] != 0;
-    if (o.omit_civs || !assigned) return;
+    // A run whose draw was not refused gave every player a civilisation of the
+    // table and a tier, civilisation 0 of tier 0 included.
+    if (o.omit_civs || r.civ_draw.civs_not_drawn) return;
     for (int p = 0; p < pl.player_count; ++p) {
         ASSERT_GE(pl.player_civs[p], 0) << where;
         ASSERT_LT(pl.player_civs[p], static_cast<int>(r.game.civ_table.size())) << where;
