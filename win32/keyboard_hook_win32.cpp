@@ -6,6 +6,12 @@
 
 namespace {
 
+// Wine calls a low-level hook only while the hook's thread counts as
+// responsive, and counts a thread that took no message for five seconds as
+// hung: the first key after a quiet spell then passed the hook by. A timer
+// message every second keeps the thread counted as awake.
+constexpr UINT kStayAwakeMs = 1000;
+
 struct HookState {
     HHOOK hook = nullptr;
     HWND window = nullptr;
@@ -62,6 +68,9 @@ void runWaitingCalls() {
     for (const ReleaseWait::Call& call : calls) call.run(call.value);
 }
 
+// Nothing to do: the message itself keeps the thread counted as awake.
+void CALLBACK onStayAwake(HWND, UINT, UINT_PTR, DWORD) {}
+
 void CALLBACK onReleaseTimer(HWND, UINT, UINT_PTR, DWORD) {
     if (ctrlKeyHeld() && g_release.waited_ms < kCtrlReleaseLimitMs) {
         g_release.waited_ms += kCtrlPollMs;
@@ -83,6 +92,7 @@ bool installKeyboardHook(HWND window, UINT renewalMs, bool (*mayRenew)()) {
     g_hook.window = window;
     g_hook.may_renew = mayRenew;
     if (SetTimer(nullptr, 0, renewalMs, onHookRenewal) == 0) debugLog("Could not start the hook renewal timer");
+    if (SetTimer(nullptr, 0, kStayAwakeMs, onStayAwake) == 0) debugLog("Could not start the hook's wake timer");
     return hookKeyboard();
 }
 

@@ -12,7 +12,7 @@ for step in "5 ctrl+5 Number Of Players:" "10 ctrl+4 Player's FMT:" "20 ctrl+2 P
   focus_chat
   sleep "$idle"
   press "$keys"
-  wait_for 3 control_reads "$editor_window" 114 "$label" && answered=yes || answered=no
+  wait_for 10 control_reads "$editor_window" 114 "$label" && answered=yes || answered=no
   expect_equal "after $idle s without a key, the first $keys opens its window" yes "$answered"
 done
 press Escape
