@@ -76,6 +76,15 @@ void captureValue(bool stored, int32_t& index, int& taken, CaptureReport& report
     ++index;
 }
 
+// A name captured into a slot makes it another player's, so the friend group
+// the slot held is no longer his: it is set to 0, in the file and in memory.
+// Called after the name was stored, with the file loaded again.
+void clearFriendGroup(EditorState& state, int index, CaptureReport& report) {
+    if (index < 0 || index >= kPlayerSlots || state.script->getInt(kPlayerFmtKey, index) == 0) return;
+    if (storePlayerFmt(state, index, 0)) ++report.groupsCleared;
+    else ++report.unwritten;
+}
+
 // Stores the tokens of the text in turn until one keeps nothing.
 void captureTokens(EditorState& state, EditorPort& port, const wchar_t* text, CaptureReport& report) {
     size_t position = 0;
@@ -89,6 +98,7 @@ void captureTokens(EditorState& state, EditorPort& port, const wchar_t* text, Ca
         }
         if (kind == TokenKind::Name && charCount(token) <= kNameChars) {
             const bool stored = storePlayerName(state, state.nameIndex, token.c_str());
+            if (stored) clearFriendGroup(state, state.nameIndex, report);
             captureValue(stored, state.nameIndex, report.names, report);
         } else if (kind == TokenKind::Rating && token.size() <= kMaxRatingDigits) {
             const bool stored = storePlayerRating(state, state.ratingIndex, readLeadingInt(token.c_str()));
@@ -112,6 +122,7 @@ std::wstring captureNote(const CaptureReport& report) {
     if (report.passedOver > 0)
         note += L"\npassed over " + std::to_wstring(report.passedOver) +
                 L": names of more than 15 characters, ratings of more than 5 digits";
+    if (report.groupsCleared > 0) note += L"\nfriend groups cleared: " + std::to_wstring(report.groupsCleared);
     if (report.unwritten > 0)
         note += L"\nnot taken by PlayerData.txt: " + std::to_wstring(report.unwritten) + L" (see debug.txt)";
     return note;

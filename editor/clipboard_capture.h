@@ -34,19 +34,22 @@ struct CaptureReport {
     int ratings = 0;
     int passedOver = 0;      // names of more than 15 characters, ratings of more than 5 digits
     int pastLastPlayer = 0;  // values for a ninth player or later
+    int groupsCleared = 0;   // friend groups set to 0 in the slots that took a name
     int unwritten = 0;       // values the file did not take
     std::wstring stoppedAt;  // the token that kept nothing and ended the capture, if any
 };
 
 // The note of a capture: how many names and ratings were taken and, when it
 // applies, where the capture stopped, that the eight players are filled,
-// what was passed over and what the file did not take.
+// what was passed over, how many friend groups were cleared and what the
+// file did not take.
 std::wstring captureNote(const CaptureReport& report);
 
 // Ctrl+1: stores the names and ratings found in the clipboard text (null when
 // the clipboard held no text; its first 256 characters are read) into the
 // next players in sequence: a name of at most 15 characters at nameIndex, a
 // rating of at most 5 digits at ratingIndex; other tokens are passed over.
+// A slot that takes a name loses its friend group (set to 0).
 // The first token that keeps nothing ends the capture. The display is
 // refreshed after every token, and the capture's note is shown at the end;
 // a clipboard without text shows the error box instead.

@@ -166,6 +166,16 @@ TEST_F(CaptureTest, ALatin1FileBecomesUtf8BeforeANameBeyondAsciiIsStored) {
     EXPECT_EQ(std::wstring(state.players[0].name), L"M\u00FCller");
 }
 
+TEST_F(CaptureTest, ASlotThatTakesANameLosesItsFriendGroup) {
+    startWith(replacedOnce(kDefaultFile, "player_fmt_group { 0 0 0", "player_fmt_group { 3 3 3"));
+    // Player 1 takes a name and a rating, player 2 only a rating: its group stays.
+    captureClipboard(state, port, L"Kite 1500 1600");
+    EXPECT_NE(dataFile().find("player_fmt_group { 0 3 3 0"), std::string::npos) << dataFile();
+    EXPECT_EQ(state.players[0].fmtGroup, 0);
+    EXPECT_EQ(state.players[1].fmtGroup, 3);
+    EXPECT_EQ(port.notes, std::vector<std::wstring>{L"Taken: 1 name and 2 ratings\nfriend groups cleared: 1"});
+}
+
 TEST_F(CaptureTest, TokenThatKeepsNothingEndsTheCapture) {
     captureClipboard(state, port, L"Delta - 1500");
     EXPECT_EQ(std::wstring(state.players[0].name), L"Delta");
