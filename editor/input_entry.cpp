@@ -4,6 +4,7 @@
 #include "common/text_convert.h"
 #include "editor/clipboard_capture.h"
 #include "editor/player_data.h"
+#include "editor/rating_words.h"
 
 const wchar_t* const kElementFieldDefault = L"-1";
 
@@ -16,16 +17,6 @@ const wchar_t* const kUnreadable = L"PlayerData.txt could not be read (see debug
 const wchar_t* const kUnwritten = L"PlayerData.txt did not take it (see debug.txt)";
 const wchar_t* const kStoppedAbove = L"the entry stopped at the field above";
 const wchar_t* const kStoppedBelow = L"the entry stopped at the field below";
-
-struct RatingWord {
-    const wchar_t* words[2];
-    int32_t rating;
-};
-
-const RatingWord kRatingWords[] = {
-    {{L"noob", L"nb"}, 1300}, {{L"rook", L"rk"}, 1450}, {{L"inter", L"nt"}, 1600},
-    {{L"expert", L"xp"}, 1750}, {{L"extreme", L"xt"}, 1900},
-};
 
 std::wstring quoted(const std::wstring& text) { return L"'" + text + L"'"; }
 
@@ -51,20 +42,6 @@ bool readTarget(const std::wstring& element, int32_t playerCount, int& target) {
     if (value < 1 || value > playerCount) return false;
     target = value - 1;
     return true;
-}
-
-bool ratingOfWord(const std::wstring& token, int32_t& rating) {
-    std::wstring lower(token);
-    for (wchar_t& c : lower) {
-        if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
-    }
-    for (const RatingWord& word : kRatingWords) {
-        if (lower == word.words[0] || lower == word.words[1]) {
-            rating = word.rating;
-            return true;
-        }
-    }
-    return false;
 }
 
 // A rating is a number, where one below 100 counts in hundreds (17 is 1700),

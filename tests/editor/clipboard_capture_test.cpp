@@ -166,6 +166,16 @@ TEST_F(CaptureTest, ALatin1FileBecomesUtf8BeforeANameBeyondAsciiIsStored) {
     EXPECT_EQ(std::wstring(state.players[0].name), L"M\u00FCller");
 }
 
+TEST_F(CaptureTest, ASlotThatTakesANameLosesItsFriendGroup) {
+    startWith(replacedOnce(kDefaultFile, "player_fmt_group { 0 0 0", "player_fmt_group { 3 3 3"));
+    // Player 1 takes a name and a rating, player 2 only a rating: its group stays.
+    captureClipboard(state, port, L"Kite 1500 1600");
+    EXPECT_NE(dataFile().find("player_fmt_group { 0 3 3 0"), std::string::npos) << dataFile();
+    EXPECT_EQ(state.players[0].fmtGroup, 0);
+    EXPECT_EQ(state.players[1].fmtGroup, 3);
+    EXPECT_EQ(port.notes, std::vector<std::wstring>{L"Taken: 1 name and 2 ratings\nfriend groups cleared: 1"});
+}
+
 TEST_F(CaptureTest, TokenThatKeepsNothingEndsTheCapture) {
     captureClipboard(state, port, L"Delta - 1500");
     EXPECT_EQ(std::wstring(state.players[0].name), L"Delta");
@@ -181,6 +191,81 @@ TEST_F(CaptureTest, TokenThatKeepsNothingEndsTheCapture) {
     EXPECT_EQ(port.notes[1], L"Taken: 0 names and 0 ratings\nstopped at '--------------------...'");
     EXPECT_EQ(port.notes[2], L"Taken: 0 names and 0 ratings\nstopped at '<br/>'");
     EXPECT_EQ(state.nameIndex, 1);
+}
+
+TEST_F(CaptureTest, ALobbyPastedLineByLineFillsOnePlayerALine) {
+    startWith(replacedOnce(kDefaultFile, "player_fmt_group { 0 0", "player_fmt_group { 0 3"));
+    captureClipboard(state, port,
+                     wide("Saturday Night 4v4\n1. Jos\xC3\xA9 1850\n2. Ana Mar\xC3\xAD""a 1600\n"
+                          "3. \xD0\x92\xD0\xBB\xD0\xB0\xD0\xB4 2400\n4. Old_Bear 800").c_str());
+    std::string expected = replacedOnce(kDefaultFile, "'p1' 'p2' 'p3' 'p4'",
+                                        "'Jos\xC3\xA9' 'Ana_Mar\xC3\xAD""a' "
+                                        "'\xD0\x92\xD0\xBB\xD0\xB0\xD0\xB4' 'Old_Bear'");
+    expected = replacedOnce(expected, "player_rating { 0 0 0 0", "player_rating { 1850 1600 2400 800");
+    EXPECT_EQ(dataFile(), expected);
+    EXPECT_EQ(std::wstring(state.players[1].name), wide("Ana_Mar\xC3\xAD""a"));
+    EXPECT_EQ(state.players[1].fmtGroup, 0);
+    EXPECT_EQ(state.nameIndex, 4);
+    EXPECT_EQ(state.ratingIndex, 4);
+    EXPECT_EQ(port.displays.size(), 4u);
+    EXPECT_EQ(port.notes, std::vector<std::wstring>{L"Taken line by line: 4 players (players 1 to 4)\n"
+                                                     L"passed over 1 line: not a name with 1 rating\n"
+                                                     L"friend groups cleared: 1"});
+}
+
+TEST_F(CaptureTest, ALobbyLineMayGiveItsRatingAsARatingWord) {
+    // "2)" and "#3" are list numbers; a line with two ratings is passed over.
+    captureClipboard(state, port, L"2) Kite xp\r\n\r\n#3 Lark NB\r\nMoss 1500 1600");
+    EXPECT_EQ(std::wstring(state.players[0].name), L"Kite");
+    EXPECT_EQ(state.players[0].rating, 1750);
+    EXPECT_EQ(std::wstring(state.players[1].name), L"Lark");
+    EXPECT_EQ(state.players[1].rating, 1300);
+    EXPECT_EQ(std::wstring(state.players[2].name), L"p3");
+    EXPECT_EQ(port.notes.back(), L"Taken line by line: 2 players (players 1 to 2)\n"
+                                 L"passed over 1 line: not a name with 1 rating");
+}
+
+TEST_F(CaptureTest, ALobbyLineWithANameTooLongIsPassedOverWhole) {
+    captureClipboard(state, port, L"Ana Maria Fernandez 1600\nKite 1500\nLark 123456\nMoss 1400");
+    EXPECT_EQ(std::wstring(state.players[0].name), L"Kite");
+    EXPECT_EQ(std::wstring(state.players[1].name), L"Moss");
+    EXPECT_EQ(state.players[1].rating, 1400);
+    EXPECT_EQ(port.notes.back(), L"Taken line by line: 2 players (players 1 to 2)\n"
+                                 L"passed over 1 line: name of more than 15 characters\n"
+                                 L"passed over 1 line: rating of more than 5 digits");
+}
+
+TEST_F(CaptureTest, ALobbyStartsAtTheLaterOfTheTwoIndexes) {
+    captureClipboard(state, port, L"1500 1600");  // ratings of players 1 and 2, no names
+    captureClipboard(state, port, L"Kite 1700\nLark 1800");
+    EXPECT_EQ(std::wstring(state.players[0].name), L"p1");
+    EXPECT_EQ(state.players[1].rating, 1600);
+    EXPECT_EQ(std::wstring(state.players[2].name), L"Kite");
+    EXPECT_EQ(state.players[2].rating, 1700);
+    EXPECT_EQ(std::wstring(state.players[3].name), L"Lark");
+    EXPECT_EQ(state.nameIndex, 4);
+    EXPECT_EQ(state.ratingIndex, 4);
+    EXPECT_EQ(port.notes.back(), L"Taken line by line: 2 players (players 3 to 4)");
+}
+
+TEST_F(CaptureTest, ALobbyPastTheEighthPlayerSaysThePlayersAreFilled) {
+    state.nameIndex = 7;
+    state.ratingIndex = 7;
+    captureClipboard(state, port, L"Kite 1700\nLark 1800");
+    EXPECT_EQ(std::wstring(state.players[7].name), L"Kite");
+    EXPECT_EQ(state.nameIndex, 9);
+    EXPECT_EQ(port.notes.back(), std::wstring(L"Taken line by line: 1 player (player 8)\n") + kAllPlayersFilled);
+}
+
+TEST_F(CaptureTest, TextWithoutTwoPlayerLinesIsReadTokenByToken) {
+    // One line of several players, and a name and a rating on lines of their own.
+    captureClipboard(state, port, L"Alpha 1500 Beta 1600");
+    captureClipboard(state, port, L"Gamma\r\n1700\r\n");
+    EXPECT_EQ(std::wstring(state.players[1].name), L"Beta");
+    EXPECT_EQ(state.players[1].rating, 1600);
+    EXPECT_EQ(std::wstring(state.players[2].name), L"Gamma");
+    EXPECT_EQ(state.players[2].rating, 1700);
+    EXPECT_EQ(port.notes, (std::vector<std::wstring>{L"Taken: 2 names and 2 ratings", L"Taken: 1 name and 1 rating"}));
 }
 
 TEST_F(CaptureTest, OnlyTheFirst256CharactersAreRead) {
