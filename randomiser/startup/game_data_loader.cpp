@@ -19,9 +19,11 @@ void copyScriptString(wchar_t* out, size_t outUnits, TextEncoding encoding, cons
     decodeText(out, outUnits, stored != nullptr ? stored : "", encoding, maxChars);
 }
 
-// Loads one data file; a failure adds the loader's line after the reader's.
+// Loads one data file, for reading only: the randomiser never writes its
+// data files, so a read-only one serves. A failure adds the loader's line
+// after the reader's.
 bool loadScriptFile(Script& script, const char* path) {
-    if (script.load(path)) return true;
+    if (script.loadForReading(path)) return true;
     debugLog("Invalid Character in text check debugging");
     return false;
 }

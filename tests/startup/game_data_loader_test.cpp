@@ -1,6 +1,7 @@
 #include "randomiser/startup/game_data_loader.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <string>
 
@@ -99,6 +100,15 @@ TEST_F(GameDataLoader, ReadsMissingNamesAsEmpty) {
     EXPECT_EQ(std::wstring(randomiser.game.civ_table[1].name), L"");
     EXPECT_EQ(std::wstring(randomiser.game.selected_map_name), L"");
     EXPECT_NE(debugLogText().find("script - expected string missing"), std::string::npos);
+}
+
+// The randomiser never writes its data files.
+TEST_F(GameDataLoader, LoadsReadOnlyFiles) {
+    files.write();
+    for (const char* name : {"PlayerData.txt", "Scripts/Civ_Details.txt", "Scripts/Map_Details.txt",
+                             "Scripts/Rule_Details.txt"})
+        ASSERT_EQ(chmod(name, 0444), 0);
+    EXPECT_TRUE(runWithoutRootRights([this] { return loadGameData(randomiser); }));
 }
 
 TEST_F(GameDataLoader, ChecksThePlayerAndTeamCounts) {
