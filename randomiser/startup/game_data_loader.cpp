@@ -67,11 +67,12 @@ bool checkPlayerCounts(int players, int teams) {
 }
 
 bool loadPlayers(Script& script, Randomiser& randomiser) {
-    if (!loadScriptFile(script, kPlayerDataFile)) return false;
+    if (!loadScriptFile(script, kPlayerDataFile) || !playerDataHasEveryKey(script)) return false;
     PlayerTable& players = randomiser.players;
     players.player_count = script.getInt(kPlayerNumKey, 0);
     players.team_count = script.getInt(kTeamNumKey, 0);
     if (!checkPlayerCounts(players.player_count, players.team_count)) return false;
+    if (!playerDataListsHold(script, players.player_count, randomiser.options.use_ratings != 0)) return false;
     const TextEncoding encoding = detectEncoding(script.text);
     for (int i = 0; i < players.player_count; ++i) {
         // Names are cut to 15 characters, whatever their stored length.
