@@ -94,6 +94,10 @@ bool loadCivs(Script& script, Randomiser& randomiser) {
     if (!loadScriptAt(script, randomiser.options.civ_script_path)) return false;
     int count = script.getInt("civ_num", 0);
     if (count <= 0 || !listCountFits("civ_num", count)) return false;
+    // A civilisation without a name or tier would be drawn nameless or never.
+    if (!script.listHolds("civ_name", Script::Kind::ShortStrings, count, "civ_num") ||
+        !script.listHolds("civ_tier", Script::Kind::Integers, count, "civ_num"))
+        return false;
     std::vector<CivRecord>& civs = randomiser.game.civ_table;
     civs.assign(count, CivRecord{});
     const TextEncoding encoding = detectEncoding(script.text);
@@ -146,6 +150,10 @@ bool loadRatioTable(Script& script, const wchar_t* path, const RatioTableKeys& k
         return false;
     }
     if (!listCountFits(keys.countKey, count)) return false;
+    // A record without its ratio or name would never be drawn, or be drawn nameless.
+    if (!script.listHolds(keys.ratiosKey, Script::Kind::Integers, count, keys.countKey) ||
+        !script.listHolds(keys.nameKey, Script::Kind::ShortStrings, count, keys.countKey))
+        return false;
     table.assign(count, Record{});
     const TextEncoding encoding = detectEncoding(script.text);
     for (int i = 0; i < count; ++i) {
