@@ -80,7 +80,7 @@ bool saveReport(const ReportState& report, std::wstring& why) {
 
 bool savedResultExists() {
     if (!fileIsMissing(kSavedResultName)) return true;
-    debugLog("No saved report to post again - %s is missing (Ctrl+1 saves the report it types there)",
+    debugLog("No saved report to post again - %s is missing (a run saves its report there when Ctrl+1 types it)",
              kSavedResultName);
     return false;
 }

@@ -34,7 +34,8 @@ TEST_F(StartupChecks, ARepostWithoutDataTxtDoesNotStart) {
         std::remove("debug.txt");
         EXPECT_FALSE(start(word));
         EXPECT_EQ(debugLogText(),
-                  "No saved report to post again - data.txt is missing (Ctrl+1 saves the report it types there)\n");
+                  "No saved report to post again - data.txt is missing (a run saves its report there when "
+                  "Ctrl+1 types it)\n");
     }
     writeFile("data.txt", "");
     EXPECT_TRUE(start(L"repost"));
