@@ -1,4 +1,5 @@
 @echo off
-rem Only checks PlayerData.txt and the scripts; stays in the tray if they load.
+rem Only checks PlayerData.txt, the scripts and the rule texts; stays in the tray
+rem with the balloon "Files and words are fine" if they are.
 cd /d "%~dp0"
 Brenlow_Sortilane.exe validate

@@ -83,9 +83,12 @@ bool setupPlayerData(EditorState& state, EditorPort& port) {
         port.showErrorBox(kCreationFailedText);
         return false;
     }
-    if (!state.script->load(kPlayerDataFile)) return false;
-    loadRecords(state, *state.script);
-    return true;
+    // A file that lost a } or a quote, or lacks names or ratings, is refused
+    // in the randomiser's words: its records would show zeros that are not stored.
+    Script& script = *state.script;
+    if (!script.load(kPlayerDataFile) || !playerDataHasEveryKey(script)) return false;
+    loadRecords(state, script);
+    return playerDataListsHold(script, state.playerCount, true);
 }
 
 bool resetPlayerData(EditorState& state, EditorPort& port) {

@@ -6,7 +6,9 @@
 
 // Start-up: creates the script store, creates PlayerData.txt with the
 // default content when it does not exist, loads it and fills the records,
-// correcting values out of range in memory only. False ends the program.
+// correcting values out of range in memory only. False ends the program,
+// also when the file lacks one of its keys, or a name or rating for one of
+// the players (the reason in the debug log).
 bool setupPlayerData(EditorState& state, EditorPort& port);
 
 // Replaces the file by the default content and sets the records from that

@@ -24,6 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         char key[Script::kKeyBytes];
         std::memcpy(key, script->keyNames[k], sizeof key);
         if (std::memchr(key, 0, sizeof key) == nullptr) __builtin_trap();  // names must be terminated
+        if (script->intsHeld(key) > Script::kMaxElements || script->stringsHeld(key) > Script::kMaxElements)
+            __builtin_trap();  // a list holds at most 100 values of each kind
         for (int element : {-1, 0, 1, 99, 100}) {
             script->getInt(key, element);
             const char* value = script->getString(key, element);

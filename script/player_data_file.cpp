@@ -1,5 +1,23 @@
 #include "script/player_data_file.h"
 
+#include "common/debug_log.h"
+#include "script/script.h"
+
 const char* const kDefaultPlayerData =
     "player_num {6} team_num {2} player_name { 'p1' 'p2' 'p3' 'p4' 'p5' 'p6' 'p7' 'p8' } "
     "player_rating { 0 0 0 0 0 0 0 0 } player_fmt_group { 0 0 0 0 0 0 0 0 }";
+
+bool playerDataHasEveryKey(const Script& script) {
+    for (const char* key : kPlayerDataKeys) {
+        if (script.findKey(key) < 0) {
+            debugLog("%s has no %s - is a } or a quote missing before it?", kPlayerDataFile, key);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool playerDataListsHold(const Script& script, int players, bool ratingsUsed) {
+    if (!script.listHolds(kPlayerNameKey, Script::Kind::ShortStrings, players, kPlayerNumKey)) return false;
+    return !ratingsUsed || script.listHolds(kPlayerRatingKey, Script::Kind::Integers, players, kPlayerNumKey);
+}

@@ -15,6 +15,9 @@ constexpr const char* kTeamNumKey = "team_num";             // 1 integer: the te
 constexpr const char* kPlayerNameKey = "player_name";       // 8 short strings, player 1 first
 constexpr const char* kPlayerRatingKey = "player_rating";   // 8 integers
 constexpr const char* kPlayerFmtKey = "player_fmt_group";   // 8 integers: "Friends May Team", 0 for none
+// The five keys in the order the file holds them.
+constexpr const char* kPlayerDataKeys[] = {kPlayerNumKey, kTeamNumKey, kPlayerNameKey, kPlayerRatingKey,
+                                           kPlayerFmtKey};
 
 constexpr int kPlayerSlots = 8;  // every list holds eight players
 constexpr int kMaxTeams = 4;
@@ -27,6 +30,19 @@ constexpr int32_t kMinTeams = 2;
 constexpr size_t kMaxNameChars = 15;
 constexpr int32_t kMaxRating = 999999;  // six digits
 constexpr int32_t kMaxFmtGroup = 9999;  // four digits
+
+struct Script;
+
+// Whether the loaded file holds all five keys. Otherwise logs one line that
+// names the first key missing and returns false: a list or short string left
+// open reads the keys after it as its values, so the line asks whether a }
+// or a quote is missing before that key.
+bool playerDataHasEveryKey(const Script& script);
+
+// Whether the loaded file holds a name for each of the players and, when
+// ratings are used, a rating for each. Otherwise logs one line with the
+// counts and returns false.
+bool playerDataListsHold(const Script& script, int players, bool ratingsUsed);
 
 // The content, byte for byte and without a line end: 6 players in 2 teams,
 // the names p1 to p8, every rating and group 0.

@@ -22,11 +22,19 @@ struct Script {
     char keyNames[kMaxKeys][kKeyBytes];
     int32_t intValues[kMaxKeys][kMaxElements];
     char stringValues[kMaxKeys][kMaxElements][kStringBytes];
+    int intCounts[kMaxKeys];     // integers entry k holds
+    int stringCounts[kMaxKeys];  // short strings entry k holds
     char path[kPathBytes] = {};  // where the writer stores; empty until storePath, a read never changes it
 
     // Reads and parses the file at filePath. On failure logs the reason (and
     // "Invalid Character in text check debugging") and leaves no values.
+    // The file must also open for writing, since the writer stores into it:
+    // a read-only file does not load.
     bool load(const char* filePath);
+
+    // The same for a program that never writes the file: it is opened for
+    // reading only, so a read-only file loads.
+    bool loadForReading(const char* filePath);
 
     // Parses the zero-terminated bytes already in text; name is used in the
     // log lines. On failure the store is left without values.
@@ -40,6 +48,17 @@ struct Script {
     // log line) when the key is absent or the element is 100 or more. Points
     // into the store and stays valid until the next load.
     const char* getString(const char* key, int element);
+
+    // How many integers, or short strings, the first entry named key holds;
+    // 0 when there is no such entry. Lookups beyond these give 0 or "".
+    int intsHeld(const char* key) const;
+    int stringsHeld(const char* key) const;
+
+    // Whether the first entry named key holds at least count values of the
+    // kind. Otherwise logs "<key> holds <n> values, fewer than <countKey>
+    // <count>" and returns false: the records beyond would be read as 0 or "".
+    enum class Kind { Integers, ShortStrings };
+    bool listHolds(const char* key, Kind kind, int count, const char* countKey) const;
 
     // Writer: sets the file that storeInt/storeString rewrite (at most 259
     // bytes are kept).
@@ -70,4 +89,7 @@ struct Script {
 
     // Index of the first entry named key, or -1.
     int findKey(const char* key) const;
+
+    // load and loadForReading: whether the file must open for writing too.
+    bool loadFile(const char* filePath, bool mustBeWritable);
 };

@@ -155,6 +155,8 @@ struct TextParser {
             }
             if (!readValue()) return false;
         }
+        script.intCounts[script.keyCount] = intCount;
+        script.stringCounts[script.keyCount] = stringCount;
         ++script.keyCount;
         return true;
     }
@@ -175,6 +177,8 @@ void Script::clearValues() {
     std::memset(keyNames, 0, sizeof keyNames);
     std::memset(intValues, 0, sizeof intValues);
     std::memset(stringValues, 0, sizeof stringValues);
+    std::memset(intCounts, 0, sizeof intCounts);
+    std::memset(stringCounts, 0, sizeof stringCounts);
 }
 
 bool Script::parseText(const char* name) {
@@ -186,7 +190,11 @@ bool Script::parseText(const char* name) {
     return false;
 }
 
-bool Script::load(const char* filePath) {
+bool Script::load(const char* filePath) { return loadFile(filePath, true); }
+
+bool Script::loadForReading(const char* filePath) { return loadFile(filePath, false); }
+
+bool Script::loadFile(const char* filePath, bool mustBeWritable) {
     std::memset(text, 0, sizeof text);
     clearValues();
 
@@ -196,16 +204,17 @@ bool Script::load(const char* filePath) {
         debugLog("%s", kInvalidTextLine);
         return false;
     }
-    std::fclose(file);
-
-    // Opened again for reading and writing: a file that may not be written
-    // does not load, since the writer must be able to store into it.
-    file = openFile(filePath, "r+b");
-    if (file == nullptr) {
-        debugLog("%s", filePath);
-        debugLog("Opening A File");
-        debugLog("%s", kInvalidTextLine);
-        return false;
+    if (mustBeWritable) {
+        // Opened again for reading and writing: a file that may not be
+        // written does not load, since the writer must be able to store into it.
+        std::fclose(file);
+        file = openFile(filePath, "r+b");
+        if (file == nullptr) {
+            debugLog("%s", filePath);
+            debugLog("Opening A File");
+            debugLog("%s", kInvalidTextLine);
+            return false;
+        }
     }
 
     const size_t kBlock = 10000;
@@ -254,6 +263,23 @@ int Script::findKey(const char* key) const {
         if (std::strcmp(keyNames[k], key) == 0) return k;
     }
     return -1;
+}
+
+int Script::intsHeld(const char* key) const {
+    int k = findKey(key);
+    return k < 0 ? 0 : intCounts[k];
+}
+
+int Script::stringsHeld(const char* key) const {
+    int k = findKey(key);
+    return k < 0 ? 0 : stringCounts[k];
+}
+
+bool Script::listHolds(const char* key, Kind kind, int count, const char* countKey) const {
+    int held = kind == Kind::Integers ? intsHeld(key) : stringsHeld(key);
+    if (held >= count) return true;
+    debugLog("%s holds %i values, fewer than %s %i", key, held, countKey, count);
+    return false;
 }
 
 int32_t Script::getInt(const char* key, int element) {

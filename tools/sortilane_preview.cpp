@@ -6,8 +6,9 @@
 // UTF-8, followed by "Map: <selected map>". With --balance it then prints
 // every team's players and score, the spread of the scores and the best spread
 // the players allow, so a host sees how fair the draw is. On a start-up
-// failure it exits 1 and repeats on standard error the debug.txt lines that
-// the run wrote.
+// failure, or when a rule text that a match would type is missing or longer
+// than 255 bytes, it exits 1 and repeats on standard error the debug.txt
+// lines that the run wrote.
 //
 // The same source builds sortilane_preview.exe, a Windows console program
 // that prints the same bytes: its output is not turned into CR LF.
@@ -127,8 +128,11 @@ int main(int argc, char** argv) {
     }
     if (!args.seedGiven) args.seed = static_cast<int64_t>(std::time(nullptr));
 
+    // A check of the files also looks at what the match needs later: a
+    // validate run has done so already.
     Randomiser randomiser;
-    if (!computeStartup(randomiser, args.seed, args.words)) {
+    if (!computeStartup(randomiser, args.seed, args.words) ||
+        (!randomiser.options.validate_only && !checkRuleTexts(randomiser))) {
         echoRunDebugLines();
         return 1;
     }

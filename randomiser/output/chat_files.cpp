@@ -5,6 +5,7 @@
 
 #include "common/debug_log.h"
 #include "common/file_open.h"
+#include "common/file_status.h"
 #include "common/safe_write.h"
 #include "common/text_convert.h"
 #include "randomiser/option_set.h"
@@ -74,6 +75,13 @@ bool saveReport(const ReportState& report, std::wstring& why) {
             why = L"data.txt could not be replaced (it may be read-only, a folder, or open in another program).";
             break;
     }
+    return false;
+}
+
+bool savedResultExists() {
+    if (!fileIsMissing(kSavedResultName)) return true;
+    debugLog("No saved report to post again - %s is missing (a run saves its report there when Ctrl+1 types it)",
+             kSavedResultName);
     return false;
 }
 

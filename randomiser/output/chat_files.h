@@ -22,6 +22,10 @@ RuleFileStatus readRuleFile(const wchar_t* path, std::string& bytes);
 // was), with why saying what stood in the way.
 bool saveReport(const ReportState& report, std::wstring& why);
 
+// Whether data.txt, the report that a repost types again, is there;
+// otherwise logs that there is nothing to post again.
+bool savedResultExists();
+
 // Reads data.txt. False, with the lines "data.txt" and "Opening A File" in the
 // debug log, when it cannot be opened; a failed seek or a read that falls short
 // of the file's size is logged and what was read is kept.

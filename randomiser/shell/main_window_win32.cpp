@@ -41,10 +41,13 @@ MainWindowState g_main;
 bool addSortilaneTrayIcon() {
     if (g_main.tray_icon == nullptr)
         g_main.tray_icon = static_cast<HICON>(LoadImageW(nullptr, kTrayIconPath, IMAGE_ICON, 0, 0, LR_LOADFROMFILE));
-    // The repost mode waits for Ctrl+1 before it types the saved result.
-    std::wstring balloon = g_randomiser.options.repost_only != 0
-                               ? L"Sortilane: repost.\nCtrl+1 types the saved result (data.txt), Esc quits"
-                               : L"Sortilane.\nCross-Game Usage";
+    // The repost mode waits for Ctrl+1 before it types the saved result; a
+    // validate run that got this far found the files and the words fine.
+    std::wstring balloon = L"Sortilane.\nCross-Game Usage";
+    if (g_randomiser.options.repost_only != 0)
+        balloon = L"Sortilane: repost.\nCtrl+1 types the saved result (data.txt), Esc quits";
+    else if (g_randomiser.options.validate_only != 0)
+        balloon = L"Sortilane: validate.\nFiles and words are fine";
     // The editor leaves its hotkeys alone while the randomiser runs.
     if (programRuns(kRostrixMutexName)) balloon += L"\nRostrix's hotkeys rest until Sortilane ends";
     const TrayIconSpec spec = {g_main.window,    kTrayIconId,         kTrayCallback,    g_main.tray_icon,

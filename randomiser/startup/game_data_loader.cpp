@@ -19,9 +19,11 @@ void copyScriptString(wchar_t* out, size_t outUnits, TextEncoding encoding, cons
     decodeText(out, outUnits, stored != nullptr ? stored : "", encoding, maxChars);
 }
 
-// Loads one data file; a failure adds the loader's line after the reader's.
+// Loads one data file, for reading only: the randomiser never writes its
+// data files, so a read-only one serves. A failure adds the loader's line
+// after the reader's.
 bool loadScriptFile(Script& script, const char* path) {
-    if (script.load(path)) return true;
+    if (script.loadForReading(path)) return true;
     debugLog("Invalid Character in text check debugging");
     return false;
 }
@@ -65,11 +67,12 @@ bool checkPlayerCounts(int players, int teams) {
 }
 
 bool loadPlayers(Script& script, Randomiser& randomiser) {
-    if (!loadScriptFile(script, kPlayerDataFile)) return false;
+    if (!loadScriptFile(script, kPlayerDataFile) || !playerDataHasEveryKey(script)) return false;
     PlayerTable& players = randomiser.players;
     players.player_count = script.getInt(kPlayerNumKey, 0);
     players.team_count = script.getInt(kTeamNumKey, 0);
     if (!checkPlayerCounts(players.player_count, players.team_count)) return false;
+    if (!playerDataListsHold(script, players.player_count, randomiser.options.use_ratings != 0)) return false;
     const TextEncoding encoding = detectEncoding(script.text);
     for (int i = 0; i < players.player_count; ++i) {
         // Names are cut to 15 characters, whatever their stored length.
@@ -91,6 +94,10 @@ bool loadCivs(Script& script, Randomiser& randomiser) {
     if (!loadScriptAt(script, randomiser.options.civ_script_path)) return false;
     int count = script.getInt("civ_num", 0);
     if (count <= 0 || !listCountFits("civ_num", count)) return false;
+    // A civilisation without a name or tier would be drawn nameless or never.
+    if (!script.listHolds("civ_name", Script::Kind::ShortStrings, count, "civ_num") ||
+        !script.listHolds("civ_tier", Script::Kind::Integers, count, "civ_num"))
+        return false;
     std::vector<CivRecord>& civs = randomiser.game.civ_table;
     civs.assign(count, CivRecord{});
     const TextEncoding encoding = detectEncoding(script.text);
@@ -143,6 +150,10 @@ bool loadRatioTable(Script& script, const wchar_t* path, const RatioTableKeys& k
         return false;
     }
     if (!listCountFits(keys.countKey, count)) return false;
+    // A record without its ratio or name would never be drawn, or be drawn nameless.
+    if (!script.listHolds(keys.ratiosKey, Script::Kind::Integers, count, keys.countKey) ||
+        !script.listHolds(keys.nameKey, Script::Kind::ShortStrings, count, keys.countKey))
+        return false;
     table.assign(count, Record{});
     const TextEncoding encoding = detectEncoding(script.text);
     for (int i = 0; i < count; ++i) {

@@ -180,6 +180,8 @@ void checkRun(const Randomiser& r, const std::vector<std::wstring>& words, const
 
 TEST(AllocationInvariants, GeneratedDataAndOptionLines) {
     TempFolder folder;
+    // What "validate" and "rematch" look for: the rule texts and a saved report.
+    for (const char* name : {"Usual", "Rules/Usual.txt", "Rules/other.txt", "data.txt"}) writeFile(name, "x\r\n");
     std::mt19937 gen(20261207);
     for (int dataSet = 0; dataSet < 400; ++dataSet) {
         GeneratedData data = writeData(gen);

@@ -7,6 +7,7 @@
 
 #include "common/bounded_copy.h"
 #include "common/crt_random.h"
+#include "common/file_open.h"
 #include "common/file_status.h"
 #include "common/number_read.h"
 #include "common/text_convert.h"
@@ -74,4 +75,20 @@ TEST(FileStatus, TellsMissingFromPresentOrUnreadable) {
     writeFile("locked.txt", "z");
     ASSERT_EQ(chmod("locked.txt", 0000), 0);
     EXPECT_TRUE(runWithoutRootRights([] { return !fileIsMissing("locked.txt"); }));
+}
+
+// Paths in the data files are written as Windows finds them, whatever the
+// case of their letters; the native build finds the same files.
+TEST(FileOpen, FindsAPathWhateverTheCaseOfItsLetters) {
+    TempFolder folder;
+    writeFile("Rules/Usual.txt", "x");
+    FILE* file = openFile("./rules/USUAL.txt", "rb");
+    ASSERT_NE(file, nullptr);
+    std::fclose(file);
+    file = openFile("rules/new.txt", "wb");  // written into the folder Rules
+    ASSERT_NE(file, nullptr);
+    std::fclose(file);
+    struct stat info;
+    EXPECT_EQ(stat("Rules/new.txt", &info), 0);
+    EXPECT_TRUE(fileIsMissing("rules/none.txt"));
 }

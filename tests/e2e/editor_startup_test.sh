@@ -3,9 +3,9 @@
 # file; after the splash the live display and the input window for a name and
 # rating are shown (kept as a screenshot); a second copy says the editor runs and ends; the
 # tray icon comes back after a shell restart; Esc quits. A start that fails
-# (no splash picture, a PlayerData.txt that cannot be read) shows one error
-# box in front with this run's debug lines and where debug.txt is, and ends
-# with 0 once it is closed.
+# (no splash picture, a PlayerData.txt that cannot be read or that lost a })
+# shows one error box in front with this run's debug lines and where
+# debug.txt is, and ends with 0 once it is closed.
 source "$(dirname "$0")/e2e_lib.sh"
 
 rm PlayerData.txt
@@ -60,4 +60,12 @@ mv Images/away.bmp Images/rostrix_flash.bmp
 echo "player_num 6" >PlayerData.txt
 expect_failure_box "a PlayerData.txt that cannot be read"
 expect_equal "the unreadable file's last line" "Could not make PlayerData.txt ready" "$(tr -d '\r' <debug.txt | tail -n 1)"
+
+lost_brace="player_num {6} team_num {2} player_name { 'p1' 'p2' 'p3' 'p4' 'p5' 'p6' 'p7' 'p8' player_rating { 0 0 0 0 0 0 0 0 } player_fmt_group { 0 0 0 0 0 0 0 0 }"
+printf '%s' "$lost_brace" >PlayerData.txt
+expect_failure_box "PlayerData names without their closing bracket"
+expect_equal "the lost }'s lines, in the randomiser's words" \
+  "PlayerData.txt has no player_rating - is a } or a quote missing before it?"$'\n'"Could not make PlayerData.txt ready" \
+  "$(tr -d '\r' <debug.txt)"
+expect_equal "the file that lost a } is left as it was" "$lost_brace" "$(cat PlayerData.txt)"
 e2e_finish

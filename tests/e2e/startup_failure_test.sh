@@ -2,7 +2,10 @@
 # A randomiser that cannot start says why: after its lines are logged it shows
 # one error box in front, with the focus, holding this run's debug lines and
 # where debug.txt is; OK ends it with the exit code it always had. The native
-# preview prints the same lines on standard error.
+# preview prints the same lines on standard error. Among the causes: a
+# PlayerData.txt that lost a }, a repost without data.txt and, for validate, a
+# rule text too long to type; a validate run that finds everything fine says
+# so in its balloon.
 source "$(dirname "$0")/e2e_lib.sh"
 
 folder=$(winepath -w "$PWD")
@@ -40,6 +43,39 @@ preview_errors=$("${BRENLOW_BUILD:-$e2e_root/build}/tools/sortilane_preview" --s
 expect_equal "the preview's exit code for 5 players in 2 teams" 1 "$preview_status"
 expect_equal "the preview prints the line on standard error" "$five_in_two" "$preview_errors"
 mv PlayerData.saved PlayerData.txt
+
+# A PlayerData.txt that lost the } after its names: the keys after it are
+# read as names, and the randomiser says which key it misses.
+cp PlayerData.txt PlayerData.saved
+sed -i "s/'p8' }/'p8'/" PlayerData.txt
+lost_brace="PlayerData.txt has no player_rating - is a } or a quote missing before it?"
+expect_failure_box "$lost_brace" 1 "PlayerData names without their closing bracket" rating
+preview_status=0
+preview_errors=$("${BRENLOW_BUILD:-$e2e_root/build}/tools/sortilane_preview" --seed 1 -- rating 2>&1 >/dev/null) ||
+  preview_status=$?
+expect_equal "the preview's exit code for the lost }" 1 "$preview_status"
+expect_equal "the preview prints the lost }'s line on standard error" "$lost_brace" "$preview_errors"
+mv PlayerData.saved PlayerData.txt
+
+rm -f data.txt
+no_saved_report="No saved report to post again - data.txt is missing (a run saves its report there when Ctrl+1 types it)"
+expect_failure_box "$no_saved_report" 1 "a repost without data.txt" repost
+
+cp Rules/Usual.txt Rules/Usual.saved
+head -c 256 /dev/zero | tr '\0' x >Rules/Usual.txt
+expect_failure_box "Rule text over 255 bytes - ./Rules/Usual.txt" 1 "validate with a rule text of 256 bytes" validate
+mv Rules/Usual.saved Rules/Usual.txt
+
+rm -f debug.txt
+start_randomiser validate
+wait_for 15 balloon_says "Files and words are fine" || echo "no balloon saying the files and words are fine"
+screenshot validate_fine_balloon
+expect_equal "validate's balloon says the files and words are fine" yes \
+  "$(balloon_says "Files and words are fine" && echo yes || echo no)"
+press Escape
+wait_randomiser 10
+expect_equal "Esc ends the validate run with 0" 0 "$randomiser_status"
+expect_equal "no debug lines from a validate run that finds the files fine" "" "$(cat debug.txt 2>/dev/null || true)"
 
 mv Images/randomiser_flash.bmp Images/away.bmp
 expect_failure_box "Could not load the splash picture ./Images/randomiser_flash.bmp" 0 "a missing splash picture" rating

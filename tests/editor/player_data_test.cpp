@@ -92,6 +92,28 @@ TEST_F(EditorTest, StartFailsWhenTheFileCannotBeMadeOrRead) {
     EXPECT_EQ(dataFile(), "player_num 6");
 }
 
+// The randomiser's words: a file that lost a } or holds fewer names or
+// ratings than players ends the start, with its line in the debug log and no
+// box of its own, and stays as it was.
+TEST_F(EditorTest, StartFailsOnAFileWithoutAKeyOrWithoutAPlayersValues) {
+    const std::string cases[][2] = {
+        {replacedOnce(kDefaultFile, "'p8' }", "'p8'"),
+         "PlayerData.txt has no player_rating - is a } or a quote missing before it?\n"},
+        {replacedOnce(kDefaultFile, "'p6' 'p7' 'p8'", ""), "player_name holds 5 values, fewer than player_num 6\n"},
+        {replacedOnce(kDefaultFile, "{ 0 0 0 0 0 0 0 0 } player_fmt", "{ 0 0 0 0 0 } player_fmt"),
+         "player_rating holds 5 values, fewer than player_num 6\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c[0]);
+        std::remove("debug.txt");
+        writeFile("PlayerData.txt", c[0]);
+        EXPECT_FALSE(setupPlayerData(state, port));
+        EXPECT_EQ(debugLogText(), c[1]);
+        EXPECT_TRUE(port.errors.empty());
+        EXPECT_EQ(dataFile(), c[0]);
+    }
+}
+
 TEST_F(EditorTest, ResetWritesTheDefaultAndShowsIt) {
     startWith(replacedOnce(kDefaultFile, "player_num {6} team_num {2} player_name { 'p1'",
                            "player_num {8} team_num {4} player_name { 'Alpha'"));

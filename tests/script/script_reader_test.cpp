@@ -181,6 +181,25 @@ TEST_F(ScriptReader, RefusesAReadOnlyFile) {
     }));
 }
 
+// A program that only reads a file takes it when it is read-only too.
+TEST_F(ScriptReader, LoadsAReadOnlyFileForReading) {
+    writeFile("locked.txt", "a {1}");
+    ASSERT_EQ(chmod("locked.txt", 0444), 0);
+    EXPECT_TRUE(runWithoutRootRights(
+        [this] { return script->loadForReading("locked.txt") && script->getInt("a", 0) == 1; }));
+}
+
+TEST_F(ScriptReader, CountsTheValuesEachListHolds) {
+    ASSERT_TRUE(loadText("n {1 'x' 2 'y' 3 1.5} s {'a'} e {} n {1}"));
+    EXPECT_EQ(script->intsHeld("n"), 3);
+    EXPECT_EQ(script->stringsHeld("n"), 2);
+    EXPECT_EQ(script->intsHeld("s"), 0);
+    EXPECT_EQ(script->stringsHeld("s"), 1);
+    EXPECT_EQ(script->stringsHeld("e"), 0);
+    EXPECT_EQ(script->intsHeld("absent"), 0);
+    EXPECT_EQ(debugLogText(), "");
+}
+
 TEST_F(ScriptReader, LogsMissingLookups) {
     ASSERT_TRUE(loadText("a {1 2 3 4 5 6 7 8} s {'x'}"));
     struct Case {

@@ -1,11 +1,13 @@
 #include "randomiser/startup/game_data_loader.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <string>
 
 #include "common/crt_random.h"
 #include "common/text_convert.h"
+#include "player_data_sample.h"
 #include "startup/game_folder.h"
 #include "test_support.h"
 
@@ -77,7 +79,8 @@ TEST_F(GameDataLoader, ReadsUtf8FilesAsUtf8AndOthersByteForByte) {
     std::string longName;
     for (int i = 0; i < 16; ++i) longName += "\xF0\x9F\x98\x80";
     files.playerData = "\xEF\xBB\xBFplayer_num {4} team_num {2} player_name { 'Jos\xC3\xA9' "
-                       "'\xD0\x92\xD0\xBB\xD0\xB0\xD0\xB4' '\xE6\x9D\x8E\xE9\x9B\xB7' '" + longName + "' }";
+                       "'\xD0\x92\xD0\xBB\xD0\xB0\xD0\xB4' '\xE6\x9D\x8E\xE9\x9B\xB7' '" + longName +
+                       "' } player_rating {} player_fmt_group {}";
     files.civs = "civ_num {1} civ_name {'" + std::string(30, 'c') + "\xC3\xA9'} civ_tier {1}";
     files.maps = "map_num {1} map_ratios {1} map_name {'L\xE9man'}";  // Latin-1
     ASSERT_TRUE(load());
@@ -92,13 +95,66 @@ TEST_F(GameDataLoader, ReadsUtf8FilesAsUtf8AndOthersByteForByte) {
     EXPECT_EQ(std::wstring(randomiser.game.selected_map_name), L"L\u00E9man");
 }
 
-TEST_F(GameDataLoader, ReadsMissingNamesAsEmpty) {
-    files.civs = "civ_num {2} civ_name {'Only'} civ_tier {1 2}";
-    files.maps = "map_num {1} map_ratios {1}";
-    ASSERT_TRUE(load());
-    EXPECT_EQ(std::wstring(randomiser.game.civ_table[1].name), L"");
-    EXPECT_EQ(std::wstring(randomiser.game.selected_map_name), L"");
-    EXPECT_NE(debugLogText().find("script - expected string missing"), std::string::npos);
+// A player_name list that lost its } reads the keys after it as its values.
+TEST_F(GameDataLoader, NamesTheKeyMissingFromPlayerData) {
+    files.playerData = replacedOnce(files.playerData, "'p8' }", "'p8'");
+    EXPECT_FALSE(load());
+    EXPECT_EQ(debugLogText(), "PlayerData.txt has no player_rating - is a } or a quote missing before it?\n");
+}
+
+TEST_F(GameDataLoader, RefusesPlayerDataWithFewerNamesOrRatingsThanPlayers) {
+    files.playerData = "player_num {4} team_num {2} player_name {'a' 'b' 'c'} player_rating {1 2 3 4} "
+                       "player_fmt_group {}";
+    EXPECT_FALSE(load());
+    EXPECT_EQ(debugLogText(), "player_name holds 3 values, fewer than player_num 4\n");
+
+    std::remove("debug.txt");
+    files.playerData = "player_num {4} team_num {2} player_name {'a' 'b' 'c' 'd'} player_rating {1 2 3} "
+                       "player_fmt_group {}";
+    EXPECT_TRUE(load()) << "ratings are not read without the rating option";
+    randomiser.options.use_ratings = 1;
+    EXPECT_FALSE(load());
+    EXPECT_EQ(debugLogText(), "player_rating holds 3 values, fewer than player_num 4\n");
+}
+
+TEST_F(GameDataLoader, RefusesListsShorterThanTheirCount) {
+    struct Case {
+        std::string civs;
+        std::string maps;
+        std::string rules;
+        std::string line;
+    };
+    GameFolder good;
+    const Case cases[] = {
+        {"civ_num {2} civ_name {'Only'} civ_tier {1 2}", good.maps, good.rules,
+         "civ_name holds 1 values, fewer than civ_num 2\n"},
+        {"civ_num {2} civ_name {'A' 'B'} civ_tier {1}", good.maps, good.rules,
+         "civ_tier holds 1 values, fewer than civ_num 2\n"},
+        {good.civs, "map_num {2} map_ratios {1} map_name {'A' 'B'}", good.rules,
+         "map_ratios holds 1 values, fewer than map_num 2\n"},
+        {good.civs, "map_num {2} map_ratios {1 1} map_name {'A'}", good.rules,
+         "map_name holds 1 values, fewer than map_num 2\n"},
+        {good.civs, good.maps, "rule_num {2} rule_ratios {1} rule_path {'a' 'b'}",
+         "rule_ratios holds 1 values, fewer than rule_num 2\n"},
+        {good.civs, good.maps, "rule_num {2} rule_ratios {1 1}", "rule_path holds 0 values, fewer than rule_num 2\n"},
+    };
+    for (const Case& c : cases) {
+        std::remove("debug.txt");
+        files.civs = c.civs;
+        files.maps = c.maps;
+        files.rules = c.rules;
+        EXPECT_FALSE(load()) << c.line;
+        EXPECT_EQ(debugLogText(), c.line);
+    }
+}
+
+// The randomiser never writes its data files.
+TEST_F(GameDataLoader, LoadsReadOnlyFiles) {
+    files.write();
+    for (const char* name : {"PlayerData.txt", "Scripts/Civ_Details.txt", "Scripts/Map_Details.txt",
+                             "Scripts/Rule_Details.txt"})
+        ASSERT_EQ(chmod(name, 0444), 0);
+    EXPECT_TRUE(runWithoutRootRights([this] { return loadGameData(randomiser); }));
 }
 
 TEST_F(GameDataLoader, ChecksThePlayerAndTeamCounts) {
@@ -128,7 +184,7 @@ TEST_F(GameDataLoader, ChecksThePlayerAndTeamCounts) {
     for (const Case& c : cases) {
         std::remove("debug.txt");
         files.playerData = "player_num {" + std::to_string(c.players) + "} team_num {" + std::to_string(c.teams) +
-                           "} player_name {'a' 'b' 'c' 'd' 'e' 'f' 'g' 'h'} player_fmt_group {0}";
+                           "} player_name {'a' 'b' 'c' 'd' 'e' 'f' 'g' 'h'} player_rating {0} player_fmt_group {0}";
         EXPECT_EQ(load(), c.loads) << c.players << "/" << c.teams;
         EXPECT_EQ(debugLogText(), c.line) << c.players << "/" << c.teams;
     }
@@ -148,9 +204,11 @@ TEST_F(GameDataLoader, RefusesUnusableScripts) {
         {"civ_num {101}", good.maps, good.rules, "civ_num above 100, more than a list can hold - Passed ~ 101\n"},
         {good.civs, "map_num {0}", good.rules, "Map Num From Script Required - Passed ~ 0\n"},
         {good.civs, "map_num {101}", good.rules, "map_num above 100, more than a list can hold - Passed ~ 101\n"},
-        {good.civs, "map_num {2} map_ratios {0 0} map_name {}", good.rules, "Map ratios must add up to 1 to 2147483647 - Passed ~ 0\n"},
-        {good.civs, "map_num {2} map_ratios {-1 5} map_name {}", good.rules, "Map ratio below 0 in map script - Passed ~ -1\n"},
-        {good.civs, "map_num {2} map_ratios {2147483647 1} map_name {}", good.rules,
+        {good.civs, "map_num {2} map_ratios {0 0} map_name {'a' 'b'}", good.rules,
+         "Map ratios must add up to 1 to 2147483647 - Passed ~ 0\n"},
+        {good.civs, "map_num {2} map_ratios {-1 5} map_name {'a' 'b'}", good.rules,
+         "Map ratio below 0 in map script - Passed ~ -1\n"},
+        {good.civs, "map_num {2} map_ratios {2147483647 1} map_name {'a' 'b'}", good.rules,
          "Map ratios must add up to 1 to 2147483647 - Passed ~ 2147483648\n"},
         {good.civs, good.maps, "rule_num {0}", "Rule Num From Script Required - Passed ~ 0\n"},
         {good.civs, good.maps, "", "script - expected integer missing\nRule Num From Script Required - Passed ~ 0\n"},

@@ -1,8 +1,8 @@
 #pragma once
 #include <string>
 
-// The four data files of a small valid game, written into the working folder.
-// Each text can be replaced before writing.
+// The four data files of a small valid game and the rule texts they name,
+// written into the working folder. Each text can be replaced before writing.
 struct GameFolder {
     std::string playerData =
         "player_num {4} team_num {2} player_name { 'Ann' 'Bob' 'Cy' 'Dee' 'p5' 'p6' 'p7' 'p8' } "
@@ -17,6 +17,8 @@ struct GameFolder {
     std::string maps = "map_num {3} map_ratios { 1 2 3 } map_name { 'Fen' 'dune' 'Crag' }";
     std::string rules =
         "rule_num {2} rule_ratios { 1 1 } rule_path { './Rules/Usual.txt' './rules/fast.txt' }";
+    std::string usualRules = "Be nice\r\n";
+    std::string fastRules = "Go fast\r\n";  // in the folder Rules, found as ./rules/ as on Windows
 
     void write() const;
 };

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# The preview that Sortilane_Check.bat runs also checks what a match needs
+# later: the sample folder passes, and a rule text of 256 bytes fails it like
+# bad data, with its line on standard error.
+set -euo pipefail
+preview=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cp -r "$2/." "$work/"
+failures=0
+check() {  # what, expected, actual
+  if [[ "$2" == "$3" ]]; then echo "ok: $1"; else echo "FAILED: $1: expected [$2], got [$3]"; failures=$((failures + 1)); fi
+}
+status=0
+"$preview" --dir "$work" --seed 1 -- rating handicap >/dev/null 2>&1 || status=$?
+check "the sample folder passes" 0 "$status"
+head -c 256 /dev/zero | tr '\0' x >"$work/Rules/nomads.txt"
+status=0
+errors=$("$preview" --dir "$work" --seed 1 -- rating handicap 2>&1 >/dev/null) || status=$?
+check "a rule text of 256 bytes fails the check" 1 "$status"
+check "the line names the file" "Rule text over 255 bytes - ./rules/nomads.txt" "$errors"
+exit "$failures"
