@@ -170,7 +170,7 @@ void BM_medianSpreadOverLobbies(benchmark::State& state) {
             assignTeams(fairRun);
             classes.push_back(teamScoreSpread(run));
             fair.push_back(teamScoreSpread(fairRun));
-            best.push_back(bestPossibleSpread(fairRun.players));
+            best.push_back(bestPossibleSpread(fairRun));
         }
     }
     auto median = [](std::vector<int64_t>& values) {

@@ -9,5 +9,6 @@
 // Windows program and the native preview: seeds the generator with the low 32
 // bits of seed, parses the words (loading the game data) and, unless only
 // validating or reposting, assigns teams and civilisations and builds the
-// report. False when the words or the data are refused.
+// report. Under fair_teams it first reads the previous match's line-up from
+// data.txt in the working folder. False when the words or the data are refused.
 bool computeStartup(Randomiser& randomiser, int64_t seed, std::vector<std::wstring>& words);
