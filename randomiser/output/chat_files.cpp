@@ -13,6 +13,8 @@
 namespace {
 
 const char* const kSavedResultName = "data.txt";
+// More than a report can hold (30 lines of 79 characters of up to 4 bytes).
+constexpr size_t kPreviousMatchBytes = 16384;
 
 // The size of an open file in bytes, the position left at the start; -1 when
 // a seek fails.
@@ -107,8 +109,10 @@ void readPreviousMatch(const PlayerTable& players, PreviousMatch& previous) {
     std::string bytes;
     char chunk[4096];
     size_t got = 0;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) bytes.append(chunk, got);
+    while (bytes.size() <= kPreviousMatchBytes && (got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
+        bytes.append(chunk, got);
     std::fclose(file);
+    if (bytes.size() > kPreviousMatchBytes) return;  // no report is that long
 
     std::wstring cells[kPlayerSlots];  // the start of each player's row
     for (int p = 0; p < players.player_count; ++p) cells[p] = playerRowStart(players.player_names[p]);

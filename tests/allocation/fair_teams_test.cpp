@@ -214,6 +214,7 @@ TEST(ListSplits, EverySplitOnceInLexicographicOrder) {
 }
 
 TEST(FairTeams, ChoosesAFairSplitOfTheFewestGroupTeamsThenBrokenGroups) {
+    TempFolder folder;  // lobbies beyond any fair split log a line to debug.txt
     std::mt19937 gen(2026);
     const int margins[] = {0, 25, 100, 400};
     int oversized = 0;
@@ -252,6 +253,7 @@ TEST(FairTeams, ChoosesAFairSplitOfTheFewestGroupTeamsThenBrokenGroups) {
 }
 
 TEST(FairTeams, KeepsEveryGroupWholeWhenSomeSplitDoes) {
+    TempFolder folder;  // lobbies beyond any fair split log a line to debug.txt
     // Two pairs and a trio in 8 players of two teams: trio + single and pair + pair fit.
     Randomiser r;
     setPlayers(r, 2, {3000, 0, 2900, 100, 1500, 1400, 1600, 1550}, {1, 1, 1, 2, 2, 3, 3, 0});
@@ -301,6 +303,7 @@ TEST(FairTeams, DrawsTheSplitThenTheTeamNumbersAndNothingElse) {
 }
 
 TEST(FairTeams, OversizedGroupsShowInTheReportAsWithoutIt) {
+    TempFolder folder;  // lobbies beyond any fair split log a line to debug.txt
     const std::vector<int> ratings = {1500, 1600, 1700, 1800, 1400, 1300, 1200, 1100};
     const std::vector<int> groups = {4, 4, 4, 4, 4, 4, 0, 0};
     for (uint32_t seed = 1; seed <= 20; ++seed) {
@@ -321,6 +324,7 @@ TEST(FairTeams, OversizedGroupsShowInTheReportAsWithoutIt) {
 }
 
 TEST(FairTeams, FiftySeedsDrawSeveralOfTheFairSplits) {
+    TempFolder folder;  // lobbies beyond any fair split log a line to debug.txt
     std::mt19937 gen(5);
     for (int lobby = 0; lobby < 300; ++lobby) {
         Randomiser base;
@@ -389,6 +393,7 @@ void setPreviousMatch(Randomiser& r, const Partition& teams) {
 }
 
 TEST(FairTeams, AvoidsThePreviousLineupWhenAnotherSplitIsFair) {
+    TempFolder folder;  // lobbies beyond any fair split log a line to debug.txt
     std::mt19937 gen(77);
     int avoided = 0;
     int repeated = 0;
