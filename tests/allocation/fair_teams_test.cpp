@@ -302,6 +302,37 @@ TEST(FairTeams, DrawsTheSplitThenTheTeamNumbersAndNothingElse) {
     for (int t = 0; t < 4; ++t) EXPECT_LT(r.teams.team_roster[t][0], r.teams.team_roster[t][1]);
 }
 
+TEST(FairTeams, WithThePreviousLineupFairTheDrawSkipsIt) {
+    Randomiser r;
+    setPlayers(r, 4, {1500, 1510, 1490, 1520, 1480, 1505, 1495, 1500});
+    r.options.fair_teams = 1;
+    SplitList list;
+    listSplits(r.players, r.players.player_fmt_groups, list);
+    FairSplits fair;
+    findFairSplits(list, r.options.fair_margin, fair);
+    ASSERT_GT(fair.count, 3);
+    const int previous = 2;  // the third fair split was last match's
+    const TeamSplit& last = list.splits[fair.index[previous]];
+    r.previous_match.known = 1;
+    for (int p = 0; p < 8; ++p) r.previous_match.player_teams[p] = last.team_of[p] + 1;
+
+    for (uint32_t seed = 1; seed <= 30; ++seed) {
+        crtSrand(seed);
+        int pick = crtRand() % (fair.count - 1);
+        if (pick >= previous) ++pick;
+        int rowOf[4] = {0, 1, 2, 3};
+        for (int i = 3; i > 0; --i) std::swap(rowOf[i], rowOf[crtRand() % (i + 1)]);
+        int next = crtRand();
+
+        Randomiser run = r;
+        crtSrand(seed);
+        assignTeams(run);
+        EXPECT_EQ(crtRand(), next) << seed;
+        const TeamSplit& chosen = list.splits[fair.index[pick]];
+        for (int p = 0; p < 8; ++p) EXPECT_EQ(run.players.player_teams[p], rowOf[chosen.team_of[p]] + 1) << seed;
+    }
+}
+
 TEST(FairTeams, OversizedGroupsShowInTheReportAsWithoutIt) {
     TempFolder folder;  // lobbies beyond any fair split log a line to debug.txt
     const std::vector<int> ratings = {1500, 1600, 1700, 1800, 1400, 1300, 1200, 1100};
