@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <new>
 #include <random>
 #include <vector>
@@ -138,11 +139,17 @@ void BM_fairTeamsRunTimes(benchmark::State& state) {
 }
 BENCHMARK(BM_fairTeamsRunTimes)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-// 1000 lobbies of 2 to 8 players in 2 to 4 teams, ratings 0 to 3000, a few
-// FMT groups: the median spread of the team scores with the rating classes,
-// with fair_teams (margin 25) and the best the players allow.
-void BM_medianSpreadOverLobbies(benchmark::State& state) {
-    const int shapes[][2] = {{2, 2}, {4, 2}, {6, 2}, {8, 2}, {3, 3}, {6, 3}, {4, 4}, {8, 4}};
+// The median team score spread over 1000 generated lobbies: with the rating
+// classes (the word rating), with fair_teams (margin 25) and the best the
+// players allow; and the spread that one lobby in ten passes (p90). makeLobby fills the players of one lobby.
+template <typename MakeLobby>
+void medianSpreads(benchmark::State& state, MakeLobby makeLobby) {
+    // Lobbies that no split makes fair log a line each: debug.txt goes to a
+    // folder of its own.
+    std::filesystem::path folder = std::filesystem::temp_directory_path() / "brenlow-bench-spreads";
+    std::filesystem::create_directories(folder);
+    std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(folder);
     std::vector<int64_t> classes;
     std::vector<int64_t> fair;
     std::vector<int64_t> best;
@@ -152,14 +159,8 @@ void BM_medianSpreadOverLobbies(benchmark::State& state) {
         fair.clear();
         best.clear();
         for (int lobby = 0; lobby < 1000; ++lobby) {
-            const auto& shape = shapes[gen() % 8];
             Randomiser run;
-            run.players.player_count = shape[0];
-            run.players.team_count = shape[1];
-            for (int p = 0; p < shape[0]; ++p) {
-                run.players.player_ratings[p] = static_cast<int>(gen() % 3001);
-                run.players.player_fmt_groups[p] = gen() % 4 == 0 ? 1 + static_cast<int>(gen() % 2) : 0;
-            }
+            makeLobby(gen, run.players);
             run.options.use_ratings = 1;
             uint32_t seed = static_cast<uint32_t>(gen());
             Randomiser fairRun = run;
@@ -170,17 +171,55 @@ void BM_medianSpreadOverLobbies(benchmark::State& state) {
             assignTeams(fairRun);
             classes.push_back(teamScoreSpread(run));
             fair.push_back(teamScoreSpread(fairRun));
-            best.push_back(bestPossibleSpread(fairRun.players));
+            best.push_back(bestPossibleSpread(fairRun));
         }
     }
     auto median = [](std::vector<int64_t>& values) {
         std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
         return static_cast<double>(values[values.size() / 2]);
     };
+    auto tenthHighest = [](std::vector<int64_t>& values) {
+        std::nth_element(values.begin(), values.begin() + values.size() * 9 / 10, values.end());
+        return static_cast<double>(values[values.size() * 9 / 10]);
+    };
     state.counters["median_spread_rating"] = median(classes);
     state.counters["median_spread_fair_teams"] = median(fair);
     state.counters["median_spread_best"] = median(best);
+    state.counters["p90_spread_rating"] = tenthHighest(classes);
+    state.counters["p90_spread_fair_teams"] = tenthHighest(fair);
+    std::filesystem::current_path(before);
+    std::filesystem::remove_all(folder);
+}
+
+// Lobbies of 2 to 8 players in 2 to 4 teams, ratings 0 to 3000, a few FMT
+// groups (some larger than a team in the small teams).
+void BM_medianSpreadOverLobbies(benchmark::State& state) {
+    medianSpreads(state, [](std::mt19937& gen, PlayerTable& players) {
+        const int shapes[][2] = {{2, 2}, {4, 2}, {6, 2}, {8, 2}, {3, 3}, {6, 3}, {4, 4}, {8, 4}};
+        const auto& shape = shapes[gen() % 8];
+        players.player_count = shape[0];
+        players.team_count = shape[1];
+        for (int p = 0; p < shape[0]; ++p) {
+            players.player_ratings[p] = static_cast<int>(gen() % 3001);
+            players.player_fmt_groups[p] = gen() % 4 == 0 ? 1 + static_cast<int>(gen() % 2) : 0;
+        }
+    });
 }
 BENCHMARK(BM_medianSpreadOverLobbies)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// Lobbies as hosts see them most: 8 players in 2 teams, ratings 1000 to 2200,
+// one pair of friends in every other lobby.
+void BM_medianSpreadEightInTwo(benchmark::State& state) {
+    medianSpreads(state, [](std::mt19937& gen, PlayerTable& players) {
+        players.player_count = 8;
+        players.team_count = 2;
+        for (int p = 0; p < 8; ++p) {
+            players.player_ratings[p] = 1000 + static_cast<int>(gen() % 1201);
+            players.player_fmt_groups[p] = 0;
+        }
+        if (gen() % 2 == 0) players.player_fmt_groups[0] = players.player_fmt_groups[1] = 1;
+    });
+}
+BENCHMARK(BM_medianSpreadEightInTwo)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

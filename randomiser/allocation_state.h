@@ -13,6 +13,15 @@ struct TeamState {
     uint8_t fmt_present = 0;          // some player has a non-zero FMT group
     int fmt_unit_splits = 0;          // how often a unit of friends was halved to fit the teams
     uint8_t fair_balanced = 0;        // fair_teams chose the teams (every rating was known)
+    int64_t fair_best_spread = 0;     // fair_teams: the lowest spread its group rules allow
+    int friend_groups[kPlayerSlots] = {};  // the FMT groups as read, before the group check split any
+};
+
+// The teams of the previous match, as data.txt's player rows give them.
+// Read at start under fair_teams only; nothing of it is stored anew.
+struct PreviousMatch {
+    uint8_t known = 0;                    // data.txt held one row for each player of this match, and no other
+    int player_teams[kPlayerSlots] = {};  // the team number each player had then
 };
 
 // The civilisation-table indexes of one tier, in table order.

@@ -45,6 +45,8 @@ bool computeStartup(Randomiser& randomiser, int64_t seed, std::vector<std::wstri
     const OptionSet& options = randomiser.options;
     if (options.repost_only) return savedResultExists();
     if (options.validate_only) return checkRuleTexts(randomiser);
+    // fair_teams avoids the line-up of the match that data.txt holds.
+    if (options.fair_teams) readPreviousMatch(randomiser.players, randomiser.previous_match);
     assignTeams(randomiser);
     if (prepareCivDraw(randomiser) && !options.omit_civs) assignCivs(randomiser);
     buildReport(randomiser);

@@ -107,7 +107,7 @@ void printBalance(const Randomiser& randomiser) {
         return;
     }
     std::printf("Spread: %lld\n", static_cast<long long>(teamScoreSpread(randomiser)));
-    std::printf("Best spread possible: %lld\n", static_cast<long long>(bestPossibleSpread(players)));
+    std::printf("Best spread possible: %lld\n", static_cast<long long>(bestPossibleSpread(randomiser)));
 }
 
 }  // namespace

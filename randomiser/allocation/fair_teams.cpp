@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "common/crt_random.h"
+#include "common/debug_log.h"
 #include "randomiser/allocation/team_assignment.h"
 
 namespace {
@@ -16,17 +17,17 @@ struct GroupSets {
     int count = 0;
 };
 
-GroupSets groupSets(const PlayerTable& players) {
+GroupSets groupSets(const PlayerTable& players, const int* fmt_groups) {
     GroupSets sets;
     for (int p = 0; p < players.player_count; ++p) {
-        int g = players.player_fmt_groups[p];
+        int g = fmt_groups[p];
         if (g == 0) continue;
         bool first = true;
-        for (int q = 0; q < p; ++q) first = first && players.player_fmt_groups[q] != g;
+        for (int q = 0; q < p; ++q) first = first && fmt_groups[q] != g;
         if (!first) continue;
         sets.lowest[sets.count] = p;
         for (int q = p; q < players.player_count; ++q) {
-            if (players.player_fmt_groups[q] == g) sets.players[sets.count] |= 1u << q;
+            if (fmt_groups[q] == g) sets.players[sets.count] |= 1u << q;
         }
         ++sets.count;
     }
@@ -60,10 +61,15 @@ void addSplit(const SplitWalk& walk) {
         if (t == 0 || score > highest) highest = score;
     }
     split.spread = highest - lowest;
+    split.group_teams = 0;
     split.broken_groups = 0;
     for (int g = 0; g < walk.groups.count; ++g) {
-        unsigned group = walk.groups.players[g];
-        if ((walk.members[walk.team_of[walk.groups.lowest[g]]] & group) != group) ++split.broken_groups;
+        int spanned = 0;
+        for (int t = 0; t < players.team_count; ++t) {
+            if ((walk.members[t] & walk.groups.players[g]) != 0) ++spanned;
+        }
+        split.group_teams += spanned;
+        if (spanned > 1) ++split.broken_groups;
     }
 }
 
@@ -92,18 +98,23 @@ void placeFrom(SplitWalk& walk, int p) {
 
 }  // namespace
 
-void listSplits(const PlayerTable& players, SplitList& list) {
+void listSplits(const PlayerTable& players, const int* fmt_groups, SplitList& list) {
     list.count = 0;
-    SplitWalk walk{players, list, groupSets(players), teamSize(players)};
+    SplitWalk walk{players, list, groupSets(players, fmt_groups), teamSize(players)};
     placeFrom(walk, 0);
 }
 
 void findFairSplits(const SplitList& list, int margin, FairSplits& fair) {
     fair = FairSplits{};
+    // The first two keys pick the splits that compete on their spread.
     for (int i = 0; i < list.count; ++i) {
         const TeamSplit& split = list.splits[i];
-        bool fewer = i == 0 || split.broken_groups < fair.fewest_broken;
-        if (fewer || (split.broken_groups == fair.fewest_broken && split.spread < fair.best_spread)) {
+        bool fewerTeams = i == 0 || split.group_teams < fair.fewest_group_teams;
+        bool sameTeams = !fewerTeams && split.group_teams == fair.fewest_group_teams;
+        bool fewerBroken = sameTeams && split.broken_groups < fair.fewest_broken;
+        bool sameBroken = sameTeams && split.broken_groups == fair.fewest_broken;
+        if (fewerTeams || fewerBroken || (sameBroken && split.spread < fair.best_spread)) {
+            fair.fewest_group_teams = split.group_teams;
             fair.fewest_broken = split.broken_groups;
             fair.best_spread = split.spread;
         }
@@ -111,17 +122,47 @@ void findFairSplits(const SplitList& list, int margin, FairSplits& fair) {
     int64_t limit = fair.best_spread + std::max(margin, 0);
     for (int i = 0; i < list.count; ++i) {
         const TeamSplit& split = list.splits[i];
-        if (split.broken_groups == fair.fewest_broken && split.spread <= limit) fair.index[fair.count++] = i;
+        if (split.group_teams == fair.fewest_group_teams && split.broken_groups == fair.fewest_broken &&
+            split.spread <= limit)
+            fair.index[fair.count++] = i;
     }
+}
+
+bool sameLineup(const PlayerTable& players, const TeamSplit& split, const int* player_teams) {
+    for (int p = 0; p < players.player_count; ++p) {
+        for (int q = p + 1; q < players.player_count; ++q) {
+            bool togetherNow = split.team_of[p] == split.team_of[q];
+            bool togetherThen = player_teams[p] == player_teams[q];
+            if (togetherNow != togetherThen) return false;
+        }
+    }
+    return true;
 }
 
 void chooseFairTeams(Randomiser& randomiser) {
     const PlayerTable& players = randomiser.players;
+    const PreviousMatch& previous = randomiser.previous_match;
     SplitList list;
-    listSplits(players, list);
+    listSplits(players, randomiser.teams.friend_groups, list);
     FairSplits fair;
     findFairSplits(list, randomiser.options.fair_margin, fair);
-    const TeamSplit& chosen = list.splits[fair.index[crtRand() % fair.count]];
+    randomiser.teams.fair_best_spread = fair.best_spread;
+    if (fair.best_spread > kUnfairSpread)
+        debugLog("Fair Teams: the best split leaves a spread of %lld", static_cast<long long>(fair.best_spread));
+
+    // The place of the previous line-up among the fair splits, if it is one.
+    int repeated = -1;
+    for (int i = 0; i < fair.count && previous.known; ++i) {
+        if (sameLineup(players, list.splits[fair.index[i]], previous.player_teams)) repeated = i;
+    }
+    int pick = 0;
+    if (repeated >= 0 && fair.count > 1) {
+        pick = crtRand() % (fair.count - 1);
+        if (pick >= repeated) ++pick;  // skips the previous line-up
+    } else {
+        pick = crtRand() % fair.count;
+    }
+    const TeamSplit& chosen = list.splits[fair.index[pick]];
 
     int rowOf[kMaxTeams] = {0, 1, 2, 3};  // roster row (team number - 1) of each split team
     for (int i = players.team_count - 1; i > 0; --i) std::swap(rowOf[i], rowOf[crtRand() % (i + 1)]);
@@ -134,9 +175,9 @@ void chooseFairTeams(Randomiser& randomiser) {
     randomiser.teams.fair_balanced = 1;
 }
 
-int64_t bestPossibleSpread(const PlayerTable& players) {
+int64_t bestPossibleSpread(const Randomiser& randomiser) {
     SplitList list;
-    listSplits(players, list);
+    listSplits(randomiser.players, randomiser.teams.friend_groups, list);
     FairSplits fair;
     findFairSplits(list, 0, fair);
     return fair.best_spread;
@@ -146,4 +187,11 @@ int64_t teamScoreSpread(const Randomiser& randomiser) {
     const int* scores = randomiser.teams.team_scores;
     int teams = randomiser.players.team_count;
     return static_cast<int64_t>(*std::max_element(scores, scores + teams)) - *std::min_element(scores, scores + teams);
+}
+
+std::wstring unfairTeamsNote(const Randomiser& randomiser) {
+    const TeamState& teams = randomiser.teams;
+    if (!teams.fair_balanced || teams.fair_best_spread <= kUnfairSpread) return L"";
+    return L"Fairest teams still differ by " + std::to_wstring(teams.fair_best_spread) +
+           L" points: change the FMT groups?";
 }

@@ -1,12 +1,26 @@
 #pragma once
 #include <cstdint>
+#include <string>
 
 #include "randomiser/randomiser_state.h"
 
 // Balancing on the exact ratings ("fair_teams"): with at most 8 players every
 // split into equal teams can be looked at, and one of the fairest is drawn.
+//
+// The splits are ranked by three keys, one after the other, and a seed relies
+// on this order:
+//   1. the teams the FMT groups span, added over the groups: fewest first. A
+//      group that fits a team spans one team when it is kept whole; a group
+//      larger than a team has to span several, and is split here by the
+//      search, in the way that keeps its players on as few teams as can be;
+//   2. the broken groups (those spread over more than one team): fewest first;
+//   3. the spread of the team scores: every split left by 1 and 2 whose spread
+//      is at most the best of them plus the margin is fair.
+// Among the fair splits, one other than the previous match's line-up is drawn
+// when there is one (see chooseFairTeams).
 
 constexpr int kMaxSplits = 105;  // 8 players in 4 teams of 2: 7 x 5 x 3 ways
+constexpr int64_t kUnfairSpread = 200;  // a best spread above this is said at start
 
 // One way to put the players into teams of equal size. Teams are unordered,
 // so each is named by its lowest player: player 0 is in team 0, the lowest
@@ -14,6 +28,7 @@ constexpr int kMaxSplits = 105;  // 8 players in 4 teams of 2: 7 x 5 x 3 ways
 struct TeamSplit {
     int team_of[kPlayerSlots] = {};  // team 0..team_count-1 of each player
     int64_t spread = 0;              // highest team score minus the lowest
+    int group_teams = 0;             // teams spanned by each FMT group, added over the groups
     int broken_groups = 0;           // FMT groups whose players are not all in one team
 };
 
@@ -23,9 +38,11 @@ struct SplitList {
     int count = 0;
 };
 
-// The fair splits of a list: the ones with the fewest broken groups whose
-// spread is at most the best of those plus the margin, in list order.
+// The fair splits of a list: the ones with the fewest group teams, then the
+// fewest broken groups, whose spread is at most the best of those plus the
+// margin, in list order.
 struct FairSplits {
+    int fewest_group_teams = 0;
     int fewest_broken = 0;
     int64_t best_spread = 0;
     int index[kMaxSplits] = {};  // positions in the split list
@@ -33,25 +50,40 @@ struct FairSplits {
 };
 
 // Lists every split of the first player_count players into team_count teams
-// of equal size. The order is lexicographic in team_of, read from player 0
-// up: player after player takes the lowest team with room first, where a
-// player may open the next unopened team. A team's score is the truncated
-// mean rating of its players, as in the team scores of the report.
-void listSplits(const PlayerTable& players, SplitList& list);
+// of equal size, with fmt_groups (one per player, 0 for none) as the FMT
+// groups. The order is lexicographic in team_of, read from player 0 up:
+// player after player takes the lowest team with room first, where a player
+// may open the next unopened team. A team's score is the truncated mean
+// rating of its players, as in the team scores of the report.
+void listSplits(const PlayerTable& players, const int* fmt_groups, SplitList& list);
 
 // Picks the fair splits of list for the given margin (below 0 counts as 0).
 void findFairSplits(const SplitList& list, int margin, FairSplits& fair);
 
-// Draws one fair split (rand() % count, in list order), then the team numbers
-// (a Fisher-Yates shuffle of 1..team_count: for i from team_count-1 down to 1
-// the number at i changes place with the one at rand() % (i + 1)), and writes
-// the roster: the row of each team number holds its players in player order.
-// Needs every rating; the FMT groups are read as the group check left them.
+// True when the split puts the players together as team numbers do (1..4 a
+// player, as in the report): the same line-up, whatever the numbering.
+bool sameLineup(const PlayerTable& players, const TeamSplit& split, const int* player_teams);
+
+// Draws one fair split, then the team numbers (a Fisher-Yates shuffle of
+// 1..team_count: for i from team_count-1 down to 1 the number at i changes
+// place with the one at rand() % (i + 1)), and writes the roster: the row of
+// each team number holds its players in player order. The split is drawn
+// with one rand(): when the previous match is known and its line-up is one
+// of the fair splits, rand() % (count - 1) over the others in list order
+// (the previous one comes again only when it is the only fair split); else
+// rand() % count over them all. The FMT groups are the ones as read
+// (teams.friend_groups), not those the group check split. Needs every
+// rating. When even the best spread is above kUnfairSpread, one line goes to
+// the debug log.
 void chooseFairTeams(Randomiser& randomiser);
 
-// The lowest spread of a split that keeps as many FMT groups whole as any
-// split can: the best balance the players allow.
-int64_t bestPossibleSpread(const PlayerTable& players);
+// The lowest spread of a split under the group keys above: the best balance
+// the players allow with the FMT groups as read.
+int64_t bestPossibleSpread(const Randomiser& randomiser);
 
 // Highest minus lowest of the team scores of a finished assignment.
 int64_t teamScoreSpread(const Randomiser& randomiser);
+
+// The line the tray balloon adds at start when fair_teams could not bring the
+// team scores within kUnfairSpread of each other; empty otherwise.
+std::wstring unfairTeamsNote(const Randomiser& randomiser);

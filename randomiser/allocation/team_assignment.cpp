@@ -1,5 +1,6 @@
 #include "randomiser/allocation/team_assignment.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "common/crt_random.h"
@@ -338,6 +339,9 @@ int ratingClass(int rating, int avg) {
 void assignTeams(Randomiser& randomiser) {
     PlayerTable& players = randomiser.players;
     resetResults(randomiser);
+    // fair_teams splits a group larger than a team by its own search; the
+    // group check still splits it as always, for the draws and the report.
+    std::copy(players.player_fmt_groups, players.player_fmt_groups + kPlayerSlots, randomiser.teams.friend_groups);
     checkGroups(randomiser);
     if (!allRated(players)) {
         if (randomiser.options.fair_teams) debugLog("Fair Teams needs a rating for every player");

@@ -9,10 +9,13 @@
 #include "common/safe_write.h"
 #include "common/text_convert.h"
 #include "randomiser/option_set.h"
+#include "randomiser/output/report.h"
 
 namespace {
 
 const char* const kSavedResultName = "data.txt";
+// More than a report can hold (30 lines of 79 characters of up to 4 bytes).
+constexpr size_t kPreviousMatchBytes = 16384;
 
 // The size of an open file in bytes, the position left at the start; -1 when
 // a seek fails.
@@ -105,4 +108,53 @@ bool readSavedResult(std::string& bytes) {
     bytes.resize(got);
     std::fclose(file);
     return true;
+}
+
+void readPreviousMatch(const PlayerTable& players, PreviousMatch& previous) {
+    previous = PreviousMatch{};
+    FILE* file = openFile(kSavedResultName, "rb");
+    if (file == nullptr) return;
+    std::string bytes;
+    char chunk[4096];
+    size_t got = 0;
+    while (bytes.size() <= kPreviousMatchBytes && (got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
+        bytes.append(chunk, got);
+    std::fclose(file);
+    if (bytes.size() > kPreviousMatchBytes) return;  // no report is that long
+
+    std::wstring cells[kPlayerSlots];  // the start of each player's row
+    for (int p = 0; p < players.player_count; ++p) cells[p] = playerRowStart(players.player_names[p]);
+    // Two players whose names look alike in the report cannot be told apart.
+    for (int p = 0; p < players.player_count; ++p) {
+        for (int q = p + 1; q < players.player_count; ++q) {
+            if (cells[p] == cells[q]) return;
+        }
+    }
+
+    const std::wstring text = readFileText(bytes);
+    int rows = 0;
+    int found[kPlayerSlots] = {};  // rows that start with each player's name cell
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find(L'\n', start);
+        if (end == std::wstring::npos) end = text.size();
+        std::wstring line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == L'\r') line.pop_back();
+        start = end + 1;
+        int team = 0;
+        if (!playerRowTeam(line, team)) continue;
+        ++rows;
+        for (int p = 0; p < players.player_count; ++p) {
+            if (line.compare(0, cells[p].size(), cells[p]) != 0) continue;
+            ++found[p];
+            previous.player_teams[p] = team;
+        }
+    }
+    bool each = rows == players.player_count;
+    for (int p = 0; p < players.player_count; ++p) each = each && found[p] == 1;
+    if (!each) {
+        previous = PreviousMatch{};
+        return;
+    }
+    previous.known = 1;
 }

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "randomiser/report_state.h"
+#include "randomiser/randomiser_state.h"
 
 // The files that chat typing reads and writes. They are read as bytes; the
 // line-end rules and the text conversion are applied by their readers.
@@ -30,3 +30,10 @@ bool savedResultExists();
 // debug log, when it cannot be opened; a failed seek or a read that falls short
 // of the file's size is logged and what was read is kept.
 bool readSavedResult(std::string& bytes);
+
+// Reads the line-up of the previous match from data.txt's player rows (name
+// and team) into previous: known only when the file holds exactly one row for
+// each player of this match, found by the name as the report writes it, and
+// no other player row. A missing or unreadable data.txt leaves it unknown and
+// logs nothing.
+void readPreviousMatch(const PlayerTable& players, PreviousMatch& previous);

@@ -110,13 +110,20 @@ void appendField(CellText& row, const wchar_t* value, size_t width, const wchar_
     row.append(closing);
 }
 
+// The columns of the player table; a later run reads NAME and TEAM back
+// from data.txt (see playerRowStart, playerRowTeam).
+constexpr size_t kNameWidth = 16;
+constexpr size_t kTeamWidth = 4;
+const wchar_t* const kNameClosing = L" | ";
+const wchar_t* const kTeamClosing = L" |";
+
 void writeTableRow(ReportState& report, int line, const wchar_t* name, const wchar_t* rate, const wchar_t* civ,
                    const wchar_t* team) {
     CellText row;
-    appendField(row, name, 16, L" | ");
+    appendField(row, name, kNameWidth, kNameClosing);
     appendField(row, rate, 7, L" | ");
     appendField(row, civ, 10, L" | ");
-    appendField(row, team, 4, L" |");
+    appendField(row, team, kTeamWidth, kTeamClosing);
     writeLine(report, line, row.text);
 }
 
@@ -144,6 +151,31 @@ void writePlayerRows(Randomiser& randomiser, int firstLine) {
 }
 
 }  // namespace
+
+std::wstring playerRowStart(const wchar_t* name) {
+    CellText start;
+    appendField(start, name, kNameWidth, kNameClosing);
+    return start.text;
+}
+
+bool playerRowTeam(const std::wstring& line, int& team) {
+    CellText emptyCell;
+    appendField(emptyCell, L"", kTeamWidth, kTeamClosing);
+    const size_t cellUnits = emptyCell.length;  // "| " + the team column + " |", all ASCII
+    if (line.size() < cellUnits) return false;
+    const std::wstring cell = line.substr(line.size() - cellUnits);
+    if (cell.compare(0, 2, emptyCell.text, 2) != 0) return false;
+    if (cell.compare(cellUnits - 2, 2, emptyCell.text + cellUnits - 2) != 0) return false;
+    // The number is written from the left of its column, blanks after it.
+    size_t at = 2;
+    int number = 0;
+    while (at < 2 + kTeamWidth && cell[at] >= L'0' && cell[at] <= L'9') number = number * 10 + (cell[at++] - L'0');
+    if (at == 2) return false;
+    while (at < 2 + kTeamWidth && cell[at] == L' ') ++at;
+    if (at != 2 + kTeamWidth) return false;
+    team = number;
+    return true;
+}
 
 const wchar_t* ratingClassName(int ratingClass) { return nameAt(kRatingClassNames, ratingClass); }
 const wchar_t* reshapeBasisName(int basis) { return nameAt(kReshapeBasisNames, basis); }

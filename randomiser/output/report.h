@@ -1,4 +1,6 @@
 #pragma once
+#include <string>
+
 #include "randomiser/randomiser_state.h"
 
 // Where the report build writes next: a line and, in the option summary, a column.
@@ -23,3 +25,11 @@ void addReportCell(ReportState& report, ReportCursor& cursor, const wchar_t* tex
 const wchar_t* ratingClassName(int ratingClass);
 const wchar_t* reshapeBasisName(int basis);
 const wchar_t* scoreComboName(int combo);
+
+// The start of a player row of the report: its NAME cell ("| ", the name cut
+// or padded to the column, " | "), as the row of a player of that name begins.
+std::wstring playerRowStart(const wchar_t* name);
+
+// The number in the TEAM cell at the end of a player row ("| 2    |"); false
+// for a line that does not end in such a cell (the heading row among them).
+bool playerRowTeam(const std::wstring& line, int& team);

@@ -1,16 +1,21 @@
 // fair_teams against a brute force of its own: every assignment of a team
-// index to every player, kept when the teams are equal, with teams unordered.
+// index to every player, kept when the teams are equal, with teams unordered,
+// ranked by the teams the FMT groups span, then the broken groups, then the
+// spread. The groups are the ones as read, before the group check.
 #include "randomiser/allocation/fair_teams.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <random>
 #include <set>
 #include <vector>
 
 #include "common/crt_random.h"
 #include "randomiser/allocation/team_assignment.h"
+#include "randomiser/output/chat_files.h"
+#include "randomiser/run_sequence.h"
 #include "support/allocation_checks.h"
 #include "support/randomiser_builder.h"
 #include "test_support.h"
@@ -23,19 +28,23 @@ using Partition = std::set<std::set<int>>;  // the players of each team
 struct Candidate {
     Partition teams;
     int64_t spread;
+    int groupTeams;
     int broken;
 };
 
 struct BruteForce {
     std::vector<Candidate> all;  // every split once
-    int fewestBroken = 0;
-    int64_t bestSpread = 0;      // among the splits with the fewest broken groups
+    int fewestGroupTeams = 0;
+    int fewestBroken = 0;        // among the splits with the fewest group teams
+    int64_t bestSpread = 0;      // among the splits with both of these
+
+    bool ranksFirst(const Candidate& c) const { return c.groupTeams == fewestGroupTeams && c.broken == fewestBroken; }
 
     // The splits that count as fair for the margin.
     std::set<Partition> fair(int margin) const {
         std::set<Partition> chosen;
         for (const Candidate& c : all) {
-            if (c.broken == fewestBroken && c.spread <= bestSpread + margin) chosen.insert(c.teams);
+            if (ranksFirst(c) && c.spread <= bestSpread + margin) chosen.insert(c.teams);
         }
         return chosen;
     }
@@ -51,22 +60,36 @@ int64_t spreadOf(const PlayerTable& players, const Partition& teams) {
     return *std::max_element(scores.begin(), scores.end()) - *std::min_element(scores.begin(), scores.end());
 }
 
-int brokenOf(const PlayerTable& players, const Partition& teams) {
-    std::set<int> groups;
-    std::set<int> broken;
+// How many teams each FMT group has players in, by group number.
+std::map<int, int> teamsOfGroups(const int* groups, const Partition& teams) {
+    std::map<int, int> spanned;
     for (const std::set<int>& team : teams) {
+        std::set<int> here;
         for (int p : team) {
-            int g = players.player_fmt_groups[p];
-            if (g == 0) continue;
-            for (int q = 0; q < players.player_count; ++q) {
-                if (players.player_fmt_groups[q] == g && team.count(q) == 0) broken.insert(g);
-            }
+            if (groups[p] != 0) here.insert(groups[p]);
         }
+        for (int g : here) ++spanned[g];
     }
-    return static_cast<int>(broken.size());
+    return spanned;
 }
 
-BruteForce bruteForce(const PlayerTable& players) {
+int groupTeamsOf(const int* groups, const Partition& teams) {
+    int total = 0;
+    for (const auto& group : teamsOfGroups(groups, teams)) total += group.second;
+    return total;
+}
+
+int brokenOf(const int* groups, const Partition& teams) {
+    int broken = 0;
+    for (const auto& group : teamsOfGroups(groups, teams)) broken += group.second > 1 ? 1 : 0;
+    return broken;
+}
+
+int brokenOf(const PlayerTable& players, const Partition& teams) {
+    return brokenOf(players.player_fmt_groups, teams);
+}
+
+BruteForce bruteForce(const PlayerTable& players, const int* groups) {
     int n = players.player_count;
     int k = players.team_count;
     int codes = 1;
@@ -82,18 +105,25 @@ BruteForce bruteForce(const PlayerTable& players) {
         for (int p = 0; p < n; ++p) teams[teamOf[p]].insert(p);
         Partition partition(teams.begin(), teams.end());
         if (!seen.insert(partition).second) continue;
-        result.all.push_back({partition, spreadOf(players, partition), brokenOf(players, partition)});
+        result.all.push_back({partition, spreadOf(players, partition), groupTeamsOf(groups, partition),
+                              brokenOf(groups, partition)});
     }
-    result.fewestBroken = result.all[0].broken;
-    for (const Candidate& c : result.all) result.fewestBroken = std::min(result.fewestBroken, c.broken);
+    result.fewestGroupTeams = result.all[0].groupTeams;
+    for (const Candidate& c : result.all) result.fewestGroupTeams = std::min(result.fewestGroupTeams, c.groupTeams);
+    result.fewestBroken = kPlayerSlots;
+    for (const Candidate& c : result.all) {
+        if (c.groupTeams == result.fewestGroupTeams) result.fewestBroken = std::min(result.fewestBroken, c.broken);
+    }
     bool first = true;
     for (const Candidate& c : result.all) {
-        if (c.broken != result.fewestBroken) continue;
+        if (!result.ranksFirst(c)) continue;
         if (first || c.spread < result.bestSpread) result.bestSpread = c.spread;
         first = false;
     }
     return result;
 }
+
+BruteForce bruteForce(const PlayerTable& players) { return bruteForce(players, players.player_fmt_groups); }
 
 Partition teamsOf(const PlayerTable& players) {
     std::vector<std::set<int>> teams(players.team_count);
@@ -108,7 +138,8 @@ Partition teamsOf(const PlayerTable& players, const TeamSplit& split) {
 }
 
 // A lobby of 2 to 8 players in 1 to 4 teams (at most 4 players a team),
-// ratings 0 to 3000, FMT groups of every size (larger than a team too).
+// ratings 0 to 3000, FMT groups of every size; in about a third of the
+// lobbies of more than one team, group 9 is larger than a team.
 void randomLobby(std::mt19937& gen, Randomiser& r) {
     const int shapes[][2] = {{2, 1}, {3, 1}, {4, 1}, {2, 2}, {4, 2}, {6, 2},
                              {8, 2}, {3, 3}, {6, 3}, {4, 4}, {8, 4}};
@@ -120,6 +151,14 @@ void randomLobby(std::mt19937& gen, Randomiser& r) {
     for (int p = 0; p < shape[0]; ++p) {
         ratings.push_back(static_cast<int>(gen() % 3001));
         groups.push_back(static_cast<int>(gen() % 4) < grouped ? 1 + static_cast<int>(gen() % groupNumbers) : 0);
+    }
+    int size = shape[0] / shape[1];
+    if (shape[1] > 1 && gen() % 3 == 0) {
+        std::vector<int> order(shape[0]);
+        for (int p = 0; p < shape[0]; ++p) order[p] = p;
+        std::shuffle(order.begin(), order.end(), gen);
+        int members = size + 1 + static_cast<int>(gen() % (shape[0] - size));
+        for (int m = 0; m < members; ++m) groups[order[m]] = 9;
     }
     setPlayers(r, shape[1], ratings, groups);
     r.options.fair_teams = 1;
@@ -142,7 +181,7 @@ TEST(ListSplits, EverySplitOnceInLexicographicOrder) {
         randomLobby(gen, r);
         const PlayerTable& players = r.players;
         SplitList list;
-        listSplits(players, list);
+        listSplits(players, players.player_fmt_groups, list);
         BruteForce brute = bruteForce(players);
         ASSERT_EQ(list.count, static_cast<int>(brute.all.size()));
         std::set<Partition> listed;
@@ -151,6 +190,7 @@ TEST(ListSplits, EverySplitOnceInLexicographicOrder) {
             Partition teams = teamsOf(players, split);
             listed.insert(teams);
             EXPECT_EQ(split.spread, spreadOf(players, teams));
+            EXPECT_EQ(split.group_teams, groupTeamsOf(players.player_fmt_groups, teams));
             EXPECT_EQ(split.broken_groups, brokenOf(players, teams));
             // Teams are named by their lowest player, and the list ascends.
             int opened = 0;
@@ -169,17 +209,21 @@ TEST(ListSplits, EverySplitOnceInLexicographicOrder) {
     Randomiser eight;
     setPlayers(eight, 4, {1, 2, 3, 4, 5, 6, 7, 8});
     SplitList list;
-    listSplits(eight.players, list);
+    listSplits(eight.players, eight.players.player_fmt_groups, list);
     EXPECT_EQ(list.count, kMaxSplits);
 }
 
-TEST(FairTeams, ChoosesAFairSplitOfTheFewestBrokenGroups) {
+TEST(FairTeams, ChoosesAFairSplitOfTheFewestGroupTeamsThenBrokenGroups) {
+    TempFolder folder;  // lobbies beyond any fair split log a line to debug.txt
     std::mt19937 gen(2026);
     const int margins[] = {0, 25, 100, 400};
+    int oversized = 0;
     for (int lobby = 0; lobby < 3000; ++lobby) {
         Randomiser r;
         randomLobby(gen, r);
         r.options.fair_margin = margins[gen() % 4];
+        if (hasGroupLargerThanATeam(r.players)) ++oversized;
+        const Randomiser asRead = r;
         Randomiser again = r;
         uint32_t seed = static_cast<uint32_t>(gen());
         crtSrand(seed);
@@ -188,23 +232,28 @@ TEST(FairTeams, ChoosesAFairSplitOfTheFewestBrokenGroups) {
         expectEqualTeams(r);
         EXPECT_EQ(r.teams.fair_balanced, 1);
 
-        // The groups are the ones the group check left (split where larger than a team).
-        BruteForce brute = bruteForce(r.players);
+        // The groups are the ones as read: one larger than a team is split by the search.
+        const int* groups = asRead.players.player_fmt_groups;
+        BruteForce brute = bruteForce(asRead.players, groups);
         Partition chosen = teamsOf(r.players);
-        EXPECT_EQ(brokenOf(r.players, chosen), brute.fewestBroken);
+        EXPECT_EQ(groupTeamsOf(groups, chosen), brute.fewestGroupTeams);
+        EXPECT_EQ(brokenOf(groups, chosen), brute.fewestBroken);
         EXPECT_LE(spreadOf(r.players, chosen), brute.bestSpread + r.options.fair_margin);
         EXPECT_EQ(brute.fair(r.options.fair_margin).count(chosen), 1u);
         EXPECT_EQ(teamScoreSpread(r), spreadOf(r.players, chosen));
-        EXPECT_EQ(bestPossibleSpread(r.players), brute.bestSpread);
+        EXPECT_EQ(bestPossibleSpread(r), brute.bestSpread);
+        EXPECT_EQ(r.teams.fair_best_spread, brute.bestSpread);
 
         crtSrand(seed);
         assignTeams(again);
         EXPECT_TRUE(std::equal(r.players.player_teams, r.players.player_teams + kPlayerSlots,
                                again.players.player_teams));
     }
+    EXPECT_GT(oversized, 500);
 }
 
 TEST(FairTeams, KeepsEveryGroupWholeWhenSomeSplitDoes) {
+    TempFolder folder;  // lobbies beyond any fair split log a line to debug.txt
     // Two pairs and a trio in 8 players of two teams: trio + single and pair + pair fit.
     Randomiser r;
     setPlayers(r, 2, {3000, 0, 2900, 100, 1500, 1400, 1600, 1550}, {1, 1, 1, 2, 2, 3, 3, 0});
@@ -232,7 +281,7 @@ TEST(FairTeams, DrawsTheSplitThenTheTeamNumbersAndNothingElse) {
     setPlayers(r, 4, {1500, 1510, 1490, 1520, 1480, 1505, 1495, 1500});
     r.options.fair_teams = 1;
     SplitList list;
-    listSplits(r.players, list);
+    listSplits(r.players, r.players.player_fmt_groups, list);
     FairSplits fair;
     findFairSplits(list, r.options.fair_margin, fair);
     ASSERT_GT(fair.count, 3);
@@ -253,7 +302,39 @@ TEST(FairTeams, DrawsTheSplitThenTheTeamNumbersAndNothingElse) {
     for (int t = 0; t < 4; ++t) EXPECT_LT(r.teams.team_roster[t][0], r.teams.team_roster[t][1]);
 }
 
-TEST(FairTeams, OversizedGroupsAreSplitAsWithoutIt) {
+TEST(FairTeams, WithThePreviousLineupFairTheDrawSkipsIt) {
+    Randomiser r;
+    setPlayers(r, 4, {1500, 1510, 1490, 1520, 1480, 1505, 1495, 1500});
+    r.options.fair_teams = 1;
+    SplitList list;
+    listSplits(r.players, r.players.player_fmt_groups, list);
+    FairSplits fair;
+    findFairSplits(list, r.options.fair_margin, fair);
+    ASSERT_GT(fair.count, 3);
+    const int previous = 2;  // the third fair split was last match's
+    const TeamSplit& last = list.splits[fair.index[previous]];
+    r.previous_match.known = 1;
+    for (int p = 0; p < 8; ++p) r.previous_match.player_teams[p] = last.team_of[p] + 1;
+
+    for (uint32_t seed = 1; seed <= 30; ++seed) {
+        crtSrand(seed);
+        int pick = crtRand() % (fair.count - 1);
+        if (pick >= previous) ++pick;
+        int rowOf[4] = {0, 1, 2, 3};
+        for (int i = 3; i > 0; --i) std::swap(rowOf[i], rowOf[crtRand() % (i + 1)]);
+        int next = crtRand();
+
+        Randomiser run = r;
+        crtSrand(seed);
+        assignTeams(run);
+        EXPECT_EQ(crtRand(), next) << seed;
+        const TeamSplit& chosen = list.splits[fair.index[pick]];
+        for (int p = 0; p < 8; ++p) EXPECT_EQ(run.players.player_teams[p], rowOf[chosen.team_of[p]] + 1) << seed;
+    }
+}
+
+TEST(FairTeams, OversizedGroupsShowInTheReportAsWithoutIt) {
+    TempFolder folder;  // lobbies beyond any fair split log a line to debug.txt
     const std::vector<int> ratings = {1500, 1600, 1700, 1800, 1400, 1300, 1200, 1100};
     const std::vector<int> groups = {4, 4, 4, 4, 4, 4, 0, 0};
     for (uint32_t seed = 1; seed <= 20; ++seed) {
@@ -274,11 +355,11 @@ TEST(FairTeams, OversizedGroupsAreSplitAsWithoutIt) {
 }
 
 TEST(FairTeams, FiftySeedsDrawSeveralOfTheFairSplits) {
+    TempFolder folder;  // lobbies beyond any fair split log a line to debug.txt
     std::mt19937 gen(5);
     for (int lobby = 0; lobby < 300; ++lobby) {
         Randomiser base;
         randomLobby(gen, base);
-        if (hasGroupLargerThanATeam(base.players)) continue;  // split at random, which changes the candidates
         base.options.fair_margin = static_cast<int>(gen() % 200);
         size_t fairCount = bruteForce(base.players).fair(base.options.fair_margin).size();
         std::set<Partition> drawn;
@@ -330,6 +411,125 @@ TEST(FairTeams, MarginZeroDrawsOnlyTheBestSpread) {
         drawn.insert(teamsOf(r.players));
     }
     EXPECT_GE(drawn.size(), 3u);
+}
+
+// The team numbers 1..team_count that put the players as the partition does.
+void setPreviousMatch(Randomiser& r, const Partition& teams) {
+    r.previous_match.known = 1;
+    int number = 1;
+    for (const std::set<int>& team : teams) {
+        for (int p : team) r.previous_match.player_teams[p] = number;
+        ++number;
+    }
+}
+
+TEST(FairTeams, AvoidsThePreviousLineupWhenAnotherSplitIsFair) {
+    TempFolder folder;  // lobbies beyond any fair split log a line to debug.txt
+    std::mt19937 gen(77);
+    int avoided = 0;
+    int repeated = 0;
+    for (int lobby = 0; lobby < 1500; ++lobby) {
+        Randomiser base;
+        randomLobby(gen, base);
+        base.options.fair_margin = static_cast<int>(gen() % 120);
+        BruteForce brute = bruteForce(base.players);
+        std::set<Partition> fair = brute.fair(base.options.fair_margin);
+        // The previous match: one of the fair splits mostly, any split else.
+        std::vector<Partition> fairList(fair.begin(), fair.end());
+        Partition previous = gen() % 4 != 0 ? fairList[gen() % fairList.size()] : brute.all[gen() % brute.all.size()].teams;
+        setPreviousMatch(base, previous);
+        bool another = fair.size() > 1 || fair.count(previous) == 0;
+        for (uint32_t seed = 1765000000; seed < 1765000020; ++seed) {
+            Randomiser r = base;
+            crtSrand(seed);
+            assignTeams(r);
+            Partition chosen = teamsOf(r.players);
+            EXPECT_EQ(fair.count(chosen), 1u) << "lobby " << lobby << " seed " << seed;
+            if (another) {
+                EXPECT_NE(chosen, previous) << "lobby " << lobby << " seed " << seed;
+                ++avoided;
+            } else {
+                ++repeated;
+            }
+        }
+    }
+    EXPECT_GT(avoided, 5000);
+    EXPECT_GT(repeated, 1000);  // the only fair split comes again
+}
+
+// The sample folder (dist/) of this source tree.
+std::string sampleFile(const std::string& name) {
+    std::string file = __FILE__;
+    return file.substr(0, file.rfind("/tests/")) + "/dist/" + name;
+}
+
+// The sample scripts with a PlayerData.txt of its own in the working folder.
+void writeGameFolder(const std::string& playerData) {
+    for (const char* name : {"Scripts/Civ_Details.txt", "Scripts/Map_Details.txt", "Scripts/Rule_Details.txt"})
+        writeFile(name, readFile(sampleFile(name)));
+    writeFile("PlayerData.txt", playerData);
+}
+
+Randomiser startRun(int64_t seed, const std::vector<std::wstring>& words) {
+    Randomiser r;
+    std::vector<std::wstring> line = words;
+    EXPECT_TRUE(computeStartup(r, seed, line));
+    return r;
+}
+
+TEST(FairTeams, DataTxtOfThePreviousMatchGivesANewLineupForTwentySeeds) {
+    TempFolder folder;
+    writeGameFolder(
+        "player_num {8} team_num {2} player_name { 'Alder' 'Brisk' 'Corra' 'Dunmore' 'Ember' 'Fallow' 'Gale' "
+        "'Hollin' } player_rating { 1650 1480 1720 1390 1555 1610 1500 1580 } player_fmt_group { 0 2 0 0 0 2 0 0 }");
+    const std::vector<std::wstring> words = {L"Brenlow_Sortilane.exe", L"rating", L"fair_teams", L"handicap"};
+    Randomiser first = startRun(1765000100, words);
+    EXPECT_EQ(first.previous_match.known, 0);  // no data.txt yet
+    ASSERT_GT(bruteForce(first.players, first.teams.friend_groups).fair(25).size(), 1u);
+    std::wstring why;
+    ASSERT_TRUE(saveReport(first.report, why));
+    Partition previous = teamsOf(first.players);
+    for (int64_t seed = 1765000101; seed <= 1765000120; ++seed) {
+        Randomiser next = startRun(seed, words);
+        EXPECT_EQ(next.previous_match.known, 1);
+        EXPECT_NE(teamsOf(next.players), previous) << seed;
+    }
+
+    // The sample players have one fair split: it comes again.
+    writeFile("PlayerData.txt", readFile(sampleFile("PlayerData.txt")));
+    Randomiser sample = startRun(1765000005, words);
+    ASSERT_TRUE(saveReport(sample.report, why));
+    for (int64_t seed = 1765000006; seed <= 1765000025; ++seed)
+        EXPECT_EQ(teamsOf(startRun(seed, words).players), teamsOf(sample.players)) << seed;
+}
+
+TEST(FairTeams, ABestSpreadAbove200IsLoggedAndNoted) {
+    TempFolder folder;
+    // Two pairs of friends, the strong pair against the weak one.
+    Randomiser r;
+    setPlayers(r, 2, {2000, 2100, 1000, 1100}, {1, 1, 2, 2});
+    r.options.fair_teams = 1;
+    crtSrand(3);
+    assignTeams(r);
+    EXPECT_EQ(r.teams.fair_best_spread, 1000);
+    EXPECT_EQ(debugLogText(), "Fair Teams: the best split leaves a spread of 1000\n");
+    EXPECT_EQ(unfairTeamsNote(r), L"Fairest teams still differ by 1000 points: change the FMT groups?");
+
+    // 201 is above the limit, 200 is not.
+    Randomiser edge;
+    setPlayers(edge, 2, {1200, 1200, 1000, 1000}, {1, 1, 2, 2});
+    edge.options.fair_teams = 1;
+    assignTeams(edge);
+    EXPECT_EQ(unfairTeamsNote(edge), L"");
+    edge.players.player_ratings[0] = 1202;
+    assignTeams(edge);
+    EXPECT_EQ(edge.teams.fair_best_spread, 201);
+    EXPECT_NE(unfairTeamsNote(edge), L"");
+
+    Randomiser classes;  // rating alone says nothing
+    setPlayers(classes, 2, {2000, 2100, 1000, 1100}, {1, 1, 2, 2});
+    assignTeams(classes);
+    EXPECT_EQ(unfairTeamsNote(classes), L"");
 }
 
 TEST(FairTeams, MissingRatingLogsAndTakesTheUnratedPath) {

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # One match as the guide walks through it, under Wine: the lobby pasted into
 # the editor with Ctrl+1, the counts set with Ctrl+5, the editor quit with
-# Esc, the randomiser started from Sortilane_Rated.bat, the chat opened and
+# Esc, the randomiser started from Sortilane_Rated.bat (fair teams), the chat opened and
 # Ctrl+1 pressed. The report typed is the preview's for its seed. The
 # pictures the guide shows are taken on the way (guide_*.png).
 source "$(dirname "$0")/e2e_lib.sh"
@@ -41,6 +41,10 @@ press Escape
 wait_editor 10
 expect_equal "Esc ends the editor with 0" 0 "$editor_status"
 
+words=(rating fair_teams)
+expect_equal "Sortilane_Rated.bat starts the randomiser with fair teams" \
+  "Brenlow_Sortilane.exe ${words[*]}" "$(grep -a '^Brenlow_Sortilane.exe' Sortilane_Rated.bat | tr -d '\r')"
+note_start_data
 e2e_start wine cmd /c Sortilane_Rated.bat
 randomiser_pid=$last_pid
 wait_for 30 randomiser_splash_shown || echo "the randomiser's splash did not show"
@@ -64,7 +68,7 @@ wait_randomiser 30
 expect_equal "Ctrl+1 types the report and the randomiser ends with 0" 0 "$randomiser_status"
 seed=$(typed_seed)
 expect_equal "the typed report is the preview's for seed ${seed:-?}" \
-  "$(preview_report "${seed:-0}" rating)" "$(chat_text)"
+  "$(preview_report "${seed:-0}" "${words[@]}")" "$(chat_text)"
 guide_picture chat_report 622x432+9+9
 
 e2e_finish

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "common/bounded_copy.h"
+#include "randomiser/output/report.h"
+#include "support/randomiser_builder.h"
 #include "test_support.h"
 
 namespace {
@@ -82,6 +84,60 @@ TEST(SavedResult, LineBreaksAreNoReadFailure) {
     EXPECT_TRUE(readSavedResult(bytes));
     EXPECT_EQ(bytes, "");
     EXPECT_EQ(debugLogText(), "");
+}
+
+// Saves the report of players with the given names and teams as data.txt.
+void saveMatch(const std::vector<std::wstring>& names, const std::vector<int>& teams) {
+    Randomiser r;
+    setPlayers(r, 2, std::vector<int>(names.size(), 1500));
+    r.options.omit_civs = 1;
+    for (size_t p = 0; p < names.size(); ++p) {
+        boundedCopy(r.players.player_names[p], names[p].c_str());
+        r.players.player_teams[p] = teams[p];
+    }
+    buildReport(r);
+    std::wstring why;
+    ASSERT_TRUE(saveReport(r.report, why));
+}
+
+PlayerTable playersNamed(const std::vector<std::wstring>& names) {
+    Randomiser r;
+    setPlayers(r, 2, std::vector<int>(names.size(), 1500));
+    for (size_t p = 0; p < names.size(); ++p) boundedCopy(r.players.player_names[p], names[p].c_str());
+    return r.players;
+}
+
+TEST(PreviousMatch, ReadsEachPlayersTeamFromTheRowsOfData) {
+    TempFolder folder;
+    // Other order, a name cut in the report, one outside the Latin-1 range.
+    const std::vector<std::wstring> names = {L"Senna", L"A name longer than sixteen", L"Li \u674E\U0001F600", L"2"};
+    saveMatch(names, {2, 1, 1, 2});
+    PreviousMatch previous;
+    readPreviousMatch(playersNamed({L"2", L"Li \u674E\U0001F600", L"Senna", L"A name longer than sixteen"}),
+                      previous);
+    EXPECT_EQ(previous.known, 1);
+    EXPECT_EQ(std::vector<int>(previous.player_teams, previous.player_teams + 4), std::vector<int>({2, 1, 2, 1}));
+    EXPECT_EQ(debugLogText(), "");
+}
+
+TEST(PreviousMatch, UnknownWithoutDataOrWithOtherPlayers) {
+    TempFolder folder;
+    PreviousMatch previous;
+    readPreviousMatch(playersNamed({L"Ann", L"Bo"}), previous);
+    EXPECT_EQ(previous.known, 0);
+    EXPECT_EQ(debugLogText(), "");  // no data.txt is no fault here
+
+    saveMatch({L"Ann", L"Bo", L"Cy", L"Di"}, {1, 1, 2, 2});
+    readPreviousMatch(playersNamed({L"Ann", L"Bo", L"Cy", L"Ed"}), previous);  // a new player
+    EXPECT_EQ(previous.known, 0);
+    readPreviousMatch(playersNamed({L"Ann", L"Bo"}), previous);  // fewer players
+    EXPECT_EQ(previous.known, 0);
+    EXPECT_EQ(previous.player_teams[0], 0);
+
+    // Names alike in their first 16 characters cannot be told apart.
+    saveMatch({L"Twins of the lake A", L"Twins of the lake B"}, {1, 2});
+    readPreviousMatch(playersNamed({L"Twins of the lake A", L"Twins of the lake B"}), previous);
+    EXPECT_EQ(previous.known, 0);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "common/text_convert.h"
+#include "randomiser/allocation/fair_teams.h"
 #include "randomiser/run_sequence.h"
 #include "support/randomiser_builder.h"
 #include "test_support.h"
@@ -243,17 +244,11 @@ bool optionWordsOf(const std::string& line, std::string& words) {
     return false;
 }
 
-TEST(SampleBatchFiles, EveryOptionLineRunsOnTheSampleData) {
-    TempFolder folder;
-    copySampleFiles();
-    // The rest of what the checks of the files look for: the sample's rule
-    // texts, and the report of an earlier match that a repost types again.
-    std::filesystem::copy(sampleFolder() + "/Rules", "Rules");
-    writeFile("data.txt", "Seed: 1\r\n");
-    int batchFiles = 0;
+// The option words of every sample batch file, by file name.
+std::vector<std::pair<std::string, std::string>> sampleBatchWords() {
+    std::vector<std::pair<std::string, std::string>> batches;
     for (const auto& entry : std::filesystem::directory_iterator(sampleFolder())) {
         if (entry.path().extension() != ".bat") continue;
-        ++batchFiles;
         std::istringstream lines(readFile(entry.path().string()));
         std::string line;
         std::string words;
@@ -263,12 +258,47 @@ TEST(SampleBatchFiles, EveryOptionLineRunsOnTheSampleData) {
             found = optionWordsOf(line, words) || found;
         }
         EXPECT_TRUE(found) << entry.path();
+        batches.emplace_back(entry.path().filename().string(), words);
+    }
+    return batches;
+}
+
+TEST(SampleBatchFiles, EveryOptionLineRunsOnTheSampleData) {
+    TempFolder folder;
+    copySampleFiles();
+    // The rest of what the checks of the files look for: the sample's rule
+    // texts, and the report of an earlier match that a repost types again.
+    std::filesystem::copy(sampleFolder() + "/Rules", "Rules");
+    writeFile("data.txt", "Seed: 1\r\n");
+    int batchFiles = 0;
+    for (const auto& [name, words] : sampleBatchWords()) {
+        ++batchFiles;
         Randomiser r;
         std::vector<std::wstring> parsed = splitWords(words);
-        EXPECT_TRUE(computeStartup(r, 1765000000, parsed)) << entry.path() << ":" << words;
+        EXPECT_TRUE(computeStartup(r, 1765000000, parsed)) << name << ":" << words;
     }
     EXPECT_GE(batchFiles, 9);
     EXPECT_EQ(debugLogText(), "");
+}
+
+// A batch file that balances by rating does so with fair_teams, and its teams
+// are within 25 of the best spread the sample players allow, seed after seed.
+TEST(SampleBatchFiles, RatedOnesGiveTeamsWithin25OfTheBest) {
+    TempFolder folder;
+    copySampleFiles();
+    int rated = 0;
+    for (const auto& [name, words] : sampleBatchWords()) {
+        if ((" " + words + " ").find(" rating ") == std::string::npos) continue;
+        ++rated;
+        EXPECT_NE((" " + words + " ").find(" fair_teams "), std::string::npos) << name;
+        for (int64_t seed = 1765000000; seed < 1765000020; ++seed) {
+            Randomiser r;
+            std::vector<std::wstring> parsed = splitWords(words);
+            ASSERT_TRUE(computeStartup(r, seed, parsed)) << name;
+            EXPECT_LE(teamScoreSpread(r), bestPossibleSpread(r) + 25) << name << " seed " << seed;
+        }
+    }
+    EXPECT_GE(rated, 6);
 }
 
 }  // namespace
