@@ -139,13 +139,17 @@ bool sameLineup(const PlayerTable& players, const TeamSplit& split, const int* p
     return true;
 }
 
-void chooseFairTeams(Randomiser& randomiser) {
+bool chooseFairTeams(Randomiser& randomiser) {
     const PlayerTable& players = randomiser.players;
     const PreviousMatch& previous = randomiser.previous_match;
     SplitList list;
     listSplits(players, randomiser.teams.friend_groups, list);
     FairSplits fair;
     findFairSplits(list, randomiser.options.fair_margin, fair);
+    if (fair.count == 0) {
+        debugLog("Fair Teams found no split of %i players into %i teams", players.player_count, players.team_count);
+        return false;
+    }
     randomiser.teams.fair_best_spread = fair.best_spread;
     if (fair.best_spread > kUnfairSpread)
         debugLog("Fair Teams: the best split leaves a spread of %lld", static_cast<long long>(fair.best_spread));
@@ -173,6 +177,7 @@ void chooseFairTeams(Randomiser& randomiser) {
         randomiser.teams.team_roster[row][places[row]++] = p;
     }
     randomiser.teams.fair_balanced = 1;
+    return true;
 }
 
 int64_t bestPossibleSpread(const Randomiser& randomiser) {

@@ -74,8 +74,10 @@ bool sameLineup(const PlayerTable& players, const TeamSplit& split, const int* p
 // rand() % count over them all. The FMT groups are the ones as read
 // (teams.friend_groups), not those the group check split. Needs every
 // rating. When even the best spread is above kUnfairSpread, one line goes to
-// the debug log.
-void chooseFairTeams(Randomiser& randomiser);
+// the debug log. False, with a debug line and nothing drawn, when the players
+// have no split into equal teams at all (the caller balances as without
+// fair_teams).
+bool chooseFairTeams(Randomiser& randomiser);
 
 // The lowest spread of a split under the group keys above: the best balance
 // the players allow with the FMT groups as read.

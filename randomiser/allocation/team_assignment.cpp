@@ -351,11 +351,10 @@ void assignTeams(Randomiser& randomiser) {
     int avg = meanRating(players);
     for (int p = 0; p < players.player_count; ++p)
         players.player_rating_classes[p] = ratingClass(players.player_ratings[p], avg);
-    if (randomiser.options.fair_teams) {
-        chooseFairTeams(randomiser);
-    } else if (randomiser.teams.fmt_present) {
+    const bool fairDrawn = randomiser.options.fair_teams && chooseFairTeams(randomiser);
+    if (!fairDrawn && randomiser.teams.fmt_present) {
         balanceUnits(randomiser, avg);
-    } else {
+    } else if (!fairDrawn) {
         dealAndShuffle(randomiser);
     }
     numberTeams(randomiser);

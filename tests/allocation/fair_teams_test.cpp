@@ -553,4 +553,20 @@ TEST(FairTeams, MissingRatingLogsAndTakesTheUnratedPath) {
     EXPECT_EQ(fair.players.player_rating_classes[0], 2);
 }
 
+// Players that no split fits into equal teams (the start refuses such counts
+// before; this is the guard behind it): said, and nothing drawn.
+TEST(FairTeams, NoSplitAtAllIsSaidAndDrawsNothing) {
+    TempFolder folder;
+    Randomiser r;
+    setPlayers(r, 2, {1500, 1400, 1600, 1300, 1700}, {0, 0, 0, 0, 0});
+    r.options.fair_teams = 1;
+    crtSrand(3);
+    const int firstDraw = crtRand();
+    crtSrand(3);
+    EXPECT_FALSE(chooseFairTeams(r));
+    EXPECT_EQ(debugLogText(), "Fair Teams found no split of 5 players into 2 teams\n");
+    EXPECT_EQ(r.teams.fair_balanced, 0);
+    EXPECT_EQ(crtRand(), firstDraw) << "no draw was made";
+}
+
 }  // namespace
