@@ -130,7 +130,8 @@ void BM_fairTeamsRunTimes(benchmark::State& state) {
             if (prepareCivDraw(run)) assignCivs(run);
             buildReport(run);
             benchmark::DoNotOptimize(run.report.report_line_count);
-            times.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
+            times.push_back(
+                std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
         }
     }
     std::sort(times.begin(), times.end());

@@ -14,8 +14,8 @@ namespace {
 // no-break space, the typographic spaces, line and paragraph separators and
 // the ideographic space).
 bool isWideBlank(wchar_t c) {
-    return c == 0x0085 || c == 0x00A0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) || c == 0x2028 ||
-           c == 0x2029 || c == 0x202F || c == 0x205F || c == 0x3000;
+    return c == 0x0085 || c == 0x00A0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 ||
+           c == 0x202F || c == 0x205F || c == 0x3000;
 }
 bool isClipboardBlank(wchar_t c) {
     return c == L' ' || c == L'\t' || c == L'\n' || c == L'\v' || c == L'\r' || isWideBlank(c);
@@ -42,8 +42,10 @@ bool nextClipboardToken(const wchar_t* text, size_t& position, std::wstring& tok
             continue;
         }
         if (isDigit(c) || isNameCharacter(c)) {
-            if (isNameCharacter(c)) kind = TokenKind::Name;
-            else if (kind == TokenKind::None) kind = TokenKind::Rating;
+            if (isNameCharacter(c))
+                kind = TokenKind::Name;
+            else if (kind == TokenKind::None)
+                kind = TokenKind::Rating;
             token.push_back(c);
         }
         ++position;
@@ -74,9 +76,12 @@ std::wstring shortened(const std::wstring& text) {
 // the store failed, so a capture past the eighth player stays refused until
 // the reset.
 void captureValue(bool stored, int32_t& index, int& taken, CaptureReport& report) {
-    if (index >= kPlayerSlots) ++report.pastLastPlayer;
-    else if (stored) ++taken;
-    else ++report.unwritten;
+    if (index >= kPlayerSlots)
+        ++report.pastLastPlayer;
+    else if (stored)
+        ++taken;
+    else
+        ++report.unwritten;
     ++index;
 }
 
@@ -85,8 +90,10 @@ void captureValue(bool stored, int32_t& index, int& taken, CaptureReport& report
 // Called after the name was stored, with the file loaded again.
 void clearFriendGroup(EditorState& state, int index, CaptureReport& report) {
     if (index < 0 || index >= kPlayerSlots || state.script->getInt(kPlayerFmtKey, index) == 0) return;
-    if (storePlayerFmt(state, index, 0)) ++report.groupsCleared;
-    else ++report.unwritten;
+    if (storePlayerFmt(state, index, 0))
+        ++report.groupsCleared;
+    else
+        ++report.unwritten;
 }
 
 // Stores the tokens of the text in turn until one keeps nothing.
@@ -224,8 +231,7 @@ bool isLobbyByLines(const std::vector<LobbyLine>& lines) {
 // after the last line stored. A line that is no player's, or whose name has
 // more than 15 characters or rating more than 5 digits, is passed over and
 // moves no index.
-void captureLines(EditorState& state, EditorPort& port, const std::vector<LobbyLine>& lines,
-                  CaptureReport& report) {
+void captureLines(EditorState& state, EditorPort& port, const std::vector<LobbyLine>& lines, CaptureReport& report) {
     const int32_t start = std::max(state.nameIndex, state.ratingIndex);
     int32_t index = start;
     for (const LobbyLine& line : lines) {
@@ -282,9 +288,9 @@ const wchar_t* const kAllPlayersFilled = L"all 8 players are filled; Ctrl+8 star
 
 std::wstring captureNote(const CaptureReport& report) {
     if (!report.loaded) return L"Nothing taken: PlayerData.txt could not be read (see debug.txt)";
-    std::wstring note = report.byLines ? linesTakenNote(report)
-                                       : L"Taken: " + counted(report.names, L"name") + L" and " +
-                                             counted(report.ratings, L"rating");
+    std::wstring note =
+        report.byLines ? linesTakenNote(report)
+                       : L"Taken: " + counted(report.names, L"name") + L" and " + counted(report.ratings, L"rating");
     if (!report.stoppedAt.empty()) note += L"\nstopped at '" + shortened(report.stoppedAt) + L"'";
     if (report.pastLastPlayer > 0) note += std::wstring(L"\n") + kAllPlayersFilled;
     if (report.passedOver > 0)
@@ -310,8 +316,10 @@ void captureClipboard(EditorState& state, EditorPort& port, const wchar_t* clipb
     if (report.loaded) {
         const std::vector<LobbyLine> lines = lobbyLinesOf(text.c_str());
         report.byLines = isLobbyByLines(lines);
-        if (report.byLines) captureLines(state, port, lines, report);
-        else captureTokens(state, port, text.c_str(), report);
+        if (report.byLines)
+            captureLines(state, port, lines, report);
+        else
+            captureTokens(state, port, text.c_str(), report);
     }
     port.showNote(captureNote(report).c_str());
 }

@@ -29,8 +29,8 @@ std::wstring tokenTextBetween(const wchar_t* text, size_t start, size_t end);
 
 // What one clipboard capture did, for the note the shell shows after it.
 struct CaptureReport {
-    bool loaded = false;     // PlayerData.txt could be read
-    int names = 0;           // stored
+    bool loaded = false;  // PlayerData.txt could be read
+    int names = 0;        // stored
     int ratings = 0;
     int passedOver = 0;      // names of more than 15 characters, ratings of more than 5 digits
     int pastLastPlayer = 0;  // values for a ninth player or later
@@ -41,9 +41,9 @@ struct CaptureReport {
     int linesPassedOver = 0;  // lines that were not a name with one rating
     int longNames = 0;        // player lines with a name of more than 15 characters
     int longRatings = 0;      // player lines with a rating of more than 5 digits
-    int groupsCleared = 0;   // friend groups set to 0 in the slots that took a name
-    int unwritten = 0;       // values the file did not take
-    std::wstring stoppedAt;  // the token that kept nothing and ended the capture, if any
+    int groupsCleared = 0;    // friend groups set to 0 in the slots that took a name
+    int unwritten = 0;        // values the file did not take
+    std::wstring stoppedAt;   // the token that kept nothing and ended the capture, if any
 };
 
 // The note of a capture: how many names and ratings (or, line by line, how

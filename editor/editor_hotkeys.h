@@ -4,15 +4,15 @@
 // The editor's commands: Ctrl+1 to Ctrl+9, and Quit for Esc as well.
 enum class EditorCommand {
     None,
-    CaptureClipboard,  // Ctrl+1
+    CaptureClipboard,    // Ctrl+1
     EnterNameAndRating,  // Ctrl+2
-    EditRuleText,  // Ctrl+3
-    EnterFmt,  // Ctrl+4
-    EnterCounts,  // Ctrl+5
-    ShowDisplay,  // Ctrl+6
-    ShowTooltips,  // Ctrl+7
-    ResetPlayerData,  // Ctrl+8
-    Quit,  // Ctrl+9 and Esc
+    EditRuleText,        // Ctrl+3
+    EnterFmt,            // Ctrl+4
+    EnterCounts,         // Ctrl+5
+    ShowDisplay,         // Ctrl+6
+    ShowTooltips,        // Ctrl+7
+    ResetPlayerData,     // Ctrl+8
+    Quit,                // Ctrl+9 and Esc
 };
 
 // The command a hotkey of the latch starts, None when it starts nothing.

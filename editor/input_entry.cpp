@@ -64,24 +64,18 @@ constexpr int kFieldKinds = 3;
 
 const wchar_t* nounOf(FieldKind kind) {
     switch (kind) {
-        case FieldKind::Ratings:
-            return L"rating";
-        case FieldKind::FmtGroups:
-            return L"FMT group";
-        case FieldKind::Names:
-            break;
+        case FieldKind::Ratings: return L"rating";
+        case FieldKind::FmtGroups: return L"FMT group";
+        case FieldKind::Names: break;
     }
     return L"name";
 }
 
 int32_t& sequenceIndexOf(EditorState& state, FieldKind kind) {
     switch (kind) {
-        case FieldKind::Ratings:
-            return state.ratingIndex;
-        case FieldKind::FmtGroups:
-            return state.fmtIndex;
-        case FieldKind::Names:
-            break;
+        case FieldKind::Ratings: return state.ratingIndex;
+        case FieldKind::FmtGroups: return state.fmtIndex;
+        case FieldKind::Names: break;
     }
     return state.nameIndex;
 }
@@ -91,12 +85,9 @@ int32_t& sequenceIndexOf(EditorState& state, FieldKind kind) {
 std::wstring storedText(const EditorState& state, FieldKind kind, int index) {
     const PlayerRecord& player = state.players[index];
     switch (kind) {
-        case FieldKind::Ratings:
-            return std::to_wstring(player.rating);
-        case FieldKind::FmtGroups:
-            return std::to_wstring(player.fmtGroup);
-        case FieldKind::Names:
-            break;
+        case FieldKind::Ratings: return std::to_wstring(player.rating);
+        case FieldKind::FmtGroups: return std::to_wstring(player.fmtGroup);
+        case FieldKind::Names: break;
     }
     return player.name;
 }
@@ -129,15 +120,9 @@ bool storeValue(EditorState& state, FieldKind kind, const std::wstring& token, i
                 std::wstring& shown, std::wstring& reason) {
     bool stored = false;
     switch (kind) {
-        case FieldKind::Names:
-            stored = storePlayerName(state, index, token.c_str());
-            break;
-        case FieldKind::Ratings:
-            stored = storePlayerRating(state, index, value);
-            break;
-        case FieldKind::FmtGroups:
-            stored = storePlayerFmt(state, index, value);
-            break;
+        case FieldKind::Names: stored = storePlayerName(state, index, token.c_str()); break;
+        case FieldKind::Ratings: stored = storePlayerRating(state, index, value); break;
+        case FieldKind::FmtGroups: stored = storePlayerFmt(state, index, value); break;
     }
     if (index >= kPlayerSlots) {
         reason = kAllPlayersFilled;
@@ -167,8 +152,7 @@ bool takeToken(EditorState& state, FieldKind kind, const std::wstring& token, in
                bool (&targetTaken)[kFieldKinds], std::wstring& shown, std::wstring& reason) {
     bool& taken = targetTaken[static_cast<int>(kind)];
     if (target != kNextInSequence && taken) {
-        reason = quoted(token) + L": player " + std::to_wstring(target + 1) + L" takes one " +
-                 nounOf(kind);
+        reason = quoted(token) + L": player " + std::to_wstring(target + 1) + L" takes one " + nounOf(kind);
         return false;
     }
     int32_t value = 0;
@@ -252,7 +236,8 @@ CountField readCount(const std::wstring& field, const CountLimits& limits, int32
 // count the file holds.
 std::wstring storeCount(EditorState& state, const char* key, int32_t count, bool (*store)(EditorState&, int32_t),
                         const wchar_t* unit) {
-    if (state.script->getInt(key, 0) != count && !store(state, count)) return std::wstring(L"Not stored: ") + kUnwritten;
+    if (state.script->getInt(key, 0) != count && !store(state, count))
+        return std::wstring(L"Not stored: ") + kUnwritten;
     return L"Entered: " + std::to_wstring(state.script->getInt(key, 0)) + unit;
 }
 
@@ -261,8 +246,8 @@ std::wstring storeCount(EditorState& state, const char* key, int32_t count, bool
 void enterCounts(EditorState& state, const EntryFields& fields, EntryOutcome& outcome) {
     int32_t players = state.playerCount;
     int32_t teams = state.teamCount;
-    const CountField playerField = readCount(fields.field1, kPlayerLimits, players, outcome.result1,
-                                             outcome.emptyField1);
+    const CountField playerField =
+        readCount(fields.field1, kPlayerLimits, players, outcome.result1, outcome.emptyField1);
     if (playerField == CountField::Refused) {
         outcome.result2 = notStored(fields.field2, kStoppedAbove);
         return;
@@ -290,12 +275,9 @@ void enterCounts(EditorState& state, const EntryFields& fields, EntryOutcome& ou
 
 ModeLabels labelsForMode(InputMode mode) {
     switch (mode) {
-        case InputMode::Counts:
-            return {L"Number Of Players:", L"Number Of Teams:"};
-        case InputMode::Fmt:
-            return {L"Player's FMT:", L"Player's FMT:"};
-        case InputMode::NameAndRating:
-            break;
+        case InputMode::Counts: return {L"Number Of Players:", L"Number Of Teams:"};
+        case InputMode::Fmt: return {L"Player's FMT:", L"Player's FMT:"};
+        case InputMode::NameAndRating: break;
     }
     return {L"Player's Name:", L"Player's Rate:"};
 }
@@ -325,8 +307,8 @@ EntryOutcome enterData(EditorState& state, EditorPort& port, const EntryFields& 
     if (fields.field1.empty() || enterField(state, fields.field1, fmtMode ? FieldKind::FmtGroups : FieldKind::Names,
                                             target, targetTaken, outcome.result1, outcome.emptyField1)) {
         if (!fields.field2.empty())
-            enterField(state, fields.field2, fmtMode ? FieldKind::FmtGroups : FieldKind::Ratings, target,
-                       targetTaken, outcome.result2, outcome.emptyField2);
+            enterField(state, fields.field2, fmtMode ? FieldKind::FmtGroups : FieldKind::Ratings, target, targetTaken,
+                       outcome.result2, outcome.emptyField2);
     } else {
         outcome.result2 = notStored(fields.field2, kStoppedAbove);
     }

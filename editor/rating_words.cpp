@@ -8,7 +8,7 @@ struct RatingWord {
 };
 
 const RatingWord kRatingWords[] = {
-    {{L"noob", L"nb"}, 1300}, {{L"rook", L"rk"}, 1450}, {{L"inter", L"nt"}, 1600},
+    {{L"noob", L"nb"}, 1300},   {{L"rook", L"rk"}, 1450},    {{L"inter", L"nt"}, 1600},
     {{L"expert", L"xp"}, 1750}, {{L"extreme", L"xt"}, 1900},
 };
 

@@ -25,7 +25,6 @@ inline void enterFuzzFolder(const char* source) {
     if (mkdtemp(pattern.data()) == nullptr) std::abort();
     fuzzFolder() = pattern;
     std::atexit(removeFuzzFolder);
-    if (source != nullptr)
-        std::filesystem::copy(source, pattern, std::filesystem::copy_options::recursive);
+    if (source != nullptr) std::filesystem::copy(source, pattern, std::filesystem::copy_options::recursive);
     if (chdir(pattern.c_str()) != 0) std::abort();
 }

@@ -25,8 +25,8 @@ const char* const kFileName = "PlayerData.txt";
 
 // Keys of PlayerData.txt, and names that begin like them, so that the
 // writer's search by characters meets its traps.
-const char* const kKeys[] = {"player_num", "team_num",    "player_name", "player_rating", "player_fmt_group",
-                             "player",     "player_numX", "k",           "kk",            "name"};
+const char* const kKeys[] = {"player_num",  "team_num", "player_name", "player_rating", "player_fmt_group", "player",
+                             "player_numX", "k",        "kk",          "name"};
 const size_t kKeyCount = sizeof kKeys / sizeof kKeys[0];
 
 // Characters of generated strings: plain ones and those that matter to the
@@ -64,19 +64,14 @@ std::string drawBlanks(FuzzedDataProvider& data) {
 
 std::string drawValue(FuzzedDataProvider& data) {
     switch (data.ConsumeIntegralInRange(0, 6)) {
-        case 0:
-            return "'" + drawString(data, 12) + "'";
-        case 1:
-            return "\"" + drawString(data, 12) + "\"";
+        case 0: return "'" + drawString(data, 12) + "'";
+        case 1: return "\"" + drawString(data, 12) + "\"";
         case 2:
             return std::to_string(data.ConsumeIntegralInRange(0, 9)) + "." +
                    std::to_string(data.ConsumeIntegral<uint8_t>());
-        case 3:
-            return drawString(data, 6);
-        case 4:
-            return "'" + drawString(data, 4) + "''" + drawString(data, 4) + "'";
-        default:
-            return std::to_string(data.ConsumeIntegral<int32_t>());
+        case 3: return drawString(data, 6);
+        case 4: return "'" + drawString(data, 4) + "''" + drawString(data, 4) + "'";
+        default: return std::to_string(data.ConsumeIntegral<int32_t>());
     }
 }
 
@@ -88,12 +83,8 @@ std::string generateText(FuzzedDataProvider& data) {
     for (int p = 0; p < pieces; ++p) {
         const char* key = kKeys[data.ConsumeIntegralInRange<size_t>(0, kKeyCount - 1)];
         switch (data.ConsumeIntegralInRange(0, 5)) {
-            case 0:
-                text += std::string("# ") + key + " {" + drawValue(data) + "}\n";
-                break;
-            case 1:
-                text += drawString(data, 8);
-                break;
+            case 0: text += std::string("# ") + key + " {" + drawValue(data) + "}\n"; break;
+            case 1: text += drawString(data, 8); break;
             default: {
                 text += key + drawBlanks(data) + "{" + drawBlanks(data);
                 const int values = data.ConsumeIntegralInRange(0, 10);
@@ -110,8 +101,8 @@ std::string generateText(FuzzedDataProvider& data) {
 
 // True when after holds the same keys and values as before except, maybe, the
 // one place the store wrote, which must hold the value.
-bool valuesMatch(const Script& before, const Script& after, const char* key, int element, bool isInt,
-                 int32_t number, const std::string& string) {
+bool valuesMatch(const Script& before, const Script& after, const char* key, int element, bool isInt, int32_t number,
+                 const std::string& string) {
     if (before.keyCount != after.keyCount) return false;
     const int k = after.findKey(key);
     if (k < 0 || element >= Script::kMaxElements) return false;
@@ -179,8 +170,7 @@ void checkStore(Script& script, const StoreRequest& request) {
     }
     std::unique_ptr<Script> reread(new Script());
     if (!reread->load(kFileName)) fail("the stored file does not load");
-    if (!valuesMatch(*before, *reread, request.key, request.element, request.isInt, request.number,
-                     request.string))
+    if (!valuesMatch(*before, *reread, request.key, request.element, request.isInt, request.number, request.string))
         fail("the stored file does not read back the value with the rest unchanged");
     const std::string written = request.isInt ? std::to_string(request.number) : "'" + request.string + "'";
     if (!isOneSplice(old, after, written)) fail("the stored file differs from the old one by more than the value");

@@ -7,14 +7,14 @@ constexpr int kTierCount = 4;
 
 // What team assignment leaves for civilisation assignment and the report.
 struct TeamState {
-    int team_scores[kMaxTeams] = {};  // mean rating of each team's players
-    int team_score_average = 0;       // mean of the team scores (rated runs only)
+    int team_scores[kMaxTeams] = {};                // mean rating of each team's players
+    int team_score_average = 0;                     // mean of the team scores (rated runs only)
     int team_roster[kMaxTeams][kMaxTeamSize] = {};  // player index per team row and place
-    uint8_t fmt_present = 0;          // some player has a non-zero FMT group
-    int fmt_unit_splits = 0;          // how often a unit of friends was halved to fit the teams
-    uint8_t fair_balanced = 0;        // fair_teams chose the teams (every rating was known)
-    int64_t fair_best_spread = 0;     // fair_teams: the lowest spread its group rules allow
-    int friend_groups[kPlayerSlots] = {};  // the FMT groups as read, before the group check split any
+    uint8_t fmt_present = 0;                        // some player has a non-zero FMT group
+    int fmt_unit_splits = 0;                        // how often a unit of friends was halved to fit the teams
+    uint8_t fair_balanced = 0;                      // fair_teams chose the teams (every rating was known)
+    int64_t fair_best_spread = 0;                   // fair_teams: the lowest spread its group rules allow
+    int friend_groups[kPlayerSlots] = {};           // the FMT groups as read, before the group check split any
 };
 
 // The teams of the previous match, as data.txt's player rows give them.

@@ -47,7 +47,7 @@ struct MapRecord {
 };
 
 struct RuleRecord {
-    int ratio = 0;  // weight in random draws
+    int ratio = 0;                  // weight in random draws
     wchar_t path[kPathUnits] = {};  // a rule text file
 };
 

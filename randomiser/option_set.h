@@ -4,8 +4,8 @@
 
 #include "script/player_data_file.h"
 
-constexpr size_t kPathUnits = 260;  // paths hold at most 259 characters
-constexpr int32_t kDefaultFairMargin = 25;  // "fair_teams" without a number
+constexpr size_t kPathUnits = 260;            // paths hold at most 259 characters
+constexpr int32_t kDefaultFairMargin = 25;    // "fair_teams" without a number
 constexpr int32_t kLinePauseLimitMs = 60000;  // the longest "line_pause"
 
 // The randomiser's options, filled once from the command line. Flags hold 0 or
@@ -41,7 +41,7 @@ struct OptionSet {
     int32_t tier_ratios[4] = {1, 1, 1, 1};
     int32_t reshape_amount = 0;
     int32_t fair_margin = kDefaultFairMargin;  // spread above the best one that still counts as fair
-    int32_t line_pause_ms = 0;  // least time from the start of one typed line to the next
+    int32_t line_pause_ms = 0;                 // least time from the start of one typed line to the next
     wchar_t usual_rules_path[kPathUnits] = L"./Rules/Usual.txt";
     wchar_t civ_script_path[kPathUnits] = L"./Scripts/Civ_Details.txt";
     wchar_t map_script_path[kPathUnits] = L"./Scripts/Map_Details.txt";

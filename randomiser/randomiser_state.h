@@ -12,7 +12,7 @@ struct Randomiser {
     OptionSet options;
     PlayerTable players;
     GameTables game;
-    int64_t seed = 0;  // seconds since 1970; the generator takes its low 32 bits
+    int64_t seed = 0;              // seconds since 1970; the generator takes its low 32 bits
     PreviousMatch previous_match;  // read from data.txt before the teams are drawn
     TeamState teams;
     CivDrawState civ_draw;

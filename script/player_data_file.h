@@ -10,14 +10,13 @@
 // Relative to the working folder; nothing changes it.
 constexpr const char* kPlayerDataFile = "PlayerData.txt";
 
-constexpr const char* kPlayerNumKey = "player_num";         // 1 integer: the players in the match
-constexpr const char* kTeamNumKey = "team_num";             // 1 integer: the teams
-constexpr const char* kPlayerNameKey = "player_name";       // 8 short strings, player 1 first
-constexpr const char* kPlayerRatingKey = "player_rating";   // 8 integers
-constexpr const char* kPlayerFmtKey = "player_fmt_group";   // 8 integers: "Friends May Team", 0 for none
+constexpr const char* kPlayerNumKey = "player_num";        // 1 integer: the players in the match
+constexpr const char* kTeamNumKey = "team_num";            // 1 integer: the teams
+constexpr const char* kPlayerNameKey = "player_name";      // 8 short strings, player 1 first
+constexpr const char* kPlayerRatingKey = "player_rating";  // 8 integers
+constexpr const char* kPlayerFmtKey = "player_fmt_group";  // 8 integers: "Friends May Team", 0 for none
 // The five keys in the order the file holds them.
-constexpr const char* kPlayerDataKeys[] = {kPlayerNumKey, kTeamNumKey, kPlayerNameKey, kPlayerRatingKey,
-                                           kPlayerFmtKey};
+constexpr const char* kPlayerDataKeys[] = {kPlayerNumKey, kTeamNumKey, kPlayerNameKey, kPlayerRatingKey, kPlayerFmtKey};
 
 constexpr int kPlayerSlots = 8;  // every list holds eight players
 constexpr int kMaxTeams = 4;

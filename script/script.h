@@ -14,7 +14,7 @@ struct Script {
     static constexpr int kMaxElements = 100;
     static constexpr size_t kStringBytes = 128;
     static constexpr size_t kPathBytes = 260;
-    static constexpr size_t kTokenChars = 100;        // key name, short string, number
+    static constexpr size_t kTokenChars = 100;  // key name, short string, number
     static constexpr size_t kLongStringChars = 10000;
 
     char text[kTextBytes];

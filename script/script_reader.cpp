@@ -51,8 +51,7 @@ struct TextParser {
 
     // Reads a quoted string starting at the opening quote. The characters are
     // copied to out (when out is not null) up to maxChars; more is an error.
-    bool readQuoted(char quote, size_t maxChars, char* out, const char* unmatchedLine,
-                    const char* tooLongLine) {
+    bool readQuoted(char quote, size_t maxChars, char* out, const char* unmatchedLine, const char* tooLongLine) {
         ++pos;  // opening quote
         size_t length = 0;
         while (!atEnd() && at() != quote) {

@@ -84,14 +84,13 @@ bool shortStringFits(const char* key, int element, const char* value) {
         return false;
     }
     if (std::strlen(value) > Script::kTokenChars) {
-        debugLog("Script store refused for %s, element %i: a short string holds at most 100 characters", key,
-                 element);
+        debugLog("Script store refused for %s, element %i: a short string holds at most 100 characters", key, element);
         return false;
     }
     for (const char* c = value; *c != '\0'; ++c) {
         if (*c == '\'' || *c == '}' || Script::isBlank(*c)) {
-            debugLog("Script store refused for %s, element %i: a short string cannot hold a quote, blank or }",
-                     key, element);
+            debugLog("Script store refused for %s, element %i: a short string cannot hold a quote, blank or }", key,
+                     element);
             return false;
         }
     }
@@ -100,8 +99,7 @@ bool shortStringFits(const char* key, int element, const char* value) {
 
 // The steps shared by storeInt and storeString: find the old value, put the
 // written form in its place, check the result, replace the file, load it.
-bool storeValue(Script& script, const char* key, int element, const std::string& written,
-                const StoredValue& value) {
+bool storeValue(Script& script, const char* key, int element, const std::string& written, const StoredValue& value) {
     size_t begin = 0;
     size_t end = 0;
     if (!script.findElement(key, element, begin, end)) return false;

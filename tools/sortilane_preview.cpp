@@ -140,7 +140,6 @@ int main(int argc, char** argv) {
     for (int line = 0; line < report.report_line_count; ++line)
         std::printf("%s\n", toUtf8(report.report_lines[line]).c_str());
     std::printf("Map: %s\n", toUtf8(randomiser.game.selected_map_name).c_str());
-    if (args.balance && !randomiser.options.validate_only && !randomiser.options.repost_only)
-        printBalance(randomiser);
+    if (args.balance && !randomiser.options.validate_only && !randomiser.options.repost_only) printBalance(randomiser);
     return 0;
 }

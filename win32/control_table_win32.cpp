@@ -3,8 +3,8 @@
 #include "common/debug_log.h"
 
 HWND createControl(HWND parent, const ControlSpec& spec) {
-    return CreateWindowExW(0, spec.className, spec.text, WS_CHILD | WS_VISIBLE | spec.style, spec.x, spec.y,
-                           spec.width, spec.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+    return CreateWindowExW(0, spec.className, spec.text, WS_CHILD | WS_VISIBLE | spec.style, spec.x, spec.y, spec.width,
+                           spec.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
                            GetModuleHandleW(nullptr), nullptr);
 }
 

@@ -16,17 +16,19 @@ bool anotherCopyRuns(const wchar_t* mutexName, HANDLE& mutex) {
         mutex = nullptr;
         return true;
     }
-    if (mutex == nullptr)
-        debugLog("Could not create the single-instance mutex (error %lu); running without it", error);
+    if (mutex == nullptr) debugLog("Could not create the single-instance mutex (error %lu); running without it", error);
     return false;
 }
 
 void sayAlreadyRunning(const wchar_t* programName) {
     const std::wstring name = programName;
-    const std::wstring text = name + L" is already running: its icon is in the notification area (perhaps behind "
-                                     L"its arrow).\n\nThis start changes nothing, and its words are not used. To "
-                                     L"start " + name + L" anew, quit the running copy first with \"Exit\" in its "
-                                     L"icon's menu (or Esc, or Ctrl+9), then start again.";
+    const std::wstring text = name +
+                              L" is already running: its icon is in the notification area (perhaps behind "
+                              L"its arrow).\n\nThis start changes nothing, and its words are not used. To "
+                              L"start " +
+                              name +
+                              L" anew, quit the running copy first with \"Exit\" in its "
+                              L"icon's menu (or Esc, or Ctrl+9), then start again.";
     MessageBoxW(nullptr, text.c_str(), programName, MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND | MB_TOPMOST);
 }
 

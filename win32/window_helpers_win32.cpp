@@ -67,8 +67,7 @@ UINT runTrayMenu(HWND window, HMENU menu) {
     return chosen;
 }
 
-bool loadMemoryPicture(MemoryPicture& picture, const wchar_t* path, const char* noFileLine,
-                       const char* noContextLine) {
+bool loadMemoryPicture(MemoryPicture& picture, const wchar_t* path, const char* noFileLine, const char* noContextLine) {
     picture.bitmap = static_cast<HBITMAP>(LoadImageW(nullptr, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
     if (picture.bitmap == nullptr) {
         if (noFileLine != nullptr) debugLog("%s", noFileLine);

@@ -57,8 +57,7 @@ struct MemoryPicture {
 // held and the line for the failing step (when not null) is written to the
 // debug log: noFileLine when the file does not load, noContextLine when it
 // cannot be selected into a memory context.
-bool loadMemoryPicture(MemoryPicture& picture, const wchar_t* path, const char* noFileLine,
-                       const char* noContextLine);
+bool loadMemoryPicture(MemoryPicture& picture, const wchar_t* path, const char* noFileLine, const char* noContextLine);
 
 // Frees the context and the bitmap when they exist.
 void releaseMemoryPicture(MemoryPicture& picture);

@@ -13,8 +13,8 @@ constexpr UINT kRandomiserWatchMs = 1000;
 const wchar_t* const kRestNote = L"Sortilane is running: Rostrix's hotkeys rest until it ends";
 
 struct HotkeyState {
-    bool rest_noted = false;    // the note was shown in this run of the randomiser
-    UINT_PTR watch_timer = 0;   // looks for the end of that run
+    bool rest_noted = false;   // the note was shown in this run of the randomiser
+    UINT_PTR watch_timer = 0;  // looks for the end of that run
 };
 
 HotkeyState g_hotkeys;
@@ -84,34 +84,15 @@ void handleHotkey(Hotkey hotkey) {
 
 void runEditorCommand(EditorCommand command) {
     switch (command) {
-        case EditorCommand::CaptureClipboard:
-            captureFromClipboard();
-            break;
-        case EditorCommand::EnterNameAndRating:
-            openInputWindowIn(InputMode::NameAndRating);
-            break;
-        case EditorCommand::EditRuleText:
-            openRuleTextWindow();
-            break;
-        case EditorCommand::EnterFmt:
-            openInputWindowIn(InputMode::Fmt);
-            break;
-        case EditorCommand::EnterCounts:
-            openInputWindowIn(InputMode::Counts);
-            break;
-        case EditorCommand::ShowDisplay:
-            showLiveDisplay();
-            break;
-        case EditorCommand::ShowTooltips:
-            openTooltipWindow();
-            break;
-        case EditorCommand::ResetPlayerData:
-            runResetCommand(g_editor, editorPort());
-            break;
-        case EditorCommand::Quit:
-            PostQuitMessage(0);
-            break;
-        case EditorCommand::None:
-            break;
+        case EditorCommand::CaptureClipboard: captureFromClipboard(); break;
+        case EditorCommand::EnterNameAndRating: openInputWindowIn(InputMode::NameAndRating); break;
+        case EditorCommand::EditRuleText: openRuleTextWindow(); break;
+        case EditorCommand::EnterFmt: openInputWindowIn(InputMode::Fmt); break;
+        case EditorCommand::EnterCounts: openInputWindowIn(InputMode::Counts); break;
+        case EditorCommand::ShowDisplay: showLiveDisplay(); break;
+        case EditorCommand::ShowTooltips: openTooltipWindow(); break;
+        case EditorCommand::ResetPlayerData: runResetCommand(g_editor, editorPort()); break;
+        case EditorCommand::Quit: PostQuitMessage(0); break;
+        case EditorCommand::None: break;
     }
 }

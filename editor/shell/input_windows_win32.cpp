@@ -70,8 +70,8 @@ std::vector<std::wstring> ruleTextLines() {
         // terminate the text; the buffer has room for at least that word.
         std::wstring line(length > 0 ? length : 1, L'\0');
         line[0] = static_cast<wchar_t>(line.size());
-        const LRESULT copied = SendMessageW(box, EM_GETLINE, static_cast<WPARAM>(i),
-                                            reinterpret_cast<LPARAM>(&line[0]));
+        const LRESULT copied =
+            SendMessageW(box, EM_GETLINE, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&line[0]));
         line.resize(static_cast<size_t>(copied));
         lines.push_back(line);
     }
@@ -122,8 +122,7 @@ void onEnterData() {
 
 void onLoadRuleText() {
     std::wstring text;
-    if (loadRuleText(editorPort(), controlText(kFilenameFieldId), text))
-        setControlText(kRuleTextBoxId, text.c_str());
+    if (loadRuleText(editorPort(), controlText(kFilenameFieldId), text)) setControlText(kRuleTextBoxId, text.c_str());
 }
 
 void onSaveRuleText() { saveRuleText(editorPort(), controlText(kFilenameFieldId), ruleTextLines()); }

@@ -72,8 +72,7 @@ LRESULT CALLBACK liveDisplayProcedure(HWND window, UINT message, WPARAM wParam, 
             if (reinterpret_cast<HWND>(lParam) == g_display.heading) SetTextColor(dc, kHeadingColour);
             return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
         }
-        default:
-            break;
+        default: break;
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }
@@ -81,8 +80,8 @@ LRESULT CALLBACK liveDisplayProcedure(HWND window, UINT message, WPARAM wParam, 
 bool createLiveDisplay(HINSTANCE instance) {
     g_display.codeFont = createBoldFont(L"Courier New", 11, ANTIALIASED_QUALITY);
     g_display.titleFont = createBoldFont(L"Century Gothic", 24, ANTIALIASED_QUALITY);
-    g_display.window = CreateWindowExW(0, kLiveDisplayClass, L"Rostrix Feedback", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                                       0, kWindowWidth, kWindowHeight, nullptr, nullptr, instance, nullptr);
+    g_display.window = CreateWindowExW(0, kLiveDisplayClass, L"Rostrix Feedback", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, 0,
+                                       kWindowWidth, kWindowHeight, nullptr, nullptr, instance, nullptr);
     if (g_display.window == nullptr) {
         debugLog("Could not create the live display window");
         editorPort().showErrorBox(L"Could not create Modification Window.");

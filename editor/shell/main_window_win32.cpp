@@ -49,18 +49,10 @@ bool makeTrayMenu() {
 
 void showTrayMenu() {
     switch (runTrayMenu(g_main.window, g_main.trayMenu)) {
-        case kMenuExit:
-            PostQuitMessage(0);
-            break;
-        case kMenuTooltips:
-            openTooltipWindow();
-            break;
-        case kMenuCredits:
-            openCreditsWindow();
-            break;
-        case kMenuModifications:
-            showLiveDisplay();
-            break;
+        case kMenuExit: PostQuitMessage(0); break;
+        case kMenuTooltips: openTooltipWindow(); break;
+        case kMenuCredits: openCreditsWindow(); break;
+        case kMenuModifications: showLiveDisplay(); break;
         default:  // dismissed
             break;
     }
@@ -76,20 +68,13 @@ LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
             if (makeTrayMenu()) return 0;
             debugLog("Could not make the tray menu");
             return -1;
-        case WM_DESTROY:
-            PostQuitMessage(0);
-            return 0;
-        case WM_PAINT:
-            paintSplash(window);
-            return 0;
+        case WM_DESTROY: PostQuitMessage(0); return 0;
+        case WM_PAINT: paintSplash(window); return 0;
         case kTrayMessage:
             if (wParam == kTrayIconId && lParam == WM_RBUTTONDOWN) showTrayMenu();
             return 0;
-        case kHotkeyMessage:
-            handleHotkey(hotkeyOfMessage(wParam, lParam));
-            return 0;
-        default:
-            return DefWindowProcW(window, message, wParam, lParam);
+        case kHotkeyMessage: handleHotkey(hotkeyOfMessage(wParam, lParam)); return 0;
+        default: return DefWindowProcW(window, message, wParam, lParam);
     }
 }
 
@@ -146,8 +131,12 @@ bool addRostrixTrayIcon() {
                                           GetSystemMetrics(SM_CYSMICON), LR_LOADFROMFILE));
         if (g_main.trayIcon == nullptr) debugLog("Could not load the tray icon ./Brenlow_Rostrix.ico");
     }
-    const TrayIconSpec spec = {g_main.window,   kTrayIconId,        kTrayMessage,
-                               g_main.trayIcon, L"Brenlow Rostrix", L"Dastrel's Brenlow Grinn",
+    const TrayIconSpec spec = {g_main.window,
+                               kTrayIconId,
+                               kTrayMessage,
+                               g_main.trayIcon,
+                               L"Brenlow Rostrix",
+                               L"Dastrel's Brenlow Grinn",
                                L"Pick Player Name & Ratings.\nPlus set additional stuff"};
     if (addTrayIcon(spec)) return true;
     debugLog("Setting Windows Nofication Area Icon %i", static_cast<int>(kTrayIconId));

@@ -24,7 +24,8 @@ struct OverlordWindowState {
 OverlordWindowState g_overlord;
 
 void onCreate(HWND window) {
-    if (g_overlord.headingFont == nullptr) g_overlord.headingFont = createBoldFont(L"New Times Roman", 24, DEFAULT_QUALITY);
+    if (g_overlord.headingFont == nullptr)
+        g_overlord.headingFont = createBoldFont(L"New Times Roman", 24, DEFAULT_QUALITY);
     g_overlord.lineHeight = systemLineHeight(window);
 }
 
@@ -59,9 +60,7 @@ void onCommand(int id, int notification, HWND control) {
 
 LRESULT CALLBACK overlordWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_CREATE:
-            onCreate(window);
-            return 0;
+        case WM_CREATE: onCreate(window); return 0;
         case WM_SYSCOMMAND:
             if (hideOnCloseOrMinimise(window, wParam)) return 0;
             break;
@@ -72,13 +71,9 @@ LRESULT CALLBACK overlordWindowProcedure(HWND window, UINT message, WPARAM wPara
             if (g_overlord.scrolling) scrollByRequest(window, LOWORD(wParam), g_overlord.lineHeight);
             return 0;
         case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLOREDIT:
-            return onControlColour(window, message, wParam, lParam);
-        case WM_COMMAND:
-            onCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
-            return 0;
-        default:
-            break;
+        case WM_CTLCOLOREDIT: return onControlColour(window, message, wParam, lParam);
+        case WM_COMMAND: onCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)); return 0;
+        default: break;
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }
@@ -95,7 +90,7 @@ bool createOverlordWindow(int x, int y, int width, int height, bool scrolling) {
     g_overlord.scrolling = scrolling;
     const DWORD style = WS_OVERLAPPEDWINDOW | (scrolling ? WS_VSCROLL : 0);
     g_overlord.window = CreateWindowExW(0, kOverlordWindowClass, programTitle(), style, x, y, width, height, nullptr,
-                                      nullptr, GetModuleHandleW(nullptr), nullptr);
+                                        nullptr, GetModuleHandleW(nullptr), nullptr);
     if (g_overlord.window != nullptr) {
         if (x == CW_USEDEFAULT) moveToTopEdge(g_overlord.window);
         return true;

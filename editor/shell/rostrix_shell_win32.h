@@ -22,7 +22,6 @@ constexpr int kLoadId = 124;
 constexpr int kSaveId = 125;
 constexpr int kRuleTextBoxId = 126;
 
-
 // rostrix_main_win32.cpp
 EditorPort& editorPort();  // error box owned by the main window, live display text
 
@@ -76,6 +75,6 @@ bool openTooltipWindow();
 bool openCreditsWindow();
 
 // hotkeys_win32.cpp
-bool installEditorHotkeys();  // the keyboard hook, posting to the main window
+bool installEditorHotkeys();       // the keyboard hook, posting to the main window
 void handleHotkey(Hotkey hotkey);  // rests while the randomiser runs
 void runEditorCommand(EditorCommand command);

@@ -9,10 +9,9 @@
 namespace {
 
 constexpr int kTryGuard = 1000;     // tries before score_combo is dropped or repeat_ally is set
-constexpr int kEnemyGuard = 2000;    // tries before a later-team player may repeat an enemy
-constexpr int kClashGuard = 10000;   // team_random retries before two teams may share
+constexpr int kEnemyGuard = 2000;   // tries before a later-team player may repeat an enemy
+constexpr int kClashGuard = 10000;  // team_random retries before two teams may share
 constexpr int kGuardRepeatCombo = 80;
-
 
 bool anyTierRange(const OptionSet& options) {
     return options.tier_range_low || options.tier_range_mid || options.tier_range_high;
@@ -26,9 +25,7 @@ bool rangeRefuses(const OptionSet& options, int tier) {
     return false;
 }
 
-bool tierEmpty(const TierLists& lists, int tier) {
-    return tier < 0 || tier >= kTierCount || lists.count[tier] == 0;
-}
+bool tierEmpty(const TierLists& lists, int tier) { return tier < 0 || tier >= kTierCount || lists.count[tier] == 0; }
 
 bool comboActive(const OptionSet& options) { return options.score_combo >= 1 && options.score_combo <= 4; }
 
@@ -263,12 +260,8 @@ struct ReshapeRule {
 };
 
 constexpr ReshapeRule kReshapeRules[] = {
-    {1, 1, 1, 4, INT_MAX, 2, INT_MIN, 3},
-    {1, 1, 1, 3, 3, 2, INT_MIN, 2},
-    {1, 1, 1, 2, 2, 2, 1, 1},
-    {2, 2, 2, 4, INT_MAX, 3, INT_MIN, 3},
-    {2, 2, 2, 3, 3, 3, INT_MIN, 2},
-    {3, 1, 3, 4, INT_MAX, 4, INT_MIN, 3},
+    {1, 1, 1, 4, INT_MAX, 2, INT_MIN, 3}, {1, 1, 1, 3, 3, 2, INT_MIN, 2}, {1, 1, 1, 2, 2, 2, 1, 1},
+    {2, 2, 2, 4, INT_MAX, 3, INT_MIN, 3}, {2, 2, 2, 3, 3, 3, INT_MIN, 2}, {3, 1, 3, 4, INT_MAX, 4, INT_MIN, 3},
     {4, 1, 4, 4, INT_MAX, 5, INT_MIN, 3},
 };
 

@@ -40,12 +40,12 @@ struct SplitWalk {
     const PlayerTable& players;
     SplitList& list;
     GroupSets groups;
-    int size;                      // players a team
+    int size;  // players a team
     int team_of[kPlayerSlots] = {};
-    int filled[kMaxTeams] = {};    // players placed in each team so far
+    int filled[kMaxTeams] = {};  // players placed in each team so far
     int64_t sums[kMaxTeams] = {};
     unsigned members[kMaxTeams] = {};
-    int opened = 0;                // teams that hold a player
+    int opened = 0;  // teams that hold a player
 };
 
 void addSplit(const SplitWalk& walk) {

@@ -19,7 +19,7 @@
 // Among the fair splits, one other than the previous match's line-up is drawn
 // when there is one (see chooseFairTeams).
 
-constexpr int kMaxSplits = 105;  // 8 players in 4 teams of 2: 7 x 5 x 3 ways
+constexpr int kMaxSplits = 105;         // 8 players in 4 teams of 2: 7 x 5 x 3 ways
 constexpr int64_t kUnfairSpread = 200;  // a best spread above this is said at start
 
 // One way to put the players into teams of equal size. Teams are unordered,

@@ -29,7 +29,6 @@ struct SeenGroups {
     }
 };
 
-
 int countGroup(const PlayerTable& players, int g) {
     int count = 0;
     for (int p = 0; p < players.player_count; ++p) {
@@ -83,12 +82,11 @@ int meanRating(const PlayerTable& players) {
     return truncatedMean(sum, players.player_count);
 }
 
-
 // No FMT groups: deal the players class by class, then shuffle places between
 // teams and the order inside each team.
 void dealAndShuffle(Randomiser& randomiser) {
     const PlayerTable& players = randomiser.players;
-    int (&roster)[kMaxTeams][kMaxTeamSize] = randomiser.teams.team_roster;
+    int(&roster)[kMaxTeams][kMaxTeamSize] = randomiser.teams.team_roster;
     int teams = players.team_count;
     int size = teamSize(players);
 
@@ -153,8 +151,8 @@ bool mergeLastInto(FmtUnits& units, int i, int size) {
     int a = units.order[last];
     int b = units.order[i];
     if (units.size[a] + units.size[b] > size) return false;
-    int64_t weighted = static_cast<int64_t>(units.score[last]) * units.size[a] +
-                       static_cast<int64_t>(units.score[i]) * units.size[b];
+    int64_t weighted =
+        static_cast<int64_t>(units.score[last]) * units.size[a] + static_cast<int64_t>(units.score[i]) * units.size[b];
     units.score[i] = static_cast<int>(weighted / (units.size[a] + units.size[b]));
     for (int m = 0; m < units.size[a]; ++m) units.members[b][units.size[b] + m] = units.members[a][m];
     units.size[b] += units.size[a];
@@ -215,7 +213,7 @@ void placeUngrouped(const Randomiser& randomiser, FmtUnits& units) {
 // random: a test, then 100 coins, each 1 swapping them.
 void swapEqualClasses(Randomiser& randomiser) {
     const PlayerTable& players = randomiser.players;
-    int (&roster)[kMaxTeams][kMaxTeamSize] = randomiser.teams.team_roster;
+    int(&roster)[kMaxTeams][kMaxTeamSize] = randomiser.teams.team_roster;
     int teams = players.team_count;
     int size = teamSize(players);
     for (int t1 = 0; t1 < teams; ++t1) {

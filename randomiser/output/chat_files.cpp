@@ -61,19 +61,14 @@ RuleFileStatus readRuleFile(const wchar_t* path, std::string& bytes) {
     return RuleFileStatus::Read;
 }
 
-
 bool saveReport(const ReportState& report, std::wstring& why) {
     const std::string bytes = reportFileBytes(report);
     switch (replaceFile(kSavedResultName, bytes.data(), bytes.size())) {
-        case ReplaceStep::Done:
-            why.clear();
-            return true;
+        case ReplaceStep::Done: why.clear(); return true;
         case ReplaceStep::CreateTemporary:
             why = L"no new file can be made in the randomiser's folder (it may be read-only or full).";
             break;
-        case ReplaceStep::WriteTemporary:
-            why = L"the report could not be written out (the disk may be full).";
-            break;
+        case ReplaceStep::WriteTemporary: why = L"the report could not be written out (the disk may be full)."; break;
         case ReplaceStep::MoveOver:
             why = L"data.txt could not be replaced (it may be read-only, a folder, or open in another program).";
             break;

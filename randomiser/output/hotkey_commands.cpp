@@ -26,18 +26,10 @@ void typeRuleFile(const Randomiser& randomiser, CommandOutcome& outcome) {
     const std::wstring path = randomiser.options.usual_rules_path;
     std::string bytes;
     switch (readRuleFile(path.c_str(), bytes)) {
-        case RuleFileStatus::Read:
-            outcome.sequence = ruleTextSequence(bytes, typingStyleOf(randomiser.options));
-            break;
-        case RuleFileStatus::TooLong:
-            outcome.error = kRuleTextTooLong + path;
-            break;
-        case RuleFileStatus::Missing:
-            outcome.error = L"Could not find file - " + path;
-            break;
-        case RuleFileStatus::Unreadable:
-            outcome.error = L"Could not read file - " + path;
-            break;
+        case RuleFileStatus::Read: outcome.sequence = ruleTextSequence(bytes, typingStyleOf(randomiser.options)); break;
+        case RuleFileStatus::TooLong: outcome.error = kRuleTextTooLong + path; break;
+        case RuleFileStatus::Missing: outcome.error = L"Could not find file - " + path; break;
+        case RuleFileStatus::Unreadable: outcome.error = L"Could not read file - " + path; break;
     }
 }
 
@@ -85,32 +77,15 @@ CommandOutcome runCommand(Randomiser& randomiser, int command) {
             outcome.sequence = reportSequence(randomiser.report, style);
             outcome.sequence.push_back(quitStep());
             break;
-        case 2:
-            typeRuleFile(randomiser, outcome);
-            break;
-        case 3:
-            outcome.sequence = oneLineSequence(randomiser.game.selected_map_name, style);
-            break;
-        case 4:
-            outcome.open_rule_selection = true;
-            break;
-        case 5:
-            drawRuleSet(randomiser, outcome);
-            break;
-        case 6:
-            drawMap(randomiser, outcome);
-            break;
-        case 7:
-            outcome.open_tooltips = true;
-            break;
-        case 8:
-            outcome.sequence = oneLineSequence(kCoinTexts[crtRand() % 2], style);
-            break;
-        case 9:
-            outcome.quit = true;
-            break;
-        default:
-            break;
+        case 2: typeRuleFile(randomiser, outcome); break;
+        case 3: outcome.sequence = oneLineSequence(randomiser.game.selected_map_name, style); break;
+        case 4: outcome.open_rule_selection = true; break;
+        case 5: drawRuleSet(randomiser, outcome); break;
+        case 6: drawMap(randomiser, outcome); break;
+        case 7: outcome.open_tooltips = true; break;
+        case 8: outcome.sequence = oneLineSequence(kCoinTexts[crtRand() % 2], style); break;
+        case 9: outcome.quit = true; break;
+        default: break;
     }
     return outcome;
 }

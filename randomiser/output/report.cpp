@@ -21,7 +21,6 @@ const wchar_t* nameAt(const wchar_t* const (&names)[N], int index) {
     return index >= 0 && static_cast<size_t>(index) < N ? names[index] : L"";
 }
 
-
 // A text built in a fixed buffer; what does not fit is dropped.
 struct CellText {
     wchar_t text[kCellUnits] = {};

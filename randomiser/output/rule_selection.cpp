@@ -22,9 +22,7 @@ void selectRule(Randomiser& randomiser, int index) {
     boundedCopy(randomiser.options.usual_rules_path, randomiser.game.rule_table[index].path);
 }
 
-std::wstring rulePrompt(int ruleCount) {
-    return L"Enter a Number From 1 to " + std::to_wstring(ruleCount);
-}
+std::wstring rulePrompt(int ruleCount) { return L"Enter a Number From 1 to " + std::to_wstring(ruleCount); }
 
 std::wstring ruleList(const std::vector<RuleRecord>& rules) {
     std::wstring list;

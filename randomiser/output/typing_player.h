@@ -54,12 +54,12 @@ constexpr int kEventsPerKey = 2;  // a key-down and a key-up
 // The sequence that plays and how far it has come.
 struct TypingPlayer {
     TypingSequence steps;
-    bool real_keys = false;     // characters go as the layout's key presses
-    size_t next = 0;            // the step that runs next
-    size_t unit = 0;            // with real keys: the unit of the text step that comes next
+    bool real_keys = false;          // characters go as the layout's key presses
+    size_t next = 0;                 // the step that runs next
+    size_t unit = 0;                 // with real keys: the unit of the text step that comes next
     std::vector<KeyStroke> strokes;  // with real keys: the key events of the unit or Enter under way
-    size_t stroke = 0;          // the next of them
-    bool line_started = false;  // line_started_ms holds when the last paced line began
+    size_t stroke = 0;               // the next of them
+    bool line_started = false;       // line_started_ms holds when the last paced line began
     int64_t line_started_ms = 0;
     bool waiting = false;       // a call-again is asked for and still to come
     int ctrl_waited_ms = 0;     // time spent so far in the current Ctrl wait

@@ -75,7 +75,8 @@ TypingSequence linesSequence(const std::vector<std::wstring>& lines, const LineP
     for (const std::wstring& line : lines) {
         const std::wstring text = printable(line);
         if (style.open_chat && isBlank(text)) continue;
-        if (pacing.multi_line && style.line_pause_ms > 0) steps.push_back(step(StepKind::PaceLine, style.line_pause_ms));
+        if (pacing.multi_line && style.line_pause_ms > 0)
+            steps.push_back(step(StepKind::PaceLine, style.line_pause_ms));
         if (style.open_chat) {
             appendEnter(steps, pacing);
             steps.push_back(step(StepKind::Wait, kChatOpenMs));

@@ -30,9 +30,9 @@ struct TypingStep {
 using TypingSequence = std::vector<TypingStep>;
 
 // Pacing of the sequences, in milliseconds.
-constexpr int kLinePauseMs = 250;      // between a line and its Enter, around the report
-constexpr int kChunkGapMs = 100;       // after each Enter of a rule text
-constexpr int kChatOpenMs = 150;       // from the Enter that opens a chat to the line's first key
+constexpr int kLinePauseMs = 250;  // between a line and its Enter, around the report
+constexpr int kChunkGapMs = 100;   // after each Enter of a rule text
+constexpr int kChatOpenMs = 150;   // from the Enter that opens a chat to the line's first key
 
 // How the option words shape every sequence. Without them each sequence is
 // typed as it always was.

@@ -54,7 +54,7 @@ bool addSortilaneTrayIcon() {
     // fair_teams could not bring the teams close: the host may change the groups before typing.
     const std::wstring unfair = unfairTeamsNote(g_randomiser);
     if (!unfair.empty()) balloon += L"\n" + unfair;
-    const TrayIconSpec spec = {g_main.window,    kTrayIconId,         kTrayCallback,    g_main.tray_icon,
+    const TrayIconSpec spec = {g_main.window,       kTrayIconId,       kTrayCallback,  g_main.tray_icon,
                                L"Tamsel Sortilane", L"Quembe's Grinn", balloon.c_str()};
     g_main.tray_icon_added = addTrayIcon(spec);
     if (g_main.tray_icon_added) return true;
@@ -97,17 +97,12 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             AppendMenuW(g_main.tray_menu, MF_STRING, kMenuTooltips, L"Display Tooltips");
             AppendMenuW(g_main.tray_menu, MF_STRING, kMenuCredits, L"Credits");
             return 0;
-        case WM_PAINT:
-            paintSplash(window);
-            return 0;
+        case WM_PAINT: paintSplash(window); return 0;
         case kTrayCallback:
             if (wParam == kTrayIconId && LOWORD(lParam) == WM_RBUTTONDOWN) showTrayMenu();
             return 0;
-        case kHotkeyMessage:
-            handleHotkey(hotkeyOfMessage(wParam, lParam));
-            return 0;
-        case WM_MOUSEACTIVATE:
-            return MA_NOACTIVATE;  // a click on the splash leaves the focus where it is
+        case kHotkeyMessage: handleHotkey(hotkeyOfMessage(wParam, lParam)); return 0;
+        case WM_MOUSEACTIVATE: return MA_NOACTIVATE;  // a click on the splash leaves the focus where it is
         case WM_CLOSE:
             hideSplash();  // Alt+F4, or the system closing the window: the program lives on
             return 0;
@@ -146,8 +141,8 @@ bool createMainWindow(HINSTANCE instance, const wchar_t* className, const wchar_
     // No taskbar button either (Windows leaves it out for a tool window; Wine
     // shows one all the same): clicking it would give the splash the focus.
     g_main.window = CreateWindowExW(WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW, className, title, WS_POPUP,
-                                    g_main.screen_width / 3, g_main.screen_height / 3, kMainWidth, kMainHeight,
-                                    nullptr, nullptr, instance, nullptr);
+                                    g_main.screen_width / 3, g_main.screen_height / 3, kMainWidth, kMainHeight, nullptr,
+                                    nullptr, instance, nullptr);
     if (g_main.window == nullptr) {
         debugLog("Could not create the main window");
         return false;

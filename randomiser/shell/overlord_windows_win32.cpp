@@ -40,10 +40,12 @@ struct CreditEntry {
 };
 
 const CreditEntry credit_entries[2] = {
-    {L"Programming", L"The Brenlow team: the randomiser, its allocation of teams and civilisations, "
-                     L"and the chat typing that brings the result to every player."},
-    {L"Artwork and testing", L"The Brenlow team, with thanks to the hosts and players of the weekly "
-                             L"matches whose reports and rule sets shaped this version."},
+    {L"Programming",
+     L"The Brenlow team: the randomiser, its allocation of teams and civilisations, "
+     L"and the chat typing that brings the result to every player."},
+    {L"Artwork and testing",
+     L"The Brenlow team, with thanks to the hosts and players of the weekly "
+     L"matches whose reports and rule sets shaped this version."},
 };
 
 // The prompt's and the list's texts depend on the rule sets; they are set,
@@ -66,13 +68,13 @@ const ControlSpec kTooltipControls[] = {
     {L"static", L"Press Ctrl+2 to print rules to chat", SS_LEFT, 262, 50, 328, 400, 48, kNoLabel},
     {L"static", L"Press Ctrl+3 to reprint map selection to chat", SS_LEFT, 263, 50, 376, 400, 48, kNoLabel},
     {L"static", L"Press Ctrl+4 to display rule selection screen", SS_LEFT, 264, 50, 424, 400, 48, kNoLabel},
-    {L"static", L"Press Ctrl+5 to randomly select a rule and print selection to chat", SS_LEFT, 265, 50, 472, 400,
-     48, kNoLabel},
-    {L"static", L"Press Ctrl+6 to randomly select a map and print selection to chat", SS_LEFT, 266, 50, 520, 400,
-     48, kNoLabel},
+    {L"static", L"Press Ctrl+5 to randomly select a rule and print selection to chat", SS_LEFT, 265, 50, 472, 400, 48,
+     kNoLabel},
+    {L"static", L"Press Ctrl+6 to randomly select a map and print selection to chat", SS_LEFT, 266, 50, 520, 400, 48,
+     kNoLabel},
     {L"static", L"Press Ctrl+7 to display tooltips", SS_LEFT, 267, 50, 568, 400, 48, kNoLabel},
-    {L"static", L"Press Ctrl+8 to randomly coin a 50/50 value, prints either \"Heads\" or \"Tails\" to chat",
-     SS_LEFT, 268, 50, 616, 400, 48, kNoLabel},
+    {L"static", L"Press Ctrl+8 to randomly coin a 50/50 value, prints either \"Heads\" or \"Tails\" to chat", SS_LEFT,
+     268, 50, 616, 400, 48, kNoLabel},
     {L"static", L"Press Ctrl+9 to do nothing and exit the program", SS_LEFT, 269, 50, 664, 400, 48, kNoLabel},
     {L"static",
      L"You can change the program's operation by editing the .bat files. The accompanying 'Guide.odt' file "
@@ -141,9 +143,9 @@ bool failOverlordWindow(const wchar_t* text) {
 // showOverlordWindow once its texts are set.
 bool createOverlordWindow(int width, int height, const ControlSpec* specs, size_t count, int headingId) {
     if (g_overlord.window != nullptr) closeOverlordWindow();
-    g_overlord.window = CreateWindowExW(0, kOverlordClass, kProgramTitle, WS_OVERLAPPEDWINDOW, screenWidth() / 3,
-                                        screenHeight() / 3, width, height, nullptr, nullptr,
-                                        GetModuleHandleW(nullptr), nullptr);
+    g_overlord.window =
+        CreateWindowExW(0, kOverlordClass, kProgramTitle, WS_OVERLAPPEDWINDOW, screenWidth() / 3, screenHeight() / 3,
+                        width, height, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (g_overlord.window == nullptr) return failOverlordWindow(L"Could not create overlord window.");
     const ControlSpec* failed = createControls(g_overlord.window, specs, count);
     if (failed != nullptr) return failOverlordWindow(failed->failureText);
@@ -187,19 +189,13 @@ void submitRuleEntryFromWindow() {
 
 LRESULT CALLBACK overlordWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_CREATE:
-            onCreate(window);
-            return 0;
-        case WM_SIZE:
-            setScrollPage(window, HIWORD(lParam), g_overlord.line_height);
-            return 0;
+        case WM_CREATE: onCreate(window); return 0;
+        case WM_SIZE: setScrollPage(window, HIWORD(lParam), g_overlord.line_height); return 0;
         case WM_VSCROLL:
             scrollByRequest(window, LOWORD(wParam), g_overlord.line_height);
             InvalidateRect(window, nullptr, TRUE);
             return 0;
-        case WM_PAINT:
-            onPaint(window);
-            return 0;
+        case WM_PAINT: onPaint(window); return 0;
         case WM_COMMAND:
             if (LOWORD(wParam) == kSubmitId) {
                 submitRuleEntryFromWindow();
@@ -254,15 +250,13 @@ bool openRuleSelection() {
 }
 
 bool openTooltipWindow() {
-    if (!createOverlordWindow(550, 400, kTooltipControls, std::size(kTooltipControls), kTooltipHeadingId))
-        return false;
+    if (!createOverlordWindow(550, 400, kTooltipControls, std::size(kTooltipControls), kTooltipHeadingId)) return false;
     loadChatExample();
     return showOverlordWindow();
 }
 
 bool openCreditsWindow() {
-    if (!createOverlordWindow(600, 400, kCreditsControls, std::size(kCreditsControls), kCreditsHeadingId))
-        return false;
+    if (!createOverlordWindow(600, 400, kCreditsControls, std::size(kCreditsControls), kCreditsHeadingId)) return false;
     const std::wstring version =
         std::wstring(kProgramTitle) + L" - Version " + kVersionText + L"\nBuilt and maintained by Brenlow";
     SetDlgItemTextW(g_overlord.window, kVersionId, version.c_str());

@@ -54,13 +54,12 @@ bool checkPlayerCounts(int players, int teams) {
         return false;
     }
     if (players % teams != 0) {
-        debugLog("PlayerData player_num is not a whole multiple of team_num - Passed ~ %i players in %i teams",
-                 players, teams);
+        debugLog("PlayerData player_num is not a whole multiple of team_num - Passed ~ %i players in %i teams", players,
+                 teams);
         return false;
     }
     if (players / teams > kMaxTeamSize) {
-        debugLog("PlayerData holds more than 4 players a team - Passed ~ %i players in %i teams", players,
-                 teams);
+        debugLog("PlayerData holds more than 4 players a team - Passed ~ %i players in %i teams", players, teams);
         return false;
     }
     return true;
@@ -175,8 +174,8 @@ bool loadMaps(Script& script, Randomiser& randomiser) {
 }
 
 bool loadRules(Script& script, Randomiser& randomiser) {
-    const RatioTableKeys keys = {"rule_num", "Rule Num From Script Required - Passed ~ %i", "rule_ratios",
-                                 "rule_path", kPathUnits - 1};
+    const RatioTableKeys keys = {"rule_num", "Rule Num From Script Required - Passed ~ %i", "rule_ratios", "rule_path",
+                                 kPathUnits - 1};
     return loadRatioTable(script, randomiser.options.rule_script_path, keys, randomiser.game.rule_table,
                           &RuleRecord::path);
 }

@@ -37,7 +37,8 @@ GeneratedData writeData(std::mt19937& gen) {
     for (int p = 0; p < data.players; ++p) players << ' ' << (unrated && gen() % 2 ? -1 : 1100 + int(gen() % 800));
     players << " }\nplayer_fmt_group {";
     int grouping = gen() % 3;  // none, a few, many
-    for (int p = 0; p < data.players; ++p) players << ' ' << (grouping == 0 || gen() % 3 != 0 ? 0 : 1 + int(gen() % (grouping * 2)));
+    for (int p = 0; p < data.players; ++p)
+        players << ' ' << (grouping == 0 || gen() % 3 != 0 ? 0 : 1 + int(gen() % (grouping * 2)));
     players << " }\n";
     writeFile("PlayerData.txt", players.str());
 
@@ -52,7 +53,8 @@ GeneratedData writeData(std::mt19937& gen) {
         if (tier == 4 && !anyTier) civs = 8;
         if (inRange && civs > 0 && civs < 8) data.civsPlentiful = false;
         for (int i = 0; i < civs; ++i, ++count) {
-            std::string name = (count == 0 || gen() % 2 ? "civ" : "Civ") + std::to_string(count) + (gen() % 3 == 0 ? "longername" : "");
+            std::string name = (count == 0 || gen() % 2 ? "civ" : "Civ") + std::to_string(count) +
+                               (gen() % 3 == 0 ? "longername" : "");
             data.civNames.push_back(name);
             names << " '" << name << "'";
             tiers << ' ' << tier;
@@ -62,9 +64,8 @@ GeneratedData writeData(std::mt19937& gen) {
         }
     }
     std::ostringstream civ;
-    civ << "civ_num {" << count << "}\nciv_name {" << names.str() << " }\nciv_tier {" << tiers.str()
-        << " }\nciv_eco {" << eco.str() << " }\nciv_military {" << military.str() << " }\nciv_impact {"
-        << impact.str() << " }\n";
+    civ << "civ_num {" << count << "}\nciv_name {" << names.str() << " }\nciv_tier {" << tiers.str() << " }\nciv_eco {"
+        << eco.str() << " }\nciv_military {" << military.str() << " }\nciv_impact {" << impact.str() << " }\n";
     writeFile("Scripts/Civ_Details.txt", civ.str());
     writeFile("Scripts/Map_Details.txt", "map_num {2} map_ratios {3 1} map_name {'Fen' 'Crag'}\n");
     writeFile("Scripts/Rule_Details.txt", "rule_num {1} rule_ratios {1} rule_path {'Usual'}\n");
@@ -123,7 +124,8 @@ std::vector<std::wstring> optionLine(std::mt19937& gen, const GeneratedData& dat
             case 16: words.push_back(L"civ_cycle"); break;
             case 17: words.push_back(gen() % 10 == 0 ? L"omit_civs" : L"rating"); break;
             case 18:
-                if (data.civNames.size() > 1 && !contains(words, L"remove")) words.insert(words.end(), {L"remove", L"civ", wordOf(data.civNames[0])});
+                if (data.civNames.size() > 1 && !contains(words, L"remove"))
+                    words.insert(words.end(), {L"remove", L"civ", wordOf(data.civNames[0])});
                 break;
             case 19: words.insert(words.end(), {L"rules", L"./rules/other.txt"}); break;
             default: words.push_back(gen() % 10 != 0 ? L"handicap" : gen() % 2 ? L"validate" : L"rematch"); break;

@@ -70,49 +70,66 @@ TEST(PrepareCivDraw, RefusalsAndTheirLogLines) {
         std::string logged;  // "" means nothing is logged
     };
     const Case cases[] = {
-        {"all weights zero", [](Randomiser& r) {
+        {"all weights zero",
+         [](Randomiser& r) {
              r.options.varied_tier_ratios = 1;
              std::fill(r.options.tier_ratios, r.options.tier_ratios + 4, 0);
-         }, ""},
-        {"weights only on empty tiers", [](Randomiser& r) {
+         },
+         ""},
+        {"weights only on empty tiers",
+         [](Randomiser& r) {
              r.game.civ_table.clear();
              addCiv(r, L"a", 1);
              r.options.varied_tier_ratios = 1;
              r.options.tier_ratios[0] = 0;
-         }, ""},
-        {"single tier without civs", [](Randomiser& r) {
+         },
+         ""},
+        {"single tier without civs",
+         [](Randomiser& r) {
              r.game.civ_table.clear();
              addCiv(r, L"a", 1);
              r.options.single_tier = 1;
              r.options.single_tier_value = 3;
-         }, "NULL Tier Passed For Single Civ Tier Option 3\n"},
-        {"single tier value outside 1..4", [](Randomiser& r) {
+         },
+         "NULL Tier Passed For Single Civ Tier Option 3\n"},
+        {"single tier value outside 1..4",
+         [](Randomiser& r) {
              r.options.single_tier = 1;
              r.options.single_tier_value = 7;
-         }, "NULL Tier Passed For Single Civ Tier Option 7\n"},
-        {"lowest single tier value", [](Randomiser& r) {
+         },
+         "NULL Tier Passed For Single Civ Tier Option 7\n"},
+        {"lowest single tier value",
+         [](Randomiser& r) {
              r.options.single_tier = 1;
              r.options.single_tier_value = INT32_MIN;
-         }, "NULL Tier Passed For Single Civ Tier Option -2147483648\n"},
-        {"single tier outside the range", [](Randomiser& r) {
+         },
+         "NULL Tier Passed For Single Civ Tier Option -2147483648\n"},
+        {"single tier outside the range",
+         [](Randomiser& r) {
              r.options.single_tier = 1;
              r.options.single_tier_value = 4;
              r.options.tier_range_low = 1;
-         }, "Single Civ Tier Option 4 Lies Outside The Tier Range\n"},
-        {"range over empty tiers", [](Randomiser& r) {
+         },
+         "Single Civ Tier Option 4 Lies Outside The Tier Range\n"},
+        {"range over empty tiers",
+         [](Randomiser& r) {
              r.game.civ_table.clear();
              addCiv(r, L"a", 3);
              addCiv(r, L"b", 4);
              r.options.tier_range_low = 1;
-         }, "No Civ Tier Holds A Civ Within The Tier Range\n"},
-        {"range reset to weights of empty tiers", [](Randomiser& r) {
+         },
+         "No Civ Tier Holds A Civ Within The Tier Range\n"},
+        {"range reset to weights of empty tiers",
+         [](Randomiser& r) {
              r.game.civ_table.clear();
              addCiv(r, L"a", 1);
              addCiv(r, L"b", 2);
              r.options.varied_tier_ratios = 1;
              r.options.tier_range_high = 1;
-         }, "No Weighted Civ Tier Holds A Civ Within The Tier Range\n"},
-        {"slot tier drawn from a reset pair whose lower tier is empty", [](Randomiser& r) {
+         },
+         "No Weighted Civ Tier Holds A Civ Within The Tier Range\n"},
+        {"slot tier drawn from a reset pair whose lower tier is empty",
+         [](Randomiser& r) {
              // Weights 5 0 0 0 with range high: tiers 3 and 4 are reset to 1,
              // and the weighted draw then always gives tier 3, which is empty.
              r.game.civ_table.clear();
@@ -122,12 +139,15 @@ TEST(PrepareCivDraw, RefusalsAndTheirLogLines) {
              const int ratios[4] = {5, 0, 0, 0};
              std::copy(ratios, ratios + 4, r.options.tier_ratios);
              r.options.tier_range_high = 1;
-         }, "Varied Tier Slot 0 Drew Tier 3 Which Holds No Civ\n"},
-        {"no civilisation in tiers 1..4", [](Randomiser& r) {
+         },
+         "Varied Tier Slot 0 Drew Tier 3 Which Holds No Civ\n"},
+        {"no civilisation in tiers 1..4",
+         [](Randomiser& r) {
              r.game.civ_table.clear();
              addCiv(r, L"a", 0);
              addCiv(r, L"b", 5);
-         }, "No Civ Has A Tier From 1 To 4 - Civ Num ~ 2\n"},
+         },
+         "No Civ Has A Tier From 1 To 4 - Civ Num ~ 2\n"},
     };
     for (const Case& c : cases) {
         TempFolder folder;

@@ -35,8 +35,8 @@ struct Candidate {
 struct BruteForce {
     std::vector<Candidate> all;  // every split once
     int fewestGroupTeams = 0;
-    int fewestBroken = 0;        // among the splits with the fewest group teams
-    int64_t bestSpread = 0;      // among the splits with both of these
+    int fewestBroken = 0;    // among the splits with the fewest group teams
+    int64_t bestSpread = 0;  // among the splits with both of these
 
     bool ranksFirst(const Candidate& c) const { return c.groupTeams == fewestGroupTeams && c.broken == fewestBroken; }
 
@@ -85,9 +85,7 @@ int brokenOf(const int* groups, const Partition& teams) {
     return broken;
 }
 
-int brokenOf(const PlayerTable& players, const Partition& teams) {
-    return brokenOf(players.player_fmt_groups, teams);
-}
+int brokenOf(const PlayerTable& players, const Partition& teams) { return brokenOf(players.player_fmt_groups, teams); }
 
 BruteForce bruteForce(const PlayerTable& players, const int* groups) {
     int n = players.player_count;
@@ -105,8 +103,8 @@ BruteForce bruteForce(const PlayerTable& players, const int* groups) {
         for (int p = 0; p < n; ++p) teams[teamOf[p]].insert(p);
         Partition partition(teams.begin(), teams.end());
         if (!seen.insert(partition).second) continue;
-        result.all.push_back({partition, spreadOf(players, partition), groupTeamsOf(groups, partition),
-                              brokenOf(groups, partition)});
+        result.all.push_back(
+            {partition, spreadOf(players, partition), groupTeamsOf(groups, partition), brokenOf(groups, partition)});
     }
     result.fewestGroupTeams = result.all[0].groupTeams;
     for (const Candidate& c : result.all) result.fewestGroupTeams = std::min(result.fewestGroupTeams, c.groupTeams);
@@ -141,8 +139,7 @@ Partition teamsOf(const PlayerTable& players, const TeamSplit& split) {
 // ratings 0 to 3000, FMT groups of every size; in about a third of the
 // lobbies of more than one team, group 9 is larger than a team.
 void randomLobby(std::mt19937& gen, Randomiser& r) {
-    const int shapes[][2] = {{2, 1}, {3, 1}, {4, 1}, {2, 2}, {4, 2}, {6, 2},
-                             {8, 2}, {3, 3}, {6, 3}, {4, 4}, {8, 4}};
+    const int shapes[][2] = {{2, 1}, {3, 1}, {4, 1}, {2, 2}, {4, 2}, {6, 2}, {8, 2}, {3, 3}, {6, 3}, {4, 4}, {8, 4}};
     const auto& shape = shapes[gen() % 11];
     std::vector<int> ratings;
     std::vector<int> groups;
@@ -246,8 +243,8 @@ TEST(FairTeams, ChoosesAFairSplitOfTheFewestGroupTeamsThenBrokenGroups) {
 
         crtSrand(seed);
         assignTeams(again);
-        EXPECT_TRUE(std::equal(r.players.player_teams, r.players.player_teams + kPlayerSlots,
-                               again.players.player_teams));
+        EXPECT_TRUE(
+            std::equal(r.players.player_teams, r.players.player_teams + kPlayerSlots, again.players.player_teams));
     }
     EXPECT_GT(oversized, 500);
 }
@@ -436,7 +433,8 @@ TEST(FairTeams, AvoidsThePreviousLineupWhenAnotherSplitIsFair) {
         std::set<Partition> fair = brute.fair(base.options.fair_margin);
         // The previous match: one of the fair splits mostly, any split else.
         std::vector<Partition> fairList(fair.begin(), fair.end());
-        Partition previous = gen() % 4 != 0 ? fairList[gen() % fairList.size()] : brute.all[gen() % brute.all.size()].teams;
+        Partition previous =
+            gen() % 4 != 0 ? fairList[gen() % fairList.size()] : brute.all[gen() % brute.all.size()].teams;
         setPreviousMatch(base, previous);
         bool another = fair.size() > 1 || fair.count(previous) == 0;
         for (uint32_t seed = 1765000000; seed < 1765000020; ++seed) {
@@ -547,8 +545,7 @@ TEST(FairTeams, MissingRatingLogsAndTakesTheUnratedPath) {
     assignTeams(fair);
     EXPECT_EQ(debugLogText(), "Fair Teams needs a rating for every player\n");
     EXPECT_EQ(fair.teams.fair_balanced, 0);
-    EXPECT_TRUE(std::equal(unrated.players.player_teams, unrated.players.player_teams + 8,
-                           fair.players.player_teams));
+    EXPECT_TRUE(std::equal(unrated.players.player_teams, unrated.players.player_teams + 8, fair.players.player_teams));
     EXPECT_EQ(fair.teams.team_scores[0], 0);
     EXPECT_EQ(fair.players.player_rating_classes[0], 2);
 }

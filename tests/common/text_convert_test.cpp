@@ -99,8 +99,9 @@ TEST(TextConvert, WritesUtf8AndALoneSurrogateAsQuestionMark) {
 
 TEST(TextConvert, EveryClassOfCodePointSurvivesWriteAndRead) {
     // The edges of every UTF-8 length and the characters around the surrogates.
-    const std::u32string characters = U"\u0001\u007F\u0080\u00FF\u0100\u07FF\u0800\uD7FF\uE000\uFEFF\uFFFD\uFFFF"
-                                      U"\U00010000\U0001F600\U0010FFFF";
+    const std::u32string characters =
+        U"\u0001\u007F\u0080\u00FF\u0100\u07FF\u0800\uD7FF\uE000\uFEFF\uFFFD\uFFFF"
+        U"\U00010000\U0001F600\U0010FFFF";
     const std::wstring text = wideOf(characters);
     const std::string bytes = toUtf8(text);
     EXPECT_EQ(bytes.size(), 2 * 1 + 4 * 2 + 6 * 3 + 3 * 4u);
@@ -123,7 +124,9 @@ TEST(TextConvert, ASurrogatePairIsOneCharacterOnEveryPlatform) {
     pair.push_back(static_cast<wchar_t>(0xDE00));
     pair += L"b";
     EXPECT_EQ(charCount(pair), 3u);
-    EXPECT_EQ(toUtf8(pair), "a\xF0\x9F\x98\x80""b");
+    EXPECT_EQ(toUtf8(pair),
+              "a\xF0\x9F\x98\x80"
+              "b");
     EXPECT_EQ(unitsOfChars(pair.c_str(), 2), 3u);
     EXPECT_EQ(firstChars(pair, 1), L"a");
     EXPECT_EQ(firstChars(pair, 2), pair.substr(0, 3));

@@ -23,7 +23,7 @@ namespace {
 FILE* g_record = nullptr;
 bool g_enterWithCtrl = false;  // Ctrl+Enter also sends a line-feed character
 wchar_t g_highSurrogate = 0;   // the first unit of a pair, until its second arrives
-std::wstring g_shown;  // what the window shows: the typed text, Enter as a line end
+std::wstring g_shown;          // what the window shows: the typed text, Enter as a line end
 HFONT g_font = nullptr;
 
 void record(const char* text) {
@@ -82,9 +82,7 @@ LRESULT CALLBACK chatProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
             SetForegroundWindow(window);
             SetFocus(window);
             return 0;
-        case WM_DESTROY:
-            PostQuitMessage(0);
-            return 0;
+        case WM_DESTROY: PostQuitMessage(0); return 0;
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }
@@ -114,8 +112,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
     RegisterClassW(&windowClass);
     HWND window = CreateWindowExW(WS_EX_TOPMOST, L"BrenlowChatRecorder", other ? L"Other Window" : L"Chat Recorder",
                                   WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 10, other ? 300 : 10, showText ? 620 : 300,
-                                  showText ? 430 : 150, nullptr, nullptr,
-                                  instance, nullptr);
+                                  showText ? 430 : 150, nullptr, nullptr, instance, nullptr);
     if (window == nullptr) return 1;
     SetForegroundWindow(window);
     SetFocus(window);

@@ -75,16 +75,12 @@ LRESULT CALLBACK gameProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
             character(unit);
             return 0;
         }
-        case WM_PAINT:
-            paintState(window);
-            return 0;
+        case WM_PAINT: paintState(window); return 0;
         case WM_LBUTTONDOWN:
             SetForegroundWindow(window);
             SetFocus(window);
             return 0;
-        case WM_DESTROY:
-            PostQuitMessage(0);
-            return 0;
+        case WM_DESTROY: PostQuitMessage(0); return 0;
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }
@@ -105,9 +101,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
     windowClass.lpszClassName = L"BrenlowClosingChatGame";
     RegisterClassW(&windowClass);
-    HWND window = CreateWindowExW(WS_EX_TOPMOST, L"BrenlowClosingChatGame", L"Closing Chat Game",
-                                  WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 10, 10, 300, 150, nullptr, nullptr,
-                                  instance, nullptr);
+    HWND window =
+        CreateWindowExW(WS_EX_TOPMOST, L"BrenlowClosingChatGame", L"Closing Chat Game",
+                        WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 10, 10, 300, 150, nullptr, nullptr, instance, nullptr);
     if (window == nullptr) return 1;
     SetForegroundWindow(window);
     SetFocus(window);

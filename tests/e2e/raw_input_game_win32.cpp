@@ -50,15 +50,9 @@ void keyboardRecord(const RAWKEYBOARD& key) {
     const bool down = (key.Flags & RI_KEY_BREAK) == 0;
     const bool extended = (key.Flags & RI_KEY_E0) != 0;
     switch (key.VKey) {
-        case VK_SHIFT:
-            (key.MakeCode == 0x36 ? g_rightShift : g_leftShift) = down;
-            return;
-        case VK_CONTROL:
-            (extended ? g_rightCtrl : g_leftCtrl) = down;
-            return;
-        case VK_MENU:
-            (extended ? g_rightAlt : g_leftAlt) = down;
-            return;
+        case VK_SHIFT: (key.MakeCode == 0x36 ? g_rightShift : g_leftShift) = down; return;
+        case VK_CONTROL: (extended ? g_rightCtrl : g_leftCtrl) = down; return;
+        case VK_MENU: (extended ? g_rightAlt : g_leftAlt) = down; return;
     }
     if (!down) return;
     if (key.VKey == VK_RETURN) {
@@ -81,9 +75,7 @@ void rawInput(HRAWINPUT handle) {
 
 LRESULT CALLBACK gameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_INPUT:
-            rawInput(reinterpret_cast<HRAWINPUT>(lParam));
-            break;  // the default handling frees the record
+        case WM_INPUT: rawInput(reinterpret_cast<HRAWINPUT>(lParam)); break;  // the default handling frees the record
         case WM_ACTIVATE:
             // Key releases while another window has the focus never arrive.
             if (LOWORD(wParam) == WA_INACTIVE) {
@@ -94,9 +86,7 @@ LRESULT CALLBACK gameProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
             SetForegroundWindow(window);
             SetFocus(window);
             return 0;
-        case WM_DESTROY:
-            PostQuitMessage(0);
-            return 0;
+        case WM_DESTROY: PostQuitMessage(0); return 0;
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }
@@ -112,9 +102,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
     windowClass.lpszClassName = L"BrenlowRawInputGame";
     RegisterClassW(&windowClass);
-    HWND window = CreateWindowExW(WS_EX_TOPMOST, L"BrenlowRawInputGame", L"Raw Input Game",
-                                  WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 10, 10, 300, 150, nullptr, nullptr,
-                                  instance, nullptr);
+    HWND window =
+        CreateWindowExW(WS_EX_TOPMOST, L"BrenlowRawInputGame", L"Raw Input Game",
+                        WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 10, 10, 300, 150, nullptr, nullptr, instance, nullptr);
     if (window == nullptr) return 1;
     RAWINPUTDEVICE keyboard = {};
     keyboard.usUsagePage = 1;  // generic desktop controls

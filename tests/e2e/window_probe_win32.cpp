@@ -82,13 +82,12 @@ std::string windowText(HWND window) {
     DWORD_PTR length = 0;
     SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length);
     std::wstring text(length + 1, L'\0');
-    SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]), SMTO_ABORTIFHUNG,
-                        2000, &length);
+    SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]), SMTO_ABORTIFHUNG, 2000,
+                        &length);
     text.resize(length);
     std::string bytes(text.size() * 3, '\0');
     bytes.resize(static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                                         &bytes[0], static_cast<int>(bytes.size()), nullptr,
-                                                         nullptr)));
+                                                         &bytes[0], static_cast<int>(bytes.size()), nullptr, nullptr)));
     return bytes;
 }
 
@@ -166,9 +165,10 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (argc != 3) {
-        std::fputs("usage: window_probe TITLE ID | --foreground | --class CLASS | --close CLASS | --command CLASS ID | "
-                   "--list [TITLE]\n",
-                   stderr);
+        std::fputs(
+            "usage: window_probe TITLE ID | --foreground | --class CLASS | --close CLASS | --command CLASS ID | "
+            "--list [TITLE]\n",
+            stderr);
         return 2;
     }
     Search search = {argv[1], _wtoi(argv[2]), nullptr};

@@ -52,13 +52,23 @@ TEST(ClipboardTokenTest, KeepsTheLettersOfEveryScriptAndDropsAsciiPunctuation) {
           {L"1420", TokenKind::Rating},
           {wide("\xE6\x9D\x8E\xE9\x9B\xB7"), TokenKind::Name},
           {L"1600", TokenKind::Rating}}},
-        {wide("Jos\xC3\xA9-Mar\xC3\xAD""a O'Neil"),
-         {{wide("Jos\xC3\xA9Mar\xC3\xAD""a"), TokenKind::Name}, {L"ONeil", TokenKind::Name}}},
+        {wide("Jos\xC3\xA9-Mar\xC3\xAD"
+              "a O'Neil"),
+         {{wide("Jos\xC3\xA9Mar\xC3\xAD"
+                "a"),
+           TokenKind::Name},
+          {L"ONeil", TokenKind::Name}}},
         // A character beyond U+FFFF is kept whole, and makes the token a name.
-        {wide("\xF0\x9F\x98\x80""7 M\xC3\xBCller"),
-         {{wide("\xF0\x9F\x98\x80""7"), TokenKind::Name}, {wide("M\xC3\xBCller"), TokenKind::Name}}},
+        {wide("\xF0\x9F\x98\x80"
+              "7 M\xC3\xBCller"),
+         {{wide("\xF0\x9F\x98\x80"
+                "7"),
+           TokenKind::Name},
+          {wide("M\xC3\xBCller"), TokenKind::Name}}},
         // The blanks beyond ASCII separate tokens: no-break and ideographic space.
-        {wide("Zo\xC3\xAB\xC2\xA0""1700\xE3\x80\x80""Bo"),
+        {wide("Zo\xC3\xAB\xC2\xA0"
+              "1700\xE3\x80\x80"
+              "Bo"),
          {{wide("Zo\xC3\xAB"), TokenKind::Name}, {L"1700", TokenKind::Rating}, {L"Bo", TokenKind::Name}}},
         {wide("\xC2\xA0\xE2\x80\x83"), {}},
     };
@@ -119,15 +129,17 @@ TEST_F(CaptureTest, TokensThatAreTooLongArePassedOver) {
     EXPECT_EQ(state.ratingIndex, 1);
     EXPECT_EQ(port.displays.size(), 5u);
     EXPECT_EQ(port.notes, std::vector<std::wstring>{L"Taken: 2 names and 1 rating\npassed over 2: names of more "
-                                                     L"than 15 characters, ratings of more than 5 digits"});
+                                                    L"than 15 characters, ratings of more than 5 digits"});
 }
 
 TEST_F(CaptureTest, NamesOfEveryScriptAreStoredWholeInUtf8) {
     captureClipboard(state, port,
                      wide("Jos\xC3\xA9 1500 \xD0\x92\xD0\xBB\xD0\xB0\xD0\xB4 1420 \xE6\x9D\x8E\xE9\x9B\xB7 1600 "
-                          "Zo\xC3\xAB 1700").c_str());
-    std::string expected = replacedOnce(kDefaultFile, "'p1' 'p2' 'p3' 'p4'",
-                                        "'Jos\xC3\xA9' '\xD0\x92\xD0\xBB\xD0\xB0\xD0\xB4' '\xE6\x9D\x8E\xE9\x9B\xB7' 'Zo\xC3\xAB'");
+                          "Zo\xC3\xAB 1700")
+                         .c_str());
+    std::string expected =
+        replacedOnce(kDefaultFile, "'p1' 'p2' 'p3' 'p4'",
+                     "'Jos\xC3\xA9' '\xD0\x92\xD0\xBB\xD0\xB0\xD0\xB4' '\xE6\x9D\x8E\xE9\x9B\xB7' 'Zo\xC3\xAB'");
     expected = replacedOnce(expected, "player_rating { 0 0 0 0", "player_rating { 1500 1420 1600 1700");
     EXPECT_EQ(dataFile(), expected);
     EXPECT_EQ(std::wstring(state.players[1].name), wide("\xD0\x92\xD0\xBB\xD0\xB0\xD0\xB4"));
@@ -160,8 +172,8 @@ TEST_F(CaptureTest, ALatin1FileBecomesUtf8BeforeANameBeyondAsciiIsStored) {
     captureClipboard(state, port, L"Bob");  // ASCII: the file is left as it is
     EXPECT_NE(dataFile().find("'M\xFCller' 'Bob'"), std::string::npos);
     captureClipboard(state, port, wide("\xD0\x92\xD0\xBB\xD0\xB0\xD0\xB4").c_str());
-    std::string expected = replacedOnce(kDefaultFile, "'p1' 'p2' 'p3'",
-                                        "'M\xC3\xBCller' 'Bob' '\xD0\x92\xD0\xBB\xD0\xB0\xD0\xB4'");
+    std::string expected =
+        replacedOnce(kDefaultFile, "'p1' 'p2' 'p3'", "'M\xC3\xBCller' 'Bob' '\xD0\x92\xD0\xBB\xD0\xB0\xD0\xB4'");
     EXPECT_EQ(dataFile(), expected);
     EXPECT_EQ(std::wstring(state.players[0].name), L"M\u00FCller");
 }
@@ -196,21 +208,25 @@ TEST_F(CaptureTest, TokenThatKeepsNothingEndsTheCapture) {
 TEST_F(CaptureTest, ALobbyPastedLineByLineFillsOnePlayerALine) {
     startWith(replacedOnce(kDefaultFile, "player_fmt_group { 0 0", "player_fmt_group { 0 3"));
     captureClipboard(state, port,
-                     wide("Saturday Night 4v4\n1. Jos\xC3\xA9 1850\n2. Ana Mar\xC3\xAD""a 1600\n"
-                          "3. \xD0\x92\xD0\xBB\xD0\xB0\xD0\xB4 2400\n4. Old_Bear 800").c_str());
+                     wide("Saturday Night 4v4\n1. Jos\xC3\xA9 1850\n2. Ana Mar\xC3\xAD"
+                          "a 1600\n"
+                          "3. \xD0\x92\xD0\xBB\xD0\xB0\xD0\xB4 2400\n4. Old_Bear 800")
+                         .c_str());
     std::string expected = replacedOnce(kDefaultFile, "'p1' 'p2' 'p3' 'p4'",
-                                        "'Jos\xC3\xA9' 'Ana_Mar\xC3\xAD""a' "
+                                        "'Jos\xC3\xA9' 'Ana_Mar\xC3\xAD"
+                                        "a' "
                                         "'\xD0\x92\xD0\xBB\xD0\xB0\xD0\xB4' 'Old_Bear'");
     expected = replacedOnce(expected, "player_rating { 0 0 0 0", "player_rating { 1850 1600 2400 800");
     EXPECT_EQ(dataFile(), expected);
-    EXPECT_EQ(std::wstring(state.players[1].name), wide("Ana_Mar\xC3\xAD""a"));
+    EXPECT_EQ(std::wstring(state.players[1].name), wide("Ana_Mar\xC3\xAD"
+                                                        "a"));
     EXPECT_EQ(state.players[1].fmtGroup, 0);
     EXPECT_EQ(state.nameIndex, 4);
     EXPECT_EQ(state.ratingIndex, 4);
     EXPECT_EQ(port.displays.size(), 4u);
     EXPECT_EQ(port.notes, std::vector<std::wstring>{L"Taken line by line: 4 players (players 1 to 4)\n"
-                                                     L"passed over 1 line: not a name with 1 rating\n"
-                                                     L"friend groups cleared: 1"});
+                                                    L"passed over 1 line: not a name with 1 rating\n"
+                                                    L"friend groups cleared: 1"});
 }
 
 TEST_F(CaptureTest, ALobbyLineMayGiveItsRatingAsARatingWord) {
@@ -221,8 +237,9 @@ TEST_F(CaptureTest, ALobbyLineMayGiveItsRatingAsARatingWord) {
     EXPECT_EQ(std::wstring(state.players[1].name), L"Lark");
     EXPECT_EQ(state.players[1].rating, 1300);
     EXPECT_EQ(std::wstring(state.players[2].name), L"p3");
-    EXPECT_EQ(port.notes.back(), L"Taken line by line: 2 players (players 1 to 2)\n"
-                                 L"passed over 1 line: not a name with 1 rating");
+    EXPECT_EQ(port.notes.back(),
+              L"Taken line by line: 2 players (players 1 to 2)\n"
+              L"passed over 1 line: not a name with 1 rating");
 }
 
 TEST_F(CaptureTest, ALobbyLineWithANameTooLongIsPassedOverWhole) {
@@ -230,9 +247,10 @@ TEST_F(CaptureTest, ALobbyLineWithANameTooLongIsPassedOverWhole) {
     EXPECT_EQ(std::wstring(state.players[0].name), L"Kite");
     EXPECT_EQ(std::wstring(state.players[1].name), L"Moss");
     EXPECT_EQ(state.players[1].rating, 1400);
-    EXPECT_EQ(port.notes.back(), L"Taken line by line: 2 players (players 1 to 2)\n"
-                                 L"passed over 1 line: name of more than 15 characters\n"
-                                 L"passed over 1 line: rating of more than 5 digits");
+    EXPECT_EQ(port.notes.back(),
+              L"Taken line by line: 2 players (players 1 to 2)\n"
+              L"passed over 1 line: name of more than 15 characters\n"
+              L"passed over 1 line: rating of more than 5 digits");
 }
 
 TEST_F(CaptureTest, ALobbyStartsAtTheLaterOfTheTwoIndexes) {
@@ -325,8 +343,9 @@ TEST_F(CaptureTest, ThirdPasteOfFourPlayersSaysTheSlotsRanOut) {
     ASSERT_TRUE(runResetCommand(state, port));
     captureClipboard(state, port, L"A B C D E F 1 2 3 4 5 6");
     captureClipboard(state, port, L"G 7 H 8 I 9 -");
-    EXPECT_EQ(port.notes.back(), L"Taken: 2 names and 2 ratings\nstopped at '-'\nall 8 players are filled; "
-                                  L"Ctrl+8 starts again at player 1");
+    EXPECT_EQ(port.notes.back(),
+              L"Taken: 2 names and 2 ratings\nstopped at '-'\nall 8 players are filled; "
+              L"Ctrl+8 starts again at player 1");
 }
 
 TEST_F(CaptureTest, FailedStoreLeavesMemoryAsTheFile) {
@@ -338,7 +357,7 @@ TEST_F(CaptureTest, FailedStoreLeavesMemoryAsTheFile) {
     EXPECT_EQ(state.nameIndex, 1);  // the index counts on all the same
     EXPECT_EQ(state.ratingIndex, 1);
     EXPECT_EQ(port.notes, std::vector<std::wstring>{
-                               L"Taken: 0 names and 0 ratings\nnot taken by PlayerData.txt: 2 (see debug.txt)"});
+                              L"Taken: 0 names and 0 ratings\nnot taken by PlayerData.txt: 2 (see debug.txt)"});
 }
 
 TEST_F(CaptureTest, ResetCommandRewindsTheIndexesOnlyWhenItWorked) {

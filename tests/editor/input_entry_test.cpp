@@ -43,8 +43,8 @@ TEST_F(InputEntryTest, CountsMustBeInRangeAndDivideEvenly) {
         {"5 teams", 6, L"6", L"5", L"Not stored: the entry stopped at the field below",
          L"INVALID INPUT: 5 - Team min/max - 2/4", false, true, 6, 2},
         {"3 teams with 6 set", 6, L"", L"3", L"Entered: 6 Players", L"Entered: 3 Teams", true, true, 6, 3},
-        {"3 teams with 8 set", 8, L"", L"3", L"INVALID ENTRY: 8" + kUneven, L"INVALID ENTRY: 3" + kUneven, true,
-         true, 8, 2},
+        {"3 teams with 8 set", 8, L"", L"3", L"INVALID ENTRY: 8" + kUneven, L"INVALID ENTRY: 3" + kUneven, true, true,
+         8, 2},
         {"4 players only", 6, L" 4x ", L"", L"Entered: 4 Players", L"Entered: 2 Teams", true, true, 4, 2},
         {"no number", 6, L"-", L"", L"Not stored: '-' is not a number", L"", true, false, 6, 2},
         {"a word", 6, L"six", L"", L"INVALID INPUT: 0 - Player min/max - 2/8", L"", true, false, 6, 2},
@@ -110,8 +110,8 @@ TEST_F(InputEntryTest, ElementFieldTargetsOnePlayerOrTheNextInSequence) {
     EXPECT_EQ(outcome.result1, L"Entered: Then (player 6)");
     EXPECT_EQ(state.nameIndex, 6);
     EXPECT_EQ(state.ratingIndex, 5);
-    std::string expected = replacedOnce(kDefaultFile, "'p1' 'p2' 'p3' 'p4' 'p5' 'p6'",
-                                        "'First' 'p2' 'Third' 'p4' 'Next' 'Then'");
+    std::string expected =
+        replacedOnce(kDefaultFile, "'p1' 'p2' 'p3' 'p4' 'p5' 'p6'", "'First' 'p2' 'Third' 'p4' 'Next' 'Then'");
     EXPECT_EQ(dataFile(), replacedOnce(expected, "player_rating { 0 0 0", "player_rating { 0 0 1550"));
 }
 
@@ -145,10 +145,10 @@ struct RatingCase {
 
 TEST_F(InputEntryTest, RatingsAreNumbersOrWords) {
     const RatingCase cases[] = {
-        {L"Expert", 1750}, {L"xp", 1750}, {L"NOOB", 1300}, {L"nb", 1300}, {L"Rook", 1450}, {L"rk", 1450},
-        {L"inter", 1600}, {L"nt", 1600}, {L"extreme", 1900}, {L"XT", 1900}, {L"17", 1700}, {L"99", 9900},
-        {L"0", 0}, {L"100", 100}, {L"12345", 12345}, {L"0017", 1700}, {L"123456", -1}, {L"pro", -1},
-        {L"100abc", -1}, {L"abc", -1},
+        {L"Expert", 1750}, {L"xp", 1750},    {L"NOOB", 1300}, {L"nb", 1300},      {L"Rook", 1450},
+        {L"rk", 1450},     {L"inter", 1600}, {L"nt", 1600},   {L"extreme", 1900}, {L"XT", 1900},
+        {L"17", 1700},     {L"99", 9900},    {L"0", 0},       {L"100", 100},      {L"12345", 12345},
+        {L"0017", 1700},   {L"123456", -1},  {L"pro", -1},    {L"100abc", -1},    {L"abc", -1},
     };
     for (const RatingCase& c : cases) {
         SCOPED_TRACE(toUtf8(c.typed));
@@ -159,8 +159,8 @@ TEST_F(InputEntryTest, RatingsAreNumbersOrWords) {
         EXPECT_EQ(port.displays.size(), 1u);
         if (c.stored >= 0) {
             EXPECT_EQ(state.players[0].rating, c.stored);
-            EXPECT_EQ(dataFile(), replacedOnce(kDefaultFile, "player_rating { 0",
-                                               "player_rating { " + std::to_string(c.stored)));
+            EXPECT_EQ(dataFile(),
+                      replacedOnce(kDefaultFile, "player_rating { 0", "player_rating { " + std::to_string(c.stored)));
             // The label shows the rating as the file holds it, not as typed.
             EXPECT_EQ(outcome.result2, L"Entered: " + std::to_wstring(c.stored) + L" (player 1)");
             EXPECT_TRUE(outcome.emptyField2);
@@ -182,8 +182,9 @@ TEST_F(InputEntryTest, LongNameEndsTheEntryAndKeepsWhatWasStored) {
     EXPECT_EQ(std::wstring(state.players[2].name), L"p3");
     EXPECT_EQ(state.players[0].rating, 0);  // field 2 is never reached
     EXPECT_EQ(state.nameIndex, 2);
-    EXPECT_EQ(outcome.result1, L"Entered: Ann (player 1), Bob (player 2)\n"
-                               L"Not stored: 'ABCDEFGHIJKLMNOP' is longer than 15 characters");
+    EXPECT_EQ(outcome.result1,
+              L"Entered: Ann (player 1), Bob (player 2)\n"
+              L"Not stored: 'ABCDEFGHIJKLMNOP' is longer than 15 characters");
     EXPECT_EQ(outcome.result2, kStoppedAbove);
     EXPECT_FALSE(outcome.emptyField1 || outcome.emptyField2);
     EXPECT_EQ(dataFile(), replacedOnce(kDefaultFile, "'p1' 'p2'", "'Ann' 'Bob'"));
@@ -242,8 +243,9 @@ TEST_F(InputEntryTest, NamesAreStoredAsTypedInEveryScript) {
     EntryOutcome outcome = enter(InputMode::NameAndRating, L"Jos\u00E9 \u674E\u96F7", L"15", L"-1");
     EXPECT_EQ(std::wstring(state.players[0].name), L"Jos\u00E9");
     EXPECT_EQ(std::wstring(state.players[1].name), L"\u674E\u96F7");
-    EXPECT_EQ(dataFile(), replacedOnce(replacedOnce(kDefaultFile, "'p1' 'p2'", "'Jos\xC3\xA9' '\xE6\x9D\x8E\xE9\x9B\xB7'"),
-                                       "player_rating { 0", "player_rating { 1500"));
+    EXPECT_EQ(dataFile(),
+              replacedOnce(replacedOnce(kDefaultFile, "'p1' 'p2'", "'Jos\xC3\xA9' '\xE6\x9D\x8E\xE9\x9B\xB7'"),
+                           "player_rating { 0", "player_rating { 1500"));
     EXPECT_EQ(outcome.result1, L"Entered: Jos\u00E9 (player 1), \u674E\u96F7 (player 2)");
     // Fifteen characters are a name, sixteen end the entry.
     const std::wstring fifteen(15, L'\u00FC');

@@ -164,7 +164,10 @@ TEST(PadAppendTest, PadsShortFieldsAndKeepsLongOnesWhole) {
         size_t width;
         const wchar_t* expected;
     } cases[] = {
-        {L"1500", 6, L">1500  "}, {L"123456", 6, L">123456"}, {L"", 4, L">    "}, {L"12345", 4, L">12345"},
+        {L"1500", 6, L">1500  "},
+        {L"123456", 6, L">123456"},
+        {L"", 4, L">    "},
+        {L"12345", 4, L">12345"},
     };
     for (const auto& c : cases) {
         std::wstring text = L">";

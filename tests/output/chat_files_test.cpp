@@ -113,8 +113,7 @@ TEST(PreviousMatch, ReadsEachPlayersTeamFromTheRowsOfData) {
     const std::vector<std::wstring> names = {L"Senna", L"A name longer than sixteen", L"Li \u674E\U0001F600", L"2"};
     saveMatch(names, {2, 1, 1, 2});
     PreviousMatch previous;
-    readPreviousMatch(playersNamed({L"2", L"Li \u674E\U0001F600", L"Senna", L"A name longer than sixteen"}),
-                      previous);
+    readPreviousMatch(playersNamed({L"2", L"Li \u674E\U0001F600", L"Senna", L"A name longer than sixteen"}), previous);
     EXPECT_EQ(previous.known, 1);
     EXPECT_EQ(std::vector<int>(previous.player_teams, previous.player_teams + 4), std::vector<int>({2, 1, 2, 1}));
     EXPECT_EQ(debugLogText(), "");

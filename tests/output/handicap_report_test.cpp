@@ -15,7 +15,9 @@ namespace {
 
 const char* const kCivs =
     "civ_num {25}\n"
-    "civ_name { 'civ0longername' 'Civ1' 'civ2' 'civ3' 'civ4longername' 'civ5longername' 'Civ6longername' 'Civ7' 'Civ8' 'Civ9longername' 'civ10' 'Civ11' 'Civ12' 'Civ13' 'Civ14' 'civ15' 'Civ16' 'civ17longername' 'civ18' 'Civ19longername' 'civ20longername' 'Civ21' 'Civ22longername' 'civ23longername' 'civ24longername' }\n"
+    "civ_name { 'civ0longername' 'Civ1' 'civ2' 'civ3' 'civ4longername' 'civ5longername' 'Civ6longername' 'Civ7' 'Civ8' "
+    "'Civ9longername' 'civ10' 'Civ11' 'Civ12' 'Civ13' 'Civ14' 'civ15' 'Civ16' 'civ17longername' 'civ18' "
+    "'Civ19longername' 'civ20longername' 'Civ21' 'Civ22longername' 'civ23longername' 'civ24longername' }\n"
     "civ_tier { 2 2 2 2 2 2 2 2 3 3 3 3 3 3 3 3 4 4 4 4 4 4 4 4 5 }\n"
     "civ_eco { 5 4 4 1 3 2 2 1 1 3 5 2 1 2 3 3 4 3 1 1 5 2 2 2 1 }\n"
     "civ_military { 3 4 4 2 1 2 4 2 5 2 4 4 4 2 1 5 2 1 2 5 1 4 1 5 4 }\n"

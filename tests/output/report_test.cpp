@@ -198,7 +198,8 @@ TEST(BuildReport, FieldsCountCharactersOfEveryScript) {
     ASSERT_EQ(lines.size(), 16u);
     // The first letter is upper-cased for a..z only; the civilisation field
     // is cut after 10 characters, each four-byte one counted as one.
-    EXPECT_EQ(lines[12], "| Jos\xC3\xA9             | | Expert  | | \xC3\xA9lan\xF0\x9F\x98\x80\xF0\x9F\x98\x80xyzw | | 1    |");
+    EXPECT_EQ(lines[12],
+              "| Jos\xC3\xA9             | | Expert  | | \xC3\xA9lan\xF0\x9F\x98\x80\xF0\x9F\x98\x80xyzw | | 1    |");
     EXPECT_EQ(lines[13], "| \xD0\x92\xD0\xBB\xD0\xB0\xD0\xB4             | | Newb    | | Mountainee | | 2    |");
     EXPECT_EQ(lines[14], "| \xE6\x9D\x8E\xE9\x9B\xB7               | | Inter   | | Celts      | | 2    |");
     std::string astralBytes;
@@ -285,8 +286,7 @@ TEST(RunSequence, RefusedDrawReportsNoCivilisations) {
     };
     const Case cases[] = {
         {{L"rating", L"varied_tier_ratios", L"0", L"0", L"0", L"0"}, 7, "| Varied Tier 0 0 0 0 | ", ""},
-        {{L"rating", L"single_tier", L"5"}, 7, "| Single Tier 5 | ",
-         "NULL Tier Passed For Single Civ Tier Option 5\n"},
+        {{L"rating", L"single_tier", L"5"}, 7, "| Single Tier 5 | ", "NULL Tier Passed For Single Civ Tier Option 5\n"},
     };
     for (const Case& c : cases) {
         TempFolder folder;

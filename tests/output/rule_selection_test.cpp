@@ -22,9 +22,20 @@ TEST(ChooseRule, NumbersAndPaths) {
         int chosen;
     };
     const Case cases[] = {
-        {L"1", 0}, {L"3", 2}, {L"0", -1}, {L"4", -1}, {L"2nd", 1}, {L"  2", 1}, {L"\t3\r\n", 2},
-        {L"99999999999999", -1}, {L"-1", -1}, {L"./Rules/fortress.txt", 1}, {L"./rules/fortress.txt", -1},
-        {L" ./Rules/nomads.txt", 2}, {L"./Rules/nomads.txt ", -1}, {L"", -1},
+        {L"1", 0},
+        {L"3", 2},
+        {L"0", -1},
+        {L"4", -1},
+        {L"2nd", 1},
+        {L"  2", 1},
+        {L"\t3\r\n", 2},
+        {L"99999999999999", -1},
+        {L"-1", -1},
+        {L"./Rules/fortress.txt", 1},
+        {L"./rules/fortress.txt", -1},
+        {L" ./Rules/nomads.txt", 2},
+        {L"./Rules/nomads.txt ", -1},
+        {L"", -1},
     };
     const std::vector<RuleRecord> rules = threeRules();
     for (const Case& c : cases) EXPECT_EQ(chooseRule(c.entry, rules), c.chosen) << "entry [" << c.entry << "]";

@@ -33,7 +33,8 @@ struct SamplePin {
 };
 
 const SamplePin kSamplePins[] = {
-    {1412622073, "rating limited_civ_tier_range 1 reshape 1 reflective 1 0 1 0",
+    {1412622073,
+     "rating limited_civ_tier_range 1 reshape 1 reflective 1 0 1 0",
      {
          "~-~ Brenlow Sortilane - Version: 2.0k ~-~",
          "                                                 ",
@@ -56,7 +57,8 @@ const SamplePin kSamplePins[] = {
          "| Pellworth        | | Expert  | | Solveni    | | 2    |",
          "Map: Hollow Fjords",
      }},
-    {1765000000, "rating handicap",
+    {1765000000,
+     "rating handicap",
      {
          "~-~ Brenlow Sortilane - Version: 2.0k ~-~",
          "                                                 ",
@@ -79,7 +81,8 @@ const SamplePin kSamplePins[] = {
          "| Pellworth        | | Expert  | | Caskara    | | 2    |",
          "Map: twin cairns",
      }},
-    {1765000001, "rating varied_tier_ratios 3 2 1 1",
+    {1765000001,
+     "rating varied_tier_ratios 3 2 1 1",
      {
          "~-~ Brenlow Sortilane - Version: 2.0k ~-~",
          "                                                 ",
@@ -102,7 +105,8 @@ const SamplePin kSamplePins[] = {
          "| Pellworth        | | Expert  | | Sloughen   | | 2    |",
          "Map: Emberstep Highlands",
      }},
-    {1765000002, "rating team_random",
+    {1765000002,
+     "rating team_random",
      {
          "~-~ Brenlow Sortilane - Version: 2.0k ~-~",
          "                                                 ",
@@ -125,7 +129,8 @@ const SamplePin kSamplePins[] = {
          "| Pellworth        | | Expert  | | Morvaine   | | 2    |",
          "Map: Lanternfall Isles",
      }},
-    {1765000003, "rating single_tier 3 reflective_tiers reshape",
+    {1765000003,
+     "rating single_tier 3 reflective_tiers reshape",
      {
          "~-~ Brenlow Sortilane - Version: 2.0k ~-~",
          "                                                 ",
@@ -148,7 +153,8 @@ const SamplePin kSamplePins[] = {
          "| Pellworth        | | Expert  | | Caskara    | | 2    |",
          "Map: Hollow Fjords",
      }},
-    {1765000005, "rating fair_teams handicap",
+    {1765000005,
+     "rating fair_teams handicap",
      {
          "~-~ Brenlow Sortilane - Version: 2.0k ~-~",
          "                                                 ",
@@ -171,7 +177,8 @@ const SamplePin kSamplePins[] = {
          "| Pellworth        | | Expert  | | Quellans   | | 1    |",
          "Map: twin cairns",
      }},
-    {1765000004, "",
+    {1765000004,
+     "",
      {
          "~-~ Brenlow Sortilane - Version: 2.0k ~-~",
          "                                                 ",
@@ -211,8 +218,8 @@ std::vector<std::wstring> splitWords(const std::string& text) {
 // debug.txt stays out of dist/.
 void copySampleFiles() {
     std::string sample = sampleFolder();
-    for (const char* name : {"PlayerData.txt", "Scripts/Civ_Details.txt", "Scripts/Map_Details.txt",
-                             "Scripts/Rule_Details.txt"}) {
+    for (const char* name :
+         {"PlayerData.txt", "Scripts/Civ_Details.txt", "Scripts/Map_Details.txt", "Scripts/Rule_Details.txt"}) {
         std::string text = readFile(sample + "/" + name);
         ASSERT_FALSE(text.empty()) << name;
         writeFile(name, text);

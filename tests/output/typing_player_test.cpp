@@ -22,12 +22,12 @@ namespace {
 class FakePort : public TypingPort {
 public:
     int now_ms = 0;
-    int call_again_ms = -1;  // the call-again asked for, -1 when none
-    bool timers = true;      // false: the system gives no timer
-    int events_left = INT_MAX;  // events the system takes before it refuses the rest
-    std::vector<std::pair<int, int>> ctrl_periods;  // Ctrl held from .first to before .second
+    int call_again_ms = -1;                          // the call-again asked for, -1 when none
+    bool timers = true;                              // false: the system gives no timer
+    int events_left = INT_MAX;                       // events the system takes before it refuses the rest
+    std::vector<std::pair<int, int>> ctrl_periods;   // Ctrl held from .first to before .second
     std::vector<std::pair<int, int>> shift_periods;  // Shift held
-    int focus_moves_ms = INT_MAX;  // from then on another window has the focus
+    int focus_moves_ms = INT_MAX;                    // from then on another window has the focus
     std::string sent;
 
     int sendUnit(wchar_t unit) override { return send(toUtf8(std::wstring(1, unit)), kEventsPerKey); }

@@ -10,15 +10,17 @@ namespace {
 
 ReportState reportOf(std::initializer_list<const wchar_t*> lines) {
     ReportState report;
-    for (const wchar_t* line : lines) boundedCopy(report.report_lines[report.report_line_count++], kReportLineUnits, line);
+    for (const wchar_t* line : lines)
+        boundedCopy(report.report_lines[report.report_line_count++], kReportLineUnits, line);
     return report;
 }
 
 TEST(TypingSequence, ReportIsPacedAndSavedAfterTheLastLine) {
     ReportState report = reportOf({L"Seed: 7", L"", L"Ann - Oak"});
-    EXPECT_EQ(sequenceText(reportSequence(report)),
-              "ctrl wait 250 [Seed: 7] wait 250 ctrl enter [] wait 250 ctrl enter [Ann - Oak] wait 250 ctrl enter wait 250 "
-              "save");
+    EXPECT_EQ(
+        sequenceText(reportSequence(report)),
+        "ctrl wait 250 [Seed: 7] wait 250 ctrl enter [] wait 250 ctrl enter [Ann - Oak] wait 250 ctrl enter wait 250 "
+        "save");
 }
 
 TEST(TypingSequence, EmptyReportTypesNothingButIsStillSaved) {
@@ -30,9 +32,7 @@ TEST(TypingSequence, ControlCharactersAreNeverTyped) {
     EXPECT_EQ(sequenceText(reportSequence(report)), "ctrl wait 250 [AnnB] wait 250 ctrl enter wait 250 save");
 }
 
-TEST(TypingSequence, OneLineTextsHaveNoPauses) {
-    EXPECT_EQ(sequenceText(oneLineSequence(L"Fen")), "ctrl [Fen] enter");
-}
+TEST(TypingSequence, OneLineTextsHaveNoPauses) { EXPECT_EQ(sequenceText(oneLineSequence(L"Fen")), "ctrl [Fen] enter"); }
 
 TEST(TypingSequence, RuleTextChunksEachGetAPauseEnterAndGap) {
     EXPECT_EQ(sequenceText(ruleTextSequence("No rush\r\nBe nice")),
@@ -66,7 +66,8 @@ TEST(TypingSequence, LinePauseStartsEveryLineOfMultiLineSequences) {
               "ctrl pace 1100 [a] ctrl enter wait 250 pace 1100 [b] ctrl enter wait 250");
     EXPECT_EQ(sequenceText(oneLineSequence(L"Fen", style)), "ctrl [Fen] enter") << "one line needs no pause";
     style.open_chat = true;
-    EXPECT_EQ(sequenceText(savedResultSequence("a\r\n", style)), "ctrl pace 1100 ctrl enter wait 150 [a] ctrl enter wait 250")
+    EXPECT_EQ(sequenceText(savedResultSequence("a\r\n", style)),
+              "ctrl pace 1100 ctrl enter wait 150 [a] ctrl enter wait 250")
         << "the line starts with the Enter that opens the chat";
 }
 
@@ -90,11 +91,14 @@ TEST(RuleTextChunks, FollowTheFgetsRules) {
         {"exactly 49 bytes then a line feed", std::string(49, 'y') + "\n", {std::string(49, 'y'), "\n"}},
         {"48 bytes and a line feed fill one chunk", std::string(48, 'z') + "\n", {std::string(48, 'z') + "\n"}},
         // UTF-8: the 49 bytes stay the limit, but a character is never split.
-        {"a two-byte character that would pass 49 bytes starts the next chunk", std::string(48, 'x') + "\xC3\xA9",
+        {"a two-byte character that would pass 49 bytes starts the next chunk",
+         std::string(48, 'x') + "\xC3\xA9",
          {std::string(48, 'x'), "\xC3\xA9"}},
-        {"a two-byte character that ends at byte 49 stays", std::string(47, 'x') + "\xC3\xA9z",
+        {"a two-byte character that ends at byte 49 stays",
+         std::string(47, 'x') + "\xC3\xA9z",
          {std::string(47, 'x') + "\xC3\xA9", "z"}},
-        {"a four-byte character moves whole", std::string(46, 'x') + "\xF0\x9F\x98\x80\n",
+        {"a four-byte character moves whole",
+         std::string(46, 'x') + "\xF0\x9F\x98\x80\n",
          {std::string(46, 'x'), "\xF0\x9F\x98\x80\n"}},
         {"the byte order mark is not typed", "\xEF\xBB\xBF\xD0\x92\xD0\xBB\r\n", {"\xD0\x92\xD0\xBB\n"}},
     };
@@ -127,8 +131,8 @@ TEST(SavedResultLines, FollowTheDataFileRules) {
     std::string e79;
     for (int i = 0; i < 79; ++i) e79 += "\xC3\xA9";
     const std::string lines = "Jos\xC3\xA9 \xE6\x9D\x8E\xE9\x9B\xB7\r\n" + e79 + "\xC3\xA9\xC3\xA9\r\n" + e79 + "\r\n";
-    cases.push_back({"UTF-8 lines are cut to 79 characters, not bytes", lines,
-                     {"Jos\xC3\xA9 \xE6\x9D\x8E\xE9\x9B\xB7", e79, e79}});
+    cases.push_back(
+        {"UTF-8 lines are cut to 79 characters, not bytes", lines, {"Jos\xC3\xA9 \xE6\x9D\x8E\xE9\x9B\xB7", e79, e79}});
     cases.push_back({"a byte order mark is not typed", "\xEF\xBB\xBFZo\xC3\xAB\r\n", {"Zo\xC3\xAB"}});
     for (const ChunkCase& c : cases) {
         std::vector<std::string> got;

@@ -41,27 +41,27 @@ TEST_F(ScriptReader, ReadsValuesOfEveryShape) {
         int32_t value;
     };
     const Case cases[] = {
-        {"a{6}", "a", 0, 6},                            // no blanks inside, name against the bracket
+        {"a{6}", "a", 0, 6},  // no blanks inside, name against the bracket
         {"a {1 2 3}", "a", 2, 3},
-        {"a {12abc3}", "a", 0, 123},                    // only digits, points and minus are kept
+        {"a {12abc3}", "a", 0, 123},  // only digits, points and minus are kept
         {"a {1e3}", "a", 0, 13},
-        {"a {#5}", "a", 0, 5},                          // no comments inside a list
+        {"a {#5}", "a", 0, 5},  // no comments inside a list
         {"a {1-2}", "a", 0, 1},
         {"a {--5}", "a", 0, 0},
         {"a {-42}", "a", 0, -42},
-        {"a {abc - # 7}", "a", 0, 7},                   // tokens without digits are no value
-        {"a {1500 1600.5 1700}", "a", 1, 1700},         // a float takes no place
-        {"a {1 \"long } string\" 2}", "a", 1, 2},       // a long string takes no place
+        {"a {abc - # 7}", "a", 0, 7},              // tokens without digits are no value
+        {"a {1500 1600.5 1700}", "a", 1, 1700},    // a float takes no place
+        {"a {1 \"long } string\" 2}", "a", 1, 2},  // a long string takes no place
         {"a {'s' 1 't' 2}", "a", 1, 2},
-        {"a {99999999999}", "a", 0, 2147483647},        // clamped like the runtime's atoi
+        {"a {99999999999}", "a", 0, 2147483647},  // clamped like the runtime's atoi
         {"a {-99999999999}", "a", 0, -2147483647 - 1},
-        {"Team_num {2}", "eam_num", 0, 2},              // upper case is skipped between entries
+        {"Team_num {2}", "eam_num", 0, 2},  // upper case is skipped between entries
         {"9 ) a {4}", "a", 0, 4},
         {"# comment\na {1} # between\nb {2}\n# last line", "b", 0, 2},
         {"a {1}\n# comment without line feed", "a", 0, 1},
         {"a\r\n{\r\n5\r\n}", "a", 0, 5},
-        {"a {1} a {2}", "a", 0, 1},                     // the first entry of a name answers
-        {"a {1 2", "a", 1, 2},                          // the end of the text closes the list
+        {"a {1} a {2}", "a", 0, 1},  // the first entry of a name answers
+        {"a {1 2", "a", 1, 2},       // the end of the text closes the list
         {"k{1}", "k", 0, 1},
     };
     for (const Case& c : cases) {
@@ -135,8 +135,7 @@ TEST_F(ScriptReader, TakesTheLargestListsAndRefusesMore) {
     EXPECT_FALSE(loadText(ints + "100}"));
     EXPECT_NE(debugLogText().find("too many integers in one list (at most 100) - data.txt\n"), std::string::npos);
     EXPECT_FALSE(loadText(strings + "'one more'}"));
-    EXPECT_NE(debugLogText().find("too many short strings in one list (at most 100) - data.txt\n"),
-              std::string::npos);
+    EXPECT_NE(debugLogText().find("too many short strings in one list (at most 100) - data.txt\n"), std::string::npos);
 }
 
 TEST_F(ScriptReader, LimitsTheFileSize) {
@@ -176,8 +175,7 @@ TEST_F(ScriptReader, RefusesAReadOnlyFile) {
     writeFile("debug.txt", "");
     ASSERT_EQ(chmod("debug.txt", 0666), 0);
     EXPECT_TRUE(runWithoutRootRights([this] {
-        return !script->load("locked.txt") &&
-               debugLogText() == std::string("locked.txt\nOpening A File\n") + kInvalid;
+        return !script->load("locked.txt") && debugLogText() == std::string("locked.txt\nOpening A File\n") + kInvalid;
     }));
 }
 
@@ -185,8 +183,8 @@ TEST_F(ScriptReader, RefusesAReadOnlyFile) {
 TEST_F(ScriptReader, LoadsAReadOnlyFileForReading) {
     writeFile("locked.txt", "a {1}");
     ASSERT_EQ(chmod("locked.txt", 0444), 0);
-    EXPECT_TRUE(runWithoutRootRights(
-        [this] { return script->loadForReading("locked.txt") && script->getInt("a", 0) == 1; }));
+    EXPECT_TRUE(
+        runWithoutRootRights([this] { return script->loadForReading("locked.txt") && script->getInt("a", 0) == 1; }));
 }
 
 TEST_F(ScriptReader, CountsTheValuesEachListHolds) {

@@ -53,8 +53,8 @@ TEST_F(ScriptWriterTest, StoreReplacesOneValueAndKeepsTheRestByteForByte) {
         {"player_name", 1, false, 0, "", replacedOnce(kDefaultFile, "'p2'", "''")},
         {"player_rating", 7, true, INT32_MIN, "",
          replacedOnce(kDefaultFile, "0 } player_fmt_group", "-2147483648 } player_fmt_group")},
-        {"player_fmt_group", 0, true, INT32_MAX, "", replacedOnce(kDefaultFile, "player_fmt_group { 0",
-                                                                  "player_fmt_group { 2147483647")},
+        {"player_fmt_group", 0, true, INT32_MAX, "",
+         replacedOnce(kDefaultFile, "player_fmt_group { 0", "player_fmt_group { 2147483647")},
         {"player_num", 0, true, 6, "", kDefaultFile},
     };
     for (const StoreCase& c : cases) {
@@ -102,8 +102,8 @@ TEST_F(ScriptWriterTest, RefusedStoreLogsWhyAndLeavesTheFileAsItWas) {
         {"key not in the file", "missing_key", 0, true, "", "Could not find - missing_key\n in " + kDefaultFile},
         {"negative element", "team_num", -1, true, "",
          "Invalid data handed to program num - 0, element - -1\nstr - " + kDefaultFile + "\nname - team_num"},
-        {"empty key", "", 0, true, "", "Invalid data handed to program num - 0, element - 0\nstr - " + kDefaultFile +
-                                           "\nname - "},
+        {"empty key", "", 0, true, "",
+         "Invalid data handed to program num - 0, element - 0\nstr - " + kDefaultFile + "\nname - "},
         {"single quote", "player_name", 0, false, "it's",
          refused + "player_name, element 0: a short string cannot hold a quote, blank or }"},
         {"blank", "player_name", 0, false, "a b",
@@ -118,8 +118,8 @@ TEST_F(ScriptWriterTest, RefusedStoreLogsWhyAndLeavesTheFileAsItWas) {
     for (const RefusedCase& c : cases) {
         SCOPED_TRACE(c.what);
         loadFile(kDefaultFile);
-        bool stored = c.isInt ? script->storeInt(c.key, c.element, 5)
-                              : script->storeString(c.key, c.element, c.string.c_str());
+        bool stored =
+            c.isInt ? script->storeInt(c.key, c.element, 5) : script->storeString(c.key, c.element, c.string.c_str());
         EXPECT_FALSE(stored);
         EXPECT_EQ(readFile("PlayerData.txt"), kDefaultFile);
         EXPECT_EQ(debugLogText(), logLines({c.log}));

@@ -78,9 +78,10 @@ TEST_F(GameDataLoader, ReadsUtf8FilesAsUtf8AndOthersByteForByte) {
     // characters (the 16th, a four-byte one, is left out whole).
     std::string longName;
     for (int i = 0; i < 16; ++i) longName += "\xF0\x9F\x98\x80";
-    files.playerData = "\xEF\xBB\xBFplayer_num {4} team_num {2} player_name { 'Jos\xC3\xA9' "
-                       "'\xD0\x92\xD0\xBB\xD0\xB0\xD0\xB4' '\xE6\x9D\x8E\xE9\x9B\xB7' '" + longName +
-                       "' } player_rating {} player_fmt_group {}";
+    files.playerData =
+        "\xEF\xBB\xBFplayer_num {4} team_num {2} player_name { 'Jos\xC3\xA9' "
+        "'\xD0\x92\xD0\xBB\xD0\xB0\xD0\xB4' '\xE6\x9D\x8E\xE9\x9B\xB7' '" +
+        longName + "' } player_rating {} player_fmt_group {}";
     files.civs = "civ_num {1} civ_name {'" + std::string(30, 'c') + "\xC3\xA9'} civ_tier {1}";
     files.maps = "map_num {1} map_ratios {1} map_name {'L\xE9man'}";  // Latin-1
     ASSERT_TRUE(load());
@@ -103,14 +104,16 @@ TEST_F(GameDataLoader, NamesTheKeyMissingFromPlayerData) {
 }
 
 TEST_F(GameDataLoader, RefusesPlayerDataWithFewerNamesOrRatingsThanPlayers) {
-    files.playerData = "player_num {4} team_num {2} player_name {'a' 'b' 'c'} player_rating {1 2 3 4} "
-                       "player_fmt_group {}";
+    files.playerData =
+        "player_num {4} team_num {2} player_name {'a' 'b' 'c'} player_rating {1 2 3 4} "
+        "player_fmt_group {}";
     EXPECT_FALSE(load());
     EXPECT_EQ(debugLogText(), "player_name holds 3 values, fewer than player_num 4\n");
 
     std::remove("debug.txt");
-    files.playerData = "player_num {4} team_num {2} player_name {'a' 'b' 'c' 'd'} player_rating {1 2 3} "
-                       "player_fmt_group {}";
+    files.playerData =
+        "player_num {4} team_num {2} player_name {'a' 'b' 'c' 'd'} player_rating {1 2 3} "
+        "player_fmt_group {}";
     EXPECT_TRUE(load()) << "ratings are not read without the rating option";
     randomiser.options.use_ratings = 1;
     EXPECT_FALSE(load());
@@ -151,8 +154,8 @@ TEST_F(GameDataLoader, RefusesListsShorterThanTheirCount) {
 // The randomiser never writes its data files.
 TEST_F(GameDataLoader, LoadsReadOnlyFiles) {
     files.write();
-    for (const char* name : {"PlayerData.txt", "Scripts/Civ_Details.txt", "Scripts/Map_Details.txt",
-                             "Scripts/Rule_Details.txt"})
+    for (const char* name :
+         {"PlayerData.txt", "Scripts/Civ_Details.txt", "Scripts/Map_Details.txt", "Scripts/Rule_Details.txt"})
         ASSERT_EQ(chmod(name, 0444), 0);
     EXPECT_TRUE(runWithoutRootRights([this] { return loadGameData(randomiser); }));
 }
