@@ -10,7 +10,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=2
 fuzz_seconds=${FUZZ_SECONDS:-30}
 
-step() { printf '\n==== %s\n' "$*"; }
+# Each step's heading shows the seconds since the run began.
+step() { printf '\n==== %s (at %d s)\n' "$*" "$SECONDS"; }
 
 "$root/scripts/install_deps.sh"
 
