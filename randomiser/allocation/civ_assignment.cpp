@@ -1,5 +1,6 @@
 #include "randomiser/allocation/civ_assignment.h"
 
+#include <algorithm>
 #include <climits>
 #include <utility>
 
@@ -27,7 +28,7 @@ bool rangeRefuses(const OptionSet& options, int tier) {
 
 bool tierEmpty(const TierLists& lists, int tier) { return tier < 0 || tier >= kTierCount || lists.count[tier] == 0; }
 
-bool comboActive(const OptionSet& options) { return options.score_combo >= 1 && options.score_combo <= 4; }
+bool comboActive(const CivDrawState& draw) { return draw.score_combo >= 1 && draw.score_combo <= 4; }
 
 // A low-rated team-1 player refuses these civilisations under a score combo.
 bool comboRefuses(int combo, const CivRecord& civ) {
@@ -62,8 +63,9 @@ void buildTierLists(const GameTables& game, TierLists& lists) {
 // range lets it pass and, under varied_tier_ratios, it has a weight.
 bool tierDrawable(const Randomiser& randomiser, int tier) {
     const OptionSet& options = randomiser.options;
-    if (tierEmpty(randomiser.civ_draw.tier_lists, tier) || rangeRefuses(options, tier)) return false;
-    return !options.varied_tier_ratios || options.tier_ratios[tier] > 0;
+    const CivDrawState& draw = randomiser.civ_draw;
+    if (tierEmpty(draw.tier_lists, tier) || rangeRefuses(options, tier)) return false;
+    return !options.varied_tier_ratios || draw.tier_ratios[tier] > 0;
 }
 
 bool anyTierDrawable(const Randomiser& randomiser) {
@@ -73,8 +75,7 @@ bool anyTierDrawable(const Randomiser& randomiser) {
     return false;
 }
 
-void applyRangeToWeights(OptionSet& options) {
-    int32_t(&w)[4] = options.tier_ratios;
+void applyRangeToWeights(const OptionSet& options, int32_t (&w)[kTierCount]) {
     int keepLow = -1;
     if (options.tier_range_low) {
         w[2] = w[3] = 0;
@@ -90,14 +91,15 @@ void applyRangeToWeights(OptionSet& options) {
 }
 
 void checkComboAvailable(Randomiser& randomiser) {
-    OptionSet& options = randomiser.options;
-    if (anyTierRange(options) || !comboActive(options)) return;
+    const OptionSet& options = randomiser.options;
+    CivDrawState& draw = randomiser.civ_draw;
+    if (anyTierRange(options) || !comboActive(draw)) return;
     for (const CivRecord& civ : randomiser.game.civ_table) {
-        bool weighted = civ.tier >= 1 && civ.tier <= kTierCount && options.tier_ratios[civ.tier - 1] > 0;
-        if (weighted && comboQualifies(options.score_combo, civ)) return;
+        bool weighted = civ.tier >= 1 && civ.tier <= kTierCount && draw.tier_ratios[civ.tier - 1] > 0;
+        if (weighted && comboQualifies(draw.score_combo, civ)) return;
     }
-    debugLog("No Available civ selection for Combo Option %i", options.score_combo);
-    options.score_combo = 0;
+    debugLog("No Available civ selection for Combo Option %i", draw.score_combo);
+    draw.score_combo = 0;
 }
 
 // Without weights: a tier index by rand() % 4, drawn again until it holds
@@ -126,16 +128,16 @@ bool drawWeightedSlotTiers(Randomiser& randomiser) {
 }
 
 bool prepareWeights(Randomiser& randomiser) {
-    OptionSet& options = randomiser.options;
-    const TierLists& lists = randomiser.civ_draw.tier_lists;
-    options.civ_cycle = 1;
+    CivDrawState& draw = randomiser.civ_draw;
+    const TierLists& lists = draw.tier_lists;
+    draw.civ_cycle = 1;
     bool anyWeight = false;
     for (int tier = 0; tier < kTierCount; ++tier) {
-        if (lists.count[tier] == 0 || options.tier_ratios[tier] <= 0) options.tier_ratios[tier] = 0;
-        if (options.tier_ratios[tier] > 0) anyWeight = true;
+        if (lists.count[tier] == 0 || draw.tier_ratios[tier] <= 0) draw.tier_ratios[tier] = 0;
+        if (draw.tier_ratios[tier] > 0) anyWeight = true;
     }
     if (!anyWeight) return false;
-    applyRangeToWeights(options);
+    applyRangeToWeights(randomiser.options, draw.tier_ratios);
     if (!anyTierDrawable(randomiser)) {
         debugLog("No Weighted Civ Tier Holds A Civ Within The Tier Range");
         return false;
@@ -172,7 +174,7 @@ void clearSlotsTaken(CivDrawState& draw) {
 }
 
 void drawTeamOne(Randomiser& randomiser) {
-    OptionSet& options = randomiser.options;
+    const OptionSet& options = randomiser.options;
     PlayerTable& players = randomiser.players;
     CivDrawState& draw = randomiser.civ_draw;
     const TierLists& lists = draw.tier_lists;
@@ -188,17 +190,17 @@ void drawTeamOne(Randomiser& randomiser) {
         int pos = 0;
         int slot = -1;
         if (options.single_tier) {
-            tier = options.single_tier_value - 1;
+            tier = draw.single_tier_value - 1;
             // A walk needs a starting place in the single tier's list.
-            if (options.civ_cycle) pos = crtRand() % lists.count[tier];
-        } else if (options.civ_cycle) {
+            if (draw.civ_cycle) pos = crtRand() % lists.count[tier];
+        } else if (draw.civ_cycle) {
             tier = drawSlotTier(randomiser, slot);
             pos = crtRand() % lists.count[tier];
         }
         int tries = 0;
-        if (!options.repeat_same_team) options.repeat_ally = 0;
+        if (!options.repeat_same_team) draw.repeat_ally = 0;
         for (;;) {
-            if (options.civ_cycle) {
+            if (draw.civ_cycle) {
                 pos = stepPlace(pos, direction, lists.count[tier]);
             } else if (options.single_tier) {
                 pos = crtRand() % lists.count[tier];
@@ -209,13 +211,13 @@ void drawTeamOne(Randomiser& randomiser) {
                 pos = crtRand() % lists.count[tier];
             }
             if (rangeRefuses(options, tier)) continue;
-            if (!anyTierRange(options) && comboActive(options) && players.player_rating_classes[p] <= 2 &&
-                comboRefuses(options.score_combo, randomiser.game.civ_table[lists.civs[tier][pos]])) {
-                if (++tries >= kTryGuard) options.score_combo = 0;
+            if (!anyTierRange(options) && comboActive(draw) && players.player_rating_classes[p] <= 2 &&
+                comboRefuses(draw.score_combo, randomiser.game.civ_table[lists.civs[tier][pos]])) {
+                if (++tries >= kTryGuard) draw.score_combo = 0;
                 continue;
             }
-            if (holderOf(players, tier, pos, 1) >= 0 && !options.repeat_ally) {
-                if (++tries >= kTryGuard) options.repeat_ally = 1;
+            if (holderOf(players, tier, pos, 1) >= 0 && !draw.repeat_ally) {
+                if (++tries >= kTryGuard) draw.repeat_ally = 1;
                 continue;
             }
             break;
@@ -265,11 +267,24 @@ constexpr ReshapeRule kReshapeRules[] = {
     {4, 1, 4, 4, INT_MAX, 5, INT_MIN, 3},
 };
 
+// The draw starts its working values from the options.
+void copyWorkingValues(const OptionSet& options, const TeamState& teams, CivDrawState& draw) {
+    draw.handicap = handicapApplies(options, teams);
+    draw.civ_cycle = options.civ_cycle;
+    draw.repeat_ally = options.repeat_ally;
+    std::copy(options.repeat_enemy, options.repeat_enemy + kPlayerSlots, draw.repeat_enemy);
+    draw.repeat_combo = options.repeat_combo;
+    draw.score_combo = options.score_combo;
+    draw.single_tier_value = options.single_tier_value;
+    std::copy(options.tier_ratios, options.tier_ratios + kTierCount, draw.tier_ratios);
+    draw.reshape_amount = options.reshape_amount;
+}
+
 // What prepareCivDraw does before it notes the outcome for the report.
 bool prepareTierDraw(Randomiser& randomiser) {
-    OptionSet& options = randomiser.options;
+    const OptionSet& options = randomiser.options;
     CivDrawState& draw = randomiser.civ_draw;
-    if (options.single_tier && options.single_tier_value == -1) options.single_tier_value = crtRand() % 4 + 1;
+    if (options.single_tier && draw.single_tier_value == -1) draw.single_tier_value = crtRand() % 4 + 1;
     buildTierLists(randomiser.game, draw.tier_lists);
     if (draw.tier_lists.count[0] + draw.tier_lists.count[1] + draw.tier_lists.count[2] + draw.tier_lists.count[3] ==
         0) {
@@ -283,7 +298,7 @@ bool prepareTierDraw(Randomiser& randomiser) {
             debugLog("No Civ Tier Holds A Civ Within The Tier Range");
             return false;
         }
-        if (options.civ_cycle) {
+        if (draw.civ_cycle) {
             // A walk starts from a slot tier; without weights they are drawn
             // as team 1 draws its tiers.
             for (int j = 0; j < teamSize(randomiser.players); ++j) draw.slot_tiers[j] = drawUniformTier(randomiser) + 1;
@@ -291,14 +306,14 @@ bool prepareTierDraw(Randomiser& randomiser) {
     }
     if (options.single_tier) {
         // A value outside 1..4 names no tier and counts as an empty one.
-        int value = options.single_tier_value;
+        int value = draw.single_tier_value;
         int tier = value >= 1 && value <= kTierCount ? value - 1 : -1;
         if (tierEmpty(draw.tier_lists, tier)) {
-            debugLog("NULL Tier Passed For Single Civ Tier Option %i", options.single_tier_value);
+            debugLog("NULL Tier Passed For Single Civ Tier Option %i", value);
             return false;
         }
         if (rangeRefuses(options, tier)) {
-            debugLog("Single Civ Tier Option %i Lies Outside The Tier Range", options.single_tier_value);
+            debugLog("Single Civ Tier Option %i Lies Outside The Tier Range", value);
             return false;
         }
     }
@@ -308,13 +323,14 @@ bool prepareTierDraw(Randomiser& randomiser) {
 }  // namespace
 
 bool prepareCivDraw(Randomiser& randomiser) {
+    copyWorkingValues(randomiser.options, randomiser.teams, randomiser.civ_draw);
     const bool prepared = prepareTierDraw(randomiser);
     randomiser.civ_draw.civs_not_drawn = prepared ? 0 : 1;
     return prepared;
 }
 
 int drawWeightedTier(Randomiser& randomiser) {
-    const int32_t(&w)[4] = randomiser.options.tier_ratios;
+    const int32_t(&w)[kTierCount] = randomiser.civ_draw.tier_ratios;
     int64_t total = static_cast<int64_t>(w[0]) + w[1] + w[2] + w[3];
     if (total <= 0) return 1;  // callers ensure a weight; never divide by zero
     int64_t r = crtRand() % total;
@@ -350,7 +366,7 @@ void drawReferenceCivs(Randomiser& randomiser) {
     bool sharedTier = options.single_tier || options.reflective_tiers;
     int shared = 0;
     if (options.single_tier) {
-        shared = options.single_tier_value - 1;
+        shared = draw.single_tier_value - 1;
     } else if (options.reflective_tiers) {
         shared = drawReferenceTier(randomiser);
     }
@@ -362,7 +378,7 @@ void drawReferenceCivs(Randomiser& randomiser) {
             int tier = sharedTier ? shared : drawReferenceTier(randomiser);
             int count = lists.count[tier];
             int pos;
-            if (options.civ_cycle) {
+            if (draw.civ_cycle) {
                 pos = walkPos < 0 ? crtRand() % count : stepPlace(walkPos % count, direction, count);
                 walkPos = pos;
             } else {
@@ -379,7 +395,7 @@ void drawReferenceCivs(Randomiser& randomiser) {
 }
 
 void assignCivs(Randomiser& randomiser) {
-    OptionSet& options = randomiser.options;
+    const OptionSet& options = randomiser.options;
     PlayerTable& players = randomiser.players;
     CivDrawState& draw = randomiser.civ_draw;
     for (int p = 0; p < players.player_count; ++p) {
@@ -390,7 +406,7 @@ void assignCivs(Randomiser& randomiser) {
     clearSlotsTaken(draw);
     drawTeamOne(randomiser);
     for (int t = 1; t < players.team_count; ++t) assignTeamCivs(randomiser, t);
-    if (options.handicap && options.use_ratings) {
+    if (draw.handicap && options.use_ratings) {
         for (int t = 0; t < kMaxTeams; ++t) applyHandicap(randomiser, t);
     }
     if (!options.team_random) {
@@ -403,7 +419,7 @@ void assignCivs(Randomiser& randomiser) {
 }
 
 void assignTeamCivs(Randomiser& randomiser, int t) {
-    OptionSet& options = randomiser.options;
+    const OptionSet& options = randomiser.options;
     PlayerTable& players = randomiser.players;
     CivDrawState& draw = randomiser.civ_draw;
     const TierLists& lists = draw.tier_lists;
@@ -429,12 +445,12 @@ void assignTeamCivs(Randomiser& randomiser, int t) {
         int pos = 0;
         int direction = 0;
         int slot = -1;
-        if (options.civ_cycle) {
+        if (draw.civ_cycle) {
             tier = drawSlotTier(randomiser, slot);
             direction = crtRand() % 2;
             pos = crtRand() % lists.count[tier];
         } else if (options.single_tier) {
-            tier = options.single_tier_value - 1;
+            tier = draw.single_tier_value - 1;
         } else if (options.reflective_tiers) {
             tier = draw.team_one_record[k].tier;
         } else {
@@ -444,22 +460,22 @@ void assignTeamCivs(Randomiser& randomiser, int t) {
             tier = draw.slot_tiers[slot] - 1;
         }
         int tries = 0;
-        if (!options.repeat_same_team) options.repeat_ally = 0;
+        if (!options.repeat_same_team) draw.repeat_ally = 0;
         for (;;) {
-            pos = options.civ_cycle ? stepPlace(pos, direction, lists.count[tier]) : crtRand() % lists.count[tier];
+            pos = draw.civ_cycle ? stepPlace(pos, direction, lists.count[tier]) : crtRand() % lists.count[tier];
             int holder = holderOf(players, tier, pos, team);
             if (holder < 0) break;
-            bool enemyRepeat = options.repeat_enemy[p] && repeats < options.repeat_combo;
-            bool allyRepeat = players.player_teams[holder] == team && options.repeat_ally;
+            bool enemyRepeat = draw.repeat_enemy[p] && repeats < draw.repeat_combo;
+            bool allyRepeat = players.player_teams[holder] == team && draw.repeat_ally;
             if (enemyRepeat || allyRepeat) {
                 ++repeats;
                 break;
             }
             ++tries;
-            if (tries >= kTryGuard) options.repeat_ally = 1;
+            if (tries >= kTryGuard) draw.repeat_ally = 1;
             if (tries >= kEnemyGuard) {
-                options.repeat_enemy[p] = 1;
-                options.repeat_combo = kGuardRepeatCombo;
+                draw.repeat_enemy[p] = 1;
+                draw.repeat_combo = kGuardRepeatCombo;
             }
         }
         players.player_civs[p] = pos;
@@ -467,6 +483,10 @@ void assignTeamCivs(Randomiser& randomiser, int t) {
         if (slot >= 0) draw.slot_taken[slot] = 1;
         ++k;
     }
+}
+
+uint8_t handicapApplies(const OptionSet& options, const TeamState& teams) {
+    return options.handicap || (teams.fmt_present && !options.fmt_uncounter) ? 1 : 0;
 }
 
 int handicapShift(int teamScore, int average) {
@@ -514,11 +534,11 @@ void applyHandicap(Randomiser& randomiser, int t) {
 }
 
 void reshapeTeam(Randomiser& randomiser, int team) {
-    OptionSet& options = randomiser.options;
+    CivDrawState& draw = randomiser.civ_draw;
     PlayerTable& players = randomiser.players;
     const std::vector<CivRecord>& civs = randomiser.game.civ_table;
-    if (options.reshape_amount < 1 || options.reshape_amount > 3) options.reshape_amount = 4;
-    int basis = options.reshape_amount;
+    if (draw.reshape_amount < 1 || draw.reshape_amount > 3) draw.reshape_amount = 4;
+    int basis = draw.reshape_amount;
     auto value = [&](int p) { return civValue(civs[players.player_civs[p]], basis); };
     for (int pass = 1; pass <= 4; ++pass) {
         for (int p = 0; p < players.player_count; ++p) {

@@ -1,8 +1,9 @@
 #pragma once
 #include "randomiser/randomiser_state.h"
 
-// Builds the tier lists and, under varied_tier_ratios, adjusts the weights and
-// draws the slot tiers. False (the reason in the debug log, except when every
+// Copies the options that the draw changes into civ_draw, builds the tier
+// lists and, under varied_tier_ratios, adjusts the weights and draws the slot
+// tiers. False (the reason in the debug log, except when every
 // weight is 0) when the options leave no civilisation to draw; then no
 // civilisation is assigned, and civ_draw.civs_not_drawn tells the report.
 bool prepareCivDraw(Randomiser& randomiser);
@@ -20,6 +21,10 @@ void assignTeamCivs(Randomiser& randomiser, int t);
 // the team again.
 void applyHandicap(Randomiser& randomiser, int t);
 
+// Whether the handicap applies: asked for, or friends may team (the teams
+// hold an FMT group) and fmt_uncounter does not keep it off. 1 or 0.
+uint8_t handicapApplies(const OptionSet& options, const TeamState& teams);
+
 // The tier shift of a team: -2 or -1 for a strong team, +1 or +2 for a weak
 // one, 0 within 75 of the average.
 int handicapShift(int teamScore, int average);
@@ -28,7 +33,7 @@ int handicapShift(int teamScore, int average);
 // number team (1-based) by swapping player_civs.
 void reshapeTeam(Randomiser& randomiser, int team);
 
-// A tier number 1..4 drawn by the tier_ratios weights.
+// A tier number 1..4 drawn by the weights in civ_draw.tier_ratios.
 int drawWeightedTier(Randomiser& randomiser);
 
 // A tier index from the slot tiers, at a position not yet taken in the team;

@@ -51,7 +51,7 @@ TEST(DrawWeightedTier, ZeroWeightsAreNeverDrawn) {
     };
     for (const Case& c : cases) {
         Randomiser r = civRun({1, 2}, 2);
-        std::copy(c.w, c.w + 4, r.options.tier_ratios);
+        std::copy(c.w, c.w + 4, r.civ_draw.tier_ratios);
         crtSrand(3);
         for (int i = 0; i < 500; ++i) EXPECT_TRUE(c.allowed.count(drawWeightedTier(r))) << c.w[0] << c.w[1];
     }
@@ -168,9 +168,9 @@ TEST(PrepareCivDraw, VariedWeightsDropEmptyTiersAndApplyTheRange) {
     r.options.tier_range_mid = 1;
     crtSrand(1);
     ASSERT_TRUE(prepareCivDraw(r));
-    EXPECT_EQ(r.options.civ_cycle, 1);
+    EXPECT_EQ(r.civ_draw.civ_cycle, 1);
     const int expected[4] = {0, 2, 0, 0};
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(r.options.tier_ratios[i], expected[i]);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(r.civ_draw.tier_ratios[i], expected[i]);
     EXPECT_EQ(r.civ_draw.tier_lists.count[0], 0);
     EXPECT_EQ(r.civ_draw.tier_lists.count[3], 4);
     EXPECT_EQ(r.civ_draw.tier_lists.civs[3][0], 8);
@@ -184,7 +184,7 @@ TEST(PrepareCivDraw, ComboWithoutQualifyingCivIsSwitchedOff) {
     r.options.score_combo = 2;
     crtSrand(1);
     EXPECT_TRUE(prepareCivDraw(r));
-    EXPECT_EQ(r.options.score_combo, 0);
+    EXPECT_EQ(r.civ_draw.score_combo, 0);
     EXPECT_EQ(debugLogText(), "No Available civ selection for Combo Option 2\n");
 }
 
@@ -280,9 +280,9 @@ TEST(AssignCivs, GuardsEndDrawsWhenCivsRunOut) {
     addCiv(r, L"only", 2);
     runCivs(r, 4);
     for (int p = 0; p < 8; ++p) EXPECT_EQ(r.players.player_civs[p], 0);
-    EXPECT_EQ(r.options.repeat_combo, 80);
-    EXPECT_EQ(r.options.repeat_enemy[4], 1);
-    EXPECT_EQ(r.options.repeat_ally, 1);
+    EXPECT_EQ(r.civ_draw.repeat_combo, 80);
+    EXPECT_EQ(r.civ_draw.repeat_enemy[4], 1);
+    EXPECT_EQ(r.civ_draw.repeat_ally, 1);
 }
 
 TEST(AssignCivs, ScoreComboRefusesForLowClassesOnly) {
@@ -293,7 +293,7 @@ TEST(AssignCivs, ScoreComboRefusesForLowClassesOnly) {
         r.options.score_combo = 2;
         runCivs(r, seed);
         EXPECT_LT(r.game.civ_table[r.players.player_civs[0]].military, 3) << seed;
-        EXPECT_EQ(r.options.score_combo, 2);
+        EXPECT_EQ(r.civ_draw.score_combo, 2);
     }
 }
 
@@ -349,7 +349,7 @@ TEST(ReshapeTeam, ValuesMoveToHigherRatedPlayers) {
     r.players.player_civs[1] = 1;
     r.players.player_civs[2] = 2;
     reshapeTeam(r, 1);
-    EXPECT_EQ(r.options.reshape_amount, 4);  // no number: impact
+    EXPECT_EQ(r.civ_draw.reshape_amount, 4);  // no number: impact
     // Pass 1: class 1 with v 5 swaps with the first class >= 2 below 4 (player 1).
     // Pass 3: player 1 (class 3) now holds 5 and swaps with the class-5 player.
     EXPECT_EQ(r.players.player_civs[0], 1);
@@ -361,13 +361,13 @@ TEST(ReshapeTeam, TierBasisAndTwoForOne) {
     Randomiser r = civRun({1, 1}, 1, 0);
     addCiv(r, L"tier2", 2, 9, 9, 9);
     addCiv(r, L"tier1", 1, 9, 9, 9);
-    r.options.reshape_amount = 1;
+    r.civ_draw.reshape_amount = 1;
     r.players.player_rating_classes[0] = 1;
     r.players.player_rating_classes[1] = 2;
     r.players.player_civs[0] = 0;
     r.players.player_civs[1] = 1;
     reshapeTeam(r, 1);
-    EXPECT_EQ(r.options.reshape_amount, 1);
+    EXPECT_EQ(r.civ_draw.reshape_amount, 1);
     EXPECT_EQ(r.players.player_civs[0], 1);
     EXPECT_EQ(r.players.player_civs[1], 0);
 }
@@ -402,8 +402,8 @@ TEST(AssignCivs, EveryRepeatOfATeamCountsAgainstRepeatCombo) {
         r.options.repeat_combo = combo;
         runCivs(r, 5);
         for (int p = 0; p < 4; ++p) EXPECT_EQ(r.players.player_civs[p], 0);
-        EXPECT_EQ(r.options.repeat_ally, combo == 1 ? 1 : 0) << combo;
-        EXPECT_EQ(r.options.repeat_combo, combo);
+        EXPECT_EQ(r.civ_draw.repeat_ally, combo == 1 ? 1 : 0) << combo;
+        EXPECT_EQ(r.civ_draw.repeat_combo, combo);
     }
 }
 
