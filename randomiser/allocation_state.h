@@ -30,9 +30,11 @@ struct TierLists {
     int civs[kTierCount][kMaxListEntries] = {};
 };
 
-// A list place (or, under team_random, a table index) with its tier index.
+// One civilisation drawn: its civilisation-table index, its place in the list
+// of its tier and the tier index.
 struct CivChoice {
     int civ = -1;
+    int place = -1;
     int tier = -1;
 };
 
@@ -54,7 +56,11 @@ struct CivDrawState {
     TierLists tier_lists;
     int slot_tiers[kMaxTeamSize] = {};        // tier number 1..4 per team position
     uint8_t slot_taken[kMaxTeamSize] = {};    // positions used inside the team being drawn
-    CivChoice reference_civs[kMaxTeams];      // team_random: one table index and tier per team
-    CivChoice team_one_record[kMaxTeamSize];  // list place and tier drawn at each team-1 position
-    uint8_t civs_not_drawn = 0;               // the options left no civilisation to draw
+    CivChoice reference_civs[kMaxTeams];      // team_random: one civilisation per team
+    CivChoice team_one_record[kMaxTeamSize];  // the civilisation drawn at each team-1 position
+    // Each player's place in the list of the tier it was drawn from. A handicap
+    // shift changes the player's tier but not this place until the team is
+    // drawn again, and the repeat checks compare tier and place.
+    int civ_places[kPlayerSlots] = {};
+    uint8_t civs_not_drawn = 0;  // the options left no civilisation to draw
 };

@@ -152,20 +152,21 @@ int stepPlace(int pos, int direction, int count) {
     return pos <= 0 ? count - 1 : pos - 1;
 }
 
-// Index of a player 0..player_count-1 holding (tier, pos), the first of
-// team team when one of that team does; -1 when nobody holds it.
-int holderOf(const PlayerTable& players, int tier, int pos, int team) {
+// Index of a player 0..player_count-1 holding list place pos of tier, the
+// first of team team when one of that team does; -1 when nobody holds it.
+int holderOf(const PlayerTable& players, const CivDrawState& draw, int tier, int pos, int team) {
     int holder = -1;
     for (int q = 0; q < players.player_count; ++q) {
-        if (players.player_tiers[q] != tier || players.player_civs[q] != pos) continue;
+        if (players.player_tiers[q] != tier || draw.civ_places[q] != pos) continue;
         if (players.player_teams[q] == team) return q;
         if (holder < 0) holder = q;
     }
     return holder;
 }
 
-void takeChoice(PlayerTable& players, int p, const CivChoice& choice) {
+void takeChoice(PlayerTable& players, CivDrawState& draw, int p, const CivChoice& choice) {
     players.player_civs[p] = choice.civ;
+    draw.civ_places[p] = choice.place;
     players.player_tiers[p] = choice.tier;
 }
 
@@ -182,7 +183,7 @@ void drawTeamOne(Randomiser& randomiser) {
     for (int p = 0; p < players.player_count; ++p) {
         if (players.player_teams[p] != 1) continue;
         if (options.team_random) {
-            takeChoice(players, p, draw.reference_civs[0]);
+            takeChoice(players, draw, p, draw.reference_civs[0]);
             continue;
         }
         int direction = crtRand() % 2;
@@ -216,16 +217,15 @@ void drawTeamOne(Randomiser& randomiser) {
                 if (++tries >= kTryGuard) draw.score_combo = 0;
                 continue;
             }
-            if (holderOf(players, tier, pos, 1) >= 0 && !draw.repeat_ally) {
+            if (holderOf(players, draw, tier, pos, 1) >= 0 && !draw.repeat_ally) {
                 if (++tries >= kTryGuard) draw.repeat_ally = 1;
                 continue;
             }
             break;
         }
         draw.slot_tiers[k] = tier + 1;
-        draw.team_one_record[k] = CivChoice{pos, tier};
-        players.player_civs[p] = pos;
-        players.player_tiers[p] = tier;
+        draw.team_one_record[k] = CivChoice{lists.civs[tier][pos], pos, tier};
+        takeChoice(players, draw, p, draw.team_one_record[k]);
         if (options.varied_tier_ratios && slot >= 0) draw.slot_taken[slot] = 1;
         ++k;
     }
@@ -384,7 +384,7 @@ void drawReferenceCivs(Randomiser& randomiser) {
             } else {
                 pos = crtRand() % count;
             }
-            draw.reference_civs[j] = CivChoice{lists.civs[tier][pos], tier};
+            draw.reference_civs[j] = CivChoice{lists.civs[tier][pos], pos, tier};
             bool clash = false;
             for (int other = 0; other < kMaxTeams; ++other) {
                 if (other != j && draw.reference_civs[other].civ == draw.reference_civs[j].civ) clash = true;
@@ -401,6 +401,7 @@ void assignCivs(Randomiser& randomiser) {
     for (int p = 0; p < players.player_count; ++p) {
         players.player_civs[p] = -1;
         players.player_tiers[p] = -1;
+        draw.civ_places[p] = -1;
     }
     if (options.team_random) drawReferenceCivs(randomiser);
     clearSlotsTaken(draw);
@@ -408,10 +409,6 @@ void assignCivs(Randomiser& randomiser) {
     for (int t = 1; t < players.team_count; ++t) assignTeamCivs(randomiser, t);
     if (draw.handicap && options.use_ratings) {
         for (int t = 0; t < kMaxTeams; ++t) applyHandicap(randomiser, t);
-    }
-    if (!options.team_random) {
-        for (int p = 0; p < players.player_count; ++p)
-            players.player_civs[p] = draw.tier_lists.civs[players.player_tiers[p]][players.player_civs[p]];
     }
     if (options.reshape) {
         for (int team = 1; team <= players.team_count; ++team) reshapeTeam(randomiser, team);
@@ -433,12 +430,12 @@ void assignTeamCivs(Randomiser& randomiser, int t) {
         if (options.reflective[p]) {
             // Under team_random team 1 holds its reference civilisation, which
             // a reflective player copies.
-            takeChoice(players, p, options.team_random ? draw.reference_civs[0] : draw.team_one_record[k]);
+            takeChoice(players, draw, p, options.team_random ? draw.reference_civs[0] : draw.team_one_record[k]);
             ++k;
             continue;
         }
         if (options.team_random) {
-            takeChoice(players, p, draw.reference_civs[t]);
+            takeChoice(players, draw, p, draw.reference_civs[t]);
             continue;
         }
         int tier;
@@ -463,7 +460,7 @@ void assignTeamCivs(Randomiser& randomiser, int t) {
         if (!options.repeat_same_team) draw.repeat_ally = 0;
         for (;;) {
             pos = draw.civ_cycle ? stepPlace(pos, direction, lists.count[tier]) : crtRand() % lists.count[tier];
-            int holder = holderOf(players, tier, pos, team);
+            int holder = holderOf(players, draw, tier, pos, team);
             if (holder < 0) break;
             bool enemyRepeat = draw.repeat_enemy[p] && repeats < draw.repeat_combo;
             bool allyRepeat = players.player_teams[holder] == team && draw.repeat_ally;
@@ -478,8 +475,7 @@ void assignTeamCivs(Randomiser& randomiser, int t) {
                 draw.repeat_combo = kGuardRepeatCombo;
             }
         }
-        players.player_civs[p] = pos;
-        players.player_tiers[p] = tier;
+        takeChoice(players, draw, p, CivChoice{lists.civs[tier][pos], pos, tier});
         if (slot >= 0) draw.slot_taken[slot] = 1;
         ++k;
     }

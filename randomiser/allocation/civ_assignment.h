@@ -40,5 +40,5 @@ int drawWeightedTier(Randomiser& randomiser);
 // the position goes to slot.
 int drawSlotTier(Randomiser& randomiser, int& slot);
 
-// team_random: one civilisation (table index) and tier for each team.
+// team_random: one civilisation and tier for each team.
 void drawReferenceCivs(Randomiser& randomiser);

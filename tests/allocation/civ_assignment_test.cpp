@@ -306,7 +306,7 @@ TEST(ApplyHandicap, StrongTeamMovesDownAndWeakTeamUp) {
         const int tiers[4] = {1, 3, 0, 3};
         for (int p = 0; p < 4; ++p) {
             r.players.player_tiers[p] = tiers[p];
-            r.players.player_civs[p] = 0;
+            r.civ_draw.civ_places[p] = 0;
         }
         r.teams.team_scores[0] = 1700;  // above 1560 + 75: one tier down
         r.teams.team_scores[1] = 1420;  // below 1560 - 75: one tier up
@@ -316,8 +316,8 @@ TEST(ApplyHandicap, StrongTeamMovesDownAndWeakTeamUp) {
         EXPECT_EQ(tiersOfTeam(r, 1), (std::multiset<int>{0, 2}));
         EXPECT_EQ(tiersOfTeam(r, 2), (std::multiset<int>{1, 3}));
         for (int p = 0; p < 4; ++p) {
-            EXPECT_GE(r.players.player_civs[p], 0);
-            EXPECT_LT(r.players.player_civs[p], 4);
+            EXPECT_GE(r.civ_draw.civ_places[p], 0);
+            EXPECT_LT(r.civ_draw.civ_places[p], 4);
         }
     }
 }
@@ -329,7 +329,7 @@ TEST(ApplyHandicap, SkipsEmptyTiersAndFallsBackAtTheBound) {
     crtSrand(1);
     ASSERT_TRUE(prepareCivDraw(r));
     r.players.player_tiers[1] = 1;
-    r.players.player_civs[1] = 0;
+    r.civ_draw.civ_places[1] = 0;
     r.teams.team_scores[1] = 1000;  // +2 from tier index 1 reaches 3 (empty): nearest below is index 1
     r.teams.team_score_average = 1500;
     applyHandicap(r, 1);
@@ -383,7 +383,7 @@ TEST(ApplyHandicap, RaisingWithOnlyTheLowestTierFallsBackToIt) {
     crtSrand(1);
     ASSERT_TRUE(prepareCivDraw(r));
     assignCivs(r);
-    r.players.player_civs[1] = 0;  // list place again, for the redraw
+    r.civ_draw.civ_places[1] = 0;  // list place 0, for the redraw
     r.teams.team_scores[1] = 1000;
     r.teams.team_score_average = 1500;
     applyHandicap(r, 1);  // +2 reaches the empty tier index 3; only index 0 holds civs
