@@ -1,11 +1,10 @@
 #include "randomiser/allocation/civ_assignment.h"
 
 #include <algorithm>
-#include <climits>
-#include <utility>
 
 #include "common/crt_random.h"
 #include "common/debug_log.h"
+#include "randomiser/allocation/handicap_reshape.h"
 
 namespace {
 
@@ -241,32 +240,6 @@ int drawReferenceTier(Randomiser& randomiser) {
     }
 }
 
-int civValue(const CivRecord& civ, int basis) {
-    switch (basis) {
-        case 1: return civ.tier;
-        case 2: return civ.eco;
-        case 3: return civ.military;
-        default: return civ.impact;
-    }
-}
-
-// One rule of a reshape pass: a player of class playerLow..playerHigh whose
-// civilisation value lies in valueLow..valueHigh swaps with the first
-// teammate of class partnerLow or more whose value lies in partnerValueLow..partnerValueHigh.
-struct ReshapeRule {
-    int pass;
-    int playerLow, playerHigh;
-    int valueLow, valueHigh;
-    int partnerLow;
-    int partnerValueLow, partnerValueHigh;
-};
-
-constexpr ReshapeRule kReshapeRules[] = {
-    {1, 1, 1, 4, INT_MAX, 2, INT_MIN, 3}, {1, 1, 1, 3, 3, 2, INT_MIN, 2}, {1, 1, 1, 2, 2, 2, 1, 1},
-    {2, 2, 2, 4, INT_MAX, 3, INT_MIN, 3}, {2, 2, 2, 3, 3, 3, INT_MIN, 2}, {3, 1, 3, 4, INT_MAX, 4, INT_MIN, 3},
-    {4, 1, 4, 4, INT_MAX, 5, INT_MIN, 3},
-};
-
 // The draw starts its working values from the options.
 void copyWorkingValues(const OptionSet& options, const TeamState& teams, CivDrawState& draw) {
     draw.handicap = handicapApplies(options, teams);
@@ -481,80 +454,7 @@ void assignTeamCivs(Randomiser& randomiser, int t) {
     }
 }
 
-uint8_t handicapApplies(const OptionSet& options, const TeamState& teams) {
-    return options.handicap || (teams.fmt_present && !options.fmt_uncounter) ? 1 : 0;
-}
-
-int handicapShift(int teamScore, int average) {
-    int64_t s = teamScore;
-    int64_t a = average;
-    if (s > a + 150) return -2;
-    if (s > a + 75) return -1;
-    if (s < a - 150) return 2;
-    if (s < a - 75) return 1;
-    return 0;
-}
-
 void applyHandicap(Randomiser& randomiser, int t) {
-    PlayerTable& players = randomiser.players;
-    CivDrawState& draw = randomiser.civ_draw;
-    const TierLists& lists = draw.tier_lists;
-    int shift = handicapShift(randomiser.teams.team_scores[t], randomiser.teams.team_score_average);
-    if (shift == 0) return;
-    int bound = shift < 0 ? 0 : kTierCount - 1;
-    int k = 0;
-    for (int p = 0; p < players.player_count; ++p) {
-        if (players.player_teams[p] != t + 1) continue;
-        int tier = players.player_tiers[p];
-        do {
-            tier += shift;
-            if (tier < 0) tier = 0;
-            if (tier > kTierCount - 1) tier = kTierCount - 1;
-        } while (lists.count[tier] == 0 && tier != bound);
-        if (lists.count[tier] == 0) {
-            // At the bound: the nearest tier with civilisations, looking back
-            // from the bound (when raising, down to tier index 0).
-            int from = tier;
-            for (int step = 0; step < kTierCount; ++step) {
-                int candidate = shift < 0 ? from + step : from - step;
-                if (lists.count[candidate] > 0) {
-                    tier = candidate;
-                    break;
-                }
-            }
-        }
-        players.player_tiers[p] = tier;
-        draw.slot_tiers[k++] = tier + 1;
-    }
-    assignTeamCivs(randomiser, t);
-}
-
-void reshapeTeam(Randomiser& randomiser, int team) {
-    CivDrawState& draw = randomiser.civ_draw;
-    PlayerTable& players = randomiser.players;
-    const std::vector<CivRecord>& civs = randomiser.game.civ_table;
-    if (draw.reshape_amount < 1 || draw.reshape_amount > 3) draw.reshape_amount = 4;
-    int basis = draw.reshape_amount;
-    auto value = [&](int p) { return civValue(civs[players.player_civs[p]], basis); };
-    for (int pass = 1; pass <= 4; ++pass) {
-        for (int p = 0; p < players.player_count; ++p) {
-            if (players.player_teams[p] != team) continue;
-            for (const ReshapeRule& rule : kReshapeRules) {
-                int cls = players.player_rating_classes[p];
-                int v = value(p);
-                if (rule.pass != pass || cls < rule.playerLow || cls > rule.playerHigh || v < rule.valueLow ||
-                    v > rule.valueHigh)
-                    continue;
-                for (int q = 0; q < players.player_count; ++q) {
-                    if (q == p || players.player_teams[q] != team || players.player_rating_classes[q] < rule.partnerLow)
-                        continue;
-                    int w = value(q);
-                    if (w < rule.partnerValueLow || w > rule.partnerValueHigh) continue;
-                    std::swap(players.player_civs[p], players.player_civs[q]);
-                    break;
-                }
-                break;  // the rules of one pass exclude each other
-            }
-        }
-    }
+    const bool shifted = shiftTiersForHandicap(randomiser.teams, randomiser.players, randomiser.civ_draw, t);
+    if (shifted) assignTeamCivs(randomiser, t);
 }

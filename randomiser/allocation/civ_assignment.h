@@ -21,18 +21,6 @@ void assignTeamCivs(Randomiser& randomiser, int t);
 // the team again.
 void applyHandicap(Randomiser& randomiser, int t);
 
-// Whether the handicap applies: asked for, or friends may team (the teams
-// hold an FMT group) and fmt_uncounter does not keep it off. 1 or 0.
-uint8_t handicapApplies(const OptionSet& options, const TeamState& teams);
-
-// The tier shift of a team: -2 or -1 for a strong team, +1 or +2 for a weak
-// one, 0 within 75 of the average.
-int handicapShift(int teamScore, int average);
-
-// Moves civilisations with high values to the higher-rated players of team
-// number team (1-based) by swapping player_civs.
-void reshapeTeam(Randomiser& randomiser, int team);
-
 // A tier number 1..4 drawn by the weights in civ_draw.tier_ratios.
 int drawWeightedTier(Randomiser& randomiser);
 

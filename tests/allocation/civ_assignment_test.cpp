@@ -7,6 +7,7 @@
 #include <set>
 
 #include "common/crt_random.h"
+#include "randomiser/allocation/handicap_reshape.h"
 #include "randomiser/allocation/team_assignment.h"
 #include "support/allocation_checks.h"
 #include "support/randomiser_builder.h"

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "common/crt_random.h"
-#include "randomiser/allocation/civ_assignment.h"
+#include "randomiser/allocation/handicap_reshape.h"
 #include "randomiser/allocation/team_assignment.h"
 #include "randomiser/output/chat_files.h"
 #include "randomiser/run_sequence.h"
