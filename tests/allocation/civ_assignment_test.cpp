@@ -298,6 +298,42 @@ TEST(AssignCivs, ScoreComboRefusesForLowClassesOnly) {
     }
 }
 
+TEST(AssignCivs, ScoreComboThreeRefusesOnlyCivsStrongInEcoAndMilitary) {
+    std::set<int> kinds;  // 0 strong in both, 1 eco only, 2 military only, 3 neither
+    for (uint32_t seed = 0; seed < 200; ++seed) {
+        Randomiser r = civRun({1, 1, 2, 2}, 2, 0);
+        for (int tier = 1; tier <= 4; ++tier) {
+            addCiv(r, L"both", tier, 4, 4);
+            addCiv(r, L"eco", tier, 4, 1);
+            addCiv(r, L"military", tier, 1, 4);
+            addCiv(r, L"neither", tier, 1, 1);
+        }
+        r.players.player_rating_classes[0] = 1;
+        r.options.score_combo = 3;
+        runCivs(r, seed);
+        const int civ = r.players.player_civs[0];
+        EXPECT_NE(civ % 4, 0) << seed;
+        kinds.insert(civ % 4);
+        EXPECT_EQ(r.civ_draw.score_combo, 3);
+    }
+    EXPECT_EQ(kinds, (std::set<int>{1, 2, 3}));
+}
+
+TEST(PrepareCivDraw, ScoreComboThreeStaysOnlyWithACivWeakInEcoAndMilitary) {
+    for (int military : {1, 4}) {
+        TempFolder folder;
+        Randomiser r = civRun({1, 2}, 2, 0);
+        addCiv(r, L"eco", 1, 4, 1);
+        addCiv(r, L"other", 2, 1, military);
+        r.options.varied_tier_ratios = 1;
+        r.options.score_combo = 3;
+        crtSrand(1);
+        EXPECT_TRUE(prepareCivDraw(r));
+        EXPECT_EQ(r.civ_draw.score_combo, military == 1 ? 3 : 0) << military;
+        EXPECT_EQ(debugLogText(), military == 1 ? "" : "No Available civ selection for Combo Option 3\n") << military;
+    }
+}
+
 TEST(ApplyHandicap, StrongTeamMovesDownAndWeakTeamUp) {
     for (uint32_t seed = 0; seed < 100; ++seed) {
         Randomiser r = civRun({1, 1, 2, 2}, 2);
