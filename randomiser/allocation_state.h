@@ -49,7 +49,6 @@ struct CivDrawState {
     uint8_t repeat_enemy[kPlayerSlots] = {};         // a guard sets it for a player of a later team
     int32_t repeat_combo = 8;                        // a guard sets it to 80
     int32_t score_combo = 0;                         // 0 once no civilisation qualifies or a guard drops it
-    int32_t single_tier_value = 1;                   // drawn 1..4 when it is -1
     int32_t tier_ratios[kTierCount] = {1, 1, 1, 1};  // 0 for empty tiers and those the range refuses
     int32_t reshape_amount = 0;                      // 4 (impact) once reshape runs with a value outside 1..3
 

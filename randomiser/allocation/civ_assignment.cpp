@@ -190,7 +190,7 @@ void drawTeamOne(Randomiser& randomiser) {
         int pos = 0;
         int slot = -1;
         if (options.single_tier) {
-            tier = draw.single_tier_value - 1;
+            tier = options.single_tier_value - 1;
             // A walk needs a starting place in the single tier's list.
             if (draw.civ_cycle) pos = crtRand() % lists.count[tier];
         } else if (draw.civ_cycle) {
@@ -248,7 +248,6 @@ void copyWorkingValues(const OptionSet& options, const TeamState& teams, CivDraw
     std::copy(options.repeat_enemy, options.repeat_enemy + kPlayerSlots, draw.repeat_enemy);
     draw.repeat_combo = options.repeat_combo;
     draw.score_combo = options.score_combo;
-    draw.single_tier_value = options.single_tier_value;
     std::copy(options.tier_ratios, options.tier_ratios + kTierCount, draw.tier_ratios);
     draw.reshape_amount = options.reshape_amount;
 }
@@ -257,7 +256,6 @@ void copyWorkingValues(const OptionSet& options, const TeamState& teams, CivDraw
 bool prepareTierDraw(Randomiser& randomiser) {
     const OptionSet& options = randomiser.options;
     CivDrawState& draw = randomiser.civ_draw;
-    if (options.single_tier && draw.single_tier_value == -1) draw.single_tier_value = crtRand() % 4 + 1;
     buildTierLists(randomiser.game, draw.tier_lists);
     if (draw.tier_lists.count[0] + draw.tier_lists.count[1] + draw.tier_lists.count[2] + draw.tier_lists.count[3] ==
         0) {
@@ -279,7 +277,7 @@ bool prepareTierDraw(Randomiser& randomiser) {
     }
     if (options.single_tier) {
         // A value outside 1..4 names no tier and counts as an empty one.
-        int value = draw.single_tier_value;
+        int value = options.single_tier_value;
         int tier = value >= 1 && value <= kTierCount ? value - 1 : -1;
         if (tierEmpty(draw.tier_lists, tier)) {
             debugLog("NULL Tier Passed For Single Civ Tier Option %i", value);
@@ -339,7 +337,7 @@ void drawReferenceCivs(Randomiser& randomiser) {
     bool sharedTier = options.single_tier || options.reflective_tiers;
     int shared = 0;
     if (options.single_tier) {
-        shared = draw.single_tier_value - 1;
+        shared = options.single_tier_value - 1;
     } else if (options.reflective_tiers) {
         shared = drawReferenceTier(randomiser);
     }
@@ -420,7 +418,7 @@ void assignTeamCivs(Randomiser& randomiser, int t) {
             direction = crtRand() % 2;
             pos = crtRand() % lists.count[tier];
         } else if (options.single_tier) {
-            tier = draw.single_tier_value - 1;
+            tier = options.single_tier_value - 1;
         } else if (options.reflective_tiers) {
             tier = draw.team_one_record[k].tier;
         } else {

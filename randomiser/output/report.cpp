@@ -243,7 +243,7 @@ void buildOptionSummary(Randomiser& randomiser, ReportCursor& cursor) {
     if (options.single_tier) {
         CellText cell;
         cell.append(L"Single Tier");
-        cell.appendNumber(drawn.single_tier_value);
+        cell.appendNumber(options.single_tier_value);
         addReportCell(report, cursor, cell.text);
     }
     if (options.varied_tier_ratios) {

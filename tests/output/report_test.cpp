@@ -128,7 +128,7 @@ TEST(BuildReport, TheRangeNamedIsTheOneTheDrawApplies) {
 TEST(BuildReport, LongOptionLineContinuesOnTheNextLine) {
     Randomiser r = workedExample();
     r.options.single_tier = 1;
-    r.civ_draw.single_tier_value = 2;
+    r.options.single_tier_value = 2;
     r.options.varied_tier_ratios = 1;
     const int ratios[4] = {10, 20, 30, 40};
     std::copy(ratios, ratios + 4, r.civ_draw.tier_ratios);
@@ -251,7 +251,7 @@ TEST(BuildReport, EveryLineFitsWithExtremeValues) {
     }
     std::fill(r.civ_draw.tier_ratios, r.civ_draw.tier_ratios + 4, INT32_MAX);
     r.options.varied_tier_ratios = r.options.single_tier = r.options.team_random = r.civ_draw.handicap = 1;
-    r.civ_draw.single_tier_value = INT32_MIN;
+    r.options.single_tier_value = INT32_MIN;
     r.civ_draw.score_combo = 3;
     r.civ_draw.reshape_amount = 3;
     std::fill(r.teams.team_scores, r.teams.team_scores + 4, INT32_MIN);
