@@ -6,6 +6,10 @@
 #include "common/debug_log.h"
 #include "randomiser/allocation/handicap_reshape.h"
 
+// Every draw below comes from crtRand() in a fixed order, and a seed gives the
+// same report only while that order and the number of draws stay as they are.
+// The one-line notes mark the choices that the order depends on.
+
 namespace {
 
 constexpr int kTryGuard = 1000;     // tries before score_combo is dropped or repeat_ally is set
@@ -34,16 +38,17 @@ bool comboRefuses(int combo, const CivRecord& civ) {
     switch (combo) {
         case 1: return civ.eco >= 3;
         case 2: return civ.military >= 3;
-        case 3: return civ.military >= 3 && civ.eco >= 3;
+        case 3: return civ.military >= 3 && civ.eco >= 3;  // only a civilisation strong in both is refused
         default: return civ.impact >= 3;
     }
 }
 
+// A civilisation that keeps a score combo on under varied_tier_ratios.
 bool comboQualifies(int combo, const CivRecord& civ) {
     switch (combo) {
         case 1: return civ.eco < 3;
         case 2: return civ.military < 3;
-        case 3: return civ.eco < 3 && civ.military < 3;
+        case 3: return civ.eco < 3 && civ.military < 3;  // stricter than the refusal: weak in both
         default: return civ.impact < 3;
     }
 }
@@ -115,6 +120,7 @@ int drawUniformTier(const Randomiser& randomiser) {
 bool drawWeightedSlotTiers(Randomiser& randomiser) {
     CivDrawState& draw = randomiser.civ_draw;
     int size = teamSize(randomiser.players);
+    // Every slot tier is drawn, also when single_tier or team_random will not read them.
     for (int j = 0; j < size; ++j) draw.slot_tiers[j] = drawWeightedTier(randomiser);
     if (randomiser.options.single_tier || randomiser.options.team_random) return true;
     for (int j = 0; j < size; ++j) {
@@ -157,6 +163,7 @@ int holderOf(const PlayerTable& players, const CivDrawState& draw, int tier, int
     int holder = -1;
     for (int q = 0; q < players.player_count; ++q) {
         if (players.player_tiers[q] != tier || draw.civ_places[q] != pos) continue;
+        // A teammate comes first: whether an ally repeat is allowed depends on the holder's team.
         if (players.player_teams[q] == team) return q;
         if (holder < 0) holder = q;
     }
@@ -185,7 +192,7 @@ void drawTeamOne(Randomiser& randomiser) {
             takeChoice(players, draw, p, draw.reference_civs[0]);
             continue;
         }
-        int direction = crtRand() % 2;
+        int direction = crtRand() % 2;  // drawn first for every player, also when there is no walk
         int tier = 0;
         int pos = 0;
         int slot = -1;
@@ -194,14 +201,14 @@ void drawTeamOne(Randomiser& randomiser) {
             // A walk needs a starting place in the single tier's list.
             if (draw.civ_cycle) pos = crtRand() % lists.count[tier];
         } else if (draw.civ_cycle) {
-            tier = drawSlotTier(randomiser, slot);
+            tier = drawSlotTier(randomiser, slot);  // the slot tier before the starting place
             pos = crtRand() % lists.count[tier];
         }
         int tries = 0;
-        if (!options.repeat_same_team) draw.repeat_ally = 0;
+        if (!options.repeat_same_team) draw.repeat_ally = 0;  // a guard's repeat_ally lasts for one player only
         for (;;) {
             if (draw.civ_cycle) {
-                pos = stepPlace(pos, direction, lists.count[tier]);
+                pos = stepPlace(pos, direction, lists.count[tier]);  // the walk steps before its first check
             } else if (options.single_tier) {
                 pos = crtRand() % lists.count[tier];
             } else {
@@ -210,6 +217,7 @@ void drawTeamOne(Randomiser& randomiser) {
                 } while (lists.count[tier] == 0);
                 pos = crtRand() % lists.count[tier];
             }
+            // The checks run in this order, after both draws; each refusal draws again.
             if (rangeRefuses(options, tier)) continue;
             if (!anyTierRange(options) && comboActive(draw) && players.player_rating_classes[p] <= 2 &&
                 comboRefuses(draw.score_combo, randomiser.game.civ_table[lists.civs[tier][pos]])) {
@@ -225,6 +233,7 @@ void drawTeamOne(Randomiser& randomiser) {
         draw.slot_tiers[k] = tier + 1;
         draw.team_one_record[k] = CivChoice{lists.civs[tier][pos], pos, tier};
         takeChoice(players, draw, p, draw.team_one_record[k]);
+        // Only weighted slots are marked as taken: without weights team 1 may walk from one slot twice.
         if (options.varied_tier_ratios && slot >= 0) draw.slot_taken[slot] = 1;
         ++k;
     }
@@ -271,7 +280,7 @@ bool prepareTierDraw(Randomiser& randomiser) {
         }
         if (draw.civ_cycle) {
             // A walk starts from a slot tier; without weights they are drawn
-            // as team 1 draws its tiers.
+            // here, before team 1, as team 1 draws its tiers.
             for (int j = 0; j < teamSize(randomiser.players); ++j) draw.slot_tiers[j] = drawUniformTier(randomiser) + 1;
         }
     }
@@ -305,11 +314,14 @@ int drawWeightedTier(Randomiser& randomiser) {
     int64_t total = static_cast<int64_t>(w[0]) + w[1] + w[2] + w[3];
     if (total <= 0) return 1;  // callers ensure a weight; never divide by zero
     int64_t r = crtRand() % total;
+    // r = 0 would fall to tier 1 below; without a weight on tier 1 it goes to the first weighted tier.
     if (w[0] == 0 && r == 0) {
         for (int tier = 1; tier < kTierCount; ++tier) {
             if (w[tier] > 0) return tier + 1;
         }
     }
+    // r <= bound, not r < bound: the first weighted tier takes one value more than its
+    // weight and the last one fewer, so with even weights tier 4 is never drawn.
     int64_t bound = w[0];
     if (r <= bound) return 1;
     bound += w[1];
@@ -322,7 +334,7 @@ int drawWeightedTier(Randomiser& randomiser) {
 int drawSlotTier(Randomiser& randomiser, int& slot) {
     CivDrawState& draw = randomiser.civ_draw;
     int size = teamSize(randomiser.players);
-    int step = crtRand() % 2 == 1 ? 1 : -1;
+    int step = crtRand() % 2 == 1 ? 1 : -1;  // the direction to look in is drawn before the slot
     slot = crtRand() % size;
     for (int moved = 0; moved < size && draw.slot_taken[slot]; ++moved) slot = (slot + step + size) % size;
     return draw.slot_tiers[slot] - 1;
@@ -341,8 +353,8 @@ void drawReferenceCivs(Randomiser& randomiser) {
     } else if (options.reflective_tiers) {
         shared = drawReferenceTier(randomiser);
     }
-    int direction = crtRand() % 2;
-    int walkPos = -1;  // where the last walk stopped; none before the first team
+    int direction = crtRand() % 2;  // one direction for every team, drawn after the shared tier
+    int walkPos = -1;               // where the last walk stopped; none before the first team
     for (int j = 0; j < randomiser.players.team_count; ++j) {
         int clashes = 0;
         for (;;) {
@@ -350,6 +362,7 @@ void drawReferenceCivs(Randomiser& randomiser) {
             int count = lists.count[tier];
             int pos;
             if (draw.civ_cycle) {
+                // A walk goes on from where the previous team's stopped, inside this tier's list.
                 pos = walkPos < 0 ? crtRand() % count : stepPlace(walkPos % count, direction, count);
                 walkPos = pos;
             } else {
@@ -357,7 +370,7 @@ void drawReferenceCivs(Randomiser& randomiser) {
             }
             draw.reference_civs[j] = CivChoice{lists.civs[tier][pos], pos, tier};
             bool clash = false;
-            for (int other = 0; other < kMaxTeams; ++other) {
+            for (int other = 0; other < kMaxTeams; ++other) {  // teams not yet drawn hold -1 and never clash
                 if (other != j && draw.reference_civs[other].civ == draw.reference_civs[j].civ) clash = true;
             }
             if (!clash || ++clashes > kClashGuard) break;
@@ -374,11 +387,12 @@ void assignCivs(Randomiser& randomiser) {
         players.player_tiers[p] = -1;
         draw.civ_places[p] = -1;
     }
-    if (options.team_random) drawReferenceCivs(randomiser);
+    if (options.team_random) drawReferenceCivs(randomiser);  // the reference civilisations come before team 1
     clearSlotsTaken(draw);
     drawTeamOne(randomiser);
     for (int t = 1; t < players.team_count; ++t) assignTeamCivs(randomiser, t);
     if (draw.handicap && options.use_ratings) {
+        // Team by team, after every team is drawn: each redraw sees the teams redrawn before it.
         for (int t = 0; t < kMaxTeams; ++t) applyHandicap(randomiser, t);
     }
     if (options.reshape) {
@@ -400,7 +414,7 @@ void assignTeamCivs(Randomiser& randomiser, int t) {
         if (players.player_teams[p] != team) continue;
         if (options.reflective[p]) {
             // Under team_random team 1 holds its reference civilisation, which
-            // a reflective player copies.
+            // a reflective player copies. A copy draws nothing.
             takeChoice(players, draw, p, options.team_random ? draw.reference_civs[0] : draw.team_one_record[k]);
             ++k;
             continue;
@@ -414,7 +428,7 @@ void assignTeamCivs(Randomiser& randomiser, int t) {
         int direction = 0;
         int slot = -1;
         if (draw.civ_cycle) {
-            tier = drawSlotTier(randomiser, slot);
+            tier = drawSlotTier(randomiser, slot);  // here the slot tier comes before the direction, unlike team 1
             direction = crtRand() % 2;
             pos = crtRand() % lists.count[tier];
         } else if (options.single_tier) {
@@ -423,7 +437,7 @@ void assignTeamCivs(Randomiser& randomiser, int t) {
             tier = draw.team_one_record[k].tier;
         } else {
             do {
-                slot = crtRand() % size;
+                slot = crtRand() % size;  // drawn again until the slot is free
             } while (draw.slot_taken[slot]);
             tier = draw.slot_tiers[slot] - 1;
         }
@@ -433,13 +447,13 @@ void assignTeamCivs(Randomiser& randomiser, int t) {
             pos = draw.civ_cycle ? stepPlace(pos, direction, lists.count[tier]) : crtRand() % lists.count[tier];
             int holder = holderOf(players, draw, tier, pos, team);
             if (holder < 0) break;
-            bool enemyRepeat = draw.repeat_enemy[p] && repeats < draw.repeat_combo;
+            bool enemyRepeat = draw.repeat_enemy[p] && repeats < draw.repeat_combo;  // repeats count per team
             bool allyRepeat = players.player_teams[holder] == team && draw.repeat_ally;
             if (enemyRepeat || allyRepeat) {
                 ++repeats;
                 break;
             }
-            ++tries;
+            ++tries;  // one count of this player's tries for both guards
             if (tries >= kTryGuard) draw.repeat_ally = 1;
             if (tries >= kEnemyGuard) {
                 draw.repeat_enemy[p] = 1;

@@ -74,7 +74,7 @@ bool shiftTiersForHandicap(const TeamState& teams, PlayerTable& players, CivDraw
             }
         }
         players.player_tiers[p] = tier;
-        draw.slot_tiers[k++] = tier + 1;
+        draw.slot_tiers[k++] = tier + 1;  // in player order: the redraw of the team picks its slots from these
     }
     return true;
 }
