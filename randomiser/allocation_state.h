@@ -30,18 +30,36 @@ struct TierLists {
     int civs[kTierCount][kMaxListEntries] = {};
 };
 
-// A list place (or, under team_random, a table index) with its tier index.
+// One civilisation drawn: its civilisation-table index, its place in the list
+// of its tier and the tier index.
 struct CivChoice {
     int civ = -1;
+    int place = -1;
     int tier = -1;
 };
 
 // Working data of civilisation assignment.
 struct CivDrawState {
+    // The draw's own copies of the options it changes as it runs, filled by
+    // prepareCivDraw from the OptionSet, which the draw only reads. The report
+    // shows their final values. The defaults are those of the OptionSet.
+    uint8_t handicap = 0;                            // also on when friends may team, unless fmt_uncounter
+    uint8_t civ_cycle = 0;                           // always on under varied_tier_ratios
+    uint8_t repeat_ally = 0;                         // off for each player unless repeat_same_team; a guard sets it
+    uint8_t repeat_enemy[kPlayerSlots] = {};         // a guard sets it for a player of a later team
+    int32_t repeat_combo = 8;                        // a guard sets it to 80
+    int32_t score_combo = 0;                         // 0 once no civilisation qualifies or a guard drops it
+    int32_t tier_ratios[kTierCount] = {1, 1, 1, 1};  // 0 for empty tiers and those the range refuses
+    int32_t reshape_amount = 0;                      // 4 (impact) once reshape runs with a value outside 1..3
+
     TierLists tier_lists;
     int slot_tiers[kMaxTeamSize] = {};        // tier number 1..4 per team position
     uint8_t slot_taken[kMaxTeamSize] = {};    // positions used inside the team being drawn
-    CivChoice reference_civs[kMaxTeams];      // team_random: one table index and tier per team
-    CivChoice team_one_record[kMaxTeamSize];  // list place and tier drawn at each team-1 position
-    uint8_t civs_not_drawn = 0;               // the options left no civilisation to draw
+    CivChoice reference_civs[kMaxTeams];      // team_random: one civilisation per team
+    CivChoice team_one_record[kMaxTeamSize];  // the civilisation drawn at each team-1 position
+    // Each player's place in the list of the tier it was drawn from. A handicap
+    // shift changes the player's tier but not this place until the team is
+    // drawn again, and the repeat checks compare tier and place.
+    int civ_places[kPlayerSlots] = {};
+    uint8_t civs_not_drawn = 0;  // the options left no civilisation to draw
 };

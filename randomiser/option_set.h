@@ -8,10 +8,9 @@ constexpr size_t kPathUnits = 260;            // paths hold at most 259 characte
 constexpr int32_t kDefaultFairMargin = 25;    // "fair_teams" without a number
 constexpr int32_t kLinePauseLimitMs = 60000;  // the longest "line_pause"
 
-// The randomiser's options, filled once from the command line. Flags hold 0 or
-// 1. The allocation changes a few working fields (handicap, repeat_ally,
-// repeat_enemy, repeat_combo, score_combo, single_tier_value, civ_cycle,
-// tier_ratios, reshape_amount) while it runs; the report shows their final values.
+// The randomiser's options, filled once from the command line and only read
+// after that. Flags hold 0 or 1. The values the civilisation draw changes as it
+// runs are copied into CivDrawState (allocation_state.h) first.
 struct OptionSet {
     uint8_t use_ratings = 0;
     uint8_t validate_only = 0;

@@ -1,10 +1,14 @@
 #include "randomiser/allocation/civ_assignment.h"
 
-#include <climits>
-#include <utility>
+#include <algorithm>
 
 #include "common/crt_random.h"
 #include "common/debug_log.h"
+#include "randomiser/allocation/handicap_reshape.h"
+
+// Every draw below comes from crtRand() in a fixed order, and a seed gives the
+// same report only while that order and the number of draws stay as they are.
+// The one-line notes mark the choices that the order depends on.
 
 namespace {
 
@@ -27,23 +31,24 @@ bool rangeRefuses(const OptionSet& options, int tier) {
 
 bool tierEmpty(const TierLists& lists, int tier) { return tier < 0 || tier >= kTierCount || lists.count[tier] == 0; }
 
-bool comboActive(const OptionSet& options) { return options.score_combo >= 1 && options.score_combo <= 4; }
+bool comboActive(const CivDrawState& draw) { return draw.score_combo >= 1 && draw.score_combo <= 4; }
 
 // A low-rated team-1 player refuses these civilisations under a score combo.
 bool comboRefuses(int combo, const CivRecord& civ) {
     switch (combo) {
         case 1: return civ.eco >= 3;
         case 2: return civ.military >= 3;
-        case 3: return civ.military >= 3 && civ.eco >= 3;
+        case 3: return civ.military >= 3 && civ.eco >= 3;  // only a civilisation strong in both is refused
         default: return civ.impact >= 3;
     }
 }
 
+// A civilisation that keeps a score combo on under varied_tier_ratios.
 bool comboQualifies(int combo, const CivRecord& civ) {
     switch (combo) {
         case 1: return civ.eco < 3;
         case 2: return civ.military < 3;
-        case 3: return civ.eco < 3 && civ.military < 3;
+        case 3: return civ.eco < 3 && civ.military < 3;  // stricter than the refusal: weak in both
         default: return civ.impact < 3;
     }
 }
@@ -62,8 +67,9 @@ void buildTierLists(const GameTables& game, TierLists& lists) {
 // range lets it pass and, under varied_tier_ratios, it has a weight.
 bool tierDrawable(const Randomiser& randomiser, int tier) {
     const OptionSet& options = randomiser.options;
-    if (tierEmpty(randomiser.civ_draw.tier_lists, tier) || rangeRefuses(options, tier)) return false;
-    return !options.varied_tier_ratios || options.tier_ratios[tier] > 0;
+    const CivDrawState& draw = randomiser.civ_draw;
+    if (tierEmpty(draw.tier_lists, tier) || rangeRefuses(options, tier)) return false;
+    return !options.varied_tier_ratios || draw.tier_ratios[tier] > 0;
 }
 
 bool anyTierDrawable(const Randomiser& randomiser) {
@@ -73,8 +79,7 @@ bool anyTierDrawable(const Randomiser& randomiser) {
     return false;
 }
 
-void applyRangeToWeights(OptionSet& options) {
-    int32_t(&w)[4] = options.tier_ratios;
+void applyRangeToWeights(const OptionSet& options, int32_t (&w)[kTierCount]) {
     int keepLow = -1;
     if (options.tier_range_low) {
         w[2] = w[3] = 0;
@@ -90,14 +95,15 @@ void applyRangeToWeights(OptionSet& options) {
 }
 
 void checkComboAvailable(Randomiser& randomiser) {
-    OptionSet& options = randomiser.options;
-    if (anyTierRange(options) || !comboActive(options)) return;
+    const OptionSet& options = randomiser.options;
+    CivDrawState& draw = randomiser.civ_draw;
+    if (anyTierRange(options) || !comboActive(draw)) return;
     for (const CivRecord& civ : randomiser.game.civ_table) {
-        bool weighted = civ.tier >= 1 && civ.tier <= kTierCount && options.tier_ratios[civ.tier - 1] > 0;
-        if (weighted && comboQualifies(options.score_combo, civ)) return;
+        bool weighted = civ.tier >= 1 && civ.tier <= kTierCount && draw.tier_ratios[civ.tier - 1] > 0;
+        if (weighted && comboQualifies(draw.score_combo, civ)) return;
     }
-    debugLog("No Available civ selection for Combo Option %i", options.score_combo);
-    options.score_combo = 0;
+    debugLog("No Available civ selection for Combo Option %i", draw.score_combo);
+    draw.score_combo = 0;
 }
 
 // Without weights: a tier index by rand() % 4, drawn again until it holds
@@ -114,6 +120,7 @@ int drawUniformTier(const Randomiser& randomiser) {
 bool drawWeightedSlotTiers(Randomiser& randomiser) {
     CivDrawState& draw = randomiser.civ_draw;
     int size = teamSize(randomiser.players);
+    // Every slot tier is drawn, also when single_tier or team_random will not read them.
     for (int j = 0; j < size; ++j) draw.slot_tiers[j] = drawWeightedTier(randomiser);
     if (randomiser.options.single_tier || randomiser.options.team_random) return true;
     for (int j = 0; j < size; ++j) {
@@ -126,16 +133,16 @@ bool drawWeightedSlotTiers(Randomiser& randomiser) {
 }
 
 bool prepareWeights(Randomiser& randomiser) {
-    OptionSet& options = randomiser.options;
-    const TierLists& lists = randomiser.civ_draw.tier_lists;
-    options.civ_cycle = 1;
+    CivDrawState& draw = randomiser.civ_draw;
+    const TierLists& lists = draw.tier_lists;
+    draw.civ_cycle = 1;
     bool anyWeight = false;
     for (int tier = 0; tier < kTierCount; ++tier) {
-        if (lists.count[tier] == 0 || options.tier_ratios[tier] <= 0) options.tier_ratios[tier] = 0;
-        if (options.tier_ratios[tier] > 0) anyWeight = true;
+        if (lists.count[tier] == 0 || draw.tier_ratios[tier] <= 0) draw.tier_ratios[tier] = 0;
+        if (draw.tier_ratios[tier] > 0) anyWeight = true;
     }
     if (!anyWeight) return false;
-    applyRangeToWeights(options);
+    applyRangeToWeights(randomiser.options, draw.tier_ratios);
     if (!anyTierDrawable(randomiser)) {
         debugLog("No Weighted Civ Tier Holds A Civ Within The Tier Range");
         return false;
@@ -150,20 +157,22 @@ int stepPlace(int pos, int direction, int count) {
     return pos <= 0 ? count - 1 : pos - 1;
 }
 
-// Index of a player 0..player_count-1 holding (tier, pos), the first of
-// team team when one of that team does; -1 when nobody holds it.
-int holderOf(const PlayerTable& players, int tier, int pos, int team) {
+// Index of a player 0..player_count-1 holding list place pos of tier, the
+// first of team team when one of that team does; -1 when nobody holds it.
+int holderOf(const PlayerTable& players, const CivDrawState& draw, int tier, int pos, int team) {
     int holder = -1;
     for (int q = 0; q < players.player_count; ++q) {
-        if (players.player_tiers[q] != tier || players.player_civs[q] != pos) continue;
+        if (players.player_tiers[q] != tier || draw.civ_places[q] != pos) continue;
+        // A teammate comes first: whether an ally repeat is allowed depends on the holder's team.
         if (players.player_teams[q] == team) return q;
         if (holder < 0) holder = q;
     }
     return holder;
 }
 
-void takeChoice(PlayerTable& players, int p, const CivChoice& choice) {
+void takeChoice(PlayerTable& players, CivDrawState& draw, int p, const CivChoice& choice) {
     players.player_civs[p] = choice.civ;
+    draw.civ_places[p] = choice.place;
     players.player_tiers[p] = choice.tier;
 }
 
@@ -172,7 +181,7 @@ void clearSlotsTaken(CivDrawState& draw) {
 }
 
 void drawTeamOne(Randomiser& randomiser) {
-    OptionSet& options = randomiser.options;
+    const OptionSet& options = randomiser.options;
     PlayerTable& players = randomiser.players;
     CivDrawState& draw = randomiser.civ_draw;
     const TierLists& lists = draw.tier_lists;
@@ -180,26 +189,26 @@ void drawTeamOne(Randomiser& randomiser) {
     for (int p = 0; p < players.player_count; ++p) {
         if (players.player_teams[p] != 1) continue;
         if (options.team_random) {
-            takeChoice(players, p, draw.reference_civs[0]);
+            takeChoice(players, draw, p, draw.reference_civs[0]);
             continue;
         }
-        int direction = crtRand() % 2;
+        int direction = crtRand() % 2;  // drawn first for every player, also when there is no walk
         int tier = 0;
         int pos = 0;
         int slot = -1;
         if (options.single_tier) {
             tier = options.single_tier_value - 1;
             // A walk needs a starting place in the single tier's list.
-            if (options.civ_cycle) pos = crtRand() % lists.count[tier];
-        } else if (options.civ_cycle) {
-            tier = drawSlotTier(randomiser, slot);
+            if (draw.civ_cycle) pos = crtRand() % lists.count[tier];
+        } else if (draw.civ_cycle) {
+            tier = drawSlotTier(randomiser, slot);  // the slot tier before the starting place
             pos = crtRand() % lists.count[tier];
         }
         int tries = 0;
-        if (!options.repeat_same_team) options.repeat_ally = 0;
+        if (!options.repeat_same_team) draw.repeat_ally = 0;  // a guard's repeat_ally lasts for one player only
         for (;;) {
-            if (options.civ_cycle) {
-                pos = stepPlace(pos, direction, lists.count[tier]);
+            if (draw.civ_cycle) {
+                pos = stepPlace(pos, direction, lists.count[tier]);  // the walk steps before its first check
             } else if (options.single_tier) {
                 pos = crtRand() % lists.count[tier];
             } else {
@@ -208,22 +217,23 @@ void drawTeamOne(Randomiser& randomiser) {
                 } while (lists.count[tier] == 0);
                 pos = crtRand() % lists.count[tier];
             }
+            // The checks run in this order, after both draws; each refusal draws again.
             if (rangeRefuses(options, tier)) continue;
-            if (!anyTierRange(options) && comboActive(options) && players.player_rating_classes[p] <= 2 &&
-                comboRefuses(options.score_combo, randomiser.game.civ_table[lists.civs[tier][pos]])) {
-                if (++tries >= kTryGuard) options.score_combo = 0;
+            if (!anyTierRange(options) && comboActive(draw) && players.player_rating_classes[p] <= 2 &&
+                comboRefuses(draw.score_combo, randomiser.game.civ_table[lists.civs[tier][pos]])) {
+                if (++tries >= kTryGuard) draw.score_combo = 0;
                 continue;
             }
-            if (holderOf(players, tier, pos, 1) >= 0 && !options.repeat_ally) {
-                if (++tries >= kTryGuard) options.repeat_ally = 1;
+            if (holderOf(players, draw, tier, pos, 1) >= 0 && !draw.repeat_ally) {
+                if (++tries >= kTryGuard) draw.repeat_ally = 1;
                 continue;
             }
             break;
         }
         draw.slot_tiers[k] = tier + 1;
-        draw.team_one_record[k] = CivChoice{pos, tier};
-        players.player_civs[p] = pos;
-        players.player_tiers[p] = tier;
+        draw.team_one_record[k] = CivChoice{lists.civs[tier][pos], pos, tier};
+        takeChoice(players, draw, p, draw.team_one_record[k]);
+        // Only weighted slots are marked as taken: without weights team 1 may walk from one slot twice.
         if (options.varied_tier_ratios && slot >= 0) draw.slot_taken[slot] = 1;
         ++k;
     }
@@ -239,37 +249,22 @@ int drawReferenceTier(Randomiser& randomiser) {
     }
 }
 
-int civValue(const CivRecord& civ, int basis) {
-    switch (basis) {
-        case 1: return civ.tier;
-        case 2: return civ.eco;
-        case 3: return civ.military;
-        default: return civ.impact;
-    }
+// The draw starts its working values from the options.
+void copyWorkingValues(const OptionSet& options, const TeamState& teams, CivDrawState& draw) {
+    draw.handicap = handicapApplies(options, teams);
+    draw.civ_cycle = options.civ_cycle;
+    draw.repeat_ally = options.repeat_ally;
+    std::copy(options.repeat_enemy, options.repeat_enemy + kPlayerSlots, draw.repeat_enemy);
+    draw.repeat_combo = options.repeat_combo;
+    draw.score_combo = options.score_combo;
+    std::copy(options.tier_ratios, options.tier_ratios + kTierCount, draw.tier_ratios);
+    draw.reshape_amount = options.reshape_amount;
 }
-
-// One rule of a reshape pass: a player of class playerLow..playerHigh whose
-// civilisation value lies in valueLow..valueHigh swaps with the first
-// teammate of class partnerLow or more whose value lies in partnerValueLow..partnerValueHigh.
-struct ReshapeRule {
-    int pass;
-    int playerLow, playerHigh;
-    int valueLow, valueHigh;
-    int partnerLow;
-    int partnerValueLow, partnerValueHigh;
-};
-
-constexpr ReshapeRule kReshapeRules[] = {
-    {1, 1, 1, 4, INT_MAX, 2, INT_MIN, 3}, {1, 1, 1, 3, 3, 2, INT_MIN, 2}, {1, 1, 1, 2, 2, 2, 1, 1},
-    {2, 2, 2, 4, INT_MAX, 3, INT_MIN, 3}, {2, 2, 2, 3, 3, 3, INT_MIN, 2}, {3, 1, 3, 4, INT_MAX, 4, INT_MIN, 3},
-    {4, 1, 4, 4, INT_MAX, 5, INT_MIN, 3},
-};
 
 // What prepareCivDraw does before it notes the outcome for the report.
 bool prepareTierDraw(Randomiser& randomiser) {
-    OptionSet& options = randomiser.options;
+    const OptionSet& options = randomiser.options;
     CivDrawState& draw = randomiser.civ_draw;
-    if (options.single_tier && options.single_tier_value == -1) options.single_tier_value = crtRand() % 4 + 1;
     buildTierLists(randomiser.game, draw.tier_lists);
     if (draw.tier_lists.count[0] + draw.tier_lists.count[1] + draw.tier_lists.count[2] + draw.tier_lists.count[3] ==
         0) {
@@ -283,9 +278,9 @@ bool prepareTierDraw(Randomiser& randomiser) {
             debugLog("No Civ Tier Holds A Civ Within The Tier Range");
             return false;
         }
-        if (options.civ_cycle) {
+        if (draw.civ_cycle) {
             // A walk starts from a slot tier; without weights they are drawn
-            // as team 1 draws its tiers.
+            // here, before team 1, as team 1 draws its tiers.
             for (int j = 0; j < teamSize(randomiser.players); ++j) draw.slot_tiers[j] = drawUniformTier(randomiser) + 1;
         }
     }
@@ -294,11 +289,11 @@ bool prepareTierDraw(Randomiser& randomiser) {
         int value = options.single_tier_value;
         int tier = value >= 1 && value <= kTierCount ? value - 1 : -1;
         if (tierEmpty(draw.tier_lists, tier)) {
-            debugLog("NULL Tier Passed For Single Civ Tier Option %i", options.single_tier_value);
+            debugLog("NULL Tier Passed For Single Civ Tier Option %i", value);
             return false;
         }
         if (rangeRefuses(options, tier)) {
-            debugLog("Single Civ Tier Option %i Lies Outside The Tier Range", options.single_tier_value);
+            debugLog("Single Civ Tier Option %i Lies Outside The Tier Range", value);
             return false;
         }
     }
@@ -308,21 +303,25 @@ bool prepareTierDraw(Randomiser& randomiser) {
 }  // namespace
 
 bool prepareCivDraw(Randomiser& randomiser) {
+    copyWorkingValues(randomiser.options, randomiser.teams, randomiser.civ_draw);
     const bool prepared = prepareTierDraw(randomiser);
     randomiser.civ_draw.civs_not_drawn = prepared ? 0 : 1;
     return prepared;
 }
 
 int drawWeightedTier(Randomiser& randomiser) {
-    const int32_t(&w)[4] = randomiser.options.tier_ratios;
+    const int32_t(&w)[kTierCount] = randomiser.civ_draw.tier_ratios;
     int64_t total = static_cast<int64_t>(w[0]) + w[1] + w[2] + w[3];
     if (total <= 0) return 1;  // callers ensure a weight; never divide by zero
     int64_t r = crtRand() % total;
+    // r = 0 would fall to tier 1 below; without a weight on tier 1 it goes to the first weighted tier.
     if (w[0] == 0 && r == 0) {
         for (int tier = 1; tier < kTierCount; ++tier) {
             if (w[tier] > 0) return tier + 1;
         }
     }
+    // r <= bound, not r < bound: the first weighted tier takes one value more than its
+    // weight and the last one fewer, so with even weights tier 4 is never drawn.
     int64_t bound = w[0];
     if (r <= bound) return 1;
     bound += w[1];
@@ -335,7 +334,7 @@ int drawWeightedTier(Randomiser& randomiser) {
 int drawSlotTier(Randomiser& randomiser, int& slot) {
     CivDrawState& draw = randomiser.civ_draw;
     int size = teamSize(randomiser.players);
-    int step = crtRand() % 2 == 1 ? 1 : -1;
+    int step = crtRand() % 2 == 1 ? 1 : -1;  // the direction to look in is drawn before the slot
     slot = crtRand() % size;
     for (int moved = 0; moved < size && draw.slot_taken[slot]; ++moved) slot = (slot + step + size) % size;
     return draw.slot_tiers[slot] - 1;
@@ -354,23 +353,24 @@ void drawReferenceCivs(Randomiser& randomiser) {
     } else if (options.reflective_tiers) {
         shared = drawReferenceTier(randomiser);
     }
-    int direction = crtRand() % 2;
-    int walkPos = -1;  // where the last walk stopped; none before the first team
+    int direction = crtRand() % 2;  // one direction for every team, drawn after the shared tier
+    int walkPos = -1;               // where the last walk stopped; none before the first team
     for (int j = 0; j < randomiser.players.team_count; ++j) {
         int clashes = 0;
         for (;;) {
             int tier = sharedTier ? shared : drawReferenceTier(randomiser);
             int count = lists.count[tier];
             int pos;
-            if (options.civ_cycle) {
+            if (draw.civ_cycle) {
+                // A walk goes on from where the previous team's stopped, inside this tier's list.
                 pos = walkPos < 0 ? crtRand() % count : stepPlace(walkPos % count, direction, count);
                 walkPos = pos;
             } else {
                 pos = crtRand() % count;
             }
-            draw.reference_civs[j] = CivChoice{lists.civs[tier][pos], tier};
+            draw.reference_civs[j] = CivChoice{lists.civs[tier][pos], pos, tier};
             bool clash = false;
-            for (int other = 0; other < kMaxTeams; ++other) {
+            for (int other = 0; other < kMaxTeams; ++other) {  // teams not yet drawn hold -1 and never clash
                 if (other != j && draw.reference_civs[other].civ == draw.reference_civs[j].civ) clash = true;
             }
             if (!clash || ++clashes > kClashGuard) break;
@@ -379,23 +379,21 @@ void drawReferenceCivs(Randomiser& randomiser) {
 }
 
 void assignCivs(Randomiser& randomiser) {
-    OptionSet& options = randomiser.options;
+    const OptionSet& options = randomiser.options;
     PlayerTable& players = randomiser.players;
     CivDrawState& draw = randomiser.civ_draw;
     for (int p = 0; p < players.player_count; ++p) {
         players.player_civs[p] = -1;
         players.player_tiers[p] = -1;
+        draw.civ_places[p] = -1;
     }
-    if (options.team_random) drawReferenceCivs(randomiser);
+    if (options.team_random) drawReferenceCivs(randomiser);  // the reference civilisations come before team 1
     clearSlotsTaken(draw);
     drawTeamOne(randomiser);
     for (int t = 1; t < players.team_count; ++t) assignTeamCivs(randomiser, t);
-    if (options.handicap && options.use_ratings) {
+    if (draw.handicap && options.use_ratings) {
+        // Team by team, after every team is drawn: each redraw sees the teams redrawn before it.
         for (int t = 0; t < kMaxTeams; ++t) applyHandicap(randomiser, t);
-    }
-    if (!options.team_random) {
-        for (int p = 0; p < players.player_count; ++p)
-            players.player_civs[p] = draw.tier_lists.civs[players.player_tiers[p]][players.player_civs[p]];
     }
     if (options.reshape) {
         for (int team = 1; team <= players.team_count; ++team) reshapeTeam(randomiser, team);
@@ -403,7 +401,7 @@ void assignCivs(Randomiser& randomiser) {
 }
 
 void assignTeamCivs(Randomiser& randomiser, int t) {
-    OptionSet& options = randomiser.options;
+    const OptionSet& options = randomiser.options;
     PlayerTable& players = randomiser.players;
     CivDrawState& draw = randomiser.civ_draw;
     const TierLists& lists = draw.tier_lists;
@@ -416,21 +414,21 @@ void assignTeamCivs(Randomiser& randomiser, int t) {
         if (players.player_teams[p] != team) continue;
         if (options.reflective[p]) {
             // Under team_random team 1 holds its reference civilisation, which
-            // a reflective player copies.
-            takeChoice(players, p, options.team_random ? draw.reference_civs[0] : draw.team_one_record[k]);
+            // a reflective player copies. A copy draws nothing.
+            takeChoice(players, draw, p, options.team_random ? draw.reference_civs[0] : draw.team_one_record[k]);
             ++k;
             continue;
         }
         if (options.team_random) {
-            takeChoice(players, p, draw.reference_civs[t]);
+            takeChoice(players, draw, p, draw.reference_civs[t]);
             continue;
         }
         int tier;
         int pos = 0;
         int direction = 0;
         int slot = -1;
-        if (options.civ_cycle) {
-            tier = drawSlotTier(randomiser, slot);
+        if (draw.civ_cycle) {
+            tier = drawSlotTier(randomiser, slot);  // here the slot tier comes before the direction, unlike team 1
             direction = crtRand() % 2;
             pos = crtRand() % lists.count[tier];
         } else if (options.single_tier) {
@@ -439,106 +437,36 @@ void assignTeamCivs(Randomiser& randomiser, int t) {
             tier = draw.team_one_record[k].tier;
         } else {
             do {
-                slot = crtRand() % size;
+                slot = crtRand() % size;  // drawn again until the slot is free
             } while (draw.slot_taken[slot]);
             tier = draw.slot_tiers[slot] - 1;
         }
         int tries = 0;
-        if (!options.repeat_same_team) options.repeat_ally = 0;
+        if (!options.repeat_same_team) draw.repeat_ally = 0;
         for (;;) {
-            pos = options.civ_cycle ? stepPlace(pos, direction, lists.count[tier]) : crtRand() % lists.count[tier];
-            int holder = holderOf(players, tier, pos, team);
+            pos = draw.civ_cycle ? stepPlace(pos, direction, lists.count[tier]) : crtRand() % lists.count[tier];
+            int holder = holderOf(players, draw, tier, pos, team);
             if (holder < 0) break;
-            bool enemyRepeat = options.repeat_enemy[p] && repeats < options.repeat_combo;
-            bool allyRepeat = players.player_teams[holder] == team && options.repeat_ally;
+            bool enemyRepeat = draw.repeat_enemy[p] && repeats < draw.repeat_combo;  // repeats count per team
+            bool allyRepeat = players.player_teams[holder] == team && draw.repeat_ally;
             if (enemyRepeat || allyRepeat) {
                 ++repeats;
                 break;
             }
-            ++tries;
-            if (tries >= kTryGuard) options.repeat_ally = 1;
+            ++tries;  // one count of this player's tries for both guards
+            if (tries >= kTryGuard) draw.repeat_ally = 1;
             if (tries >= kEnemyGuard) {
-                options.repeat_enemy[p] = 1;
-                options.repeat_combo = kGuardRepeatCombo;
+                draw.repeat_enemy[p] = 1;
+                draw.repeat_combo = kGuardRepeatCombo;
             }
         }
-        players.player_civs[p] = pos;
-        players.player_tiers[p] = tier;
+        takeChoice(players, draw, p, CivChoice{lists.civs[tier][pos], pos, tier});
         if (slot >= 0) draw.slot_taken[slot] = 1;
         ++k;
     }
 }
 
-int handicapShift(int teamScore, int average) {
-    int64_t s = teamScore;
-    int64_t a = average;
-    if (s > a + 150) return -2;
-    if (s > a + 75) return -1;
-    if (s < a - 150) return 2;
-    if (s < a - 75) return 1;
-    return 0;
-}
-
 void applyHandicap(Randomiser& randomiser, int t) {
-    PlayerTable& players = randomiser.players;
-    CivDrawState& draw = randomiser.civ_draw;
-    const TierLists& lists = draw.tier_lists;
-    int shift = handicapShift(randomiser.teams.team_scores[t], randomiser.teams.team_score_average);
-    if (shift == 0) return;
-    int bound = shift < 0 ? 0 : kTierCount - 1;
-    int k = 0;
-    for (int p = 0; p < players.player_count; ++p) {
-        if (players.player_teams[p] != t + 1) continue;
-        int tier = players.player_tiers[p];
-        do {
-            tier += shift;
-            if (tier < 0) tier = 0;
-            if (tier > kTierCount - 1) tier = kTierCount - 1;
-        } while (lists.count[tier] == 0 && tier != bound);
-        if (lists.count[tier] == 0) {
-            // At the bound: the nearest tier with civilisations, looking back
-            // from the bound (when raising, down to tier index 0).
-            int from = tier;
-            for (int step = 0; step < kTierCount; ++step) {
-                int candidate = shift < 0 ? from + step : from - step;
-                if (lists.count[candidate] > 0) {
-                    tier = candidate;
-                    break;
-                }
-            }
-        }
-        players.player_tiers[p] = tier;
-        draw.slot_tiers[k++] = tier + 1;
-    }
-    assignTeamCivs(randomiser, t);
-}
-
-void reshapeTeam(Randomiser& randomiser, int team) {
-    OptionSet& options = randomiser.options;
-    PlayerTable& players = randomiser.players;
-    const std::vector<CivRecord>& civs = randomiser.game.civ_table;
-    if (options.reshape_amount < 1 || options.reshape_amount > 3) options.reshape_amount = 4;
-    int basis = options.reshape_amount;
-    auto value = [&](int p) { return civValue(civs[players.player_civs[p]], basis); };
-    for (int pass = 1; pass <= 4; ++pass) {
-        for (int p = 0; p < players.player_count; ++p) {
-            if (players.player_teams[p] != team) continue;
-            for (const ReshapeRule& rule : kReshapeRules) {
-                int cls = players.player_rating_classes[p];
-                int v = value(p);
-                if (rule.pass != pass || cls < rule.playerLow || cls > rule.playerHigh || v < rule.valueLow ||
-                    v > rule.valueHigh)
-                    continue;
-                for (int q = 0; q < players.player_count; ++q) {
-                    if (q == p || players.player_teams[q] != team || players.player_rating_classes[q] < rule.partnerLow)
-                        continue;
-                    int w = value(q);
-                    if (w < rule.partnerValueLow || w > rule.partnerValueHigh) continue;
-                    std::swap(players.player_civs[p], players.player_civs[q]);
-                    break;
-                }
-                break;  // the rules of one pass exclude each other
-            }
-        }
-    }
+    const bool shifted = shiftTiersForHandicap(randomiser.teams, randomiser.players, randomiser.civ_draw, t);
+    if (shifted) assignTeamCivs(randomiser, t);
 }

@@ -1,8 +1,9 @@
 #pragma once
 #include "randomiser/randomiser_state.h"
 
-// Builds the tier lists and, under varied_tier_ratios, adjusts the weights and
-// draws the slot tiers. False (the reason in the debug log, except when every
+// Copies the options that the draw changes into civ_draw, builds the tier
+// lists and, under varied_tier_ratios, adjusts the weights and draws the slot
+// tiers. False (the reason in the debug log, except when every
 // weight is 0) when the options leave no civilisation to draw; then no
 // civilisation is assigned, and civ_draw.civs_not_drawn tells the report.
 bool prepareCivDraw(Randomiser& randomiser);
@@ -20,20 +21,12 @@ void assignTeamCivs(Randomiser& randomiser, int t);
 // the team again.
 void applyHandicap(Randomiser& randomiser, int t);
 
-// The tier shift of a team: -2 or -1 for a strong team, +1 or +2 for a weak
-// one, 0 within 75 of the average.
-int handicapShift(int teamScore, int average);
-
-// Moves civilisations with high values to the higher-rated players of team
-// number team (1-based) by swapping player_civs.
-void reshapeTeam(Randomiser& randomiser, int team);
-
-// A tier number 1..4 drawn by the tier_ratios weights.
+// A tier number 1..4 drawn by the weights in civ_draw.tier_ratios.
 int drawWeightedTier(Randomiser& randomiser);
 
 // A tier index from the slot tiers, at a position not yet taken in the team;
 // the position goes to slot.
 int drawSlotTier(Randomiser& randomiser, int& slot);
 
-// team_random: one civilisation (table index) and tier for each team.
+// team_random: one civilisation and tier for each team.
 void drawReferenceCivs(Randomiser& randomiser);

@@ -56,8 +56,7 @@ void checkGroups(Randomiser& randomiser) {
         if (players.player_fmt_groups[p] != 0) friends = true;
     }
     if (!friends) return;
-    if (!randomiser.options.fmt_uncounter) randomiser.options.handicap = 1;
-    randomiser.teams.fmt_present = 1;
+    randomiser.teams.fmt_present = 1;  // the civilisation draw then applies the handicap, unless fmt_uncounter
 
     SeenGroups seen;
     int size = teamSize(players);
@@ -335,6 +334,7 @@ int ratingClass(int rating, int avg) {
 }
 
 void assignTeams(Randomiser& randomiser) {
+    const OptionSet& options = randomiser.options;
     PlayerTable& players = randomiser.players;
     resetResults(randomiser);
     // fair_teams splits a group larger than a team by its own search; the
@@ -342,14 +342,14 @@ void assignTeams(Randomiser& randomiser) {
     std::copy(players.player_fmt_groups, players.player_fmt_groups + kPlayerSlots, randomiser.teams.friend_groups);
     checkGroups(randomiser);
     if (!allRated(players)) {
-        if (randomiser.options.fair_teams) debugLog("Fair Teams needs a rating for every player");
+        if (options.fair_teams) debugLog("Fair Teams needs a rating for every player");
         assignUnrated(randomiser);
         return;
     }
     int avg = meanRating(players);
     for (int p = 0; p < players.player_count; ++p)
         players.player_rating_classes[p] = ratingClass(players.player_ratings[p], avg);
-    const bool fairDrawn = randomiser.options.fair_teams && chooseFairTeams(randomiser);
+    const bool fairDrawn = options.fair_teams && chooseFairTeams(randomiser);
     if (!fairDrawn && randomiser.teams.fmt_present) {
         balanceUnits(randomiser, avg);
     } else if (!fairDrawn) {

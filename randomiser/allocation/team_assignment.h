@@ -7,8 +7,8 @@
 // classes when every rating is known, with the players of one FMT group kept
 // together (under fair_teams: one of the fairest splits on the exact ratings,
 // see fair_teams.h), at random when a rating is missing. Writes player_teams,
-// player_rating_classes, the team scores and roster, fmt_present, and switches
-// handicap on when friends may team (unless fmt_uncounter).
+// player_rating_classes, the team scores and roster and fmt_present (with which
+// the civilisation draw switches handicap on). Reads the options only.
 void assignTeams(Randomiser& randomiser);
 
 // Integer mean, truncated; the sum is kept wide so that large ratings cannot overflow.

@@ -196,6 +196,7 @@ void buildOptionSummary(Randomiser& randomiser, ReportCursor& cursor) {
     const OptionSet& options = randomiser.options;
     const PlayerTable& players = randomiser.players;
     const TeamState& teams = randomiser.teams;
+    const CivDrawState& drawn = randomiser.civ_draw;  // the values the draw ended with
     ReportState& report = randomiser.report;
     cursor.column = 0;
 
@@ -223,7 +224,7 @@ void buildOptionSummary(Randomiser& randomiser, ReportCursor& cursor) {
     if (options.reshape) {
         CellText cell;
         cell.append(L"Reshape Civs To Higher Rated - ");
-        cell.append(reshapeBasisName(options.reshape_amount));
+        cell.append(reshapeBasisName(drawn.reshape_amount));
         cell.append(L" Based");
         addReportCell(report, cursor, cell.text);
     }
@@ -234,9 +235,9 @@ void buildOptionSummary(Randomiser& randomiser, ReportCursor& cursor) {
     if (options.reflective_tiers) addReportCell(report, cursor, L"Reflective Tiers");
 
     nextSummaryLine(cursor);
-    if (anyFlag(options.repeat_enemy, players.player_count))
-        addFlagsCell(report, cursor, L"Repeat Enemy", options.repeat_enemy, players.player_count);
-    if (options.repeat_ally) addReportCell(report, cursor, L"Repeat Ally");
+    if (anyFlag(drawn.repeat_enemy, players.player_count))
+        addFlagsCell(report, cursor, L"Repeat Enemy", drawn.repeat_enemy, players.player_count);
+    if (drawn.repeat_ally) addReportCell(report, cursor, L"Repeat Ally");
 
     nextSummaryLine(cursor);
     if (options.single_tier) {
@@ -248,7 +249,7 @@ void buildOptionSummary(Randomiser& randomiser, ReportCursor& cursor) {
     if (options.varied_tier_ratios) {
         CellText cell;
         cell.append(L"Varied Tier");
-        for (int32_t ratio : options.tier_ratios) cell.appendNumber(ratio);
+        for (int32_t ratio : drawn.tier_ratios) cell.appendNumber(ratio);
         addReportCell(report, cursor, cell.text);
     }
     if (options.team_random) addReportCell(report, cursor, L"Team Random");
@@ -258,11 +259,11 @@ void buildOptionSummary(Randomiser& randomiser, ReportCursor& cursor) {
         cell.appendNumber(options.fair_margin);
         addReportCell(report, cursor, cell.text);
     }
-    if (options.handicap) addReportCell(report, cursor, L"Handicap");
-    if (options.score_combo > 0) {
+    if (drawn.handicap) addReportCell(report, cursor, L"Handicap");
+    if (drawn.score_combo > 0) {
         CellText cell;
         cell.append(L"Score Combo Low - ");
-        cell.append(scoreComboName(options.score_combo));
+        cell.append(scoreComboName(drawn.score_combo));
         addReportCell(report, cursor, cell.text);
     }
 
@@ -275,7 +276,7 @@ void buildOptionSummary(Randomiser& randomiser, ReportCursor& cursor) {
     }
 
     nextSummaryLine(cursor);
-    if (randomiser.civ_draw.civs_not_drawn) {
+    if (drawn.civs_not_drawn) {
         addReportCell(report, cursor, L"Civs Not Drawn");  // the reason is in the debug log
     } else {
         CellText tiers;

@@ -13,7 +13,8 @@ struct ReportCursor {
 // into report_lines and sets report_line_count.
 void buildReport(Randomiser& randomiser);
 
-// The option summary, from the line of the cursor on; the cursor ends on its last line.
+// The option summary, from the line of the cursor on; the cursor ends on its
+// last line. The values the civilisation draw changes come from civ_draw.
 void buildOptionSummary(Randomiser& randomiser, ReportCursor& cursor);
 
 // Appends "| text | " at the cursor. A cell that would carry the line past 79

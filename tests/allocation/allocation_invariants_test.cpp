@@ -164,9 +164,9 @@ void checkRun(const Randomiser& r, const std::vector<std::wstring>& words, const
     bool repeatFlag = false;
     for (int p = 0; p < pl.player_count; ++p) {
         reflectiveFlag = reflectiveFlag || o.reflective[p];
-        repeatFlag = repeatFlag || o.repeat_enemy[p];
+        repeatFlag = repeatFlag || r.civ_draw.repeat_enemy[p];
     }
-    bool handicapRan = o.handicap && o.use_ratings;
+    bool handicapRan = r.civ_draw.handicap && o.use_ratings;
     if (!handicapRan && !o.team_random && !reflectiveFlag) {
         for (int t = 2; t <= pl.team_count; ++t) EXPECT_EQ(tiersOfTeam(r, t), tiersOfTeam(r, 1)) << where;
     }

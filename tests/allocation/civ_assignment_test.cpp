@@ -7,6 +7,7 @@
 #include <set>
 
 #include "common/crt_random.h"
+#include "randomiser/allocation/handicap_reshape.h"
 #include "randomiser/allocation/team_assignment.h"
 #include "support/allocation_checks.h"
 #include "support/randomiser_builder.h"
@@ -51,7 +52,7 @@ TEST(DrawWeightedTier, ZeroWeightsAreNeverDrawn) {
     };
     for (const Case& c : cases) {
         Randomiser r = civRun({1, 2}, 2);
-        std::copy(c.w, c.w + 4, r.options.tier_ratios);
+        std::copy(c.w, c.w + 4, r.civ_draw.tier_ratios);
         crtSrand(3);
         for (int i = 0; i < 500; ++i) EXPECT_TRUE(c.allowed.count(drawWeightedTier(r))) << c.w[0] << c.w[1];
     }
@@ -168,9 +169,9 @@ TEST(PrepareCivDraw, VariedWeightsDropEmptyTiersAndApplyTheRange) {
     r.options.tier_range_mid = 1;
     crtSrand(1);
     ASSERT_TRUE(prepareCivDraw(r));
-    EXPECT_EQ(r.options.civ_cycle, 1);
+    EXPECT_EQ(r.civ_draw.civ_cycle, 1);
     const int expected[4] = {0, 2, 0, 0};
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(r.options.tier_ratios[i], expected[i]);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(r.civ_draw.tier_ratios[i], expected[i]);
     EXPECT_EQ(r.civ_draw.tier_lists.count[0], 0);
     EXPECT_EQ(r.civ_draw.tier_lists.count[3], 4);
     EXPECT_EQ(r.civ_draw.tier_lists.civs[3][0], 8);
@@ -184,7 +185,7 @@ TEST(PrepareCivDraw, ComboWithoutQualifyingCivIsSwitchedOff) {
     r.options.score_combo = 2;
     crtSrand(1);
     EXPECT_TRUE(prepareCivDraw(r));
-    EXPECT_EQ(r.options.score_combo, 0);
+    EXPECT_EQ(r.civ_draw.score_combo, 0);
     EXPECT_EQ(debugLogText(), "No Available civ selection for Combo Option 2\n");
 }
 
@@ -280,9 +281,9 @@ TEST(AssignCivs, GuardsEndDrawsWhenCivsRunOut) {
     addCiv(r, L"only", 2);
     runCivs(r, 4);
     for (int p = 0; p < 8; ++p) EXPECT_EQ(r.players.player_civs[p], 0);
-    EXPECT_EQ(r.options.repeat_combo, 80);
-    EXPECT_EQ(r.options.repeat_enemy[4], 1);
-    EXPECT_EQ(r.options.repeat_ally, 1);
+    EXPECT_EQ(r.civ_draw.repeat_combo, 80);
+    EXPECT_EQ(r.civ_draw.repeat_enemy[4], 1);
+    EXPECT_EQ(r.civ_draw.repeat_ally, 1);
 }
 
 TEST(AssignCivs, ScoreComboRefusesForLowClassesOnly) {
@@ -293,7 +294,43 @@ TEST(AssignCivs, ScoreComboRefusesForLowClassesOnly) {
         r.options.score_combo = 2;
         runCivs(r, seed);
         EXPECT_LT(r.game.civ_table[r.players.player_civs[0]].military, 3) << seed;
-        EXPECT_EQ(r.options.score_combo, 2);
+        EXPECT_EQ(r.civ_draw.score_combo, 2);
+    }
+}
+
+TEST(AssignCivs, ScoreComboThreeRefusesOnlyCivsStrongInEcoAndMilitary) {
+    std::set<int> kinds;  // 0 strong in both, 1 eco only, 2 military only, 3 neither
+    for (uint32_t seed = 0; seed < 200; ++seed) {
+        Randomiser r = civRun({1, 1, 2, 2}, 2, 0);
+        for (int tier = 1; tier <= 4; ++tier) {
+            addCiv(r, L"both", tier, 4, 4);
+            addCiv(r, L"eco", tier, 4, 1);
+            addCiv(r, L"military", tier, 1, 4);
+            addCiv(r, L"neither", tier, 1, 1);
+        }
+        r.players.player_rating_classes[0] = 1;
+        r.options.score_combo = 3;
+        runCivs(r, seed);
+        const int civ = r.players.player_civs[0];
+        EXPECT_NE(civ % 4, 0) << seed;
+        kinds.insert(civ % 4);
+        EXPECT_EQ(r.civ_draw.score_combo, 3);
+    }
+    EXPECT_EQ(kinds, (std::set<int>{1, 2, 3}));
+}
+
+TEST(PrepareCivDraw, ScoreComboThreeStaysOnlyWithACivWeakInEcoAndMilitary) {
+    for (int military : {1, 4}) {
+        TempFolder folder;
+        Randomiser r = civRun({1, 2}, 2, 0);
+        addCiv(r, L"eco", 1, 4, 1);
+        addCiv(r, L"other", 2, 1, military);
+        r.options.varied_tier_ratios = 1;
+        r.options.score_combo = 3;
+        crtSrand(1);
+        EXPECT_TRUE(prepareCivDraw(r));
+        EXPECT_EQ(r.civ_draw.score_combo, military == 1 ? 3 : 0) << military;
+        EXPECT_EQ(debugLogText(), military == 1 ? "" : "No Available civ selection for Combo Option 3\n") << military;
     }
 }
 
@@ -306,7 +343,7 @@ TEST(ApplyHandicap, StrongTeamMovesDownAndWeakTeamUp) {
         const int tiers[4] = {1, 3, 0, 3};
         for (int p = 0; p < 4; ++p) {
             r.players.player_tiers[p] = tiers[p];
-            r.players.player_civs[p] = 0;
+            r.civ_draw.civ_places[p] = 0;
         }
         r.teams.team_scores[0] = 1700;  // above 1560 + 75: one tier down
         r.teams.team_scores[1] = 1420;  // below 1560 - 75: one tier up
@@ -316,8 +353,8 @@ TEST(ApplyHandicap, StrongTeamMovesDownAndWeakTeamUp) {
         EXPECT_EQ(tiersOfTeam(r, 1), (std::multiset<int>{0, 2}));
         EXPECT_EQ(tiersOfTeam(r, 2), (std::multiset<int>{1, 3}));
         for (int p = 0; p < 4; ++p) {
-            EXPECT_GE(r.players.player_civs[p], 0);
-            EXPECT_LT(r.players.player_civs[p], 4);
+            EXPECT_GE(r.civ_draw.civ_places[p], 0);
+            EXPECT_LT(r.civ_draw.civ_places[p], 4);
         }
     }
 }
@@ -329,7 +366,7 @@ TEST(ApplyHandicap, SkipsEmptyTiersAndFallsBackAtTheBound) {
     crtSrand(1);
     ASSERT_TRUE(prepareCivDraw(r));
     r.players.player_tiers[1] = 1;
-    r.players.player_civs[1] = 0;
+    r.civ_draw.civ_places[1] = 0;
     r.teams.team_scores[1] = 1000;  // +2 from tier index 1 reaches 3 (empty): nearest below is index 1
     r.teams.team_score_average = 1500;
     applyHandicap(r, 1);
@@ -349,7 +386,7 @@ TEST(ReshapeTeam, ValuesMoveToHigherRatedPlayers) {
     r.players.player_civs[1] = 1;
     r.players.player_civs[2] = 2;
     reshapeTeam(r, 1);
-    EXPECT_EQ(r.options.reshape_amount, 4);  // no number: impact
+    EXPECT_EQ(r.civ_draw.reshape_amount, 4);  // no number: impact
     // Pass 1: class 1 with v 5 swaps with the first class >= 2 below 4 (player 1).
     // Pass 3: player 1 (class 3) now holds 5 and swaps with the class-5 player.
     EXPECT_EQ(r.players.player_civs[0], 1);
@@ -361,13 +398,13 @@ TEST(ReshapeTeam, TierBasisAndTwoForOne) {
     Randomiser r = civRun({1, 1}, 1, 0);
     addCiv(r, L"tier2", 2, 9, 9, 9);
     addCiv(r, L"tier1", 1, 9, 9, 9);
-    r.options.reshape_amount = 1;
+    r.civ_draw.reshape_amount = 1;
     r.players.player_rating_classes[0] = 1;
     r.players.player_rating_classes[1] = 2;
     r.players.player_civs[0] = 0;
     r.players.player_civs[1] = 1;
     reshapeTeam(r, 1);
-    EXPECT_EQ(r.options.reshape_amount, 1);
+    EXPECT_EQ(r.civ_draw.reshape_amount, 1);
     EXPECT_EQ(r.players.player_civs[0], 1);
     EXPECT_EQ(r.players.player_civs[1], 0);
 }
@@ -383,7 +420,7 @@ TEST(ApplyHandicap, RaisingWithOnlyTheLowestTierFallsBackToIt) {
     crtSrand(1);
     ASSERT_TRUE(prepareCivDraw(r));
     assignCivs(r);
-    r.players.player_civs[1] = 0;  // list place again, for the redraw
+    r.civ_draw.civ_places[1] = 0;  // list place 0, for the redraw
     r.teams.team_scores[1] = 1000;
     r.teams.team_score_average = 1500;
     applyHandicap(r, 1);  // +2 reaches the empty tier index 3; only index 0 holds civs
@@ -402,8 +439,8 @@ TEST(AssignCivs, EveryRepeatOfATeamCountsAgainstRepeatCombo) {
         r.options.repeat_combo = combo;
         runCivs(r, 5);
         for (int p = 0; p < 4; ++p) EXPECT_EQ(r.players.player_civs[p], 0);
-        EXPECT_EQ(r.options.repeat_ally, combo == 1 ? 1 : 0) << combo;
-        EXPECT_EQ(r.options.repeat_combo, combo);
+        EXPECT_EQ(r.civ_draw.repeat_ally, combo == 1 ? 1 : 0) << combo;
+        EXPECT_EQ(r.civ_draw.repeat_combo, combo);
     }
 }
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "common/crt_random.h"
+#include "randomiser/allocation/handicap_reshape.h"
 #include "randomiser/allocation/team_assignment.h"
 #include "randomiser/output/chat_files.h"
 #include "randomiser/run_sequence.h"
@@ -346,7 +347,7 @@ TEST(FairTeams, OversizedGroupsShowInTheReportAsWithoutIt) {
         EXPECT_TRUE(std::equal(plain.players.player_fmt_groups, plain.players.player_fmt_groups + 8,
                                fair.players.player_fmt_groups))
             << seed;
-        EXPECT_EQ(fair.options.handicap, 1);
+        EXPECT_EQ(handicapApplies(fair.options, fair.teams), 1);
         EXPECT_EQ(fair.teams.fmt_present, 1);
     }
 }

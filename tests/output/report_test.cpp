@@ -32,7 +32,7 @@ Randomiser workedExample() {
     }
     r.options.tier_range_mid = 1;
     r.options.reshape = 1;
-    r.options.reshape_amount = 1;
+    r.civ_draw.reshape_amount = 1;
     r.options.reflective[0] = r.options.reflective[2] = 1;
     r.options.reflective[5] = 1;  // beyond player_count: not printed
     r.teams.team_scores[0] = 1510;
@@ -106,8 +106,8 @@ TEST(BuildReport, FriendsLineAndRepeatCells) {
     r.teams.fmt_present = 1;
     r.players.player_fmt_groups[1] = 3;
     r.players.player_fmt_groups[2] = 3;
-    r.options.repeat_enemy[3] = 1;
-    r.options.repeat_ally = 1;
+    r.civ_draw.repeat_enemy[3] = 1;
+    r.civ_draw.repeat_ally = 1;
     r.options.reflective_tiers = 1;
     buildReport(r);
     std::vector<std::string> lines = reportLines(r);
@@ -131,10 +131,10 @@ TEST(BuildReport, LongOptionLineContinuesOnTheNextLine) {
     r.options.single_tier_value = 2;
     r.options.varied_tier_ratios = 1;
     const int ratios[4] = {10, 20, 30, 40};
-    std::copy(ratios, ratios + 4, r.options.tier_ratios);
+    std::copy(ratios, ratios + 4, r.civ_draw.tier_ratios);
     r.options.team_random = 1;
-    r.options.handicap = 1;
-    r.options.score_combo = 3;
+    r.civ_draw.handicap = 1;
+    r.civ_draw.score_combo = 3;
     buildReport(r);
     std::vector<std::string> lines = reportLines(r);
     EXPECT_EQ(lines[7], "| Single Tier 2 | | Varied Tier 10 20 30 40 | | Team Random | | Handicap | ");
@@ -148,7 +148,7 @@ TEST(BuildReport, LongOptionLineContinuesOnTheNextLine) {
 TEST(BuildReport, FairTeamsCellStandsAfterTeamRandomAndBeforeHandicap) {
     Randomiser r = workedExample();
     r.options.team_random = 1;
-    r.options.handicap = 1;
+    r.civ_draw.handicap = 1;
     r.options.fair_teams = 1;
     r.options.fair_margin = 40;
     buildReport(r);
@@ -160,7 +160,7 @@ TEST(BuildReport, FairTeamsCellStandsAfterTeamRandomAndBeforeHandicap) {
 
     r.options.single_tier = 1;
     r.options.varied_tier_ratios = 1;
-    r.options.score_combo = 1;
+    r.civ_draw.score_combo = 1;
     buildReport(r);
     std::vector<std::string> lines = reportLines(r);
     EXPECT_EQ(lines[7], "| Single Tier 1 | | Varied Tier 1 1 1 1 | | Team Random | | Fair Teams 40 | ");
@@ -232,8 +232,8 @@ TEST(ReportNames, ValuesOutsideTheTablesHaveEmptyNames) {
     EXPECT_STREQ(scoreComboName(9), L"");
 
     Randomiser r = workedExample();
-    r.options.reshape_amount = 9;
-    r.options.score_combo = 7;
+    r.civ_draw.reshape_amount = 9;
+    r.civ_draw.score_combo = 7;
     buildReport(r);
     std::vector<std::string> lines = reportLines(r);
     EXPECT_EQ(lines[4], "| Reshape Civs To Higher Rated -  Based | ");
@@ -249,11 +249,11 @@ TEST(BuildReport, EveryLineFitsWithExtremeValues) {
         r.players.player_civs[p] = 1;
         r.players.player_rating_classes[p] = 5;
     }
-    std::fill(r.options.tier_ratios, r.options.tier_ratios + 4, INT32_MAX);
-    r.options.varied_tier_ratios = r.options.single_tier = r.options.team_random = r.options.handicap = 1;
+    std::fill(r.civ_draw.tier_ratios, r.civ_draw.tier_ratios + 4, INT32_MAX);
+    r.options.varied_tier_ratios = r.options.single_tier = r.options.team_random = r.civ_draw.handicap = 1;
     r.options.single_tier_value = INT32_MIN;
-    r.options.score_combo = 3;
-    r.options.reshape_amount = 3;
+    r.civ_draw.score_combo = 3;
+    r.civ_draw.reshape_amount = 3;
     std::fill(r.teams.team_scores, r.teams.team_scores + 4, INT32_MIN);
     buildReport(r);
     std::vector<std::string> lines = reportLines(r);
