@@ -209,8 +209,7 @@ bool Script::loadFile(const char* filePath, bool mustBeWritable) {
         std::fclose(file);
         file = openFile(filePath, "r+b");
         if (file == nullptr) {
-            debugLog("%s", filePath);
-            debugLog("Opening A File");
+            logOpenFailure(filePath);
             debugLog("%s", kInvalidTextLine);
             return false;
         }

@@ -87,8 +87,7 @@ bool readSavedResult(std::string& bytes) {
     bytes.clear();
     FILE* file = openFile(kSavedResultName, "rb");
     if (file == nullptr) {
-        debugLog("data.txt");
-        debugLog("Opening A File");
+        logOpenFailure(kSavedResultName);
         return false;
     }
     long size = fileSize(file);
