@@ -40,6 +40,11 @@ void debugLog(const char* format, ...) {
     keepRunLine(std::move(line));
 }
 
+void logOpenFailure(const char* path) {
+    debugLog("%s", path);
+    debugLog("Opening A File");
+}
+
 const std::vector<std::string>& debugLinesOfThisRun() { return run_lines; }
 
 std::wstring runFailureText(const std::wstring& workingFolder) {

@@ -13,6 +13,10 @@ void debugLog(const char* format, ...)
 #endif
     ;
 
+// Logs that the file at path could not be opened (or, for a file being
+// saved, replaced): two lines, the path and then "Opening A File".
+void logOpenFailure(const char* path);
+
 // The lines this process has logged, oldest first, without line ends: what
 // a start-up failure shows the user. Only the newest kRunLinesKept are kept,
 // so a long run does not grow without bound.

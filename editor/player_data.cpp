@@ -67,8 +67,7 @@ bool makeLoadedFileUtf8(Script& script) {
         return false;
     }
     if (!replaceFileContents(script.path, text.data(), text.size())) {
-        debugLog("%s", script.path);
-        debugLog("Opening A File");
+        logOpenFailure(script.path);
         return false;
     }
     return script.load(script.path);

@@ -1,16 +1,15 @@
 #include "editor/rule_text.h"
 
-#include <algorithm>
 #include <cstdio>
+#include <string>
 
 #include "common/file_open.h"
 #include "common/file_status.h"
 #include "common/safe_write.h"
 #include "common/text_convert.h"
+#include "common/whole_file.h"
 
 namespace {
-
-const size_t kReadBlockBytes = 256;
 
 // An empty name does nothing; a long one is refused with an error box.
 bool nameUsable(EditorPort& port, const std::wstring& name) {
@@ -20,21 +19,6 @@ bool nameUsable(EditorPort& port, const std::wstring& name) {
         return false;
     }
     return true;
-}
-
-// Reads at most kRuleTextBytes bytes of the file into buffer, in blocks, and
-// terminates them; the count read is returned (kRuleTextBytes means the file
-// is too long to keep).
-size_t readRuleBytes(FILE* file, char (&buffer)[kRuleTextBytes + 1]) {
-    size_t total = 0;
-    while (total < kRuleTextBytes) {
-        const size_t block = std::min(kReadBlockBytes, kRuleTextBytes - total);
-        const size_t got = std::fread(buffer + total, 1, block, file);
-        total += got;
-        if (got < block) break;
-    }
-    buffer[total] = '\0';
-    return total;
 }
 
 }  // namespace
@@ -51,14 +35,16 @@ bool loadRuleText(EditorPort& port, const std::wstring& name, std::wstring& text
     }
     FILE* file = openFile(bytePath.c_str(), "r+b");
     if (file == nullptr) return false;
-    char buffer[kRuleTextBytes + 1] = {};
-    const size_t size = readRuleBytes(file, buffer);
+    // A read that fails keeps what was read before it, and an empty text is
+    // refused like one that is too long.
+    std::string bytes;
+    const WholeFileRead read = readWholeFile(file, kRuleTextBytes - 1, bytes);
     std::fclose(file);
-    if (size == 0 || size >= kRuleTextBytes) {
+    if (read == WholeFileRead::TooLong || bytes.empty()) {
         port.showErrorBox(L"Too many characters in text file to retrieve for the program");
         return false;
     }
-    text = readFileText(std::string(buffer, size));
+    text = readFileText(bytes);
     return true;
 }
 

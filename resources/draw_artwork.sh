@@ -16,6 +16,14 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+# The version as the top CMakeLists.txt sets it: the numbers of project() and
+# the letter of BRENLOW_VERSION_SUFFIX.
+version_numbers=$(sed -n 's/^project(Brenlow VERSION \([0-9.]*\) .*/\1/p' "$root/CMakeLists.txt")
+version_text=$version_numbers$(sed -n 's/^set(BRENLOW_VERSION_SUFFIX \([^)]*\))$/\1/p' "$root/CMakeLists.txt")
+if [[ -z "$version_numbers" ]]; then
+    echo "draw_artwork.sh: no project(Brenlow VERSION ...) in $root/CMakeLists.txt" >&2
+    exit 1
+fi
 images="$root/dist/Images"
 mkdir -p "$images"
 
@@ -82,10 +90,10 @@ draw_splash() {
         "${bmp24[@]}" "BMP3:$output"
 }
 
-draw_splash S 'Brenlow: Sortilane' 'Teams and civilisations for your match' 'Version 2.0k' \
+draw_splash S 'Brenlow: Sortilane' 'Teams and civilisations for your match' "Version $version_text" \
     'Ctrl+7 shows the hotkeys, Ctrl+9 quits' '#22385f' "$deep" '#05080f' "$gold" '#7a6224' "$navy" \
     "$images/randomiser_flash.bmp"
-draw_splash R 'Brenlow: Rostrix' 'Player names, ratings and teams for the randomiser' 'Version 2.0' \
+draw_splash R 'Brenlow: Rostrix' 'Player names, ratings and teams for the randomiser' "Version $version_numbers" \
     'Ctrl+1 reads the clipboard, Ctrl+7 shows the hotkeys' '#23524f' '#0c1f1e' '#05100f' "$mint" '#3f7d73' \
     "$teal" "$images/rostrix_flash.bmp"
 
@@ -93,7 +101,7 @@ draw_splash R 'Brenlow: Rostrix' 'Player names, ratings and teams for the random
 # A game screen with the chat open: a player's message, three report lines
 # already sent by the host and the next row of the report being typed into
 # the input box.
-sent1='~-~ Brenlow Sortilane - Version: 2.0k ~-~'
+sent1="~-~ Brenlow Sortilane - Version: $version_text ~-~"
 sent2='| NAME             | | RATE    | | CIV        | | TEAM |'
 sent3='| Mirelle          | | Expert  | | Vintari    | | 1    |'
 typing='| Halvard          | | Inter   | | Oakfolk    | | 1    |'

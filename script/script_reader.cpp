@@ -1,10 +1,12 @@
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "common/bounded_copy.h"
 #include "common/debug_log.h"
 #include "common/file_open.h"
 #include "common/number_read.h"
+#include "common/whole_file.h"
 #include "script/script.h"
 
 namespace {
@@ -209,39 +211,28 @@ bool Script::loadFile(const char* filePath, bool mustBeWritable) {
         std::fclose(file);
         file = openFile(filePath, "r+b");
         if (file == nullptr) {
-            debugLog("%s", filePath);
-            debugLog("Opening A File");
+            logOpenFailure(filePath);
             debugLog("%s", kInvalidTextLine);
             return false;
         }
     }
 
-    const size_t kBlock = 10000;
-    size_t total = 0;
-    for (int block = 0; block < 10; ++block) {
-        size_t got = std::fread(text + total, 1, kBlock, file);
-        total += got;
-        if (got == 0) {
-            if (std::ferror(file)) {
-                std::fclose(file);
-                std::memset(text, 0, sizeof text);
-                debugLog("Error reading file - Invalid Data In - %s", filePath);
-                debugLog("%s", kInvalidTextLine);
-                return false;
-            }
-            break;
-        }
-    }
-    // The buffer must keep a terminating zero: a file that fills all of it
-    // (100 000 bytes or more) is refused rather than cut.
-    bool tooLarge = total == sizeof text;
+    // The text must keep a terminating zero: a file that would fill all of
+    // it (100 000 bytes or more) is refused rather than cut.
+    std::string bytes;
+    const WholeFileRead read = readWholeFile(file, kTextBytes - 1, bytes);
     std::fclose(file);
-    if (tooLarge) {
-        std::memset(text, 0, sizeof text);
+    if (read == WholeFileRead::Failed) {
+        debugLog("Error reading file - Invalid Data In - %s", filePath);
+        debugLog("%s", kInvalidTextLine);
+        return false;
+    }
+    if (read == WholeFileRead::TooLong) {
         debugLog("file too large (at most 99999 bytes) - %s", filePath);
         debugLog("%s", kInvalidTextLine);
         return false;
     }
+    std::memcpy(text, bytes.data(), bytes.size());  // at most kTextBytes - 1 bytes
     return parseText(filePath);
 }
 

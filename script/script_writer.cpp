@@ -120,8 +120,7 @@ bool storeValue(Script& script, const char* key, int element, const std::string&
         return false;
     }
     if (!mayReplace(script.path) || !replaceFileContents(script.path, newText.data(), newText.size())) {
-        debugLog("%s", script.path);
-        debugLog("Opening A File");
+        logOpenFailure(script.path);
         return false;
     }
     return script.load(script.path);

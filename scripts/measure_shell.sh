@@ -5,8 +5,10 @@
 # the running process once it is resident. Needs the cross build in build-win.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+# The ZIP is named by the version CMake sets: the newest one is this build's.
 cmake --build "$root/build-win" -j2 --target package >/dev/null
-exe_bytes=$(unzip -l "$root/build-win/Brenlow-2.0k-win64.zip" Brenlow_Sortilane.exe | awk 'NR == 4 { print $1 }')
+release_zip=$(ls -t "$root"/build-win/Brenlow-*-win64.zip | head -n 1)
+exe_bytes=$(unzip -l "$release_zip" Brenlow_Sortilane.exe | awk 'NR == 4 { print $1 }')
 
 source "$root/tests/e2e/e2e_lib.sh"
 start_chat  # the virtual desktop is up before the measured start

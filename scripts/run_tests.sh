@@ -57,8 +57,16 @@ rm -rf "$root/build-win/e2e-artifacts"
 (cd "$root/build-win" && ctest -L e2e -j"$jobs" --output-on-failure)
 
 step "release ZIP: the programs, the preview, the guide and the working folder"
+# The ZIP is named by the version CMake sets: found by pattern, after the
+# ZIPs of earlier versions are removed.
+rm -f "$root"/build-win/Brenlow-*-win64.zip
 cmake --build "$root/build-win" --target package >/dev/null
-release_zip="$root/build-win/Brenlow-2.0k-win64.zip"
+release_zips=("$root"/build-win/Brenlow-*-win64.zip)
+if ((${#release_zips[@]} != 1)) || [[ ! -f "${release_zips[0]}" ]]; then
+  echo "the package target made no single Brenlow-*-win64.zip in build-win: ${release_zips[*]}"
+  exit 1
+fi
+release_zip=${release_zips[0]}
 zipped=$(unzip -Z1 "$release_zip" | grep -v '/$' | sort)
 wanted=$({
   (cd "$root/dist" && find . -type f ! -name debug.txt ! -name data.txt ! -name '*.tmp' | sed 's|^\./||')

@@ -1,13 +1,12 @@
 #include "randomiser/output/chat_files.h"
 
-#include <cerrno>
-#include <cstdio>
+#include <climits>
 
 #include "common/debug_log.h"
-#include "common/file_open.h"
 #include "common/file_status.h"
 #include "common/safe_write.h"
 #include "common/text_convert.h"
+#include "common/whole_file.h"
 #include "randomiser/option_set.h"
 #include "randomiser/output/report.h"
 
@@ -17,14 +16,9 @@ const char* const kSavedResultName = "data.txt";
 // More than a report can hold (30 lines of 79 characters of up to 4 bytes).
 constexpr size_t kPreviousMatchBytes = 16384;
 
-// The size of an open file in bytes, the position left at the start; -1 when
-// a seek fails.
-long fileSize(FILE* file) {
-    if (std::fseek(file, 0, SEEK_END) != 0) return -1;
-    long size = std::ftell(file);
-    if (std::fseek(file, 0, SEEK_SET) != 0) return -1;
-    return size;
-}
+// The most of data.txt a repost reads: the largest size that a long, the
+// runtime's file position, holds (2 GiB less a byte on Windows).
+constexpr size_t kSavedResultLimit = static_cast<size_t>(LONG_MAX);
 
 // The report lines as data.txt holds them: each line in UTF-8, followed by
 // CR LF.
@@ -42,23 +36,14 @@ std::string reportFileBytes(const ReportState& report) {
 RuleFileStatus readRuleFile(const wchar_t* path, std::string& bytes) {
     char narrowPath[kPathUnits];
     toUtf8(narrowPath, sizeof narrowPath, path);
-    errno = 0;
-    FILE* file = openFile(narrowPath, "rb");
-    if (file == nullptr) return errno == ENOENT ? RuleFileStatus::Missing : RuleFileStatus::Unreadable;
-    long size = fileSize(file);
-    if (size < 0) {
-        std::fclose(file);
-        return RuleFileStatus::Unreadable;
+    switch (readWholeFile(narrowPath, static_cast<size_t>(kRuleTextLimit - 1), bytes)) {
+        case WholeFileRead::Read: return RuleFileStatus::Read;
+        case WholeFileRead::Missing: return RuleFileStatus::Missing;
+        case WholeFileRead::TooLong: return RuleFileStatus::TooLong;
+        case WholeFileRead::Unopenable:
+        case WholeFileRead::Failed: break;
     }
-    if (size >= kRuleTextLimit) {
-        std::fclose(file);
-        return RuleFileStatus::TooLong;
-    }
-    bytes.assign(static_cast<size_t>(size), '\0');
-    size_t got = std::fread(&bytes[0], 1, bytes.size(), file);
-    bytes.resize(got);
-    std::fclose(file);
-    return RuleFileStatus::Read;
+    return RuleFileStatus::Unreadable;
 }
 
 bool saveReport(const ReportState& report, std::wstring& why) {
@@ -84,38 +69,23 @@ bool savedResultExists() {
 }
 
 bool readSavedResult(std::string& bytes) {
-    bytes.clear();
-    FILE* file = openFile(kSavedResultName, "rb");
-    if (file == nullptr) {
-        debugLog("data.txt");
-        debugLog("Opening A File");
-        return false;
+    switch (readWholeFile(kSavedResultName, kSavedResultLimit, bytes)) {
+        case WholeFileRead::Read: break;
+        case WholeFileRead::Missing:
+        case WholeFileRead::Unopenable: logOpenFailure(kSavedResultName); return false;
+        // A size no file position holds is logged as the failed seek to the
+        // file's end, and nothing of the file is typed.
+        case WholeFileRead::TooLong: debugLog("Invalid Binary File Seek"); break;
+        case WholeFileRead::Failed: debugLog("Invalid Binary File Read"); break;
     }
-    long size = fileSize(file);
-    if (size < 0) {
-        debugLog("Invalid Binary File Seek");
-        size = 0;
-        std::rewind(file);
-    }
-    bytes.assign(static_cast<size_t>(size), '\0');
-    size_t got = bytes.empty() ? 0 : std::fread(&bytes[0], 1, bytes.size(), file);
-    if (got != bytes.size()) debugLog("Invalid Binary File Read");
-    bytes.resize(got);
-    std::fclose(file);
     return true;
 }
 
 void readPreviousMatch(const PlayerTable& players, PreviousMatch& previous) {
     previous = PreviousMatch{};
-    FILE* file = openFile(kSavedResultName, "rb");
-    if (file == nullptr) return;
     std::string bytes;
-    char chunk[4096];
-    size_t got = 0;
-    while (bytes.size() <= kPreviousMatchBytes && (got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
-        bytes.append(chunk, got);
-    std::fclose(file);
-    if (bytes.size() > kPreviousMatchBytes) return;  // no report is that long
+    // A longer file is no report.
+    if (readWholeFile(kSavedResultName, kPreviousMatchBytes, bytes) != WholeFileRead::Read) return;
 
     std::wstring cells[kPlayerSlots];  // the start of each player's row
     for (int p = 0; p < players.player_count; ++p) cells[p] = playerRowStart(players.player_names[p]);

@@ -27,8 +27,9 @@ bool saveReport(const ReportState& report, std::wstring& why);
 bool savedResultExists();
 
 // Reads data.txt. False, with the lines "data.txt" and "Opening A File" in the
-// debug log, when it cannot be opened; a failed seek or a read that falls short
-// of the file's size is logged and what was read is kept.
+// debug log, when it cannot be opened. A file of 2 GiB or more on Windows is
+// logged as a failed seek and read as empty; a read that fails is logged and
+// what was read before it is kept.
 bool readSavedResult(std::string& bytes);
 
 // Reads the line-up of the previous match from data.txt's player rows (name
