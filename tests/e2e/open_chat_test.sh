@@ -36,8 +36,11 @@ for ((i = 1; i < ${#times[@]}; i++)); do
   gap=$(((times[i] - times[i - 1]) / 1000000))
   ((gap < closest)) && closest=$gap
 done
-# A message arrives with its closing Enter; its start came 150 ms after the
-# Enter that opened the chat, so the gaps between arrivals show the pause.
-expect_equal "messages arrive at least about 1.1 s apart (closest: ${closest} ms)" yes \
-  "$([[ ${#times[@]} -gt 10 && $closest -ge 1000 ]] && echo yes)"
+average=$(((times[${#times[@]} - 1] - times[0]) / 1000000 / (${#times[@]} - 1)))
+# A message is seen when its closing Enter arrives, by a poll every 50 ms on
+# a machine that runs other tests too: one arrival seen late makes the next
+# gap look shorter, so each gap may fall somewhat below 1.1 s, their average
+# not. Without line_pause the messages came about 0.4 s apart.
+expect_equal "messages arrive about 1.1 s apart (average ${average} ms, closest ${closest} ms)" yes \
+  "$([[ ${#times[@]} -gt 10 && $average -ge 1050 && $closest -ge 800 ]] && echo yes)"
 e2e_finish
