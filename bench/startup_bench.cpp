@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "randomiser/startup/game_data_loader.h"
-#include "randomiser/run_sequence.h"
+#include "randomiser/startup/match_from_words.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ void BM_loadGameData(benchmark::State& state) {
 }
 BENCHMARK(BM_loadGameData);
 
-void BM_computeStartup(benchmark::State& state) {
+void BM_computeMatch(benchmark::State& state) {
     if (!enterSampleFolder()) {
         state.SkipWithError("sample folder missing");
         return;
@@ -35,9 +35,9 @@ void BM_computeStartup(benchmark::State& state) {
     for (auto _ : state) {
         Randomiser randomiser;
         std::vector<std::wstring> words = {L"Brenlow_Sortilane.exe", L"rating", L"handicap"};
-        benchmark::DoNotOptimize(computeStartup(randomiser, seed++, words));
+        benchmark::DoNotOptimize(computeMatch(randomiser, seed++, words));
     }
 }
-BENCHMARK(BM_computeStartup);
+BENCHMARK(BM_computeMatch);
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "fuzz_folder.h"
-#include "randomiser/run_sequence.h"
+#include "randomiser/startup/match_from_words.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     enterFuzzFolder(BRENLOW_SAMPLE_DIR);
@@ -29,6 +29,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     if (!word.empty()) words.push_back(word);
     Randomiser randomiser;
-    computeStartup(randomiser, seed, words);
+    computeMatch(randomiser, seed, words);
     return 0;
 }

@@ -29,7 +29,7 @@
 #include "common/debug_log.h"
 #include "common/text_convert.h"
 #include "randomiser/allocation/fair_teams.h"
-#include "randomiser/run_sequence.h"
+#include "randomiser/startup/match_from_words.h"
 
 namespace {
 
@@ -131,7 +131,7 @@ int main(int argc, char** argv) {
     // A check of the files also looks at what the match needs later: a
     // validate run has done so already.
     Randomiser randomiser;
-    if (!computeStartup(randomiser, args.seed, args.words) ||
+    if (!computeMatch(randomiser, args.seed, args.words) ||
         (!randomiser.options.validate_only && !checkRuleTexts(randomiser))) {
         echoRunDebugLines();
         return 1;

@@ -1,5 +1,5 @@
 #pragma once
-#include "randomiser/randomiser_state.h"
+#include "randomiser/state/randomiser_state.h"
 
 // Copies the options that the draw changes into civ_draw, builds the tier
 // lists and, under varied_tier_ratios, adjusts the weights and draws the slot

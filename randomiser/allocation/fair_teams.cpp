@@ -5,7 +5,6 @@
 
 #include "common/crt_random.h"
 #include "common/debug_log.h"
-#include "randomiser/allocation/team_assignment.h"
 
 namespace {
 

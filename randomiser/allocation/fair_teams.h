@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string>
 
-#include "randomiser/randomiser_state.h"
+#include "randomiser/state/randomiser_state.h"
 
 // Balancing on the exact ratings ("fair_teams"): with at most 8 players every
 // split into equal teams can be looked at, and one of the fairest is drawn.

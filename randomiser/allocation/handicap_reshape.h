@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "randomiser/randomiser_state.h"
+#include "randomiser/state/randomiser_state.h"
 
 // The two rating-based adjustments of a civilisation draw. The handicap moves
 // a team's tiers by its score against the average (the civilisation draw then

@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "randomiser/randomiser_state.h"
+#include "randomiser/state/randomiser_state.h"
 
 // Splits the players into team_count teams of equal size: balanced by rating
 // classes when every rating is known, with the players of one FMT group kept
@@ -10,9 +10,6 @@
 // player_rating_classes, the team scores and roster and fmt_present (with which
 // the civilisation draw switches handicap on). Reads the options only.
 void assignTeams(Randomiser& randomiser);
-
-// Integer mean, truncated; the sum is kept wide so that large ratings cannot overflow.
-inline int truncatedMean(int64_t sum, int count) { return static_cast<int>(sum / count); }
 
 // Rating class 1..5 of rating around the mean avg.
 int ratingClass(int rating, int avg);

@@ -7,7 +7,7 @@
 #include "common/safe_write.h"
 #include "common/text_convert.h"
 #include "common/whole_file.h"
-#include "randomiser/option_set.h"
+#include "randomiser/state/option_set.h"
 #include "randomiser/output/report.h"
 
 namespace {

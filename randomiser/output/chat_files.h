@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "randomiser/randomiser_state.h"
+#include "randomiser/state/randomiser_state.h"
 
 // The files that chat typing reads and writes. They are read as bytes; the
 // line-end rules and the text conversion are applied by their readers.

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "randomiser/randomiser_state.h"
+#include "randomiser/state/randomiser_state.h"
 
 // Where the report build writes next: a line and, in the option summary, a column.
 struct ReportCursor {

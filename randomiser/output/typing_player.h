@@ -7,7 +7,7 @@
 
 #include "randomiser/output/key_strokes.h"
 #include "randomiser/output/typing_sequence.h"
-#include "randomiser/report_state.h"
+#include "randomiser/state/report_state.h"
 
 // What the typing player asks of the system around it. The Windows shell
 // answers with SendInput, GetAsyncKeyState, the keyboard layout of the

@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "common/hotkey_latch.h"
-#include "randomiser/option_set.h"
-#include "randomiser/report_state.h"
+#include "randomiser/state/option_set.h"
+#include "randomiser/state/report_state.h"
 
 // What the randomiser types into the focused window is computed here as a list
 // of steps; the typing player plays them one by one, waiting on timers, so the

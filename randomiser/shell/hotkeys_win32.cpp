@@ -5,7 +5,7 @@
 // randomiser types.
 #include <utility>
 
-#include "randomiser/output/hotkey_commands.h"
+#include "randomiser/commands/hotkey_commands.h"
 #include "randomiser/shell/shell_win32.h"
 #include "win32/keyboard_hook_win32.h"
 

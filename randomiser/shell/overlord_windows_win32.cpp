@@ -8,7 +8,7 @@
 
 #include "common/debug_log.h"
 #include "common/version.h"
-#include "randomiser/output/rule_selection.h"
+#include "randomiser/commands/rule_selection.h"
 #include "randomiser/shell/shell_win32.h"
 #include "win32/control_table_win32.h"
 #include "win32/scroll_bar_win32.h"

@@ -5,7 +5,7 @@
 
 #include "common/hotkey_latch.h"
 #include "randomiser/output/typing_player.h"
-#include "randomiser/randomiser_state.h"
+#include "randomiser/state/randomiser_state.h"
 
 extern Randomiser g_randomiser;  // everything computed at start-up
 

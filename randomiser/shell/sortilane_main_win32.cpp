@@ -12,7 +12,7 @@
 #include "randomiser/shell/shell_win32.h"
 
 #include <shellapi.h>
-#include "randomiser/run_sequence.h"
+#include "randomiser/startup/match_from_words.h"
 #include "resources/resource_ids.h"
 
 Randomiser g_randomiser;
@@ -49,7 +49,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         releaseSingleCopyGuard(mutex);
         return 1;
     }
-    if (!computeStartup(g_randomiser, static_cast<int64_t>(_time64(nullptr)), words)) {
+    if (!computeMatch(g_randomiser, static_cast<int64_t>(_time64(nullptr)), words)) {
         showRunFailureBox(nullptr);
         releaseSingleCopyGuard(mutex);
         return 1;

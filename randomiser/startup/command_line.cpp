@@ -8,7 +8,7 @@
 #include "common/number_read.h"
 #include "common/text_convert.h"
 #include "randomiser/startup/game_data_loader.h"
-#include "randomiser/startup/weighted_draw.h"
+#include "randomiser/state/weighted_draw.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "randomiser/randomiser_state.h"
+#include "randomiser/state/randomiser_state.h"
 
 // Turns the command-line words (word 0 is the program path) into the option
 // set, loading the game data between its two passes. Every word is lower-cased

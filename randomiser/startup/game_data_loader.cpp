@@ -6,7 +6,7 @@
 #include "common/bounded_copy.h"
 #include "common/debug_log.h"
 #include "common/text_convert.h"
-#include "randomiser/startup/weighted_draw.h"
+#include "randomiser/state/weighted_draw.h"
 #include "script/player_data_file.h"
 #include "script/script.h"
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "randomiser/randomiser_state.h"
+#include "randomiser/state/randomiser_state.h"
 
 // Reads PlayerData.txt and the civilisation, map and rule scripts named in the
 // options into the tables, and draws the match map. False (with the reasons in

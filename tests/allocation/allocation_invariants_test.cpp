@@ -9,7 +9,7 @@
 #include <sstream>
 
 #include "common/text_convert.h"
-#include "randomiser/run_sequence.h"
+#include "randomiser/startup/match_from_words.h"
 #include "support/allocation_checks.h"
 #include "support/randomiser_builder.h"
 #include "test_support.h"
@@ -192,7 +192,7 @@ TEST(AllocationInvariants, GeneratedDataAndOptionLines) {
             std::vector<std::wstring> shown = words;
             int64_t seed = 1400000000 + gen() % 100000000;
             Randomiser r;
-            ASSERT_TRUE(computeStartup(r, seed, words)) << debugLogText();
+            ASSERT_TRUE(computeMatch(r, seed, words)) << debugLogText();
             std::string where = "data " + std::to_string(dataSet) + " seed " + std::to_string(seed) + ":";
             for (size_t i = 1; i < shown.size(); ++i) where += " " + toUtf8(shown[i]);
             checkRun(r, words, data, where);
@@ -209,8 +209,8 @@ TEST(AllocationInvariants, SameSeedAndWordsGiveTheSameReport) {
         std::vector<std::wstring> again = words;
         Randomiser first;
         Randomiser second;
-        ASSERT_TRUE(computeStartup(first, 1412622073 + dataSet, words)) << debugLogText();
-        ASSERT_TRUE(computeStartup(second, 1412622073 + dataSet, again));
+        ASSERT_TRUE(computeMatch(first, 1412622073 + dataSet, words)) << debugLogText();
+        ASSERT_TRUE(computeMatch(second, 1412622073 + dataSet, again));
         EXPECT_EQ(reportLines(first), reportLines(second));
     }
 }

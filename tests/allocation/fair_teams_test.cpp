@@ -16,7 +16,7 @@
 #include "randomiser/allocation/handicap_reshape.h"
 #include "randomiser/allocation/team_assignment.h"
 #include "randomiser/output/chat_files.h"
-#include "randomiser/run_sequence.h"
+#include "randomiser/startup/match_from_words.h"
 #include "support/allocation_checks.h"
 #include "support/randomiser_builder.h"
 #include "test_support.h"
@@ -472,7 +472,7 @@ void writeGameFolder(const std::string& playerData) {
 Randomiser startRun(int64_t seed, const std::vector<std::wstring>& words) {
     Randomiser r;
     std::vector<std::wstring> line = words;
-    EXPECT_TRUE(computeStartup(r, seed, line));
+    EXPECT_TRUE(computeMatch(r, seed, line));
     return r;
 }
 

@@ -7,7 +7,7 @@
 // that player stays in tier 2.
 #include <gtest/gtest.h>
 
-#include "randomiser/run_sequence.h"
+#include "randomiser/startup/match_from_words.h"
 #include "support/randomiser_builder.h"
 #include "test_support.h"
 
@@ -37,7 +37,7 @@ TEST(PinnedReports, HandicapShiftsBothTeams) {
     writeFile("Scripts/Rule_Details.txt", "rule_num {1} rule_ratios {1} rule_path {'Usual'}\n");
     Randomiser r;
     std::vector<std::wstring> words = {L"Brenlow_Sortilane.exe", L"rating", L"handicap", L"reshape"};
-    ASSERT_TRUE(computeStartup(r, 99, words));
+    ASSERT_TRUE(computeMatch(r, 99, words));
     const std::vector<std::string> expected = {
         "~-~ Brenlow Sortilane - Version: 2.0k ~-~",
         "                                                 ",

@@ -6,7 +6,7 @@
 
 #include "common/bounded_copy.h"
 #include "common/text_convert.h"
-#include "randomiser/run_sequence.h"
+#include "randomiser/startup/match_from_words.h"
 #include "startup/game_folder.h"
 #include "support/randomiser_builder.h"
 #include "test_support.h"
@@ -273,11 +273,11 @@ std::vector<std::string> runWords(std::vector<std::wstring> words, Randomiser& r
     GameFolder files;
     files.write();
     words.insert(words.begin(), L"Brenlow_Sortilane.exe");
-    EXPECT_TRUE(computeStartup(r, 1412622073, words));
+    EXPECT_TRUE(computeMatch(r, 1412622073, words));
     return reportLines(r);
 }
 
-TEST(RunSequence, RefusedDrawReportsNoCivilisations) {
+TEST(ComputeMatch, RefusedDrawReportsNoCivilisations) {
     struct Case {
         std::vector<std::wstring> words;
         int optionLine;
@@ -301,7 +301,7 @@ TEST(RunSequence, RefusedDrawReportsNoCivilisations) {
     }
 }
 
-TEST(RunSequence, DrawnCivilisationsAreNamedAndTheirTiersListed) {
+TEST(ComputeMatch, DrawnCivilisationsAreNamedAndTheirTiersListed) {
     TempFolder folder;
     Randomiser r;
     std::vector<std::string> lines = runWords({L"rating", L"single_tier", L"1"}, r);
@@ -310,7 +310,7 @@ TEST(RunSequence, DrawnCivilisationsAreNamedAndTheirTiersListed) {
     for (int row = 12; row < 16; ++row) EXPECT_NE(lines[row].substr(33, 15), "|            | ") << row;
 }
 
-TEST(RunSequence, ValidateAndRepostBuildNoReport) {
+TEST(ComputeMatch, ValidateAndRepostBuildNoReport) {
     for (const wchar_t* mode : {L"validate", L"repost", L"rematch"}) {
         TempFolder folder;
         writeFile("data.txt", "Seed: 1\r\n");  // the report a repost types again
@@ -321,7 +321,7 @@ TEST(RunSequence, ValidateAndRepostBuildNoReport) {
     }
 }
 
-TEST(RunSequence, OmitCivsStillDrawsTeams) {
+TEST(ComputeMatch, OmitCivsStillDrawsTeams) {
     TempFolder folder;
     Randomiser r;
     std::vector<std::string> lines = runWords({L"rating", L"omit_civs"}, r);

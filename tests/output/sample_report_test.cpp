@@ -14,7 +14,7 @@
 
 #include "common/text_convert.h"
 #include "randomiser/allocation/fair_teams.h"
-#include "randomiser/run_sequence.h"
+#include "randomiser/startup/match_from_words.h"
 #include "support/randomiser_builder.h"
 #include "test_support.h"
 
@@ -233,7 +233,7 @@ TEST(SampleReports, SeedsAndWordsReproduceTheirReports) {
         for (int run = 0; run < 2; ++run) {
             Randomiser r;
             std::vector<std::wstring> words = splitWords(pin.words);
-            ASSERT_TRUE(computeStartup(r, pin.seed, words)) << pin.words;
+            ASSERT_TRUE(computeMatch(r, pin.seed, words)) << pin.words;
             std::vector<std::string> lines = reportLines(r);
             lines.push_back("Map: " + toUtf8(r.game.selected_map_name));
             EXPECT_EQ(lines, pin.lines) << pin.seed << " " << pin.words;
@@ -282,7 +282,7 @@ TEST(SampleBatchFiles, EveryOptionLineRunsOnTheSampleData) {
         ++batchFiles;
         Randomiser r;
         std::vector<std::wstring> parsed = splitWords(words);
-        EXPECT_TRUE(computeStartup(r, 1765000000, parsed)) << name << ":" << words;
+        EXPECT_TRUE(computeMatch(r, 1765000000, parsed)) << name << ":" << words;
     }
     EXPECT_GE(batchFiles, 9);
     EXPECT_EQ(debugLogText(), "");
@@ -301,7 +301,7 @@ TEST(SampleBatchFiles, RatedOnesGiveTeamsWithin25OfTheBest) {
         for (int64_t seed = 1765000000; seed < 1765000020; ++seed) {
             Randomiser r;
             std::vector<std::wstring> parsed = splitWords(words);
-            ASSERT_TRUE(computeStartup(r, seed, parsed)) << name;
+            ASSERT_TRUE(computeMatch(r, seed, parsed)) << name;
             EXPECT_LE(teamScoreSpread(r), bestPossibleSpread(r) + 25) << name << " seed " << seed;
         }
     }

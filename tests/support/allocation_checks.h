@@ -5,7 +5,7 @@
 #include <set>
 #include <vector>
 
-#include "randomiser/randomiser_state.h"
+#include "randomiser/state/randomiser_state.h"
 
 // Checks of a finished team or civilisation assignment, shared by the unit
 // tests and the invariant runs.

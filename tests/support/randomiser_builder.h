@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "common/text_convert.h"
-#include "randomiser/randomiser_state.h"
+#include "randomiser/state/randomiser_state.h"
 
 // Builds the tables of a run in memory, as the loader and the parser leave them.
 inline void setPlayers(Randomiser& r, int teams, const std::vector<int>& ratings, const std::vector<int>& groups = {}) {

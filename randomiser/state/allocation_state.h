@@ -1,9 +1,13 @@
 #pragma once
 #include <cstdint>
 
-#include "randomiser/game_data.h"
+#include "randomiser/state/game_data.h"
 
 constexpr int kTierCount = 4;
+
+// Integer mean, truncated, as a team's score is counted; the sum is kept wide
+// so that large ratings cannot overflow.
+inline int truncatedMean(int64_t sum, int count) { return static_cast<int>(sum / count); }
 
 // What team assignment leaves for civilisation assignment and the report.
 struct TeamState {

@@ -1,4 +1,4 @@
-#include "randomiser/output/rule_selection.h"
+#include "randomiser/commands/rule_selection.h"
 
 #include <gtest/gtest.h>
 

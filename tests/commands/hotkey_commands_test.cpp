@@ -1,4 +1,4 @@
-#include "randomiser/output/hotkey_commands.h"
+#include "randomiser/commands/hotkey_commands.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "randomiser/randomiser_state.h"
+#include "randomiser/state/randomiser_state.h"
 
 // What the randomiser computes before it opens any window, shared by the
 // Windows program and the native preview: seeds the generator with the low 32
@@ -13,7 +13,7 @@
 // data.txt in the working folder. False when the words or the data are refused;
 // also, in the repost mode, when there is no data.txt to post again, and in the
 // validate mode when checkRuleTexts fails.
-bool computeStartup(Randomiser& randomiser, int64_t seed, std::vector<std::wstring>& words);
+bool computeMatch(Randomiser& randomiser, int64_t seed, std::vector<std::wstring>& words);
 
 // What a match needs later, which a check of the files looks at before it
 // starts: each rule text that the rule table or the "rules" word names exists

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "common/text_convert.h"
-#include "randomiser/option_set.h"
+#include "randomiser/state/option_set.h"
 
 constexpr int kMaxTeamSize = 4;
 constexpr int kMaxListEntries = 100;  // a script list holds at most 100 values

@@ -1,4 +1,4 @@
-#include "randomiser/run_sequence.h"
+#include "randomiser/startup/match_from_words.h"
 
 #include <algorithm>
 
@@ -37,7 +37,7 @@ bool checkRuleTexts(const Randomiser& randomiser) {
     return usable;
 }
 
-bool computeStartup(Randomiser& randomiser, int64_t seed, std::vector<std::wstring>& words) {
+bool computeMatch(Randomiser& randomiser, int64_t seed, std::vector<std::wstring>& words) {
     randomiser.seed = seed;
     crtSrand(static_cast<uint32_t>(seed));
     if (!parseCommandLine(randomiser, words)) return false;

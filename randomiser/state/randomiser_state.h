@@ -1,10 +1,10 @@
 #pragma once
 #include <cstdint>
 
-#include "randomiser/allocation_state.h"
-#include "randomiser/report_state.h"
-#include "randomiser/game_data.h"
-#include "randomiser/option_set.h"
+#include "randomiser/state/allocation_state.h"
+#include "randomiser/state/report_state.h"
+#include "randomiser/state/game_data.h"
+#include "randomiser/state/option_set.h"
 
 // Everything the randomiser computes at start-up, in one place: the options,
 // the game data and the results that the later steps add.

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "randomiser/randomiser_state.h"
+#include "randomiser/state/randomiser_state.h"
 
 constexpr size_t kRuleEntryUnits = 256;  // entry text and result text
 

@@ -1,10 +1,10 @@
-#include "randomiser/output/hotkey_commands.h"
+#include "randomiser/commands/hotkey_commands.h"
 
 #include "common/bounded_copy.h"
 #include "common/crt_random.h"
 #include "randomiser/output/chat_files.h"
-#include "randomiser/output/rule_selection.h"
-#include "randomiser/startup/weighted_draw.h"
+#include "randomiser/commands/rule_selection.h"
+#include "randomiser/state/weighted_draw.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include <string>
 
 #include "randomiser/output/typing_sequence.h"
-#include "randomiser/randomiser_state.h"
+#include "randomiser/state/randomiser_state.h"
 
 // What one of the nine hotkey commands asks of the shell: a sequence to type,
 // an error box, a window to open, or the end of the program.

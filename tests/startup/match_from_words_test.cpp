@@ -1,4 +1,4 @@
-#include "randomiser/run_sequence.h"
+#include "randomiser/startup/match_from_words.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +25,7 @@ protected:
         std::wstring word;
         while (in >> word) words.push_back(word);
         Randomiser randomiser;
-        return computeStartup(randomiser, 1, words);
+        return computeMatch(randomiser, 1, words);
     }
 };
 
