@@ -17,6 +17,7 @@
 #include <string>
 
 #include "common/text_convert.h"
+#include "stand_in_window_win32.h"
 
 namespace {
 
@@ -78,12 +79,8 @@ LRESULT CALLBACK chatProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
             if (g_font == nullptr) break;
             paintShown(window);
             return 0;
-        case WM_LBUTTONDOWN:
-            SetForegroundWindow(window);
-            SetFocus(window);
-            return 0;
-        case WM_DESTROY: PostQuitMessage(0); return 0;
     }
+    if (handleStandInMessage(window, message)) return 0;
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
@@ -104,23 +101,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
     }
     g_record = _wfopen(commandLine[0] != 0 ? commandLine : L"chat.txt", L"ab");
     if (g_record == nullptr) return 1;
-    WNDCLASSW windowClass = {};
-    windowClass.lpfnWndProc = chatProc;
-    windowClass.hInstance = instance;
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
-    windowClass.lpszClassName = L"BrenlowChatRecorder";
-    RegisterClassW(&windowClass);
-    HWND window = CreateWindowExW(WS_EX_TOPMOST, L"BrenlowChatRecorder", other ? L"Other Window" : L"Chat Recorder",
-                                  WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 10, other ? 300 : 10, showText ? 620 : 300,
-                                  showText ? 430 : 150, nullptr, nullptr, instance, nullptr);
-    if (window == nullptr) return 1;
-    SetForegroundWindow(window);
-    SetFocus(window);
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
+    if (showStandIn(instance, L"BrenlowChatRecorder", other ? L"Other Window" : L"Chat Recorder", chatProc,
+                    other ? 300 : 10, showText ? 620 : 300, showText ? 430 : 150) == nullptr)
+        return 1;
+    runStandIn();
     std::fclose(g_record);
     if (g_font != nullptr) DeleteObject(g_font);
     return 0;

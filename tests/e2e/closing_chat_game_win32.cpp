@@ -15,6 +15,7 @@
 #include <string>
 
 #include "common/text_convert.h"
+#include "stand_in_window_win32.h"
 
 namespace {
 
@@ -76,12 +77,8 @@ LRESULT CALLBACK gameProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
             return 0;
         }
         case WM_PAINT: paintState(window); return 0;
-        case WM_LBUTTONDOWN:
-            SetForegroundWindow(window);
-            SetFocus(window);
-            return 0;
-        case WM_DESTROY: PostQuitMessage(0); return 0;
     }
+    if (handleStandInMessage(window, message)) return 0;
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
@@ -95,23 +92,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     g_commands = _wfopen(arguments[2], L"ab");
     LocalFree(arguments);
     if (g_chat == nullptr || g_commands == nullptr) return 1;
-    WNDCLASSW windowClass = {};
-    windowClass.lpfnWndProc = gameProc;
-    windowClass.hInstance = instance;
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
-    windowClass.lpszClassName = L"BrenlowClosingChatGame";
-    RegisterClassW(&windowClass);
-    HWND window =
-        CreateWindowExW(WS_EX_TOPMOST, L"BrenlowClosingChatGame", L"Closing Chat Game",
-                        WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 10, 10, 300, 150, nullptr, nullptr, instance, nullptr);
-    if (window == nullptr) return 1;
-    SetForegroundWindow(window);
-    SetFocus(window);
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
+    if (showStandIn(instance, L"BrenlowClosingChatGame", L"Closing Chat Game", gameProc) == nullptr) return 1;
+    runStandIn();
     std::fclose(g_chat);
     std::fclose(g_commands);
     return 0;

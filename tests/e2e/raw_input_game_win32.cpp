@@ -15,6 +15,7 @@
 #include <string>
 
 #include "common/text_convert.h"
+#include "stand_in_window_win32.h"
 
 namespace {
 
@@ -82,12 +83,8 @@ LRESULT CALLBACK gameProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
                 g_leftShift = g_rightShift = g_leftCtrl = g_rightCtrl = g_leftAlt = g_rightAlt = false;
             }
             break;
-        case WM_LBUTTONDOWN:
-            SetForegroundWindow(window);
-            SetFocus(window);
-            return 0;
-        case WM_DESTROY: PostQuitMessage(0); return 0;
     }
+    if (handleStandInMessage(window, message)) return 0;
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
@@ -96,28 +93,14 @@ LRESULT CALLBACK gameProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
     g_record = _wfopen(commandLine[0] != 0 ? commandLine : L"raw_input.txt", L"ab");
     if (g_record == nullptr) return 1;
-    WNDCLASSW windowClass = {};
-    windowClass.lpfnWndProc = gameProc;
-    windowClass.hInstance = instance;
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
-    windowClass.lpszClassName = L"BrenlowRawInputGame";
-    RegisterClassW(&windowClass);
-    HWND window =
-        CreateWindowExW(WS_EX_TOPMOST, L"BrenlowRawInputGame", L"Raw Input Game",
-                        WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 10, 10, 300, 150, nullptr, nullptr, instance, nullptr);
+    HWND window = showStandIn(instance, L"BrenlowRawInputGame", L"Raw Input Game", gameProc);
     if (window == nullptr) return 1;
     RAWINPUTDEVICE keyboard = {};
     keyboard.usUsagePage = 1;  // generic desktop controls
     keyboard.usUsage = 6;      // keyboard
     keyboard.hwndTarget = window;
     if (!RegisterRawInputDevices(&keyboard, 1, sizeof(keyboard))) return 1;
-    SetForegroundWindow(window);
-    SetFocus(window);
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
+    runStandIn();
     std::fclose(g_record);
     return 0;
 }
