@@ -6,10 +6,10 @@
 
 namespace {
 
-// Wine calls a low-level hook only while the hook's thread counts as
-// responsive, and counts a thread that took no message for five seconds as
-// hung: the first key after a quiet spell then passed the hook by. A timer
-// message every second keeps the thread counted as awake.
+// Under Wine, on a busy machine, the first key after a quiet spell of a few
+// seconds was seen to pass the hook by when the hook's thread had taken no
+// message meanwhile (Wine appears to count such a thread as hung). A timer
+// message every second keeps the thread taking messages.
 constexpr UINT kStayAwakeMs = 1000;
 
 struct HookState {
