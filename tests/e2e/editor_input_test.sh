@@ -6,12 +6,19 @@
 # rating replaces the label of the last entry.
 source "$(dirname "$0")/e2e_lib.sh"
 
-# Types $1 into field $2 of the input window after emptying it.
+# Types $1 into field $2 of the input window after emptying it. On a busy
+# machine the click can land before the window takes the keys, and the text
+# is lost: then it is typed again, up to three times.
 type_into() {
-  click_control "$editor_window" "$2"
-  xdotool key End BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace \
-    BackSpace BackSpace BackSpace
-  xdotool type "$1"
+  local attempt
+  for attempt in 1 2 3; do
+    click_control "$editor_window" "$2"
+    xdotool key End BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace \
+      BackSpace BackSpace BackSpace
+    xdotool type "$1"
+    wait_for 2 control_reads "$editor_window" "$2" "$1" && return 0
+  done
+  echo "field $2 did not take [$1]"
 }
 
 # Enters name $1 and rating $2 for element $3 and waits until label 117
