@@ -8,6 +8,9 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=2
+# The end-to-end tests spend most of their time waiting for windows and
+# keystrokes under Wine, so more of them run side by side than there are cores.
+e2e_jobs=${E2E_JOBS:-4}
 fuzz_seconds=${FUZZ_SECONDS:-30}
 
 # Each step's heading shows the seconds since the run began.
@@ -26,35 +29,55 @@ cmake --build "$root/build-asan" -j"$jobs"
 (cd "$root/build-asan" && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --output-on-failure -j"$jobs")
 
-step "fuzz targets, ${fuzz_seconds} s each"
+step "fuzz targets, ${fuzz_seconds} s each, ${jobs} at a time"
 CXX=clang++ cmake -S "$root" -B "$root/build-fuzz" -DBRENLOW_WERROR=ON -DBRENLOW_FUZZ=ON >/dev/null
 cmake --build "$root/build-fuzz" -j"$jobs"
 fuzz_work=$(mktemp -d)
 trap 'rm -rf "$fuzz_work"' EXIT
-for target in "$root"/build-fuzz/fuzz/*_fuzz; do
+# Runs one target on its corpus; says how many runs it made, or shows the
+# end of its log and fails.
+fuzz_target() {
+  local target=$1 name
   name=$(basename "$target" _fuzz)
   mkdir -p "$fuzz_work/$name"
-  log="$fuzz_work/$name.log"
+  local log="$fuzz_work/$name.log"
   if ! TMPDIR="$fuzz_work" "$target" -max_total_time="$fuzz_seconds" -max_len=4096 \
       -artifact_prefix="$fuzz_work/$name-" "$fuzz_work/$name" "$root/fuzz/corpus/$name" >"$log" 2>&1; then
     tail -n 60 "$log"
     echo "fuzz target $name failed; the input that failed is under $fuzz_work"
-    trap - EXIT
-    exit 1
+    return 1
   fi
   echo "-- $name: $(grep -E '^Done' "$log")"
+}
+fuzz_failed=0
+running=0
+for target in "$root"/build-fuzz/fuzz/*_fuzz; do
+  if ((running == jobs)); then
+    wait -n || fuzz_failed=1
+    running=$((running - 1))
+  fi
+  fuzz_target "$target" &
+  running=$((running + 1))
 done
+while ((running > 0)); do
+  wait -n || fuzz_failed=1
+  running=$((running - 1))
+done
+if ((fuzz_failed)); then
+  trap - EXIT
+  exit 1
+fi
 
 step "cross build of the Windows programs"
 cmake -S "$root" -B "$root/build-win" -DBRENLOW_WERROR=ON -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
   -DBRENLOW_NATIVE_BUILD="$root/build" >/dev/null
 cmake --build "$root/build-win" -j"$jobs"
 
-step "end-to-end tests under Wine, two at a time"
+step "end-to-end tests under Wine, ${e2e_jobs} at a time"
 # The screenshots of earlier runs go first: the guide takes its pictures from
 # this run's.
 rm -rf "$root/build-win/e2e-artifacts"
-(cd "$root/build-win" && ctest -L e2e -j"$jobs" --output-on-failure)
+(cd "$root/build-win" && ctest -L e2e -j"$e2e_jobs" --output-on-failure)
 
 step "release ZIP: the programs, the preview, the guide and the working folder"
 # The ZIP is named by the version CMake sets: found by pattern, after the
