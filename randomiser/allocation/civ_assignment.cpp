@@ -65,16 +65,16 @@ void buildTierLists(const GameTables& game, TierLists& lists) {
 
 // A tier that the tier draws can end on: it holds civilisations, the tier
 // range lets it pass and, under varied_tier_ratios, it has a weight.
-bool tierDrawable(const Randomiser& randomiser, int tier) {
-    const OptionSet& options = randomiser.options;
-    const CivDrawState& draw = randomiser.civ_draw;
+bool tierDrawable(const Allocation& match, int tier) {
+    const OptionSet& options = match.options;
+    const CivDrawState& draw = match.civ_draw;
     if (tierEmpty(draw.tier_lists, tier) || rangeRefuses(options, tier)) return false;
     return !options.varied_tier_ratios || draw.tier_ratios[tier] > 0;
 }
 
-bool anyTierDrawable(const Randomiser& randomiser) {
+bool anyTierDrawable(const Allocation& match) {
     for (int tier = 0; tier < kTierCount; ++tier) {
-        if (tierDrawable(randomiser, tier)) return true;
+        if (tierDrawable(match, tier)) return true;
     }
     return false;
 }
@@ -94,11 +94,11 @@ void applyRangeToWeights(const OptionSet& options, int32_t (&w)[kTierCount]) {
     if (keepLow >= 0 && w[keepLow] == 0 && w[keepLow + 1] == 0) w[keepLow] = w[keepLow + 1] = 1;
 }
 
-void checkComboAvailable(Randomiser& randomiser) {
-    const OptionSet& options = randomiser.options;
-    CivDrawState& draw = randomiser.civ_draw;
+void checkComboAvailable(const Allocation& match) {
+    const OptionSet& options = match.options;
+    CivDrawState& draw = match.civ_draw;
     if (anyTierRange(options) || !comboActive(draw)) return;
-    for (const CivRecord& civ : randomiser.game.civ_table) {
+    for (const CivRecord& civ : match.game.civ_table) {
         bool weighted = civ.tier >= 1 && civ.tier <= kTierCount && draw.tier_ratios[civ.tier - 1] > 0;
         if (weighted && comboQualifies(draw.score_combo, civ)) return;
     }
@@ -108,21 +108,21 @@ void checkComboAvailable(Randomiser& randomiser) {
 
 // Without weights: a tier index by rand() % 4, drawn again until it holds
 // civilisations and the tier range lets it pass.
-int drawUniformTier(const Randomiser& randomiser) {
+int drawUniformTier(const Allocation& match) {
     int tier;
     do {
         tier = crtRand() % kTierCount;
-    } while (tierEmpty(randomiser.civ_draw.tier_lists, tier) || rangeRefuses(randomiser.options, tier));
+    } while (tierEmpty(match.civ_draw.tier_lists, tier) || rangeRefuses(match.options, tier));
     return tier;
 }
 
 // Weighted slot tiers; false when one that team 1 would read has no civilisations.
-bool drawWeightedSlotTiers(Randomiser& randomiser) {
-    CivDrawState& draw = randomiser.civ_draw;
-    int size = teamSize(randomiser.players);
+bool drawWeightedSlotTiers(const Allocation& match) {
+    CivDrawState& draw = match.civ_draw;
+    int size = teamSize(match.players);
     // Every slot tier is drawn, also when single_tier or team_random will not read them.
-    for (int j = 0; j < size; ++j) draw.slot_tiers[j] = drawWeightedTier(randomiser);
-    if (randomiser.options.single_tier || randomiser.options.team_random) return true;
+    for (int j = 0; j < size; ++j) draw.slot_tiers[j] = drawWeightedTier(match);
+    if (match.options.single_tier || match.options.team_random) return true;
     for (int j = 0; j < size; ++j) {
         if (tierEmpty(draw.tier_lists, draw.slot_tiers[j] - 1)) {
             debugLog("Varied Tier Slot %i Drew Tier %i Which Holds No Civ", j, draw.slot_tiers[j]);
@@ -132,8 +132,8 @@ bool drawWeightedSlotTiers(Randomiser& randomiser) {
     return true;
 }
 
-bool prepareWeights(Randomiser& randomiser) {
-    CivDrawState& draw = randomiser.civ_draw;
+bool prepareWeights(const Allocation& match) {
+    CivDrawState& draw = match.civ_draw;
     const TierLists& lists = draw.tier_lists;
     draw.civ_cycle = 1;
     bool anyWeight = false;
@@ -142,13 +142,13 @@ bool prepareWeights(Randomiser& randomiser) {
         if (draw.tier_ratios[tier] > 0) anyWeight = true;
     }
     if (!anyWeight) return false;
-    applyRangeToWeights(randomiser.options, draw.tier_ratios);
-    if (!anyTierDrawable(randomiser)) {
+    applyRangeToWeights(match.options, draw.tier_ratios);
+    if (!anyTierDrawable(match)) {
         debugLog("No Weighted Civ Tier Holds A Civ Within The Tier Range");
         return false;
     }
-    checkComboAvailable(randomiser);
-    return drawWeightedSlotTiers(randomiser);
+    checkComboAvailable(match);
+    return drawWeightedSlotTiers(match);
 }
 
 // Where a walk goes next inside a list of count places.
@@ -180,10 +180,10 @@ void clearSlotsTaken(CivDrawState& draw) {
     for (uint8_t& taken : draw.slot_taken) taken = 0;
 }
 
-void drawTeamOne(Randomiser& randomiser) {
-    const OptionSet& options = randomiser.options;
-    PlayerTable& players = randomiser.players;
-    CivDrawState& draw = randomiser.civ_draw;
+void drawTeamOne(const Allocation& match) {
+    const OptionSet& options = match.options;
+    PlayerTable& players = match.players;
+    CivDrawState& draw = match.civ_draw;
     const TierLists& lists = draw.tier_lists;
     int k = 0;
     for (int p = 0; p < players.player_count; ++p) {
@@ -201,7 +201,7 @@ void drawTeamOne(Randomiser& randomiser) {
             // A walk needs a starting place in the single tier's list.
             if (draw.civ_cycle) pos = crtRand() % lists.count[tier];
         } else if (draw.civ_cycle) {
-            tier = drawSlotTier(randomiser, slot);  // the slot tier before the starting place
+            tier = drawSlotTier(match, slot);  // the slot tier before the starting place
             pos = crtRand() % lists.count[tier];
         }
         int tries = 0;
@@ -220,7 +220,7 @@ void drawTeamOne(Randomiser& randomiser) {
             // The checks run in this order, after both draws; each refusal draws again.
             if (rangeRefuses(options, tier)) continue;
             if (!anyTierRange(options) && comboActive(draw) && players.player_rating_classes[p] <= 2 &&
-                comboRefuses(draw.score_combo, randomiser.game.civ_table[lists.civs[tier][pos]])) {
+                comboRefuses(draw.score_combo, match.game.civ_table[lists.civs[tier][pos]])) {
                 if (++tries >= kTryGuard) draw.score_combo = 0;
                 continue;
             }
@@ -241,11 +241,11 @@ void drawTeamOne(Randomiser& randomiser) {
 
 // A tier index for a team_random reference draw: weighted or rand() % 4,
 // drawn again while the tier range refuses it or its list is empty.
-int drawReferenceTier(Randomiser& randomiser) {
-    const TierLists& lists = randomiser.civ_draw.tier_lists;
+int drawReferenceTier(const Allocation& match) {
+    const TierLists& lists = match.civ_draw.tier_lists;
     for (;;) {
-        int tier = randomiser.options.varied_tier_ratios ? drawWeightedTier(randomiser) - 1 : crtRand() % kTierCount;
-        if (!rangeRefuses(randomiser.options, tier) && lists.count[tier] > 0) return tier;
+        int tier = match.options.varied_tier_ratios ? drawWeightedTier(match) - 1 : crtRand() % kTierCount;
+        if (!rangeRefuses(match.options, tier) && lists.count[tier] > 0) return tier;
     }
 }
 
@@ -262,26 +262,26 @@ void copyWorkingValues(const OptionSet& options, const TeamState& teams, CivDraw
 }
 
 // What prepareCivDraw does before it notes the outcome for the report.
-bool prepareTierDraw(Randomiser& randomiser) {
-    const OptionSet& options = randomiser.options;
-    CivDrawState& draw = randomiser.civ_draw;
-    buildTierLists(randomiser.game, draw.tier_lists);
+bool prepareTierDraw(const Allocation& match) {
+    const OptionSet& options = match.options;
+    CivDrawState& draw = match.civ_draw;
+    buildTierLists(match.game, draw.tier_lists);
     if (draw.tier_lists.count[0] + draw.tier_lists.count[1] + draw.tier_lists.count[2] + draw.tier_lists.count[3] ==
         0) {
-        debugLog("No Civ Has A Tier From 1 To 4 - Civ Num ~ %i", static_cast<int>(randomiser.game.civ_table.size()));
+        debugLog("No Civ Has A Tier From 1 To 4 - Civ Num ~ %i", static_cast<int>(match.game.civ_table.size()));
         return false;
     }
     if (options.varied_tier_ratios) {
-        if (!prepareWeights(randomiser)) return false;
+        if (!prepareWeights(match)) return false;
     } else {
-        if (!anyTierDrawable(randomiser)) {
+        if (!anyTierDrawable(match)) {
             debugLog("No Civ Tier Holds A Civ Within The Tier Range");
             return false;
         }
         if (draw.civ_cycle) {
             // A walk starts from a slot tier; without weights they are drawn
             // here, before team 1, as team 1 draws its tiers.
-            for (int j = 0; j < teamSize(randomiser.players); ++j) draw.slot_tiers[j] = drawUniformTier(randomiser) + 1;
+            for (int j = 0; j < teamSize(match.players); ++j) draw.slot_tiers[j] = drawUniformTier(match) + 1;
         }
     }
     if (options.single_tier) {
@@ -302,15 +302,15 @@ bool prepareTierDraw(Randomiser& randomiser) {
 
 }  // namespace
 
-bool prepareCivDraw(Randomiser& randomiser) {
-    copyWorkingValues(randomiser.options, randomiser.teams, randomiser.civ_draw);
-    const bool prepared = prepareTierDraw(randomiser);
-    randomiser.civ_draw.civs_not_drawn = prepared ? 0 : 1;
+bool prepareCivDraw(const Allocation& match) {
+    copyWorkingValues(match.options, match.teams, match.civ_draw);
+    const bool prepared = prepareTierDraw(match);
+    match.civ_draw.civs_not_drawn = prepared ? 0 : 1;
     return prepared;
 }
 
-int drawWeightedTier(Randomiser& randomiser) {
-    const int32_t(&w)[kTierCount] = randomiser.civ_draw.tier_ratios;
+int drawWeightedTier(const Allocation& match) {
+    const int32_t(&w)[kTierCount] = match.civ_draw.tier_ratios;
     int64_t total = static_cast<int64_t>(w[0]) + w[1] + w[2] + w[3];
     if (total <= 0) return 1;  // callers ensure a weight; never divide by zero
     int64_t r = crtRand() % total;
@@ -331,18 +331,18 @@ int drawWeightedTier(Randomiser& randomiser) {
     return 4;
 }
 
-int drawSlotTier(Randomiser& randomiser, int& slot) {
-    CivDrawState& draw = randomiser.civ_draw;
-    int size = teamSize(randomiser.players);
+int drawSlotTier(const Allocation& match, int& slot) {
+    CivDrawState& draw = match.civ_draw;
+    int size = teamSize(match.players);
     int step = crtRand() % 2 == 1 ? 1 : -1;  // the direction to look in is drawn before the slot
     slot = crtRand() % size;
     for (int moved = 0; moved < size && draw.slot_taken[slot]; ++moved) slot = (slot + step + size) % size;
     return draw.slot_tiers[slot] - 1;
 }
 
-void drawReferenceCivs(Randomiser& randomiser) {
-    const OptionSet& options = randomiser.options;
-    CivDrawState& draw = randomiser.civ_draw;
+void drawReferenceCivs(const Allocation& match) {
+    const OptionSet& options = match.options;
+    CivDrawState& draw = match.civ_draw;
     const TierLists& lists = draw.tier_lists;
     for (CivChoice& entry : draw.reference_civs) entry = CivChoice{};
     // single_tier gives every team the single tier, reflective_tiers one shared drawn tier.
@@ -351,14 +351,14 @@ void drawReferenceCivs(Randomiser& randomiser) {
     if (options.single_tier) {
         shared = options.single_tier_value - 1;
     } else if (options.reflective_tiers) {
-        shared = drawReferenceTier(randomiser);
+        shared = drawReferenceTier(match);
     }
     int direction = crtRand() % 2;  // one direction for every team, drawn after the shared tier
     int walkPos = -1;               // where the last walk stopped; none before the first team
-    for (int j = 0; j < randomiser.players.team_count; ++j) {
+    for (int j = 0; j < match.players.team_count; ++j) {
         int clashes = 0;
         for (;;) {
-            int tier = sharedTier ? shared : drawReferenceTier(randomiser);
+            int tier = sharedTier ? shared : drawReferenceTier(match);
             int count = lists.count[tier];
             int pos;
             if (draw.civ_cycle) {
@@ -378,32 +378,32 @@ void drawReferenceCivs(Randomiser& randomiser) {
     }
 }
 
-void assignCivs(Randomiser& randomiser) {
-    const OptionSet& options = randomiser.options;
-    PlayerTable& players = randomiser.players;
-    CivDrawState& draw = randomiser.civ_draw;
+void assignCivs(const Allocation& match) {
+    const OptionSet& options = match.options;
+    PlayerTable& players = match.players;
+    CivDrawState& draw = match.civ_draw;
     for (int p = 0; p < players.player_count; ++p) {
         players.player_civs[p] = -1;
         players.player_tiers[p] = -1;
         draw.civ_places[p] = -1;
     }
-    if (options.team_random) drawReferenceCivs(randomiser);  // the reference civilisations come before team 1
+    if (options.team_random) drawReferenceCivs(match);  // the reference civilisations come before team 1
     clearSlotsTaken(draw);
-    drawTeamOne(randomiser);
-    for (int t = 1; t < players.team_count; ++t) assignTeamCivs(randomiser, t);
+    drawTeamOne(match);
+    for (int t = 1; t < players.team_count; ++t) assignTeamCivs(match, t);
     if (draw.handicap && options.use_ratings) {
         // Team by team, after every team is drawn: each redraw sees the teams redrawn before it.
-        for (int t = 0; t < kMaxTeams; ++t) applyHandicap(randomiser, t);
+        for (int t = 0; t < kMaxTeams; ++t) applyHandicap(match, t);
     }
     if (options.reshape) {
-        for (int team = 1; team <= players.team_count; ++team) reshapeTeam(randomiser, team);
+        for (int team = 1; team <= players.team_count; ++team) reshapeTeam(match, team);
     }
 }
 
-void assignTeamCivs(Randomiser& randomiser, int t) {
-    const OptionSet& options = randomiser.options;
-    PlayerTable& players = randomiser.players;
-    CivDrawState& draw = randomiser.civ_draw;
+void assignTeamCivs(const Allocation& match, int t) {
+    const OptionSet& options = match.options;
+    PlayerTable& players = match.players;
+    CivDrawState& draw = match.civ_draw;
     const TierLists& lists = draw.tier_lists;
     int size = teamSize(players);
     int team = t + 1;
@@ -428,7 +428,7 @@ void assignTeamCivs(Randomiser& randomiser, int t) {
         int direction = 0;
         int slot = -1;
         if (draw.civ_cycle) {
-            tier = drawSlotTier(randomiser, slot);  // here the slot tier comes before the direction, unlike team 1
+            tier = drawSlotTier(match, slot);  // here the slot tier comes before the direction, unlike team 1
             direction = crtRand() % 2;
             pos = crtRand() % lists.count[tier];
         } else if (options.single_tier) {
@@ -466,7 +466,7 @@ void assignTeamCivs(Randomiser& randomiser, int t) {
     }
 }
 
-void applyHandicap(Randomiser& randomiser, int t) {
-    const bool shifted = shiftTiersForHandicap(randomiser.teams, randomiser.players, randomiser.civ_draw, t);
-    if (shifted) assignTeamCivs(randomiser, t);
+void applyHandicap(const Allocation& match, int t) {
+    const bool shifted = shiftTiersForHandicap(match.teams, match.players, match.civ_draw, t);
+    if (shifted) assignTeamCivs(match, t);
 }

@@ -6,27 +6,27 @@
 // tiers. False (the reason in the debug log, except when every
 // weight is 0) when the options leave no civilisation to draw; then no
 // civilisation is assigned, and civ_draw.civs_not_drawn tells the report.
-bool prepareCivDraw(Randomiser& randomiser);
+bool prepareCivDraw(const Allocation& match);
 
 // Gives every player a civilisation-table index in player_civs and a tier
 // index in player_tiers: team 1 draws, later teams mirror its tiers, then
 // handicap and reshape apply.
-void assignCivs(Randomiser& randomiser);
+void assignCivs(const Allocation& match);
 
 // Draws the civilisations of team t+1 (t is 0-based) from the team-1 record,
 // the slot tiers or the reference civilisations.
-void assignTeamCivs(Randomiser& randomiser, int t);
+void assignTeamCivs(const Allocation& match, int t);
 
 // Shifts the tiers of team t+1 by its score against the average, then draws
 // the team again.
-void applyHandicap(Randomiser& randomiser, int t);
+void applyHandicap(const Allocation& match, int t);
 
 // A tier number 1..4 drawn by the weights in civ_draw.tier_ratios.
-int drawWeightedTier(Randomiser& randomiser);
+int drawWeightedTier(const Allocation& match);
 
 // A tier index from the slot tiers, at a position not yet taken in the team;
 // the position goes to slot.
-int drawSlotTier(Randomiser& randomiser, int& slot);
+int drawSlotTier(const Allocation& match, int& slot);
 
 // team_random: one civilisation and tier for each team.
-void drawReferenceCivs(Randomiser& randomiser);
+void drawReferenceCivs(const Allocation& match);

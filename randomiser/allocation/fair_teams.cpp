@@ -138,18 +138,18 @@ bool sameLineup(const PlayerTable& players, const TeamSplit& split, const int* p
     return true;
 }
 
-bool chooseFairTeams(Randomiser& randomiser) {
-    const PlayerTable& players = randomiser.players;
-    const PreviousMatch& previous = randomiser.previous_match;
+bool chooseFairTeams(const Allocation& match) {
+    const PlayerTable& players = match.players;
+    const PreviousMatch& previous = match.previous_match;
     SplitList list;
-    listSplits(players, randomiser.teams.friend_groups, list);
+    listSplits(players, match.teams.friend_groups, list);
     FairSplits fair;
-    findFairSplits(list, randomiser.options.fair_margin, fair);
+    findFairSplits(list, match.options.fair_margin, fair);
     if (fair.count == 0) {
         debugLog("Fair Teams found no split of %i players into %i teams", players.player_count, players.team_count);
         return false;
     }
-    randomiser.teams.fair_best_spread = fair.best_spread;
+    match.teams.fair_best_spread = fair.best_spread;
     if (fair.best_spread > kUnfairSpread)
         debugLog("Fair Teams: the best split leaves a spread of %lld", static_cast<long long>(fair.best_spread));
 
@@ -173,9 +173,9 @@ bool chooseFairTeams(Randomiser& randomiser) {
     int places[kMaxTeams] = {};
     for (int p = 0; p < players.player_count; ++p) {
         int row = rowOf[chosen.team_of[p]];
-        randomiser.teams.team_roster[row][places[row]++] = p;
+        match.teams.team_roster[row][places[row]++] = p;
     }
-    randomiser.teams.fair_balanced = 1;
+    match.teams.fair_balanced = 1;
     return true;
 }
 

@@ -77,7 +77,7 @@ bool sameLineup(const PlayerTable& players, const TeamSplit& split, const int* p
 // the debug log. False, with a debug line and nothing drawn, when the players
 // have no split into equal teams at all (the caller balances as without
 // fair_teams).
-bool chooseFairTeams(Randomiser& randomiser);
+bool chooseFairTeams(const Allocation& match);
 
 // The lowest spread of a split under the group keys above: the best balance
 // the players allow with the FMT groups as read.

@@ -79,10 +79,10 @@ bool shiftTiersForHandicap(const TeamState& teams, PlayerTable& players, CivDraw
     return true;
 }
 
-void reshapeTeam(Randomiser& randomiser, int team) {
-    CivDrawState& draw = randomiser.civ_draw;
-    PlayerTable& players = randomiser.players;
-    const std::vector<CivRecord>& civs = randomiser.game.civ_table;
+void reshapeTeam(const Allocation& match, int team) {
+    CivDrawState& draw = match.civ_draw;
+    PlayerTable& players = match.players;
+    const std::vector<CivRecord>& civs = match.game.civ_table;
     if (draw.reshape_amount < 1 || draw.reshape_amount > 3) draw.reshape_amount = 4;
     int basis = draw.reshape_amount;
     auto value = [&](int p) { return civValue(civs[players.player_civs[p]], basis); };

@@ -23,4 +23,4 @@ bool shiftTiersForHandicap(const TeamState& teams, PlayerTable& players, CivDraw
 
 // Moves civilisations with high values to the higher-rated players of team
 // number team (1-based) by swapping player_civs.
-void reshapeTeam(Randomiser& randomiser, int team);
+void reshapeTeam(const Allocation& match, int team);

@@ -39,24 +39,24 @@ int countGroup(const PlayerTable& players, int g) {
 
 bool groupHeld(const PlayerTable& players, int g) { return countGroup(players, g) > 0; }
 
-void resetResults(Randomiser& randomiser) {
-    PlayerTable& players = randomiser.players;
+void resetResults(const Allocation& match) {
+    PlayerTable& players = match.players;
     for (int p = 0; p < kPlayerSlots; ++p) {
         players.player_teams[p] = 0;
         players.player_rating_classes[p] = 2;
     }
-    randomiser.teams = TeamState{};
+    match.teams = TeamState{};
 }
 
 // Notes whether friends may team and splits every group larger than a team.
-void checkGroups(Randomiser& randomiser) {
-    PlayerTable& players = randomiser.players;
+void checkGroups(const Allocation& match) {
+    PlayerTable& players = match.players;
     bool friends = false;
     for (int p = 0; p < players.player_count; ++p) {
         if (players.player_fmt_groups[p] != 0) friends = true;
     }
     if (!friends) return;
-    randomiser.teams.fmt_present = 1;  // the civilisation draw then applies the handicap, unless fmt_uncounter
+    match.teams.fmt_present = 1;  // the civilisation draw then applies the handicap, unless fmt_uncounter
 
     SeenGroups seen;
     int size = teamSize(players);
@@ -64,7 +64,7 @@ void checkGroups(Randomiser& randomiser) {
         int g = players.player_fmt_groups[p];
         if (g == 0 || seen.contains(g)) continue;
         seen.add(g);
-        while (countGroup(players, g) > size) splitFmtGroup(randomiser, g);
+        while (countGroup(players, g) > size) splitFmtGroup(match, g);
     }
 }
 
@@ -83,9 +83,9 @@ int meanRating(const PlayerTable& players) {
 
 // No FMT groups: deal the players class by class, then shuffle places between
 // teams and the order inside each team.
-void dealAndShuffle(Randomiser& randomiser) {
-    const PlayerTable& players = randomiser.players;
-    int(&roster)[kMaxTeams][kMaxTeamSize] = randomiser.teams.team_roster;
+void dealAndShuffle(const Allocation& match) {
+    const PlayerTable& players = match.players;
+    int(&roster)[kMaxTeams][kMaxTeamSize] = match.teams.team_roster;
     int teams = players.team_count;
     int size = teamSize(players);
 
@@ -164,8 +164,8 @@ bool mergeLastInto(FmtUnits& units, int i, int size) {
 // nothing halves the last unit; a last unit of one player cannot be halved and
 // joins the first unit (lowest score first) that has room, which always exists
 // while there are more units than teams.
-void reduceUnits(Randomiser& randomiser, FmtUnits& units) {
-    const PlayerTable& players = randomiser.players;
+void reduceUnits(const Allocation& match, FmtUnits& units) {
+    const PlayerTable& players = match.players;
     int size = teamSize(players);
     while (units.unit_count > players.team_count) {
         int passStart = units.unit_count;
@@ -176,9 +176,9 @@ void reduceUnits(Randomiser& randomiser, FmtUnits& units) {
         if (merged) continue;
         int last = units.unit_count - 1;
         if (units.size[units.order[last]] > 1) {
-            splitUnit(randomiser, units, last);
+            splitUnit(match, units, last);
             ++units.unit_count;
-            ++randomiser.teams.fmt_unit_splits;
+            ++match.teams.fmt_unit_splits;
         } else {
             for (int i = 0; i < last && !mergeLastInto(units, i, size); ++i) {
             }
@@ -186,8 +186,8 @@ void reduceUnits(Randomiser& randomiser, FmtUnits& units) {
     }
 }
 
-void placeUngrouped(const Randomiser& randomiser, FmtUnits& units) {
-    const PlayerTable& players = randomiser.players;
+void placeUngrouped(const Allocation& match, FmtUnits& units) {
+    const PlayerTable& players = match.players;
     bool placed[kPlayerSlots] = {};
     int cls = 5;
     for (;;) {
@@ -199,7 +199,7 @@ void placeUngrouped(const Randomiser& randomiser, FmtUnits& units) {
             if (found < 0 && players.player_rating_classes[p] == cls) found = p;
         }
         if (found >= 0) {
-            placeSingle(randomiser, units, found, cls < 3);
+            placeSingle(match, units, found, cls < 3);
             placed[found] = true;
         } else if (!waiting) {
             return;
@@ -210,9 +210,9 @@ void placeUngrouped(const Randomiser& randomiser, FmtUnits& units) {
 
 // Ungrouped players of the same class on different teams change places at
 // random: a test, then 100 coins, each 1 swapping them.
-void swapEqualClasses(Randomiser& randomiser) {
-    const PlayerTable& players = randomiser.players;
-    int(&roster)[kMaxTeams][kMaxTeamSize] = randomiser.teams.team_roster;
+void swapEqualClasses(const Allocation& match) {
+    const PlayerTable& players = match.players;
+    int(&roster)[kMaxTeams][kMaxTeamSize] = match.teams.team_roster;
     int teams = players.team_count;
     int size = teamSize(players);
     for (int t1 = 0; t1 < teams; ++t1) {
@@ -233,35 +233,35 @@ void swapEqualClasses(Randomiser& randomiser) {
     }
 }
 
-void balanceUnits(Randomiser& randomiser, int avg) {
-    const PlayerTable& players = randomiser.players;
+void balanceUnits(const Allocation& match, int avg) {
+    const PlayerTable& players = match.players;
     FmtUnits units;
     buildUnits(players, units);
     sortUnits(units, units.unit_count);
-    reduceUnits(randomiser, units);
+    reduceUnits(match, units);
     for (int k = units.unit_count; k < players.team_count; ++k) {
         units.score[k] = avg;
         units.size[units.order[k]] = 0;
     }
     if (units.unit_count < players.team_count) units.unit_count = players.team_count;
     sortUnits(units, units.unit_count);
-    placeUngrouped(randomiser, units);
+    placeUngrouped(match, units);
 
     int size = teamSize(players);
     for (int k = 0; k < units.unit_count; ++k) {
-        for (int s = 0; s < size; ++s) randomiser.teams.team_roster[k][s] = units.members[units.order[k]][s];
+        for (int s = 0; s < size; ++s) match.teams.team_roster[k][s] = units.members[units.order[k]][s];
     }
-    swapEqualClasses(randomiser);
+    swapEqualClasses(match);
 }
 
 // Some rating missing: groups and then single players go to random teams with room.
-void assignUnrated(Randomiser& randomiser) {
-    PlayerTable& players = randomiser.players;
+void assignUnrated(const Allocation& match) {
+    PlayerTable& players = match.players;
     int teams = players.team_count;
     int size = teamSize(players);
     int given[kMaxTeams + 1] = {};  // players given to team 1..4
 
-    if (randomiser.teams.fmt_present) {
+    if (match.teams.fmt_present) {
         SeenGroups seen;
         for (int p = 0; p < players.player_count; ++p) {
             int g = players.player_fmt_groups[p];
@@ -283,7 +283,7 @@ void assignUnrated(Randomiser& randomiser) {
                     }
                     t = crtRand() % 2 == 0 ? (t == teams ? 1 : t + 1) : (t == 1 ? teams : t - 1);
                     if (++tries > kUnratedTries) {
-                        splitFmtGroup(randomiser, g);
+                        splitFmtGroup(match, g);
                         break;
                     }
                 }
@@ -303,9 +303,9 @@ void assignUnrated(Randomiser& randomiser) {
     }
 }
 
-void numberTeams(Randomiser& randomiser) {
-    PlayerTable& players = randomiser.players;
-    TeamState& teams = randomiser.teams;
+void numberTeams(const Allocation& match) {
+    PlayerTable& players = match.players;
+    TeamState& teams = match.teams;
     int size = teamSize(players);
     int64_t scoreSum = 0;
     for (int t = 0; t < players.team_count; ++t) {
@@ -333,33 +333,33 @@ int ratingClass(int rating, int avg) {
     return 1;
 }
 
-void assignTeams(Randomiser& randomiser) {
-    const OptionSet& options = randomiser.options;
-    PlayerTable& players = randomiser.players;
-    resetResults(randomiser);
+void assignTeams(const Allocation& match) {
+    const OptionSet& options = match.options;
+    PlayerTable& players = match.players;
+    resetResults(match);
     // fair_teams splits a group larger than a team by its own search; the
     // group check still splits it as always, for the draws and the report.
-    std::copy(players.player_fmt_groups, players.player_fmt_groups + kPlayerSlots, randomiser.teams.friend_groups);
-    checkGroups(randomiser);
+    std::copy(players.player_fmt_groups, players.player_fmt_groups + kPlayerSlots, match.teams.friend_groups);
+    checkGroups(match);
     if (!allRated(players)) {
         if (options.fair_teams) debugLog("Fair Teams needs a rating for every player");
-        assignUnrated(randomiser);
+        assignUnrated(match);
         return;
     }
     int avg = meanRating(players);
     for (int p = 0; p < players.player_count; ++p)
         players.player_rating_classes[p] = ratingClass(players.player_ratings[p], avg);
-    const bool fairDrawn = options.fair_teams && chooseFairTeams(randomiser);
-    if (!fairDrawn && randomiser.teams.fmt_present) {
-        balanceUnits(randomiser, avg);
+    const bool fairDrawn = options.fair_teams && chooseFairTeams(match);
+    if (!fairDrawn && match.teams.fmt_present) {
+        balanceUnits(match, avg);
     } else if (!fairDrawn) {
-        dealAndShuffle(randomiser);
+        dealAndShuffle(match);
     }
-    numberTeams(randomiser);
+    numberTeams(match);
 }
 
-void splitFmtGroup(Randomiser& randomiser, int g) {
-    PlayerTable& players = randomiser.players;
+void splitFmtGroup(const Allocation& match, int g) {
+    PlayerTable& players = match.players;
     int count = countGroup(players, g);
     int keep = count == 1 ? 1 : count / 2;
     int fresh;
@@ -373,7 +373,7 @@ void splitFmtGroup(Randomiser& randomiser, int g) {
     }
 }
 
-void splitUnit(const Randomiser& randomiser, FmtUnits& units, int k) {
+void splitUnit(const Allocation& match, FmtUnits& units, int k) {
     int a = units.order[k];
     int b = units.order[k + 1];
     int whole = units.size[a];
@@ -381,13 +381,13 @@ void splitUnit(const Randomiser& randomiser, FmtUnits& units, int k) {
     for (int m = kept; m < whole; ++m) units.members[b][m - kept] = units.members[a][m];
     units.size[a] = kept;
     units.size[b] = whole - kept;
-    const PlayerTable& players = randomiser.players;
+    const PlayerTable& players = match.players;
     units.score[k] = memberMean(players, units, a, kept);
     units.score[k + 1] = memberMean(players, units, b, whole - kept);
 }
 
-void placeSingle(const Randomiser& randomiser, FmtUnits& units, int p, bool low) {
-    int size = teamSize(randomiser.players);
+void placeSingle(const Allocation& match, FmtUnits& units, int p, bool low) {
+    int size = teamSize(match.players);
     int count = units.unit_count;
     for (int step = 0; step < count; ++step) {
         int k = low ? count - 1 - step : step;
@@ -395,7 +395,7 @@ void placeSingle(const Randomiser& randomiser, FmtUnits& units, int p, bool low)
         if (units.size[u] >= size) continue;
         int old = units.size[u];
         units.members[u][old] = p;
-        int64_t weighted = static_cast<int64_t>(units.score[k]) * old + randomiser.players.player_ratings[p];
+        int64_t weighted = static_cast<int64_t>(units.score[k]) * old + match.players.player_ratings[p];
         units.score[k] = static_cast<int>(weighted / (old + 1));
         units.size[u] = old + 1;
         sortUnits(units, count);

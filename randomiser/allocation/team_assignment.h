@@ -9,7 +9,7 @@
 // see fair_teams.h), at random when a rating is missing. Writes player_teams,
 // player_rating_classes, the team scores and roster and fmt_present (with which
 // the civilisation draw switches handicap on). Reads the options only.
-void assignTeams(Randomiser& randomiser);
+void assignTeams(const Allocation& match);
 
 // Rating class 1..5 of rating around the mean avg.
 int ratingClass(int rating, int avg);
@@ -27,14 +27,14 @@ struct FmtUnits {
 
 // Keeps the first half of group g's players in g and gives the rest a new
 // group number from 100 to 199 that no player holds.
-void splitFmtGroup(Randomiser& randomiser, int g);
+void splitFmtGroup(const Allocation& match, int g);
 
 // Halves the unit at sorted position k into itself and the free id after it.
-void splitUnit(const Randomiser& randomiser, FmtUnits& units, int k);
+void splitUnit(const Allocation& match, FmtUnits& units, int k);
 
 // Puts ungrouped player p into the first unit with room, lowest score first
 // (highest first when low is set), then sorts the units again.
-void placeSingle(const Randomiser& randomiser, FmtUnits& units, int p, bool low);
+void placeSingle(const Allocation& match, FmtUnits& units, int p, bool low);
 
 // Stable ascending bubble sort of the first unit_count scores, order alongside.
 void sortUnits(FmtUnits& units, int unit_count);

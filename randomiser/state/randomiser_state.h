@@ -18,3 +18,24 @@ struct Randomiser {
     CivDrawState civ_draw;
     ReportState report;
 };
+
+// What team and civilisation assignment work on. The options, the tables and
+// the previous line-up are only read, so the compiler keeps the option set as
+// the parser left it; the players' results, the teams and the draw's working
+// state are written. Every step is called with the Randomiser itself.
+struct Allocation {
+    Allocation(Randomiser& randomiser)  // NOLINT(google-explicit-constructor)
+        : options(randomiser.options),
+          game(randomiser.game),
+          previous_match(randomiser.previous_match),
+          players(randomiser.players),
+          teams(randomiser.teams),
+          civ_draw(randomiser.civ_draw) {}
+
+    const OptionSet& options;
+    const GameTables& game;
+    const PreviousMatch& previous_match;
+    PlayerTable& players;
+    TeamState& teams;
+    CivDrawState& civ_draw;
+};
