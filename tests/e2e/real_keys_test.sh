@@ -3,7 +3,9 @@
 # reaches a game that reads only raw input (and drops Unicode keystrokes) and
 # a line reader in Wine's own console, byte for byte the preview's report; a
 # name in another script still reaches a window that reads characters, as a
-# Unicode keystroke.
+# Unicode keystroke. The argument names the game: chat, raw_input or console;
+# each is a test of its own, so that the three run side by side.
+game=${1:?which game: chat, raw_input or console}
 source "$(dirname "$0")/e2e_lib.sh"
 
 # Starts the randomiser with rating real_keys, clicks at $1,$2 into the
@@ -23,28 +25,34 @@ type_report_into() {
 recorded() { tr '\r' '\n' <"$1"; }
 seed_in() { recorded "$1" | sed -n 's/.*Seed: \(-\{0,1\}[0-9]\{1,\}\).*/\1/p' | head -n 1; }
 
-cp PlayerData.txt "$e2e_work/PlayerData.sample"
-sed -i "s/'Senna'/'Влад'/" PlayerData.txt
-start_chat
-type_report_into 150 90 "Chat Recorder"
-seed=$(typed_seed)
-expect_equal "the chat got the whole report, Влад included" "$(preview_report "${seed:-0}" rating)" "$(chat_text)"
-cp "$e2e_work/PlayerData.sample" PlayerData.txt
-wineserver -k  # a clean desktop for the game
-
-e2e_start wine raw_input_game.exe raw.txt
-wait_for 30 window_class_shown BrenlowRawInputGame || echo "the raw input game did not show"
-type_report_into 150 90 "Raw Input Game"
-seed=$(seed_in raw.txt)
-expect_equal "the raw input game got the whole report" "$(preview_report "${seed:-0}" rating)" "$(recorded raw.txt)"
-wineserver -k
-
-e2e_start wine wineconsole console_reader.exe console.txt
-wait_for 30 window_class_shown WineConsoleClass || echo "the console did not show"
-console_title=$(window_list | awk -F'\t' '$2 == "WineConsoleClass" { print $3; exit }')
-type_report_into 400 300 "$console_title"
-screenshot real_keys_console
-seed=$(seed_in console.txt)
-expect_equal "the console's line reader got the whole report" "$(preview_report "${seed:-0}" rating)" \
-  "$(recorded console.txt)"
+case $game in
+  chat)
+    sed -i "s/'Senna'/'Влад'/" PlayerData.txt
+    start_chat
+    type_report_into 150 90 "Chat Recorder"
+    seed=$(typed_seed)
+    expect_equal "the chat got the whole report, Влад included" "$(preview_report "${seed:-0}" rating)" "$(chat_text)"
+    ;;
+  raw_input)
+    e2e_start wine raw_input_game.exe raw.txt
+    wait_for 30 window_class_shown BrenlowRawInputGame || echo "the raw input game did not show"
+    type_report_into 150 90 "Raw Input Game"
+    seed=$(seed_in raw.txt)
+    expect_equal "the raw input game got the whole report" "$(preview_report "${seed:-0}" rating)" "$(recorded raw.txt)"
+    ;;
+  console)
+    e2e_start wine wineconsole console_reader.exe console.txt
+    wait_for 30 window_class_shown WineConsoleClass || echo "the console did not show"
+    console_title=$(window_list | awk -F'\t' '$2 == "WineConsoleClass" { print $3; exit }')
+    type_report_into 400 300 "$console_title"
+    screenshot real_keys_console
+    seed=$(seed_in console.txt)
+    expect_equal "the console's line reader got the whole report" "$(preview_report "${seed:-0}" rating)" \
+      "$(recorded console.txt)"
+    ;;
+  *)
+    echo "no game named $game: chat, raw_input or console"
+    exit 1
+    ;;
+esac
 e2e_finish
