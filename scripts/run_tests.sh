@@ -10,7 +10,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=2
 # The end-to-end tests spend most of their time waiting for windows and
 # keystrokes under Wine, so more of them run side by side than there are cores.
-e2e_jobs=${E2E_JOBS:-4}
+e2e_jobs=${E2E_JOBS:-5}
 fuzz_seconds=${FUZZ_SECONDS:-30}
 
 # Each step's heading shows the seconds since the run began.
