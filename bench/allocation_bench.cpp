@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
-#include <filesystem>
 #include <new>
 #include <random>
 #include <vector>
@@ -145,12 +144,6 @@ BENCHMARK(BM_fairTeamsRunTimes)->Iterations(1)->Unit(benchmark::kMillisecond);
 // players allow; and the spread that one lobby in ten passes (p90). makeLobby fills the players of one lobby.
 template <typename MakeLobby>
 void medianSpreads(benchmark::State& state, MakeLobby makeLobby) {
-    // Lobbies that no split makes fair log a line each: debug.txt goes to a
-    // folder of its own.
-    std::filesystem::path folder = std::filesystem::temp_directory_path() / "brenlow-bench-spreads";
-    std::filesystem::create_directories(folder);
-    std::filesystem::path before = std::filesystem::current_path();
-    std::filesystem::current_path(folder);
     std::vector<int64_t> classes;
     std::vector<int64_t> fair;
     std::vector<int64_t> best;
@@ -188,8 +181,6 @@ void medianSpreads(benchmark::State& state, MakeLobby makeLobby) {
     state.counters["median_spread_best"] = median(best);
     state.counters["p90_spread_rating"] = tenthHighest(classes);
     state.counters["p90_spread_fair_teams"] = tenthHighest(fair);
-    std::filesystem::current_path(before);
-    std::filesystem::remove_all(folder);
 }
 
 // Lobbies of 2 to 8 players in 2 to 4 teams, ratings 0 to 3000, a few FMT
