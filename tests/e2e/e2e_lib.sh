@@ -81,6 +81,10 @@ export DISPLAY=":$(head -n 1 "$e2e_work/display")"
 
 mkdir -p "$e2e_work/game"
 cp -r "$e2e_root/dist/." "$e2e_work/game/"
+# What the programs write as they run is no part of the sample folder, as in
+# the release: a preview run in dist/ (as the README shows one) leaves its
+# debug.txt there.
+rm -f "$e2e_work/game/debug.txt" "$e2e_work/game/data.txt" "$e2e_work/game/"*.tmp
 cp "$build_win"/randomiser/shell/Brenlow_Sortilane.exe "$build_win"/editor/shell/Brenlow_Rostrix.exe \
   "$build_win"/tests/e2e/*.exe "$e2e_work/game/"
 cd "$e2e_work/game"
