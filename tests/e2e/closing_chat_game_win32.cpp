@@ -1,12 +1,15 @@
 // A stand-in for a game whose chat closes after each message, for the
 // end-to-end tests:
-//   closing_chat_game.exe CHATFILE COMMANDFILE
+//   closing_chat_game.exe CHATFILE COMMANDFILE [TIMEFILE]
 // a small window at a fixed place (like the chat recorder's). Its chat starts
 // closed; Enter opens it, and Enter in the open chat sends the line typed
 // since (written to CHATFILE followed by a carriage return, an empty line as
 // the carriage return alone) and closes the chat again. Characters typed
 // while the chat is closed are game commands: each is written at once to
-// COMMANDFILE. Both files get UTF-8.
+// COMMANDFILE. Both files get UTF-8. TIMEFILE, when given, gets one line for
+// each Enter that opens the chat: the time the key press was made, in
+// milliseconds (the message time), so that the starts of messages can be
+// measured without the lag of anyone who reads the files.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -21,6 +24,7 @@ namespace {
 
 FILE* g_chat = nullptr;
 FILE* g_commands = nullptr;
+FILE* g_times = nullptr;
 bool g_chatOpen = false;
 std::wstring g_line;           // typed into the open chat so far
 bool g_enterWithCtrl = false;  // Ctrl+Enter also sends a line-feed character
@@ -33,6 +37,7 @@ void record(FILE* file, const std::wstring& text) {
 
 void enter(HWND window) {
     if (g_chatOpen) record(g_chat, g_line + L"\r");
+    if (!g_chatOpen && g_times != nullptr) record(g_times, std::to_wstring(GetMessageTime()) + L"\n");
     g_line.clear();
     g_chatOpen = !g_chatOpen;
     InvalidateRect(window, nullptr, TRUE);
@@ -90,11 +95,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     if (arguments == nullptr || argumentCount < 3) return 1;
     g_chat = _wfopen(arguments[1], L"ab");
     g_commands = _wfopen(arguments[2], L"ab");
+    const bool timesWanted = argumentCount > 3;
+    if (timesWanted) g_times = _wfopen(arguments[3], L"ab");
     LocalFree(arguments);
-    if (g_chat == nullptr || g_commands == nullptr) return 1;
+    if (g_chat == nullptr || g_commands == nullptr || (timesWanted && g_times == nullptr)) return 1;
     if (showStandIn(instance, L"BrenlowClosingChatGame", L"Closing Chat Game", gameProc) == nullptr) return 1;
     runStandIn();
     std::fclose(g_chat);
     std::fclose(g_commands);
+    if (g_times != nullptr) std::fclose(g_times);
     return 0;
 }
