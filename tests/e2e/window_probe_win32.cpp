@@ -4,6 +4,9 @@
 // the id ID, and prints the control's centre in screen coordinates ("x y") on
 // the first line and the control's text, as UTF-8, after it. Exit code 1 when
 // no such window is shown.
+//   window_probe.exe --set TITLE ID TEXT
+// sets the text of that control to TEXT (WM_SETTEXT, as a paste would fill
+// an empty field); exit code 1 when no such control is shown or it refused.
 //   window_probe.exe --foreground
 // prints the title of the foreground window (empty when there is none).
 //   window_probe.exe --class CLASS
@@ -164,9 +167,21 @@ int wmain(int argc, wchar_t** argv) {
         EnumChildWindows(search.window, listControl, 0);
         return 0;
     }
+    if (argc == 5 && wcscmp(argv[1], L"--set") == 0) {
+        Search search = {argv[2], _wtoi(argv[3]), nullptr};
+        EnumWindows(checkWindow, reinterpret_cast<LPARAM>(&search));
+        DWORD_PTR set = FALSE;
+        return search.control != nullptr &&
+                       SendMessageTimeoutW(search.control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4]),
+                                           SMTO_ABORTIFHUNG, 2000, &set) != 0 &&
+                       set == TRUE
+                   ? 0
+                   : 1;
+    }
     if (argc != 3) {
         std::fputs(
-            "usage: window_probe TITLE ID | --foreground | --class CLASS | --close CLASS | --command CLASS ID | "
+            "usage: window_probe TITLE ID | --set TITLE ID TEXT | --foreground | --class CLASS | --close CLASS | "
+            "--command CLASS ID | "
             "--list [TITLE]\n",
             stderr);
         return 2;
