@@ -27,9 +27,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
+    const bool unknownArguments = benchmark::ReportUnrecognizedArguments(argc, argv);
+    if (!unknownArguments) benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     fs::current_path(fs::temp_directory_path());
     fs::remove_all(copy, error);
-    return 0;
+    return unknownArguments ? 1 : 0;
 }

@@ -119,7 +119,6 @@ pixel() {
 # Whether the splash covers the middle of the screen (it differs from the
 # desktop background beside it).
 splash_shown() { [[ $(pixel 400 300) != "$(pixel 5 300)" ]]; }
-splash_hidden() { ! splash_shown; }
 
 # Waits up to 10 seconds for the tray icon's balloon, which follows the icon
 # after about two seconds.
