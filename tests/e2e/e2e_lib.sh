@@ -345,6 +345,15 @@ click_control() {
   xdotool mousemove ${probed%%$'\n'*} click 1
 }
 
+# Sets the text of control $2 of the window titled $1 to $3 and waits until
+# the control reads it. Where a test is about what the editor stores and
+# says, the text is set, not typed: on a busy machine Wine lost text that
+# xdotool typed, above all characters outside the keyboard's layout.
+set_text() {
+  wine window_probe.exe --set "$1" "$2" "$3" && wait_for 5 control_reads "$1" "$2" "$3" ||
+    echo "control $2 did not take [$3]"
+}
+
 # Waits past the editor's splash: the live display and the input window for a
 # name and rating are shown.
 wait_editor_ready() {

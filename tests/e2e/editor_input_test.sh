@@ -6,23 +6,14 @@
 # rating replaces the label of the last entry.
 source "$(dirname "$0")/e2e_lib.sh"
 
-# Puts $1 into field $2 of the input window. The text is set, not typed:
-# this test is about what the editor stores and says, and on a busy machine
-# Wine lost typed text here now and then (typing into the editor's fields is
-# tested with the counts window and the names of every script).
-set_field() {
-  wine window_probe.exe --set "$editor_window" "$2" "$1" && wait_for 5 control_reads "$editor_window" "$2" "$1" ||
-    echo "field $2 did not take [$1]"
-}
-
 # Enters name $1 and rating $2 for element $3 and waits until label 117
 # changes from what it read before.
 enter_player() {
   local before
   before=$(control_text "$editor_window" 117)
-  [[ -n $1 ]] && set_field "$1" 110
-  [[ -n $2 ]] && set_field "$2" 111
-  set_field "$3" 112
+  [[ -n $1 ]] && set_text "$editor_window" 110 "$1"
+  [[ -n $2 ]] && set_text "$editor_window" 111 "$2"
+  set_text "$editor_window" 112 "$3"
   click_control "$editor_window" 113
   wait_for 10 label_changed 117 "$before" || wait_for 5 label_changed 118 "$(control_text "$editor_window" 118)" ||
     true
@@ -64,7 +55,7 @@ enter_player "" 15 1
 wait_for 10 player_data_has "player_rating { 1500 " || echo "PlayerData.txt did not take the rating"
 expect_equal "the rating label shows the rating the file holds" "Entered: 1500 (player 1)" \
   "$(control_text "$editor_window" 118)"
-set_field abc 111
+set_text "$editor_window" 111 abc
 click_control "$editor_window" 113
 wait_for 10 label_changed 118 "Entered: 1500 (player 1)" || echo "the rating label did not change"
 expect_equal "a word that is no rating says so" \
