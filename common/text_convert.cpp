@@ -202,6 +202,20 @@ std::wstring firstChars(const std::wstring& text, size_t maxChars) {
     return text.substr(0, unitsOfChars(text.c_str(), maxChars));
 }
 
+std::wstring fittedText(const std::wstring& text, size_t maxUnits) {
+    size_t total = 0;   // UTF-16 units, whatever the size of wchar_t
+    size_t fitEnd = 0;  // the end of the characters that fit with the ellipsis
+    for (size_t i = 0; i < text.size();) {
+        size_t units = 0;
+        const char32_t c = charAt(text.c_str(), i, units);
+        total += c > 0xFFFF ? 2 : 1;
+        i += units;
+        if (total + 1 <= maxUnits) fitEnd = i;
+    }
+    if (total <= maxUnits) return text;
+    return maxUnits == 0 ? std::wstring() : text.substr(0, fitEnd) + L"\u2026";
+}
+
 void toUtf8(char* dst, size_t dstBytes, const wchar_t* text) {
     size_t used = 0;
     for (size_t i = 0; text[i] != L'\0';) {

@@ -65,6 +65,11 @@ size_t unitsOfChars(const wchar_t* text, size_t maxChars);
 // The first maxChars characters of text.
 std::wstring firstChars(const std::wstring& text, size_t maxChars);
 
+// The text as it fits maxUnits UTF-16 units (the room of a tray balloon, say):
+// whole when it fits, else its first characters and "\u2026" (one unit) in
+// maxUnits; never cut inside a character.
+std::wstring fittedText(const std::wstring& text, size_t maxUnits);
+
 // The same into a fixed array of dstBytes (at least 1), cut before a
 // character whose bytes do not fit; always terminated.
 void toUtf8(char* dst, size_t dstBytes, const wchar_t* text);

@@ -1,62 +1,12 @@
 #include "editor/clipboard_capture.h"
 
 #include <algorithm>
+#include <cwchar>
 #include <vector>
 
 #include "common/number_read.h"
 #include "common/text_convert.h"
 #include "editor/player_data.h"
-#include "editor/rating_words.h"
-
-namespace {
-
-// The blanks beyond ASCII: the space characters of Unicode (next line,
-// no-break space, the typographic spaces, line and paragraph separators and
-// the ideographic space).
-bool isWideBlank(wchar_t c) {
-    return c == 0x0085 || c == 0x00A0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 ||
-           c == 0x202F || c == 0x205F || c == 0x3000;
-}
-bool isClipboardBlank(wchar_t c) {
-    return c == L' ' || c == L'\t' || c == L'\n' || c == L'\v' || c == L'\r' || isWideBlank(c);
-}
-bool isDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
-// Every unit above U+007F that is no blank is a letter, so the two units of
-// a surrogate pair are kept together.
-bool isNameCharacter(wchar_t c) {
-    return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z') || c == L'_' ||
-           (static_cast<unsigned long>(c) > 0x7F && !isWideBlank(c));
-}
-
-}  // namespace
-
-bool nextClipboardToken(const wchar_t* text, size_t& position, std::wstring& token, TokenKind& kind) {
-    while (isClipboardBlank(text[position])) ++position;
-    kind = TokenKind::None;
-    token.clear();
-    while (text[position] != L'\0' && !isClipboardBlank(text[position])) {
-        const wchar_t c = text[position];
-        if (c == L'<') {
-            while (text[position] != L'\0' && text[position] != L'>') ++position;
-            if (text[position] == L'>') ++position;
-            continue;
-        }
-        if (isDigit(c) || isNameCharacter(c)) {
-            if (isNameCharacter(c))
-                kind = TokenKind::Name;
-            else if (kind == TokenKind::None)
-                kind = TokenKind::Rating;
-            token.push_back(c);
-        }
-        ++position;
-    }
-    return !token.empty();
-}
-
-std::wstring tokenTextBetween(const wchar_t* text, size_t start, size_t end) {
-    while (start < end && isClipboardBlank(text[start])) ++start;
-    return std::wstring(text + start, text + end);
-}
 
 namespace {
 
@@ -121,141 +71,48 @@ void captureTokens(EditorState& state, EditorPort& port, const wchar_t* text, Ca
     }
 }
 
-// A lobby pasted line by line, such as
-//
-//     Saturday Night 4v4 - Host: Kestrel
-//     1. José 1850
-//     2. Ana María 1600
-//
-// A line ends at a line feed, a carriage return, a vertical tab, a next line
-// (U+0085) or a line or paragraph separator (U+2028, U+2029); so CR LF ends a
-// line and leaves an empty one, and a line of blanks alone is ignored.
-//
-// A line is read token by token as nextClipboardToken reads the text, except
-// that a token that keeps nothing (a dash, a lone colon) is only passed over.
-// The first token of a line, when it reads "3.", "3)" or "#3", is a list
-// number and is neither rating nor name. Every other token of digits alone
-// is a rating (stored when it has at most 5 digits), and so is a rating word
-// (nb, xp, ...). The other tokens are the words of the name, joined with '_'
-// and kept as nextClipboardToken keeps them: letters of every script, digits
-// and '_' ("Ana María" gives Ana_María).
-//
-// A line that holds a name and exactly one rating is a player's. The text is
-// read line by line when at least two of its lines are players'; any other
-// text, one line or many, is read token by token as ever, so "Alpha 1500
-// Beta 1600" and a name and a rating on lines of their own work as before.
-struct LobbyLine {
-    std::wstring name;
-    int ratings = 0;             // numbers and rating words
-    int32_t rating = 0;          // the last of them
-    bool ratingTooLong = false;  // the last of them was a number of more than 5 digits
-};
-
-bool isLineEnd(wchar_t c) {
-    return c == L'\n' || c == L'\r' || c == L'\v' || c == 0x0085 || c == 0x2028 || c == 0x2029;
-}
-
-// "3.", "3)" or "#3": what a numbered list puts before each entry.
-bool isListNumber(const std::wstring& text) {
-    if (text.size() < 2) return false;
-    const bool hashFirst = text[0] == L'#';
-    if (!hashFirst && text.back() != L'.' && text.back() != L')') return false;
-    const size_t digitsEnd = hashFirst ? text.size() : text.size() - 1;
-    for (size_t i = hashFirst ? 1 : 0; i < digitsEnd; ++i) {
-        if (!isDigit(text[i])) return false;
-    }
-    return true;
-}
-
-LobbyLine readLobbyLine(const std::wstring& line) {
-    LobbyLine result;
-    const wchar_t* text = line.c_str();
-    size_t position = 0;
-    std::wstring token;
-    TokenKind kind = TokenKind::None;
-    for (bool first = true; text[position] != L'\0'; first = false) {
-        const size_t start = position;
-        if (!nextClipboardToken(text, position, token, kind)) continue;
-        if (first && isListNumber(tokenTextBetween(text, start, position))) continue;
-        int32_t wordRating = 0;
-        if (kind == TokenKind::Rating) {
-            ++result.ratings;
-            result.rating = readLeadingInt(token.c_str());
-            result.ratingTooLong = token.size() > kMaxRatingDigits;
-        } else if (ratingOfWord(token, wordRating)) {
-            ++result.ratings;
-            result.rating = wordRating;
-            result.ratingTooLong = false;
-        } else {
-            if (!result.name.empty()) result.name += L'_';
-            result.name += token;
-        }
-    }
-    return result;
-}
-
-bool isPlayerLine(const LobbyLine& line) { return !line.name.empty() && line.ratings == 1; }
-
-// The lines of the text that hold more than blanks, each read.
-std::vector<LobbyLine> lobbyLinesOf(const wchar_t* text) {
-    std::vector<LobbyLine> lines;
-    std::wstring line;
-    bool hasText = false;
-    for (size_t i = 0;; ++i) {
-        const wchar_t c = text[i];
-        if (c == L'\0' || isLineEnd(c)) {
-            if (hasText) lines.push_back(readLobbyLine(line));
-            if (c == L'\0') return lines;
-            line.clear();
-            hasText = false;
-        } else {
-            line.push_back(c);
-            if (!isClipboardBlank(c)) hasText = true;
-        }
-    }
-}
-
-// Whether the text is to be read line by line: two player lines or more.
-bool isLobbyByLines(const std::vector<LobbyLine>& lines) {
-    int players = 0;
+// The mean rating of the lobby's rated players, those rated 0 left out as
+// in the input window; the file's default rating when none has one.
+void rateUnratedPlayers(const EditorState& state, const std::vector<LobbyLine>& lines, CaptureReport& report) {
+    int64_t total = 0;
+    int rated = 0;
     for (const LobbyLine& line : lines) {
-        if (isPlayerLine(line)) ++players;
+        if (line.kind != LobbyLineKind::Rated || line.rating <= 0) continue;
+        total += line.rating;
+        ++rated;
     }
-    return players >= 2;
+    report.unratedByMean = rated > 0;
+    report.unratedRating = meanRating(total, rated, defaultRating(*state.script));
 }
 
 // Stores one player a line. A line's name and rating go to the same player,
 // the first at the later of nameIndex and ratingIndex: where they differ
 // (after a rating pasted alone, say) no value captured before is
 // overwritten, and the player before keeps his half. Both indexes then stand
-// after the last line stored. A line that is no player's, or whose name has
-// more than 15 characters or rating more than 5 digits, is passed over and
-// moves no index.
+// after the last line stored. A line that gives no player is passed over and
+// moves no index. A lobby that began at player 1 then sets the player count.
 void captureLines(EditorState& state, EditorPort& port, const std::vector<LobbyLine>& lines, CaptureReport& report) {
+    rateUnratedPlayers(state, lines, report);
     const int32_t start = std::max(state.nameIndex, state.ratingIndex);
     int32_t index = start;
     for (const LobbyLine& line : lines) {
         if (!isPlayerLine(line)) {
-            ++report.linesPassedOver;
+            report.passedLines.push_back(line);
             continue;
         }
-        if (charCount(line.name) > kNameChars) {
-            ++report.longNames;
-            continue;
-        }
-        if (line.ratingTooLong) {
-            ++report.longRatings;
-            continue;
-        }
+        const bool unrated = line.kind == LobbyLineKind::Unrated;
         const bool nameStored = storePlayerName(state, index, line.name.c_str());
         if (nameStored) clearFriendGroup(state, index, report);
-        const bool ratingStored = storePlayerRating(state, index, line.rating);
+        const bool ratingStored = unrated ? storeUnratedPlayer(state, index, report.unratedRating)
+                                          : storePlayerRating(state, index, line.rating);
         if (index >= kPlayerSlots) {
             ++report.pastLastPlayer;
         } else if (nameStored && ratingStored) {
             if (report.players == 0) report.firstPlayer = index;
             report.lastPlayer = index;
             ++report.players;
+            if (unrated) report.unratedNames.push_back(line.name);
+            if (line.nameCut) report.cutNames.push_back(line.name);
         } else {
             report.unwritten += (nameStored ? 0 : 1) + (ratingStored ? 0 : 1);
         }
@@ -265,11 +122,15 @@ void captureLines(EditorState& state, EditorPort& port, const std::vector<LobbyL
     if (index == start) return;
     state.nameIndex = index;
     state.ratingIndex = index;
-}
-
-// "1 line", "2 lines" and why they were passed over.
-std::wstring linesPassedOver(int count, const wchar_t* reason) {
-    return L"\npassed over " + counted(count, L"line") + L": " + reason;
+    if (start != 0 || report.players < kMinPlayers) return;
+    const int32_t count = report.lastPlayer + 1;
+    if (state.playerCount == count || storePlayerCount(state, count)) {
+        report.playerCount = state.playerCount;
+        report.teamCount = state.teamCount;
+        refreshDisplay(state, port);
+    } else {
+        ++report.unwritten;
+    }
 }
 
 // The first line of the note of a lobby read line by line, with the players
@@ -282,6 +143,62 @@ std::wstring linesTakenNote(const CaptureReport& report) {
     return note;
 }
 
+// Up to three items joined with ", ", then "…" for the rest.
+std::wstring firstThree(const std::vector<std::wstring>& items) {
+    std::wstring text;
+    for (size_t i = 0; i < items.size() && i < 3; ++i) text += (i == 0 ? L"" : L", ") + items[i];
+    if (items.size() > 3) text += L", \u2026";
+    return text;
+}
+
+const wchar_t* whyPassedOver(LobbyLineKind kind) {
+    switch (kind) {
+        case LobbyLineKind::NoName: return L"no name";
+        case LobbyLineKind::TwoRatings: return L"2 ratings";
+        case LobbyLineKind::LongRating: return L"rating of more than 5 digits";
+        case LobbyLineKind::Header:
+        case LobbyLineKind::Rated:
+        case LobbyLineKind::Unrated: break;
+    }
+    return L"a header";
+}
+
+// The team counts that split count players evenly, "2 or 4"; empty when none does.
+std::wstring evenTeamCounts(int count) {
+    std::wstring counts;
+    for (int teams = kMinTeams; teams <= kMaxTeams; ++teams) {
+        if (count % teams != 0 || count / teams > kMaxTeamSize) continue;
+        counts += (counts.empty() ? L"" : L" or ") + std::to_wstring(teams);
+    }
+    return counts;
+}
+
+// What the player count a lobby set means for the teams.
+std::wstring playerCountNote(const CaptureReport& report) {
+    const std::wstring players = std::to_wstring(report.playerCount) + L" players";
+    if (report.playerCount % report.teamCount == 0)
+        return L"\n" + players + L" in " + std::to_wstring(report.teamCount) + L" teams";
+    const std::wstring counts = evenTeamCounts(report.playerCount);
+    if (counts.empty()) return L"\n" + players + L": no even teams; press Ctrl+5";
+    return L"\n" + players + L": " + counts + L" teams; press Ctrl+5";
+}
+
+std::wstring linesNote(const CaptureReport& report) {
+    std::wstring note = linesTakenNote(report);
+    if (report.playerCount > 0) note += playerCountNote(report);
+    if (!report.unratedNames.empty())
+        note += L"\nunrated, given " + std::wstring(report.unratedByMean ? L"the mean " : L"the default ") +
+                std::to_wstring(report.unratedRating) + L": " + firstThree(report.unratedNames);
+    if (!report.cutNames.empty()) note += L"\ncut to 15 characters: " + firstThree(report.cutNames);
+    if (!report.passedLines.empty()) {
+        std::vector<std::wstring> passed;
+        for (const LobbyLine& line : report.passedLines)
+            passed.push_back(L"'" + shortened(line.text) + L"' (" + whyPassedOver(line.kind) + L")");
+        note += L"\npassed over " + firstThree(passed);
+    }
+    return note;
+}
+
 }  // namespace
 
 const wchar_t* const kAllPlayersFilled = L"all 8 players are filled; Ctrl+8 starts again at player 1";
@@ -289,19 +206,18 @@ const wchar_t* const kAllPlayersFilled = L"all 8 players are filled; Ctrl+8 star
 std::wstring captureNote(const CaptureReport& report) {
     if (!report.loaded) return L"Nothing taken: PlayerData.txt could not be read (see debug.txt)";
     std::wstring note =
-        report.byLines ? linesTakenNote(report)
+        report.byLines ? linesNote(report)
                        : L"Taken: " + counted(report.names, L"name") + L" and " + counted(report.ratings, L"rating");
     if (!report.stoppedAt.empty()) note += L"\nstopped at '" + shortened(report.stoppedAt) + L"'";
     if (report.pastLastPlayer > 0) note += std::wstring(L"\n") + kAllPlayersFilled;
     if (report.passedOver > 0)
         note += L"\npassed over " + std::to_wstring(report.passedOver) +
                 L": names of more than 15 characters, ratings of more than 5 digits";
-    if (report.linesPassedOver > 0) note += linesPassedOver(report.linesPassedOver, L"not a name with 1 rating");
-    if (report.longNames > 0) note += linesPassedOver(report.longNames, L"name of more than 15 characters");
-    if (report.longRatings > 0) note += linesPassedOver(report.longRatings, L"rating of more than 5 digits");
     if (report.groupsCleared > 0) note += L"\nfriend groups cleared: " + std::to_wstring(report.groupsCleared);
     if (report.unwritten > 0)
         note += L"\nnot taken by PlayerData.txt: " + std::to_wstring(report.unwritten) + L" (see debug.txt)";
+    if (report.textCut)
+        note += L"\nonly the first " + std::to_wstring(kClipboardChars) + L" characters of the clipboard were read";
     return note;
 }
 
@@ -312,16 +228,19 @@ void captureClipboard(EditorState& state, EditorPort& port, const wchar_t* clipb
     }
     const std::wstring text = firstChars(clipboardText, kClipboardChars);
     CaptureReport report;
+    report.textCut = text.size() < std::wcslen(clipboardText);
     report.loaded = loadPlayerDataForStore(state);
+    if (!report.loaded && sayIfReadOnly(port)) return;
     if (report.loaded) {
-        const std::vector<LobbyLine> lines = lobbyLinesOf(text.c_str());
-        report.byLines = isLobbyByLines(lines);
+        const std::vector<LobbyLine> lines = readLobbyLines(text.c_str());
+        report.byLines = isLobby(lines);
         if (report.byLines)
             captureLines(state, port, lines, report);
         else
             captureTokens(state, port, text.c_str(), report);
     }
-    port.showNote(captureNote(report).c_str());
+    if (report.unwritten > 0 && sayIfReadOnly(port)) return;
+    port.showNote(fittedText(captureNote(report), kNoteUnits).c_str());
 }
 
 bool runResetCommand(EditorState& state, EditorPort& port) {

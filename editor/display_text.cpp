@@ -36,10 +36,14 @@ void buildDisplayText(const EditorState& state, wchar_t (&buffer)[kDisplayTextUn
     text += kRule + L"\n";
     appendRow(text, L"Player Name", L"Rating", L"FMT");
     const int rows = std::clamp(state.playerCount, 0, kPlayerSlots);
+    bool unrated = false;
     for (int i = 0; i < rows; ++i) {
         const PlayerRecord& player = state.players[i];
-        appendRow(text, player.name, std::to_wstring(player.rating), std::to_wstring(player.fmtGroup));
+        appendRow(text, player.name, std::to_wstring(player.rating) + (player.unrated ? L"?" : L""),
+                  std::to_wstring(player.fmtGroup));
+        unrated = unrated || player.unrated;
     }
     text += kRule;
+    if (unrated) text += L"\n? unrated: the mean rating of the others, given by Rostrix";
     boundedCopy(buffer, text.c_str());
 }

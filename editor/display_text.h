@@ -11,5 +11,6 @@ constexpr size_t kDisplayTextUnits = 1024;
 void padAppend(std::wstring& text, const std::wstring& field, size_t width);
 
 // The live display's text: the counts, a rule, a table of the players in play
-// (name, rating, FMT group between bars) and a closing rule.
+// (name, rating, FMT group between bars) and a closing rule. An unrated
+// player's rating has '?' after it, and a line under the table says why.
 void buildDisplayText(const EditorState& state, wchar_t (&buffer)[kDisplayTextUnits]);

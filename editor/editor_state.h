@@ -14,6 +14,7 @@ struct PlayerRecord {
     wchar_t name[kNameUnits];
     int32_t rating;
     int32_t fmtGroup;
+    bool unrated;  // the rating is a mean the editor gave him, not his own
 };
 
 // What the input window enters, chosen by the hotkey that opens it.

@@ -1,8 +1,12 @@
 #include "editor/input_entry.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "common/number_read.h"
 #include "common/text_convert.h"
 #include "editor/clipboard_capture.h"
+#include "editor/lobby_text.h"
 #include "editor/player_data.h"
 #include "editor/rating_words.h"
 
@@ -149,7 +153,7 @@ std::wstring fieldLabel(const std::wstring& entered, const std::wstring& reason)
 // a target takes one value of each kind per entry. True with shown set to
 // the value the file holds now; false with the reason it was not stored.
 bool takeToken(EditorState& state, FieldKind kind, const std::wstring& token, int target,
-               bool (&targetTaken)[kFieldKinds], std::wstring& shown, std::wstring& reason) {
+               bool (&targetTaken)[kFieldKinds], int& index, std::wstring& shown, std::wstring& reason) {
     bool& taken = targetTaken[static_cast<int>(kind)];
     if (target != kNextInSequence && taken) {
         reason = quoted(token) + L": player " + std::to_wstring(target + 1) + L" takes one " + nounOf(kind);
@@ -157,18 +161,19 @@ bool takeToken(EditorState& state, FieldKind kind, const std::wstring& token, in
     }
     int32_t value = 0;
     if (!valueOfToken(kind, token, value, reason)) return false;
-    const int index = target != kNextInSequence ? target : sequenceIndexOf(state, kind)++;
+    index = target != kNextInSequence ? target : sequenceIndexOf(state, kind)++;
     if (!storeValue(state, kind, token, value, index, shown, reason)) return false;
     taken = true;
     return true;
 }
 
-// Stores the tokens of a field in turn. The label shows the values stored
-// and, when one was not, why; the field is emptied when all of it was
-// stored. False when a value that was not stored ends the whole entry; a
-// token that keeps nothing only ends the field.
+// Stores the tokens of a field in turn, adding the players that took one to
+// stored. The label shows the values stored and, when one was not, why; the
+// field is emptied when all of it was stored. False when a value that was
+// not stored ends the whole entry; a token that keeps nothing only ends the
+// field.
 bool enterField(EditorState& state, const std::wstring& field, FieldKind kind, int target,
-                bool (&targetTaken)[kFieldKinds], std::wstring& label, bool& emptied) {
+                bool (&targetTaken)[kFieldKinds], std::vector<int>& stored, std::wstring& label, bool& emptied) {
     std::wstring entered;
     std::wstring reason;
     bool endsEntry = false;
@@ -181,15 +186,46 @@ bool enterField(EditorState& state, const std::wstring& field, FieldKind kind, i
             break;
         }
         std::wstring shown;
-        if (!takeToken(state, kind, token, target, targetTaken, shown, reason)) {
+        int index = 0;
+        if (!takeToken(state, kind, token, target, targetTaken, index, shown, reason)) {
             endsEntry = true;
             break;
         }
+        stored.push_back(index);
         entered += (entered.empty() ? L"" : L", ") + shown;
     }
     label = fieldLabel(entered, reason);
     emptied = reason.empty();
     return !endsEntry;
+}
+
+// Players named without a rating are given the mean rating of the other
+// rated players in play (the file's default rating when there are none) and
+// marked unrated, as a lobby pasted without their ratings would. A rating of
+// 0 is left out of the mean: it is what a new lobby's placeholders hold. The
+// label says so.
+void rateNamedPlayers(EditorState& state, const std::vector<int>& named, std::wstring& label) {
+    int64_t total = 0;
+    int rated = 0;
+    for (int i = 0; i < state.playerCount && i < kPlayerSlots; ++i) {
+        const PlayerRecord& player = state.players[i];
+        if (player.unrated || player.rating <= 0 || std::find(named.begin(), named.end(), i) != named.end()) continue;
+        total += player.rating;
+        ++rated;
+    }
+    const int32_t rating = meanRating(total, rated, defaultRating(*state.script));
+    std::wstring given;
+    for (int index : named) {
+        if (!storeUnratedPlayer(state, index, rating)) {
+            label = std::wstring(L"Not stored: ") + kUnwritten;
+            return;
+        }
+        state.ratingIndex = std::max(state.ratingIndex, index + 1);
+        given += (given.empty() ? L"" : L", ") + std::to_wstring(index + 1);
+    }
+    if (!given.empty())
+        label = L"Unrated, given the " + std::wstring(rated > 0 ? L"mean " : L"default ") + std::to_wstring(rating) +
+                L" (player " + given + L")";
 }
 
 // The leading digits of the field's first token as a number; false when the
@@ -304,11 +340,14 @@ EntryOutcome enterData(EditorState& state, EditorPort& port, const EntryFields& 
     }
     const bool fmtMode = state.inputMode == InputMode::Fmt;
     bool targetTaken[kFieldKinds] = {};
+    std::vector<int> stored;
     if (fields.field1.empty() || enterField(state, fields.field1, fmtMode ? FieldKind::FmtGroups : FieldKind::Names,
-                                            target, targetTaken, outcome.result1, outcome.emptyField1)) {
+                                            target, targetTaken, stored, outcome.result1, outcome.emptyField1)) {
         if (!fields.field2.empty())
             enterField(state, fields.field2, fmtMode ? FieldKind::FmtGroups : FieldKind::Ratings, target, targetTaken,
-                       outcome.result2, outcome.emptyField2);
+                       stored, outcome.result2, outcome.emptyField2);
+        else if (!fmtMode)
+            rateNamedPlayers(state, stored, outcome.result2);
     } else {
         outcome.result2 = notStored(fields.field2, kStoppedAbove);
     }

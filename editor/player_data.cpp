@@ -1,10 +1,13 @@
 #include "editor/player_data.h"
 
+#include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 
 #include "common/bounded_copy.h"
 #include "common/debug_log.h"
+#include "common/file_open.h"
 #include "common/file_status.h"
 #include "common/safe_write.h"
 #include "common/text_convert.h"
@@ -14,6 +17,12 @@ namespace {
 
 const wchar_t* const kCreationFailedText =
     L"Creation of PlayerStats.txt, invalid file rights - document may be in operation";
+const wchar_t* const kReadOnlyFileText =
+    L"PlayerData.txt is read-only: Rostrix cannot save the players.\n\n"
+    L"Clear the read-only mark of PlayerData.txt (Properties), or move the folder out of Program Files.";
+const wchar_t* const kReadOnlyFolderText =
+    L"The folder of PlayerData.txt is read-only: Rostrix cannot save the players.\n\n"
+    L"Move the folder out of Program Files, or clear the read-only mark of the folder.";
 
 int32_t withinOr(int32_t value, int32_t low, int32_t high, int32_t fallback) {
     return value < low || value > high ? fallback : value;
@@ -21,8 +30,16 @@ int32_t withinOr(int32_t value, int32_t low, int32_t high, int32_t fallback) {
 
 bool isPlayerIndex(int index) { return index >= 0 && index < kPlayerSlots; }
 
-bool writeDefaultFile() {
-    return replaceFileContents(kPlayerDataFile, kDefaultPlayerData, std::strlen(kDefaultPlayerData));
+// The default content; a default rating the host set in the file stays.
+std::string defaultContent(Script& script) {
+    std::string content = kDefaultPlayerData;
+    if (script.loadForReading(kPlayerDataFile) && script.intsHeld(kDefaultRatingKey) > 0)
+        content += std::string(" ") + kDefaultRatingKey + " {" + std::to_string(defaultRating(script)) + "}";
+    return content;
+}
+
+bool writeDefaultFile(const std::string& content) {
+    return replaceFileContents(kPlayerDataFile, content.data(), content.size());
 }
 
 // Player i's name as the store holds it, read in the encoding of the whole
@@ -45,7 +62,56 @@ void loadRecords(EditorState& state, Script& script) {
         player.rating = withinOr(script.getInt(kPlayerRatingKey, i), 0, kMaxRating, 0);
         player.fmtGroup = withinOr(script.getInt(kPlayerFmtKey, i), 0, kMaxFmtGroup, 0);
     }
+    int unrated[kPlayerSlots];
+    readUnratedMarks(script, unrated);
+    for (int i = 0; i < kPlayerSlots; ++i) state.players[i].unrated = unrated[i] != 0;
 }
+
+// The loaded file with the list of unrated marks added at its end, written
+// and loaded again: the writer can only replace values that are there.
+bool addUnratedList(Script& script) {
+    const std::string text = std::string(script.text) + kUnratedListText;
+    if (text.size() >= Script::kTextBytes) {
+        debugLog("%s with %s would grow beyond 99999 bytes", script.path, kPlayerUnratedKey);
+        return false;
+    }
+    if (!replaceFileContents(script.path, text.data(), text.size())) {
+        logOpenFailure(script.path);
+        return false;
+    }
+    return script.load(script.path);
+}
+
+// Marks player index unrated or not, in the file and in memory. A file
+// without the list needs no mark to say a player is rated.
+bool storeUnratedMark(EditorState& state, int index, bool unrated) {
+    Script& script = *state.script;
+    if (script.findKey(kPlayerUnratedKey) < 0) {
+        if (!unrated) return true;
+        if (!addUnratedList(script)) return false;
+    }
+    if (!isPlayerIndex(index) || script.getInt(kPlayerUnratedKey, index) != (unrated ? 1 : 0)) {
+        if (!script.storeInt(kPlayerUnratedKey, index, unrated ? 1 : 0)) return false;
+    }
+    if (isPlayerIndex(index)) state.players[index].unrated = unrated;
+    return true;
+}
+
+// Whether the file at path opens in the mode, which writes; error is the
+// runtime's error number when it does not.
+bool opensForWriting(const char* path, const char* mode, int& error) {
+    FILE* file = openFile(path, mode);
+    if (file == nullptr) {
+        error = errno;
+        return false;
+    }
+    std::fclose(file);
+    return true;
+}
+
+// Why a file cannot be opened, from the runtime's error number: whether it
+// is one that read-only rights give.
+bool isRefusedAccess(int error) { return error == EACCES || error == EPERM || error == EROFS; }
 
 bool isAscii(const std::string& bytes) {
     for (char c : bytes) {
@@ -78,33 +144,41 @@ bool makeLoadedFileUtf8(Script& script) {
 bool setupPlayerData(EditorState& state, EditorPort& port) {
     state.script.reset(new Script());  // value-initialised: no keys, no values
 
-    if (fileIsMissing(kPlayerDataFile) && !writeDefaultFile()) {
-        port.showErrorBox(kCreationFailedText);
+    if (fileIsMissing(kPlayerDataFile) && !writeDefaultFile(kDefaultPlayerData)) {
+        if (!sayIfReadOnly(port)) port.showErrorBox(kCreationFailedText);
         return false;
     }
     // A file that lost a } or a quote, or lacks names or ratings, is refused
     // in the randomiser's words: its records would show zeros that are not stored.
     Script& script = *state.script;
-    if (!script.load(kPlayerDataFile) || !playerDataHasEveryKey(script)) return false;
+    if (!script.load(kPlayerDataFile)) {
+        sayIfReadOnly(port);
+        return false;
+    }
+    if (!playerDataHasEveryKey(script)) return false;
     loadRecords(state, script);
     return playerDataListsHold(script, state.playerCount, true);
 }
 
 bool resetPlayerData(EditorState& state, EditorPort& port) {
-    if (!writeDefaultFile()) {
-        port.showErrorBox(kCreationFailedText);
+    const std::string content = defaultContent(*state.script);
+    if (!writeDefaultFile(content)) {
+        if (!sayIfReadOnly(port)) port.showErrorBox(kCreationFailedText);
         return false;
     }
     // The records come from the default text itself, read as the file is.
     std::unique_ptr<Script> defaults(new Script());
-    boundedCopy(defaults->text, kDefaultPlayerData);
+    boundedCopy(defaults->text, content.c_str());
     defaults->parseText(kPlayerDataFile);
     loadRecords(state, *defaults);
     refreshDisplay(state, port);
     return true;
 }
 
-void refreshDisplay(const EditorState& state, EditorPort& port) {
+void refreshDisplay(EditorState& state, EditorPort& port) {
+    // The file may have changed since the editor last read it (by hand, by
+    // another program): the display shows what it holds now.
+    if (state.script && state.script->loadForReading(kPlayerDataFile)) loadRecords(state, *state.script);
     wchar_t text[kDisplayTextUnits];
     buildDisplayText(state, text);
     port.setDisplayText(text);
@@ -130,6 +204,36 @@ bool storePlayerName(EditorState& state, int index, const wchar_t* name) {
 bool storePlayerRating(EditorState& state, int index, int32_t rating) {
     if (!state.script->storeInt(kPlayerRatingKey, index, rating)) return false;
     if (isPlayerIndex(index)) state.players[index].rating = state.script->getInt(kPlayerRatingKey, index);
+    return storeUnratedMark(state, index, false);
+}
+
+bool storeUnratedPlayer(EditorState& state, int index, int32_t rating) {
+    if (!state.script->storeInt(kPlayerRatingKey, index, rating)) return false;
+    if (isPlayerIndex(index)) state.players[index].rating = state.script->getInt(kPlayerRatingKey, index);
+    return storeUnratedMark(state, index, true);
+}
+
+int32_t defaultRating(Script& script) {
+    if (script.intsHeld(kDefaultRatingKey) < 1) return kDefaultRating;
+    return withinOr(script.getInt(kDefaultRatingKey, 0), 0, kMaxRating, kDefaultRating);
+}
+
+int32_t meanRating(int64_t total, int count, int32_t fallback) {
+    return count > 0 ? static_cast<int32_t>((total + count / 2) / count) : fallback;
+}
+
+bool sayIfReadOnly(EditorPort& port) {
+    int error = 0;
+    const bool fileRefused =
+        !fileIsMissing(kPlayerDataFile) && !opensForWriting(kPlayerDataFile, "r+b", error) && isRefusedAccess(error);
+    // Its folder must take a new file too: each change is written beside it first.
+    const char* const probePath = "PlayerData.txt.probe";
+    const bool folderRefused = !fileRefused && !opensForWriting(probePath, "wb", error) && isRefusedAccess(error);
+    if (!fileRefused) removeFile(probePath);
+    if (!fileRefused && !folderRefused) return false;
+    debugLog("%s cannot be written: %s", fileRefused ? kPlayerDataFile : "The folder of PlayerData.txt",
+             std::strerror(error));
+    port.showErrorBox(fileRefused ? kReadOnlyFileText : kReadOnlyFolderText);
     return true;
 }
 

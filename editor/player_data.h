@@ -16,8 +16,10 @@ bool setupPlayerData(EditorState& state, EditorPort& port);
 // is shown, memory is left as it was and false is returned.
 bool resetPlayerData(EditorState& state, EditorPort& port);
 
-// Builds the display text and hands it to the live display.
-void refreshDisplay(const EditorState& state, EditorPort& port);
+// Reads PlayerData.txt into the records again, so that changes made outside
+// the editor show too, then builds the display text and hands it to the live
+// display (the records as they were when the file cannot be read).
+void refreshDisplay(EditorState& state, EditorPort& port);
 
 // Loads PlayerData.txt into the store and records its path for the writer,
 // as every change does before it stores. False when it cannot be loaded.
@@ -30,7 +32,27 @@ bool loadPlayerDataForStore(EditorState& state);
 // Names are written in UTF-8; a file that is not yet UTF-8 is first
 // rewritten in UTF-8 when the name is not plain ASCII.
 bool storePlayerName(EditorState& state, int index, const wchar_t* name);
+// A rating stored this way is the player's own: his unrated mark goes.
 bool storePlayerRating(EditorState& state, int index, int32_t rating);
+// A rating the editor gives a player who came without one: he is marked
+// unrated, in the file (whose list of marks is added when it has none) and
+// in memory.
+bool storeUnratedPlayer(EditorState& state, int index, int32_t rating);
 bool storePlayerFmt(EditorState& state, int index, int32_t fmtGroup);
 bool storePlayerCount(EditorState& state, int32_t count);
 bool storeTeamCount(EditorState& state, int32_t count);
+
+// The rating an unrated player gets when no rated player gives a mean: the
+// loaded file's default_rating, when it holds one within the rating limits,
+// else kDefaultRating.
+int32_t defaultRating(Script& script);
+
+// The mean of count ratings that add up to total, rounded to the nearest
+// whole number; fallback when count is 0.
+int32_t meanRating(int64_t total, int count, int32_t fallback);
+
+// When PlayerData.txt, or its folder, cannot be written because it is
+// read-only (or the user lacks the rights), shows one error box that says so
+// and how to mend it, logs the system's reason and returns true. False, with
+// nothing shown, for any other cause.
+bool sayIfReadOnly(EditorPort& port);

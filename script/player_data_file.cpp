@@ -21,3 +21,9 @@ bool playerDataListsHold(const Script& script, int players, bool ratingsUsed) {
     if (!script.listHolds(kPlayerNameKey, Script::Kind::ShortStrings, players, kPlayerNumKey)) return false;
     return !ratingsUsed || script.listHolds(kPlayerRatingKey, Script::Kind::Integers, players, kPlayerNumKey);
 }
+
+void readUnratedMarks(const Script& script, int (&unrated)[kPlayerSlots]) {
+    const int key = script.findKey(kPlayerUnratedKey);
+    for (int i = 0; i < kPlayerSlots; ++i)
+        unrated[i] = key >= 0 && i < script.intCounts[key] && script.intValues[key][i] != 0 ? 1 : 0;
+}

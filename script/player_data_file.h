@@ -18,8 +18,21 @@ constexpr const char* kPlayerFmtKey = "player_fmt_group";  // 8 integers: "Frien
 // The five keys in the order the file holds them.
 constexpr const char* kPlayerDataKeys[] = {kPlayerNumKey, kTeamNumKey, kPlayerNameKey, kPlayerRatingKey, kPlayerFmtKey};
 
+// Two keys a file may hold after the five. A file without them reads as if
+// every player were rated and the default rating were kDefaultRating.
+// 8 integers: 1 where the player's rating is not his own but the mean the
+// editor gave a player who came without one, 0 elsewhere. The editor adds
+// the key, as the list below, the first time it marks a player.
+constexpr const char* kPlayerUnratedKey = "player_unrated";
+constexpr const char* kUnratedListText = " player_unrated { 0 0 0 0 0 0 0 0 }";
+// 1 integer, set by the host by hand: the rating of an unrated player when no
+// player of the lobby has one.
+constexpr const char* kDefaultRatingKey = "default_rating";
+constexpr int32_t kDefaultRating = 1600;
+
 constexpr int kPlayerSlots = 8;  // every list holds eight players
 constexpr int kMaxTeams = 4;
+constexpr int kMaxTeamSize = 4;  // players in one team
 
 // What the editor keeps and stores; values beyond them in the file are
 // replaced in its memory (the counts by kMinPlayers and kMinTeams, the
@@ -42,6 +55,10 @@ bool playerDataHasEveryKey(const Script& script);
 // ratings are used, a rating for each. Otherwise logs one line with the
 // counts and returns false.
 bool playerDataListsHold(const Script& script, int players, bool ratingsUsed);
+
+// The players the file marks unrated, as 1 in unrated[i]; all 0 when it has
+// no such list.
+void readUnratedMarks(const Script& script, int (&unrated)[kPlayerSlots]);
 
 // The content, byte for byte and without a line end: 6 players in 2 teams,
 // the names p1 to p8, every rating and group 0.

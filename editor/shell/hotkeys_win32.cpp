@@ -2,6 +2,8 @@
 // randomiser) posts each hotkey to the main window; the command runs from the
 // message loop once the Ctrl key of its hotkey is released. While the
 // randomiser runs, its hotkeys are the ones that count: the editor's rest.
+#include <string>
+
 #include "editor/clipboard_capture.h"
 #include "editor/shell/rostrix_shell_win32.h"
 #include "win32/keyboard_hook_win32.h"
@@ -19,19 +21,20 @@ struct HotkeyState {
 
 HotkeyState g_hotkeys;
 
-// Copies at most the first kClipboardChars characters of the clipboard's
-// text into buffer. False when the clipboard holds no text or cannot be read.
-bool readClipboardText(wchar_t (&buffer)[kClipboardChars + 1]) {
+// The clipboard's text, at most one unit more than the capture reads, so that
+// it can say when there was more. False when the clipboard holds no text or
+// cannot be read.
+bool readClipboardText(std::wstring& text) {
     if (!OpenClipboard(GetActiveWindow())) return false;
     bool read = false;
     HANDLE data = IsClipboardFormatAvailable(CF_UNICODETEXT) ? GetClipboardData(CF_UNICODETEXT) : nullptr;
-    const wchar_t* text = data != nullptr ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr;
-    if (text != nullptr) {
+    const wchar_t* units = data != nullptr ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr;
+    if (units != nullptr) {
         // The data need not be terminated: never read past its size.
-        const size_t units = GlobalSize(data) / sizeof(wchar_t);
-        size_t i = 0;
-        for (; i < units && i < kClipboardChars && text[i] != L'\0'; ++i) buffer[i] = text[i];
-        buffer[i] = L'\0';
+        const size_t size = GlobalSize(data) / sizeof(wchar_t);
+        size_t length = 0;
+        while (length < size && length <= kClipboardChars && units[length] != L'\0') ++length;
+        text.assign(units, length);
         GlobalUnlock(data);
         read = true;
     }
@@ -40,8 +43,8 @@ bool readClipboardText(wchar_t (&buffer)[kClipboardChars + 1]) {
 }
 
 void captureFromClipboard() {
-    wchar_t text[kClipboardChars + 1];
-    captureClipboard(g_editor, editorPort(), readClipboardText(text) ? text : nullptr);
+    std::wstring text;
+    captureClipboard(g_editor, editorPort(), readClipboardText(text) ? text.c_str() : nullptr);
 }
 
 void openInputWindowIn(InputMode mode) {

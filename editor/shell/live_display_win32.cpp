@@ -107,6 +107,7 @@ void setLiveDisplayText(const wchar_t* text) {
 }
 
 void showLiveDisplay() {
+    refreshDisplay(g_editor, editorPort());  // what the file holds now, whoever changed it
     ShowWindow(g_display.window, SW_SHOW);
     SetForegroundWindow(g_display.window);
 }

@@ -196,6 +196,19 @@ int64_t teamScoreSpread(const Randomiser& randomiser) {
 std::wstring unfairTeamsNote(const Randomiser& randomiser) {
     const TeamState& teams = randomiser.teams;
     if (!teams.fair_balanced || teams.fair_best_spread <= kUnfairSpread) return L"";
-    return L"Fairest teams still differ by " + std::to_wstring(teams.fair_best_spread) +
-           L" points: change the FMT groups?";
+    const std::wstring spread =
+        L"Fairest teams still differ by " + std::to_wstring(teams.fair_best_spread) + L" points: ";
+    // The friend groups are the cause when the players alone could be split fairly.
+    const PlayerTable& players = randomiser.players;
+    const int noGroups[kPlayerSlots] = {};
+    SplitList list;
+    listSplits(players, noGroups, list);
+    FairSplits fair;
+    findFairSplits(list, 0, fair);
+    if (fair.best_spread <= kUnfairSpread) return spread + L"a friend group is too large; change the FMT groups?";
+    for (int p = 0; p < players.player_count; ++p) {
+        if (players.player_unrated[p])
+            return spread + players.player_names[p] + L" is unrated: give a rating (Rostrix, Ctrl+2)?";
+    }
+    return spread + L"the ratings themselves are too far apart";
 }

@@ -1,5 +1,6 @@
 #include "randomiser/output/report.h"
 
+#include <algorithm>
 #include <string>
 
 #include "common/bounded_copy.h"
@@ -116,11 +117,13 @@ constexpr size_t kTeamWidth = 4;
 const wchar_t* const kNameClosing = L" | ";
 const wchar_t* const kTeamClosing = L" |";
 
-void writeTableRow(ReportState& report, int line, const wchar_t* name, const wchar_t* rate, const wchar_t* civ,
-                   const wchar_t* team) {
+constexpr size_t kRateWidth = 7;  // "Extreme"; one more for the mark of an unrated player
+
+void writeTableRow(ReportState& report, int line, size_t rateWidth, const wchar_t* name, const wchar_t* rate,
+                   const wchar_t* civ, const wchar_t* team) {
     CellText row;
     appendField(row, name, kNameWidth, kNameClosing);
-    appendField(row, rate, 7, L" | ");
+    appendField(row, rate, rateWidth, L" | ");
     appendField(row, civ, 10, L" | ");
     appendField(row, team, kTeamWidth, kTeamClosing);
     writeLine(report, line, row.text);
@@ -136,16 +139,26 @@ void civDisplayName(const Randomiser& randomiser, int p, wchar_t (&out)[kCivName
     if (out[0] >= L'a' && out[0] <= L'z') out[0] = static_cast<wchar_t>(out[0] - L'a' + L'A');
 }
 
+// A player's RATE cell: the rating class, with '?' after it when the rating
+// is not the player's own but the mean the editor gave him.
+std::wstring rateCell(const PlayerTable& players, int p) {
+    std::wstring rate = ratingClassName(players.player_rating_classes[p]);
+    if (!rate.empty() && players.player_unrated[p]) rate += L'?';
+    return rate;
+}
+
 void writePlayerRows(Randomiser& randomiser, int firstLine) {
     const PlayerTable& players = randomiser.players;
-    writeTableRow(randomiser.report, firstLine, L"NAME", L"RATE", L"CIV", L"TEAM");
+    size_t rateWidth = kRateWidth;
+    for (int p = 0; p < players.player_count; ++p) rateWidth = std::max(rateWidth, rateCell(players, p).size());
+    writeTableRow(randomiser.report, firstLine, rateWidth, L"NAME", L"RATE", L"CIV", L"TEAM");
     for (int p = 0; p < players.player_count; ++p) {
         wchar_t civ[kCivNameUnits];
         civDisplayName(randomiser, p, civ);
         CellText team;
         team.appendInt(players.player_teams[p]);
-        writeTableRow(randomiser.report, firstLine + 1 + p, players.player_names[p],
-                      ratingClassName(players.player_rating_classes[p]), civ, team.text);
+        writeTableRow(randomiser.report, firstLine + 1 + p, rateWidth, players.player_names[p],
+                      rateCell(players, p).c_str(), civ, team.text);
     }
 }
 
@@ -177,6 +190,14 @@ bool playerRowTeam(const std::wstring& line, int& team) {
 }
 
 const wchar_t* ratingClassName(int ratingClass) { return nameAt(kRatingClassNames, ratingClass); }
+
+std::wstring unratedPlayersNote(const PlayerTable& players) {
+    std::wstring names;
+    for (int p = 0; p < players.player_count; ++p) {
+        if (players.player_unrated[p]) names += (names.empty() ? L"" : L", ") + std::wstring(players.player_names[p]);
+    }
+    return names.empty() ? names : L"Unrated, given the lobby's mean (? in the report): " + names;
+}
 const wchar_t* reshapeBasisName(int basis) { return nameAt(kReshapeBasisNames, basis); }
 const wchar_t* scoreComboName(int combo) { return nameAt(kScoreComboNames, combo); }
 

@@ -24,6 +24,10 @@ void addReportCell(ReportState& report, ReportCursor& cursor, const wchar_t* tex
 // Names printed for rating classes 0..5, reshape bases 0..4 and score combos
 // 0..4; any other value has the empty name.
 const wchar_t* ratingClassName(int ratingClass);
+
+// The line the tray balloon adds at start when players are marked unrated
+// (their rating the mean the editor gave them), naming them; empty otherwise.
+std::wstring unratedPlayersNote(const PlayerTable& players);
 const wchar_t* reshapeBasisName(int basis);
 const wchar_t* scoreComboName(int combo);
 

@@ -7,7 +7,9 @@
 #include <string>
 
 #include "common/debug_log.h"
+#include "common/text_convert.h"
 #include "randomiser/allocation/fair_teams.h"
+#include "randomiser/output/report.h"
 #include "win32/keyboard_hook_win32.h"
 #include "win32/single_copy_win32.h"
 #include "win32/splash_win32.h"
@@ -51,9 +53,12 @@ bool addSortilaneTrayIcon() {
         balloon = L"Sortilane: validate.\nFiles and words are fine";
     // The editor leaves its hotkeys alone while the randomiser runs.
     if (programRuns(kRostrixMutexName)) balloon += L"\nRostrix's hotkeys rest until Sortilane ends";
+    const std::wstring unrated = unratedPlayersNote(g_randomiser.players);
+    if (!unrated.empty()) balloon += L"\n" + unrated;
     // fair_teams could not bring the teams close: the host may change the groups before typing.
     const std::wstring unfair = unfairTeamsNote(g_randomiser);
     if (!unfair.empty()) balloon += L"\n" + unfair;
+    balloon = fittedText(balloon, kBalloonUnits);
     const TrayIconSpec spec = {g_main.window,       kTrayIconId,       kTrayCallback,  g_main.tray_icon,
                                L"Tamsel Sortilane", L"Quembe's Grinn", balloon.c_str()};
     g_main.tray_icon_added = addTrayIcon(spec);

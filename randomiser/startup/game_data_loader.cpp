@@ -80,6 +80,7 @@ bool loadPlayers(Script& script, Randomiser& randomiser) {
         if (randomiser.options.use_ratings) players.player_ratings[i] = script.getInt(kPlayerRatingKey, i);
         players.player_fmt_groups[i] = script.getInt(kPlayerFmtKey, i);
     }
+    if (randomiser.options.use_ratings) readUnratedMarks(script, players.player_unrated);
     return true;
 }
 

@@ -5,7 +5,6 @@
 #include "common/text_convert.h"
 #include "randomiser/state/option_set.h"
 
-constexpr int kMaxTeamSize = 4;
 constexpr int kMaxListEntries = 100;  // a script list holds at most 100 values
 // Names are loaded up to a number of characters; their arrays have room for
 // that many characters of two units each where wchar_t has 16 bits.
@@ -24,6 +23,7 @@ struct PlayerTable {
     wchar_t player_names[kPlayerSlots][kPlayerNameUnits] = {};
     int player_ratings[kPlayerSlots] = {-1, -1, -1, -1, -1, -1, -1, -1};
     int player_fmt_groups[kPlayerSlots] = {};
+    int player_unrated[kPlayerSlots] = {};  // 1: the rating is the mean the editor gave, not the player's own
     int player_teams[kPlayerSlots] = {};
     int player_civs[kPlayerSlots] = {};
     int player_tiers[kPlayerSlots] = {};

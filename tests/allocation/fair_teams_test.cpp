@@ -521,7 +521,21 @@ TEST(FairTeams, ABestSpreadAbove200IsLoggedAndNoted) {
     assignTeams(r);
     EXPECT_EQ(r.teams.fair_best_spread, 1000);
     EXPECT_EQ(debugLogText(), "Fair Teams: the best split leaves a spread of 1000\n");
-    EXPECT_EQ(unfairTeamsNote(r), L"Fairest teams still differ by 1000 points: change the FMT groups?");
+    EXPECT_EQ(unfairTeamsNote(r),
+              L"Fairest teams still differ by 1000 points: a friend group is too large; change the FMT groups?");
+
+    // Without groups the note names the cause it can see: an unrated player,
+    // else the ratings.
+    Randomiser apart;
+    setPlayers(apart, 2, {3000, 1000, 1000, 1000}, {0, 0, 0, 0});
+    apart.options.fair_teams = 1;
+    assignTeams(apart);
+    EXPECT_EQ(unfairTeamsNote(apart),
+              L"Fairest teams still differ by 1000 points: the ratings themselves are too far apart");
+    apart.players.player_unrated[2] = 1;
+    EXPECT_EQ(unfairTeamsNote(apart), std::wstring(L"Fairest teams still differ by 1000 points: ") +
+                                          apart.players.player_names[2] +
+                                          L" is unrated: give a rating (Rostrix, Ctrl+2)?");
 
     // 201 is above the limit, 200 is not.
     Randomiser edge;

@@ -217,40 +217,141 @@ TEST_F(CaptureTest, ALobbyPastedLineByLineFillsOnePlayerALine) {
                                         "a' "
                                         "'\xD0\x92\xD0\xBB\xD0\xB0\xD0\xB4' 'Old_Bear'");
     expected = replacedOnce(expected, "player_rating { 0 0 0 0", "player_rating { 1850 1600 2400 800");
-    EXPECT_EQ(dataFile(), expected);
+    EXPECT_EQ(dataFile(), replacedOnce(expected, "player_num {6}", "player_num {4}"));
     EXPECT_EQ(std::wstring(state.players[1].name), wide("Ana_Mar\xC3\xAD"
                                                         "a"));
     EXPECT_EQ(state.players[1].fmtGroup, 0);
     EXPECT_EQ(state.nameIndex, 4);
     EXPECT_EQ(state.ratingIndex, 4);
-    EXPECT_EQ(port.displays.size(), 4u);
+    EXPECT_EQ(port.displays.size(), 5u);  // one a player, one for the count
     EXPECT_EQ(port.notes, std::vector<std::wstring>{L"Taken line by line: 4 players (players 1 to 4)\n"
-                                                    L"passed over 1 line: not a name with 1 rating\n"
+                                                    L"4 players in 2 teams\n"
+                                                    L"passed over 'Saturday Night 4v4' (a header)\n"
                                                     L"friend groups cleared: 1"});
 }
 
-TEST_F(CaptureTest, ALobbyLineMayGiveItsRatingAsARatingWord) {
-    // "2)" and "#3" are list numbers; a line with two ratings is passed over.
-    captureClipboard(state, port, L"2) Kite xp\r\n\r\n#3 Lark NB\r\nMoss 1500 1600");
-    EXPECT_EQ(std::wstring(state.players[0].name), L"Kite");
-    EXPECT_EQ(state.players[0].rating, 1750);
-    EXPECT_EQ(std::wstring(state.players[1].name), L"Lark");
-    EXPECT_EQ(state.players[1].rating, 1300);
-    EXPECT_EQ(std::wstring(state.players[2].name), L"p3");
-    EXPECT_EQ(port.notes.back(),
-              L"Taken line by line: 2 players (players 1 to 2)\n"
-              L"passed over 1 line: not a name with 1 rating");
+struct LobbyPlayer {
+    const char* name;  // UTF-8
+    int32_t rating;
+    bool unrated;
+};
+
+struct LobbyCase {
+    const char* text;  // UTF-8, as pasted
+    std::vector<LobbyPlayer> players;
+    const char* note;  // UTF-8
+};
+
+std::string signupPost() {
+    std::string post =
+        "Saturday Night 4v4 - signups are open until Friday, please read the rules before you join us!\n"
+        "We start at 20:00 sharp, lobby opens 19:30. Bring your best civ and a good mood.\n"
+        "Teams are drawn by the randomiser on the night, friends may team if they say so in advance, as always.\n"
+        "Players:\n";
+    const char* const lines[] = {"1. Kestrel 1720",
+                                 "2. Ana Mar\xC3\xAD"
+                                 "a 1600",
+                                 "3. Vlad 1810",
+                                 "4. Mo",
+                                 "5. Orrick 1340",
+                                 "6. Pellworth 1610",
+                                 "7. NewGuy",
+                                 "8. Senna 1590"};
+    for (const char* line : lines) post += std::string(line) + "\n";
+    post +=
+        "Subs: write below, first come first served. Casters welcome, stream delay at least two minutes please.\n"
+        "GL HF and see you on Saturday, the host team thanks everyone for coming back every week to play with us.";
+    return post;
 }
 
-TEST_F(CaptureTest, ALobbyLineWithANameTooLongIsPassedOverWhole) {
-    captureClipboard(state, port, L"Ana Maria Fernandez 1600\nKite 1500\nLark 123456\nMoss 1400");
-    EXPECT_EQ(std::wstring(state.players[0].name), L"Kite");
-    EXPECT_EQ(std::wstring(state.players[1].name), L"Moss");
-    EXPECT_EQ(state.players[1].rating, 1400);
+// Each lobby, pasted after Ctrl+8, gives these players from player 1 on and
+// this note; the count becomes the number of players it gave.
+TEST_F(CaptureTest, LobbyLinesAreReadAsAHostWritesThem) {
+    const std::string post = signupPost();
+    ASSERT_GT(post.size(), 600u);
+    const LobbyCase cases[] = {
+        {"Saturday Night 4v4 - Host: Kestrel\n1. [HOST] Kestrel_the_Great 1720 elo\n2. Ana Mar\xC3\xAD"
+         "a 1600\n"
+         "3) Vlad: 1810 (captain)\n#4 Mo\n5. \xE6\x9D\x8E\xE5\xB0\x8F\xE9\xBE\x99 1500\n6. Jean-Luc O'Neil xp",
+         {{"Kestrel_the_Gre", 1720, false},
+          {"Ana_Mar\xC3\xAD"
+           "a",
+           1600, false},
+          {"Vlad", 1810, false},
+          {"Mo", 1676, true},
+          {"\xE6\x9D\x8E\xE5\xB0\x8F\xE9\xBE\x99", 1500, false},
+          {"Jean-Luc_O\xE2\x80\x99Neil", 1750, false}},
+         "Taken line by line: 6 players (players 1 to 6)\n6 players in 2 teams\nunrated, given the mean 1676: Mo\n"
+         "cut to 15 characters: Kestrel_the_Gre\npassed over 'Saturday Night 4v4 -...' (a header)"},
+        {"[HOST] Mikko 1390\nVlad: 1810 elo\n(sub) Mo\n1500\nMoss 1500 1600\nLark 123456\nPlayers:",
+         {{"Mikko", 1390, false}, {"Vlad", 1810, false}, {"Mo", 1600, true}},
+         "Taken line by line: 3 players (players 1 to 3)\n3 players: 3 teams; press Ctrl+5\n"
+         "unrated, given the mean 1600: Mo\npassed over '1500' (no name), 'Moss 1500 1600' (2 ratings), "
+         "'Lark 123456' (rating of more than 5 digits), \xE2\x80\xA6"},
+        {"Mo\nZed",
+         {{"Mo", 1600, true}, {"Zed", 1600, true}},
+         "Taken line by line: 2 players (players 1 to 2)\n2 players in 2 teams\nunrated, given the default 1600: Mo, "
+         "Zed"},
+        {post.c_str(),
+         {{"Kestrel", 1720, false},
+          {"Ana_Mar\xC3\xAD"
+           "a",
+           1600, false},
+          {"Vlad", 1810, false},
+          {"Mo", 1612, true},
+          {"Orrick", 1340, false},
+          {"Pellworth", 1610, false},
+          {"NewGuy", 1612, true},
+          {"Senna", 1590, false}},
+         "Taken line by line: 8 players (players 1 to 8)\n8 players in 2 teams\nunrated, given the mean 1612: Mo, "
+         "NewGuy\npassed over 'Saturday Night 4v4 -...' (a header), 'We start at 20:00 sh...' (a header), "
+         "'Teams are drawn by t...' (a header), \xE2\x80\xA6"},
+    };
+    for (const LobbyCase& c : cases) {
+        SCOPED_TRACE(c.text);
+        ASSERT_TRUE(runResetCommand(state, port));
+        captureClipboard(state, port, wide(c.text).c_str());
+        EXPECT_EQ(state.playerCount, static_cast<int32_t>(c.players.size()));
+        for (size_t i = 0; i < c.players.size(); ++i) {
+            EXPECT_EQ(std::wstring(state.players[i].name), wide(c.players[i].name)) << i;
+            EXPECT_EQ(state.players[i].rating, c.players[i].rating) << i;
+            EXPECT_EQ(state.players[i].unrated, c.players[i].unrated) << i;
+        }
+        ASSERT_FALSE(port.notes.empty());
+        EXPECT_EQ(port.notes.back(), wide(c.note));
+    }
+    // The marks are in the file, where the randomiser reads them.
+    EXPECT_NE(dataFile().find(" player_unrated { 0 0 0 1 0 0 1 0 }"), std::string::npos) << dataFile();
+}
+
+TEST_F(CaptureTest, ACountThatNoTeamsDivideSaysWhichWould) {
+    startWith(replacedOnce(kDefaultFile, "team_num {2}", "team_num {3}"));
+    captureClipboard(state, port, L"A 1\nB 2\nC 3\nD 4\nE 5\nF 6\nG 7\nH 8");
+    EXPECT_EQ(state.playerCount, 8);
     EXPECT_EQ(port.notes.back(),
-              L"Taken line by line: 2 players (players 1 to 2)\n"
-              L"passed over 1 line: name of more than 15 characters\n"
-              L"passed over 1 line: rating of more than 5 digits");
+              L"Taken line by line: 8 players (players 1 to 8)\n8 players: 2 or 4 teams; press Ctrl+5");
+    captureClipboard(state, port, L"I 9\nJ 10");  // begins at player 9: the count stays
+    EXPECT_EQ(state.playerCount, 8);
+    ASSERT_TRUE(runResetCommand(state, port));
+    captureClipboard(state, port, L"A 1\nB 2\nC 3\nD 4\nE 5\nF 6\nG 7");
+    EXPECT_EQ(port.notes.back(),
+              L"Taken line by line: 7 players (players 1 to 7)\n7 players: no even teams; press Ctrl+5");
+}
+
+// The host's own default rating serves when no player of the lobby is
+// rated, and stays through Ctrl+8; a rating given later clears the mark.
+TEST_F(CaptureTest, TheFilesDefaultRatingServesAndARatingClearsTheMark) {
+    startWith(kDefaultFile + " default_rating {1450}");
+    ASSERT_TRUE(runResetCommand(state, port));
+    captureClipboard(state, port, L"1. Mo\n2. Zed");
+    EXPECT_EQ(state.players[0].rating, 1450);
+    EXPECT_TRUE(state.players[1].unrated);
+    state.nameIndex = state.ratingIndex = 0;
+    captureClipboard(state, port, L"1. Mo 1700\n2. Zed 0");
+    std::string expected = replacedOnce(kDefaultFile, "player_num {6}", "player_num {2}");
+    expected = replacedOnce(expected, "'p1' 'p2'", "'Mo' 'Zed'");
+    expected = replacedOnce(expected, "player_rating { 0", "player_rating { 1700");
+    EXPECT_EQ(dataFile(), expected + " default_rating {1450} player_unrated { 0 0 0 0 0 0 0 0 }");
 }
 
 TEST_F(CaptureTest, ALobbyStartsAtTheLaterOfTheTwoIndexes) {
@@ -286,12 +387,13 @@ TEST_F(CaptureTest, TextWithoutTwoPlayerLinesIsReadTokenByToken) {
     EXPECT_EQ(port.notes, (std::vector<std::wstring>{L"Taken: 2 names and 2 ratings", L"Taken: 1 name and 1 rating"}));
 }
 
-TEST_F(CaptureTest, OnlyTheFirst256CharactersAreRead) {
-    // Characters 252 to 256 are "Cut L"; the rest of "Lost" is not read.
-    const std::wstring text = std::wstring(251, L' ') + L"Cut Lost";
+TEST_F(CaptureTest, TextBeyond64KiBIsCutAndSaidSo) {
+    const std::wstring text = std::wstring(kClipboardChars - 4, L' ') + L"Cut Lost";
     captureClipboard(state, port, text.c_str());
     EXPECT_EQ(std::wstring(state.players[0].name), L"Cut");
-    EXPECT_EQ(std::wstring(state.players[1].name), L"L");
+    EXPECT_EQ(std::wstring(state.players[1].name), L"p2");
+    EXPECT_EQ(port.notes.back(),
+              L"Taken: 1 name and 0 ratings\nonly the first 65536 characters of the clipboard were read");
 }
 
 TEST_F(CaptureTest, NoClipboardTextShowsTheErrorBox) {

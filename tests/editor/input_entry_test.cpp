@@ -109,10 +109,14 @@ TEST_F(InputEntryTest, ElementFieldTargetsOnePlayerOrTheNextInSequence) {
     outcome = enter(InputMode::NameAndRating, L"Then", L"", L"");
     EXPECT_EQ(outcome.result1, L"Entered: Then (player 6)");
     EXPECT_EQ(state.nameIndex, 6);
-    EXPECT_EQ(state.ratingIndex, 5);
+    // Named without a rating, each was given the mean of the ratings in play
+    // and marked unrated; the rating index passed them.
+    EXPECT_EQ(outcome.result2, L"Unrated, given the mean 1550 (player 6)");
+    EXPECT_EQ(state.ratingIndex, 6);
     std::string expected =
         replacedOnce(kDefaultFile, "'p1' 'p2' 'p3' 'p4' 'p5' 'p6'", "'First' 'p2' 'Third' 'p4' 'Next' 'Then'");
-    EXPECT_EQ(dataFile(), replacedOnce(expected, "player_rating { 0 0 0", "player_rating { 0 0 1550"));
+    expected = replacedOnce(expected, "player_rating { 0 0 0 0 0 0", "player_rating { 1550 0 1550 0 1550 1550");
+    EXPECT_EQ(dataFile(), expected + " player_unrated { 1 0 0 0 1 1 0 0 }");
 }
 
 TEST_F(InputEntryTest, ElementOutsideThePlayersInPlayIsRefused) {
@@ -153,7 +157,6 @@ TEST_F(InputEntryTest, RatingsAreNumbersOrWords) {
     for (const RatingCase& c : cases) {
         SCOPED_TRACE(toUtf8(c.typed));
         startWith(kDefaultFile);
-        state.players[0].rating = -7;  // so that a store of 0 shows
         EntryOutcome outcome = enter(InputMode::NameAndRating, L"", c.typed, L"1");
         EXPECT_EQ(outcome.result1, L"");
         EXPECT_EQ(port.displays.size(), 1u);
@@ -165,7 +168,6 @@ TEST_F(InputEntryTest, RatingsAreNumbersOrWords) {
             EXPECT_EQ(outcome.result2, L"Entered: " + std::to_wstring(c.stored) + L" (player 1)");
             EXPECT_TRUE(outcome.emptyField2);
         } else {
-            EXPECT_EQ(state.players[0].rating, -7);
             EXPECT_EQ(dataFile(), kDefaultFile);
             EXPECT_EQ(outcome.result2, L"Not stored: '" + std::wstring(c.typed) +
                                            L"' is not a rating: a number of up to 5 digits, or a rating word");

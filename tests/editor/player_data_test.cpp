@@ -189,6 +189,25 @@ TEST_F(EditorTest, DisplayRowsKeepTheirBarsAligned) {
     EXPECT_EQ(displayOf(state), expected);
 }
 
+// The display shows what the file holds, also after another program changed
+// it, with the mark of an unrated player.
+TEST_F(EditorTest, TheDisplayShowsTheFileAsItIsNow) {
+    startWith(kDefaultFile);
+    writeFile("PlayerData.txt",
+              replacedOnce(kDefaultFile, "player_num {6}", "player_num {2}") + " player_unrated { 0 1 0 0 0 0 0 0 }");
+    ASSERT_TRUE(loadPlayerDataForStore(state));
+    ASSERT_TRUE(storePlayerRating(state, 1, 1500));  // the mark goes with a rating of his own
+    ASSERT_TRUE(storeUnratedPlayer(state, 0, 1550));
+    refreshDisplay(state, port);
+    const std::wstring expected = L"Number Of Players ~ 2 | Number Of Teams ~ 2\n\n" + kRule + L"\n" +
+                                  row(L"| Player Name     | Rating | FMT  |") +
+                                  row(L"| p1              | 1550?  | 0    |") +
+                                  row(L"| p2              | 1500   | 0    |") + kRule +
+                                  L"\n? unrated: the mean rating of the others, given by Rostrix";
+    EXPECT_EQ(port.displays.back(), expected);
+    EXPECT_NE(dataFile().find("player_unrated { 1 0 0"), std::string::npos);
+}
+
 TEST_F(EditorTest, MemoryTakesAValueOnlyWhenTheFileDid) {
     startWith(kDefaultFile);
     ASSERT_TRUE(loadPlayerDataForStore(state));

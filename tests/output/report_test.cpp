@@ -84,6 +84,23 @@ TEST(BuildReport, OmitCivsKeepsTheSummaryToOneLine) {
     EXPECT_EQ(lines[6], "| Anna             | | Expert  | |            | | 1    |");
 }
 
+// A player the editor marked unrated has '?' after his class, and the column
+// grows to hold "Extreme?"; the start balloon names him.
+TEST(BuildReport, UnratedPlayersAreMarked) {
+    Randomiser r = workedExample();
+    r.players.player_unrated[1] = r.players.player_unrated[3] = 1;
+    r.players.player_rating_classes[3] = 5;
+    buildReport(r);
+    const std::vector<std::string> lines = reportLines(r);
+    EXPECT_EQ(lines[11], "| NAME             | | RATE     | | CIV        | | TEAM |");
+    EXPECT_EQ(lines[12], "| Anna             | | Expert   | | Islanders  | | 1    |");
+    EXPECT_EQ(lines[13], "| Bo               | | Newb?    | | Mountainee | | 2    |");
+    EXPECT_EQ(lines[15], "| Dee              | | Extreme? | | 0range     | | 1    |");
+    EXPECT_EQ(unratedPlayersNote(r.players), L"Unrated, given the lobby's mean (? in the report): Bo, Dee");
+    r.players.player_unrated[1] = r.players.player_unrated[3] = 0;
+    EXPECT_EQ(unratedPlayersNote(r.players), L"");
+}
+
 TEST(BuildReport, UnratedRunShowsRookAndNoScores) {
     Randomiser r = workedExample();
     r.options.use_ratings = 0;

@@ -63,6 +63,12 @@ TEST_F(GameDataLoader, ReadsRatingsAndGroupsOfThePlayersInTheMatch) {
     EXPECT_EQ(randomiser.players.player_ratings[2], -1);  // beyond player_num
     EXPECT_EQ(randomiser.players.player_fmt_groups[1], 3);
     EXPECT_EQ(randomiser.players.player_fmt_groups[2], 0);
+    EXPECT_EQ(randomiser.players.player_unrated[0], 0);  // a file without marks: every player rated
+
+    files.playerData += " player_unrated { 0 1 }";
+    ASSERT_TRUE(load());
+    EXPECT_EQ(randomiser.players.player_unrated[0], 0);
+    EXPECT_EQ(randomiser.players.player_unrated[1], 1);
 }
 
 TEST_F(GameDataLoader, CutsLongNames) {
