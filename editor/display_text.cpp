@@ -44,6 +44,6 @@ void buildDisplayText(const EditorState& state, wchar_t (&buffer)[kDisplayTextUn
         unrated = unrated || player.unrated;
     }
     text += kRule;
-    if (unrated) text += L"\n? unrated: the mean rating of the others, given by Rostrix";
+    if (unrated) text += L"\n? unrated: given the lobby's mean";
     boundedCopy(buffer, text.c_str());
 }

@@ -18,7 +18,7 @@ open_menu_past_balloon() {
   wait_for 10 open_tray_menu
 }
 
-lobby="Alder 1650 Brisk 1480 Corra 1720 Dunmore 1390 Ember 1555 Fallow 1610"
+lobby=$'Saturday 3v3\n1. Alder 1650\n2. Brisk 1480\n3. Corra 1720\n4. Dunmore\n5. Ember 1555\n6. Fallow 1610'
 
 rm PlayerData.txt
 start_editor
@@ -27,10 +27,11 @@ sleep 1  # it shows for five seconds; let it be drawn
 guide_picture editor_splash 600x400+212+184
 wait_editor_ready
 capture_clipboard "$lobby" "'Fallow'"
-expect_equal "the lobby's six names and ratings are stored" \
-  "player_num {6} team_num {2} player_name { 'Alder' 'Brisk' 'Corra' 'Dunmore' 'Ember' 'Fallow' 'p7' 'p8' } player_rating { 1650 1480 1720 1390 1555 1610 0 0 } player_fmt_group { 0 0 0 0 0 0 0 0 }" \
+expect_equal "the lobby's six players are stored, Dunmore given the mean and marked unrated" \
+  "player_num {6} team_num {2} player_name { 'Alder' 'Brisk' 'Corra' 'Dunmore' 'Ember' 'Fallow' 'p7' 'p8' } player_rating { 1650 1480 1720 1603 1555 1610 0 0 } player_fmt_group { 0 0 0 0 0 0 0 0 } player_unrated { 0 0 0 1 0 0 0 0 }" \
   "$(cat PlayerData.txt)"
-wait_balloon  # the note of what the capture took
+expect_equal "the balloon names the unrated player" yes \
+  "$(wait_for 15 balloon_says "unrated, given the mean 1603: Dunmore" && echo yes || echo no)"
 guide_picture editor_capture 1024x768+0+0
 
 enter_counts 6 3
@@ -49,6 +50,8 @@ e2e_start wine cmd /c Sortilane_Rated.bat
 randomiser_pid=$last_pid
 wait_for 30 randomiser_splash_shown || echo "the randomiser's splash did not show"
 wait_balloon
+expect_equal "the start balloon names the unrated player" yes \
+  "$(wait_for 10 balloon_says "Unrated, given the lobby's mean (? in the report): Dunmore" && echo yes || echo no)"
 guide_picture splash 1024x768+0+0
 wait_for 15 window_class_gone BRENLOW_SORTILANE || echo "the splash did not go away"
 open_menu_past_balloon
@@ -69,6 +72,8 @@ expect_equal "Ctrl+1 types the report and the randomiser ends with 0" 0 "$random
 seed=$(typed_seed)
 expect_equal "the typed report is the preview's for seed ${seed:-?}" \
   "$(preview_report "${seed:-0}" "${words[@]}")" "$(chat_text)"
+expect_equal "the report marks Dunmore's class unrated" yes \
+  "$(chat_text | grep -qE '^\| Dunmore +\| \| [A-Za-z]+\? +\|' && echo yes || chat_text)"
 guide_picture chat_report 622x432+9+9
 
 e2e_finish

@@ -203,7 +203,7 @@ TEST_F(EditorTest, TheDisplayShowsTheFileAsItIsNow) {
                                   row(L"| Player Name     | Rating | FMT  |") +
                                   row(L"| p1              | 1550?  | 0    |") +
                                   row(L"| p2              | 1500   | 0    |") + kRule +
-                                  L"\n? unrated: the mean rating of the others, given by Rostrix";
+                                  L"\n? unrated: given the lobby's mean";
     EXPECT_EQ(port.displays.back(), expected);
     EXPECT_NE(dataFile().find("player_unrated { 1 0 0"), std::string::npos);
 }
