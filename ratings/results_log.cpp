@@ -1,6 +1,7 @@
 #include "ratings/results_log.h"
 
 #include <cstdio>
+#include <utility>
 
 #include "common/text_convert.h"
 
@@ -40,14 +41,14 @@ bool readMatchTime(const std::string& field, MatchTime& when) {
 }
 
 std::vector<std::string> splitFields(const std::string& line) {
-    std::vector<std::string> fields(1);
-    for (char c : line) {
-        if (c == '\t') {
-            fields.emplace_back();
-        } else {
-            fields.back() += c;
-        }
+    std::vector<std::string> fields;
+    fields.reserve(3 + 3 * kMaxLinePlayers);
+    size_t start = 0;
+    for (size_t tab = line.find('\t'); tab != std::string::npos; tab = line.find('\t', start)) {
+        fields.push_back(line.substr(start, tab - start));
+        start = tab + 1;
     }
+    fields.push_back(line.substr(start));
     return fields;
 }
 
@@ -74,7 +75,7 @@ std::string readMatchLine(const std::string& line, TextEncoding encoding, MatchL
         const std::string& name = fields[3 + 3 * p];
         ResultPlayer player;
         if (name.empty()) return playerReason(p, "has no name");
-        player.name = toUtf8(decodeText(name, encoding));
+        player.name = encoding == TextEncoding::Utf8 ? name : toUtf8(decodeText(name, encoding));
         if (!readWholeNumber(fields[4 + 3 * p], 1, 4, number)) return playerReason(p, "has no team 1 to 4");
         player.team = static_cast<int>(number);
         if (!readWholeNumber(fields[5 + 3 * p], INT32_MIN, INT32_MAX, number))
@@ -83,7 +84,7 @@ std::string readMatchLine(const std::string& line, TextEncoding encoding, MatchL
         for (const ResultPlayer& earlier : match.players) {
             if (earlier.name == player.name) return "names " + player.name + " twice";
         }
-        match.players.push_back(player);
+        match.players.push_back(std::move(player));
     }
     if (match.result >= '1' && match.result <= '4' && !lineHasTeam(match, match.result - '0'))
         return std::string("the winning team ") + match.result + " has no player";
@@ -111,7 +112,7 @@ ResultsLog parseResults(const std::string& bytes) {
                 match.line_number = lineNumber;
                 // The result follows the date and the seed, each with its TAB.
                 match.result_offset = line.find('\t', line.find('\t') + 1) + 1 + start;
-                log.matches.push_back(match);
+                log.matches.push_back(std::move(match));
             } else {
                 log.skipped.push_back({lineNumber, reason});
             }
