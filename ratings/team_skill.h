@@ -12,7 +12,8 @@ struct Skill {
 constexpr double kNewPlayerSigma = 250.0;
 
 // The players of one match in their teams. Every team from 0 to
-// team_count - 1 holds at least one player.
+// team_count - 1 holds at least one player, and some player of each team
+// has a sigma above 0 (a tau above 0 sees to it before an update).
 struct MatchSkills {
     int player_count = 0;
     Skill players[kPlayerSlots];
