@@ -1,4 +1,5 @@
 // sortilane_preview [--dir DIR] [--seed N] [--balance] [--] WORD...
+// sortilane_preview --ratings [--dir DIR]
 //
 // Runs in DIR what the randomiser computes at start-up, with the generator
 // seeded from N (default: the clock) and WORD... as the option words, and
@@ -9,6 +10,12 @@
 // failure, or when a rule text that a match would type is missing or longer
 // than 255 bytes, it exits 1 and repeats on standard error the debug.txt
 // lines that the run wrote.
+//
+// With --ratings it computes nothing of a match: it replays DIR's Results.txt
+// and prints one line per player, in the order the file first names them:
+// name, mu and sigma (6 decimals), rated matches and wins, separated by TABs.
+// No Results.txt prints nothing. The lines of Results.txt it skipped are
+// repeated on standard error; a file that cannot be read exits 1.
 //
 // The same source builds sortilane_preview.exe, a Windows console program
 // that prints the same bytes: its output is not turned into CR LF.
@@ -30,6 +37,8 @@
 #include "common/text_convert.h"
 #include "randomiser/allocation/fair_teams.h"
 #include "randomiser/startup/match_from_words.h"
+#include "ratings/rating_replay.h"
+#include "ratings/results_file.h"
 
 namespace {
 
@@ -38,11 +47,14 @@ struct PreviewArgs {
     int64_t seed = 0;
     bool seedGiven = false;
     bool balance = false;
+    bool ratings = false;
     std::vector<std::wstring> words;
 };
 
 void printUsage() {
-    std::fprintf(stderr, "usage: sortilane_preview [--dir DIR] [--seed N] [--balance] [--] WORD...\n");
+    std::fprintf(stderr,
+                 "usage: sortilane_preview [--dir DIR] [--seed N] [--balance] [--] WORD...\n"
+                 "       sortilane_preview --ratings [--dir DIR]\n");
 }
 
 bool readSeed(const char* text, int64_t& seed) {
@@ -66,6 +78,8 @@ bool readArgs(int argc, char** argv, PreviewArgs& args) {
             args.seedGiven = true;
         } else if (std::strcmp(argv[i], "--balance") == 0) {
             args.balance = true;
+        } else if (std::strcmp(argv[i], "--ratings") == 0) {
+            args.ratings = true;
         } else if (std::strcmp(argv[i], "--") == 0) {
             ++i;
             break;
@@ -77,7 +91,8 @@ bool readArgs(int argc, char** argv, PreviewArgs& args) {
     }
     // Words are read as the files are: UTF-8 when they are, else byte by byte.
     for (; i < argc; ++i) args.words.push_back(readFileText(argv[i]));
-    return true;
+    // --ratings computes no match: nothing of one may come with it.
+    return !args.ratings || (args.words.size() == 1 && !args.seedGiven && !args.balance);
 }
 
 // Repeats on standard error the lines the run wrote to debug.txt.
@@ -110,6 +125,19 @@ void printBalance(const Randomiser& randomiser) {
     std::printf("Best spread possible: %lld\n", static_cast<long long>(bestPossibleSpread(randomiser)));
 }
 
+// What Results.txt teaches of every player it names.
+int printRatings() {
+    ResultsLog log;
+    const ResultsLoad load = loadResults(log);
+    echoRunDebugLines();
+    if (load == ResultsLoad::Failed) return 1;
+    for (const PlayerRecord& player : replayResults(log, kWholeLog).players) {
+        std::printf("%s\t%.6f\t%.6f\t%d\t%d\n", player.name.c_str(), player.skill.mu, player.skill.sigma,
+                    player.rated_matches, player.wins);
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -126,6 +154,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "sortilane_preview: cannot enter folder %s: %s\n", args.dir, std::strerror(errno));
         return 2;
     }
+    if (args.ratings) return printRatings();
     if (!args.seedGiven) args.seed = static_cast<int64_t>(std::time(nullptr));
 
     // A check of the files also looks at what the match needs later: a

@@ -1,0 +1,147 @@
+#include "ratings/results_log.h"
+
+#include <cstdio>
+#include <utility>
+
+#include "common/text_convert.h"
+
+namespace {
+
+// Reads a whole field as a decimal integer: an optional '-', then 1 to 18
+// digits and nothing else, within min .. max.
+bool readWholeNumber(const std::string& field, int64_t min, int64_t max, int64_t& value) {
+    const size_t start = !field.empty() && field[0] == '-' ? 1 : 0;
+    const size_t digits = field.size() - start;
+    if (digits == 0 || digits > 18) return false;
+    int64_t magnitude = 0;
+    for (size_t k = start; k < field.size(); ++k) {
+        if (field[k] < '0' || field[k] > '9') return false;
+        magnitude = magnitude * 10 + (field[k] - '0');
+    }
+    value = start == 1 ? -magnitude : magnitude;
+    return value >= min && value <= max;
+}
+
+// The digits at text[at .. at + count - 1] as a number within min .. max.
+bool readDigits(const std::string& text, size_t at, size_t count, int min, int max, int& value) {
+    value = 0;
+    for (size_t k = at; k < at + count; ++k) {
+        if (text[k] < '0' || text[k] > '9') return false;
+        value = value * 10 + (text[k] - '0');
+    }
+    return value >= min && value <= max;
+}
+
+// YYYY-MM-DD HH:MM
+bool readMatchTime(const std::string& field, MatchTime& when) {
+    if (field.size() != 16 || field[4] != '-' || field[7] != '-' || field[10] != ' ' || field[13] != ':') return false;
+    return readDigits(field, 0, 4, 0, 9999, when.year) && readDigits(field, 5, 2, 1, 12, when.month) &&
+           readDigits(field, 8, 2, 1, 31, when.day) && readDigits(field, 11, 2, 0, 23, when.hour) &&
+           readDigits(field, 14, 2, 0, 59, when.minute);
+}
+
+std::vector<std::string> splitFields(const std::string& line) {
+    std::vector<std::string> fields;
+    fields.reserve(3 + 3 * kMaxLinePlayers);
+    size_t start = 0;
+    for (size_t tab = line.find('\t'); tab != std::string::npos; tab = line.find('\t', start)) {
+        fields.push_back(line.substr(start, tab - start));
+        start = tab + 1;
+    }
+    fields.push_back(line.substr(start));
+    return fields;
+}
+
+std::string playerReason(size_t player, const char* what) {
+    return "player " + std::to_string(player + 1) + " " + what;
+}
+
+// Reads one line (without its line end) into match; an empty result, or the
+// reason the line is no match.
+std::string readMatchLine(const std::string& line, TextEncoding encoding, MatchLine& match) {
+    const std::vector<std::string> fields = splitFields(line);
+    if (fields.size() < 6 || fields.size() % 3 != 0)
+        return "the fields (" + std::to_string(fields.size()) +
+               ") are not the date, seed, result and three for each player";
+    if (!readMatchTime(fields[0], match.when)) return "the date is not YYYY-MM-DD HH:MM";
+    int64_t number = 0;
+    if (!readWholeNumber(fields[1], INT32_MIN, INT32_MAX, number)) return "the seed is not a 32-bit whole number";
+    match.seed = static_cast<int32_t>(number);
+    if (fields[2].size() != 1 || !isResultChar(fields[2][0])) return "the result is not 1 to 4, 0 or -";
+    match.result = fields[2][0];
+    const size_t playerCount = fields.size() / 3 - 1;
+    if (playerCount > kMaxLinePlayers) return "more than " + std::to_string(kMaxLinePlayers) + " players";
+    for (size_t p = 0; p < playerCount; ++p) {
+        const std::string& name = fields[3 + 3 * p];
+        ResultPlayer player;
+        if (name.empty()) return playerReason(p, "has no name");
+        player.name = encoding == TextEncoding::Utf8 ? name : toUtf8(decodeText(name, encoding));
+        if (!readWholeNumber(fields[4 + 3 * p], 1, 4, number)) return playerReason(p, "has no team 1 to 4");
+        player.team = static_cast<int>(number);
+        if (!readWholeNumber(fields[5 + 3 * p], INT32_MIN, INT32_MAX, number))
+            return playerReason(p, "has no whole rating");
+        player.rating = static_cast<int32_t>(number);
+        for (const ResultPlayer& earlier : match.players) {
+            if (earlier.name == player.name) return "names " + player.name + " twice";
+        }
+        match.players.push_back(std::move(player));
+    }
+    if (match.result >= '1' && match.result <= '4' && !lineHasTeam(match, match.result - '0'))
+        return std::string("the winning team ") + match.result + " has no player";
+    return "";
+}
+
+}  // namespace
+
+ResultsLog parseResults(const std::string& bytes) {
+    ResultsLog log;
+    const size_t bom = byteOrderMarkLength(bytes);
+    const TextEncoding encoding = detectEncoding(bytes.data() + bom, bytes.size() - bom);
+    int lineNumber = 0;
+    for (size_t start = bom; start < bytes.size();) {
+        size_t end = bytes.find('\n', start);
+        if (end == std::string::npos) end = bytes.size();
+        size_t textEnd = end;
+        if (textEnd > start && bytes[textEnd - 1] == '\r') --textEnd;
+        const std::string line = bytes.substr(start, textEnd - start);
+        ++lineNumber;
+        if (!line.empty() && line[0] != '#') {
+            MatchLine match;
+            const std::string reason = readMatchLine(line, encoding, match);
+            if (reason.empty()) {
+                match.line_number = lineNumber;
+                // The result follows the date and the seed, each with its TAB.
+                match.result_offset = line.find('\t', line.find('\t') + 1) + 1 + start;
+                log.matches.push_back(std::move(match));
+            } else {
+                log.skipped.push_back({lineNumber, reason});
+            }
+        }
+        start = end + 1;
+    }
+    return log;
+}
+
+std::string formatMatchLine(const MatchLine& match) {
+    char head[64];
+    std::snprintf(head, sizeof head, "%04d-%02d-%02d %02d:%02d\t%ld\t%c", match.when.year, match.when.month,
+                  match.when.day, match.when.hour, match.when.minute, static_cast<long>(match.seed), match.result);
+    std::string line = head;
+    for (const ResultPlayer& player : match.players) {
+        std::string name = player.name;
+        for (char& c : name) {
+            if (c == '\t' || c == '\r' || c == '\n') c = ' ';
+        }
+        line += '\t' + name + '\t' + std::to_string(player.team) + '\t' + std::to_string(player.rating);
+    }
+    return line;
+}
+
+bool isResultChar(char result) { return (result >= '0' && result <= '4') || result == '-'; }
+
+bool lineHasTeam(const MatchLine& match, int team) {
+    for (const ResultPlayer& player : match.players) {
+        if (player.team == team) return true;
+    }
+    return false;
+}

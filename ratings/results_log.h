@@ -1,0 +1,75 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "script/player_data_file.h"
+
+// The text of Results.txt, the match history a host keeps (and may edit by
+// hand): one match a line, its fields separated by one TAB:
+//   date and local time   YYYY-MM-DD HH:MM
+//   seed                  the match's seed as the report prints it
+//   result                1 to 4: the winning team; 0: recorded, not rated;
+//                         -: no result recorded yet
+//   then for every player, in the order of the report's table:
+//   name, team (1 to 4), the rating PlayerData.txt held for the player
+// Lines end with CR LF when written; LF alone is read too. An empty line or
+// one that starts with # is passed over; a line that does not read as a
+// match is skipped, the rest still counts.
+
+constexpr int kMaxLinePlayers = kPlayerSlots;  // the players of the report's table
+
+struct MatchTime {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    int hour = 0;
+    int minute = 0;
+};
+
+struct ResultPlayer {
+    std::string name;  // UTF-8, as PlayerData.txt holds it
+    int team = 0;      // 1 .. 4
+    int32_t rating = 0;
+};
+
+struct MatchLine {
+    MatchTime when;
+    int32_t seed = 0;   // as the report prints it
+    char result = '-';  // '1' .. '4', '0' or '-'
+    std::vector<ResultPlayer> players;
+    // Where the parse found the line: its number in the file (the first line
+    // is 1) and the byte offset of its result field from the file's start.
+    int line_number = 0;
+    size_t result_offset = 0;
+};
+
+struct SkippedLine {
+    int line_number = 0;
+    std::string reason;
+};
+
+// A file's matches in file order, and the lines skipped as no match.
+struct ResultsLog {
+    std::vector<MatchLine> matches;
+    std::vector<SkippedLine> skipped;
+};
+
+// Reads the bytes of a whole file. A byte order mark at the start is passed
+// over (the offsets still count it). The names are read as UTF-8 when the
+// whole file is valid UTF-8, else one byte a character, and kept in UTF-8.
+// A line is skipped when a field is missing or does not read as above, when
+// it names more than kMaxLinePlayers players or one name twice, or when its
+// result is a team none of its players is in.
+ResultsLog parseResults(const std::string& bytes);
+
+// The match as one line of the file, without a line end. A TAB, CR or LF in
+// a name, which would break the line, is written as a space.
+std::string formatMatchLine(const MatchLine& match);
+
+// True when the result is one a line may hold: '1' .. '4', '0' or '-'.
+bool isResultChar(char result);
+
+// True when one of the line's players is in the team (1 .. 4) of the result.
+bool lineHasTeam(const MatchLine& match, int team);

@@ -1,0 +1,80 @@
+#include "ratings/rating_replay.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+// Line 1 brings in Ana and Bo without a result; line 2, not rated, names Ana
+// at another rating and brings in Cy; line 3 is won by Bo's team 2 against
+// Ana; line 4 names Ana at yet another rating.
+const std::string kEvening =
+    "2026-03-14 20:05\t1\t-\tAna\t1\t1500\tBo\t2\t1400\n"
+    "2026-03-14 20:30\t2\t0\tAna\t1\t1700\tCy\t2\t1300\n"
+    "2026-03-14 21:00\t3\t2\tAna\t1\t1500\tBo\t2\t1400\n"
+    "2026-03-14 21:30\t4\t-\tAna\t1\t9999\tCy\t2\t1300\n";
+
+const PlayerRecord& playerNamed(const RatingReplay& replay, const std::string& name) {
+    for (const PlayerRecord& player : replay.players) {
+        if (player.name == name) return player;
+    }
+    throw std::runtime_error("no player " + name);
+}
+
+TEST(RatingReplay, PlayersStartAtTheRatingOfTheLineThatFirstNamesThem) {
+    const RatingReplay replay = replayResults(parseResults(kEvening), 3);
+    ASSERT_EQ(replay.players.size(), 3u);
+    const char* order[] = {"Ana", "Bo", "Cy"};
+    const double mu[] = {1500, 1400, 1300};
+    for (int p = 0; p < 3; ++p) {
+        EXPECT_EQ(replay.players[p].name, order[p]);
+        EXPECT_EQ(replay.players[p].skill.mu, mu[p]) << p;
+        EXPECT_EQ(replay.players[p].skill.sigma, kNewPlayerSigma) << p;
+        EXPECT_EQ(replay.players[p].rated_matches, 0) << p;
+    }
+}
+
+TEST(RatingReplay, AWonLineMovesItsPlayersAndCountsTheWin) {
+    const RatingReplay replay = replayResults(parseResults(kEvening), kWholeLog);
+    const PlayerRecord& ana = playerNamed(replay, "Ana");
+    const PlayerRecord& bo = playerNamed(replay, "Bo");
+    EXPECT_LT(ana.skill.mu, 1500);
+    EXPECT_GT(bo.skill.mu, 1400);
+    EXPECT_LT(bo.skill.sigma, kNewPlayerSigma);
+    EXPECT_EQ(ana.rated_matches, 1);
+    EXPECT_EQ(ana.wins, 0);
+    EXPECT_EQ(bo.rated_matches, 1);
+    EXPECT_EQ(bo.wins, 1);
+    EXPECT_EQ(playerNamed(replay, "Cy").rated_matches, 0);
+}
+
+// Line 4 names Ana at 9999 after she has a history: the history counts.
+TEST(RatingReplay, ANameMetAgainKeepsWhatTheLogTaughtIt) {
+    const ResultsLog log = parseResults(kEvening);
+    const Skill before = playerNamed(replayResults(log, 4), "Ana").skill;
+    const Skill after = playerNamed(replayResults(log, kWholeLog), "Ana").skill;
+    EXPECT_EQ(after.mu, before.mu);
+    EXPECT_EQ(after.sigma, before.sigma);
+    EXPECT_LT(after.mu, 1500);
+}
+
+TEST(RatingReplay, ALineOfOneTeamRatesNobody) {
+    const RatingReplay replay =
+        replayResults(parseResults("2026-03-14 20:05\t1\t1\tAna\t1\t1500\tBo\t1\t1400\n"), kWholeLog);
+    ASSERT_EQ(replay.players.size(), 2u);
+    EXPECT_EQ(replay.players[0].skill.mu, 1500);
+    EXPECT_EQ(replay.players[0].rated_matches, 0);
+}
+
+TEST(RatingReplay, APlayerWithoutHistoryBringsTheRatingAndTheNewSigma) {
+    const RatingReplay replay = replayResults(parseResults(kEvening), kWholeLog);
+    const Skill known = skillOf(replay, "Bo", 100);
+    EXPECT_EQ(known.mu, playerNamed(replay, "Bo").skill.mu);
+    const Skill unknown = skillOf(replay, "Dee", 1234);
+    EXPECT_EQ(unknown.mu, 1234);
+    EXPECT_EQ(unknown.sigma, kNewPlayerSigma);
+}
+
+}  // namespace
