@@ -244,7 +244,11 @@ void captureClipboard(EditorState& state, EditorPort& port, const wchar_t* clipb
 }
 
 bool runResetCommand(EditorState& state, EditorPort& port) {
+    const int32_t players = state.playerCount;
     if (!resetPlayerData(state, port)) return false;
+    port.showNote((L"New lobby: players p1 to p6. The " + std::to_wstring(players) +
+                   L" players before are in PlayerData.bak: copy it over PlayerData.txt to bring them back")
+                      .c_str());
     state.nameIndex = 0;
     state.ratingIndex = 0;
     state.fmtIndex = 0;

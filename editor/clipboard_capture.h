@@ -63,5 +63,7 @@ std::wstring captureNote(const CaptureReport& report);
 // error box instead, and so does a PlayerData.txt or folder that is read-only.
 void captureClipboard(EditorState& state, EditorPort& port, const wchar_t* clipboardText);
 
-// Ctrl+8: resets PlayerData.txt and, when that worked, the capture indexes.
+// Ctrl+8: resets PlayerData.txt (the players before kept in PlayerData.bak)
+// and, when that worked, the capture indexes; a note says how to bring the
+// players back.
 bool runResetCommand(EditorState& state, EditorPort& port);

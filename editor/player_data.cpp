@@ -10,6 +10,7 @@
 #include "common/file_open.h"
 #include "common/file_status.h"
 #include "common/safe_write.h"
+#include "common/whole_file.h"
 #include "common/text_convert.h"
 #include "editor/display_text.h"
 
@@ -17,6 +18,8 @@ namespace {
 
 const wchar_t* const kCreationFailedText =
     L"Creation of PlayerStats.txt, invalid file rights - document may be in operation";
+const wchar_t* const kBackupFailedText =
+    L"PlayerData.bak could not be written, so the players were not replaced (see debug.txt).";
 const wchar_t* const kReadOnlyFileText =
     L"PlayerData.txt is read-only: Rostrix cannot save the players.\n\n"
     L"Clear the read-only mark of PlayerData.txt (Properties), or move the folder out of Program Files.";
@@ -161,6 +164,15 @@ bool setupPlayerData(EditorState& state, EditorPort& port) {
 }
 
 bool resetPlayerData(EditorState& state, EditorPort& port) {
+    // The players the reset replaces are kept, so a Ctrl+8 pressed by
+    // mistake (or as a control group in a game) loses nothing.
+    std::string previous;
+    if (readWholeFile(kPlayerDataFile, Script::kTextBytes, previous) == WholeFileRead::Read &&
+        !replaceFileContents(kPlayerDataBackup, previous.data(), previous.size())) {
+        logOpenFailure(kPlayerDataBackup);
+        if (!sayIfReadOnly(port)) port.showErrorBox(kBackupFailedText);
+        return false;
+    }
     const std::string content = defaultContent(*state.script);
     if (!writeDefaultFile(content)) {
         if (!sayIfReadOnly(port)) port.showErrorBox(kCreationFailedText);

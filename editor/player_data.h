@@ -11,9 +11,13 @@
 // the players (the reason in the debug log).
 bool setupPlayerData(EditorState& state, EditorPort& port);
 
-// Replaces the file by the default content and sets the records from that
-// content, then refreshes the display. When the file cannot be written an error box
-// is shown, memory is left as it was and false is returned.
+// Where the reset keeps the players it replaces.
+constexpr const char* kPlayerDataBackup = "PlayerData.bak";
+
+// Keeps the file as PlayerData.bak, replaces it by the default content and
+// sets the records from that content, then refreshes the display. When
+// either file cannot be written an error box is shown, memory and
+// PlayerData.txt are left as they were and false is returned.
 bool resetPlayerData(EditorState& state, EditorPort& port);
 
 // Reads PlayerData.txt into the records again, so that changes made outside

@@ -477,4 +477,22 @@ TEST_F(CaptureTest, ResetCommandRewindsTheIndexesOnlyWhenItWorked) {
     EXPECT_EQ(dataFile(), kDefaultFile);
 }
 
+TEST_F(CaptureTest, ResetKeepsThePlayersItReplaces) {
+    captureClipboard(state, port, L"Alpha 1500");
+    const std::string lobby = dataFile();
+    ASSERT_TRUE(runResetCommand(state, port));
+    EXPECT_EQ(readFile("PlayerData.bak"), lobby);
+    EXPECT_EQ(port.notes.back(), L"New lobby: players p1 to p6. The 6 players before are in PlayerData.bak: copy it "
+                                 L"over PlayerData.txt to bring them back");
+
+    // Without the backup there is no reset.
+    captureClipboard(state, port, L"Beta 1600");
+    const std::string second = dataFile();
+    std::filesystem::create_directory("PlayerData.bak.tmp");
+    EXPECT_FALSE(runResetCommand(state, port));
+    EXPECT_EQ(dataFile(), second);
+    EXPECT_EQ(port.errors.back(),
+              L"PlayerData.bak could not be written, so the players were not replaced (see debug.txt).");
+}
+
 }  // namespace
