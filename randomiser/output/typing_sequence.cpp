@@ -1,6 +1,7 @@
 #include "randomiser/output/typing_sequence.h"
 
 #include "common/text_convert.h"
+#include "randomiser/output/line_cap.h"
 
 namespace {
 
@@ -72,8 +73,11 @@ TypingSequence linesSequence(const std::vector<std::wstring>& lines, const LineP
     TypingSequence steps;
     steps.push_back(step(StepKind::AwaitCtrlRelease));
     appendWait(steps, pacing.before_first);
+    std::vector<std::wstring> typed;  // the lines as they are typed: each in pieces that fit the cap
     for (const std::wstring& line : lines) {
-        const std::wstring text = printable(line);
+        for (std::wstring& piece : cappedLine(printable(line), style.line_cap)) typed.push_back(std::move(piece));
+    }
+    for (const std::wstring& text : typed) {
         if (style.open_chat && isBlank(text)) continue;
         if (pacing.multi_line && style.line_pause_ms > 0)
             steps.push_back(step(StepKind::PaceLine, style.line_pause_ms));
@@ -130,6 +134,7 @@ TypingStyle typingStyleOf(const OptionSet& options) {
     TypingStyle style;
     style.open_chat = options.open_chat != 0;
     style.line_pause_ms = options.line_pause_ms;
+    style.line_cap = static_cast<size_t>(options.line_cap);
     return style;
 }
 

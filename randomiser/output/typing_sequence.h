@@ -39,6 +39,7 @@ constexpr int kChatOpenMs = 150;   // from the Enter that opens a chat to the li
 struct TypingStyle {
     bool open_chat = false;  // each line with text: Enter, a wait, the line, Enter; blank lines are left out
     int line_pause_ms = 0;   // in multi-line sequences, the least time from one line's start to the next's
+    size_t line_cap = 0;     // the longest line typed, in characters (0: no limit); longer ones go in pieces
 };
 
 TypingStyle typingStyleOf(const OptionSet& options);

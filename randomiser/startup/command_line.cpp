@@ -50,25 +50,28 @@ wchar_t* scriptPathFor(OptionSet& options, const std::wstring& kind) {
     return nullptr;
 }
 
-// "line_pause N": N from 0 to 60000 milliseconds; false, with a debug line,
-// for anything else.
-bool readLinePause(OptionSet& options, const std::vector<std::wstring>& words, size_t valueAt) {
+// A number word for "line_pause N" (milliseconds, 0 to 60000) or
+// "line_cap N" (characters, 20 to 1000): true with the value; false, with a
+// debug line, for anything else.
+bool readNumberWord(const std::vector<std::wstring>& words, size_t valueAt, int32_t low, int32_t high, const char* what,
+                    int32_t& value) {
     const bool given = valueAt < words.size() && isDigitWord(words[valueAt]) && words[valueAt].size() <= 5 &&
                        words[valueAt].find_first_not_of(L"0123456789") == std::wstring::npos &&
-                       wordValue(words[valueAt]) <= kLinePauseLimitMs;
+                       wordValue(words[valueAt]) >= low && wordValue(words[valueAt]) <= high;
     if (given) {
-        options.line_pause_ms = wordValue(words[valueAt]);
+        value = wordValue(words[valueAt]);
         return true;
     }
     const std::wstring got = valueAt < words.size() ? firstChars(words[valueAt], kPathUnits - 1) : L"nothing";
-    debugLog("line_pause needs a number of milliseconds from 0 to 60000 - Passed ~ %s", toUtf8(got).c_str());
+    debugLog("%s - Passed ~ %s", what, toUtf8(got).c_str());
     return false;
 }
 
 // Pass 1: script paths and "rating", which the loader needs; "fair_teams"
 // balances on the ratings, so it has them read too. The words of how to type
 // are read here as well, so that they count wherever they stand, before
-// "repost" and "rematch" too. False when "line_pause" has no valid value.
+// "repost" and "rematch" too. False when "line_pause" or "line_cap" has no
+// valid value.
 bool readLoaderOptions(OptionSet& options, std::vector<std::wstring>& words) {
     for (size_t i = 0; i < words.size(); ++i) {
         if (words[i] == L"real_keys") {
@@ -76,7 +79,15 @@ bool readLoaderOptions(OptionSet& options, std::vector<std::wstring>& words) {
         } else if (words[i] == L"open_chat") {
             options.open_chat = 1;
         } else if (words[i] == L"line_pause") {
-            if (!readLinePause(options, words, ++i)) return false;
+            if (!readNumberWord(words, ++i, 0, kLinePauseLimitMs,
+                                "line_pause needs a number of milliseconds from 0 to 60000", options.line_pause_ms))
+                return false;
+        } else if (words[i] == L"line_cap") {
+            if (!readNumberWord(words, ++i, kMinLineCap, kMaxLineCap,
+                                "line_cap needs a number of characters from 20 to 1000", options.line_cap))
+                return false;
+        } else if (words[i] == L"compact") {
+            options.compact = 1;
         } else if (words[i] == L"rating" || words[i] == L"fair_teams") {
             options.use_ratings = 1;
         } else if (words[i] == L"script" && i + 1 < words.size()) {
@@ -264,6 +275,12 @@ WordResult setFlag(WordCursor&, Randomiser& randomiser) {
 
 // Every option word of pass 2, with what it does. This table is the one list
 // of the words the randomiser accepts.
+// Pass 2 steps over a word of pass 1 and its number.
+WordResult skipNumberWord(WordCursor& cursor, Randomiser&) {
+    if (cursor.hasNext()) cursor.take();
+    return WordResult::Next;
+}
+
 const OptionWord kOptionWords[] = {
     {L"remove",
      [](WordCursor& cursor, Randomiser& randomiser) {
@@ -361,11 +378,9 @@ const OptionWord kOptionWords[] = {
     {L"rating", [](WordCursor&, Randomiser&) { return WordResult::Next; }},
     {L"real_keys", [](WordCursor&, Randomiser&) { return WordResult::Next; }},
     {L"open_chat", [](WordCursor&, Randomiser&) { return WordResult::Next; }},
-    {L"line_pause",
-     [](WordCursor& cursor, Randomiser&) {
-         if (cursor.hasNext()) cursor.take();
-         return WordResult::Next;
-     }},
+    {L"compact", [](WordCursor&, Randomiser&) { return WordResult::Next; }},
+    {L"line_pause", skipNumberWord},
+    {L"line_cap", skipNumberWord},
     {L"script",
      [](WordCursor& cursor, Randomiser&) {
          skipScriptWords(cursor);

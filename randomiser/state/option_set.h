@@ -7,6 +7,8 @@
 constexpr size_t kPathUnits = 260;            // paths hold at most 259 characters
 constexpr int32_t kDefaultFairMargin = 25;    // "fair_teams" without a number
 constexpr int32_t kLinePauseLimitMs = 60000;  // the longest "line_pause"
+constexpr int32_t kMinLineCap = 20;           // "line_cap": the shortest and longest typed line
+constexpr int32_t kMaxLineCap = 1000;
 
 // The randomiser's options, filled once from the command line and only read
 // after that. Flags hold 0 or 1. The values the civilisation draw changes as it
@@ -41,6 +43,8 @@ struct OptionSet {
     int32_t reshape_amount = 0;
     int32_t fair_margin = kDefaultFairMargin;  // spread above the best one that still counts as fair
     int32_t line_pause_ms = 0;                 // least time from the start of one typed line to the next
+    int32_t line_cap = 0;                      // the longest typed line, in characters; 0: no limit
+    uint8_t compact = 0;                       // the report in a few lines, one a team
     wchar_t usual_rules_path[kPathUnits] = L"./Rules/Usual.txt";
     wchar_t civ_script_path[kPathUnits] = L"./Scripts/Civ_Details.txt";
     wchar_t map_script_path[kPathUnits] = L"./Scripts/Map_Details.txt";

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "common/text_convert.h"
+#include "output/line_cap_check.h"
 #include "randomiser/allocation/fair_teams.h"
 #include "randomiser/startup/match_from_words.h"
 #include "support/randomiser_builder.h"
@@ -223,6 +224,25 @@ void copySampleFiles() {
         std::string text = readFile(sample + "/" + name);
         ASSERT_FALSE(text.empty()) << name;
         writeFile(name, text);
+    }
+}
+
+// Every line of the sample reports, typed with line_cap 20, 65 or 127, fits
+// the cap and keeps every character.
+TEST(SampleReports, LinesFitEveryCap) {
+    TempFolder folder;
+    copySampleFiles();
+    for (const SamplePin& pin : kSamplePins) {
+        Randomiser r;
+        std::vector<std::wstring> words = splitWords(pin.words);
+        ASSERT_TRUE(computeMatch(r, pin.seed, words)) << pin.words;
+        for (size_t cap : {20, 65, 127}) {
+            for (int i = 0; i < r.report.report_line_count; ++i) {
+                const std::wstring line = r.report.report_lines[i];
+                SCOPED_TRACE(toUtf8(line) + " at " + std::to_string(cap));
+                expectCappedWhole(line, cappedLine(line, cap), cap);
+            }
+        }
     }
 }
 

@@ -71,6 +71,17 @@ TEST(TypingSequence, LinePauseStartsEveryLineOfMultiLineSequences) {
         << "the line starts with the Enter that opens the chat";
 }
 
+// Every kind of sequence types a line longer than the cap in pieces, each a
+// line of its own.
+TEST(TypingSequence, LineCapTypesLongLinesInPieces) {
+    TypingStyle style;
+    style.line_cap = 20;
+    EXPECT_EQ(sequenceText(oneLineSequence(L"Map: Hollow Fjords of the North", style)),
+              "ctrl [Map: Hollow Fjords] enter [+ of the North] enter");
+    EXPECT_EQ(sequenceText(savedResultSequence("T1 1601: Kestrel, Ana, Mo\r\n", style)),
+              "ctrl [T1 1601: Kestrel,] ctrl enter wait 250 [T1+ Ana, Mo] ctrl enter wait 250");
+}
+
 struct ChunkCase {
     const char* name;
     std::string bytes;

@@ -357,7 +357,9 @@ TEST_F(CommandLine, RefusesANameThatIsNotInTheTable) {
 }
 
 TEST_F(CommandLine, TypingWordsCountWhereverTheyStand) {
-    ASSERT_TRUE(parse(L"rating REAL_KEYS line_pause 1100 open_chat handicap"));
+    ASSERT_TRUE(parse(L"rating REAL_KEYS line_pause 1100 open_chat line_cap 65 compact handicap"));
+    EXPECT_EQ(options.line_cap, 65);
+    EXPECT_EQ(options.compact, 1);
     EXPECT_EQ(options.real_keys, 1);
     EXPECT_EQ(options.open_chat, 1);
     EXPECT_EQ(options.line_pause_ms, 1100);
@@ -381,6 +383,14 @@ TEST_F(CommandLine, RefusesALinePauseOutOfRange) {
     Randomiser fresh;
     std::vector<std::wstring> words = wordsOf(L"line_pause");
     EXPECT_FALSE(parseCommandLine(fresh, words)) << "no value at all";
+    for (const wchar_t* value : {L"19", L"1001"}) {
+        std::remove("debug.txt");
+        Randomiser capped;
+        std::vector<std::wstring> capWords = wordsOf(std::wstring(L"line_cap ") + value);
+        EXPECT_FALSE(parseCommandLine(capped, capWords)) << value;
+        EXPECT_EQ(debugLogText(), "line_cap needs a number of characters from 20 to 1000 - Passed ~ " +
+                                      std::string(value, value + std::wcslen(value)) + "\n");
+    }
 }
 
 TEST_F(CommandLine, LowerCasesOnlyTheLettersAToZ) {
@@ -400,7 +410,10 @@ TEST_F(CommandLine, ListsExactlyTheWordsItAccepts) {
     std::vector<std::wstring> words = optionWords();
     ASSERT_FALSE(words.empty());
     for (size_t i = 0; i < words.size(); ++i) {
-        const std::wstring line = words[i] == L"line_pause" ? L"line_pause 0" : words[i];  // it needs its value
+        // The number words need their value.
+        const std::wstring line = words[i] == L"line_pause" ? L"line_pause 0"
+                                  : words[i] == L"line_cap" ? L"line_cap 65"
+                                                            : words[i];
         EXPECT_TRUE(parse(line)) << std::string(words[i].begin(), words[i].end());
         for (size_t j = i + 1; j < words.size(); ++j) EXPECT_NE(words[i], words[j]);
     }
