@@ -36,6 +36,7 @@
 #include "common/debug_log.h"
 #include "common/text_convert.h"
 #include "randomiser/allocation/fair_teams.h"
+#include "randomiser/output/typing_sequence.h"
 #include "randomiser/startup/match_from_words.h"
 #include "ratings/rating_replay.h"
 #include "ratings/results_file.h"
@@ -125,6 +126,16 @@ void printBalance(const Randomiser& randomiser) {
     std::printf("Best spread possible: %lld\n", static_cast<long long>(bestPossibleSpread(randomiser)));
 }
 
+// How many lines Ctrl+1 types with these words and about how long it takes,
+// on standard error, so that standard output stays the report and its map.
+void printTypingEstimate(const Randomiser& randomiser) {
+    if (randomiser.options.validate_only || randomiser.options.repost_only) return;
+    const TypingSequence steps = reportSequence(randomiser.report, typingStyleOf(randomiser.options));
+    const int64_t ms = estimatedTypingMs(steps, randomiser.options.real_keys != 0);
+    std::fprintf(stderr, "Typed with these words: %d lines in about %lld.%lld s\n", typedLineCount(steps),
+                 static_cast<long long>(ms / 1000), static_cast<long long>(ms % 1000 / 100));
+}
+
 // What Results.txt teaches of every player it names.
 int printRatings() {
     ResultsLog log;
@@ -169,6 +180,7 @@ int main(int argc, char** argv) {
     for (int line = 0; line < report.report_line_count; ++line)
         std::printf("%s\n", toUtf8(report.report_lines[line]).c_str());
     std::printf("Map: %s\n", toUtf8(randomiser.game.selected_map_name).c_str());
+    printTypingEstimate(randomiser);
     if (args.balance && !randomiser.options.validate_only && !randomiser.options.repost_only) printBalance(randomiser);
     return 0;
 }

@@ -6,6 +6,7 @@
 #include "common/bounded_copy.h"
 #include "common/text_convert.h"
 #include "common/version.h"
+#include "randomiser/output/compact_report.h"
 
 namespace {
 
@@ -129,7 +130,8 @@ void writeTableRow(ReportState& report, int line, size_t rateWidth, const wchar_
     writeLine(report, line, row.text);
 }
 
-// The civilisation name with a first letter a..z turned to upper case.
+}  // namespace
+
 void civDisplayName(const Randomiser& randomiser, int p, wchar_t (&out)[kCivNameUnits]) {
     out[0] = 0;
     if (randomiser.options.omit_civs || randomiser.civ_draw.civs_not_drawn) return;
@@ -138,6 +140,8 @@ void civDisplayName(const Randomiser& randomiser, int p, wchar_t (&out)[kCivName
     boundedCopy(out, randomiser.game.civ_table[civ].name);
     if (out[0] >= L'a' && out[0] <= L'z') out[0] = static_cast<wchar_t>(out[0] - L'a' + L'A');
 }
+
+namespace {
 
 // A player's RATE cell: the rating class, with '?' after it when the rating
 // is not the player's own but the mean the editor gave him.
@@ -318,6 +322,10 @@ void buildOptionSummary(Randomiser& randomiser, ReportCursor& cursor) {
 }
 
 void buildReport(Randomiser& randomiser) {
+    if (randomiser.options.compact) {
+        buildCompactReport(randomiser);
+        return;
+    }
     ReportState& report = randomiser.report;
     report = ReportState{};
 

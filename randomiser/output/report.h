@@ -10,7 +10,8 @@ struct ReportCursor {
 };
 
 // Writes the whole result report (title, seed, option summary, player table)
-// into report_lines and sets report_line_count.
+// into report_lines and sets report_line_count; with "compact" the compact
+// report instead (compact_report.h).
 void buildReport(Randomiser& randomiser);
 
 // The option summary, from the line of the cursor on; the cursor ends on its
@@ -30,6 +31,10 @@ const wchar_t* ratingClassName(int ratingClass);
 std::wstring unratedPlayersNote(const PlayerTable& players);
 const wchar_t* reshapeBasisName(int basis);
 const wchar_t* scoreComboName(int combo);
+
+// Player p's civilisation as the report names it, the first letter a..z
+// made upper case; empty when no civilisations were drawn.
+void civDisplayName(const Randomiser& randomiser, int p, wchar_t (&out)[kCivNameUnits]);
 
 // The start of a player row of the report: its NAME cell ("| ", the name cut
 // or padded to the column, " | "), as the row of a player of that name begins.

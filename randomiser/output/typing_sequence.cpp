@@ -1,12 +1,14 @@
 #include "randomiser/output/typing_sequence.h"
 
+#include <algorithm>
+
 #include "common/text_convert.h"
 #include "randomiser/output/line_cap.h"
 
 namespace {
 
-constexpr size_t kChunkBytes = 49;      // a 50-byte fgets buffer less its terminator
-constexpr size_t kSavedLineChars = 79;  // the longest report line
+constexpr size_t kChunkBytes = 49;                     // a 50-byte fgets buffer less its terminator
+constexpr size_t kSavedLineChars = kCompactLineChars;  // the longest report line
 
 TypingStep step(StepKind kind, int waitMs = 0, std::wstring text = std::wstring()) {
     TypingStep result;
@@ -156,4 +158,46 @@ TypingSequence savedResultSequence(const std::string& fileBytes, const TypingSty
 
 TypingSequence oneLineSequence(const std::wstring& text, const TypingStyle& style) {
     return linesSequence({text}, kOneLinePacing, style);
+}
+
+namespace {
+
+constexpr int64_t kLineOverheadMs = 150;  // a line's Enter, Ctrl wait and timers, beyond its waits
+constexpr int64_t kRealKeyMs = 33;        // one character as key presses (the key held 20 ms)
+
+}  // namespace
+
+int typedLineCount(const TypingSequence& steps) {
+    int lines = 0;
+    for (size_t i = 0; i < steps.size(); ++i) {
+        // An Enter followed by the chat's opening wait opens the chat; it sends nothing.
+        const bool opensChat = i + 1 < steps.size() && steps[i + 1].kind == StepKind::Wait &&
+                               steps[i + 1].wait_ms == kChatOpenMs && steps[i].kind == StepKind::PressEnter;
+        if (steps[i].kind == StepKind::PressEnter && !opensChat) ++lines;
+    }
+    return lines;
+}
+
+int64_t estimatedTypingMs(const TypingSequence& steps, bool realKeys) {
+    int64_t total = 0;
+    int64_t line = 0;  // the time of the line being typed, from its start
+    int64_t pace = 0;  // the least time of that line (line_pause)
+    for (const TypingStep& step : steps) {
+        switch (step.kind) {
+            case StepKind::PaceLine:
+                total += std::max(line, pace);
+                line = 0;
+                pace = step.wait_ms;
+                break;
+            case StepKind::Wait: line += step.wait_ms; break;
+            case StepKind::TypeText:
+                line += kLineOverheadMs + (realKeys ? kRealKeyMs * static_cast<int64_t>(step.text.size()) : 0);
+                break;
+            case StepKind::AwaitCtrlRelease:
+            case StepKind::PressEnter:
+            case StepKind::SaveReport:
+            case StepKind::Quit: break;
+        }
+    }
+    return total + std::max(line, pace);
 }

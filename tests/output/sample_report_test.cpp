@@ -15,6 +15,8 @@
 #include "common/text_convert.h"
 #include "output/line_cap_check.h"
 #include "randomiser/allocation/fair_teams.h"
+#include "player_data_sample.h"
+#include "randomiser/output/report.h"
 #include "randomiser/startup/match_from_words.h"
 #include "support/randomiser_builder.h"
 #include "test_support.h"
@@ -241,6 +243,56 @@ TEST(SampleReports, LinesFitEveryCap) {
                 const std::wstring line = r.report.report_lines[i];
                 SCOPED_TRACE(toUtf8(line) + " at " + std::to_string(cap));
                 expectCappedWhole(line, cappedLine(line, cap), cap);
+            }
+        }
+    }
+}
+
+// The compact report of a seed holds the match of the full report of that
+// seed: each team's line its score and its players with their civilisations,
+// for 2, 3 and 4 teams, with and without ratings and civilisations.
+TEST(SampleReports, CompactReportsHoldTheMatchOfTheFullOnes) {
+    TempFolder folder;
+    copySampleFiles();
+    const std::string eight =
+        "player_num {8} team_num {4} player_name { 'Halvard' 'Mirelle' 'Tobin_Quay' 'Senna' 'Orrick' 'Pellworth' "
+        "'Kite' 'Lark' } player_rating { 1480 1720 1150 1890 1340 1610 1500 1400 } player_fmt_group { 0 3 0 0 0 3 0 0 "
+        "}";
+    const std::vector<std::pair<std::string, std::string>> lobbies = {
+        {readFile("PlayerData.txt"), ""},
+        {replacedOnce(readFile("PlayerData.txt"), "team_num {2}", "team_num {3}"), ""},
+        {eight, " player_unrated { 0 0 0 0 0 0 1 0 }"}};
+    for (const auto& lobby : lobbies) {
+        writeFile("PlayerData.txt", lobby.first + lobby.second);
+        for (const char* words : {"rating handicap", "", "rating omit_civs", "omit_civs"}) {
+            SCOPED_TRACE(lobby.first.substr(0, 24) + " / " + words);
+            Randomiser full;
+            std::vector<std::wstring> fullWords = splitWords(words);
+            ASSERT_TRUE(computeMatch(full, 1765000000, fullWords));
+            Randomiser compact;
+            std::vector<std::wstring> compactWords = splitWords(std::string(words) + " compact");
+            ASSERT_TRUE(computeMatch(compact, 1765000000, compactWords));
+            const std::vector<std::string> lines = reportLines(compact);
+            const int teams = full.players.team_count;
+            ASSERT_EQ(lines.size(), static_cast<size_t>(3 + teams));
+            EXPECT_EQ(lines[0], "~-~ Brenlow Sortilane 2.0k ~-~ Seed: 1765000000");
+            EXPECT_EQ(lines.back(), "Map: " + toUtf8(full.game.selected_map_name));
+            for (const std::string& line : lines) EXPECT_NE(line.find_first_not_of(' '), std::string::npos);
+            for (int t = 0; t < teams; ++t) {
+                std::string expected = "T" + std::to_string(t + 1);
+                if (full.options.use_ratings) expected += " " + std::to_string(full.teams.team_scores[t]);
+                expected += ":";
+                const char* separator = " ";
+                for (int p = 0; p < full.players.player_count; ++p) {
+                    if (full.players.player_teams[p] != t + 1) continue;
+                    expected += separator + toUtf8(full.players.player_names[p]);
+                    if (full.options.use_ratings && full.players.player_unrated[p]) expected += "?";
+                    wchar_t civ[kCivNameUnits];
+                    civDisplayName(full, p, civ);
+                    if (!full.options.omit_civs) expected += " (" + toUtf8(civ) + ")";
+                    separator = ", ";
+                }
+                EXPECT_EQ(lines[2 + t], expected);
             }
         }
     }

@@ -82,6 +82,26 @@ TEST(TypingSequence, LineCapTypesLongLinesInPieces) {
               "ctrl [T1 1601: Kestrel,] ctrl enter wait 250 [T1+ Ana, Mo] ctrl enter wait 250");
 }
 
+// The estimate matches what was measured under Wine: a report of 21 lines in
+// 8.9 s, about 29 s with real keys; line_pause makes each line last at least
+// its pause.
+TEST(TypingSequence, EstimatesTheTimeAReportTakes) {
+    ReportState report;
+    const std::wstring line(30, L'x');
+    for (report.report_line_count = 0; report.report_line_count < 21; ++report.report_line_count)
+        boundedCopy(report.report_lines[report.report_line_count], kReportLineUnits, line.c_str());
+    const TypingSequence plain = reportSequence(report);
+    EXPECT_EQ(typedLineCount(plain), 21);
+    EXPECT_EQ(estimatedTypingMs(plain, false), 8900);
+    EXPECT_NEAR(estimatedTypingMs(plain, true), 29000, 1000);
+    TypingStyle style;
+    style.line_pause_ms = 2500;
+    style.open_chat = true;
+    const TypingSequence paced = reportSequence(report, style);
+    EXPECT_EQ(typedLineCount(paced), 21);
+    EXPECT_GE(estimatedTypingMs(paced, false), 21 * 2500);
+}
+
 struct ChunkCase {
     const char* name;
     std::string bytes;
@@ -136,14 +156,16 @@ TEST(SavedResultLines, FollowTheDataFileRules) {
         {"last line without a line break is not typed", "a\r\nb", {"a"}},
         {"CR LF and LF both end a line", "a\r\nb\n", {"a", "b"}},
         {"empty lines stay", "\r\n\r\nx\r\n", {"", "", "x"}},
-        {"a line longer than 79 characters is cut to 79", std::string(100, 'q') + "\r\n", {std::string(79, 'q')}},
-        {"79 characters are kept whole", std::string(79, 'k') + "\r\n", {std::string(79, 'k')}},
+        {"a line longer than 400 characters is cut to 400", std::string(450, 'q') + "\r\n", {std::string(400, 'q')}},
+        {"400 characters are kept whole", std::string(400, 'k') + "\r\n", {std::string(400, 'k')}},
     };
-    std::string e79;
-    for (int i = 0; i < 79; ++i) e79 += "\xC3\xA9";
-    const std::string lines = "Jos\xC3\xA9 \xE6\x9D\x8E\xE9\x9B\xB7\r\n" + e79 + "\xC3\xA9\xC3\xA9\r\n" + e79 + "\r\n";
-    cases.push_back(
-        {"UTF-8 lines are cut to 79 characters, not bytes", lines, {"Jos\xC3\xA9 \xE6\x9D\x8E\xE9\x9B\xB7", e79, e79}});
+    std::string e400;
+    for (int i = 0; i < 400; ++i) e400 += "\xC3\xA9";
+    const std::string lines =
+        "Jos\xC3\xA9 \xE6\x9D\x8E\xE9\x9B\xB7\r\n" + e400 + "\xC3\xA9\xC3\xA9\r\n" + e400 + "\r\n";
+    cases.push_back({"UTF-8 lines are cut to 400 characters, not bytes",
+                     lines,
+                     {"Jos\xC3\xA9 \xE6\x9D\x8E\xE9\x9B\xB7", e400, e400}});
     cases.push_back({"a byte order mark is not typed", "\xEF\xBB\xBFZo\xC3\xAB\r\n", {"Zo\xC3\xAB"}});
     for (const ChunkCase& c : cases) {
         std::vector<std::string> got;

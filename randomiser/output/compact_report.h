@@ -1,0 +1,22 @@
+#pragma once
+#include <string>
+
+#include "randomiser/state/randomiser_state.h"
+
+// The report in a few lines, for chats that take few messages or close after
+// each one ("compact"); no line is blank:
+//
+//     ~-~ Brenlow Sortilane 2.0k ~-~ Seed: 1412622073
+//     P-6 T-2, Ratings Based, Handicap, Friends May Team 0 3 0 0 0 3
+//     T1 1460: Tobin_Quay (Emberlings), Senna (Dravosi), Orrick (Pellgrave)
+//     T2 1603: Halvard (Emberlings), Mirelle (Keshwyn), Pellworth (Solveni)
+//     Map: Hollow Fjords
+//
+// The options line holds the cells of the full report's option summary but
+// the civilisation tiers and team scores, which the team lines carry. A
+// team's line gives its score when the ratings are used, and each player's
+// civilisation when they were drawn; an unrated player's name has '?' after it.
+void buildCompactReport(Randomiser& randomiser);
+
+// One team's line: "T2 1603: Halvard (Emberlings), Mirelle (Keshwyn)".
+std::wstring compactTeamLine(const Randomiser& randomiser, int team);
