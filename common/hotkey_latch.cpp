@@ -10,7 +10,7 @@ bool isAlt(unsigned virtualKey) {
     return virtualKey == kVkAlt || virtualKey == kVkLeftAlt || virtualKey == kVkRightAlt;
 }
 
-bool isDigit(unsigned virtualKey) { return virtualKey >= '1' && virtualKey <= '9'; }
+bool isDigit(unsigned virtualKey) { return virtualKey >= '0' && virtualKey <= '9'; }
 
 // Tracks which Ctrl key is held; the side-less code counts as the left key.
 void followCtrl(HotkeyLatch& latch, unsigned virtualKey, bool down) {
@@ -34,7 +34,7 @@ Hotkey onKeyEvent(HotkeyLatch& latch, unsigned virtualKey, bool down) {
     const bool ctrlHeld = latch.left_ctrl_held || latch.right_ctrl_held;
     if (virtualKey == kVkEscape) hotkey.quit = true;
     if (isDigit(virtualKey) && latch.armed && ctrlHeld && !latch.alt_held)
-        hotkey.digit = static_cast<int>(virtualKey - '0');
+        hotkey.digit = virtualKey == '0' ? kDigitZero : static_cast<int>(virtualKey - '0');
     latch.armed = false;
     return hotkey;
 }

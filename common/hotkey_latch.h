@@ -1,7 +1,7 @@
 #pragma once
 
 // The latch that turns the keyboard's events into hotkeys, the same in both
-// programs. A command is Ctrl held with a digit 1..9 pressed as the first key
+// programs. A command is Ctrl held with a digit 0..9 pressed as the first key
 // after a Ctrl key-down; Esc always quits. Keys are told apart by virtual-key
 // code, so that they work with every keyboard layout; synthetic keystrokes
 // arrive as VK_PACKET or real keys and count as other keys.
@@ -30,7 +30,11 @@ struct HotkeyLatch {
     bool armed = false;
 };
 
-// What one key event starts: a quit (Esc), a command (digit 1..9), or nothing.
+// The command of Ctrl+0, the key after 9 on the keyboard (0 means none).
+constexpr int kDigitZero = 10;
+
+// What one key event starts: a quit (Esc), a command (digit 1..9, or
+// kDigitZero), or nothing.
 struct Hotkey {
     bool quit = false;
     int digit = 0;

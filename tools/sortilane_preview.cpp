@@ -1,10 +1,13 @@
-// sortilane_preview [--dir DIR] [--seed N] [--balance] [--] WORD...
+// sortilane_preview [--dir DIR] [--seed N] [--draw N] [--balance] [--] WORD...
 // sortilane_preview --ratings [--dir DIR]
 //
 // Runs in DIR what the randomiser computes at start-up, with the generator
 // seeded from N (default: the clock) and WORD... as the option words, and
 // prints the report lines as stored (trailing blanks kept), one per line in
-// UTF-8, followed by "Map: <selected map>". With --balance it then prints
+// UTF-8, followed by "Map: <selected map>"; on standard error it says how
+// many lines Ctrl+1 would type and about how long that takes. --draw N gives
+// the report of the Nth draw of a run (Ctrl+0 drew again), whose seed line
+// says "(draw N)". With --balance it then prints
 // every team's players and score, the spread of the scores and the best spread
 // the players allow, so a host sees how fair the draw is. On a start-up
 // failure, or when a rule text that a match would type is missing or longer
@@ -36,6 +39,7 @@
 #include "common/debug_log.h"
 #include "common/text_convert.h"
 #include "randomiser/allocation/fair_teams.h"
+#include "randomiser/output/report.h"
 #include "randomiser/output/typing_sequence.h"
 #include "randomiser/startup/match_from_words.h"
 #include "ratings/rating_replay.h"
@@ -48,13 +52,14 @@ struct PreviewArgs {
     int64_t seed = 0;
     bool seedGiven = false;
     bool balance = false;
+    int draw = 1;  // the draw of the run, as Ctrl+0 counts them: its number beside the seed
     bool ratings = false;
     std::vector<std::wstring> words;
 };
 
 void printUsage() {
     std::fprintf(stderr,
-                 "usage: sortilane_preview [--dir DIR] [--seed N] [--balance] [--] WORD...\n"
+                 "usage: sortilane_preview [--dir DIR] [--seed N] [--draw N] [--balance] [--] WORD...\n"
                  "       sortilane_preview --ratings [--dir DIR]\n");
 }
 
@@ -77,6 +82,8 @@ bool readArgs(int argc, char** argv, PreviewArgs& args) {
         } else if (std::strcmp(argv[i], "--seed") == 0 && i + 1 < argc) {
             if (!readSeed(argv[++i], args.seed)) return false;
             args.seedGiven = true;
+        } else if (std::strcmp(argv[i], "--draw") == 0 && i + 1 < argc) {
+            args.draw = std::atoi(argv[++i]);
         } else if (std::strcmp(argv[i], "--balance") == 0) {
             args.balance = true;
         } else if (std::strcmp(argv[i], "--ratings") == 0) {
@@ -93,7 +100,7 @@ bool readArgs(int argc, char** argv, PreviewArgs& args) {
     // Words are read as the files are: UTF-8 when they are, else byte by byte.
     for (; i < argc; ++i) args.words.push_back(readFileText(argv[i]));
     // --ratings computes no match: nothing of one may come with it.
-    return !args.ratings || (args.words.size() == 1 && !args.seedGiven && !args.balance);
+    return args.draw >= 1 && (!args.ratings || (args.words.size() == 1 && !args.seedGiven && !args.balance));
 }
 
 // Repeats on standard error the lines the run wrote to debug.txt.
@@ -175,6 +182,10 @@ int main(int argc, char** argv) {
         (!randomiser.options.validate_only && !checkRuleTexts(randomiser))) {
         echoRunDebugLines();
         return 1;
+    }
+    if (args.draw > 1 && !randomiser.options.validate_only && !randomiser.options.repost_only) {
+        randomiser.draw_number = args.draw;
+        buildReport(randomiser);
     }
     const ReportState& report = randomiser.report;
     for (int line = 0; line < report.report_line_count; ++line)

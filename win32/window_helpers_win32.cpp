@@ -46,6 +46,16 @@ bool showTrayBalloon(HWND window, UINT id, const wchar_t* title, const wchar_t* 
     return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
 }
 
+bool setTrayTip(HWND window, UINT id, const wchar_t* tip) {
+    NOTIFYICONDATAW data = {};
+    data.cbSize = sizeof(NOTIFYICONDATAW);
+    data.hWnd = window;
+    data.uID = id;
+    data.uFlags = NIF_TIP;
+    boundedCopy(data.szTip, tip);
+    return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
+}
+
 UINT listenForTaskbarRestart(HWND window) {
     const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
     if (message == 0) {

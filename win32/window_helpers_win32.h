@@ -12,11 +12,11 @@
 // never from a DLL planted beside the program.
 void loadDllsFromSystemFolderOnly();
 
-// The notification-area icon of a window: its id, the message it sends to
-// the window, the icon, the tip and the balloon shown when it is added.
 // The most UTF-16 units a tray balloon's text holds (its array, less the end).
 constexpr size_t kBalloonUnits = 255;
 
+// The notification-area icon of a window: its id, the message it sends to
+// the window, the icon, the tip and the balloon shown when it is added.
 struct TrayIconSpec {
     HWND window;
     UINT id;
@@ -36,6 +36,10 @@ bool removeTrayIcon(HWND window, UINT id);
 // Shows a balloon with the title and text at the window's icon of that id,
 // in place of the one shown; it takes no focus. False when the shell refuses.
 bool showTrayBalloon(HWND window, UINT id, const wchar_t* title, const wchar_t* text);
+
+// Sets the tip the window's icon of that id shows under the mouse (at most
+// 127 units kept); false when the shell refuses.
+bool setTrayTip(HWND window, UINT id, const wchar_t* tip);
 
 // Registers the message the taskbar sends to top-level windows when it
 // (re)starts, so the icon can be added again, and lets it through to the

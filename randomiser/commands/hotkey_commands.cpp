@@ -85,6 +85,7 @@ CommandOutcome runCommand(Randomiser& randomiser, int command) {
         case 7: outcome.open_tooltips = true; break;
         case 8: outcome.sequence = oneLineSequence(kCoinTexts[crtRand() % 2], style); break;
         case 9: outcome.quit = true; break;
+        case kDigitZero: outcome.draw_again = !randomiser.options.validate_only; break;
         default: break;
     }
     return outcome;

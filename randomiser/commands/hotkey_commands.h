@@ -11,10 +11,12 @@ struct CommandOutcome {
     std::wstring error;  // shown in the error box when not empty
     bool open_rule_selection = false;
     bool open_tooltips = false;
+    bool draw_again = false;  // Ctrl+0: draw the match again (draw_again.h)
     bool quit = false;
 };
 
-// Runs command 1..9 on the randomiser's state (drawing with the process-wide
-// generator where the command draws) and says what the shell must do. In the
-// repost mode only two commands work: 1 types data.txt and quits, 9 quits.
+// Runs command 1..9, or kDigitZero for Ctrl+0, on the randomiser's state
+// (drawing with the process-wide generator where the command draws) and says
+// what the shell must do. In the repost mode only two commands work: 1 types
+// data.txt and quits, 9 quits; a validate run has no match to draw again.
 CommandOutcome runCommand(Randomiser& randomiser, int command);

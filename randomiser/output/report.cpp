@@ -130,6 +130,15 @@ void writeTableRow(ReportState& report, int line, size_t rateWidth, const wchar_
     writeLine(report, line, row.text);
 }
 
+// " (draw 2)" after the seed of a draw again, so that the room sees the host
+// drew more than once.
+void appendDrawNumber(CellText& seed, int drawNumber) {
+    if (drawNumber <= 1) return;
+    seed.append(L" (draw");
+    seed.appendNumber(drawNumber);
+    seed.append(L")");
+}
+
 }  // namespace
 
 void civDisplayName(const Randomiser& randomiser, int p, wchar_t (&out)[kCivNameUnits]) {
@@ -338,6 +347,7 @@ void buildReport(Randomiser& randomiser) {
     CellText seed;
     seed.append(L"Seed:");
     seed.appendNumber(static_cast<int32_t>(static_cast<uint32_t>(randomiser.seed)));
+    appendDrawNumber(seed, randomiser.draw_number);
     writeLine(report, 2, seed.text);
 
     ReportCursor cursor;

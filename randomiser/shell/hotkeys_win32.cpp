@@ -5,6 +5,7 @@
 // randomiser types.
 #include <utility>
 
+#include "randomiser/commands/draw_again.h"
 #include "randomiser/commands/hotkey_commands.h"
 #include "randomiser/shell/shell_win32.h"
 #include "win32/keyboard_hook_win32.h"
@@ -27,6 +28,14 @@ void playSequence(TypingSequence steps) {
     resumeTyping();
 }
 
+// Ctrl+0: the match drawn again with a new seed, and shown.
+void drawAgainNow() {
+    if (drawAgain(g_randomiser, g_start_words, static_cast<int64_t>(_time64(nullptr))))
+        showDrawNote();
+    else
+        showError(L"Could not draw again: the data files are refused now (see debug.txt)");
+}
+
 // A command that waited for Ctrl finds a sequence typing when another
 // command came first: it is ignored, as every command is while one types.
 void runShellCommand(int command) {
@@ -35,6 +44,7 @@ void runShellCommand(int command) {
     if (!outcome.error.empty()) showError(outcome.error.c_str());
     if (outcome.open_rule_selection) openRuleSelection();
     if (outcome.open_tooltips) openTooltipWindow();
+    if (outcome.draw_again) drawAgainNow();
     if (outcome.quit) PostQuitMessage(0);
     if (!outcome.sequence.empty()) playSequence(std::move(outcome.sequence));
 }

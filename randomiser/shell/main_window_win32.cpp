@@ -9,6 +9,7 @@
 #include "common/debug_log.h"
 #include "common/text_convert.h"
 #include "randomiser/allocation/fair_teams.h"
+#include "randomiser/output/draw_note.h"
 #include "randomiser/output/report.h"
 #include "win32/keyboard_hook_win32.h"
 #include "win32/single_copy_win32.h"
@@ -66,6 +67,13 @@ bool addSortilaneTrayIcon() {
     debugLog("Setting Windows Nofication Area Icon %i", static_cast<int>(kTrayIconId));
     return false;
 }
+
+// A run that computed a match: the teams, the map and the spread in a
+// balloon, the seed and the spread in the tip, for the host to see before
+// the chat does.
+bool hasDraw() { return !g_randomiser.options.repost_only && !g_randomiser.options.validate_only; }
+
+void onSplashGone() { showDrawNote(); }
 
 void removeSortilaneTrayIcon() {
     if (!g_main.tray_icon_added) return;
@@ -156,9 +164,17 @@ bool createMainWindow(HINSTANCE instance, const wchar_t* className, const wchar_
     if (!loadSplash(kSplashPath, "Could not load the splash picture ./Images/randomiser_flash.bmp",
                     "Could not prepare the splash picture for drawing"))
         return false;
-    showSplash(g_main.window, kSplashMs, false, nullptr);
+    showSplash(g_main.window, kSplashMs, false, onSplashGone);
     installKeyboardHook(g_main.window, kHookRenewalMs, mayRenewHook);
     return addSortilaneTrayIcon();
+}
+
+void showDrawNote() {
+    if (!g_main.tray_icon_added || !hasDraw()) return;
+    const std::wstring text = drawBalloonText(g_randomiser, kBalloonUnits);
+    if (!showTrayBalloon(g_main.window, kTrayIconId, drawBalloonTitle(g_randomiser).c_str(), text.c_str()))
+        debugLog("Could not show the draw at the notification area icon");
+    setTrayTip(g_main.window, kTrayIconId, drawTooltipText(g_randomiser).c_str());
 }
 
 void showError(const wchar_t* text) {

@@ -3,11 +3,15 @@
 // window and the operations each file offers the others.
 #include <windows.h>
 
+#include <string>
+#include <vector>
+
 #include "common/hotkey_latch.h"
 #include "randomiser/output/typing_player.h"
 #include "randomiser/state/randomiser_state.h"
 
-extern Randomiser g_randomiser;  // everything computed at start-up
+extern Randomiser g_randomiser;                  // everything computed at start-up (and at each draw again)
+extern std::vector<std::wstring> g_start_words;  // the words the run started with, for a draw again
 
 constexpr int kCloseCommand = 105;
 
@@ -17,6 +21,7 @@ void resetWindowState();
 bool createMainWindow(HINSTANCE instance, const wchar_t* className, const wchar_t* title);
 HWND mainWindow();
 void showError(const wchar_t* text);
+void showDrawNote();  // the teams in a balloon, the seed and spread in the tip
 int screenWidth();
 int screenHeight();
 void shutdown();

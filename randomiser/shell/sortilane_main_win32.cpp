@@ -16,6 +16,7 @@
 #include "resources/resource_ids.h"
 
 Randomiser g_randomiser;
+std::vector<std::wstring> g_start_words;
 
 namespace {
 
@@ -49,6 +50,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         releaseSingleCopyGuard(mutex);
         return 1;
     }
+    g_start_words = words;
     if (!computeMatch(g_randomiser, static_cast<int64_t>(_time64(nullptr)), words)) {
         showRunFailureBox(nullptr);
         releaseSingleCopyGuard(mutex);

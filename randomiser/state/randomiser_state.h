@@ -13,6 +13,7 @@ struct Randomiser {
     PlayerTable players;
     GameTables game;
     int64_t seed = 0;              // seconds since 1970; the generator takes its low 32 bits
+    int draw_number = 1;           // 1, then one more for each draw again (Ctrl+0) of the run
     PreviousMatch previous_match;  // read from data.txt before the teams are drawn
     TeamState teams;
     CivDrawState civ_draw;

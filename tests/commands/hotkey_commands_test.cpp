@@ -110,16 +110,19 @@ TEST_F(HotkeyCommands, WindowAndQuitCommands) {
     CommandOutcome quit = runCommand(randomiser, 9);
     EXPECT_TRUE(quit.quit);
     EXPECT_TRUE(quit.sequence.empty());
+    EXPECT_TRUE(runCommand(randomiser, kDigitZero).draw_again);
+    randomiser.options.validate_only = 1;
+    EXPECT_FALSE(runCommand(randomiser, kDigitZero).draw_again) << "a check run has no match to draw again";
 }
 
 TEST_F(HotkeyCommands, RepostModeTypesDataTxtOnlyOnOneAndQuitsOnNine) {
     randomiser.options.repost_only = 1;
     writeFile("data.txt", "a\r\nb\r\nrest");
     EXPECT_EQ(run(1), "ctrl [a] ctrl enter wait 250 [b] ctrl enter wait 250 quit");
-    for (int command = 2; command <= 8; ++command) {
+    for (int command : {2, 3, 4, 5, 6, 7, 8, kDigitZero}) {
         CommandOutcome outcome = runCommand(randomiser, command);
         EXPECT_TRUE(outcome.sequence.empty() && outcome.error.empty() && !outcome.quit) << command;
-        EXPECT_FALSE(outcome.open_rule_selection || outcome.open_tooltips) << command;
+        EXPECT_FALSE(outcome.open_rule_selection || outcome.open_tooltips || outcome.draw_again) << command;
     }
     CommandOutcome quit = runCommand(randomiser, 9);
     EXPECT_TRUE(quit.quit);

@@ -33,6 +33,7 @@ std::string hotkeysOf(const std::vector<Key>& keys) {
 TEST(HotkeyLatch, CtrlHeldThenADigitStartsOneCommand) {
     EXPECT_EQ(hotkeysOf({down(kVkLeftControl), down('1')}), "1");
     EXPECT_EQ(hotkeysOf({down(kVkRightControl), down('9')}), "9");
+    EXPECT_EQ(hotkeysOf({down(kVkRightControl), down('0')}), std::string(1, '0' + kDigitZero)) << "Ctrl+0";
     EXPECT_EQ(hotkeysOf({down(kVkControl), down(kVkControl), down(kVkControl), down('2'), up('2'), down('3')}), "2")
         << "auto-repeated Ctrl runs one command; the next digit needs a Ctrl key-down again";
     EXPECT_EQ(hotkeysOf({down(kVkControl), down('6'), down(kVkControl), down('3')}), "63");

@@ -1,0 +1,54 @@
+#include "randomiser/output/draw_note.h"
+
+#include "common/text_convert.h"
+#include "randomiser/allocation/fair_teams.h"
+#include "randomiser/output/compact_report.h"
+
+namespace {
+
+const wchar_t* const kDot = L" \u00B7 ";
+
+std::wstring spreadText(const Randomiser& randomiser) {
+    if (!randomiser.options.use_ratings) return L"";
+    return kDot + std::wstring(L"spread ") + std::to_wstring(teamScoreSpread(randomiser));
+}
+
+std::wstring teamLines(const Randomiser& randomiser, bool withCivs) {
+    Randomiser shown;  // the teams without civilisations: the same lines with omit_civs
+    const Randomiser* source = &randomiser;
+    if (!withCivs) {
+        shown.options = randomiser.options;
+        shown.options.omit_civs = 1;
+        shown.players = randomiser.players;
+        shown.teams = randomiser.teams;
+        source = &shown;
+    }
+    std::wstring lines;
+    for (int team = 0; team < randomiser.players.team_count && team < kMaxTeams; ++team)
+        lines += compactTeamLine(*source, team) + L"\n";
+    return lines;
+}
+
+std::wstring seedText(const Randomiser& randomiser) {
+    std::wstring text = std::to_wstring(static_cast<int32_t>(static_cast<uint32_t>(randomiser.seed)));
+    if (randomiser.draw_number > 1) text += L" (draw " + std::to_wstring(randomiser.draw_number) + L")";
+    return text;
+}
+
+}  // namespace
+
+std::wstring drawBalloonText(const Randomiser& randomiser, size_t maxUnits) {
+    const std::wstring last = std::wstring(L"Map: ") + randomiser.game.selected_map_name + spreadText(randomiser);
+    std::wstring text = teamLines(randomiser, true) + last;
+    if (fittedText(text, maxUnits) != text) text = teamLines(randomiser, false) + last;
+    return fittedText(text, maxUnits);
+}
+
+std::wstring drawBalloonTitle(const Randomiser& randomiser) {
+    if (randomiser.draw_number > 1) return L"Sortilane: draw " + std::to_wstring(randomiser.draw_number);
+    return L"Sortilane: the teams";
+}
+
+std::wstring drawTooltipText(const Randomiser& randomiser) {
+    return L"Sortilane" + std::wstring(kDot) + L"seed " + seedText(randomiser) + spreadText(randomiser);
+}

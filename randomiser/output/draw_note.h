@@ -1,0 +1,25 @@
+#pragma once
+#include <cstddef>
+#include <string>
+
+#include "randomiser/state/randomiser_state.h"
+
+// What the host sees of a draw before the chat does: the tray balloon shown
+// when the splash has gone (and after each Ctrl+0), and the icon's tooltip.
+
+// The balloon's lines: one a team with its score and players (and their
+// civilisations when drawn, unless that makes it too long), then the map and
+// the spread of the team scores, such as
+//
+//     T1 1460: Tobin_Quay (Korrundi), Senna (Candlewyk), Orrick (Calderach)
+//     T2 1603: Halvard (Ysterhold), Mirelle (Sloughen), Pellworth (Zephrani)
+//     Map: quillmoor · spread 143
+//
+// fitted to maxUnits UTF-16 units, "…" where it was cut.
+std::wstring drawBalloonText(const Randomiser& randomiser, size_t maxUnits);
+
+// The balloon's title: "Sortilane: the teams", or "Sortilane: draw 2".
+std::wstring drawBalloonTitle(const Randomiser& randomiser);
+
+// The tooltip: "Sortilane · seed 1412622073 · spread 143" (and the draw).
+std::wstring drawTooltipText(const Randomiser& randomiser);

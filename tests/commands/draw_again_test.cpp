@@ -1,0 +1,71 @@
+#include "randomiser/commands/draw_again.h"
+
+#include <gtest/gtest.h>
+
+#include "common/text_convert.h"
+#include "randomiser/output/draw_note.h"
+#include "randomiser/startup/match_from_words.h"
+#include "startup/game_folder.h"
+#include "support/randomiser_builder.h"
+#include "test_support.h"
+
+namespace {
+
+TEST(DrawAgain, TheSeedIsTheClocksOrOneMoreThanTheLast) {
+    EXPECT_EQ(nextDrawSeed(1765000000, 1765000042), 1765000042);
+    EXPECT_EQ(nextDrawSeed(1765000000, 1765000000), 1765000001) << "the clock has not moved";
+    EXPECT_EQ(nextDrawSeed(1765000005, 1765000003), 1765000006) << "draws faster than the clock";
+}
+
+// A draw again is the match its seed gives, as the preview computes it, with
+// its number beside the seed; a refused one keeps the match as it was.
+TEST(DrawAgain, DrawsTheMatchOfTheNextSeedAndSaysWhichDraw) {
+    TempFolder folder;
+    GameFolder files;
+    files.write();
+    const std::vector<std::wstring> words = {L"sortilane.exe", L"rating", L"handicap"};
+    Randomiser run;
+    std::vector<std::wstring> startWords = words;
+    ASSERT_TRUE(computeMatch(run, 1765000000, startWords));
+    ASSERT_TRUE(drawAgain(run, words, 1765000000));
+    EXPECT_EQ(run.seed, 1765000001);
+    EXPECT_EQ(run.draw_number, 2);
+    EXPECT_EQ(toUtf8(run.report.report_lines[2]), "Seed: 1765000001 (draw 2)");
+
+    Randomiser preview;
+    std::vector<std::wstring> previewWords = words;
+    ASSERT_TRUE(computeMatch(preview, 1765000001, previewWords));
+    const std::vector<std::string> draw = reportLines(run);
+    std::vector<std::string> expected = reportLines(preview);
+    expected[2] += " (draw 2)";
+    EXPECT_EQ(draw, expected);
+
+    writeFile("PlayerData.txt", "player_num");
+    EXPECT_FALSE(drawAgain(run, words, 1765000100));
+    EXPECT_EQ(run.draw_number, 2);
+    EXPECT_EQ(reportLines(run), draw);
+}
+
+// The host's view of a draw names every player and the map, fits a balloon
+// (without the civilisations when they make it too long), and the tip gives
+// the seed and the spread.
+TEST(DrawNote, NamesEveryPlayerAndFitsABalloon) {
+    TempFolder folder;
+    GameFolder files;
+    files.write();
+    Randomiser run;
+    std::vector<std::wstring> words = {L"sortilane.exe", L"rating"};
+    ASSERT_TRUE(computeMatch(run, 1765000000, words));
+    const std::wstring balloon = drawBalloonText(run, 255);
+    for (int p = 0; p < run.players.player_count; ++p)
+        EXPECT_NE(balloon.find(run.players.player_names[p]), std::wstring::npos) << toUtf8(balloon);
+    EXPECT_NE(balloon.find(L" ("), std::wstring::npos) << "the civilisations, which fit";
+    EXPECT_NE(balloon.find(std::wstring(L"Map: ") + run.game.selected_map_name + L" \u00B7 spread "),
+              std::wstring::npos);
+    const std::wstring narrow = drawBalloonText(run, 60);
+    EXPECT_EQ(narrow.find(L" ("), std::wstring::npos) << toUtf8(narrow);
+    EXPECT_LE(narrow.size(), 60u);
+    EXPECT_EQ(drawTooltipText(run).substr(0, 27), L"Sortilane \u00B7 seed 1765000000");
+}
+
+}  // namespace
