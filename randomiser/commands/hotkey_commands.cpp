@@ -13,6 +13,8 @@ const wchar_t* const kCoinTexts[2] = {L"Heads", L"Tails"};  // 0 and 1 of the co
 const wchar_t* const kRuleTextTooLong = L"Rule Text Over 255 characters long - ";
 const wchar_t* const kNoRuleToDraw = L"No rule set can be drawn: the rule ratios add up to 0";
 const wchar_t* const kNoMapToDraw = L"No map can be drawn: the map ratios add up to 0";
+const wchar_t* const kNoReportToType =
+    L"Sortilane: validate.\nA check run has nothing to type; data.txt is left as it was";
 
 TypingStep quitStep() {
     TypingStep quit;
@@ -74,6 +76,10 @@ CommandOutcome runCommand(Randomiser& randomiser, int command) {
     }
     switch (command) {
         case 1:
+            if (randomiser.report.report_line_count == 0) {
+                outcome.note = kNoReportToType;
+                break;
+            }
             outcome.sequence = reportSequence(randomiser.report, style);
             outcome.sequence.push_back(quitStep());
             break;

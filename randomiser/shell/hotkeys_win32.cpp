@@ -33,6 +33,7 @@ void runShellCommand(int command) {
     if (typingInProgress()) return;
     CommandOutcome outcome = runCommand(g_randomiser, command);
     if (!outcome.error.empty()) showError(outcome.error.c_str());
+    if (!outcome.note.empty()) showTrayNote(outcome.note.c_str());
     if (outcome.open_rule_selection) openRuleSelection();
     if (outcome.open_tooltips) openTooltipWindow();
     if (outcome.quit) PostQuitMessage(0);

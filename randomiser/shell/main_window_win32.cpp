@@ -17,6 +17,7 @@
 namespace {
 
 constexpr UINT kTrayIconId = 110;
+const wchar_t* const kTrayTip = L"Tamsel Sortilane";  // also the title of the notes' balloons
 constexpr UINT kTrayCallback = 200;
 constexpr UINT kMenuExit = 300;
 constexpr UINT kMenuTooltips = 301;
@@ -54,8 +55,8 @@ bool addSortilaneTrayIcon() {
     // fair_teams could not bring the teams close: the host may change the groups before typing.
     const std::wstring unfair = unfairTeamsNote(g_randomiser);
     if (!unfair.empty()) balloon += L"\n" + unfair;
-    const TrayIconSpec spec = {g_main.window,       kTrayIconId,       kTrayCallback,  g_main.tray_icon,
-                               L"Tamsel Sortilane", L"Quembe's Grinn", balloon.c_str()};
+    const TrayIconSpec spec = {g_main.window, kTrayIconId,       kTrayCallback,  g_main.tray_icon,
+                               kTrayTip,      L"Quembe's Grinn", balloon.c_str()};
     g_main.tray_icon_added = addTrayIcon(spec);
     if (g_main.tray_icon_added) return true;
     debugLog("Setting Windows Nofication Area Icon %i", static_cast<int>(kTrayIconId));
@@ -159,6 +160,11 @@ bool createMainWindow(HINSTANCE instance, const wchar_t* className, const wchar_
 void showError(const wchar_t* text) {
     SetActiveWindow(g_main.window);
     MessageBoxW(g_main.window, text, L"Error", MB_OK);
+}
+
+void showTrayNote(const wchar_t* text) {
+    if (g_main.tray_icon_added && !showTrayBalloon(g_main.window, kTrayIconId, kTrayTip, text))
+        debugLog("Could not show a note at the notification area icon");
 }
 
 void shutdown() {

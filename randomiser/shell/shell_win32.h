@@ -17,6 +17,7 @@ void resetWindowState();
 bool createMainWindow(HINSTANCE instance, const wchar_t* className, const wchar_t* title);
 HWND mainWindow();
 void showError(const wchar_t* text);
+void showTrayNote(const wchar_t* text);  // a balloon at the tray icon, which takes no focus
 int screenWidth();
 int screenHeight();
 void shutdown();
