@@ -8,6 +8,7 @@
 #include "randomiser/commands/hotkey_commands.h"
 #include "randomiser/shell/shell_win32.h"
 #include "win32/keyboard_hook_win32.h"
+#include "win32/window_helpers_win32.h"
 
 namespace {
 
@@ -46,7 +47,10 @@ void runShellCommand(int command) {
 // through it.
 bool mayRenewHook() { return !typingInProgress(); }
 
+// Esc quits, unless one of the randomiser's own windows is in front: the
+// host closes that window, not the program.
 void handleHotkey(Hotkey hotkey) {
+    if (hotkey.quit && closeOwnWindowInFront()) return;
     if (hotkey.quit) {
         stopTyping();
         PostQuitMessage(0);
