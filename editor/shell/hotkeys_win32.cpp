@@ -54,11 +54,15 @@ void openInputWindowIn(InputMode mode) {
 void runCommandNumber(int command) { runEditorCommand(static_cast<EditorCommand>(command)); }
 
 // Looks twice a second whether the randomiser runs. When a run of it ends,
-// however it ends, the host is told that the editor's hotkeys work again,
-// and the next run gets a rest note of its own.
+// however it ends, the editor's hook is installed anew, the host is told
+// that the editor's hotkeys work again, and the next run gets a rest note of
+// its own. The randomiser's hook came first in line; under Wine the hooks
+// behind one whose program has ended were seen to get no key until they
+// were installed again, up to a renewal period later.
 void CALLBACK onRandomiserWatch(HWND, UINT, UINT_PTR, DWORD) {
     const bool runs = programRuns(kSortilaneMutexName);
     if (g_hotkeys.randomiser_seen && !runs) {
+        renewKeyboardHook();
         g_hotkeys.rest_noted = false;
         showTrayNote(kAwakeNote);
     }
