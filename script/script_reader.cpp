@@ -193,6 +193,18 @@ struct TextParser {
     }
 };
 
+// A text saved as UTF-16 (as Notepad's "Unicode" does) starts with its byte
+// order mark, or, without one, with an ASCII character and a zero byte; read
+// as bytes, it would end at its first zero. A zero byte further on still
+// ends the text.
+bool savedAsUtf16(const std::string& bytes) {
+    if (bytes.size() < 2) return false;
+    const bool littleEndianMark = bytes[0] == '\xFF' && bytes[1] == '\xFE';
+    const bool bigEndianMark = bytes[0] == '\xFE' && bytes[1] == '\xFF';
+    const bool unmarked = bytes[0] != '\0' && bytes[1] == '\0';
+    return littleEndianMark || bigEndianMark || unmarked;
+}
+
 }  // namespace
 
 void Script::clearValues() {
@@ -251,6 +263,11 @@ bool Script::loadFile(const char* filePath, bool mustBeWritable) {
     }
     if (read == WholeFileRead::TooLong) {
         debugLog("file too large (at most 99999 bytes) - %s", filePath);
+        debugLog("%s", kInvalidTextLine);
+        return false;
+    }
+    if (savedAsUtf16(bytes)) {
+        debugLog("%s is saved as UTF-16: save it as UTF-8 or ANSI", filePath);
         debugLog("%s", kInvalidTextLine);
         return false;
     }

@@ -134,6 +134,15 @@ TEST_F(ScriptReader, NamesTheStringWhoseClosingQuoteIsMissing) {
                   kInvalid);
 }
 
+TEST_F(ScriptReader, SaysWhenTheFileIsSavedAsUtf16) {
+    for (const std::string& text : {std::string("\xFF\xFEp\0{\0\x36\0}\0", 10), std::string("p\0{\0\x36\0}\0", 8),
+                                    std::string("\xFE\xFF\0p\0{\0\x36\0}", 10)}) {
+        std::remove("debug.txt");
+        EXPECT_FALSE(loadText(text));
+        EXPECT_EQ(debugLogText(), std::string("data.txt is saved as UTF-16: save it as UTF-8 or ANSI\n") + kInvalid);
+    }
+}
+
 TEST_F(ScriptReader, TakesTheLargestListsAndRefusesMore) {
     std::string ints = "a {", strings = "b {";
     for (int i = 0; i < 100; ++i) {
