@@ -3,7 +3,10 @@
 // Runs in DIR what the randomiser computes at start-up, with the generator
 // seeded from N (default: the clock) and WORD... as the option words, and
 // prints the report lines as stored (trailing blanks kept), one per line in
-// UTF-8, followed by "Map: <selected map>". With --balance it then prints
+// UTF-8, followed by "Map: <selected map>". With "repost" or "rematch" it
+// prints instead the lines of the saved report (data.txt) that Ctrl+1 would
+// type, and no map: the saved report names none, and the map drawn at this
+// start is not the saved match's. With --balance it then prints
 // every team's players and score, the spread of the scores and the best spread
 // the players allow, so a host sees how fair the draw is. On a start-up
 // failure, or when a rule text that a match would type is missing or longer
@@ -29,6 +32,8 @@
 #include "common/debug_log.h"
 #include "common/text_convert.h"
 #include "randomiser/allocation/fair_teams.h"
+#include "randomiser/output/chat_files.h"
+#include "randomiser/output/typing_sequence.h"
 #include "randomiser/startup/match_from_words.h"
 
 namespace {
@@ -110,6 +115,13 @@ void printBalance(const Randomiser& randomiser) {
     std::printf("Best spread possible: %lld\n", static_cast<long long>(bestPossibleSpread(randomiser)));
 }
 
+// The lines of data.txt as a repost types them.
+void printSavedResult() {
+    std::string bytes;
+    if (!readSavedResult(bytes)) return;
+    for (const std::wstring& line : savedResultLines(bytes)) std::printf("%s\n", toUtf8(line).c_str());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -136,10 +148,14 @@ int main(int argc, char** argv) {
         echoRunDebugLines();
         return 1;
     }
+    if (randomiser.options.repost_only) {
+        printSavedResult();
+        return 0;
+    }
     const ReportState& report = randomiser.report;
     for (int line = 0; line < report.report_line_count; ++line)
         std::printf("%s\n", toUtf8(report.report_lines[line]).c_str());
     std::printf("Map: %s\n", toUtf8(randomiser.game.selected_map_name).c_str());
-    if (args.balance && !randomiser.options.validate_only && !randomiser.options.repost_only) printBalance(randomiser);
+    if (args.balance && !randomiser.options.validate_only) printBalance(randomiser);
     return 0;
 }
