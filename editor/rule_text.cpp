@@ -48,8 +48,7 @@ bool loadRuleText(EditorPort& port, const std::wstring& name, std::wstring& text
     return true;
 }
 
-bool saveRuleText(EditorPort& port, const std::wstring& name, const std::vector<std::wstring>& lines) {
-    if (!nameUsable(port, name)) return false;
+std::string ruleTextFileBytes(const std::vector<std::wstring>& lines) {
     // A text that ends with a line break shows one more, empty, line after
     // it; that line is no line of the text, and writing it would make every
     // load and save add an empty line to the file.
@@ -57,5 +56,25 @@ bool saveRuleText(EditorPort& port, const std::wstring& name, const std::vector<
     if (count > 1 && lines.back().empty()) --count;
     std::string content;
     for (size_t i = 0; i < count; ++i) content += toUtf8(lines[i]) + "\r\n";
+    return content;
+}
+
+std::wstring ruleTextCount(const std::vector<std::wstring>& lines) {
+    const size_t bytes = ruleTextFileBytes(lines).size();
+    std::wstring count = std::to_wstring(bytes) + L" of " + std::to_wstring(kRuleTextMaxBytes) + L" bytes";
+    if (bytes > kRuleTextMaxBytes) count += L": too long for Sortilane to type";
+    return count;
+}
+
+bool saveRuleText(EditorPort& port, const std::wstring& name, const std::vector<std::wstring>& lines) {
+    if (!nameUsable(port, name)) return false;
+    const std::string content = ruleTextFileBytes(lines);
+    if (content.size() > kRuleTextMaxBytes) {
+        const std::wstring text = L"Not saved: the text holds " + std::to_wstring(content.size()) +
+                                  L" bytes, and Sortilane types at most " + std::to_wstring(kRuleTextMaxBytes) +
+                                  L". Shorten it and save again.";
+        port.showErrorBox(text.c_str());
+        return false;
+    }
     return replaceFileContents(toUtf8(ruleTextPath(name)).c_str(), content.data(), content.size());
 }

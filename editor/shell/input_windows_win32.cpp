@@ -20,6 +20,7 @@ constexpr int kResult1Id = 117;
 constexpr int kResult2Id = 118;
 constexpr int kRuleHeadingId = 121;
 constexpr int kFilenameFieldId = 123;
+constexpr int kRuleTextCountId = 127;
 
 const wchar_t* const kNoEditBox = L"Could not create edit box.";
 const wchar_t* const kNoButton = L"Could not create button.";
@@ -46,6 +47,7 @@ const ControlSpec kRuleTextControls[] = {
     {L"button", L"Save", WS_TABSTOP | BS_PUSHBUTTON, kSaveId, 400, 90, 50, 40, kNoButton},
     {L"EDIT", L"", WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, kRuleTextBoxId, 50, 170, 451, 135,
      kNoEditBox},
+    {L"static", L"", 0, kRuleTextCountId, 50, 312, 451, 24, kNoLabel},  // the bytes Save would write
 };
 
 std::wstring controlText(int id) {
@@ -97,6 +99,7 @@ bool openRuleTextWindow() {
     if (!createOverlordWindow(CW_USEDEFAULT, 0, 600, 500, false)) return false;
     if (!addControls(kRuleTextControls, sizeof kRuleTextControls / sizeof kRuleTextControls[0])) return false;
     setHeadingFont(kRuleHeadingId);
+    onRuleTextChanged();
     presentOverlordWindow();
     hideLiveDisplay();
     return true;
@@ -122,7 +125,11 @@ void onEnterData() {
 
 void onLoadRuleText() {
     std::wstring text;
-    if (loadRuleText(editorPort(), controlText(kFilenameFieldId), text)) setControlText(kRuleTextBoxId, text.c_str());
+    if (!loadRuleText(editorPort(), controlText(kFilenameFieldId), text)) return;
+    setControlText(kRuleTextBoxId, text.c_str());
+    onRuleTextChanged();  // a multi-line box says nothing of text set from here
 }
+
+void onRuleTextChanged() { setControlText(kRuleTextCountId, ruleTextCount(ruleTextLines()).c_str()); }
 
 void onSaveRuleText() { saveRuleText(editorPort(), controlText(kFilenameFieldId), ruleTextLines()); }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The editor's rule text window under Wine (Ctrl+3): a text typed into it and
-# saved under a name is found in Rules/<name>.txt, one line per shown line;
+# The editor's rule text window under Wine (Ctrl+3): a text typed into it,
+# whose bytes it counts as they are typed, and saved under a name is found in
+# Rules/<name>.txt, one line per shown line;
 # "Load" in a fresh window shows it again, and saving it again changes nothing.
 source "$(dirname "$0")/e2e_lib.sh"
 
@@ -13,6 +14,9 @@ click_control "$editor_window" 123
 xdotool type "house"
 click_control "$editor_window" 126
 xdotool type $'No rushing before minute ten\nWonders only on land maps'
+wait_for 5 control_reads "$editor_window" 127 "57 of 255 bytes" && counted=yes || counted=no
+expect_equal "under the box, the bytes that Save writes of the 255 the randomiser types" yes "$counted"
+screenshot editor_rule_text_count
 click_control "$editor_window" 125  # Save
 wait_for 10 test -s Rules/house.txt || echo "Save wrote no Rules/house.txt"
 expect_equal "Save writes Rules/house.txt with CR LF line ends" \

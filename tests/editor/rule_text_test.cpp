@@ -76,6 +76,18 @@ TEST_F(RuleTextTest, SaveWritesOneLinePerShownLineAndLoadsBack) {
     EXPECT_EQ(text, L"No rush 20 minutes\r\n\r\nCaf\u00e9 rules \u674E\r\n");
 }
 
+// The randomiser types at most 255 bytes: Save refuses more, with the count
+// and the limit, and keeps the old file.
+TEST_F(RuleTextTest, SaveRefusesATextTooLongToType) {
+    writeFile("Rules/Usual.txt", "old rules");
+    ASSERT_FALSE(saveRuleText(port, L"Usual", {std::wstring(254, L'r')}));  // 256 bytes with its CR LF
+    EXPECT_EQ(port.errors, std::vector<std::wstring>{L"Not saved: the text holds 256 bytes, and Sortilane types at "
+                                                     L"most 255. Shorten it and save again."});
+    EXPECT_EQ(readFile("Rules/Usual.txt"), "old rules");
+    EXPECT_TRUE(saveRuleText(port, L"Usual", {std::wstring(253, L'r')}));
+    EXPECT_EQ(ruleTextCount({std::wstring(254, L'r')}), L"256 of 255 bytes: too long for Sortilane to type");
+}
+
 TEST_F(RuleTextTest, LoadReadsLatin1AndUtf8WithItsByteOrderMark) {
     writeFile("Rules/Usual.txt", "Caf\xe9 rules\r\n");
     std::wstring text;
