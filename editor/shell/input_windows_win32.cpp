@@ -3,7 +3,6 @@
 // "Load" and "Save" do is decided by the portable editor code; here the
 // fields are read and the outcome shown.
 #include <string>
-#include <vector>
 
 #include "editor/input_entry.h"
 #include "editor/rule_text.h"
@@ -59,27 +58,6 @@ std::wstring controlText(int id) {
 
 void setControlText(int id, const wchar_t* text) { SetDlgItemTextW(overlordWindow(), id, text); }
 
-// The lines of the rule text box as it shows them: a long line it wraps
-// counts as several.
-std::vector<std::wstring> ruleTextLines() {
-    HWND box = GetDlgItem(overlordWindow(), kRuleTextBoxId);
-    const int count = static_cast<int>(SendMessageW(box, EM_GETLINECOUNT, 0, 0));
-    std::vector<std::wstring> lines;
-    for (int i = 0; i < count; ++i) {
-        const LRESULT start = SendMessageW(box, EM_LINEINDEX, static_cast<WPARAM>(i), 0);
-        const size_t length = static_cast<size_t>(SendMessageW(box, EM_LINELENGTH, static_cast<WPARAM>(start), 0));
-        // EM_GETLINE reads the room from the buffer's first word and does not
-        // terminate the text; the buffer has room for at least that word.
-        std::wstring line(length > 0 ? length : 1, L'\0');
-        line[0] = static_cast<wchar_t>(line.size());
-        const LRESULT copied =
-            SendMessageW(box, EM_GETLINE, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&line[0]));
-        line.resize(static_cast<size_t>(copied));
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 }  // namespace
 
 bool openInputWindow() {
@@ -130,6 +108,11 @@ void onLoadRuleText() {
     onRuleTextChanged();  // a multi-line box says nothing of text set from here
 }
 
-void onRuleTextChanged() { setControlText(kRuleTextCountId, ruleTextCount(ruleTextLines()).c_str()); }
+void onRuleTextChanged() { setControlText(kRuleTextCountId, ruleTextCount(controlText(kRuleTextBoxId)).c_str()); }
 
-void onSaveRuleText() { saveRuleText(editorPort(), controlText(kFilenameFieldId), ruleTextLines()); }
+// The box keeps the text, saved or not; the count says when it was saved.
+void onSaveRuleText() {
+    const std::wstring text = controlText(kRuleTextBoxId);
+    const bool saved = saveRuleText(editorPort(), controlText(kFilenameFieldId), text);
+    setControlText(kRuleTextCountId, ((saved ? L"Saved: " : L"") + ruleTextCount(text)).c_str());
+}
