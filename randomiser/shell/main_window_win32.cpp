@@ -50,6 +50,9 @@ bool addSortilaneTrayIcon() {
         balloon = L"Sortilane: repost.\nCtrl+1 types the saved result (data.txt), Esc quits";
     else if (g_randomiser.options.validate_only != 0)
         balloon = L"Sortilane: validate.\nFiles and words are fine";
+    // open_chat opens the chat itself: in a chat left open its first Enter
+    // would send an empty message, and the lines would reach the game as keys.
+    if (g_randomiser.options.open_chat != 0) balloon += L"\nopen_chat: close the chat: Ctrl+1 opens it for each line";
     // The editor leaves its hotkeys alone while the randomiser runs.
     if (programRuns(kRostrixMutexName)) balloon += L"\nRostrix's hotkeys rest until Sortilane ends";
     // fair_teams could not bring the teams close: the host may change the groups before typing.
