@@ -48,14 +48,50 @@ bool loadRuleText(EditorPort& port, const std::wstring& name, std::wstring& text
     return true;
 }
 
-bool saveRuleText(EditorPort& port, const std::wstring& name, const std::vector<std::wstring>& lines) {
+std::string ruleTextFileBytes(const std::wstring& text) {
+    // The box ends its lines with CR LF; a lone CR or LF (from a paste) is
+    // a line break too.
+    std::wstring lines;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n') continue;
+        if (text[i] == L'\r' || text[i] == L'\n')
+            lines += L"\r\n";
+        else
+            lines += text[i];
+    }
+    if (lines.size() < 2 || lines.compare(lines.size() - 2, 2, L"\r\n") != 0) lines += L"\r\n";
+    return toUtf8(lines);
+}
+
+std::wstring ruleTextCount(const std::wstring& text) {
+    const size_t bytes = ruleTextFileBytes(text).size();
+    std::wstring count = std::to_wstring(bytes) + L" of " + std::to_wstring(kRuleTextMaxBytes) + L" bytes";
+    if (bytes > kRuleTextMaxBytes) count += L": too long for Sortilane to type";
+    return count;
+}
+
+bool saveRuleText(EditorPort& port, const std::wstring& name, const std::wstring& text) {
     if (!nameUsable(port, name)) return false;
-    // A text that ends with a line break shows one more, empty, line after
-    // it; that line is no line of the text, and writing it would make every
-    // load and save add an empty line to the file.
-    size_t count = lines.size();
-    if (count > 1 && lines.back().empty()) --count;
-    std::string content;
-    for (size_t i = 0; i < count; ++i) content += toUtf8(lines[i]) + "\r\n";
-    return replaceFileContents(toUtf8(ruleTextPath(name)).c_str(), content.data(), content.size());
+    const std::string content = ruleTextFileBytes(text);
+    if (content.size() > kRuleTextMaxBytes) {
+        const std::wstring text = L"Not saved: the text holds " + std::to_wstring(content.size()) +
+                                  L" bytes, and Sortilane types at most " + std::to_wstring(kRuleTextMaxBytes) +
+                                  L". Shorten it and save again.";
+        port.showErrorBox(text.c_str());
+        return false;
+    }
+    const std::wstring path = ruleTextPath(name);
+    const wchar_t* why = L"";
+    switch (replaceFile(toUtf8(path).c_str(), content.data(), content.size())) {
+        case ReplaceStep::Done: return true;
+        case ReplaceStep::CreateTemporary:
+            why = L"no new file can be made in the Rules folder (it may be missing, read-only or full).";
+            break;
+        case ReplaceStep::WriteTemporary: why = L"the text could not be written out (the disk may be full)."; break;
+        case ReplaceStep::MoveOver:
+            why = L"the file could not be replaced (it may be read-only, a folder, or open in another program).";
+            break;
+    }
+    port.showErrorBox((L"Not saved: " + path + L" - " + why + L" The text stays in the window.").c_str());
+    return false;
 }

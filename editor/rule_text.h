@@ -1,12 +1,12 @@
 #pragma once
 #include <cstddef>
 #include <string>
-#include <vector>
 
 #include "editor/editor_port.h"
+#include "script/rule_text_file.h"
 
 constexpr size_t kMaxRuleNameChars = 39;
-constexpr size_t kRuleTextBytes = 1024;  // a rule text holds at most 1023 bytes
+constexpr size_t kRuleTextBytes = 1024;  // Load shows a file of at most 1023 bytes, so a long one can be cut
 
 // The file of a rule text name: "./Rules/<name>.txt".
 std::wstring ruleTextPath(const std::wstring& name);
@@ -18,11 +18,20 @@ std::wstring ruleTextPath(const std::wstring& name);
 // each show an error box; a file that cannot be opened shows nothing).
 bool loadRuleText(EditorPort& port, const std::wstring& name, std::wstring& text);
 
-// "Save": writes the lines as the text box shows them (a wrapped line counts
-// as several), in UTF-8 and each ended by CR LF as the runtime's text mode
-// writes it; the
-// empty line shown after a final line break is not written, so a loaded text
-// saves back unchanged. The old file is replaced only when the whole text
-// was written. False when nothing was saved; the name is checked as for
-// loadRuleText.
-bool saveRuleText(EditorPort& port, const std::wstring& name, const std::vector<std::wstring>& lines);
+// The bytes that Save writes for the text of the box: the lines as the host
+// typed them, however the box wraps them, in UTF-8 and each ended by CR LF
+// as the runtime's text mode writes it (a last line without its line break
+// gets one), so a loaded text saves back unchanged.
+std::string ruleTextFileBytes(const std::wstring& text);
+
+// What the window shows under the text box as the host types: how many bytes
+// Save would write, of the most the randomiser types, and when it is too many.
+std::wstring ruleTextCount(const std::wstring& text);
+
+// "Save": writes ruleTextFileBytes of the text. A text of more than
+// kRuleTextMaxBytes bytes, which the randomiser would refuse to type, is
+// refused with an error box that gives its count and the limit. The old
+// file is replaced only when the whole text was written; when it cannot be,
+// an error box says why. False when nothing was saved; the name is checked
+// as for loadRuleText.
+bool saveRuleText(EditorPort& port, const std::wstring& name, const std::wstring& text);

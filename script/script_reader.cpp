@@ -12,6 +12,7 @@
 namespace {
 
 const char* const kInvalidTextLine = "Invalid Character in text check debugging";
+constexpr size_t kUnmatchedShownChars = 30;  // of the string whose quote has no match
 
 // Walks the text of one store and fills its tables. Every method that can fail
 // logs its own line and returns false.
@@ -51,9 +52,26 @@ struct TextParser {
         out[length] = '\0';
     }
 
+    // Says which quote has no match: the line of the opening quote at start
+    // and what follows it on that line, so the host finds the string to close.
+    void logUnmatched(const char* unmatchedLine, size_t start) const {
+        int line = 1;
+        for (size_t i = 0; i < start; ++i)
+            if (script.text[i] == '\n') ++line;
+        size_t end = start + 1;
+        while (end < Script::kTextBytes && end - start <= kUnmatchedShownChars && script.text[end] != '\0' &&
+               script.text[end] != '\n' && script.text[end] != '\r')
+            ++end;
+        debugLog(unmatchedLine, name, line, static_cast<int>(end - start), script.text + start);
+    }
+
     // Reads a quoted string starting at the opening quote. The characters are
     // copied to out (when out is not null) up to maxChars; more is an error.
+    // A value ends at a blank, '}' or the next quote, so a closing quote that
+    // touches anything else was really the opening quote of the next string:
+    // the quote of this one is missing.
     bool readQuoted(char quote, size_t maxChars, char* out, const char* unmatchedLine, const char* tooLongLine) {
+        const size_t start = pos;
         ++pos;  // opening quote
         size_t length = 0;
         while (!atEnd() && at() != quote) {
@@ -66,17 +84,21 @@ struct TextParser {
             ++pos;
         }
         if (atEnd()) {
-            debugLog(unmatchedLine, name);
+            logUnmatched(unmatchedLine, start);
             return false;
         }
         ++pos;  // closing quote
+        if (!atEnd() && !Script::isBlank(at()) && at() != '}' && at() != '\'' && at() != '"') {
+            logUnmatched(unmatchedLine, start);
+            return false;
+        }
         if (out != nullptr) out[length] = '\0';
         return true;
     }
 
     bool readShortString() {
         char value[Script::kTokenChars + 1];
-        if (!readQuoted('\'', Script::kTokenChars, value, "Short String without matching ' - %s",
+        if (!readQuoted('\'', Script::kTokenChars, value, "Short String without matching ' - %s, line %i: %.*s",
                         "too many characters in data (Short String) - %s"))
             return false;
         if (stringCount == Script::kMaxElements) {
@@ -88,7 +110,7 @@ struct TextParser {
     }
 
     bool readLongString() {
-        return readQuoted('"', Script::kLongStringChars, nullptr, "Long String without matching \" - %s",
+        return readQuoted('"', Script::kLongStringChars, nullptr, "Long String without matching \" - %s, line %i: %.*s",
                           "too many characters in data (Long String) - %s");
     }
 
@@ -171,6 +193,18 @@ struct TextParser {
     }
 };
 
+// A text saved as UTF-16 (as Notepad's "Unicode" does) starts with its byte
+// order mark, or, without one, with an ASCII character and a zero byte; read
+// as bytes, it would end at its first zero. A zero byte further on still
+// ends the text.
+bool savedAsUtf16(const std::string& bytes) {
+    if (bytes.size() < 2) return false;
+    const bool littleEndianMark = bytes[0] == '\xFF' && bytes[1] == '\xFE';
+    const bool bigEndianMark = bytes[0] == '\xFE' && bytes[1] == '\xFF';
+    const bool unmarked = bytes[0] != '\0' && bytes[1] == '\0';
+    return littleEndianMark || bigEndianMark || unmarked;
+}
+
 }  // namespace
 
 void Script::clearValues() {
@@ -229,6 +263,11 @@ bool Script::loadFile(const char* filePath, bool mustBeWritable) {
     }
     if (read == WholeFileRead::TooLong) {
         debugLog("file too large (at most 99999 bytes) - %s", filePath);
+        debugLog("%s", kInvalidTextLine);
+        return false;
+    }
+    if (savedAsUtf16(bytes)) {
+        debugLog("%s is saved as UTF-16: save it as UTF-8 or ANSI", filePath);
         debugLog("%s", kInvalidTextLine);
         return false;
     }

@@ -7,7 +7,10 @@
 // UTF-8, followed by "Map: <selected map>"; on standard error it says how
 // many lines Ctrl+1 would type and about how long that takes. --draw N gives
 // the report of the Nth draw of a run (Ctrl+0 drew again), whose seed line
-// says "(draw N)". With --balance it then prints
+// says "(draw N)". With "repost" or "rematch" it prints instead the lines of
+// the saved report (data.txt) that Ctrl+1 would type, and no map: the saved
+// report names none, and the map drawn at this start is not the saved
+// match's. With --balance it then prints
 // every team's players and score, the spread of the scores and the best spread
 // the players allow, so a host sees how fair the draw is. On a start-up
 // failure, or when a rule text that a match would type is missing or longer
@@ -40,6 +43,7 @@
 #include "common/text_convert.h"
 #include "randomiser/allocation/fair_teams.h"
 #include "randomiser/output/report.h"
+#include "randomiser/output/chat_files.h"
 #include "randomiser/output/typing_sequence.h"
 #include "randomiser/startup/match_from_words.h"
 #include "ratings/rating_replay.h"
@@ -136,7 +140,7 @@ void printBalance(const Randomiser& randomiser) {
 // How many lines Ctrl+1 types with these words and about how long it takes,
 // on standard error, so that standard output stays the report and its map.
 void printTypingEstimate(const Randomiser& randomiser) {
-    if (randomiser.options.validate_only || randomiser.options.repost_only) return;
+    if (randomiser.options.validate_only) return;
     const TypingSequence steps = reportSequence(randomiser.report, typingStyleOf(randomiser.options));
     const int64_t ms = estimatedTypingMs(steps, randomiser.options.real_keys != 0);
     std::fprintf(stderr, "Typed with these words: %d lines in about %lld.%lld s\n", typedLineCount(steps),
@@ -154,6 +158,13 @@ int printRatings() {
                     player.rated_matches, player.wins);
     }
     return 0;
+}
+
+// The lines of data.txt as a repost types them.
+void printSavedResult() {
+    std::string bytes;
+    if (!readSavedResult(bytes)) return;
+    for (const std::wstring& line : savedResultLines(bytes)) std::printf("%s\n", toUtf8(line).c_str());
 }
 
 }  // namespace
@@ -183,7 +194,11 @@ int main(int argc, char** argv) {
         echoRunDebugLines();
         return 1;
     }
-    if (args.draw > 1 && !randomiser.options.validate_only && !randomiser.options.repost_only) {
+    if (randomiser.options.repost_only) {
+        printSavedResult();
+        return 0;
+    }
+    if (args.draw > 1 && !randomiser.options.validate_only) {
         randomiser.draw_number = args.draw;
         buildReport(randomiser);
     }
@@ -192,6 +207,6 @@ int main(int argc, char** argv) {
         std::printf("%s\n", toUtf8(report.report_lines[line]).c_str());
     std::printf("Map: %s\n", toUtf8(randomiser.game.selected_map_name).c_str());
     printTypingEstimate(randomiser);
-    if (args.balance && !randomiser.options.validate_only && !randomiser.options.repost_only) printBalance(randomiser);
+    if (args.balance && !randomiser.options.validate_only) printBalance(randomiser);
     return 0;
 }

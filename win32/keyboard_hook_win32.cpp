@@ -55,8 +55,7 @@ bool hookKeyboard() {
 // no key on. So the hook is installed anew, first in line, every period.
 void CALLBACK onHookRenewal(HWND, UINT, UINT_PTR, DWORD) {
     if (g_hook.may_renew != nullptr && !g_hook.may_renew()) return;
-    if (g_hook.hook != nullptr) UnhookWindowsHookEx(g_hook.hook);
-    hookKeyboard();
+    renewKeyboardHook();
 }
 
 void runWaitingCalls() {
@@ -94,6 +93,11 @@ bool installKeyboardHook(HWND window, UINT renewalMs, bool (*mayRenew)()) {
     if (SetTimer(nullptr, 0, renewalMs, onHookRenewal) == 0) debugLog("Could not start the hook renewal timer");
     if (SetTimer(nullptr, 0, kStayAwakeMs, onStayAwake) == 0) debugLog("Could not start the hook's wake timer");
     return hookKeyboard();
+}
+
+void renewKeyboardHook() {
+    if (g_hook.hook != nullptr) UnhookWindowsHookEx(g_hook.hook);
+    hookKeyboard();
 }
 
 bool ctrlKeyHeld() { return (GetAsyncKeyState(VK_LCONTROL) & 0x8000) || (GetAsyncKeyState(VK_RCONTROL) & 0x8000); }

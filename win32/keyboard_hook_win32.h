@@ -27,6 +27,9 @@ Hotkey hotkeyOfMessage(WPARAM wParam, LPARAM lParam);
 // period. False, with a debug line, when the hook cannot be installed.
 bool installKeyboardHook(HWND window, UINT renewalMs, bool (*mayRenew)());
 
+// Installs the hook anew at once, first in line again.
+void renewKeyboardHook();
+
 // Whether either Ctrl key is held down now.
 bool ctrlKeyHeld();
 

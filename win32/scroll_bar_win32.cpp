@@ -1,5 +1,11 @@
 #include "win32/scroll_bar_win32.h"
 
+namespace {
+
+constexpr int kWheelNotchLines = 3;
+
+}  // namespace
+
 int systemLineHeight(HWND window) {
     HDC dc = GetDC(window);
     HGDIOBJ previous = SelectObject(dc, GetStockObject(SYSTEM_FONT));
@@ -45,4 +51,10 @@ bool scrollByRequest(HWND window, int request, int lineHeight) {
                    SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
     UpdateWindow(window);
     return true;
+}
+
+void scrollByWheel(HWND window, WPARAM wParam, int lineHeight) {
+    const int lines = GET_WHEEL_DELTA_WPARAM(wParam) * kWheelNotchLines / WHEEL_DELTA;
+    const int request = lines > 0 ? SB_LINEUP : SB_LINEDOWN;
+    for (int i = 0; i < (lines > 0 ? lines : -lines); ++i) scrollByRequest(window, request, lineHeight);
 }

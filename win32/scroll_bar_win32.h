@@ -16,3 +16,7 @@ void setScrollPage(HWND window, int clientHeight, int lineHeight);
 // its range) and scrolls the client area, controls included, by the change.
 // True when the position changed.
 bool scrollByRequest(HWND window, int request, int lineHeight);
+
+// Scrolls as a WM_MOUSEWHEEL message with that wParam asks: three lines for
+// each notch of the wheel, down when it turns towards the user.
+void scrollByWheel(HWND window, WPARAM wParam, int lineHeight);

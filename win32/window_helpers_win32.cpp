@@ -148,6 +148,16 @@ int workAreaHeight() {
     return area.bottom - area.top;
 }
 
+bool closeOwnWindowInFront() {
+    HWND front = GetForegroundWindow();
+    DWORD process = 0;
+    if (front == nullptr || !IsWindowVisible(front) || GetWindowThreadProcessId(front, &process) == 0 ||
+        process != GetCurrentProcessId())
+        return false;
+    PostMessageW(front, WM_SYSCOMMAND, SC_CLOSE, 0);
+    return true;
+}
+
 bool hideOnCloseOrMinimise(HWND window, WPARAM systemCommand) {
     const WPARAM command = systemCommand & 0xFFF0;  // the low four bits are the system's own
     if (command != SC_MINIMIZE && command != SC_CLOSE) return false;

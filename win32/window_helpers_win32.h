@@ -91,6 +91,11 @@ void moveToTopEdge(HWND window);
 // The height of the screen less the taskbar.
 int workAreaHeight();
 
+// Esc pressed while one of the program's own windows (a secondary window or
+// an error box) is in front closes that window only, as its close box does,
+// and the program lives on. True when such a window was in front.
+bool closeOwnWindowInFront();
+
 // Secondary windows are never closed or minimised by the user, only hidden:
 // true when the system command was one of those and the window was hidden.
 bool hideOnCloseOrMinimise(HWND window, WPARAM systemCommand);

@@ -4,6 +4,7 @@
 // randomiser runs, its hotkeys are the ones that count: the editor's rest.
 #include <string>
 
+#include "common/debug_log.h"
 #include "editor/clipboard_capture.h"
 #include "editor/shell/rostrix_shell_win32.h"
 #include "win32/keyboard_hook_win32.h"
@@ -11,12 +12,13 @@
 
 namespace {
 
-constexpr UINT kRandomiserWatchMs = 1000;
+constexpr UINT kRandomiserWatchMs = 500;
 const wchar_t* const kRestNote = L"Sortilane is running: Rostrix's hotkeys rest until it ends";
+const wchar_t* const kAwakeNote = L"Sortilane has ended: Rostrix's hotkeys work again";
 
 struct HotkeyState {
-    bool rest_noted = false;   // the note was shown in this run of the randomiser
-    UINT_PTR watch_timer = 0;  // looks for the end of that run
+    bool randomiser_seen = false;  // the randomiser ran at the last look
+    bool rest_noted = false;       // the rest note was shown in this run of the randomiser
 };
 
 HotkeyState g_hotkeys;
@@ -54,13 +56,20 @@ void openInputWindowIn(InputMode mode) {
 
 void runCommandNumber(int command) { runEditorCommand(static_cast<EditorCommand>(command)); }
 
-// Once the randomiser run that was noted has ended, its next run gets a note
-// of its own.
+// Looks twice a second whether the randomiser runs. When a run of it ends,
+// however it ends, the editor's hook is installed anew, the host is told
+// that the editor's hotkeys work again, and the next run gets a rest note of
+// its own. The randomiser's hook came first in line; under Wine the hooks
+// behind one whose program has ended were seen to get no key until they
+// were installed again, up to a renewal period later.
 void CALLBACK onRandomiserWatch(HWND, UINT, UINT_PTR, DWORD) {
-    if (programRuns(kSortilaneMutexName)) return;
-    KillTimer(nullptr, g_hotkeys.watch_timer);
-    g_hotkeys.watch_timer = 0;
-    g_hotkeys.rest_noted = false;
+    const bool runs = programRuns(kSortilaneMutexName);
+    if (g_hotkeys.randomiser_seen && !runs) {
+        renewKeyboardHook();
+        g_hotkeys.rest_noted = false;
+        showTrayNote(kAwakeNote);
+    }
+    g_hotkeys.randomiser_seen = runs;
 }
 
 // The first hotkey left alone in a run of the randomiser says why, once.
@@ -68,12 +77,16 @@ void noteRest() {
     if (g_hotkeys.rest_noted) return;
     g_hotkeys.rest_noted = true;
     showTrayNote(kRestNote);
-    if (g_hotkeys.watch_timer == 0) g_hotkeys.watch_timer = SetTimer(nullptr, 0, kRandomiserWatchMs, onRandomiserWatch);
 }
 
 }  // namespace
 
-bool installEditorHotkeys() { return installKeyboardHook(mainWindow(), kHookRenewalMs, nullptr); }
+bool installEditorHotkeys() {
+    g_hotkeys.randomiser_seen = programRuns(kSortilaneMutexName);
+    if (SetTimer(nullptr, 0, kRandomiserWatchMs, onRandomiserWatch) == 0)
+        debugLog("Could not start the timer that looks for the randomiser");
+    return installKeyboardHook(mainWindow(), kHookRenewalMs, nullptr);
+}
 
 void handleHotkey(Hotkey hotkey) {
     const EditorCommand command = editorCommandOf(hotkey);

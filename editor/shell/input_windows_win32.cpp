@@ -3,7 +3,6 @@
 // "Load" and "Save" do is decided by the portable editor code; here the
 // fields are read and the outcome shown.
 #include <string>
-#include <vector>
 
 #include "editor/input_entry.h"
 #include "editor/rule_text.h"
@@ -20,6 +19,7 @@ constexpr int kResult1Id = 117;
 constexpr int kResult2Id = 118;
 constexpr int kRuleHeadingId = 121;
 constexpr int kFilenameFieldId = 123;
+constexpr int kRuleTextCountId = 127;
 
 const wchar_t* const kNoEditBox = L"Could not create edit box.";
 const wchar_t* const kNoButton = L"Could not create button.";
@@ -46,6 +46,7 @@ const ControlSpec kRuleTextControls[] = {
     {L"button", L"Save", WS_TABSTOP | BS_PUSHBUTTON, kSaveId, 400, 90, 50, 40, kNoButton},
     {L"EDIT", L"", WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, kRuleTextBoxId, 50, 170, 451, 135,
      kNoEditBox},
+    {L"static", L"", 0, kRuleTextCountId, 50, 312, 451, 24, kNoLabel},  // the bytes Save would write
 };
 
 std::wstring controlText(int id) {
@@ -56,27 +57,6 @@ std::wstring controlText(int id) {
 }
 
 void setControlText(int id, const wchar_t* text) { SetDlgItemTextW(overlordWindow(), id, text); }
-
-// The lines of the rule text box as it shows them: a long line it wraps
-// counts as several.
-std::vector<std::wstring> ruleTextLines() {
-    HWND box = GetDlgItem(overlordWindow(), kRuleTextBoxId);
-    const int count = static_cast<int>(SendMessageW(box, EM_GETLINECOUNT, 0, 0));
-    std::vector<std::wstring> lines;
-    for (int i = 0; i < count; ++i) {
-        const LRESULT start = SendMessageW(box, EM_LINEINDEX, static_cast<WPARAM>(i), 0);
-        const size_t length = static_cast<size_t>(SendMessageW(box, EM_LINELENGTH, static_cast<WPARAM>(start), 0));
-        // EM_GETLINE reads the room from the buffer's first word and does not
-        // terminate the text; the buffer has room for at least that word.
-        std::wstring line(length > 0 ? length : 1, L'\0');
-        line[0] = static_cast<wchar_t>(line.size());
-        const LRESULT copied =
-            SendMessageW(box, EM_GETLINE, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&line[0]));
-        line.resize(static_cast<size_t>(copied));
-        lines.push_back(line);
-    }
-    return lines;
-}
 
 }  // namespace
 
@@ -97,6 +77,7 @@ bool openRuleTextWindow() {
     if (!createOverlordWindow(CW_USEDEFAULT, 0, 600, 500, false)) return false;
     if (!addControls(kRuleTextControls, sizeof kRuleTextControls / sizeof kRuleTextControls[0])) return false;
     setHeadingFont(kRuleHeadingId);
+    onRuleTextChanged();
     presentOverlordWindow();
     hideLiveDisplay();
     return true;
@@ -122,7 +103,16 @@ void onEnterData() {
 
 void onLoadRuleText() {
     std::wstring text;
-    if (loadRuleText(editorPort(), controlText(kFilenameFieldId), text)) setControlText(kRuleTextBoxId, text.c_str());
+    if (!loadRuleText(editorPort(), controlText(kFilenameFieldId), text)) return;
+    setControlText(kRuleTextBoxId, text.c_str());
+    onRuleTextChanged();  // a multi-line box says nothing of text set from here
 }
 
-void onSaveRuleText() { saveRuleText(editorPort(), controlText(kFilenameFieldId), ruleTextLines()); }
+void onRuleTextChanged() { setControlText(kRuleTextCountId, ruleTextCount(controlText(kRuleTextBoxId)).c_str()); }
+
+// The box keeps the text, saved or not; the count says when it was saved.
+void onSaveRuleText() {
+    const std::wstring text = controlText(kRuleTextBoxId);
+    const bool saved = saveRuleText(editorPort(), controlText(kFilenameFieldId), text);
+    setControlText(kRuleTextCountId, ((saved ? L"Saved: " : L"") + ruleTextCount(text)).c_str());
+}

@@ -54,6 +54,7 @@ void onCommand(int id, int notification, HWND control) {
     // moves, or the pattern behind the old text would be left out of step.
     if (id == kRuleTextBoxId && (notification == EN_CHANGE || notification == EN_VSCROLL))
         InvalidateRect(control, nullptr, TRUE);
+    if (id == kRuleTextBoxId && notification == EN_CHANGE) onRuleTextChanged();
 }
 
 }  // namespace

@@ -69,6 +69,7 @@ void focusFirstField();
 void onEnterData();
 void onLoadRuleText();
 void onSaveRuleText();
+void onRuleTextChanged();  // shows how many bytes Save would write
 
 // info_windows_win32.cpp
 bool openTooltipWindow();

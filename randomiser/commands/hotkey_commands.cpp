@@ -10,9 +10,10 @@ namespace {
 
 const wchar_t* const kCoinTexts[2] = {L"Heads", L"Tails"};  // 0 and 1 of the coin
 
-const wchar_t* const kRuleTextTooLong = L"Rule Text Over 255 characters long - ";
 const wchar_t* const kNoRuleToDraw = L"No rule set can be drawn: the rule ratios add up to 0";
 const wchar_t* const kNoMapToDraw = L"No map can be drawn: the map ratios add up to 0";
+const wchar_t* const kNoReportToType =
+    L"Sortilane: validate.\nA check run has nothing to type; data.txt is left as it was";
 
 TypingStep quitStep() {
     TypingStep quit;
@@ -27,7 +28,9 @@ void typeRuleFile(const Randomiser& randomiser, CommandOutcome& outcome) {
     std::string bytes;
     switch (readRuleFile(path.c_str(), bytes)) {
         case RuleFileStatus::Read: outcome.sequence = ruleTextSequence(bytes, typingStyleOf(randomiser.options)); break;
-        case RuleFileStatus::TooLong: outcome.error = kRuleTextTooLong + path; break;
+        case RuleFileStatus::TooLong:
+            outcome.error = L"Rule Text Over " + std::to_wstring(kRuleTextMaxBytes) + L" characters long - " + path;
+            break;
         case RuleFileStatus::Missing: outcome.error = L"Could not find file - " + path; break;
         case RuleFileStatus::Unreadable: outcome.error = L"Could not read file - " + path; break;
     }
@@ -74,6 +77,10 @@ CommandOutcome runCommand(Randomiser& randomiser, int command) {
     }
     switch (command) {
         case 1:
+            if (randomiser.report.report_line_count == 0) {
+                outcome.note = kNoReportToType;
+                break;
+            }
             outcome.sequence = reportSequence(randomiser.report, style);
             outcome.sequence.push_back(quitStep());
             break;

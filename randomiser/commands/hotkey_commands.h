@@ -5,10 +5,12 @@
 #include "randomiser/state/randomiser_state.h"
 
 // What one of the nine hotkey commands asks of the shell: a sequence to type,
-// an error box, a window to open, or the end of the program.
+// an error box, a balloon at the tray icon, a window to open, or the end of
+// the program.
 struct CommandOutcome {
     TypingSequence sequence;
     std::wstring error;  // shown in the error box when not empty
+    std::wstring note;   // shown in a balloon at the tray icon when not empty
     bool open_rule_selection = false;
     bool open_tooltips = false;
     bool draw_again = false;  // Ctrl+0: draw the match again (draw_again.h)
@@ -18,5 +20,7 @@ struct CommandOutcome {
 // Runs command 1..9, or kDigitZero for Ctrl+0, on the randomiser's state
 // (drawing with the process-wide generator where the command draws) and says
 // what the shell must do. In the repost mode only two commands work: 1 types
-// data.txt and quits, 9 quits; a validate run has no match to draw again.
+// data.txt and quits, 9 quits. A run that built no report (validate) types
+// and saves nothing on 1: its balloon says so, and data.txt keeps the last
+// match's report; it has no match to draw again either.
 CommandOutcome runCommand(Randomiser& randomiser, int command);

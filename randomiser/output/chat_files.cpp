@@ -36,7 +36,7 @@ std::string reportFileBytes(const ReportState& report) {
 RuleFileStatus readRuleFile(const wchar_t* path, std::string& bytes) {
     char narrowPath[kPathUnits];
     toUtf8(narrowPath, sizeof narrowPath, path);
-    switch (readWholeFile(narrowPath, static_cast<size_t>(kRuleTextLimit - 1), bytes)) {
+    switch (readWholeFile(narrowPath, kRuleTextMaxBytes, bytes)) {
         case WholeFileRead::Read: return RuleFileStatus::Read;
         case WholeFileRead::Missing: return RuleFileStatus::Missing;
         case WholeFileRead::TooLong: return RuleFileStatus::TooLong;

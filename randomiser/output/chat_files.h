@@ -2,17 +2,16 @@
 #include <string>
 
 #include "randomiser/state/randomiser_state.h"
+#include "script/rule_text_file.h"
 
 // The files that chat typing reads and writes. They are read as bytes; the
 // line-end rules and the text conversion are applied by their readers.
-
-constexpr long kRuleTextLimit = 256;  // a rule text must be shorter than this
 
 enum class RuleFileStatus {
     Read,        // the bytes are in the output
     Missing,     // no such file
     Unreadable,  // exists but cannot be read
-    TooLong,     // 256 bytes or more
+    TooLong,     // more than kRuleTextMaxBytes
 };
 
 RuleFileStatus readRuleFile(const wchar_t* path, std::string& bytes);

@@ -9,6 +9,7 @@
 #include "randomiser/commands/hotkey_commands.h"
 #include "randomiser/shell/shell_win32.h"
 #include "win32/keyboard_hook_win32.h"
+#include "win32/window_helpers_win32.h"
 
 namespace {
 
@@ -42,6 +43,7 @@ void runShellCommand(int command) {
     if (typingInProgress()) return;
     CommandOutcome outcome = runCommand(g_randomiser, command);
     if (!outcome.error.empty()) showError(outcome.error.c_str());
+    if (!outcome.note.empty()) showTrayNote(outcome.note.c_str());
     if (outcome.open_rule_selection) openRuleSelection();
     if (outcome.open_tooltips) openTooltipWindow();
     if (outcome.draw_again) drawAgainNow();
@@ -55,7 +57,10 @@ void runShellCommand(int command) {
 // through it.
 bool mayRenewHook() { return !typingInProgress(); }
 
+// Esc quits, unless one of the randomiser's own windows is in front: the
+// host closes that window, not the program.
 void handleHotkey(Hotkey hotkey) {
+    if (hotkey.quit && closeOwnWindowInFront()) return;
     if (hotkey.quit) {
         stopTyping();
         PostQuitMessage(0);

@@ -20,6 +20,7 @@
 namespace {
 
 constexpr UINT kTrayIconId = 110;
+const wchar_t* const kTrayTip = L"Tamsel Sortilane";  // also the title of the notes' balloons
 constexpr UINT kTrayCallback = 200;
 constexpr UINT kMenuExit = 300;
 constexpr UINT kMenuTooltips = 301;
@@ -52,6 +53,9 @@ bool addSortilaneTrayIcon() {
         balloon = L"Sortilane: repost.\nCtrl+1 types the saved result (data.txt), Esc quits";
     else if (g_randomiser.options.validate_only != 0)
         balloon = L"Sortilane: validate.\nFiles and words are fine";
+    // open_chat opens the chat itself: in a chat left open its first Enter
+    // would send an empty message, and the lines would reach the game as keys.
+    if (g_randomiser.options.open_chat != 0) balloon += L"\nopen_chat: close the chat: Ctrl+1 opens it for each line";
     // The editor leaves its hotkeys alone while the randomiser runs.
     if (programRuns(kRostrixMutexName)) balloon += L"\nRostrix's hotkeys rest until Sortilane ends";
     const std::wstring unrated = unratedPlayersNote(g_randomiser.players);
@@ -60,8 +64,8 @@ bool addSortilaneTrayIcon() {
     const std::wstring unfair = unfairTeamsNote(g_randomiser);
     if (!unfair.empty()) balloon += L"\n" + unfair;
     balloon = fittedText(balloon, kBalloonUnits);
-    const TrayIconSpec spec = {g_main.window,       kTrayIconId,       kTrayCallback,  g_main.tray_icon,
-                               L"Tamsel Sortilane", L"Quembe's Grinn", balloon.c_str()};
+    const TrayIconSpec spec = {g_main.window, kTrayIconId,       kTrayCallback,  g_main.tray_icon,
+                               kTrayTip,      L"Quembe's Grinn", balloon.c_str()};
     g_main.tray_icon_added = addTrayIcon(spec);
     if (g_main.tray_icon_added) return true;
     debugLog("Setting Windows Nofication Area Icon %i", static_cast<int>(kTrayIconId));
@@ -180,6 +184,11 @@ void showDrawNote() {
 void showError(const wchar_t* text) {
     SetActiveWindow(g_main.window);
     MessageBoxW(g_main.window, text, L"Error", MB_OK);
+}
+
+void showTrayNote(const wchar_t* text) {
+    if (g_main.tray_icon_added && !showTrayBalloon(g_main.window, kTrayIconId, kTrayTip, text))
+        debugLog("Could not show a note at the notification area icon");
 }
 
 void shutdown() {

@@ -33,6 +33,7 @@ const wchar_t* const kChatExamplePath = L"./Images/chat_example.bmp";
 const wchar_t* const kNoLabel = L"Could not create text label.";
 const wchar_t* const kNoTitle = L"Could not create text title.";
 const wchar_t* const kNoInput = L"Could not create text input.";
+constexpr int kLineGap = 8;  // below the text of a tooltip line that fills its label
 
 struct CreditEntry {
     wchar_t name[80];
@@ -60,8 +61,10 @@ const ControlSpec kRuleSelectionControls[] = {
     {L"static", L"", 0, kRuleListId, 50, 305, 500, 40, kNoLabel},
 };
 
-// The lines reach below the window; its scroll bar brings them up. The chat
-// example is painted between the heading and the first line.
+// The lines reach below the window; its scroll bar and the mouse wheel bring
+// them up. The chat example is painted between the heading and the first
+// line. The lines' places are those of a short text: once made, each is made
+// as tall as its text needs and the ones after it moved down.
 const ControlSpec kTooltipControls[] = {
     {L"static", L"Rostrix Tooltips", SS_CENTER, kTooltipHeadingId, 50, 10, 400, 60, kNoLabel},
     {L"static", L"Press Ctrl+1 to write result to active text caret", SS_LEFT, 261, 50, 280, 400, 48, kNoLabel},
@@ -154,6 +157,32 @@ bool createOverlordWindow(int width, int height, const ControlSpec* specs, size_
     return true;
 }
 
+// The height, at least the row's, that the label's text needs at its width
+// in its font, with a gap below it.
+int heightForText(HWND label, const ControlSpec& spec) {
+    HDC dc = GetDC(label);
+    HFONT font = reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0));
+    HGDIOBJ previous = SelectObject(dc, font != nullptr ? static_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT));
+    RECT room = {0, 0, spec.width, 0};
+    DrawTextW(dc, spec.text, -1, &room, DT_CALCRECT | DT_WORDBREAK);
+    SelectObject(dc, previous);
+    ReleaseDC(label, dc);
+    const int needed = room.bottom + kLineGap;
+    return needed > spec.height ? needed : spec.height;
+}
+
+// Makes each of the labels, one below the other from the first one's place,
+// as tall as its text needs, so that no text is cut.
+void fitLinesToText(const ControlSpec* specs, size_t count) {
+    int y = specs[0].y;
+    for (size_t i = 0; i < count; ++i) {
+        HWND label = GetDlgItem(g_overlord.window, specs[i].id);
+        const int height = heightForText(label, specs[i]);
+        SetWindowPos(label, nullptr, specs[i].x, y, specs[i].width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+        y += height;
+    }
+}
+
 bool showOverlordWindow() {
     SetForegroundWindow(g_overlord.window);
     UpdateWindow(g_overlord.window);
@@ -193,6 +222,10 @@ LRESULT CALLBACK overlordWindowProc(HWND window, UINT message, WPARAM wParam, LP
         case WM_SIZE: setScrollPage(window, HIWORD(lParam), g_overlord.line_height); return 0;
         case WM_VSCROLL:
             scrollByRequest(window, LOWORD(wParam), g_overlord.line_height);
+            InvalidateRect(window, nullptr, TRUE);
+            return 0;
+        case WM_MOUSEWHEEL:
+            scrollByWheel(window, wParam, g_overlord.line_height);
             InvalidateRect(window, nullptr, TRUE);
             return 0;
         case WM_PAINT: onPaint(window); return 0;
@@ -251,6 +284,7 @@ bool openRuleSelection() {
 
 bool openTooltipWindow() {
     if (!createOverlordWindow(550, 400, kTooltipControls, std::size(kTooltipControls), kTooltipHeadingId)) return false;
+    fitLinesToText(kTooltipControls + 1, std::size(kTooltipControls) - 1);
     loadChatExample();
     return showOverlordWindow();
 }

@@ -22,6 +22,7 @@ bool createMainWindow(HINSTANCE instance, const wchar_t* className, const wchar_
 HWND mainWindow();
 void showError(const wchar_t* text);
 void showDrawNote();  // the teams in a balloon, the seed and spread in the tip
+void showTrayNote(const wchar_t* text);  // a balloon at the tray icon, which takes no focus
 int screenWidth();
 int screenHeight();
 void shutdown();

@@ -67,11 +67,19 @@ bool readNumberWord(const std::vector<std::wstring>& words, size_t valueAt, int3
     return false;
 }
 
+// "script" is followed by a word that is none of its three kinds (a
+// misspelling such as "civ"), or by none: the word is named.
+bool refuseScriptKind(const std::vector<std::wstring>& words, size_t kindAt) {
+    const std::wstring got = kindAt < words.size() ? firstChars(words[kindAt], kPathUnits - 1) : L"nothing";
+    debugLog("script needs civs, map or rules before its file - Passed ~ %s", toUtf8(got).c_str());
+    return false;
+}
+
 // Pass 1: script paths and "rating", which the loader needs; "fair_teams"
 // balances on the ratings, so it has them read too. The words of how to type
 // are read here as well, so that they count wherever they stand, before
 // "repost" and "rematch" too. False when "line_pause" or "line_cap" has no
-// valid value.
+// valid value or "script" no kind word.
 bool readLoaderOptions(OptionSet& options, std::vector<std::wstring>& words) {
     for (size_t i = 0; i < words.size(); ++i) {
         if (words[i] == L"real_keys") {
@@ -90,10 +98,10 @@ bool readLoaderOptions(OptionSet& options, std::vector<std::wstring>& words) {
             options.compact = 1;
         } else if (words[i] == L"rating" || words[i] == L"fair_teams") {
             options.use_ratings = 1;
-        } else if (words[i] == L"script" && i + 1 < words.size()) {
-            ++i;  // the kind word is consumed even when it is none of the three
-            wchar_t* path = scriptPathFor(options, words[i]);
-            if (path != nullptr && i + 1 < words.size()) boundedCopy(path, kPathUnits, words[++i].c_str());
+        } else if (words[i] == L"script") {
+            wchar_t* path = ++i < words.size() ? scriptPathFor(options, words[i]) : nullptr;
+            if (path == nullptr) return refuseScriptKind(words, i);
+            if (i + 1 < words.size()) boundedCopy(path, kPathUnits, words[++i].c_str());
         }
     }
     return true;

@@ -121,7 +121,11 @@ bool mapRatiosDrawable(const std::vector<MapRecord>& maps) {
         }
     }
     int64_t total = ratioTotal(maps);
-    if (total <= 0 || total > INT32_MAX) {
+    if (total == 0) {
+        debugLog("No map can be drawn: the map ratios add up to 0");
+        return false;
+    }
+    if (total > INT32_MAX) {
         debugLog("Map ratios must add up to 1 to 2147483647 - Passed ~ %lld", static_cast<long long>(total));
         return false;
     }

@@ -20,7 +20,8 @@ bool ruleTextUsable(const wchar_t* path) {
     const std::string name = toUtf8(path);
     if (status == RuleFileStatus::Missing) debugLog("Rule text not found - %s", name.c_str());
     if (status == RuleFileStatus::Unreadable) debugLog("Rule text cannot be read - %s", name.c_str());
-    if (status == RuleFileStatus::TooLong) debugLog("Rule text over %ld bytes - %s", kRuleTextLimit - 1, name.c_str());
+    if (status == RuleFileStatus::TooLong)
+        debugLog("Rule text over %d bytes - %s", static_cast<int>(kRuleTextMaxBytes), name.c_str());
     return status == RuleFileStatus::Read;
 }
 

@@ -47,6 +47,14 @@ TEST_F(HotkeyCommands, OneTypesTheReportSavesAndQuits) {
     EXPECT_FALSE(outcome.quit) << "the quit comes after the typing, as its last step";
 }
 
+TEST_F(HotkeyCommands, OneWithoutAReportLeavesDataTxtAndSaysWhy) {
+    randomiser.options.validate_only = 1;
+    CommandOutcome outcome = runCommand(randomiser, 1);
+    EXPECT_TRUE(outcome.sequence.empty()) << "no save step may empty data.txt: " << sequenceText(outcome.sequence);
+    EXPECT_FALSE(outcome.quit) << "the program stays to show its balloon";
+    EXPECT_NE(outcome.note.find(L"check run has nothing to type"), std::wstring::npos);
+}
+
 TEST_F(HotkeyCommands, TwoTypesTheCurrentRuleText) {
     EXPECT_EQ(run(2), "ctrl [Be nice] wait 250 ctrl enter wait 100") << "the line feed is not typed";
     writeFile("Rules/Usual.txt", std::string(256, 'x'));

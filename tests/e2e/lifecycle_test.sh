@@ -43,13 +43,19 @@ expect_equal "Exit in the tray menu ends the program with 0" 0 "$randomiser_stat
 # Ctrl+7 shows the tooltip window with its chat example; without the picture
 # it shows the window all the same and logs a line.
 tooltips_shown() { control_reads "$overlord_window" 261 "Press Ctrl+1 to write result to active text caret"; }
+# Esc in the tooltip window closes it; the next Esc ends the randomiser.
+quit_from_tooltips() {
+  press Escape
+  wait_for 10 window_class_gone "Brenlow Overlord" || echo "Esc did not close the tooltip window"
+  press Escape
+  wait_randomiser 10
+}
 start_randomiser rating
 wait_past_splash
 press ctrl+7
 wait_for 10 tooltips_shown || echo "the tooltip window did not show"
 screenshot lifecycle_tooltips
-press Escape
-wait_randomiser 10
+quit_from_tooltips
 mv Images/chat_example.bmp Images/away.bmp
 start_randomiser rating
 wait_past_splash
@@ -59,8 +65,7 @@ expect_equal "Ctrl+7 without the chat example shows the tooltip window" yes \
 screenshot lifecycle_tooltips_without_picture
 expect_equal "Ctrl+7 without the chat example logs a line" \
   "Could not load the chat example picture ./Images/chat_example.bmp" "$(tr -d '\r' <debug.txt 2>/dev/null || true)"
-press Escape
-wait_randomiser 10
+quit_from_tooltips
 mv Images/away.bmp Images/chat_example.bmp
 
 e2e_finish

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # A game whose chat closes after each message, under Wine: with open_chat the
-# randomiser opens the chat with Enter before each line with text, so every
+# start balloon asks for the chat to be closed, and the randomiser opens the
+# chat with Enter before each line with text, so every
 # such line of the report arrives as a message of its own and no key reaches
 # the game outside the chat; with line_pause 1100 the messages start at least
 # 1.1 s apart.
@@ -10,6 +11,9 @@ e2e_start wine closing_chat_game.exe chat.txt commands.txt times.txt
 game_shown() { window_list | grep -q $'\tClosing Chat Game$'; }
 wait_for 30 game_shown || echo "the game window did not show"
 start_randomiser rating open_chat line_pause 1100
+wait_for 30 balloon_says "close the chat: Ctrl+1 opens it for each line" && said=yes || said=no
+expect_equal "the start balloon asks for the chat to be closed" yes "$said"
+screenshot open_chat_balloon
 wait_past_splash
 focus_game() {
   xdotool mousemove 150 90 click 1

@@ -26,7 +26,7 @@ TEST_F(RuleTextTest, NameMayHoldAtMost39Characters) {
 
     const std::wstring name40(40, L'n');
     EXPECT_FALSE(loadRuleText(port, name40, text));
-    EXPECT_FALSE(saveRuleText(port, name40, {L"x"}));
+    EXPECT_FALSE(saveRuleText(port, name40, L"x"));
     EXPECT_EQ(port.errors, std::vector<std::wstring>(2, L"Too many characters found in filename input field"));
     EXPECT_FALSE(std::filesystem::exists("Rules/" + toUtf8(name40) + ".txt"));
 }
@@ -34,7 +34,7 @@ TEST_F(RuleTextTest, NameMayHoldAtMost39Characters) {
 TEST_F(RuleTextTest, EmptyNameDoesNothing) {
     std::wstring text = L"kept";
     EXPECT_FALSE(loadRuleText(port, L"", text));
-    EXPECT_FALSE(saveRuleText(port, L"", {L"x"}));
+    EXPECT_FALSE(saveRuleText(port, L"", L"x"));
     EXPECT_EQ(text, L"kept");
     EXPECT_TRUE(port.errors.empty());
     EXPECT_TRUE(std::filesystem::is_empty("Rules"));
@@ -67,13 +67,24 @@ TEST_F(RuleTextTest, TextMustHoldOneTo1023Bytes) {
     }
 }
 
-TEST_F(RuleTextTest, SaveWritesOneLinePerShownLineAndLoadsBack) {
-    const std::vector<std::wstring> lines = {L"No rush 20 minutes", L"", L"Caf\u00e9 rules \u674E"};
-    ASSERT_TRUE(saveRuleText(port, L"Usual", lines));
+TEST_F(RuleTextTest, SaveWritesTheLinesAsTypedAndLoadsBack) {
+    ASSERT_TRUE(saveRuleText(port, L"Usual", L"No rush 20 minutes\r\n\r\nCaf\u00e9 rules \u674E"));
     EXPECT_EQ(readFile("Rules/Usual.txt"), "No rush 20 minutes\r\n\r\nCaf\xC3\xA9 rules \xE6\x9D\x8E\r\n");
     std::wstring text;
     ASSERT_TRUE(loadRuleText(port, L"Usual", text));
     EXPECT_EQ(text, L"No rush 20 minutes\r\n\r\nCaf\u00e9 rules \u674E\r\n");
+}
+
+// The randomiser types at most 255 bytes: Save refuses more, with the count
+// and the limit, and keeps the old file.
+TEST_F(RuleTextTest, SaveRefusesATextTooLongToType) {
+    writeFile("Rules/Usual.txt", "old rules");
+    ASSERT_FALSE(saveRuleText(port, L"Usual", std::wstring(254, L'r')));  // 256 bytes with its CR LF
+    EXPECT_EQ(port.errors, std::vector<std::wstring>{L"Not saved: the text holds 256 bytes, and Sortilane types at "
+                                                     L"most 255. Shorten it and save again."});
+    EXPECT_EQ(readFile("Rules/Usual.txt"), "old rules");
+    EXPECT_TRUE(saveRuleText(port, L"Usual", std::wstring(253, L'r')));
+    EXPECT_EQ(ruleTextCount(std::wstring(254, L'r')), L"256 of 255 bytes: too long for Sortilane to type");
 }
 
 TEST_F(RuleTextTest, LoadReadsLatin1AndUtf8WithItsByteOrderMark) {
@@ -88,25 +99,29 @@ TEST_F(RuleTextTest, LoadReadsLatin1AndUtf8WithItsByteOrderMark) {
 
 TEST_F(RuleTextTest, LoadedTextSavesBackUnchanged) {
     writeFile("Rules/Usual.txt", "No rush\r\n\r\nWonders on land\r\n");
-    // As the text box shows that text: one empty line after the last break.
-    ASSERT_TRUE(saveRuleText(port, L"Usual", {L"No rush", L"", L"Wonders on land", L""}));
+    std::wstring text;
+    ASSERT_TRUE(loadRuleText(port, L"Usual", text));
+    ASSERT_TRUE(saveRuleText(port, L"Usual", text));
     EXPECT_EQ(readFile("Rules/Usual.txt"), "No rush\r\n\r\nWonders on land\r\n");
 }
 
 TEST_F(RuleTextTest, EmptyBoxSavesOneEmptyLine) {
-    ASSERT_TRUE(saveRuleText(port, L"Usual", {L""}));
+    ASSERT_TRUE(saveRuleText(port, L"Usual", L""));
     EXPECT_EQ(readFile("Rules/Usual.txt"), "\r\n");
 }
 
-TEST_F(RuleTextTest, FailedSaveKeepsTheOldFile) {
+TEST_F(RuleTextTest, FailedSaveKeepsTheOldFileAndSaysWhy) {
     writeFile("Rules/Usual.txt", "old rules");
     std::filesystem::create_directory("Rules/Usual.txt.tmp");
-    EXPECT_FALSE(saveRuleText(port, L"Usual", {L"new rules"}));
+    EXPECT_FALSE(saveRuleText(port, L"Usual", L"new rules"));
     EXPECT_EQ(readFile("Rules/Usual.txt"), "old rules");
 
     std::filesystem::remove_all("Rules");
-    EXPECT_FALSE(saveRuleText(port, L"Usual", {L"new rules"}));
-    EXPECT_TRUE(port.errors.empty());
+    EXPECT_FALSE(saveRuleText(port, L"Usual", L"new rules"));
+    const std::wstring why =
+        L"Not saved: ./Rules/Usual.txt - no new file can be made in the Rules folder (it may "
+        L"be missing, read-only or full). The text stays in the window.";
+    EXPECT_EQ(port.errors, std::vector<std::wstring>(2, why));
 }
 
 }  // namespace

@@ -104,8 +104,8 @@ TEST_F(ScriptReader, RefusesBrokenTextWithItsLine) {
     const Case cases[] = {
         {"a {1} b", "No Beginning Curly Bracket - data.txt\n"},
         {"a 5", "No Beginning Curly Bracket - data.txt\n"},
-        {"a {\"open", "Long String without matching \" - data.txt\n"},
-        {"a {'open", "Short String without matching ' - data.txt\n"},
+        {"a {\"open", "Long String without matching \" - data.txt, line 1: \"open\n"},
+        {"a {'open", "Short String without matching ' - data.txt, line 1: 'open\n"},
         {"a {'" + std::string(101, 'x') + "'}", "too many characters in data (Short String) - data.txt\n"},
         {"a {\"" + std::string(10001, 'x') + "\"}", "too many characters in data (Long String) - data.txt\n"},
         {"a {" + std::string(101, '1') + "}", "too many characters in data (numeric(int)) - data.txt\n"},
@@ -118,6 +118,28 @@ TEST_F(ScriptReader, RefusesBrokenTextWithItsLine) {
         EXPECT_FALSE(loadText(c.text)) << c.text.substr(0, 40);
         EXPECT_EQ(debugLogText(), c.line + kInvalid) << c.text.substr(0, 40);
         EXPECT_EQ(script->keyCount, 0);
+    }
+}
+
+// A missing closing quote pairs the quotes wrongly from there on: the quote
+// that closes the string touches the next name.
+TEST_F(ScriptReader, NamesTheStringWhoseClosingQuoteIsMissing) {
+    EXPECT_FALSE(loadText("map_name {\n  'Hollow Fjords'\n  'twin cairns\n  'Saltpans'\n  'Stonewake'\n}"));
+    EXPECT_EQ(debugLogText(),
+              std::string("Short String without matching ' - data.txt, line 3: 'twin cairns\n") + kInvalid);
+    std::remove("debug.txt");
+    EXPECT_FALSE(loadText("player_name { 'Halvard' 'Senna 'Orrick' 'Pellworth' } player_num {6}"));
+    EXPECT_EQ(debugLogText(),
+              std::string("Short String without matching ' - data.txt, line 1: 'Senna 'Orrick' 'Pellworth' } p\n") +
+                  kInvalid);
+}
+
+TEST_F(ScriptReader, SaysWhenTheFileIsSavedAsUtf16) {
+    for (const std::string& text : {std::string("\xFF\xFEp\0{\0\x36\0}\0", 10), std::string("p\0{\0\x36\0}\0", 8),
+                                    std::string("\xFE\xFF\0p\0{\0\x36\0}", 10)}) {
+        std::remove("debug.txt");
+        EXPECT_FALSE(loadText(text));
+        EXPECT_EQ(debugLogText(), std::string("data.txt is saved as UTF-16: save it as UTF-8 or ANSI\n") + kInvalid);
     }
 }
 

@@ -88,14 +88,26 @@ TEST_F(CommandLine, SeesRatingAndScriptsAnywhere) {
 
 TEST_F(CommandLine, SkipsScriptWordsInBothPasses) {
     EXPECT_TRUE(parse(L"script civs"));
-    EXPECT_TRUE(parse(L"script"));
-    EXPECT_TRUE(parse(L"script foo handicap"));  // the kind word is consumed and ignored
+    EXPECT_TRUE(parse(L"script civs ./Scripts/Civ_Details.txt handicap"));
     EXPECT_EQ(options.handicap, 1);
-    EXPECT_TRUE(parse(L"script rating"));  // consumed as a kind word: no ratings
-    EXPECT_EQ(options.use_ratings, 0);
     std::string longName(300, 'x');
     EXPECT_FALSE(parse(L"script map " + std::wstring(longName.begin(), longName.end())));
     EXPECT_EQ(std::wstring(options.map_script_path), std::wstring(259, L'x'));
+}
+
+TEST_F(CommandLine, NamesAMisspelledScriptKind) {
+    const struct {
+        const wchar_t* words;
+        const char* line;
+    } cases[] = {
+        {L"script civ ./Scripts/Civ_Details.txt", "script needs civs, map or rules before its file - Passed ~ civ\n"},
+        {L"rating script", "script needs civs, map or rules before its file - Passed ~ nothing\n"},
+    };
+    for (const auto& c : cases) {
+        std::remove("debug.txt");
+        EXPECT_FALSE(parse(c.words));
+        EXPECT_EQ(debugLogText(), c.line);
+    }
 }
 
 TEST_F(CommandLine, EndsAtValidateOrRepost) {
@@ -410,9 +422,10 @@ TEST_F(CommandLine, ListsExactlyTheWordsItAccepts) {
     std::vector<std::wstring> words = optionWords();
     ASSERT_FALSE(words.empty());
     for (size_t i = 0; i < words.size(); ++i) {
-        // The number words need their value.
+        // The number words need their value, script its kind.
         const std::wstring line = words[i] == L"line_pause" ? L"line_pause 0"
                                   : words[i] == L"line_cap" ? L"line_cap 65"
+                                  : words[i] == L"script"   ? L"script civs"
                                                             : words[i];
         EXPECT_TRUE(parse(line)) << std::string(words[i].begin(), words[i].end());
         for (size_t j = i + 1; j < words.size(); ++j) EXPECT_NE(words[i], words[j]);

@@ -214,7 +214,7 @@ TEST_F(GameDataLoader, RefusesUnusableScripts) {
         {good.civs, "map_num {0}", good.rules, "Map Num From Script Required - Passed ~ 0\n"},
         {good.civs, "map_num {101}", good.rules, "map_num above 100, more than a list can hold - Passed ~ 101\n"},
         {good.civs, "map_num {2} map_ratios {0 0} map_name {'a' 'b'}", good.rules,
-         "Map ratios must add up to 1 to 2147483647 - Passed ~ 0\n"},
+         "No map can be drawn: the map ratios add up to 0\n"},
         {good.civs, "map_num {2} map_ratios {-1 5} map_name {'a' 'b'}", good.rules,
          "Map ratio below 0 in map script - Passed ~ -1\n"},
         {good.civs, "map_num {2} map_ratios {2147483647 1} map_name {'a' 'b'}", good.rules,
