@@ -3,6 +3,8 @@
 // window and the operations each file offers the others.
 #include <windows.h>
 
+#include <string>
+
 #include "common/hotkey_latch.h"
 #include "randomiser/output/typing_player.h"
 #include "randomiser/state/randomiser_state.h"
@@ -15,6 +17,11 @@ constexpr int kCloseCommand = 105;
 WNDPROC mainWindowProcedure();
 void resetWindowState();
 bool createMainWindow(HINSTANCE instance, const wchar_t* className, const wchar_t* title);
+// For a run that recorded a result: the main window hidden, without splash or
+// hotkeys, and the tray icon with the note as its balloon; the message loop
+// ends once the balloon has closed (10 s at most). False, with a debug line,
+// when that cannot be shown.
+bool showResultNote(HINSTANCE instance, const wchar_t* className, const wchar_t* title, const std::wstring& note);
 HWND mainWindow();
 void showError(const wchar_t* text);
 int screenWidth();
