@@ -3,8 +3,9 @@
 # the menu offers "Team 1 won" and "Team 2 won" for a match of two teams,
 # then "Not rated" and "Undo last result"; "Team 2 won" writes 2 into the
 # result field of Results.txt, every other byte as it was, and a balloon says
-# how the ratings moved; the menu then checks that row; "Undo last result"
-# gives the file back as it was, with a balloon that says so.
+# how the ratings moved (the guide's picture of it is taken); the menu then
+# checks that row; "Undo last result" gives the file back as it was, with a
+# balloon that says so.
 source "$(dirname "$0")/e2e_lib.sh"
 
 printf '# Saturday evening\r\n2026-03-14 20:41\t12\t-\tJos\xc3\xa9\t1\t1850\tVlad\t2\t2400\r\n' >Results.txt
@@ -25,6 +26,8 @@ expect_equal "Team 2 won writes 2 into the result field and changes no other byt
 expect_equal "the balloon says who won and how both ratings moved" yes \
   "$(wait_for 15 balloon_says "Team 2 won. José 1850 → 1818, Vlad 2400 → 2432" && echo yes || echo no)"
 screenshot editor_result_balloon
+# The guide shows the balloon with the icon below it.
+import -display "$DISPLAY" -window root -crop 344x96+680+672 +repage "$e2e_artifacts/guide_result_balloon.png"
 
 open_tray_menu
 sleep 0.5
