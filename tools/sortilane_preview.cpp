@@ -189,8 +189,14 @@ int main(int argc, char** argv) {
     // A check of the files also looks at what the match needs later: a
     // validate run has done so already.
     Randomiser randomiser;
-    if (!computeMatch(randomiser, args.seed, args.words) ||
-        (!randomiser.options.validate_only && !checkRuleTexts(randomiser))) {
+    const bool computed = computeMatch(randomiser, args.seed, args.words);
+    if (computed && randomiser.options.record_result != '\0') {
+        std::fprintf(stderr,
+                     "sortilane_preview: result records a result in Results.txt, which only "
+                     "Brenlow_Sortilane.exe does; there is no report to show\n");
+        return 1;
+    }
+    if (!computed || (!randomiser.options.validate_only && !checkRuleTexts(randomiser))) {
         echoRunDebugLines();
         return 1;
     }

@@ -3,8 +3,11 @@
 // helpers every window of the editor uses to make its controls and fonts.
 #include "editor/shell/rostrix_shell_win32.h"
 
+#include <vector>
+
 #include "common/bounded_copy.h"
 #include "common/debug_log.h"
+#include "editor/result_menu.h"
 #include "win32/keyboard_hook_win32.h"
 #include "win32/splash_win32.h"
 #include "win32/window_helpers_win32.h"
@@ -23,6 +26,8 @@ constexpr UINT kMenuExit = 202;
 constexpr UINT kMenuTooltips = 203;
 constexpr UINT kMenuCredits = 204;
 constexpr UINT kMenuModifications = 205;
+constexpr int kFixedMenuRows = 4;      // Exit to Modifications Made; the result rows follow
+constexpr UINT kFirstResultRow = 210;  // the id of the first result row, the others count on
 const wchar_t* const kSplashPath = L"./Images/rostrix_flash.bmp";
 const wchar_t* const kTrayIconPath = L"./Brenlow_Rostrix.ico";
 
@@ -32,6 +37,7 @@ struct MainWindowState {
     int screenWidth = 0;
     int screenHeight = 0;
     HMENU trayMenu = nullptr;
+    std::vector<ResultMenuRow> resultRows;  // as the menu shows them, read from Results.txt when it opens
     HICON trayIcon = nullptr;
     UINT taskbarCreated = 0;  // sent when the taskbar (re)starts: the icon must be added again
 };
@@ -47,14 +53,31 @@ bool makeTrayMenu() {
            AppendMenuW(g_main.trayMenu, MF_STRING, kMenuModifications, L"Modifications Made");
 }
 
+// The result rows follow the last match of Results.txt as it is now: the
+// host may have played, or edited the file, since the menu last opened.
+void refreshResultRows() {
+    while (GetMenuItemCount(g_main.trayMenu) > kFixedMenuRows)
+        DeleteMenu(g_main.trayMenu, kFixedMenuRows, MF_BYPOSITION);
+    g_main.resultRows = resultMenuRows(readLastMatch());
+    for (size_t row = 0; row < g_main.resultRows.size(); ++row) {
+        const ResultMenuRow& shown = g_main.resultRows[row];
+        AppendMenuW(g_main.trayMenu, MF_STRING | (shown.checked ? MF_CHECKED : MF_UNCHECKED), kFirstResultRow + row,
+                    shown.text.c_str());
+    }
+}
+
 void showTrayMenu() {
-    switch (runTrayMenu(g_main.window, g_main.trayMenu)) {
+    refreshResultRows();
+    const UINT chosen = runTrayMenu(g_main.window, g_main.trayMenu);
+    switch (chosen) {
         case kMenuExit: PostQuitMessage(0); break;
         case kMenuTooltips: openTooltipWindow(); break;
         case kMenuCredits: openCreditsWindow(); break;
         case kMenuModifications: showLiveDisplay(); break;
-        default:  // dismissed
-            break;
+        default:
+            if (chosen >= kFirstResultRow && chosen - kFirstResultRow < g_main.resultRows.size())
+                recordResultFromMenu(editorPort(), g_main.resultRows[chosen - kFirstResultRow].result);
+            break;  // else dismissed
     }
 }
 

@@ -1,5 +1,6 @@
 // The main window: a borderless splash for five seconds, then hidden; the
 // notification-area icon with its menu; error boxes; the orderly shutdown.
+// A run that records a result shows no splash, only the icon with its balloon.
 // The splash never takes the focus: the game keeps it, so a hotkey pressed
 // while the splash shows types into the game. Closing the window only hides
 // it, and a destroyed main window ends the program, since the hotkeys and the
@@ -17,6 +18,8 @@
 #include "win32/window_helpers_win32.h"
 #include "randomiser/shell/shell_win32.h"
 
+#include <shellapi.h>  // after windows.h: the balloon events
+
 namespace {
 
 constexpr UINT kTrayIconId = 110;
@@ -26,6 +29,10 @@ constexpr UINT kMenuExit = 300;
 constexpr UINT kMenuTooltips = 301;
 constexpr UINT kMenuCredits = 302;
 constexpr UINT kSplashMs = 5000;
+// A run that records a result keeps its icon until the balloon has closed,
+// and at most this long: a shell that says nothing of its balloons would
+// otherwise keep it for good.
+constexpr UINT kResultNoteMs = 10000;
 constexpr int kMainWidth = 600;
 constexpr int kMainHeight = 400;
 const wchar_t* const kSplashPath = L"./Images/randomiser_flash.bmp";
@@ -36,6 +43,7 @@ struct MainWindowState {
     HMENU tray_menu = nullptr;
     HICON tray_icon = nullptr;
     bool tray_icon_added = false;
+    std::wstring result_note;  // a run that records a result: what its balloon says
     UINT taskbar_created = 0;  // sent to top-level windows when the shell restarts
     int screen_width = 0;
     int screen_height = 0;
@@ -43,9 +51,8 @@ struct MainWindowState {
 
 MainWindowState g_main;
 
-bool addSortilaneTrayIcon() {
-    if (g_main.tray_icon == nullptr)
-        g_main.tray_icon = static_cast<HICON>(LoadImageW(nullptr, kTrayIconPath, IMAGE_ICON, 0, 0, LR_LOADFROMFILE));
+// The balloon of a run that computed a match, or that waits to repost one.
+std::wstring matchBalloon() {
     // The repost mode waits for Ctrl+1 before it types the saved result; a
     // validate run that got this far found the files and the words fine.
     std::wstring balloon = L"Sortilane.\nCross-Game Usage";
@@ -63,7 +70,14 @@ bool addSortilaneTrayIcon() {
     // fair_teams could not bring the teams close: the host may change the groups before typing.
     const std::wstring unfair = unfairTeamsNote(g_randomiser);
     if (!unfair.empty()) balloon += L"\n" + unfair;
-    balloon = fittedText(balloon, kBalloonUnits);
+    return balloon;
+}
+
+bool addSortilaneTrayIcon() {
+    if (g_main.tray_icon == nullptr)
+        g_main.tray_icon = static_cast<HICON>(LoadImageW(nullptr, kTrayIconPath, IMAGE_ICON, 0, 0, LR_LOADFROMFILE));
+    const std::wstring balloon =
+        fittedText(g_main.result_note.empty() ? matchBalloon() : g_main.result_note, kBalloonUnits);
     const TrayIconSpec spec = {g_main.window, kTrayIconId,       kTrayCallback,  g_main.tray_icon,
                                kTrayTip,      L"Quembe's Grinn", balloon.c_str()};
     g_main.tray_icon_added = addTrayIcon(spec);
@@ -102,6 +116,13 @@ void showTrayMenu() {
     }
 }
 
+// Whether the icon's event says that its balloon has gone.
+bool balloonClosed(UINT event) {
+    return event == NIN_BALLOONTIMEOUT || event == NIN_BALLOONUSERCLICK || event == NIN_BALLOONHIDE;
+}
+
+void CALLBACK onResultNoteShown(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(0); }
+
 LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == g_main.taskbar_created && g_main.taskbar_created != 0) {
         addSortilaneTrayIcon();
@@ -117,6 +138,8 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_PAINT: paintSplash(window); return 0;
         case kTrayCallback:
             if (wParam == kTrayIconId && LOWORD(lParam) == WM_RBUTTONDOWN) showTrayMenu();
+            if (wParam == kTrayIconId && !g_main.result_note.empty() && balloonClosed(LOWORD(lParam)))
+                PostQuitMessage(0);
             return 0;
         case kHotkeyMessage: handleHotkey(hotkeyOfMessage(wParam, lParam)); return 0;
         case WM_MOUSEACTIVATE: return MA_NOACTIVATE;  // a click on the splash leaves the focus where it is
@@ -154,7 +177,10 @@ HWND mainWindow() { return g_main.window; }
 int screenWidth() { return g_main.screen_width; }
 int screenHeight() { return g_main.screen_height; }
 
-bool createMainWindow(HINSTANCE instance, const wchar_t* className, const wchar_t* title) {
+namespace {
+
+// The main window, not shown yet.
+bool makeMainWindow(HINSTANCE instance, const wchar_t* className, const wchar_t* title) {
     // No taskbar button either (Windows leaves it out for a tool window; Wine
     // shows one all the same): clicking it would give the splash the focus.
     g_main.window = CreateWindowExW(WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW, className, title, WS_POPUP,
@@ -165,6 +191,13 @@ bool createMainWindow(HINSTANCE instance, const wchar_t* className, const wchar_
         return false;
     }
     g_main.taskbar_created = listenForTaskbarRestart(g_main.window);
+    return true;
+}
+
+}  // namespace
+
+bool createMainWindow(HINSTANCE instance, const wchar_t* className, const wchar_t* title) {
+    if (!makeMainWindow(instance, className, title)) return false;
     if (!loadSplash(kSplashPath, "Could not load the splash picture ./Images/randomiser_flash.bmp",
                     "Could not prepare the splash picture for drawing"))
         return false;
@@ -179,6 +212,14 @@ void showDrawNote() {
     if (!showTrayBalloon(g_main.window, kTrayIconId, drawBalloonTitle(g_randomiser).c_str(), text.c_str()))
         debugLog("Could not show the draw at the notification area icon");
     setTrayTip(g_main.window, kTrayIconId, drawTooltipText(g_randomiser).c_str());
+}
+
+bool showResultNote(HINSTANCE instance, const wchar_t* className, const wchar_t* title, const std::wstring& note) {
+    g_main.result_note = note;
+    if (!makeMainWindow(instance, className, title) || !addSortilaneTrayIcon()) return false;
+    if (SetTimer(nullptr, 0, kResultNoteMs, onResultNoteShown) != 0) return true;
+    debugLog("Could not start the timer of the result's balloon");
+    return false;
 }
 
 void showError(const wchar_t* text) {

@@ -19,6 +19,11 @@ constexpr int kCloseCommand = 105;
 WNDPROC mainWindowProcedure();
 void resetWindowState();
 bool createMainWindow(HINSTANCE instance, const wchar_t* className, const wchar_t* title);
+// For a run that recorded a result: the main window hidden, without splash or
+// hotkeys, and the tray icon with the note as its balloon; the message loop
+// ends once the balloon has closed (10 s at most). False, with a debug line,
+// when that cannot be shown.
+bool showResultNote(HINSTANCE instance, const wchar_t* className, const wchar_t* title, const std::wstring& note);
 HWND mainWindow();
 void showError(const wchar_t* text);
 void showDrawNote();  // the teams in a balloon, the seed and spread in the tip

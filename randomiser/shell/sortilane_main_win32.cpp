@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "common/debug_log.h"
+#include "common/text_convert.h"
+#include "ratings/result_record.h"
 #include "win32/error_box_win32.h"
 #include "win32/single_copy_win32.h"
 #include "win32/window_helpers_win32.h"
@@ -32,6 +35,22 @@ bool commandLineWords(std::vector<std::wstring>& words) {
     words.assign(list, list + count);
     LocalFree(list);
     return true;
+}
+
+// "result N": records it and shows what happened in the tray icon's balloon
+// while the balloon shows (exit code 0), or why nothing was recorded in the
+// error box (exit code 1). No splash, no hotkeys.
+int recordResultRun(HINSTANCE instance, const wchar_t* className, const wchar_t* title) {
+    const ResultNote note = recordResult(g_randomiser.options.record_result);
+    if (!note.recorded) {
+        debugLog("%s", toUtf8(note.text).c_str());
+        showRunFailureBox(nullptr);
+        return 1;
+    }
+    // The result is recorded even when the note cannot be shown.
+    if (showResultNote(instance, className, title, note.text)) runMessageLoop(overlordWindow);
+    shutdown();
+    return 0;
 }
 
 }  // namespace
@@ -65,6 +84,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     registerWindowClass(instance, kOverlordClass, kProgramTitle, overlordWindowProc);
 
     resetWindowState();
+    if (g_randomiser.options.record_result != '\0') {
+        const int exitCode = recordResultRun(instance, className, title);
+        releaseSingleCopyGuard(mutex);
+        return exitCode;
+    }
     if (!createMainWindow(instance, className, title)) {
         showRunFailureBox(mainWindow());
         releaseSingleCopyGuard(mutex);

@@ -396,6 +396,30 @@ const OptionWord kOptionWords[] = {
      }},
 };
 
+// "result N" records the last match's result (N: 0 not rated, 1 to 4 the
+// winning team) instead of drawing a match, so no data is loaded. It stands
+// alone: a word beside it is refused, not passed over, since the host meant
+// something by it.
+bool asksForResult(const std::vector<std::wstring>& words) {
+    for (size_t i = 1; i < words.size(); ++i) {
+        if (words[i] == L"result") return true;
+    }
+    return false;
+}
+
+bool readResultWords(OptionSet& options, const std::vector<std::wstring>& words) {
+    if (words.size() == 3 && words[1] == L"result" && words[2].size() == 1 && words[2][0] >= L'0' &&
+        words[2][0] <= L'4') {
+        options.record_result = static_cast<char>(words[2][0]);
+        return true;
+    }
+    std::wstring given;
+    for (size_t i = 1; i < words.size(); ++i) given += (i > 1 ? L" " : L"") + words[i];
+    debugLog("result takes one number, 0 (not rated) or the winning team 1 to 4, and no other word - Passed ~ %s",
+             toUtf8(firstChars(given, kPathUnits - 1)).c_str());
+    return false;
+}
+
 bool isOptionWord(const std::wstring& word) {
     for (const OptionWord& option : kOptionWords) {
         if (word == option.word) return true;
@@ -417,12 +441,14 @@ WordResult applyOption(const std::wstring& word, WordCursor& cursor, Randomiser&
 std::vector<std::wstring> optionWords() {
     std::vector<std::wstring> words;
     for (const OptionWord& option : kOptionWords) words.push_back(option.word);
+    words.push_back(L"result");  // read before both passes, by readResultWords
     return words;
 }
 
 bool parseCommandLine(Randomiser& randomiser, std::vector<std::wstring>& words) {
     resetPlayerTable(randomiser.players);
     for (std::wstring& word : words) lowerCase(word);
+    if (asksForResult(words)) return readResultWords(randomiser.options, words);
     if (!readLoaderOptions(randomiser.options, words) || !loadGameData(randomiser)) return false;
 
     WordCursor cursor{words, 1};

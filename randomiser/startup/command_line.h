@@ -7,7 +7,8 @@
 // Turns the command-line words (word 0 is the program path) into the option
 // set, loading the game data between its two passes. Every word is lower-cased
 // in place. False when a word is no option or the data cannot be loaded; the
-// reason stands in the debug log.
+// reason stands in the debug log. "result N" stands alone and loads nothing:
+// it only sets record_result.
 bool parseCommandLine(Randomiser& randomiser, std::vector<std::wstring>& words);
 
 // Every option word the parser accepts, in the order of its table (the words

@@ -43,6 +43,7 @@ bool computeMatch(Randomiser& randomiser, int64_t seed, std::vector<std::wstring
     crtSrand(static_cast<uint32_t>(seed));
     if (!parseCommandLine(randomiser, words)) return false;
     const OptionSet& options = randomiser.options;
+    if (options.record_result != '\0') return true;  // the program records it; there is no match to draw
     if (options.repost_only) return savedResultExists();
     if (options.validate_only) return checkRuleTexts(randomiser);
     // fair_teams avoids the line-up of the match that data.txt holds.

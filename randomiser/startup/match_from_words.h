@@ -9,7 +9,8 @@
 // Windows program and the native preview: seeds the generator with the low 32
 // bits of seed, parses the words (loading the game data) and, unless only
 // validating or reposting, assigns teams and civilisations and builds the
-// report. Under fair_teams it first reads the previous match's line-up from
+// report (nothing of this for "result N", which records a result instead).
+// Under fair_teams it first reads the previous match's line-up from
 // data.txt in the working folder. False when the words or the data are refused;
 // also, in the repost mode, when there is no data.txt to post again, and in the
 // validate mode when checkRuleTexts fails.

@@ -132,6 +132,25 @@ TEST_F(CommandLine, RefusesAnUnknownWord) {
     EXPECT_EQ(debugLogText(), "Error Args? - " + std::string(259, 'w') + "\n");
 }
 
+// "result N" records a result instead of a match: it loads no data (so a
+// missing PlayerData.txt is no matter) and takes no other word.
+TEST_F(CommandLine, ResultTakesOneNumberAndNoOtherWord) {
+    std::remove("PlayerData.txt");
+    EXPECT_TRUE(parse(L"Result 2"));
+    EXPECT_EQ(options.record_result, '2');
+    EXPECT_EQ(debugLogText(), "");
+    for (const wchar_t* line :
+         {L"result", L"result 5", L"result 12", L"result -", L"result 2 rating", L"rating result 2"}) {
+        Randomiser fresh;
+        std::vector<std::wstring> words = wordsOf(line);
+        EXPECT_FALSE(parseCommandLine(fresh, words)) << std::string(line, line + std::wcslen(line));
+        EXPECT_EQ(fresh.options.record_result, '\0');
+    }
+    EXPECT_NE(debugLogText().find("result takes one number, 0 (not rated) or the winning team 1 to 4, and no other "
+                                  "word - Passed ~ rating result 2\n"),
+              std::string::npos);
+}
+
 TEST_F(CommandLine, FailsWhenTheDataFailsToLoad) {
     std::remove("PlayerData.txt");
     EXPECT_FALSE(parse(L"handicap"));
@@ -426,6 +445,7 @@ TEST_F(CommandLine, ListsExactlyTheWordsItAccepts) {
         const std::wstring line = words[i] == L"line_pause" ? L"line_pause 0"
                                   : words[i] == L"line_cap" ? L"line_cap 65"
                                   : words[i] == L"script"   ? L"script civs"
+                                  : words[i] == L"result"   ? L"result 0"
                                                             : words[i];
         EXPECT_TRUE(parse(line)) << std::string(words[i].begin(), words[i].end());
         for (size_t j = i + 1; j < words.size(); ++j) EXPECT_NE(words[i], words[j]);
