@@ -3,6 +3,8 @@
 // message loop once the Ctrl key of its hotkey is released, and the typing
 // player waits on timers, so the hook keeps being answered while the
 // randomiser types.
+#include <time.h>
+
 #include <utility>
 
 #include "randomiser/commands/draw_again.h"
