@@ -10,8 +10,12 @@ struct ReportCursor {
 };
 
 // Writes the whole result report (title, seed, option summary, player table)
-// into report_lines and sets report_line_count.
+// into report_lines and sets report_line_count, and the match's line of
+// Results.txt (all but its time) into results_line.
 void buildReport(Randomiser& randomiser);
+
+// The seed as the report prints it: the low 32 bits, signed.
+int32_t reportedSeed(int64_t seed);
 
 // The option summary, from the line of the cursor on; the cursor ends on its
 // last line. The values the civilisation draw changes come from civ_draw.
@@ -30,11 +34,3 @@ const wchar_t* ratingClassName(int ratingClass);
 std::wstring unratedPlayersNote(const PlayerTable& players);
 const wchar_t* reshapeBasisName(int basis);
 const wchar_t* scoreComboName(int combo);
-
-// The start of a player row of the report: its NAME cell ("| ", the name cut
-// or padded to the column, " | "), as the row of a player of that name begins.
-std::wstring playerRowStart(const wchar_t* name);
-
-// The number in the TEAM cell at the end of a player row ("| 2    |"); false
-// for a line that does not end in such a cell (the heading row among them).
-bool playerRowTeam(const std::wstring& line, int& team);

@@ -66,7 +66,8 @@ bool readLinePause(OptionSet& options, const std::vector<std::wstring>& words, s
 }
 
 // Pass 1: script paths and "rating", which the loader needs; "fair_teams"
-// balances on the ratings, so it has them read too. The words of how to type
+// balances on the ratings and "learned_ratings" starts from them, so both
+// have them read too. The words of how to type
 // are read here as well, so that they count wherever they stand, before
 // "repost" and "rematch" too. False when "line_pause" has no valid value.
 bool readLoaderOptions(OptionSet& options, std::vector<std::wstring>& words) {
@@ -77,7 +78,7 @@ bool readLoaderOptions(OptionSet& options, std::vector<std::wstring>& words) {
             options.open_chat = 1;
         } else if (words[i] == L"line_pause") {
             if (!readLinePause(options, words, ++i)) return false;
-        } else if (words[i] == L"rating" || words[i] == L"fair_teams") {
+        } else if (words[i] == L"rating" || words[i] == L"fair_teams" || words[i] == L"learned_ratings") {
             options.use_ratings = 1;
         } else if (words[i] == L"script" && i + 1 < words.size()) {
             ++i;  // the kind word is consumed even when it is none of the three
@@ -327,6 +328,7 @@ const OptionWord kOptionWords[] = {
          readFairTeams(cursor, randomiser.options);
          return WordResult::Next;
      }},
+    {L"learned_ratings", setFlag<&OptionSet::learned_ratings>},
     {L"varied_tier_ratios",
      [](WordCursor& cursor, Randomiser& randomiser) {
          readTierRatios(cursor, randomiser.options);

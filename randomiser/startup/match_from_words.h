@@ -9,8 +9,9 @@
 // Windows program and the native preview: seeds the generator with the low 32
 // bits of seed, parses the words (loading the game data) and, unless only
 // validating or reposting, assigns teams and civilisations and builds the
-// report. Under fair_teams it first reads the previous match's line-up from
-// data.txt in the working folder. False when the words or the data are refused;
+// report. Under fair_teams or learned_ratings it first reads the match
+// history from Results.txt in the working folder (the lines before this
+// seed's own line only). False when the words or the data are refused;
 // also, in the repost mode, when there is no data.txt to post again, and in the
 // validate mode when checkRuleTexts fails.
 bool computeMatch(Randomiser& randomiser, int64_t seed, std::vector<std::wstring>& words);
