@@ -312,7 +312,7 @@ void buildOptionSummary(Randomiser& randomiser, ReportCursor& cursor) {
         for (int p = 0; p < players.player_count; ++p) teamOf[p] = players.player_teams[p] - 1;
         double chances[kMaxTeams] = {};
         teamWinChances(players, randomiser.history, teamOf, chances);
-        addReportCell(report, cursor, winChanceText(chances, players.team_count).c_str());
+        addReportCell(report, cursor, (L"Win Chance " + winChancePercents(chances, players.team_count)).c_str());
     }
 }
 

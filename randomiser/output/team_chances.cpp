@@ -16,9 +16,11 @@ void teamWinChances(const PlayerTable& players, const MatchHistory& history, con
     winChances(match, kResultsRatingParams.beta, chances);
 }
 
-std::wstring winChanceText(const double* chances, int team_count) {
-    std::wstring text = L"Win Chance";
-    for (int t = 0; t < team_count; ++t)
-        text += L" " + std::to_wstring(static_cast<int>(std::floor(chances[t] * 100 + 0.5))) + L"%";
+std::wstring winChancePercents(const double* chances, int team_count) {
+    std::wstring text;
+    for (int t = 0; t < team_count; ++t) {
+        if (t > 0) text += L" ";
+        text += std::to_wstring(static_cast<int>(std::floor(chances[t] * 100 + 0.5))) + L"%";
+    }
     return text;
 }

@@ -8,6 +8,6 @@
 // ratings (beta kResultsRatingParams.beta) from the skills of the history.
 void teamWinChances(const PlayerTable& players, const MatchHistory& history, const int* team_of, double* chances);
 
-// "Win Chance 62% 38%": each chance rounded to the nearest whole percent
-// (halves up), so the percentages may not add up to 100.
-std::wstring winChanceText(const double* chances, int team_count);
+// "62% 38%": each chance rounded to the nearest whole percent (halves up),
+// so the percentages may not add up to 100.
+std::wstring winChancePercents(const double* chances, int team_count);

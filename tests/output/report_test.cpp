@@ -82,11 +82,11 @@ TEST(BuildReport, LearnedRatingsAddTheWinChanceLineAfterTheTeamScores) {
     EXPECT_EQ(reportLines(learned), expected);
 }
 
-TEST(WinChanceText, RoundsEachChanceToTheNearestPercent) {
+TEST(WinChancePercents, RoundsEachChanceToTheNearestPercent) {
     const double thirds[] = {1.0 / 3, 1.0 / 3, 1.0 / 3};
-    EXPECT_EQ(winChanceText(thirds, 3), L"Win Chance 33% 33% 33%");
-    const double halves[] = {0.125, 0.875, 0.0};
-    EXPECT_EQ(winChanceText(halves, 2), L"Win Chance 13% 88%");
+    EXPECT_EQ(winChancePercents(thirds, 3), L"33% 33% 33%");
+    const double halves[] = {0.125, 0.875};
+    EXPECT_EQ(winChancePercents(halves, 2), L"13% 88%");
 }
 
 TEST(BuildReport, SeedPrintsItsLowBitsSigned) {
