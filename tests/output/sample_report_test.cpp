@@ -288,8 +288,9 @@ TEST(SampleBatchFiles, EveryOptionLineRunsOnTheSampleData) {
     EXPECT_EQ(debugLogText(), "");
 }
 
-// A batch file that balances by rating does so with fair_teams, and its teams
-// are within 25 of the best spread the sample players allow, seed after seed.
+// A batch file that balances by rating does so with fair_teams and the
+// learned ratings, and its teams are within 25 of the best spread the sample
+// players allow, seed after seed.
 TEST(SampleBatchFiles, RatedOnesGiveTeamsWithin25OfTheBest) {
     TempFolder folder;
     copySampleFiles();
@@ -298,6 +299,7 @@ TEST(SampleBatchFiles, RatedOnesGiveTeamsWithin25OfTheBest) {
         if ((" " + words + " ").find(" rating ") == std::string::npos) continue;
         ++rated;
         EXPECT_NE((" " + words + " ").find(" fair_teams "), std::string::npos) << name;
+        EXPECT_NE((" " + words + " ").find(" learned_ratings "), std::string::npos) << name;
         for (int64_t seed = 1765000000; seed < 1765000020; ++seed) {
             Randomiser r;
             std::vector<std::wstring> parsed = splitWords(words);
