@@ -1,6 +1,6 @@
 // Allocation and report on tables already in memory (8 players in 2 teams,
-// rated, with FMT groups, 24 civilisations; under fair_teams also in 4
-// teams), and how far apart fair_teams and the rating classes leave the team
+// rated, with FMT groups and three matches before, 24 civilisations; under
+// fair_teams also in 4 teams), and how far apart fair_teams and the rating classes leave the team
 // scores over generated lobbies. The whole start-up from the data files is
 // measured on the sample folder in startup_bench.cpp.
 #include <benchmark/benchmark.h>
@@ -36,6 +36,10 @@ namespace {
 
 const int kRatings[8] = {1850, 1720, 1640, 1580, 1510, 1450, 1380, 1240};
 const int kGroups[8] = {0, 3, 0, 3, 0, 0, 5, 5};
+// The teams (1 to 4) of the players in the three matches before, which the
+// fair_teams choice counts teammate repeats against.
+const int kRecentTeams[kRecentMatches][8] = {
+    {1, 1, 2, 2, 3, 3, 4, 4}, {1, 2, 1, 2, 3, 4, 3, 4}, {1, 2, 3, 4, 1, 2, 3, 4}};
 
 // The players and civilisations of the in-memory runs, in teams of the given count.
 Randomiser inMemoryRun(int teams, bool fairTeams) {
@@ -59,12 +63,18 @@ Randomiser inMemoryRun(int teams, bool fairTeams) {
     base.options.use_ratings = 1;
     base.options.reshape = 1;
     base.options.fair_teams = fairTeams;
+    for (const auto& teamsThen : kRecentTeams) {
+        for (int p = 0; p < 8; ++p) {
+            for (int q = 0; q < 8; ++q) base.history.recent_teammates[p][q] += p != q && teamsThen[p] == teamsThen[q];
+        }
+    }
     return base;
 }
 
 void runAllocationAndReport(benchmark::State& state, const Randomiser& base) {
     static Randomiser run;
     run.game.civ_table = base.game.civ_table;
+    run.history = base.history;
     uint32_t seed = 1412622073;
     size_t allocationsBefore = g_allocations;
     for (auto _ : state) {
@@ -98,6 +108,7 @@ BENCHMARK(BM_fairTeamsAllocationAndReport);
 void BM_fairTeamsChoice(benchmark::State& state) {
     static const Randomiser base = inMemoryRun(4, true);
     static Randomiser run;
+    run.history = base.history;
     uint32_t seed = 1412622073;
     for (auto _ : state) {
         run.options = base.options;
@@ -116,6 +127,7 @@ void BM_fairTeamsRunTimes(benchmark::State& state) {
     static const Randomiser base = inMemoryRun(4, true);
     static Randomiser run;
     run.game.civ_table = base.game.civ_table;
+    run.history = base.history;
     std::vector<double> times;
     for (auto _ : state) {
         times.clear();

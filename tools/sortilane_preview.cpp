@@ -12,7 +12,8 @@
 // report names none, and the map drawn at this start is not the saved
 // match's. With --balance it then prints
 // every team's players and score, the spread of the scores and the best spread
-// the players allow, so a host sees how fair the draw is. On a start-up
+// the players allow, so a host sees how fair the draw is; with learned_ratings
+// also the teams' win chances, and those of the fairest split. On a start-up
 // failure, or when a rule text that a match would type is missing or longer
 // than 255 bytes, it exits 1 and repeats on standard error the debug.txt
 // lines that the run wrote.
@@ -45,6 +46,7 @@
 #include "randomiser/output/report.h"
 #include "randomiser/output/chat_files.h"
 #include "randomiser/output/typing_sequence.h"
+#include "randomiser/output/team_chances.h"
 #include "randomiser/startup/match_from_words.h"
 #include "ratings/rating_replay.h"
 #include "ratings/results_file.h"
@@ -134,7 +136,17 @@ void printBalance(const Randomiser& randomiser) {
         return;
     }
     std::printf("Spread: %lld\n", static_cast<long long>(teamScoreSpread(randomiser)));
-    std::printf("Best spread possible: %lld\n", static_cast<long long>(bestPossibleSpread(randomiser)));
+    const TeamSplit fairest = fairestSplit(randomiser);
+    std::printf("Best spread possible: %lld\n", static_cast<long long>(fairest.spread));
+    if (!randomiser.options.learned_ratings) return;
+    int teamOf[kPlayerSlots] = {};
+    for (int p = 0; p < players.player_count; ++p) teamOf[p] = players.player_teams[p] - 1;
+    double chances[kMaxTeams] = {};
+    teamWinChances(players, randomiser.history, teamOf, chances);
+    std::printf("Win chance: %s\n", toUtf8(winChancePercents(chances, players.team_count)).c_str());
+    teamWinChances(players, randomiser.history, fairest.team_of, chances);
+    std::printf("Win chance of the fairest split (player 1's team first): %s\n",
+                toUtf8(winChancePercents(chances, players.team_count)).c_str());
 }
 
 // How many lines Ctrl+1 types with these words and about how long it takes,

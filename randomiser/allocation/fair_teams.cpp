@@ -8,11 +8,9 @@
 
 namespace {
 
-// The players of each FMT group as a bit set (bit p for player p), with the
-// group's lowest player.
+// The players of each FMT group as a bit set (bit p for player p).
 struct GroupSets {
     unsigned players[kPlayerSlots] = {};
-    int lowest[kPlayerSlots] = {};
     int count = 0;
 };
 
@@ -24,7 +22,6 @@ GroupSets groupSets(const PlayerTable& players, const int* fmt_groups) {
         bool first = true;
         for (int q = 0; q < p; ++q) first = first && fmt_groups[q] != g;
         if (!first) continue;
-        sets.lowest[sets.count] = p;
         for (int q = p; q < players.player_count; ++q) {
             if (fmt_groups[q] == g) sets.players[sets.count] |= 1u << q;
         }
@@ -34,17 +31,20 @@ GroupSets groupSets(const PlayerTable& players, const int* fmt_groups) {
 }
 
 // The partial split that listSplits extends player by player, with the
-// rating sum and the player set of each team so far.
+// rating sum, the players and the player set of each team so far.
 struct SplitWalk {
     const PlayerTable& players;
+    const MatchHistory& history;
     SplitList& list;
     GroupSets groups;
     int size;  // players a team
     int team_of[kPlayerSlots] = {};
     int filled[kMaxTeams] = {};  // players placed in each team so far
+    int team_players[kMaxTeams][kMaxTeamSize] = {};
     int64_t sums[kMaxTeams] = {};
     unsigned members[kMaxTeams] = {};
-    int opened = 0;  // teams that hold a player
+    int opened = 0;   // teams that hold a player
+    int repeats = 0;  // teammate repeats of the players placed so far
 };
 
 void addSplit(const SplitWalk& walk) {
@@ -52,14 +52,16 @@ void addSplit(const SplitWalk& walk) {
     if (walk.list.count >= kMaxSplits) return;
     TeamSplit& split = walk.list.splits[walk.list.count++];
     std::copy(walk.team_of, walk.team_of + kPlayerSlots, split.team_of);
-    int64_t lowest = 0;
-    int64_t highest = 0;
-    for (int t = 0; t < players.team_count; ++t) {
-        int64_t score = truncatedMean(walk.sums[t], walk.size);
-        if (t == 0 || score < lowest) lowest = score;
-        if (t == 0 || score > highest) highest = score;
+    // Truncating never changes the order of two sums, so the highest and the
+    // lowest score are those of the highest and the lowest sum.
+    int64_t lowest = walk.sums[0];
+    int64_t highest = walk.sums[0];
+    for (int t = 1; t < players.team_count; ++t) {
+        lowest = std::min(lowest, walk.sums[t]);
+        highest = std::max(highest, walk.sums[t]);
     }
-    split.spread = highest - lowest;
+    split.spread = truncatedMean(highest, walk.size) - truncatedMean(lowest, walk.size);
+    split.teammate_repeats = walk.repeats;
     split.group_teams = 0;
     split.broken_groups = 0;
     for (int g = 0; g < walk.groups.count; ++g) {
@@ -78,17 +80,26 @@ void placeFrom(SplitWalk& walk, int p) {
         addSplit(walk);
         return;
     }
-    int rating = walk.players.player_ratings[p];
-    for (int t = 0; t <= walk.opened && t < walk.players.team_count; ++t) {
-        if (walk.filled[t] == walk.size) continue;
-        bool opens = t == walk.opened;
+    const int rating = walk.players.player_ratings[p];
+    const int* recent = walk.history.recent_teammates[p];
+    // Team t may take p when it has room; the first team with nobody in it
+    // is the last one to try, as teams are named by their lowest player.
+    const int lastTeam = std::min(walk.opened, walk.players.team_count - 1);
+    const int size = walk.size;
+    for (int t = 0; t <= lastTeam; ++t) {
+        if (walk.filled[t] == size) continue;
+        const bool opens = t == walk.opened;
+        int repeats = 0;  // p with the players of team t so far
+        for (int i = 0; i < walk.filled[t]; ++i) repeats += recent[walk.team_players[t][i]];
         walk.team_of[p] = t;
-        ++walk.filled[t];
+        walk.team_players[t][walk.filled[t]++] = p;
         walk.sums[t] += rating;
         walk.members[t] |= 1u << p;
+        walk.repeats += repeats;
         if (opens) ++walk.opened;
         placeFrom(walk, p + 1);
         if (opens) --walk.opened;
+        walk.repeats -= repeats;
         walk.members[t] &= ~(1u << p);
         walk.sums[t] -= rating;
         --walk.filled[t];
@@ -97,9 +108,9 @@ void placeFrom(SplitWalk& walk, int p) {
 
 }  // namespace
 
-void listSplits(const PlayerTable& players, const int* fmt_groups, SplitList& list) {
+void listSplits(const PlayerTable& players, const int* fmt_groups, const MatchHistory& history, SplitList& list) {
     list.count = 0;
-    SplitWalk walk{players, list, groupSets(players, fmt_groups), teamSize(players)};
+    SplitWalk walk{players, history, list, groupSets(players, fmt_groups), teamSize(players)};
     placeFrom(walk, 0);
 }
 
@@ -127,22 +138,10 @@ void findFairSplits(const SplitList& list, int margin, FairSplits& fair) {
     }
 }
 
-bool sameLineup(const PlayerTable& players, const TeamSplit& split, const int* player_teams) {
-    for (int p = 0; p < players.player_count; ++p) {
-        for (int q = p + 1; q < players.player_count; ++q) {
-            bool togetherNow = split.team_of[p] == split.team_of[q];
-            bool togetherThen = player_teams[p] == player_teams[q];
-            if (togetherNow != togetherThen) return false;
-        }
-    }
-    return true;
-}
-
 bool chooseFairTeams(const Allocation& match) {
     const PlayerTable& players = match.players;
-    const PreviousMatch& previous = match.previous_match;
     SplitList list;
-    listSplits(players, match.teams.friend_groups, list);
+    listSplits(players, match.teams.friend_groups, match.history, list);
     FairSplits fair;
     findFairSplits(list, match.options.fair_margin, fair);
     if (fair.count == 0) {
@@ -150,22 +149,16 @@ bool chooseFairTeams(const Allocation& match) {
         return false;
     }
     match.teams.fair_best_spread = fair.best_spread;
-    if (fair.best_spread > kUnfairSpread)
-        debugLog("Fair Teams: the best split leaves a spread of %lld", static_cast<long long>(fair.best_spread));
 
-    // The place of the previous line-up among the fair splits, if it is one.
-    int repeated = -1;
-    for (int i = 0; i < fair.count && previous.known; ++i) {
-        if (sameLineup(players, list.splits[fair.index[i]], previous.player_teams)) repeated = i;
+    // The fair splits that repeat the fewest teammate pairs, in list order.
+    int fewest = list.splits[fair.index[0]].teammate_repeats;
+    for (int i = 1; i < fair.count; ++i) fewest = std::min(fewest, list.splits[fair.index[i]].teammate_repeats);
+    int fewestRepeats[kMaxSplits] = {};
+    int count = 0;
+    for (int i = 0; i < fair.count; ++i) {
+        if (list.splits[fair.index[i]].teammate_repeats == fewest) fewestRepeats[count++] = fair.index[i];
     }
-    int pick = 0;
-    if (repeated >= 0 && fair.count > 1) {
-        pick = crtRand() % (fair.count - 1);
-        if (pick >= repeated) ++pick;  // skips the previous line-up
-    } else {
-        pick = crtRand() % fair.count;
-    }
-    const TeamSplit& chosen = list.splits[fair.index[pick]];
+    const TeamSplit& chosen = list.splits[fewestRepeats[crtRand() % count]];
 
     int rowOf[kMaxTeams] = {0, 1, 2, 3};  // roster row (team number - 1) of each split team
     for (int i = players.team_count - 1; i > 0; --i) std::swap(rowOf[i], rowOf[crtRand() % (i + 1)]);
@@ -179,13 +172,21 @@ bool chooseFairTeams(const Allocation& match) {
     return true;
 }
 
-int64_t bestPossibleSpread(const Randomiser& randomiser) {
+void logUnfairTeams(const Randomiser& randomiser) {
+    const TeamState& teams = randomiser.teams;
+    if (teams.fair_balanced && teams.fair_best_spread > kUnfairSpread)
+        debugLog("Fair Teams: the best split leaves a spread of %lld", static_cast<long long>(teams.fair_best_spread));
+}
+
+TeamSplit fairestSplit(const Randomiser& randomiser) {
     SplitList list;
-    listSplits(randomiser.players, randomiser.teams.friend_groups, list);
+    listSplits(randomiser.players, randomiser.teams.friend_groups, randomiser.history, list);
     FairSplits fair;
     findFairSplits(list, 0, fair);
-    return fair.best_spread;
+    return fair.count > 0 ? list.splits[fair.index[0]] : TeamSplit{};
 }
+
+int64_t bestPossibleSpread(const Randomiser& randomiser) { return fairestSplit(randomiser).spread; }
 
 int64_t teamScoreSpread(const Randomiser& randomiser) {
     const int* scores = randomiser.teams.team_scores;
@@ -202,7 +203,7 @@ std::wstring unfairTeamsNote(const Randomiser& randomiser) {
     const PlayerTable& players = randomiser.players;
     const int noGroups[kPlayerSlots] = {};
     SplitList list;
-    listSplits(players, noGroups, list);
+    listSplits(players, noGroups, randomiser.history, list);
     FairSplits fair;
     findFairSplits(list, 0, fair);
     if (fair.best_spread <= kUnfairSpread) return spread + L"a friend group is too large; change the FMT groups?";

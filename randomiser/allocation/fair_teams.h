@@ -16,8 +16,8 @@
 //   2. the broken groups (those spread over more than one team): fewest first;
 //   3. the spread of the team scores: every split left by 1 and 2 whose spread
 //      is at most the best of them plus the margin is fair.
-// Among the fair splits, one other than the previous match's line-up is drawn
-// when there is one (see chooseFairTeams).
+// Among the fair splits, one that repeats the fewest teammate pairs of the
+// last matches in Results.txt is drawn (see chooseFairTeams).
 
 constexpr int kMaxSplits = 105;         // 8 players in 4 teams of 2: 7 x 5 x 3 ways
 constexpr int64_t kUnfairSpread = 200;  // a best spread above this is said at start
@@ -30,6 +30,8 @@ struct TeamSplit {
     int64_t spread = 0;              // highest team score minus the lowest
     int group_teams = 0;             // teams spanned by each FMT group, added over the groups
     int broken_groups = 0;           // FMT groups whose players are not all in one team
+    int teammate_repeats = 0;        // teammates of the split who were teammates in a recent match, counted
+                                     // once for each of those matches
 };
 
 // Every split of the players, in a fixed order (see listSplits).
@@ -51,36 +53,38 @@ struct FairSplits {
 
 // Lists every split of the first player_count players into team_count teams
 // of equal size, with fmt_groups (one per player, 0 for none) as the FMT
-// groups. The order is lexicographic in team_of, read from player 0 up:
-// player after player takes the lowest team with room first, where a player
-// may open the next unopened team. A team's score is the truncated mean
-// rating of its players, as in the team scores of the report.
-void listSplits(const PlayerTable& players, const int* fmt_groups, SplitList& list);
+// groups and the recent teammates of history. The order is lexicographic in
+// team_of, read from player 0 up: player after player takes the lowest team
+// with room first, where a player may open the next unopened team. A team's
+// score is the truncated mean rating of its players, as in the team scores of
+// the report.
+void listSplits(const PlayerTable& players, const int* fmt_groups, const MatchHistory& history, SplitList& list);
 
 // Picks the fair splits of list for the given margin (below 0 counts as 0).
 void findFairSplits(const SplitList& list, int margin, FairSplits& fair);
-
-// True when the split puts the players together as team numbers do (1..4 a
-// player, as in the report): the same line-up, whatever the numbering.
-bool sameLineup(const PlayerTable& players, const TeamSplit& split, const int* player_teams);
 
 // Draws one fair split, then the team numbers (a Fisher-Yates shuffle of
 // 1..team_count: for i from team_count-1 down to 1 the number at i changes
 // place with the one at rand() % (i + 1)), and writes the roster: the row of
 // each team number holds its players in player order. The split is drawn
-// with one rand(): when the previous match is known and its line-up is one
-// of the fair splits, rand() % (count - 1) over the others in list order
-// (the previous one comes again only when it is the only fair split); else
-// rand() % count over them all. The FMT groups are the ones as read
+// with one rand(): rand() % count over the fair splits that repeat the fewest
+// teammate pairs of the recent matches (all of them when the history knows
+// none), in list order. The FMT groups are the ones as read
 // (teams.friend_groups), not those the group check split. Needs every
-// rating. When even the best spread is above kUnfairSpread, one line goes to
-// the debug log. False, with a debug line and nothing drawn, when the players
-// have no split into equal teams at all (the caller balances as without
+// rating. False, with a debug line and nothing drawn, when the players have
+// no split into equal teams at all (the caller balances as without
 // fair_teams).
 bool chooseFairTeams(const Allocation& match);
 
-// The lowest spread of a split under the group keys above: the best balance
-// the players allow with the FMT groups as read.
+// Writes the debug line of a fair_teams draw whose best spread is above
+// kUnfairSpread; nothing otherwise.
+void logUnfairTeams(const Randomiser& randomiser);
+
+// The fair split of the lowest spread, the first of them in list order: the
+// best balance the players allow with the FMT groups as read.
+TeamSplit fairestSplit(const Randomiser& randomiser);
+
+// The spread of the fairest split.
 int64_t bestPossibleSpread(const Randomiser& randomiser);
 
 // Highest minus lowest of the team scores of a finished assignment.

@@ -1,6 +1,7 @@
 #include "randomiser/output/chat_files.h"
 
 #include <climits>
+#include <ctime>
 
 #include "common/debug_log.h"
 #include "common/file_status.h"
@@ -9,13 +10,11 @@
 #include "common/whole_file.h"
 #include "randomiser/state/option_set.h"
 #include "randomiser/output/report.h"
+#include "ratings/results_file.h"
 
 namespace {
 
 const char* const kSavedResultName = "data.txt";
-// More than a report can hold (30 lines of 79 characters of up to 4 bytes).
-constexpr size_t kPreviousMatchBytes = 16384;
-
 // The most of data.txt a repost reads: the largest size that a long, the
 // runtime's file position, holds (2 GiB less a byte on Windows).
 constexpr size_t kSavedResultLimit = static_cast<size_t>(LONG_MAX);
@@ -29,6 +28,20 @@ std::string reportFileBytes(const ReportState& report) {
         bytes += "\r\n";
     }
     return bytes;
+}
+
+// The local time now, to the minute.
+MatchTime localTimeNow() {
+    const std::time_t now = std::time(nullptr);
+    const std::tm* local = std::localtime(&now);
+    MatchTime when;
+    if (local == nullptr) return when;
+    when.year = local->tm_year + 1900;
+    when.month = local->tm_mon + 1;
+    when.day = local->tm_mday;
+    when.hour = local->tm_hour;
+    when.minute = local->tm_min;
+    return when;
 }
 
 }  // namespace
@@ -81,45 +94,10 @@ bool readSavedResult(std::string& bytes) {
     return true;
 }
 
-void readPreviousMatch(const PlayerTable& players, PreviousMatch& previous) {
-    previous = PreviousMatch{};
-    std::string bytes;
-    // A longer file is no report.
-    if (readWholeFile(kSavedResultName, kPreviousMatchBytes, bytes) != WholeFileRead::Read) return;
-
-    std::wstring cells[kPlayerSlots];  // the start of each player's row
-    for (int p = 0; p < players.player_count; ++p) cells[p] = playerRowStart(players.player_names[p]);
-    // Two players whose names look alike in the report cannot be told apart.
-    for (int p = 0; p < players.player_count; ++p) {
-        for (int q = p + 1; q < players.player_count; ++q) {
-            if (cells[p] == cells[q]) return;
-        }
-    }
-
-    const std::wstring text = readFileText(bytes);
-    int rows = 0;
-    int found[kPlayerSlots] = {};  // rows that start with each player's name cell
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find(L'\n', start);
-        if (end == std::wstring::npos) end = text.size();
-        std::wstring line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == L'\r') line.pop_back();
-        start = end + 1;
-        int team = 0;
-        if (!playerRowTeam(line, team)) continue;
-        ++rows;
-        for (int p = 0; p < players.player_count; ++p) {
-            if (line.compare(0, cells[p].size(), cells[p]) != 0) continue;
-            ++found[p];
-            previous.player_teams[p] = team;
-        }
-    }
-    bool each = rows == players.player_count;
-    for (int p = 0; p < players.player_count; ++p) each = each && found[p] == 1;
-    if (!each) {
-        previous = PreviousMatch{};
-        return;
-    }
-    previous.known = 1;
+void recordMatch(const ReportState& report) {
+    if (!report.records_match) return;
+    MatchLine line = report.results_line;
+    line.when = localTimeNow();
+    const std::string why = appendMatchLine(line);
+    if (!why.empty()) debugLog("The match was not added to Results.txt: %s", why.c_str());
 }

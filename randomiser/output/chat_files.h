@@ -31,9 +31,7 @@ bool savedResultExists();
 // what was read before it is kept.
 bool readSavedResult(std::string& bytes);
 
-// Reads the line-up of the previous match from data.txt's player rows (name
-// and team) into previous: known only when the file holds exactly one row for
-// each player of this match, found by the name as the report writes it, and
-// no other player row. A missing or unreadable data.txt leaves it unknown and
-// logs nothing.
-void readPreviousMatch(const PlayerTable& players, PreviousMatch& previous);
+// Adds the match's line (results_line, with the local time now) at the end
+// of Results.txt, when the report records one. A failure is only logged to
+// debug.txt: the report is typed and saved all the same.
+void recordMatch(const ReportState& report);

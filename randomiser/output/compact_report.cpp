@@ -6,6 +6,7 @@
 #include "common/text_convert.h"
 #include "common/version.h"
 #include "randomiser/output/report.h"
+#include "randomiser/output/team_chances.h"
 
 namespace {
 
@@ -32,7 +33,18 @@ std::vector<std::wstring> summaryCells(const Randomiser& randomiser) {
 }
 
 bool isTeamCell(const std::wstring& cell) {
-    return cell.compare(0, 8, L"Civ Tier") == 0 || cell.compare(0, 11, L"Team Scores") == 0;
+    return cell.compare(0, 8, L"Civ Tier") == 0 || cell.compare(0, 11, L"Team Scores") == 0 ||
+           cell.compare(0, 10, L"Win Chance") == 0;
+}
+
+// "62%": the team's chance to win by the learned ratings.
+std::wstring winChanceOf(const Randomiser& randomiser, int team) {
+    const PlayerTable& players = randomiser.players;
+    int teamOf[kPlayerSlots] = {};
+    for (int p = 0; p < players.player_count; ++p) teamOf[p] = players.player_teams[p] - 1;
+    double chances[kMaxTeams] = {};
+    teamWinChances(players, randomiser.history, teamOf, chances);
+    return winChancePercents(&chances[team], 1);
 }
 
 std::wstring optionsLine(const Randomiser& randomiser) {
@@ -54,6 +66,7 @@ std::wstring compactTeamLine(const Randomiser& randomiser, int team) {
     const PlayerTable& players = randomiser.players;
     std::wstring line = L"T" + std::to_wstring(team + 1);
     if (randomiser.options.use_ratings) line += L" " + std::to_wstring(randomiser.teams.team_scores[team]);
+    if (randomiser.options.learned_ratings) line += L" " + winChanceOf(randomiser, team);
     line += L":";
     bool first = true;
     for (int p = 0; p < players.player_count; ++p) {

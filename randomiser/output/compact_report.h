@@ -13,8 +13,9 @@
 //     Map: Hollow Fjords
 //
 // The options line holds the cells of the full report's option summary but
-// the civilisation tiers and team scores, which the team lines carry. A
-// team's line gives its score when the ratings are used, and each player's
+// the civilisation tiers, team scores and win chances, which the team lines
+// carry. A team's line gives its score when the ratings are used (and its
+// chance to win when they are learned: "T1 1460 38%:"), and each player's
 // civilisation when they were drawn; an unrated player's name has '?' after it.
 void buildCompactReport(Randomiser& randomiser);
 

@@ -7,6 +7,7 @@
 #include "common/text_convert.h"
 #include "common/version.h"
 #include "randomiser/output/compact_report.h"
+#include "randomiser/output/team_chances.h"
 
 namespace {
 
@@ -111,8 +112,7 @@ void appendField(CellText& row, const wchar_t* value, size_t width, const wchar_
     row.append(closing);
 }
 
-// The columns of the player table; a later run reads NAME and TEAM back
-// from data.txt (see playerRowStart, playerRowTeam).
+// The columns of the player table.
 constexpr size_t kNameWidth = 16;
 constexpr size_t kTeamWidth = 4;
 const wchar_t* const kNameClosing = L" | ";
@@ -175,32 +175,23 @@ void writePlayerRows(Randomiser& randomiser, int firstLine) {
     }
 }
 
+// The match's line of Results.txt, but for its time: the seed as the report
+// prints it, no result yet, and each player of the table with the team and
+// the rating PlayerData.txt holds (not a learned one).
+void setResultsLine(Randomiser& randomiser) {
+    const PlayerTable& players = randomiser.players;
+    MatchLine& line = randomiser.report.results_line;
+    line.seed = reportedSeed(randomiser.seed);
+    line.result = '-';
+    for (int p = 0; p < players.player_count; ++p)
+        line.players.push_back(
+            {toUtf8(players.player_names[p]), players.player_teams[p], players.player_file_ratings[p]});
+    randomiser.report.records_match = 1;
+}
+
 }  // namespace
 
-std::wstring playerRowStart(const wchar_t* name) {
-    CellText start;
-    appendField(start, name, kNameWidth, kNameClosing);
-    return start.text;
-}
-
-bool playerRowTeam(const std::wstring& line, int& team) {
-    CellText emptyCell;
-    appendField(emptyCell, L"", kTeamWidth, kTeamClosing);
-    const size_t cellUnits = emptyCell.length;  // "| " + the team column + " |", all ASCII
-    if (line.size() < cellUnits) return false;
-    const std::wstring cell = line.substr(line.size() - cellUnits);
-    if (cell.compare(0, 2, emptyCell.text, 2) != 0) return false;
-    if (cell.compare(cellUnits - 2, 2, emptyCell.text + cellUnits - 2) != 0) return false;
-    // The number is written from the left of its column, blanks after it.
-    size_t at = 2;
-    int number = 0;
-    while (at < 2 + kTeamWidth && cell[at] >= L'0' && cell[at] <= L'9') number = number * 10 + (cell[at++] - L'0');
-    if (at == 2) return false;
-    while (at < 2 + kTeamWidth && cell[at] == L' ') ++at;
-    if (at != 2 + kTeamWidth) return false;
-    team = number;
-    return true;
-}
+int32_t reportedSeed(int64_t seed) { return static_cast<int32_t>(static_cast<uint32_t>(seed)); }
 
 const wchar_t* ratingClassName(int ratingClass) { return nameAt(kRatingClassNames, ratingClass); }
 
@@ -328,13 +319,19 @@ void buildOptionSummary(Randomiser& randomiser, ReportCursor& cursor) {
         cell.appendNumber(teams.team_score_average);
         addReportCell(report, cursor, cell.text);
     }
+    if (options.learned_ratings) {
+        nextSummaryLine(cursor);
+        int teamOf[kPlayerSlots] = {};
+        for (int p = 0; p < players.player_count; ++p) teamOf[p] = players.player_teams[p] - 1;
+        double chances[kMaxTeams] = {};
+        teamWinChances(players, randomiser.history, teamOf, chances);
+        addReportCell(report, cursor, (L"Win Chance " + winChancePercents(chances, players.team_count)).c_str());
+    }
 }
 
-void buildReport(Randomiser& randomiser) {
-    if (randomiser.options.compact) {
-        buildCompactReport(randomiser);
-        return;
-    }
+namespace {
+
+void buildFullReport(Randomiser& randomiser) {
     ReportState& report = randomiser.report;
     report = ReportState{};
 
@@ -346,7 +343,7 @@ void buildReport(Randomiser& randomiser) {
     writeRepeated(report, 1, L' ', kRuleChars);
     CellText seed;
     seed.append(L"Seed:");
-    seed.appendNumber(static_cast<int32_t>(static_cast<uint32_t>(randomiser.seed)));
+    seed.appendNumber(reportedSeed(randomiser.seed));
     appendDrawNumber(seed, randomiser.draw_number);
     writeLine(report, 2, seed.text);
 
@@ -359,4 +356,14 @@ void buildReport(Randomiser& randomiser) {
     writePlayerRows(randomiser, line + 1);
     int count = line + 2 + randomiser.players.player_count;
     report.report_line_count = count < kReportLines ? count : kReportLines;
+}
+
+}  // namespace
+
+void buildReport(Randomiser& randomiser) {
+    if (randomiser.options.compact)
+        buildCompactReport(randomiser);
+    else
+        buildFullReport(randomiser);
+    setResultsLine(randomiser);
 }

@@ -10,9 +10,13 @@ struct ReportCursor {
 };
 
 // Writes the whole result report (title, seed, option summary, player table)
-// into report_lines and sets report_line_count; with "compact" the compact
-// report instead (compact_report.h).
+// into report_lines and sets report_line_count, and the match's line of
+// Results.txt (all but its time) into results_line; with "compact" the
+// compact report instead (compact_report.h).
 void buildReport(Randomiser& randomiser);
+
+// The seed as the report prints it: the low 32 bits, signed.
+int32_t reportedSeed(int64_t seed);
 
 // The option summary, from the line of the cursor on; the cursor ends on its
 // last line. The values the civilisation draw changes come from civ_draw.
@@ -35,11 +39,3 @@ const wchar_t* scoreComboName(int combo);
 // Player p's civilisation as the report names it, the first letter a..z
 // made upper case; empty when no civilisations were drawn.
 void civDisplayName(const Randomiser& randomiser, int p, wchar_t (&out)[kCivNameUnits]);
-
-// The start of a player row of the report: its NAME cell ("| ", the name cut
-// or padded to the column, " | "), as the row of a player of that name begins.
-std::wstring playerRowStart(const wchar_t* name);
-
-// The number in the TEAM cell at the end of a player row ("| 2    |"); false
-// for a line that does not end in such a cell (the heading row among them).
-bool playerRowTeam(const std::wstring& line, int& team);

@@ -25,6 +25,15 @@ bool savePending(const TypingPlayer& player) {
     return false;
 }
 
+// Saves the report to data.txt and adds the match to Results.txt: both at
+// the moment the report counts as given. False when data.txt could not be
+// written, with why.
+bool saveMatch(const ReportState& report, std::wstring& why) {
+    const bool saved = saveReport(report, why);
+    recordMatch(report);
+    return saved;
+}
+
 // How far the key events of a unit or an Enter have gone.
 enum class KeysSent { Done, Waiting, Refused };
 
@@ -40,7 +49,7 @@ void releaseHeldKeys(TypingPlayer& player, TypingPort& port) {
 bool endEarly(TypingPlayer& player, TypingPort& port, const ReportState& report) {
     releaseHeldKeys(player, port);
     std::wstring why;
-    const bool saved = player.typing_begun && savePending(player) && saveReport(report, why);
+    const bool saved = player.typing_begun && savePending(player) && saveMatch(report, why);
     player = TypingPlayer();
     return saved;
 }
@@ -171,7 +180,7 @@ PlayOutcome playSteps(TypingPlayer& player, TypingPort& port, const ReportState&
                 continue;
             case StepKind::SaveReport: {
                 std::wstring why;
-                if (!saveReport(report, why)) outcome.error = kReportNotSaved + why + kPreviousMatch;
+                if (!saveMatch(report, why)) outcome.error = kReportNotSaved + why + kPreviousMatch;
                 break;
             }
             case StepKind::Quit:

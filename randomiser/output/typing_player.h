@@ -85,8 +85,8 @@ void startSequence(TypingPlayer& player, TypingSequence steps, bool realKeys = f
 // sequence ends, or the typing has to stop. The window that has the focus
 // when the sequence starts is the one it types into; it is checked again
 // before each line and each Enter. A refused keystroke, or the focus gone to
-// another window, stops the sequence: the report is still saved when the
-// sequence had its save to come, and the outcome holds the error text. A
+// another window, stops the sequence: the report is still saved (and the
+// match added to Results.txt) when the sequence had its save to come, and the outcome holds the error text. A
 // save that fails is said in the outcome's error too; the sequence goes on.
 // Report is what a save step writes.
 PlayOutcome playSteps(TypingPlayer& player, TypingPort& port, const ReportState& report);
@@ -97,6 +97,6 @@ bool sequencePlaying(const TypingPlayer& player);
 
 // Ends the sequence at once (the program quits): keys it holds down are
 // released, and when its typing has begun and its save is still to come, the
-// report is saved now, so data.txt holds the whole report however much of it
+// report is saved (and the match added to Results.txt) now, so data.txt holds the whole report however much of it
 // reached the chat.
 void interruptSequence(TypingPlayer& player, TypingPort& port, const ReportState& report);

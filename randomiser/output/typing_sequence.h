@@ -17,7 +17,7 @@ enum class StepKind {
     TypeText,          // send each code unit of text (no control characters) as a keystroke
     PressEnter,        // send the Enter key
     Wait,              // pause for wait_ms milliseconds
-    SaveReport,        // write the report lines to data.txt
+    SaveReport,        // write the report lines to data.txt and add the match to Results.txt
     Quit,              // end the program with exit code 0
 };
 

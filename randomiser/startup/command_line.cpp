@@ -76,7 +76,8 @@ bool refuseScriptKind(const std::vector<std::wstring>& words, size_t kindAt) {
 }
 
 // Pass 1: script paths and "rating", which the loader needs; "fair_teams"
-// balances on the ratings, so it has them read too. The words of how to type
+// balances on the ratings and "learned_ratings" starts from them, so both
+// have them read too. The words of how to type
 // are read here as well, so that they count wherever they stand, before
 // "repost" and "rematch" too. False when "line_pause" or "line_cap" has no
 // valid value or "script" no kind word.
@@ -96,7 +97,7 @@ bool readLoaderOptions(OptionSet& options, std::vector<std::wstring>& words) {
                 return false;
         } else if (words[i] == L"compact") {
             options.compact = 1;
-        } else if (words[i] == L"rating" || words[i] == L"fair_teams") {
+        } else if (words[i] == L"rating" || words[i] == L"fair_teams" || words[i] == L"learned_ratings") {
             options.use_ratings = 1;
         } else if (words[i] == L"script") {
             wchar_t* path = ++i < words.size() ? scriptPathFor(options, words[i]) : nullptr;
@@ -352,6 +353,7 @@ const OptionWord kOptionWords[] = {
          readFairTeams(cursor, randomiser.options);
          return WordResult::Next;
      }},
+    {L"learned_ratings", setFlag<&OptionSet::learned_ratings>},
     {L"varied_tier_ratios",
      [](WordCursor& cursor, Randomiser& randomiser) {
          readTierRatios(cursor, randomiser.options);

@@ -73,11 +73,13 @@ bool loadPlayers(Script& script, Randomiser& randomiser) {
     if (!checkPlayerCounts(players.player_count, players.team_count)) return false;
     if (!playerDataListsHold(script, players.player_count, randomiser.options.use_ratings != 0)) return false;
     const TextEncoding encoding = detectEncoding(script.text);
+    const int ratingsHeld = script.intsHeld(kPlayerRatingKey);
     for (int i = 0; i < players.player_count; ++i) {
         // Names are cut to 15 characters, whatever their stored length.
         copyScriptString(players.player_names[i], kPlayerNameUnits, encoding, script.getString(kPlayerNameKey, i),
                          kPlayerNameChars);
-        if (randomiser.options.use_ratings) players.player_ratings[i] = script.getInt(kPlayerRatingKey, i);
+        players.player_file_ratings[i] = i < ratingsHeld ? script.getInt(kPlayerRatingKey, i) : 0;
+        if (randomiser.options.use_ratings) players.player_ratings[i] = players.player_file_ratings[i];
         players.player_fmt_groups[i] = script.getInt(kPlayerFmtKey, i);
     }
     if (randomiser.options.use_ratings) readUnratedMarks(script, players.player_unrated);

@@ -6,10 +6,12 @@
 #include "common/debug_log.h"
 #include "common/text_convert.h"
 #include "randomiser/allocation/civ_assignment.h"
+#include "randomiser/allocation/fair_teams.h"
 #include "randomiser/allocation/team_assignment.h"
 #include "randomiser/output/chat_files.h"
 #include "randomiser/output/report.h"
 #include "randomiser/startup/command_line.h"
+#include "randomiser/startup/results_history.h"
 
 namespace {
 
@@ -46,9 +48,13 @@ bool computeMatch(Randomiser& randomiser, int64_t seed, std::vector<std::wstring
     if (options.record_result != '\0') return true;  // the program records it; there is no match to draw
     if (options.repost_only) return savedResultExists();
     if (options.validate_only) return checkRuleTexts(randomiser);
-    // fair_teams avoids the line-up of the match that data.txt holds.
-    if (options.fair_teams) readPreviousMatch(randomiser.players, randomiser.previous_match);
+    // The history of the evening: fair_teams avoids its recent teammates,
+    // learned_ratings takes its ratings.
+    if (options.fair_teams || options.learned_ratings)
+        readMatchHistory(randomiser.players, reportedSeed(seed), randomiser.history);
+    if (options.learned_ratings) useLearnedRatings(randomiser.history, randomiser.players);
     assignTeams(randomiser);
+    logUnfairTeams(randomiser);
     if (prepareCivDraw(randomiser) && !options.omit_civs) assignCivs(randomiser);
     buildReport(randomiser);
     return true;

@@ -10,8 +10,9 @@
 // bits of seed, parses the words (loading the game data) and, unless only
 // validating or reposting, assigns teams and civilisations and builds the
 // report (nothing of this for "result N", which records a result instead).
-// Under fair_teams it first reads the previous match's line-up from
-// data.txt in the working folder. False when the words or the data are refused;
+// Under fair_teams or learned_ratings it first reads the match history from
+// Results.txt in the working folder (the lines before this seed's own line
+// only). False when the words or the data are refused;
 // also, in the repost mode, when there is no data.txt to post again, and in the
 // validate mode when checkRuleTexts fails.
 bool computeMatch(Randomiser& randomiser, int64_t seed, std::vector<std::wstring>& words);

@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include "randomiser/state/game_data.h"
+#include "ratings/team_skill.h"
 
 constexpr int kTierCount = 4;
 
@@ -21,11 +22,21 @@ struct TeamState {
     int friend_groups[kPlayerSlots] = {};           // the FMT groups as read, before the group check split any
 };
 
-// The teams of the previous match, as data.txt's player rows give them.
-// Read at start under fair_teams only; nothing of it is stored anew.
-struct PreviousMatch {
-    uint8_t known = 0;                    // data.txt held one row for each player of this match, and no other
-    int player_teams[kPlayerSlots] = {};  // the team number each player had then
+// The matches Results.txt held before this one whose teammate pairs a
+// fair_teams draw tries not to repeat.
+constexpr int kRecentMatches = 3;
+
+// What Results.txt tells of this match's players, read at start under
+// fair_teams or learned_ratings from the lines written before this match's
+// own (a line with this match's seed and every line after it are left out).
+struct MatchHistory {
+    // The skill each player brings: the replay's for a name it knows, else
+    // the rating with the sigma of a new player.
+    Skill player_skills[kPlayerSlots];
+    uint8_t player_learned[kPlayerSlots] = {};  // the replay knows the player's name
+    // recent_teammates[p][q]: in how many of the last kRecentMatches match
+    // lines players p and q were in one team.
+    int recent_teammates[kPlayerSlots][kPlayerSlots] = {};
 };
 
 // The civilisation-table indexes of one tier, in table order.

@@ -22,6 +22,10 @@ struct PlayerTable {
     int team_count = 0;  // divides player_count once loaded
     wchar_t player_names[kPlayerSlots][kPlayerNameUnits] = {};
     int player_ratings[kPlayerSlots] = {-1, -1, -1, -1, -1, -1, -1, -1};
+    // The ratings the file holds, read whatever the words (0 where its list
+    // has none): what Results.txt records of the match, even when learned
+    // ratings take the place of player_ratings.
+    int player_file_ratings[kPlayerSlots] = {};
     int player_fmt_groups[kPlayerSlots] = {};
     int player_unrated[kPlayerSlots] = {};  // 1: the rating is the mean the editor gave, not the player's own
     int player_teams[kPlayerSlots] = {};

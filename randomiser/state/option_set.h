@@ -31,9 +31,10 @@ struct OptionSet {
     uint8_t single_tier = 0;
     uint8_t omit_civs = 0;
     uint8_t civ_cycle = 0;
-    uint8_t fair_teams = 0;  // choose among the fairest splits on the exact ratings
-    uint8_t real_keys = 0;   // type each character as the key presses of the layout
-    uint8_t open_chat = 0;   // open the chat with Enter before each line
+    uint8_t fair_teams = 0;       // choose among the fairest splits on the exact ratings
+    uint8_t learned_ratings = 0;  // the ratings Results.txt teaches replace those of PlayerData.txt
+    uint8_t real_keys = 0;        // type each character as the key presses of the layout
+    uint8_t open_chat = 0;        // open the chat with Enter before each line
     uint8_t reflective[kPlayerSlots] = {};
     uint8_t repeat_enemy[kPlayerSlots] = {};
     int32_t repeat_combo = 8;

@@ -12,30 +12,30 @@ struct Randomiser {
     OptionSet options;
     PlayerTable players;
     GameTables game;
-    int64_t seed = 0;              // seconds since 1970; the generator takes its low 32 bits
-    int draw_number = 1;           // 1, then one more for each draw again (Ctrl+0) of the run
-    PreviousMatch previous_match;  // read from data.txt before the teams are drawn
+    int64_t seed = 0;      // seconds since 1970; the generator takes its low 32 bits
+    int draw_number = 1;   // 1, then one more for each draw again (Ctrl+0) of the run
+    MatchHistory history;  // read from Results.txt before the teams are drawn
     TeamState teams;
     CivDrawState civ_draw;
     ReportState report;
 };
 
 // What team and civilisation assignment work on. The options, the tables and
-// the previous line-up are only read, so the compiler keeps the option set as
+// the match history are only read, so the compiler keeps the option set as
 // the parser left it; the players' results, the teams and the draw's working
 // state are written. Every step is called with the Randomiser itself.
 struct Allocation {
     Allocation(Randomiser& randomiser)  // NOLINT(google-explicit-constructor)
         : options(randomiser.options),
           game(randomiser.game),
-          previous_match(randomiser.previous_match),
+          history(randomiser.history),
           players(randomiser.players),
           teams(randomiser.teams),
           civ_draw(randomiser.civ_draw) {}
 
     const OptionSet& options;
     const GameTables& game;
-    const PreviousMatch& previous_match;
+    const MatchHistory& history;
     PlayerTable& players;
     TeamState& teams;
     CivDrawState& civ_draw;

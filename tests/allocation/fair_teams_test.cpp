@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <map>
 #include <random>
 #include <set>
@@ -15,8 +16,8 @@
 #include "common/crt_random.h"
 #include "randomiser/allocation/handicap_reshape.h"
 #include "randomiser/allocation/team_assignment.h"
-#include "randomiser/output/chat_files.h"
 #include "randomiser/startup/match_from_words.h"
+#include "ratings/results_log.h"
 #include "support/allocation_checks.h"
 #include "support/randomiser_builder.h"
 #include "test_support.h"
@@ -181,15 +182,49 @@ bool hasGroupLargerThanATeam(const PlayerTable& players) {
     return false;
 }
 
+// Teammate pairs of the partition, each counted once for every recent
+// partition that has the pair in one team too.
+int repeatsOf(const Partition& teams, const std::vector<Partition>& recent) {
+    int repeats = 0;
+    for (const Partition& then : recent) {
+        for (const std::set<int>& team : teams) {
+            for (const std::set<int>& teamThen : then) {
+                int both = 0;
+                for (int p : team) both += static_cast<int>(teamThen.count(p));
+                repeats += both * (both - 1) / 2;
+            }
+        }
+    }
+    return repeats;
+}
+
+// The recent matches of the history, by their partitions.
+void setRecentTeammates(Randomiser& r, const std::vector<Partition>& recent) {
+    r.history = MatchHistory{};
+    for (const Partition& then : recent) {
+        for (const std::set<int>& team : then) {
+            for (int p : team) {
+                for (int q : team) r.history.recent_teammates[p][q] += p != q ? 1 : 0;
+            }
+        }
+    }
+}
+
 TEST(ListSplits, EverySplitOnceInLexicographicOrder) {
     std::mt19937 gen(11);
     for (int lobby = 0; lobby < 200; ++lobby) {
         Randomiser r;
         randomLobby(gen, r);
         const PlayerTable& players = r.players;
-        SplitList list;
-        listSplits(players, players.player_fmt_groups, list);
         BruteForce brute = bruteForce(players);
+        // Up to three recent matches, drawn from a generator of their own.
+        std::mt19937 pick(lobby);
+        std::vector<Partition> recent;
+        for (int m = static_cast<int>(pick() % 4); m > 0; --m)
+            recent.push_back(brute.all[pick() % brute.all.size()].teams);
+        setRecentTeammates(r, recent);
+        SplitList list;
+        listSplits(players, players.player_fmt_groups, r.history, list);
         ASSERT_EQ(list.count, static_cast<int>(brute.all.size()));
         std::set<Partition> listed;
         for (int i = 0; i < list.count; ++i) {
@@ -199,6 +234,7 @@ TEST(ListSplits, EverySplitOnceInLexicographicOrder) {
             EXPECT_EQ(split.spread, spreadOf(players, teams));
             EXPECT_EQ(split.group_teams, groupTeamsOf(players.player_fmt_groups, teams));
             EXPECT_EQ(split.broken_groups, brokenOf(players, teams));
+            EXPECT_EQ(split.teammate_repeats, repeatsOf(teams, recent));
             // Teams are named by their lowest player, and the list ascends.
             int opened = 0;
             for (int p = 0; p < players.player_count; ++p) {
@@ -216,7 +252,7 @@ TEST(ListSplits, EverySplitOnceInLexicographicOrder) {
     Randomiser eight;
     setPlayers(eight, 4, {1, 2, 3, 4, 5, 6, 7, 8});
     SplitList list;
-    listSplits(eight.players, eight.players.player_fmt_groups, list);
+    listSplits(eight.players, eight.players.player_fmt_groups, eight.history, list);
     EXPECT_EQ(list.count, kMaxSplits);
 }
 
@@ -288,7 +324,7 @@ TEST(FairTeams, DrawsTheSplitThenTheTeamNumbersAndNothingElse) {
     setPlayers(r, 4, {1500, 1510, 1490, 1520, 1480, 1505, 1495, 1500});
     r.options.fair_teams = 1;
     SplitList list;
-    listSplits(r.players, r.players.player_fmt_groups, list);
+    listSplits(r.players, r.players.player_fmt_groups, r.history, list);
     FairSplits fair;
     findFairSplits(list, r.options.fair_margin, fair);
     ASSERT_GT(fair.count, 3);
@@ -309,24 +345,27 @@ TEST(FairTeams, DrawsTheSplitThenTheTeamNumbersAndNothingElse) {
     for (int t = 0; t < 4; ++t) EXPECT_LT(r.teams.team_roster[t][0], r.teams.team_roster[t][1]);
 }
 
-TEST(FairTeams, WithThePreviousLineupFairTheDrawSkipsIt) {
+TEST(FairTeams, RecentTeammatesLeaveTheFairSplitsThatRepeatFewestToTheDraw) {
     Randomiser r;
     setPlayers(r, 4, {1500, 1510, 1490, 1520, 1480, 1505, 1495, 1500});
     r.options.fair_teams = 1;
+    setRecentTeammates(r, {Partition({{0, 1}, {2, 3}, {4, 5}, {6, 7}}), Partition({{0, 1}, {2, 4}, {3, 5}, {6, 7}})});
     SplitList list;
-    listSplits(r.players, r.players.player_fmt_groups, list);
+    listSplits(r.players, r.players.player_fmt_groups, r.history, list);
     FairSplits fair;
     findFairSplits(list, r.options.fair_margin, fair);
-    ASSERT_GT(fair.count, 3);
-    const int previous = 2;  // the third fair split was last match's
-    const TeamSplit& last = list.splits[fair.index[previous]];
-    r.previous_match.known = 1;
-    for (int p = 0; p < 8; ++p) r.previous_match.player_teams[p] = last.team_of[p] + 1;
+    int least = INT_MAX;
+    for (int i = 0; i < fair.count; ++i) least = std::min(least, list.splits[fair.index[i]].teammate_repeats);
+    std::vector<int> fewest;  // list positions, in list order
+    for (int i = 0; i < fair.count; ++i) {
+        if (list.splits[fair.index[i]].teammate_repeats == least) fewest.push_back(fair.index[i]);
+    }
+    ASSERT_GT(fewest.size(), 1u);
+    ASSERT_LT(static_cast<int>(fewest.size()), fair.count);
 
     for (uint32_t seed = 1; seed <= 30; ++seed) {
         crtSrand(seed);
-        int pick = crtRand() % (fair.count - 1);
-        if (pick >= previous) ++pick;
+        const TeamSplit& chosen = list.splits[fewest[crtRand() % fewest.size()]];
         int rowOf[4] = {0, 1, 2, 3};
         for (int i = 3; i > 0; --i) std::swap(rowOf[i], rowOf[crtRand() % (i + 1)]);
         int next = crtRand();
@@ -335,7 +374,6 @@ TEST(FairTeams, WithThePreviousLineupFairTheDrawSkipsIt) {
         crtSrand(seed);
         assignTeams(run);
         EXPECT_EQ(crtRand(), next) << seed;
-        const TeamSplit& chosen = list.splits[fair.index[pick]];
         for (int p = 0; p < 8; ++p) EXPECT_EQ(run.players.player_teams[p], rowOf[chosen.team_of[p]] + 1) << seed;
     }
 }
@@ -420,49 +458,35 @@ TEST(FairTeams, MarginZeroDrawsOnlyTheBestSpread) {
     EXPECT_GE(drawn.size(), 3u);
 }
 
-// The team numbers 1..team_count that put the players as the partition does.
-void setPreviousMatch(Randomiser& r, const Partition& teams) {
-    r.previous_match.known = 1;
-    int number = 1;
-    for (const std::set<int>& team : teams) {
-        for (int p : team) r.previous_match.player_teams[p] = number;
-        ++number;
-    }
-}
-
-TEST(FairTeams, AvoidsThePreviousLineupWhenAnotherSplitIsFair) {
+TEST(FairTeams, ChoosesAFairSplitThatRepeatsFewestRecentTeammates) {
     TempFolder folder;  // lobbies beyond any fair split log a line to debug.txt
     std::mt19937 gen(77);
-    int avoided = 0;
-    int repeated = 0;
+    int steered = 0;  // lobbies where the recent teammates rule out some fair split
     for (int lobby = 0; lobby < 1500 / kLobbyShare; ++lobby) {
         Randomiser base;
         randomLobby(gen, base);
         base.options.fair_margin = static_cast<int>(gen() % 120);
         BruteForce brute = bruteForce(base.players);
+        std::vector<Partition> recent;
+        for (int m = 1 + static_cast<int>(gen() % 3); m > 0; --m)
+            recent.push_back(brute.all[gen() % brute.all.size()].teams);
+        setRecentTeammates(base, recent);
         std::set<Partition> fair = brute.fair(base.options.fair_margin);
-        // The previous match: one of the fair splits mostly, any split else.
-        std::vector<Partition> fairList(fair.begin(), fair.end());
-        Partition previous =
-            gen() % 4 != 0 ? fairList[gen() % fairList.size()] : brute.all[gen() % brute.all.size()].teams;
-        setPreviousMatch(base, previous);
-        bool another = fair.size() > 1 || fair.count(previous) == 0;
-        for (uint32_t seed = 1765000000; seed < 1765000020; ++seed) {
+        int least = INT_MAX;
+        for (const Partition& split : fair) least = std::min(least, repeatsOf(split, recent));
+        bool ruledOut = false;
+        for (const Partition& split : fair) ruledOut = ruledOut || repeatsOf(split, recent) > least;
+        steered += ruledOut ? 1 : 0;
+        for (uint32_t seed = 1765000000; seed < 1765000010; ++seed) {
             Randomiser r = base;
             crtSrand(seed);
             assignTeams(r);
             Partition chosen = teamsOf(r.players);
             EXPECT_EQ(fair.count(chosen), 1u) << "lobby " << lobby << " seed " << seed;
-            if (another) {
-                EXPECT_NE(chosen, previous) << "lobby " << lobby << " seed " << seed;
-                ++avoided;
-            } else {
-                ++repeated;
-            }
+            EXPECT_EQ(repeatsOf(chosen, recent), least) << "lobby " << lobby << " seed " << seed;
         }
     }
-    EXPECT_GT(avoided, 5000 / kLobbyShare);
-    EXPECT_GT(repeated, 1000 / kLobbyShare);  // the only fair split comes again
+    EXPECT_GT(steered, 150 / kLobbyShare);
 }
 
 // The sample folder (dist/) of this source tree.
@@ -485,30 +509,50 @@ Randomiser startRun(int64_t seed, const std::vector<std::wstring>& words) {
     return r;
 }
 
-TEST(FairTeams, DataTxtOfThePreviousMatchGivesANewLineupForTwentySeeds) {
+// The report's lines, one text.
+std::wstring reportText(const Randomiser& r) {
+    std::wstring text;
+    for (int line = 0; line < r.report.report_line_count; ++line)
+        text += r.report.report_lines[line] + std::wstring(L"\n");
+    return text;
+}
+
+// The match's line of Results.txt, as Ctrl+1 appends it.
+std::string resultsLineOf(const Randomiser& r) {
+    MatchLine line = r.report.results_line;
+    line.when = MatchTime{2026, 3, 14, 20, 30};
+    return formatMatchLine(line) + "\r\n";
+}
+
+TEST(FairTeams, ADrawWithItsSeedLeavesOutItsOwnResultsLineAndTheLinesAfter) {
     TempFolder folder;
     writeGameFolder(
         "player_num {8} team_num {2} player_name { 'Alder' 'Brisk' 'Corra' 'Dunmore' 'Ember' 'Fallow' 'Gale' "
         "'Hollin' } player_rating { 1650 1480 1720 1390 1555 1610 1500 1580 } player_fmt_group { 0 2 0 0 0 2 0 0 }");
     const std::vector<std::wstring> words = {L"Brenlow_Sortilane.exe", L"rating", L"fair_teams", L"handicap"};
-    Randomiser first = startRun(1765000100, words);
-    EXPECT_EQ(first.previous_match.known, 0);  // no data.txt yet
-    ASSERT_GT(bruteForce(first.players, first.teams.friend_groups).fair(25).size(), 1u);
-    std::wstring why;
-    ASSERT_TRUE(saveReport(first.report, why));
-    Partition previous = teamsOf(first.players);
-    for (int64_t seed = 1765000101; seed <= 1765000120; ++seed) {
-        Randomiser next = startRun(seed, words);
-        EXPECT_EQ(next.previous_match.known, 1);
-        EXPECT_NE(teamsOf(next.players), previous) << seed;
+    // Four matches of an evening, each line appended after its draw.
+    std::vector<int64_t> seeds = {1765000100, 1765000200, 1765000300, 1765000400};
+    std::vector<std::wstring> reports;
+    std::string results;
+    for (int64_t seed : seeds) {
+        const Randomiser run = startRun(seed, words);
+        reports.push_back(reportText(run));
+        results += resultsLineOf(run);
+        writeFile("Results.txt", results);
     }
+    // Checked with the whole file, each seed gives its report again.
+    for (size_t m = 0; m < seeds.size(); ++m) EXPECT_EQ(reportText(startRun(seeds[m], words)), reports[m]) << m;
 
-    // The sample players have one fair split: it comes again.
-    writeFile("PlayerData.txt", readFile(sampleFile("PlayerData.txt")));
-    Randomiser sample = startRun(1765000005, words);
-    ASSERT_TRUE(saveReport(sample.report, why));
-    for (int64_t seed = 1765000006; seed <= 1765000025; ++seed)
-        EXPECT_EQ(teamsOf(startRun(seed, words).players), teamsOf(sample.players)) << seed;
+    // The same lines under other seeds count as matches before: some draw changes.
+    std::string renumbered = results;
+    for (int64_t seed : seeds) {
+        const std::string number = std::to_string(seed);
+        renumbered.replace(renumbered.find(number), number.size(), std::to_string(seed + 1));
+    }
+    writeFile("Results.txt", renumbered);
+    int changed = 0;
+    for (size_t m = 0; m < seeds.size(); ++m) changed += reportText(startRun(seeds[m], words)) != reports[m] ? 1 : 0;
+    EXPECT_GT(changed, 0);
 }
 
 TEST(FairTeams, ABestSpreadAbove200IsLoggedAndNoted) {
@@ -520,6 +564,7 @@ TEST(FairTeams, ABestSpreadAbove200IsLoggedAndNoted) {
     crtSrand(3);
     assignTeams(r);
     EXPECT_EQ(r.teams.fair_best_spread, 1000);
+    logUnfairTeams(r);
     EXPECT_EQ(debugLogText(), "Fair Teams: the best split leaves a spread of 1000\n");
     EXPECT_EQ(unfairTeamsNote(r),
               L"Fairest teams still differ by 1000 points: a friend group is too large; change the FMT groups?");

@@ -167,7 +167,6 @@ focus_chat() {
 
 # Starts the randomiser with the given words; its id is in randomiser_pid.
 start_randomiser() {
-  note_start_data
   e2e_start wine Brenlow_Sortilane.exe "$@"
   randomiser_pid=$last_pid
 }
@@ -216,28 +215,15 @@ typed_seed() {
   chat_text | sed -n 's/.*Seed: \(-\{0,1\}[0-9]\{1,\}\).*/\1/p' | head -n 1
 }
 
-# Notes data.txt as it is before a randomiser starts (start_randomiser does
-# this; call it before starting a .bat). Under fair_teams the start reads the
-# previous match from data.txt, so preview_report gives the preview that
-# file, not the report typed since.
-note_start_data() {
-  rm -f "$e2e_work/start_data.txt" "$e2e_work/start_without_data"
-  if [[ -e data.txt ]]; then cp data.txt "$e2e_work/start_data.txt"; else : >"$e2e_work/start_without_data"; fi
-}
-
 # The report lines the native preview computes for seed $1 and the option
-# words after it, on a copy of the working folder as it is now, with data.txt
-# as note_start_data found it.
+# words after it, on a copy of the working folder as it is now. A line of
+# Results.txt with that seed, and those after it, were written after the draw:
+# the preview leaves them out as the randomiser did.
 preview_report() {
   local seed=$1
   shift
   rm -rf "$e2e_work/preview"
   cp -r . "$e2e_work/preview"
-  if [[ -e $e2e_work/start_data.txt ]]; then
-    cp "$e2e_work/start_data.txt" "$e2e_work/preview/data.txt"
-  elif [[ -e $e2e_work/start_without_data ]]; then
-    rm -f "$e2e_work/preview/data.txt"
-  fi
   "${BRENLOW_BUILD:-$e2e_root/build}/tools/sortilane_preview" --dir "$e2e_work/preview" --seed "$seed" -- "$@" |
     sed '$d'
 }

@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# The release's Sortilane_Fair_Teams.bat (rating fair_teams handicap) starts
-# the randomiser under Wine; Ctrl+1 types a report with the "Fair Teams 25"
-# cell that equals the native preview's for the typed seed, and the preview's
-# balance for that seed shows teams within 25 of the best spread. A second
-# start, with data.txt from the first, types the preview's report for its
-# seed too, with a line-up other than the first one (these eight players have
-# several splits within 25 of the best).
+# The release's Sortilane_Fair_Teams.bat (rating fair_teams learned_ratings
+# handicap) starts the randomiser under Wine; Ctrl+1 types a report with the
+# "Fair Teams 25" cell that equals the native preview's for the typed seed,
+# and the preview's balance for that seed shows teams within 25 of the best
+# spread. A second start, with the first match in Results.txt, types the
+# preview's report for its seed too, with a line-up other than the first one
+# (these eight players have several splits within 25 of the best, and the
+# draw takes one that repeats the fewest teammates of the first).
 source "$(dirname "$0")/e2e_lib.sh"
 
-words=(rating fair_teams handicap)
+words=(rating fair_teams learned_ratings handicap)
 expect_equal "the batch file starts the randomiser with the fair teams words" \
   "Brenlow_Sortilane.exe ${words[*]}" "$(grep -a '^Brenlow_Sortilane.exe' Sortilane_Fair_Teams.bat | tr -d '\r')"
 
@@ -18,7 +19,6 @@ printf '%s' "player_num {8} team_num {2} player_name { 'Alder' 'Brisk' 'Corra' '
 # the preview; the typed report is left in the variable typed.
 fair_match() {
   : >chat.txt
-  note_start_data
   e2e_start wine cmd /c Sortilane_Fair_Teams.bat
   randomiser_pid=$last_pid
   wait_past_splash

@@ -42,10 +42,9 @@ press Escape
 wait_editor 10
 expect_equal "Esc ends the editor with 0" 0 "$editor_status"
 
-words=(rating fair_teams)
+words=(rating fair_teams learned_ratings)
 expect_equal "Sortilane_Rated.bat starts the randomiser with fair teams" \
   "Brenlow_Sortilane.exe ${words[*]}" "$(grep -a '^Brenlow_Sortilane.exe' Sortilane_Rated.bat | tr -d '\r')"
-note_start_data
 e2e_start wine cmd /c Sortilane_Rated.bat
 randomiser_pid=$last_pid
 wait_for 30 randomiser_splash_shown || echo "the randomiser's splash did not show"

@@ -4,6 +4,7 @@
 
 #include "common/bounded_copy.h"
 #include "randomiser/output/report.h"
+#include "ratings/results_log.h"
 #include "support/randomiser_builder.h"
 #include "test_support.h"
 
@@ -86,57 +87,51 @@ TEST(SavedResult, LineBreaksAreNoReadFailure) {
     EXPECT_EQ(debugLogText(), "");
 }
 
-// Saves the report of players with the given names and teams as data.txt.
-void saveMatch(const std::vector<std::wstring>& names, const std::vector<int>& teams) {
+// The report of four players in two teams, whose file ratings differ from
+// the ratings the teams were made with.
+Randomiser builtReport() {
     Randomiser r;
-    setPlayers(r, 2, std::vector<int>(names.size(), 1500));
-    r.options.omit_civs = 1;
-    for (size_t p = 0; p < names.size(); ++p) {
-        boundedCopy(r.players.player_names[p], names[p].c_str());
+    setPlayers(r, 2, {1500, 1600, 1700, 1400});
+    r.options.use_ratings = 1;
+    r.seed = 5000000000;  // the report prints its low 32 bits
+    const wchar_t* names[] = {L"Ann", L"B\u00F6 Li", L"Cy", L"Di"};
+    const int teams[] = {1, 2, 2, 1};
+    const int fileRatings[] = {1510, 0, 1700, 1390};
+    for (int p = 0; p < 4; ++p) {
+        boundedCopy(r.players.player_names[p], names[p]);
         r.players.player_teams[p] = teams[p];
+        r.players.player_file_ratings[p] = fileRatings[p];
     }
     buildReport(r);
-    std::wstring why;
-    ASSERT_TRUE(saveReport(r.report, why));
+    return r;
 }
 
-PlayerTable playersNamed(const std::vector<std::wstring>& names) {
-    Randomiser r;
-    setPlayers(r, 2, std::vector<int>(names.size(), 1500));
-    for (size_t p = 0; p < names.size(); ++p) boundedCopy(r.players.player_names[p], names[p].c_str());
-    return r.players;
-}
-
-TEST(PreviousMatch, ReadsEachPlayersTeamFromTheRowsOfData) {
+TEST(RecordMatch, AddsTheLineWithTheTimeNoResultAndTheFileRatings) {
     TempFolder folder;
-    // Other order, a name cut in the report, one outside the Latin-1 range.
-    const std::vector<std::wstring> names = {L"Senna", L"A name longer than sixteen", L"Li \u674E\U0001F600", L"2"};
-    saveMatch(names, {2, 1, 1, 2});
-    PreviousMatch previous;
-    readPreviousMatch(playersNamed({L"2", L"Li \u674E\U0001F600", L"Senna", L"A name longer than sixteen"}), previous);
-    EXPECT_EQ(previous.known, 1);
-    EXPECT_EQ(std::vector<int>(previous.player_teams, previous.player_teams + 4), std::vector<int>({2, 1, 2, 1}));
+    writeFile("Results.txt", "# Friday\r\n");
+    recordMatch(builtReport().report);
+    const std::string bytes = readFile("Results.txt");
+    const std::string players = "\t705032704\t-\tAnn\t1\t1510\tB\xC3\xB6 Li\t2\t0\tCy\t2\t1700\tDi\t1\t1390\r\n";
+    ASSERT_EQ(bytes.size(), 10 + 16 + players.size());
+    EXPECT_EQ(bytes.substr(0, 10), "# Friday\r\n");
+    EXPECT_EQ(bytes.substr(26), players);
+    // The local time, YYYY-MM-DD HH:MM, reads back as one.
+    const ResultsLog log = parseResults(bytes);
+    ASSERT_EQ(log.matches.size(), 1u);
+    EXPECT_GE(log.matches[0].when.year, 2025);
     EXPECT_EQ(debugLogText(), "");
 }
 
-TEST(PreviousMatch, UnknownWithoutDataOrWithOtherPlayers) {
+TEST(RecordMatch, AFailureIsLoggedAndNoReportAddsNothing) {
     TempFolder folder;
-    PreviousMatch previous;
-    readPreviousMatch(playersNamed({L"Ann", L"Bo"}), previous);
-    EXPECT_EQ(previous.known, 0);
-    EXPECT_EQ(debugLogText(), "");  // no data.txt is no fault here
+    Randomiser validateRun;  // no report was built
+    recordMatch(validateRun.report);
+    EXPECT_EQ(readFile("Results.txt"), "");
+    EXPECT_EQ(debugLogText(), "");
 
-    saveMatch({L"Ann", L"Bo", L"Cy", L"Di"}, {1, 1, 2, 2});
-    readPreviousMatch(playersNamed({L"Ann", L"Bo", L"Cy", L"Ed"}), previous);  // a new player
-    EXPECT_EQ(previous.known, 0);
-    readPreviousMatch(playersNamed({L"Ann", L"Bo"}), previous);  // fewer players
-    EXPECT_EQ(previous.known, 0);
-    EXPECT_EQ(previous.player_teams[0], 0);
-
-    // Names alike in their first 16 characters cannot be told apart.
-    saveMatch({L"Twins of the lake A", L"Twins of the lake B"}, {1, 2});
-    readPreviousMatch(playersNamed({L"Twins of the lake A", L"Twins of the lake B"}), previous);
-    EXPECT_EQ(previous.known, 0);
+    writeFile("Results.txt/inside", "a folder where the file should be");
+    recordMatch(builtReport().report);
+    EXPECT_EQ(debugLogText().rfind("The match was not added to Results.txt: ", 0), 0u) << debugLogText();
 }
 
 }  // namespace

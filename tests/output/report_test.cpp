@@ -6,6 +6,7 @@
 
 #include "common/bounded_copy.h"
 #include "common/text_convert.h"
+#include "randomiser/output/team_chances.h"
 #include "randomiser/startup/match_from_words.h"
 #include "startup/game_folder.h"
 #include "support/randomiser_builder.h"
@@ -64,6 +65,28 @@ TEST(BuildReport, WorkedExampleLayout) {
         "| Dee              | | Inter   | | 0range     | | 1    |",
     };
     EXPECT_EQ(reportLines(r), expected);
+}
+
+TEST(BuildReport, LearnedRatingsAddTheWinChanceLineAfterTheTeamScores) {
+    Randomiser plain = workedExample();
+    buildReport(plain);
+    Randomiser learned = workedExample();
+    learned.options.learned_ratings = 1;
+    const double mu[] = {1600, 1380, 1500, 1540};
+    for (int p = 0; p < 4; ++p) learned.history.player_skills[p] = {mu[p], 250.0};
+    buildReport(learned);
+    std::vector<std::string> expected = reportLines(plain);
+    ASSERT_EQ(expected[9], "| Team Scores 1510 1470 ~ Average 1490 | ");
+    // Team 1: 3140, team 2: 2880; c = sqrt(2 * (2 * 250^2 + 125^2)) = 530.33.
+    expected.insert(expected.begin() + 10, "| Win Chance 62% 38% | ");
+    EXPECT_EQ(reportLines(learned), expected);
+}
+
+TEST(WinChancePercents, RoundsEachChanceToTheNearestPercent) {
+    const double thirds[] = {1.0 / 3, 1.0 / 3, 1.0 / 3};
+    EXPECT_EQ(winChancePercents(thirds, 3), L"33% 33% 33%");
+    const double halves[] = {0.125, 0.875};
+    EXPECT_EQ(winChancePercents(halves, 2), L"13% 88%");
 }
 
 TEST(BuildReport, SeedPrintsItsLowBitsSigned) {

@@ -248,6 +248,19 @@ TEST(SampleReports, LinesFitEveryCap) {
     }
 }
 
+// Team t's percentage in the Win Chance cell of a full report's lines.
+std::string winChanceOfTeam(const std::vector<std::string>& lines, int t) {
+    for (const std::string& line : lines) {
+        const size_t at = line.find("| Win Chance ");
+        if (at == std::string::npos) continue;
+        std::istringstream cell(line.substr(at + 13));
+        std::string percent;
+        for (int i = 0; i <= t; ++i) cell >> percent;
+        return percent;
+    }
+    return "no Win Chance cell";
+}
+
 // The compact report of a seed holds the match of the full report of that
 // seed: each team's line its score and its players with their civilisations,
 // for 2, 3 and 4 teams, with and without ratings and civilisations.
@@ -264,7 +277,11 @@ TEST(SampleReports, CompactReportsHoldTheMatchOfTheFullOnes) {
         {eight, " player_unrated { 0 0 0 0 0 0 1 0 }"}};
     for (const auto& lobby : lobbies) {
         writeFile("PlayerData.txt", lobby.first + lobby.second);
-        for (const char* words : {"rating handicap", "", "rating omit_civs", "omit_civs"}) {
+        // One rated match of the sample players, for the learned ratings.
+        writeFile("Results.txt",
+                  "2026-12-01 20:00\t7\t1\tHalvard\t1\t1480\tMirelle\t1\t1720\tTobin_Quay\t1\t1150\t"
+                  "Senna\t2\t1890\tOrrick\t2\t1340\tPellworth\t2\t1610\r\n");
+        for (const char* words : {"rating handicap", "", "rating omit_civs", "omit_civs", "learned_ratings"}) {
             SCOPED_TRACE(lobby.first.substr(0, 24) + " / " + words);
             Randomiser full;
             std::vector<std::wstring> fullWords = splitWords(words);
@@ -281,6 +298,7 @@ TEST(SampleReports, CompactReportsHoldTheMatchOfTheFullOnes) {
             for (int t = 0; t < teams; ++t) {
                 std::string expected = "T" + std::to_string(t + 1);
                 if (full.options.use_ratings) expected += " " + std::to_string(full.teams.team_scores[t]);
+                if (full.options.learned_ratings) expected += " " + winChanceOfTeam(reportLines(full), t);
                 expected += ":";
                 const char* separator = " ";
                 for (int p = 0; p < full.players.player_count; ++p) {
@@ -360,8 +378,9 @@ TEST(SampleBatchFiles, EveryOptionLineRunsOnTheSampleData) {
     EXPECT_EQ(debugLogText(), "");
 }
 
-// A batch file that balances by rating does so with fair_teams, and its teams
-// are within 25 of the best spread the sample players allow, seed after seed.
+// A batch file that balances by rating does so with fair_teams and the
+// learned ratings, and its teams are within 25 of the best spread the sample
+// players allow, seed after seed.
 TEST(SampleBatchFiles, RatedOnesGiveTeamsWithin25OfTheBest) {
     TempFolder folder;
     copySampleFiles();
@@ -370,6 +389,7 @@ TEST(SampleBatchFiles, RatedOnesGiveTeamsWithin25OfTheBest) {
         if ((" " + words + " ").find(" rating ") == std::string::npos) continue;
         ++rated;
         EXPECT_NE((" " + words + " ").find(" fair_teams "), std::string::npos) << name;
+        EXPECT_NE((" " + words + " ").find(" learned_ratings "), std::string::npos) << name;
         for (int64_t seed = 1765000000; seed < 1765000020; ++seed) {
             Randomiser r;
             std::vector<std::wstring> parsed = splitWords(words);

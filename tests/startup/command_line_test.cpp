@@ -255,6 +255,12 @@ TEST_F(CommandLine, ReadsNumbersAfterOptions) {
     EXPECT_EQ(debugLogText(), "Error Args? - foo\n");
 }
 
+TEST_F(CommandLine, LearnedRatingsHasTheRatingsRead) {
+    ASSERT_TRUE(parse(L"handicap Learned_Ratings"));
+    EXPECT_EQ(options.learned_ratings, 1);
+    EXPECT_EQ(options.use_ratings, 1);  // the learned ratings start from the file's
+}
+
 TEST_F(CommandLine, ReadsFairTeamsWithItsMargin) {
     ASSERT_TRUE(parse(L"Fair_Teams"));
     EXPECT_EQ(options.fair_teams, 1);

@@ -1,0 +1,66 @@
+#include "randomiser/startup/results_history.h"
+
+#include <string>
+
+#include "common/text_convert.h"
+#include "ratings/rating_replay.h"
+#include "ratings/results_file.h"
+#include "ratings/win_chance.h"
+
+namespace {
+
+// The number of the first line that holds the seed, or kWholeLog.
+int lineOfSeed(const ResultsLog& log, int32_t seed) {
+    for (const MatchLine& match : log.matches) {
+        if (match.seed == seed) return match.line_number;
+    }
+    return kWholeLog;
+}
+
+// The team number the line gives the name, or 0 when the line does not name it.
+int teamInLine(const MatchLine& match, const std::string& name) {
+    for (const ResultPlayer& player : match.players) {
+        if (player.name == name) return player.team;
+    }
+    return 0;
+}
+
+}  // namespace
+
+void readMatchHistory(const PlayerTable& players, int32_t seed, MatchHistory& history) {
+    history = MatchHistory{};
+    ResultsLog log;
+    loadResults(log);
+    const int stopLine = lineOfSeed(log, seed);
+    const RatingReplay replay = replayResults(log, stopLine);
+
+    std::string names[kPlayerSlots];
+    for (int p = 0; p < players.player_count; ++p) {
+        names[p] = toUtf8(players.player_names[p]);
+        history.player_skills[p] = skillOf(replay, names[p], players.player_ratings[p]);
+        for (const PlayerRecord& record : replay.players) {
+            if (record.name == names[p]) history.player_learned[p] = 1;
+        }
+    }
+
+    // The last kRecentMatches lines before the stop line, newest first.
+    int recent = 0;
+    for (size_t i = log.matches.size(); i > 0 && recent < kRecentMatches; --i) {
+        const MatchLine& match = log.matches[i - 1];
+        if (match.line_number >= stopLine) continue;
+        int teams[kPlayerSlots] = {};
+        for (int p = 0; p < players.player_count; ++p) teams[p] = teamInLine(match, names[p]);
+        for (int p = 0; p < players.player_count; ++p) {
+            for (int q = 0; q < players.player_count; ++q) {
+                if (p != q && teams[p] != 0 && teams[p] == teams[q]) ++history.recent_teammates[p][q];
+            }
+        }
+        ++recent;
+    }
+}
+
+void useLearnedRatings(const MatchHistory& history, PlayerTable& players) {
+    for (int p = 0; p < players.player_count; ++p) {
+        if (history.player_learned[p]) players.player_ratings[p] = ratingOfMu(history.player_skills[p].mu);
+    }
+}

@@ -1,0 +1,100 @@
+#include "randomiser/startup/results_history.h"
+
+#include <gtest/gtest.h>
+
+#include "common/bounded_copy.h"
+#include "randomiser/startup/match_from_words.h"
+#include "ratings/rating_replay.h"
+#include "ratings/results_log.h"
+#include "ratings/win_chance.h"
+#include "startup/game_folder.h"
+#include "support/randomiser_builder.h"
+#include "test_support.h"
+
+namespace {
+
+// Four lines of an evening (seeds 5, 11, 22, 33) of the game folder's
+// players; the line of seed 22 names "cy", who is not Cy.
+const std::string kEvening =
+    "2026-03-14 19:30\t5\t1\tAnn\t1\t1500\tCy\t1\t1400\tBob\t2\t1600\tDee\t2\t1700\r\n"
+    "2026-03-14 20:00\t11\t1\tAnn\t1\t1500\tBob\t1\t1600\tCy\t2\t1400\tDee\t2\t1700\r\n"
+    "2026-03-14 20:30\t22\t2\tAnn\t1\t1500\tcy\t1\t1400\tBob\t2\t1600\tDee\t2\t1700\r\n"
+    "2026-03-14 21:00\t33\t1\tAnn\t1\t1500\tDee\t1\t1700\tBob\t2\t1600\tCy\t2\t1400\r\n";
+
+PlayerTable gameFolderPlayers() {
+    Randomiser r;
+    setPlayers(r, 2, {1500, 1600, 1400, 1700});
+    const wchar_t* names[] = {L"Ann", L"Bob", L"Cy", L"Dee"};
+    for (int p = 0; p < 4; ++p) boundedCopy(r.players.player_names[p], names[p]);
+    return r.players;
+}
+
+Randomiser startRun(int64_t seed, std::vector<std::wstring> words) {
+    Randomiser r;
+    EXPECT_TRUE(computeMatch(r, seed, words));
+    return r;
+}
+
+TEST(LearnedRatings, TakeThePlaceOfTheFileRatingsOfTheNamesTheReplayKnows) {
+    TempFolder folder;
+    GameFolder game;
+    game.write();
+    // A rated match that names "cy", who is not Cy.
+    writeFile("Results.txt", "2026-03-14 20:00\t11\t1\tAnn\t1\t1500\tBob\t1\t1600\tcy\t2\t1400\tDee\t2\t1700\r\n");
+    const RatingReplay known = replayResults(parseResults(readFile("Results.txt")), kWholeLog);
+
+    const Randomiser r = startRun(99, {L"Brenlow_Sortilane.exe", L"learned_ratings"});
+    EXPECT_EQ(r.options.use_ratings, 1);
+    EXPECT_EQ(r.players.player_ratings[0], ratingOfMu(known.players[0].skill.mu));
+    EXPECT_EQ(r.players.player_ratings[1], ratingOfMu(known.players[1].skill.mu));
+    EXPECT_EQ(r.players.player_ratings[2], 1400);  // "cy" is someone else
+    EXPECT_EQ(r.players.player_ratings[3], ratingOfMu(known.players[3].skill.mu));
+    EXPECT_NE(r.players.player_ratings[0], 1500);
+    // The file and the line Ctrl+1 appends keep the file's ratings.
+    EXPECT_EQ(readFile("PlayerData.txt"), game.playerData);
+    for (int p = 0; p < 4; ++p) EXPECT_EQ(r.report.results_line.players[p].rating, r.players.player_file_ratings[p]);
+    EXPECT_EQ(r.report.results_line.players[0].rating, 1500);
+}
+
+TEST(MatchHistory, LeavesOutTheLineOfTheSeedAndTheLinesAfterIt) {
+    TempFolder folder;
+    writeFile("Results.txt", kEvening);
+    const ResultsLog log = parseResults(kEvening);
+    const PlayerTable players = gameFolderPlayers();
+    MatchHistory history;
+
+    readMatchHistory(players, 22, history);
+    const RatingReplay before = replayResults(log, 3);  // lines 1 and 2
+    for (int p = 0; p < 4; ++p) {
+        EXPECT_EQ(history.player_skills[p].mu, skillOf(before, toUtf8(players.player_names[p]), 0).mu) << p;
+        EXPECT_EQ(history.player_learned[p], 1) << p;
+    }
+    EXPECT_EQ(history.recent_teammates[0][2], 1);  // Ann and Cy at seed 5
+    EXPECT_EQ(history.recent_teammates[0][1], 1);  // Ann and Bob at seed 11
+    EXPECT_EQ(history.recent_teammates[1][0], 1);
+    EXPECT_EQ(history.recent_teammates[0][3], 0);  // together only at seed 33, after
+
+    // A seed of no line: every line counts, the last three for teammates.
+    readMatchHistory(players, 99, history);
+    EXPECT_EQ(history.player_skills[3].mu, replayResults(log, kWholeLog).players[3].skill.mu);
+    EXPECT_EQ(history.recent_teammates[0][3], 1);
+    EXPECT_EQ(history.recent_teammates[0][2], 0);  // seed 5 is the fourth line back; "cy" is not Cy
+    EXPECT_EQ(history.recent_teammates[1][3], 1);  // Bob and Dee at seed 22
+    EXPECT_EQ(debugLogText(), "");
+}
+
+TEST(MatchHistory, WithoutResultsNothingIsLearnedOrSaid) {
+    TempFolder folder;
+    GameFolder().write();
+    const Randomiser r = startRun(7, {L"Brenlow_Sortilane.exe", L"learned_ratings", L"fair_teams"});
+    const int fileRatings[] = {1500, 1600, 1400, 1700};
+    for (int p = 0; p < 4; ++p) {
+        EXPECT_EQ(r.players.player_ratings[p], fileRatings[p]);
+        EXPECT_EQ(r.history.player_learned[p], 0);
+        EXPECT_EQ(r.history.player_skills[p].mu, fileRatings[p]);
+        EXPECT_EQ(r.history.player_skills[p].sigma, kNewPlayerSigma);
+    }
+    EXPECT_EQ(debugLogText(), "");
+}
+
+}  // namespace
