@@ -3,7 +3,8 @@
 //
 // Runs in DIR what the randomiser computes at start-up, with the generator
 // seeded from N (default: the clock) and WORD... as the option words, and
-// prints the report lines as stored (trailing blanks kept), one per line in
+// prints the report lines as stored (trailing blanks kept; with line_cap in
+// the pieces Ctrl+1 types), one per line in
 // UTF-8, followed by "Map: <selected map>"; on standard error it says how
 // many lines Ctrl+1 would type and about how long that takes. --draw N gives
 // the report of the Nth draw of a run (Ctrl+0 drew again), whose seed line
@@ -43,6 +44,7 @@
 #include "common/debug_log.h"
 #include "common/text_convert.h"
 #include "randomiser/allocation/fair_teams.h"
+#include "randomiser/output/line_cap.h"
 #include "randomiser/output/report.h"
 #include "randomiser/output/chat_files.h"
 #include "randomiser/output/typing_sequence.h"
@@ -220,9 +222,12 @@ int main(int argc, char** argv) {
         randomiser.draw_number = args.draw;
         buildReport(randomiser);
     }
+    // Each line as Ctrl+1 types it: in pieces of at most line_cap characters.
     const ReportState& report = randomiser.report;
-    for (int line = 0; line < report.report_line_count; ++line)
-        std::printf("%s\n", toUtf8(report.report_lines[line]).c_str());
+    for (int line = 0; line < report.report_line_count; ++line) {
+        for (const std::wstring& piece : cappedLine(report.report_lines[line], randomiser.options.line_cap))
+            std::printf("%s\n", toUtf8(piece).c_str());
+    }
     std::printf("Map: %s\n", toUtf8(randomiser.game.selected_map_name).c_str());
     printTypingEstimate(randomiser);
     if (args.balance && !randomiser.options.validate_only) printBalance(randomiser);

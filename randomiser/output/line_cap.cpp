@@ -51,9 +51,11 @@ std::wstring continuationPrefix(const std::wstring& line) {
 
 std::vector<std::wstring> cappedLine(const std::wstring& line, size_t cap) {
     if (cap == 0 || charCount(line) <= cap) return {line};
+    // Blanks at the end show nothing: they are not worth a piece of their own.
+    std::wstring rest = line.substr(0, line.find_last_not_of(L' ') + 1);
+    if (charCount(rest) <= cap) return {rest};
     const std::wstring prefix = continuationPrefix(line);
     std::vector<std::wstring> pieces;
-    std::wstring rest = line;
     for (bool first = true;; first = false) {
         const std::wstring lead = first ? L"" : prefix;
         const size_t room = cap - charCount(lead);

@@ -17,7 +17,7 @@ TEST(LineCap, SplitsAtTheLastSeparatorThatFits) {
               (std::vector<std::wstring>{L"T1 1601: Kestrel (Solveni),", L"T1+ Ana (Ysterhold), Mo? (Dravosi)"}));
     // " | " first, the cell's bar kept at the end of the piece.
     EXPECT_EQ(cappedLine(L"| P-6 T-2 | | Ratings Based | | Tier Range Mid | ", 30),
-              (std::vector<std::wstring>{L"| P-6 T-2 | | Ratings Based |", L"+ | Tier Range Mid | "}));
+              (std::vector<std::wstring>{L"| P-6 T-2 | | Ratings Based |", L"+ | Tier Range Mid |"}));
     // A word longer than the room is cut where the cap falls.
     EXPECT_EQ(cappedLine(std::wstring(45, L'x'), 20),
               (std::vector<std::wstring>{std::wstring(20, L'x'), L"+ " + std::wstring(18, L'x'),
