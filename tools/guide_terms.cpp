@@ -3,7 +3,7 @@
 // Prints what the guide must document, one term a line, taken from the
 // programs' own code: every option word of the randomiser's parser
 // ("option WORD"), and every key that starts a command in either program
-// ("hotkey PROGRAM KEY", KEY being Ctrl+1..Ctrl+9 or Esc).
+// ("hotkey PROGRAM KEY", KEY being Ctrl+0..Ctrl+9 or Esc).
 #include <cstdio>
 #include <string>
 
@@ -14,21 +14,21 @@
 
 namespace {
 
-// What Ctrl held with the digit starts in a fresh latch.
-Hotkey ctrlWith(int digit) {
+// What Ctrl held with the digit key ('0'..'9') starts in a fresh latch.
+Hotkey ctrlWith(char key) {
     HotkeyLatch latch;
     onKeyEvent(latch, kVkLeftControl, true);
-    return onKeyEvent(latch, '0' + static_cast<unsigned>(digit), true);
+    return onKeyEvent(latch, static_cast<unsigned>(key), true);
 }
 
 // Every hotkey of the latch is a command of the randomiser.
-bool randomiserAnswers(int digit) { return ctrlWith(digit).digit == digit; }
+bool randomiserAnswers(char key) { return ctrlWith(key).digit != 0; }
 
-bool editorAnswers(int digit) { return editorCommandOf(ctrlWith(digit)) != EditorCommand::None; }
+bool editorAnswers(char key) { return editorCommandOf(ctrlWith(key)) != EditorCommand::None; }
 
-void printHotkeys(const char* program, bool (*answers)(int), bool escQuits) {
-    for (int digit = 1; digit <= 9; ++digit) {
-        if (answers(digit)) std::printf("hotkey %s Ctrl+%d\n", program, digit);
+void printHotkeys(const char* program, bool (*answers)(char), bool escQuits) {
+    for (char key = '0'; key <= '9'; ++key) {
+        if (answers(key)) std::printf("hotkey %s Ctrl+%c\n", program, key);
     }
     if (escQuits) std::printf("hotkey %s Esc\n", program);
 }

@@ -79,6 +79,8 @@ const ControlSpec kTooltipControls[] = {
     {L"static", L"Press Ctrl+8 to randomly coin a 50/50 value, prints either \"Heads\" or \"Tails\" to chat", SS_LEFT,
      268, 50, 616, 400, 48, kNoLabel},
     {L"static", L"Press Ctrl+9 to do nothing and exit the program", SS_LEFT, 269, 50, 664, 400, 48, kNoLabel},
+    {L"static", L"Press Ctrl+0 before Ctrl+1 to draw the teams again with a new seed (the report says which draw)",
+     SS_LEFT, 276, 50, 712, 400, 48, kNoLabel},
     {L"static",
      L"You can change the program's operation by editing the .bat files. The accompanying 'Guide.odt' file "
      L"contains lots of useful information",
