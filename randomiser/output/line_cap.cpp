@@ -11,6 +11,19 @@ bool joinsThePrevious(wchar_t c) {
            (c >= 0x20D0 && c <= 0x20FF) || (c >= 0xFE20 && c <= 0xFE2F) || (c >= 0xFE00 && c <= 0xFE0F) || c == 0x200D;
 }
 bool isLowSurrogateUnit(wchar_t c) { return sizeof(wchar_t) == 2 && c >= 0xDC00 && c <= 0xDFFF; }
+bool isHighSurrogateUnit(wchar_t c) { return sizeof(wchar_t) == 2 && c >= 0xD800 && c <= 0xDBFF; }
+
+// The units of text's first chars characters (a surrogate pair counts as
+// one); a zero unit is a character like any other here, not the end.
+size_t unitsOfFirst(const std::wstring& text, size_t chars) {
+    size_t units = 0;
+    for (size_t counted = 0; units < text.size() && counted < chars; ++counted) {
+        const bool pair =
+            isHighSurrogateUnit(text[units]) && units + 1 < text.size() && isLowSurrogateUnit(text[units + 1]);
+        units += pair ? 2 : 1;
+    }
+    return units;
+}
 
 // Whether text may be cut before the unit at position: not inside a
 // surrogate pair, not before a mark of the character before, not after a
@@ -38,6 +51,7 @@ void findCut(const std::wstring& text, size_t fit, size_t& pieceEnd, size_t& res
     }
     pieceEnd = fit;
     while (pieceEnd > 1 && !isCutPoint(text, pieceEnd)) --pieceEnd;
+    if (pieceEnd == 0) pieceEnd = 1;  // every piece takes something, so the cutting ends
     restStart = pieceEnd;
 }
 
@@ -65,7 +79,7 @@ std::vector<std::wstring> cappedLine(const std::wstring& line, size_t cap) {
         }
         size_t pieceEnd = 0;
         size_t restStart = 0;
-        findCut(rest, unitsOfChars(rest.c_str(), room), pieceEnd, restStart);
+        findCut(rest, unitsOfFirst(rest, room), pieceEnd, restStart);
         pieces.push_back(lead + rest.substr(0, pieceEnd));
         rest = rest.substr(restStart);
     }
