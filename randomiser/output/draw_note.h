@@ -15,8 +15,9 @@
 //     T2 1603: Halvard (Ysterhold), Mirelle (Sloughen), Pellworth (Zephrani)
 //     Map: quillmoor · spread 143
 //
-// fitted to maxUnits UTF-16 units, "…" where it was cut.
-std::wstring drawBalloonText(const Randomiser& randomiser, size_t maxUnits);
+// then the notes (lines that each begin with a line feed), fitted to maxUnits
+// UTF-16 units, "…" where it was cut.
+std::wstring drawBalloonText(const Randomiser& randomiser, const std::wstring& notes, size_t maxUnits);
 
 // The balloon's title: "Sortilane: the teams", or "Sortilane: draw 2".
 std::wstring drawBalloonTitle(const Randomiser& randomiser);

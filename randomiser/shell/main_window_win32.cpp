@@ -51,6 +51,23 @@ struct MainWindowState {
 
 MainWindowState g_main;
 
+// What the host must know of this run beside the draw, a line each (each
+// line begins with a line feed).
+std::wstring runNotes() {
+    std::wstring notes;
+    // open_chat opens the chat itself: in a chat left open its first Enter
+    // would send an empty message, and the lines would reach the game as keys.
+    if (g_randomiser.options.open_chat != 0) notes += L"\nopen_chat: close the chat: Ctrl+1 opens it for each line";
+    // The editor leaves its hotkeys alone while the randomiser runs.
+    if (programRuns(kRostrixMutexName)) notes += L"\nRostrix's hotkeys rest until Sortilane ends";
+    const std::wstring unrated = unratedPlayersNote(g_randomiser.players);
+    if (!unrated.empty()) notes += L"\n" + unrated;
+    // fair_teams could not bring the teams close: the host may change the groups before typing.
+    const std::wstring unfair = unfairTeamsNote(g_randomiser);
+    if (!unfair.empty()) notes += L"\n" + unfair;
+    return notes;
+}
+
 // The balloon of a run that computed a match, or that waits to repost one.
 std::wstring matchBalloon() {
     // The repost mode waits for Ctrl+1 before it types the saved result; a
@@ -60,17 +77,7 @@ std::wstring matchBalloon() {
         balloon = L"Sortilane: repost.\nCtrl+1 types the saved result (data.txt), Esc quits";
     else if (g_randomiser.options.validate_only != 0)
         balloon = L"Sortilane: validate.\nFiles and words are fine";
-    // open_chat opens the chat itself: in a chat left open its first Enter
-    // would send an empty message, and the lines would reach the game as keys.
-    if (g_randomiser.options.open_chat != 0) balloon += L"\nopen_chat: close the chat: Ctrl+1 opens it for each line";
-    // The editor leaves its hotkeys alone while the randomiser runs.
-    if (programRuns(kRostrixMutexName)) balloon += L"\nRostrix's hotkeys rest until Sortilane ends";
-    const std::wstring unrated = unratedPlayersNote(g_randomiser.players);
-    if (!unrated.empty()) balloon += L"\n" + unrated;
-    // fair_teams could not bring the teams close: the host may change the groups before typing.
-    const std::wstring unfair = unfairTeamsNote(g_randomiser);
-    if (!unfair.empty()) balloon += L"\n" + unfair;
-    return balloon;
+    return balloon + runNotes();
 }
 
 bool addSortilaneTrayIcon() {
@@ -208,7 +215,8 @@ bool createMainWindow(HINSTANCE instance, const wchar_t* className, const wchar_
 
 void showDrawNote() {
     if (!g_main.tray_icon_added || !hasDraw()) return;
-    const std::wstring text = drawBalloonText(g_randomiser, kBalloonUnits);
+    // The run's notes stay: the draw's balloon takes the place of the start's.
+    const std::wstring text = drawBalloonText(g_randomiser, runNotes(), kBalloonUnits);
     if (!showTrayBalloon(g_main.window, kTrayIconId, drawBalloonTitle(g_randomiser).c_str(), text.c_str()))
         debugLog("Could not show the draw at the notification area icon");
     setTrayTip(g_main.window, kTrayIconId, drawTooltipText(g_randomiser).c_str());

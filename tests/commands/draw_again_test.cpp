@@ -56,13 +56,14 @@ TEST(DrawNote, NamesEveryPlayerAndFitsABalloon) {
     Randomiser run;
     std::vector<std::wstring> words = {L"sortilane.exe", L"rating"};
     ASSERT_TRUE(computeMatch(run, 1765000000, words));
-    const std::wstring balloon = drawBalloonText(run, 255);
+    const std::wstring balloon = drawBalloonText(run, L"\nRostrix's hotkeys rest until Sortilane ends", 255);
     for (int p = 0; p < run.players.player_count; ++p)
         EXPECT_NE(balloon.find(run.players.player_names[p]), std::wstring::npos) << toUtf8(balloon);
     EXPECT_NE(balloon.find(L" ("), std::wstring::npos) << "the civilisations, which fit";
     EXPECT_NE(balloon.find(std::wstring(L"Map: ") + run.game.selected_map_name + L" \u00B7 spread "),
               std::wstring::npos);
-    const std::wstring narrow = drawBalloonText(run, 60);
+    EXPECT_EQ(balloon.substr(balloon.size() - 44), L"\nRostrix's hotkeys rest until Sortilane ends");
+    const std::wstring narrow = drawBalloonText(run, L"", 60);
     EXPECT_EQ(narrow.find(L" ("), std::wstring::npos) << toUtf8(narrow);
     EXPECT_LE(narrow.size(), 60u);
     EXPECT_EQ(drawTooltipText(run).substr(0, 27), L"Sortilane \u00B7 seed 1765000000");

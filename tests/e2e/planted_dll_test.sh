@@ -25,6 +25,9 @@ randomiser_pid=$!
 wait_for 30 randomiser_splash_shown || echo "the splash did not show"
 press ctrl+7
 wait_for 10 control_text "$overlord_window" 261 || echo "the tooltip window did not show"
+press Escape  # closes the tooltip window, the randomiser's own
+tooltip_gone() { ! wine window_probe.exe "$overlord_window" 261 >/dev/null; }
+wait_for 10 tooltip_gone || echo "the tooltip window did not close"
 press Escape
 wait_randomiser 10
 expect_equal "the randomiser ends with 0" 0 "$randomiser_status"
