@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/debug_log.h"
+#include "win32/front_box_win32.h"
 
 const wchar_t* const kSortilaneMutexName =
     L"Global\\Dastrel's, Brenlow: Sortilane {5d2c81e4-7a3b-4f19-9c60-2be8d14f7a03}";
@@ -29,7 +30,7 @@ void sayAlreadyRunning(const wchar_t* programName) {
                               name +
                               L" anew, quit the running copy first with \"Exit\" in its "
                               L"icon's menu (or Esc, or Ctrl+9), then start again.";
-    MessageBoxW(nullptr, text.c_str(), programName, MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND | MB_TOPMOST);
+    showFrontBox(BoxWindows{}, BoxKind::Information, programName, text.c_str());
 }
 
 void releaseSingleCopyGuard(HANDLE mutex) {

@@ -148,13 +148,16 @@ int workAreaHeight() {
     return area.bottom - area.top;
 }
 
-bool closeOwnWindowInFront() {
+bool ownWindowInFront() {
     HWND front = GetForegroundWindow();
     DWORD process = 0;
-    if (front == nullptr || !IsWindowVisible(front) || GetWindowThreadProcessId(front, &process) == 0 ||
-        process != GetCurrentProcessId())
-        return false;
-    PostMessageW(front, WM_SYSCOMMAND, SC_CLOSE, 0);
+    return front != nullptr && IsWindowVisible(front) && GetWindowThreadProcessId(front, &process) != 0 &&
+           process == GetCurrentProcessId();
+}
+
+bool closeOwnWindowInFront() {
+    if (!ownWindowInFront()) return false;
+    PostMessageW(GetForegroundWindow(), WM_SYSCOMMAND, SC_CLOSE, 0);
     return true;
 }
 

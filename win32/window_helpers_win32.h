@@ -91,6 +91,9 @@ void moveToTopEdge(HWND window);
 // The height of the screen less the taskbar.
 int workAreaHeight();
 
+// Whether the foreground window is a shown window of this program.
+bool ownWindowInFront();
+
 // Esc pressed while one of the program's own windows (a secondary window or
 // an error box) is in front closes that window only, as its close box does,
 // and the program lives on. True when such a window was in front.

@@ -2,10 +2,14 @@
 // randomiser) posts each hotkey to the main window; the command runs from the
 // message loop once the Ctrl key of its hotkey is released. While the
 // randomiser runs, its hotkeys are the ones that count: the editor's rest.
+// They rest too while another program's full-screen window is in front: a
+// game's control groups are Ctrl+digits, and no editor window may come up
+// over the game or take its focus.
 #include <string>
 
 #include "common/debug_log.h"
 #include "editor/clipboard_capture.h"
+#include "editor/full_screen.h"
 #include "editor/shell/rostrix_shell_win32.h"
 #include "win32/keyboard_hook_win32.h"
 #include "win32/single_copy_win32.h"
@@ -15,10 +19,12 @@ namespace {
 constexpr UINT kRandomiserWatchMs = 500;
 const wchar_t* const kRestNote = L"Sortilane is running: Rostrix's hotkeys rest until it ends";
 const wchar_t* const kAwakeNote = L"Sortilane has ended: Rostrix's hotkeys work again";
+const wchar_t* const kFullScreenNote = L"A full-screen game is in front: Rostrix's hotkeys rest";
 
 struct HotkeyState {
-    bool randomiser_seen = false;  // the randomiser ran at the last look
-    bool rest_noted = false;       // the rest note was shown in this run of the randomiser
+    bool randomiser_seen = false;    // the randomiser ran at the last look
+    bool rest_noted = false;         // the rest note was shown in this run of the randomiser
+    bool full_screen_noted = false;  // the full-screen note was shown since such a window came in front
 };
 
 HotkeyState g_hotkeys;
@@ -54,15 +60,45 @@ void openInputWindowIn(InputMode mode) {
     openInputWindow();
 }
 
-void runCommandNumber(int command) { runEditorCommand(static_cast<EditorCommand>(command)); }
+ScreenRect screenRect(const RECT& rect) { return ScreenRect{rect.left, rect.top, rect.right, rect.bottom}; }
 
-// Looks twice a second whether the randomiser runs. When a run of it ends,
+// Whether the foreground window is another program's (not the desktop's)
+// and covers its whole monitor.
+bool fullScreenGameInFront() {
+    HWND front = GetForegroundWindow();
+    DWORD process = 0;
+    if (front == nullptr || front == GetDesktopWindow() || front == GetShellWindow() ||
+        GetWindowThreadProcessId(front, &process) == 0 || process == GetCurrentProcessId())
+        return false;
+    RECT place = {};
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    return GetWindowRect(front, &place) &&
+           GetMonitorInfoW(MonitorFromWindow(front, MONITOR_DEFAULTTONEAREST), &monitor) &&
+           coversMonitor(screenRect(place), screenRect(monitor.rcMonitor));
+}
+
+// Decided when the command would run, once Ctrl is released: the first
+// command left alone while a full-screen game is in front says why, once
+// until the game leaves the front.
+void runCommandNumber(int command) {
+    if (fullScreenGameInFront()) {
+        if (!g_hotkeys.full_screen_noted) showTrayNote(kFullScreenNote);
+        g_hotkeys.full_screen_noted = true;
+        return;
+    }
+    runEditorCommand(static_cast<EditorCommand>(command));
+}
+
+// Looks twice a second whether a full-screen game is still in front (its
+// note is shown again in its next stretch) and whether the randomiser runs. When a run of it ends,
 // however it ends, the editor's hook is installed anew, the host is told
 // that the editor's hotkeys work again, and the next run gets a rest note of
 // its own. The randomiser's hook came first in line; under Wine the hooks
 // behind one whose program has ended were seen to get no key until they
 // were installed again, up to a renewal period later.
 void CALLBACK onRandomiserWatch(HWND, UINT, UINT_PTR, DWORD) {
+    if (!fullScreenGameInFront()) g_hotkeys.full_screen_noted = false;
     const bool runs = programRuns(kSortilaneMutexName);
     if (g_hotkeys.randomiser_seen && !runs) {
         renewKeyboardHook();

@@ -22,6 +22,7 @@ constexpr int kSplashHeight = 400;
 constexpr UINT kSplashMs = 5000;
 constexpr UINT kTrayMessage = 200;
 constexpr UINT kTrayIconId = 201;
+const wchar_t* const kTrayTitle = L"Brenlow Rostrix";  // the tip and the title of the balloons
 constexpr UINT kMenuExit = 202;
 constexpr UINT kMenuTooltips = 203;
 constexpr UINT kMenuCredits = 204;
@@ -39,6 +40,7 @@ struct MainWindowState {
     HMENU trayMenu = nullptr;
     std::vector<ResultMenuRow> resultRows;  // as the menu shows them, read from Results.txt when it opens
     HICON trayIcon = nullptr;
+    bool trayIconAdded = false;
     UINT taskbarCreated = 0;  // sent when the taskbar (re)starts: the icon must be added again
 };
 
@@ -136,6 +138,11 @@ bool createMainWindow(HINSTANCE instance, const wchar_t* className, const wchar_
 }
 
 HWND mainWindow() { return g_main.window; }
+
+BoxWindows boxWindows() {
+    return BoxWindows{overlordWindow(), g_main.window, g_main.trayIconAdded ? g_main.window : nullptr, kTrayIconId,
+                      kTrayTitle};
+}
 const wchar_t* programTitle() { return g_main.title; }
 int screenWidth() { return g_main.screenWidth; }
 int screenHeight() { return g_main.screenHeight; }
@@ -158,20 +165,22 @@ bool addRostrixTrayIcon() {
                                kTrayIconId,
                                kTrayMessage,
                                g_main.trayIcon,
-                               L"Brenlow Rostrix",
+                               kTrayTitle,
                                L"Dastrel's Brenlow Grinn",
                                L"Pick Player Name & Ratings.\nPlus set additional stuff"};
-    if (addTrayIcon(spec)) return true;
+    g_main.trayIconAdded = addTrayIcon(spec);
+    if (g_main.trayIconAdded) return true;
     debugLog("Setting Windows Nofication Area Icon %i", static_cast<int>(kTrayIconId));
     return false;
 }
 
 void showTrayNote(const wchar_t* text) {
-    if (!showTrayBalloon(g_main.window, kTrayIconId, L"Brenlow Rostrix", text))
+    if (!showTrayBalloon(g_main.window, kTrayIconId, kTrayTitle, text))
         debugLog("Could not show a note at the notification area icon");
 }
 
 bool removeRostrixTrayIcon() {
+    g_main.trayIconAdded = false;
     if (removeTrayIcon(g_main.window, kTrayIconId)) return true;
     debugLog("Removing Windows Nofication Area Icon");
     return false;

@@ -2,7 +2,7 @@
 // ready, the splash, the live display, the keyboard hook and the tray icon;
 // then the message loop until a quit, and the orderly shutdown.
 #include "common/debug_log.h"
-#include "win32/error_box_win32.h"
+#include "win32/front_box_win32.h"
 #include "win32/single_copy_win32.h"
 #include "win32/splash_win32.h"
 #include "win32/window_helpers_win32.h"
@@ -18,21 +18,16 @@ constexpr int kTitleResource = IDS_APP_TITLE;
 constexpr int kClassResource = IDS_WINDOW_CLASS;
 constexpr int kResourceTextUnits = 100;
 
-// The error box comes up in front of every window of the editor, with the
-// focus, whichever program had it. It belongs to the shown overlord window
-// when there is one, so that window takes no clicks (and makes no second
-// box) until the box is closed, and gets the focus back afterwards; else to
-// the main window, which is made active first. Before the main window
-// exists the box has no owner.
+// The error box comes up in front of every window, with the focus, through
+// showFrontBox: owned by the shown overlord window, so that it makes no
+// second box until the box is closed, else by the main window.
 class WindowsEditorPort : public EditorPort {
 public:
     bool boxShown = false;  // a start that fails after an error box needs no second one
 
     void showErrorBox(const wchar_t* text) override {
         boxShown = true;
-        HWND owner = overlordWindow() != nullptr && IsWindowVisible(overlordWindow()) ? overlordWindow() : mainWindow();
-        if (owner == mainWindow() && owner != nullptr) SetForegroundWindow(owner);
-        MessageBoxW(owner, text, L"Error", MB_OK | MB_TOPMOST | MB_SETFOREGROUND);
+        showFrontBox(boxWindows(), BoxKind::Error, L"Error", text);
     }
 
     void setDisplayText(const wchar_t* text) override { setLiveDisplayText(text); }
@@ -94,7 +89,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         exitCode = runMessageLoop(overlordWindow);  // Tab moves between the fields of the open overlord window
         shutdownEditor();
     } else if (!g_windowsPort.boxShown) {
-        showRunFailureBox(mainWindow());  // this run's debug lines and where debug.txt is
+        showRunFailureBox(boxWindows());  // this run's debug lines and where debug.txt is
     }
     releaseSingleCopyGuard(mutex);
     return exitCode;

@@ -9,6 +9,7 @@
 #include "editor/editor_port.h"
 #include "editor/editor_state.h"
 #include "win32/control_table_win32.h"
+#include "win32/front_box_win32.h"
 
 extern EditorState g_editor;  // PlayerData.txt in memory, capture indexes, input mode
 
@@ -31,6 +32,7 @@ extern const wchar_t* const kLiveDisplayClass;
 bool registerWindowClasses(HINSTANCE instance, const wchar_t* mainClassName);
 bool createMainWindow(HINSTANCE instance, const wchar_t* className, const wchar_t* title);
 HWND mainWindow();
+BoxWindows boxWindows();  // the windows and tray icon an error box is shown with
 const wchar_t* programTitle();
 int screenWidth();
 int screenHeight();

@@ -67,6 +67,15 @@ TypingSequence repostSequence(const TypingStyle& style) {
 
 }  // namespace
 
+std::wstring ownWindowRefusal(const Randomiser& randomiser, int command) {
+    const bool types = randomiser.options.repost_only ? command == 1
+                                                      : command == 1 || command == 2 || command == 3 || command == 5 ||
+                                                            command == 6 || command == 8;
+    if (!types) return L"";
+    return L"Click into the game's chat first, then press Ctrl+" + std::to_wstring(command) +
+           L" again: Sortilane never types into a window of its own.";
+}
+
 CommandOutcome runCommand(Randomiser& randomiser, int command) {
     CommandOutcome outcome;
     const TypingStyle style = typingStyleOf(randomiser.options);

@@ -24,3 +24,9 @@ struct CommandOutcome {
 // and saves nothing on 1: its balloon says so, and data.txt keeps the last
 // match's report; it has no match to draw again either.
 CommandOutcome runCommand(Randomiser& randomiser, int command);
+
+// The randomiser never types into a window of its own. While one of them is
+// in front, a command that types (1, 2, 3, 5, 6, 8; in the repost mode 1)
+// does not run, and the host is told this text instead; empty for a command
+// that types nothing.
+std::wstring ownWindowRefusal(const Randomiser& randomiser, int command);

@@ -38,15 +38,15 @@ std::wstring ruleList(const std::vector<RuleRecord>& rules) {
     return list;
 }
 
-bool submitRuleEntry(Randomiser& randomiser, const wchar_t* entry, wchar_t (&result)[kRuleEntryUnits]) {
-    if (entry[0] == L'\0') return false;
+RuleEntryOutcome submitRuleEntry(Randomiser& randomiser, const wchar_t* entry, wchar_t (&result)[kRuleEntryUnits]) {
+    if (entry[0] == L'\0') return RuleEntryOutcome::Empty;
     int chosen = chooseRule(entry, randomiser.game.rule_table);
     if (chosen < 0) {
         boundedCopy(result, L"Error: ~ Could Not Find Rules In List");
-        return true;
+        return RuleEntryOutcome::Refused;
     }
     selectRule(randomiser, chosen);
     const std::wstring text = std::wstring(L"Selected New Rules - ") + randomiser.options.usual_rules_path;
     boundedCopy(result, text.c_str());
-    return true;
+    return RuleEntryOutcome::Selected;
 }

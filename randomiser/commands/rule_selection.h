@@ -24,8 +24,12 @@ std::wstring rulePrompt(int ruleCount);
 // and the name of the rule text file (without its folder and ".txt").
 std::wstring ruleList(const std::vector<RuleRecord>& rules);
 
-// Handles a submitted entry: an empty entry changes nothing and returns false;
-// otherwise the chosen path becomes usual_rules_path and result holds
+// What a submitted entry came to: nothing (an empty entry), a refusal that
+// the window shows while it stays open, or a selection, after which it closes.
+enum class RuleEntryOutcome { Empty, Refused, Selected };
+
+// Handles a submitted entry: an empty entry changes nothing; otherwise the
+// chosen path becomes usual_rules_path and result holds
 // "Selected New Rules - <path>" (cut to fit), or result holds the error text
-// and the path stays. True when result was set.
-bool submitRuleEntry(Randomiser& randomiser, const wchar_t* entry, wchar_t (&result)[kRuleEntryUnits]);
+// and the path stays.
+RuleEntryOutcome submitRuleEntry(Randomiser& randomiser, const wchar_t* entry, wchar_t (&result)[kRuleEntryUnits]);

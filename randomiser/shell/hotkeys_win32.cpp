@@ -5,6 +5,7 @@
 // randomiser types.
 #include <time.h>
 
+#include <string>
 #include <utility>
 
 #include "randomiser/commands/draw_again.h"
@@ -43,6 +44,11 @@ void drawAgainNow() {
 // command came first: it is ignored, as every command is while one types.
 void runShellCommand(int command) {
     if (typingInProgress()) return;
+    const std::wstring refusal = ownWindowInFront() ? ownWindowRefusal(g_randomiser, command) : L"";
+    if (!refusal.empty()) {
+        showError(refusal.c_str());
+        return;
+    }
     CommandOutcome outcome = runCommand(g_randomiser, command);
     if (!outcome.error.empty()) showError(outcome.error.c_str());
     if (!outcome.note.empty()) showTrayNote(outcome.note.c_str());

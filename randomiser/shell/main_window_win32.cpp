@@ -230,10 +230,12 @@ bool showResultNote(HINSTANCE instance, const wchar_t* className, const wchar_t*
     return false;
 }
 
-void showError(const wchar_t* text) {
-    SetActiveWindow(g_main.window);
-    MessageBoxW(g_main.window, text, L"Error", MB_OK);
+BoxWindows boxWindows() {
+    return BoxWindows{overlordWindow(), g_main.window, g_main.tray_icon_added ? g_main.window : nullptr, kTrayIconId,
+                      kTrayTip};
 }
+
+void showError(const wchar_t* text) { showFrontBox(boxWindows(), BoxKind::Error, L"Error", text); }
 
 void showTrayNote(const wchar_t* text) {
     if (g_main.tray_icon_added && !showTrayBalloon(g_main.window, kTrayIconId, kTrayTip, text))

@@ -56,7 +56,7 @@ const ControlSpec kRuleSelectionControls[] = {
     {L"static", L"Rule Selection", SS_CENTER, kRuleTitleId, 50, 20, 400, 60, kNoTitle},
     {L"static", L"", 0, kRulePromptId, 50, 80, 400, 40, kNoLabel},
     {L"EDIT", L"", WS_BORDER | WS_GROUP | WS_TABSTOP, kRuleEntryId, 50, 140, 400, 40, kNoInput},
-    {L"button", L"Submit", WS_GROUP | WS_TABSTOP, kSubmitId, 150, 200, 200, 40, kNoInput},
+    {L"button", L"Submit", BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP, kSubmitId, 150, 200, 200, 40, kNoInput},
     {L"static", L"", 0, kRuleResultId, 50, 260, 400, 40, kNoInput},
     {L"static", L"", 0, kRuleListId, 50, 305, 500, 40, kNoLabel},
 };
@@ -209,11 +209,20 @@ void onPaint(HWND window) {
     EndPaint(window, &paint);
 }
 
+// A refused entry is said in the window, which stays open; a selection
+// closes it and is said in a balloon.
 void submitRuleEntryFromWindow() {
     wchar_t entry[kRuleEntryUnits] = {};
     GetDlgItemTextW(g_overlord.window, kRuleEntryId, entry, static_cast<int>(kRuleEntryUnits));
     wchar_t result[kRuleEntryUnits] = {};
-    if (submitRuleEntry(g_randomiser, entry, result)) SetDlgItemTextW(g_overlord.window, kRuleResultId, result);
+    switch (submitRuleEntry(g_randomiser, entry, result)) {
+        case RuleEntryOutcome::Empty: break;
+        case RuleEntryOutcome::Refused: SetDlgItemTextW(g_overlord.window, kRuleResultId, result); break;
+        case RuleEntryOutcome::Selected:
+            closeOverlordWindow();
+            showTrayNote(result);
+            break;
+    }
 }
 
 }  // namespace
@@ -231,6 +240,10 @@ LRESULT CALLBACK overlordWindowProc(HWND window, UINT message, WPARAM wParam, LP
             InvalidateRect(window, nullptr, TRUE);
             return 0;
         case WM_PAINT: onPaint(window); return 0;
+        case DM_GETDEFID:
+            // Enter in the rule selection window's entry presses Submit.
+            if (GetDlgItem(window, kSubmitId) != nullptr) return MAKELRESULT(kSubmitId, DC_HASDEFID);
+            break;
         case WM_COMMAND:
             if (LOWORD(wParam) == kSubmitId) {
                 submitRuleEntryFromWindow();
@@ -281,7 +294,9 @@ bool openRuleSelection() {
     const int listHeight = static_cast<int>(rules.size() + 1) * systemLineHeight(g_overlord.window);
     SetWindowPos(GetDlgItem(g_overlord.window, kRuleListId), nullptr, 0, 0, 500, listHeight,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    return showOverlordWindow();
+    showOverlordWindow();
+    SetFocus(GetDlgItem(g_overlord.window, kRuleEntryId));  // the caret in the entry: the host types at once
+    return true;
 }
 
 bool openTooltipWindow() {

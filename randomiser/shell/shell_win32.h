@@ -9,6 +9,7 @@
 #include "common/hotkey_latch.h"
 #include "randomiser/output/typing_player.h"
 #include "randomiser/state/randomiser_state.h"
+#include "win32/front_box_win32.h"
 
 extern Randomiser g_randomiser;                  // everything computed at start-up (and at each draw again)
 extern std::vector<std::wstring> g_start_words;  // the words the run started with, for a draw again
@@ -25,8 +26,10 @@ bool createMainWindow(HINSTANCE instance, const wchar_t* className, const wchar_
 // when that cannot be shown.
 bool showResultNote(HINSTANCE instance, const wchar_t* className, const wchar_t* title, const std::wstring& note);
 HWND mainWindow();
-void showError(const wchar_t* text);
-void showDrawNote();  // the teams in a balloon, the seed and spread in the tip
+// The windows and tray icon that a box of the randomiser is shown with.
+BoxWindows boxWindows();
+void showError(const wchar_t* text);     // through showFrontBox
+void showDrawNote();                     // the teams in a balloon, the seed and spread in the tip
 void showTrayNote(const wchar_t* text);  // a balloon at the tray icon, which takes no focus
 int screenWidth();
 int screenHeight();

@@ -9,7 +9,7 @@
 #include "common/debug_log.h"
 #include "common/text_convert.h"
 #include "ratings/result_record.h"
-#include "win32/error_box_win32.h"
+#include "win32/front_box_win32.h"
 #include "win32/single_copy_win32.h"
 #include "win32/window_helpers_win32.h"
 #include "randomiser/shell/shell_win32.h"
@@ -44,7 +44,7 @@ int recordResultRun(HINSTANCE instance, const wchar_t* className, const wchar_t*
     const ResultNote note = recordResult(g_randomiser.options.record_result);
     if (!note.recorded) {
         debugLog("%s", toUtf8(note.text).c_str());
-        showRunFailureBox(nullptr);
+        showRunFailureBox(BoxWindows{});
         return 1;
     }
     // The result is recorded even when the note cannot be shown.
@@ -65,13 +65,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
     std::vector<std::wstring> words;
     if (!commandLineWords(words)) {
-        MessageBoxW(nullptr, L"Unable to parse command line", L"Error", MB_OK);
+        showFrontBox(BoxWindows{}, BoxKind::Error, L"Error", L"Unable to parse command line");
         releaseSingleCopyGuard(mutex);
         return 1;
     }
     g_start_words = words;
     if (!computeMatch(g_randomiser, static_cast<int64_t>(_time64(nullptr)), words)) {
-        showRunFailureBox(nullptr);
+        showRunFailureBox(BoxWindows{});
         releaseSingleCopyGuard(mutex);
         return 1;
     }
@@ -90,7 +90,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         return exitCode;
     }
     if (!createMainWindow(instance, className, title)) {
-        showRunFailureBox(mainWindow());
+        showRunFailureBox(boxWindows());
         releaseSingleCopyGuard(mutex);
         return 0;
     }

@@ -123,6 +123,21 @@ TEST_F(HotkeyCommands, WindowAndQuitCommands) {
     EXPECT_FALSE(runCommand(randomiser, kDigitZero).draw_again) << "a check run has no match to draw again";
 }
 
+TEST_F(HotkeyCommands, EveryCommandThatTypesIsRefusedInTheProgramsOwnWindow) {
+    boundedCopy(randomiser.report.report_lines[0], L"Seed: 1");
+    randomiser.report.report_line_count = 1;
+    writeFile("data.txt", "a\r\n");
+    for (int repost : {0, 1}) {
+        randomiser.options.repost_only = repost;
+        for (int command : {1, 2, 3, 4, 5, 6, 7, 8, 9, kDigitZero}) {
+            const std::wstring refusal = ownWindowRefusal(randomiser, command);
+            Randomiser copy = randomiser;
+            EXPECT_EQ(!refusal.empty(), !runCommand(copy, command).sequence.empty()) << repost << " " << command;
+            EXPECT_TRUE(refusal.empty() || refusal.find(L"Click into the game's chat first") != std::wstring::npos);
+        }
+    }
+}
+
 TEST_F(HotkeyCommands, RepostModeTypesDataTxtOnlyOnOneAndQuitsOnNine) {
     randomiser.options.repost_only = 1;
     writeFile("data.txt", "a\r\nb\r\nrest");

@@ -60,19 +60,19 @@ protected:
 };
 
 TEST_F(SubmitRuleEntry, SelectionChangesThePathAndTellsSo) {
-    EXPECT_TRUE(submitRuleEntry(randomiser, L"2", result));
+    EXPECT_EQ(submitRuleEntry(randomiser, L"2", result), RuleEntryOutcome::Selected);
     EXPECT_EQ(path(), L"./Rules/fortress.txt");
     EXPECT_STREQ(result, L"Selected New Rules - ./Rules/fortress.txt");
 }
 
 TEST_F(SubmitRuleEntry, UnknownEntryKeepsThePath) {
-    EXPECT_TRUE(submitRuleEntry(randomiser, L"Usual", result));
+    EXPECT_EQ(submitRuleEntry(randomiser, L"Usual", result), RuleEntryOutcome::Refused);
     EXPECT_EQ(path(), L"./Rules/Usual.txt");
     EXPECT_STREQ(result, L"Error: ~ Could Not Find Rules In List");
 }
 
 TEST_F(SubmitRuleEntry, EmptyEntryChangesNothing) {
-    EXPECT_FALSE(submitRuleEntry(randomiser, L"", result));
+    EXPECT_EQ(submitRuleEntry(randomiser, L"", result), RuleEntryOutcome::Empty);
     EXPECT_STREQ(result, L"unchanged");
     EXPECT_EQ(path(), L"./Rules/Usual.txt");
 }
@@ -80,7 +80,7 @@ TEST_F(SubmitRuleEntry, EmptyEntryChangesNothing) {
 TEST_F(SubmitRuleEntry, ALongPathIsCutToFitTheResult) {
     std::wstring longPath(259, L'p');
     boundedCopy(randomiser.game.rule_table[0].path, longPath.c_str());
-    EXPECT_TRUE(submitRuleEntry(randomiser, L"1", result));
+    EXPECT_EQ(submitRuleEntry(randomiser, L"1", result), RuleEntryOutcome::Selected);
     EXPECT_EQ(path(), longPath);
     EXPECT_EQ(std::wcslen(result), kRuleEntryUnits - 1);
     EXPECT_EQ(std::wstring(result), (L"Selected New Rules - " + longPath).substr(0, kRuleEntryUnits - 1));

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Hotkeys typed into the chat window under Wine: the rule text in chunks, the
 # coin, a drawn map typed again, and a rule set chosen in the rule selection
-# window (which lists them) and then typed; a missing rule text file is said. While a sequence types, other commands are ignored
+# window (which lists them) and then typed; a missing rule text file is said
+# in a box in front, and in a balloon. While a sequence types, other commands are ignored
 # and Esc ends the program.
 source "$(dirname "$0")/e2e_lib.sh"
 
@@ -39,7 +40,7 @@ expect_equal "the rule selection window lists the rule sets by number and name" 
 click_control "$overlord_window" 255  # the entry
 xdotool type 2
 click_control "$overlord_window" 256  # Submit
-rule_chosen() { [[ $(control_text "$overlord_window" 257) == "Selected New Rules - "* ]]; }
+rule_chosen() { balloon_says "Selected New Rules - ./rules/nomads.txt"; }
 wait_for 5 rule_chosen || echo "the choice was not shown"
 screenshot hotkeys_rule_selection
 : >chat.txt
@@ -68,6 +69,9 @@ wait_for 10 error_box_text || echo "no error box for the missing rule text"
 screenshot hotkeys_missing_rule_text
 expect_equal "the box names the missing file" "Could not find file - ./Rules/Usual.txt" \
   "$(error_box_text 2>/dev/null || true)"
+expect_equal "the box is in front with the focus" Error "$(foreground_title)"
+wait_for 10 balloon_says "Could not find file - ./Rules/Usual.txt" && said=yes || said=no
+expect_equal "the tray icon's balloon repeats the box's first line" yes "$said"
 press Return
 expect_equal "nothing was typed" "" "$(cat chat.txt)"
 press Escape
