@@ -1,6 +1,5 @@
 #include "win32/dpi_win32.h"
 
-
 #include "common/debug_log.h"
 #include "common/dpi_scale.h"
 
