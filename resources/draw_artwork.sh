@@ -2,10 +2,10 @@
 # Draws the pictures of both programs into the sample working folder dist/:
 #   dist/Images/randomiser_flash.bmp  randomiser splash picture, 600 x 400, 24-bit BMP
 #   dist/Images/chat_example.bmp      example of the game chat, 500 x 200, 24-bit BMP
-#   dist/Brenlow_Sortilane.ico        randomiser tray and window icon, 16, 32 and 48 pixels
+#   dist/Brenlow_Sortilane.ico        randomiser tray and window icon, 16, 20, 24, 32, 40 and 48 pixels
 #   dist/Images/rostrix_flash.bmp     editor splash picture, 600 x 400, 24-bit BMP
 #   dist/Images/ruletext_bg.bmp       tile behind the editor's rule text box, 64 x 64, 24-bit BMP
-#   dist/Brenlow_Rostrix.ico          editor tray and window icon, 16, 32 and 48 pixels
+#   dist/Brenlow_Rostrix.ico          editor tray and window icon, 16, 20, 24, 32, 40 and 48 pixels
 #
 # Needs ImageMagick 6 ("convert"; Debian package imagemagick) and one of the
 # fonts listed below (Debian packages fonts-dejavu-core or fonts-liberation).
@@ -126,20 +126,31 @@ convert -size 500x200 'gradient:#4d5b33-#2c3520' \
 # --- Icons -----------------------------------------------------------------
 # A letter in the rim colour on a disc of the fill colour, drawn at each size
 # on its own so that the small ones stay sharp.
+# The icon's images, one a line: size in pixels, rim width, the rim's top
+# edge and the letter's point size. The notification area asks for 16 pixels
+# at 96 DPI, 20 at 120, 24 at 144, 32 at 192; windows and Explorer take the
+# larger ones.
+icon_images=(
+    "16 1 0.5 13"
+    "20 1 0.5 16"
+    "24 1.5 1 18"
+    "32 2 1.5 24"
+    "40 2.5 2 30"
+    "48 3 2 36"
+)
+
 # draw_icon LETTER FILL RIM OUTPUT
 draw_icon() {
-    local letter=$1 fill=$2 rim=$3 output=$4
-    convert \
-        \( -size 16x16 xc:none -fill "$fill" -stroke "$rim" -strokewidth 1 \
-           -draw 'circle 7.5,7.5 7.5,0.5' \
-           -stroke none -fill "$rim" -font "$bold" -pointsize 13 -gravity center -annotate +0+0 "$letter" \) \
-        \( -size 32x32 xc:none -fill "$fill" -stroke "$rim" -strokewidth 2 \
-           -draw 'circle 15.5,15.5 15.5,1.5' \
-           -stroke none -fill "$rim" -font "$bold" -pointsize 24 -gravity center -annotate +0+0 "$letter" \) \
-        \( -size 48x48 xc:none -fill "$fill" -stroke "$rim" -strokewidth 3 \
-           -draw 'circle 23.5,23.5 23.5,2' \
-           -stroke none -fill "$rim" -font "$bold" -pointsize 36 -gravity center -annotate +0+0 "$letter" \) \
-        -strip "ICO:$output"
+    local letter=$1 fill=$2 rim=$3 output=$4 image size stroke edge points centre
+    local layers=()
+    for image in "${icon_images[@]}"; do
+        read -r size stroke edge points <<<"$image"
+        centre=$(((size - 1) / 2)).$(((size - 1) % 2 * 5))
+        layers+=(\( -size "${size}x${size}" xc:none -fill "$fill" -stroke "$rim" -strokewidth "$stroke"
+                 -draw "circle $centre,$centre $centre,$edge"
+                 -stroke none -fill "$rim" -font "$bold" -pointsize "$points" -gravity center -annotate +0+0 "$letter" \))
+    done
+    convert "${layers[@]}" -strip "ICO:$output"
 }
 
 draw_icon S "$navy" "$gold" "$root/dist/Brenlow_Sortilane.ico"

@@ -1,13 +1,14 @@
 #pragma once
 // Windows whose child controls are listed in a table: each row gives the
 // class, text, style, id, place and size of one control and the error box
-// text for when it cannot be made.
+// text for when it cannot be made. Places and sizes are given at 96 DPI and
+// made for the DPI of the parent window.
 #include <windows.h>
 
 #include <cstddef>
 
 // One child control of a window: its class, text, style (added to WS_CHILD |
-// WS_VISIBLE), id, place and size, and the error box text when it cannot be
+// WS_VISIBLE), id, place and size at 96 DPI, and the error box text when it cannot be
 // made.
 struct ControlSpec {
     const wchar_t* className;
@@ -21,7 +22,9 @@ struct ControlSpec {
     const wchar_t* failureText;
 };
 
-// Creates the control as a visible child of parent; null when it cannot be made.
+// Creates the control as a visible child of parent, its place and size scaled
+// by the parent's DPI / 96 and its font made for that DPI; null when it
+// cannot be made.
 HWND createControl(HWND parent, const ControlSpec& spec);
 
 // Creates the controls of the table in order. Null when all were made;

@@ -42,7 +42,7 @@ bool showSplash(HWND window, UINT ms, bool takeFocus, void (*onHidden)()) {
 void paintSplash(HWND window) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
-    if (!drawMemoryPicture(dc, 0, 0, g_splash.picture)) {
+    if (!drawMemoryPicture(dc, 0, 0, g_splash.picture, static_cast<int>(GetDpiForWindow(window)))) {
         debugLog("Could not draw the splash picture");
         PostQuitMessage(0);
     }

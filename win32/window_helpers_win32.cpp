@@ -4,6 +4,7 @@
 
 #include "common/bounded_copy.h"
 #include "common/debug_log.h"
+#include "common/dpi_scale.h"
 #include "resources/resource_ids.h"
 
 void loadDllsFromSystemFolderOnly() {
@@ -24,6 +25,25 @@ bool addTrayIcon(const TrayIconSpec& spec) {
     boundedCopy(data.szInfo, spec.balloonText);
     data.dwInfoFlags = NIIF_INFO;
     return Shell_NotifyIconW(NIM_ADD, &data) != FALSE;
+}
+
+HICON loadTrayIcon(HICON previous, const wchar_t* path, HWND window) {
+    if (previous != nullptr) DestroyIcon(previous);
+    const UINT dpi = GetDpiForWindow(window);
+    HICON icon = static_cast<HICON>(LoadImageW(nullptr, path, IMAGE_ICON, GetSystemMetricsForDpi(SM_CXSMICON, dpi),
+                                               GetSystemMetricsForDpi(SM_CYSMICON, dpi), LR_LOADFROMFILE));
+    if (icon == nullptr) debugLog("Could not load the tray icon %ls", path);
+    return icon;
+}
+
+bool setTrayIcon(HWND window, UINT id, HICON icon) {
+    NOTIFYICONDATAW data = {};
+    data.cbSize = sizeof(NOTIFYICONDATAW);
+    data.hWnd = window;
+    data.uID = id;
+    data.uFlags = NIF_ICON;
+    data.hIcon = icon;
+    return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
 }
 
 bool removeTrayIcon(HWND window, UINT id) {
@@ -103,9 +123,12 @@ void releaseMemoryPicture(MemoryPicture& picture) {
     picture.bitmap = nullptr;
 }
 
-bool drawMemoryPicture(HDC dc, int x, int y, const MemoryPicture& picture) {
+bool drawMemoryPicture(HDC dc, int x, int y, const MemoryPicture& picture, int dpi) {
     if (picture.dc == nullptr) return true;
-    return BitBlt(dc, x, y, picture.width, picture.height, picture.dc, 0, 0, SRCCOPY) != FALSE;
+    SetStretchBltMode(dc, HALFTONE);
+    SetBrushOrgEx(dc, 0, 0, nullptr);  // HALFTONE needs it set after the mode
+    return StretchBlt(dc, x, y, scaleForDpi(picture.width, dpi), scaleForDpi(picture.height, dpi), picture.dc, 0, 0,
+                      picture.width, picture.height, SRCCOPY) != FALSE;
 }
 
 bool registerWindowClass(HINSTANCE instance, const wchar_t* className, const wchar_t* menuName, WNDPROC procedure) {
@@ -148,6 +171,13 @@ int workAreaHeight() {
     return area.bottom - area.top;
 }
 
+void fitToWorkArea(HWND window) {
+    RECT place = {};
+    if (!GetWindowRect(window, &place) || place.bottom - place.top <= workAreaHeight()) return;
+    SetWindowPos(window, nullptr, 0, 0, place.right - place.left, workAreaHeight(),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 bool ownWindowInFront() {
     HWND front = GetForegroundWindow();
     DWORD process = 0;
@@ -174,11 +204,9 @@ void releaseFont(HFONT& font, const char* failureLine) {
     font = nullptr;
 }
 
-HFONT createBoldFont(const wchar_t* face, int points, BYTE quality) {
-    HDC screen = GetDC(nullptr);
+HFONT createBoldFont(HWND window, const wchar_t* face, int points, BYTE quality) {
     LOGFONTW font = {};
-    font.lfHeight = -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
-    ReleaseDC(nullptr, screen);
+    font.lfHeight = fontHeightForDpi(points, static_cast<int>(GetDpiForWindow(window)));
     font.lfWeight = FW_BOLD;
     font.lfQuality = quality;
     boundedCopy(font.lfFaceName, face);

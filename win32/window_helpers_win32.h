@@ -30,6 +30,14 @@ struct TrayIconSpec {
 // Adds the icon with its information balloon; false when the shell refuses.
 bool addTrayIcon(const TrayIconSpec& spec);
 
+// Frees the previous icon, when there is one, and loads the icon file at the
+// size of the notification area's icons for the window's DPI (16 pixels at
+// 96 DPI, 24 at 144); null, with a debug line, when it cannot be loaded.
+HICON loadTrayIcon(HICON previous, const wchar_t* path, HWND window);
+
+// Shows that icon at the window's icon of that id; false when the shell refuses.
+bool setTrayIcon(HWND window, UINT id, HICON icon);
+
 // Removes the window's icon of that id; false when the shell refuses.
 bool removeTrayIcon(HWND window, UINT id);
 
@@ -69,9 +77,10 @@ bool loadMemoryPicture(MemoryPicture& picture, const wchar_t* path, const char* 
 // Frees the context and the bitmap when they exist.
 void releaseMemoryPicture(MemoryPicture& picture);
 
-// Copies the whole picture to the device context at x, y. True when it was
-// drawn or there is no picture to draw.
-bool drawMemoryPicture(HDC dc, int x, int y, const MemoryPicture& picture);
+// Draws the whole picture to the device context at x, y, stretched (with
+// halftone smoothing) by dpi / 96, as its size is given at 96 DPI. True when
+// it was drawn or there is no picture to draw.
+bool drawMemoryPicture(HDC dc, int x, int y, const MemoryPicture& picture, int dpi);
 
 // Registers a window class with both programs' icons, the arrow cursor and
 // the window colour behind it; menuName may be null. False, with a debug
@@ -88,8 +97,13 @@ int runMessageLoop(HWND (*dialogWindow)());
 // it, whatever y was asked for.
 void moveToTopEdge(HWND window);
 
-// The height of the screen less the taskbar.
+// The height of the screen less the taskbar. Wine keeps the first answer a
+// program gets: asked before the taskbar is up, it would say the whole screen
+// for good. So it is asked once windows are opened, never at start.
 int workAreaHeight();
+
+// Makes the window no taller than the screen less the taskbar.
+void fitToWorkArea(HWND window);
 
 // Whether the foreground window is a shown window of this program.
 bool ownWindowInFront();
@@ -103,9 +117,9 @@ bool closeOwnWindowInFront();
 // true when the system command was one of those and the window was hidden.
 bool hideOnCloseOrMinimise(HWND window, WPARAM systemCommand);
 
-// A bold font of the face at that point size on the screen; null, with a
-// debug line, when it cannot be made.
-HFONT createBoldFont(const wchar_t* face, int points, BYTE quality);
+// A bold font of the face at that point size for the window's DPI; null,
+// with a debug line, when it cannot be made.
+HFONT createBoldFont(HWND window, const wchar_t* face, int points, BYTE quality);
 
 // Deletes the font when there is one and forgets it; failureLine goes to
 // the debug log when the system refuses.

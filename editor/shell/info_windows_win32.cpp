@@ -1,6 +1,5 @@
 // The two windows that only inform: the tooltip window, a scrollable list of
 // the hotkeys and hints, and the credits window.
-#include <algorithm>
 #include <string>
 
 #include "common/version.h"
@@ -81,7 +80,8 @@ bool openCreditsWindow() {
     };
     // On a small screen the window is as tall as the screen allows and
     // scrolls to its lower lines.
-    if (!createOverlordWindow(CW_USEDEFAULT, 0, 600, std::min(800, workAreaHeight()), true)) return false;
+    if (!createOverlordWindow(CW_USEDEFAULT, 0, 600, 800, true)) return false;
+    fitToWorkArea(overlordWindow());
     if (!addControls(top, sizeof top / sizeof top[0])) return false;
     for (int i = 0; i < kCreditCount; ++i) {
         const int y = kCreditTop + i * kCreditStep;

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "common/debug_log.h"
+#include "win32/dpi_win32.h"
 #include "win32/window_helpers_win32.h"
 #include "editor/player_data.h"
 #include "editor/shell/rostrix_shell_win32.h"
@@ -14,6 +15,7 @@ namespace {
 constexpr int kHeadingId = 119;
 constexpr int kContentsId = 120;
 constexpr COLORREF kHeadingColour = RGB(255, 0, 0);
+// Sizes at 96 DPI, scaled for the window's display.
 constexpr int kWindowWidth = 500;
 constexpr int kWindowHeight = 400;
 constexpr int kContentsWidth = 400;
@@ -28,19 +30,19 @@ struct LiveDisplayState {
     HWND contents = nullptr;
     HFONT codeFont = nullptr;
     HFONT titleFont = nullptr;
-    int contentsHeight = kContentsHeight;
+    int contentsHeight = 0;  // in pixels, as the label was last fitted
 };
 
 LiveDisplayState g_display;
 
 void setFont(HWND control, HFONT font) { SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE); }
 
-// The height the contents label needs for the text in the code font, its
-// lines wrapped as the label wraps them.
+// The height the contents label needs for the text in its font, its lines
+// wrapped as the label wraps them.
 int neededHeight(const wchar_t* text) {
     HDC dc = GetDC(g_display.contents);
-    HGDIOBJ old = SelectObject(dc, g_display.codeFont);
-    RECT room = {0, 0, kContentsWidth, 0};
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(g_display.contents, WM_GETFONT, 0, 0)));
+    RECT room = {0, 0, scaledForWindow(g_display.window, kContentsWidth), 0};
     DrawTextW(dc, text, -1, &room, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
     SelectObject(dc, old);
     ReleaseDC(g_display.contents, dc);
@@ -50,18 +52,22 @@ int neededHeight(const wchar_t* text) {
 // Makes the label as tall as the text needs (never less than its first
 // height) and the window taller by as much, as far as the screen allows.
 void fitContents(const wchar_t* text) {
-    const int height = std::max(kContentsHeight, neededHeight(text));
+    const int leastHeight = scaledForWindow(g_display.window, kContentsHeight);
+    const int height = std::max(leastHeight, neededHeight(text));
     if (height == g_display.contentsHeight) return;
     g_display.contentsHeight = height;
-    SetWindowPos(g_display.contents, nullptr, 0, 0, kContentsWidth, height, SWP_NOMOVE | SWP_NOZORDER);
-    const int windowHeight = std::min(kWindowHeight + height - kContentsHeight, workAreaHeight());
-    SetWindowPos(g_display.window, nullptr, 0, 0, kWindowWidth, windowHeight,
+    SetWindowPos(g_display.contents, nullptr, 0, 0, scaledForWindow(g_display.window, kContentsWidth), height,
+                 SWP_NOMOVE | SWP_NOZORDER);
+    const int windowHeight =
+        std::min(scaledForWindow(g_display.window, kWindowHeight) + height - leastHeight, workAreaHeight());
+    SetWindowPos(g_display.window, nullptr, 0, 0, scaledForWindow(g_display.window, kWindowWidth), windowHeight,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace
 
 LRESULT CALLBACK liveDisplayProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (handleDpiMessage(window, message, wParam, lParam)) return 0;
     switch (message) {
         case WM_SYSCOMMAND:
             if (hideOnCloseOrMinimise(window, wParam)) return 0;
@@ -78,16 +84,17 @@ LRESULT CALLBACK liveDisplayProcedure(HWND window, UINT message, WPARAM wParam, 
 }
 
 bool createLiveDisplay(HINSTANCE instance) {
-    g_display.codeFont = createBoldFont(L"Courier New", 11, ANTIALIASED_QUALITY);
-    g_display.titleFont = createBoldFont(L"Century Gothic", 24, ANTIALIASED_QUALITY);
-    g_display.window = CreateWindowExW(0, kLiveDisplayClass, L"Rostrix Feedback", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, 0,
-                                       kWindowWidth, kWindowHeight, nullptr, nullptr, instance, nullptr);
+    g_display.window = createScaledWindow(0, kLiveDisplayClass, L"Rostrix Feedback", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                                          0, kWindowWidth, kWindowHeight, instance);
     if (g_display.window == nullptr) {
         debugLog("Could not create the live display window");
         editorPort().showErrorBox(L"Could not create Modification Window.");
         return false;
     }
     moveToTopEdge(g_display.window);
+    g_display.contentsHeight = scaledForWindow(g_display.window, kContentsHeight);  // as made
+    g_display.codeFont = createBoldFont(g_display.window, L"Courier New", 11, ANTIALIASED_QUALITY);
+    g_display.titleFont = createBoldFont(g_display.window, L"Century Gothic", 24, ANTIALIASED_QUALITY);
     g_display.heading = createControl(g_display.window, kHeading);
     g_display.contents = createControl(g_display.window, kContents);
     if (g_display.heading == nullptr || g_display.contents == nullptr) {

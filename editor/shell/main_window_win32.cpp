@@ -7,7 +7,9 @@
 
 #include "common/bounded_copy.h"
 #include "common/debug_log.h"
+#include "common/dpi_scale.h"
 #include "editor/result_menu.h"
+#include "win32/dpi_win32.h"
 #include "win32/keyboard_hook_win32.h"
 #include "win32/splash_win32.h"
 #include "win32/window_helpers_win32.h"
@@ -88,6 +90,12 @@ LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
         addRostrixTrayIcon();
         return 0;
     }
+    // The tray icon follows the DPI of the main window's display.
+    if (message == WM_DPICHANGED) {
+        g_main.trayIcon = loadTrayIcon(g_main.trayIcon, kTrayIconPath, window);
+        setTrayIcon(window, kTrayIconId, g_main.trayIcon);
+    }
+    if (handleDpiMessage(window, message, wParam, lParam)) return 0;
     switch (message) {
         case WM_CREATE:
             if (makeTrayMenu()) return 0;
@@ -126,9 +134,11 @@ bool createMainWindow(HINSTANCE instance, const wchar_t* className, const wchar_
     boundedCopy(g_main.title, title);
     g_main.screenWidth = GetSystemMetrics(SM_CXSCREEN);
     g_main.screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    g_main.window = CreateWindowExW(0, className, title, WS_POPUP, g_main.screenWidth / 2 - kSplashWidth / 2,
-                                    g_main.screenHeight / 2 - kSplashHeight / 2, kSplashWidth, kSplashHeight, nullptr,
-                                    nullptr, instance, nullptr);
+    // Centred for the system's DPI, that of the display the splash shows on.
+    const int dpi = static_cast<int>(GetDpiForSystem());
+    g_main.window = createScaledWindow(
+        0, className, title, WS_POPUP, g_main.screenWidth / 2 - scaleForDpi(kSplashWidth, dpi) / 2,
+        g_main.screenHeight / 2 - scaleForDpi(kSplashHeight, dpi) / 2, kSplashWidth, kSplashHeight, instance);
     if (g_main.window == nullptr) {
         debugLog("Could not create the main window");
         return false;
@@ -154,13 +164,10 @@ bool showEditorSplash() {
            showSplash(g_main.window, kSplashMs, true, afterSplash);
 }
 
+// Loaded again each time, at the size for the DPI of now: the taskbar that
+// restarted may show on a display of another DPI.
 bool addRostrixTrayIcon() {
-    if (g_main.trayIcon == nullptr) {
-        g_main.trayIcon =
-            static_cast<HICON>(LoadImageW(nullptr, kTrayIconPath, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                          GetSystemMetrics(SM_CYSMICON), LR_LOADFROMFILE));
-        if (g_main.trayIcon == nullptr) debugLog("Could not load the tray icon ./Brenlow_Rostrix.ico");
-    }
+    g_main.trayIcon = loadTrayIcon(g_main.trayIcon, kTrayIconPath, g_main.window);
     const TrayIconSpec spec = {g_main.window,
                                kTrayIconId,
                                kTrayMessage,

@@ -4,6 +4,7 @@
 // close, scrolls the tooltip and credits windows, colours the labels and the
 // rule text box, and hands the buttons to the input windows.
 #include "common/debug_log.h"
+#include "win32/dpi_win32.h"
 #include "win32/scroll_bar_win32.h"
 #include "win32/window_helpers_win32.h"
 #include "editor/shell/rostrix_shell_win32.h"
@@ -17,15 +18,17 @@ struct OverlordWindowState {
     HWND window = nullptr;
     bool scrolling = false;  // set for the tooltip and credits windows
     int lineHeight = 1;      // of the system font, the unit of scrolling
-    HFONT headingFont = nullptr;
+    HFONT headingFont = nullptr;  // for the open window's DPI
     HBRUSH ruleBrush = nullptr;  // made once from the background picture, kept until shutdown
 };
 
 OverlordWindowState g_overlord;
 
+// Each window gets a heading font made for its own DPI; the window before it,
+// and the heading that used the old font, are gone by now.
 void onCreate(HWND window) {
-    if (g_overlord.headingFont == nullptr)
-        g_overlord.headingFont = createBoldFont(L"New Times Roman", 24, DEFAULT_QUALITY);
+    releaseHeadingFont();
+    g_overlord.headingFont = createBoldFont(window, L"New Times Roman", 24, DEFAULT_QUALITY);
     g_overlord.lineHeight = systemLineHeight(window);
 }
 
@@ -60,6 +63,7 @@ void onCommand(int id, int notification, HWND control) {
 }  // namespace
 
 LRESULT CALLBACK overlordWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (handleDpiMessage(window, message, wParam, lParam)) return 0;
     switch (message) {
         case WM_CREATE: onCreate(window); return 0;
         case WM_SYSCOMMAND:
@@ -90,8 +94,8 @@ bool createOverlordWindow(int x, int y, int width, int height, bool scrolling) {
     closeOverlordWindow();
     g_overlord.scrolling = scrolling;
     const DWORD style = WS_OVERLAPPEDWINDOW | (scrolling ? WS_VSCROLL : 0);
-    g_overlord.window = CreateWindowExW(0, kOverlordWindowClass, programTitle(), style, x, y, width, height, nullptr,
-                                        nullptr, GetModuleHandleW(nullptr), nullptr);
+    g_overlord.window = createScaledWindow(0, kOverlordWindowClass, programTitle(), style, x, y, width, height,
+                                           GetModuleHandleW(nullptr));
     if (g_overlord.window != nullptr) {
         if (x == CW_USEDEFAULT) moveToTopEdge(g_overlord.window);
         return true;

@@ -55,7 +55,8 @@ LRESULT CALLBACK overlordWindowProcedure(HWND window, UINT message, WPARAM wPara
 HWND overlordWindow();
 void closeOverlordWindow();
 // Destroys the open overlord window and makes a new one, hidden; with x
-// CW_USEDEFAULT the system chooses the left edge and the top edge is 0.
+// CW_USEDEFAULT the system chooses the left edge and the top edge is 0. The
+// size is given at 96 DPI.
 bool createOverlordWindow(int x, int y, int width, int height, bool scrolling);
 bool addControls(const ControlSpec* specs, size_t count);
 void setHeadingFont(int id);

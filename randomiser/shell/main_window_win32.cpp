@@ -12,6 +12,7 @@
 #include "randomiser/allocation/fair_teams.h"
 #include "randomiser/output/draw_note.h"
 #include "randomiser/output/report.h"
+#include "win32/dpi_win32.h"
 #include "win32/keyboard_hook_win32.h"
 #include "win32/single_copy_win32.h"
 #include "win32/splash_win32.h"
@@ -80,9 +81,10 @@ std::wstring matchBalloon() {
     return balloon + runNotes();
 }
 
+// The icon is loaded again each time, at the size for the DPI of now: the
+// taskbar that restarted may show on a display of another DPI.
 bool addSortilaneTrayIcon() {
-    if (g_main.tray_icon == nullptr)
-        g_main.tray_icon = static_cast<HICON>(LoadImageW(nullptr, kTrayIconPath, IMAGE_ICON, 0, 0, LR_LOADFROMFILE));
+    g_main.tray_icon = loadTrayIcon(g_main.tray_icon, kTrayIconPath, g_main.window);
     const std::wstring balloon =
         fittedText(g_main.result_note.empty() ? matchBalloon() : g_main.result_note, kBalloonUnits);
     const TrayIconSpec spec = {g_main.window, kTrayIconId,       kTrayCallback,  g_main.tray_icon,
@@ -135,6 +137,12 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         addSortilaneTrayIcon();
         return 0;
     }
+    // The tray icon follows the DPI of the main window's display.
+    if (message == WM_DPICHANGED && g_main.tray_icon_added) {
+        g_main.tray_icon = loadTrayIcon(g_main.tray_icon, kTrayIconPath, window);
+        setTrayIcon(window, kTrayIconId, g_main.tray_icon);
+    }
+    if (handleDpiMessage(window, message, wParam, lParam)) return 0;
     switch (message) {
         case WM_CREATE:
             g_main.tray_menu = CreatePopupMenu();
@@ -190,9 +198,9 @@ namespace {
 bool makeMainWindow(HINSTANCE instance, const wchar_t* className, const wchar_t* title) {
     // No taskbar button either (Windows leaves it out for a tool window; Wine
     // shows one all the same): clicking it would give the splash the focus.
-    g_main.window = CreateWindowExW(WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW, className, title, WS_POPUP,
-                                    g_main.screen_width / 3, g_main.screen_height / 3, kMainWidth, kMainHeight, nullptr,
-                                    nullptr, instance, nullptr);
+    g_main.window =
+        createScaledWindow(WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW, className, title, WS_POPUP,
+                           g_main.screen_width / 3, g_main.screen_height / 3, kMainWidth, kMainHeight, instance);
     if (g_main.window == nullptr) {
         debugLog("Could not create the main window");
         return false;

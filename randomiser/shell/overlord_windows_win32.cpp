@@ -11,6 +11,7 @@
 #include "randomiser/commands/rule_selection.h"
 #include "randomiser/shell/shell_win32.h"
 #include "win32/control_table_win32.h"
+#include "win32/dpi_win32.h"
 #include "win32/scroll_bar_win32.h"
 #include "win32/splash_win32.h"
 #include "win32/window_helpers_win32.h"
@@ -33,7 +34,9 @@ const wchar_t* const kChatExamplePath = L"./Images/chat_example.bmp";
 const wchar_t* const kNoLabel = L"Could not create text label.";
 const wchar_t* const kNoTitle = L"Could not create text title.";
 const wchar_t* const kNoInput = L"Could not create text input.";
-constexpr int kLineGap = 8;  // below the text of a tooltip line that fills its label
+constexpr int kLineGap = 8;        // below the text of a tooltip line that fills its label, at 96 DPI
+constexpr int kChatExampleX = 20;  // the chat example's place in the tooltip window, at 96 DPI
+constexpr int kChatExampleY = 70;
 
 struct CreditEntry {
     wchar_t name[80];
@@ -148,9 +151,8 @@ bool failOverlordWindow(const wchar_t* text) {
 // showOverlordWindow once its texts are set.
 bool createOverlordWindow(int width, int height, const ControlSpec* specs, size_t count, int headingId) {
     if (g_overlord.window != nullptr) closeOverlordWindow();
-    g_overlord.window =
-        CreateWindowExW(0, kOverlordClass, kProgramTitle, WS_OVERLAPPEDWINDOW, screenWidth() / 3, screenHeight() / 3,
-                        width, height, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    g_overlord.window = createScaledWindow(0, kOverlordClass, kProgramTitle, WS_OVERLAPPEDWINDOW, screenWidth() / 3,
+                                           screenHeight() / 3, width, height, GetModuleHandleW(nullptr));
     if (g_overlord.window == nullptr) return failOverlordWindow(L"Could not create overlord window.");
     const ControlSpec* failed = createControls(g_overlord.window, specs, count);
     if (failed != nullptr) return failOverlordWindow(failed->failureText);
@@ -159,28 +161,30 @@ bool createOverlordWindow(int width, int height, const ControlSpec* specs, size_
     return true;
 }
 
-// The height, at least the row's, that the label's text needs at its width
-// in its font, with a gap below it.
+// The height in pixels, at least the row's, that the label's text needs at
+// its width in its font, with a gap below it.
 int heightForText(HWND label, const ControlSpec& spec) {
     HDC dc = GetDC(label);
     HFONT font = reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0));
     HGDIOBJ previous = SelectObject(dc, font != nullptr ? static_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT));
-    RECT room = {0, 0, spec.width, 0};
+    RECT room = {0, 0, scaledForWindow(label, spec.width), 0};
     DrawTextW(dc, spec.text, -1, &room, DT_CALCRECT | DT_WORDBREAK);
     SelectObject(dc, previous);
     ReleaseDC(label, dc);
-    const int needed = room.bottom + kLineGap;
-    return needed > spec.height ? needed : spec.height;
+    const int needed = room.bottom + scaledForWindow(label, kLineGap);
+    const int least = scaledForWindow(label, spec.height);
+    return needed > least ? needed : least;
 }
 
 // Makes each of the labels, one below the other from the first one's place,
 // as tall as its text needs, so that no text is cut.
 void fitLinesToText(const ControlSpec* specs, size_t count) {
-    int y = specs[0].y;
+    int y = scaledForWindow(g_overlord.window, specs[0].y);
     for (size_t i = 0; i < count; ++i) {
         HWND label = GetDlgItem(g_overlord.window, specs[i].id);
         const int height = heightForText(label, specs[i]);
-        SetWindowPos(label, nullptr, specs[i].x, y, specs[i].width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(label, nullptr, scaledForWindow(label, specs[i].x), y, scaledForWindow(label, specs[i].width),
+                     height, SWP_NOZORDER | SWP_NOACTIVATE);
         y += height;
     }
 }
@@ -194,7 +198,7 @@ bool showOverlordWindow() {
 
 void onCreate(HWND window) {
     g_overlord.line_height = systemLineHeight(window);
-    HFONT made = createBoldFont(L"Arial", 24, DEFAULT_QUALITY);
+    HFONT made = createBoldFont(window, L"Arial", 24, DEFAULT_QUALITY);
     if (made != nullptr) {
         releaseFont(g_overlord.title_font, "Failed to delete the font title object - currently in use?");
         g_overlord.title_font = made;
@@ -204,8 +208,10 @@ void onCreate(HWND window) {
 void onPaint(HWND window) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
-    const int y = 70 - GetScrollPos(window, SB_VERT) * g_overlord.line_height;
-    if (!drawMemoryPicture(dc, 20, y, g_overlord.picture)) PostQuitMessage(0);
+    const int y = scaledForWindow(window, kChatExampleY) - GetScrollPos(window, SB_VERT) * g_overlord.line_height;
+    if (!drawMemoryPicture(dc, scaledForWindow(window, kChatExampleX), y, g_overlord.picture,
+                           static_cast<int>(GetDpiForWindow(window))))
+        PostQuitMessage(0);
     EndPaint(window, &paint);
 }
 
@@ -228,6 +234,7 @@ void submitRuleEntryFromWindow() {
 }  // namespace
 
 LRESULT CALLBACK overlordWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (handleDpiMessage(window, message, wParam, lParam)) return 0;
     switch (message) {
         case WM_CREATE: onCreate(window); return 0;
         case WM_SIZE: setScrollPage(window, HIWORD(lParam), g_overlord.line_height); return 0;
@@ -292,8 +299,8 @@ bool openRuleSelection() {
     SetDlgItemTextW(g_overlord.window, kRulePromptId, prompt.c_str());
     SetDlgItemTextW(g_overlord.window, kRuleListId, ruleList(rules).c_str());
     const int listHeight = static_cast<int>(rules.size() + 1) * systemLineHeight(g_overlord.window);
-    SetWindowPos(GetDlgItem(g_overlord.window, kRuleListId), nullptr, 0, 0, 500, listHeight,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(GetDlgItem(g_overlord.window, kRuleListId), nullptr, 0, 0, scaledForWindow(g_overlord.window, 500),
+                 listHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     showOverlordWindow();
     SetFocus(GetDlgItem(g_overlord.window, kRuleEntryId));  // the caret in the entry: the host types at once
     return true;

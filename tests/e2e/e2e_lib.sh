@@ -70,11 +70,13 @@ base_prefix=$(e2e_base_prefix)
 export WINEPREFIX="$e2e_work/prefix"
 cp -a "$base_prefix" "$WINEPREFIX"
 
+# The X server's screen is 1024x768 unless the test sets e2e_screen ("WxH")
+# before it sources this file.
 # The X server picks a free display itself and writes its number once it
 # takes clients (-displayfd), so tests running side by side never share one.
 # A black root (-br): the default root pattern differs from pixel to pixel and
 # would pass for a splash before Wine has drawn its desktop.
-e2e_start Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -br 3>"$e2e_work/display" 2>"$e2e_work/xvfb.log"
+e2e_start Xvfb -displayfd 3 -screen 0 "${e2e_screen:-1024x768}x24" -nolisten tcp -br 3>"$e2e_work/display" 2>"$e2e_work/xvfb.log"
 display_written() { [[ -s $e2e_work/display ]]; }
 wait_for 10 display_written || { echo "Xvfb did not start"; cat "$e2e_work/xvfb.log"; exit 1; }
 export DISPLAY=":$(head -n 1 "$e2e_work/display")"
@@ -261,12 +263,13 @@ PY
 }
 
 # Opens the tray icon's menu (the icon sits at the right end of the virtual
-# desktop's task bar) and waits until it is shown. A right click can be lost
+# desktop's task bar, at e2e_tray_x e2e_tray_y when a test with a desktop of
+# another size sets them) and waits until it is shown. A right click can be lost
 # to the icon's balloon while it is still up, so the click is tried again.
 open_tray_menu() {
   local attempt
   for attempt in 1 2 3; do
-    xdotool mousemove 1013 757 mousedown 3 mouseup 3
+    xdotool mousemove "${e2e_tray_x:-1013}" "${e2e_tray_y:-757}" mousedown 3 mouseup 3
     wait_for 5 window_class_shown "#32768" && return 0
   done
   echo "the tray menu did not show after $attempt right clicks"

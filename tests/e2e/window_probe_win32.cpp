@@ -26,6 +26,14 @@
 // prints the same for the child controls of the shown window titled TITLE,
 // each line led by the control's id and a tab; exit code 1 when no such
 // window is shown.
+//   window_probe.exe --fit TITLE
+// prints for each child control of the shown window titled TITLE, one a line
+// parted by tabs: its id, its class, its client size "width height" and the
+// size "width height" its text takes in the system font, wrapped at the
+// client width as a label wraps it (a word wider than the control makes the
+// text wider). A control's own font cannot be read from another program, so
+// the size says nothing of a control that has one. Exit code 1 when no such
+// window is shown.
 #include <windows.h>
 
 #include <fcntl.h>
@@ -119,6 +127,32 @@ BOOL CALLBACK listControl(HWND control, LPARAM) {
     return TRUE;
 }
 
+// The size the control's text takes at its client width in the system font.
+SIZE textSize(HWND control, const RECT& client) {
+    HDC dc = GetDC(control);
+    HGDIOBJ previous = SelectObject(dc, GetStockObject(SYSTEM_FONT));
+    const std::string bytes = windowText(control);
+    std::wstring text(bytes.size() + 1, L'\0');
+    text.resize(static_cast<size_t>(MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()),
+                                                        &text[0], static_cast<int>(text.size()))));
+    RECT room = {0, 0, client.right, 0};
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &room, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
+    SelectObject(dc, previous);
+    ReleaseDC(control, dc);
+    return {room.right - room.left, room.bottom - room.top};
+}
+
+BOOL CALLBACK printFit(HWND control, LPARAM) {
+    RECT client = {};
+    GetClientRect(control, &client);
+    wchar_t className[256] = {};
+    GetClassNameW(control, className, 256);
+    const SIZE needed = textSize(control, client);
+    std::printf("%d\t%ls\t%ld %ld\t%ld %ld\n", GetDlgCtrlID(control), className, client.right, client.bottom,
+                needed.cx, needed.cy);
+    return TRUE;
+}
+
 struct TitleSearch {
     const wchar_t* title;
     HWND window;
@@ -167,6 +201,13 @@ int wmain(int argc, wchar_t** argv) {
         EnumChildWindows(search.window, listControl, 0);
         return 0;
     }
+    if (argc == 3 && wcscmp(argv[1], L"--fit") == 0) {
+        TitleSearch search = {argv[2], nullptr};
+        EnumWindows(checkTitle, reinterpret_cast<LPARAM>(&search));
+        if (search.window == nullptr) return 1;
+        EnumChildWindows(search.window, printFit, 0);
+        return 0;
+    }
     if (argc == 5 && wcscmp(argv[1], L"--set") == 0) {
         Search search = {argv[2], _wtoi(argv[3]), nullptr};
         EnumWindows(checkWindow, reinterpret_cast<LPARAM>(&search));
@@ -182,7 +223,7 @@ int wmain(int argc, wchar_t** argv) {
         std::fputs(
             "usage: window_probe TITLE ID | --set TITLE ID TEXT | --foreground | --class CLASS | --close CLASS | "
             "--command CLASS ID | "
-            "--list [TITLE]\n",
+            "--list [TITLE] | --fit TITLE\n",
             stderr);
         return 2;
     }
