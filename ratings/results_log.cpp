@@ -75,6 +75,11 @@ std::string readMatchLine(const std::string& line, TextEncoding encoding, MatchL
         const std::string& name = fields[3 + 3 * p];
         ResultPlayer player;
         if (name.empty()) return playerReason(p, "has no name");
+        // A CR or a zero byte in a name (a line end of another system, a
+        // broken copy) would not be written back as read.
+        for (unsigned char c : name) {
+            if (c < 0x20 || c == 0x7F) return playerReason(p, "has a control character in the name");
+        }
         player.name = encoding == TextEncoding::Utf8 ? name : toUtf8(decodeText(name, encoding));
         if (!readWholeNumber(fields[4 + 3 * p], 1, 4, number)) return playerReason(p, "has no team 1 to 4");
         player.team = static_cast<int>(number);

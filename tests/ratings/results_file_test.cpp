@@ -91,11 +91,12 @@ TEST(ResultsFile, SkipsEachBrokenLineWithADebugLineAndKeepsTheRest) {
                                  "2026-03-14 20:05\t1\t3\tAna\t1\t1\tBo\t2\t1\n" +   // 9
                                  "2026-03-14 20:05\t1\t1\tAna\t1\t1\tAna\t2\t1\n" +  // 10
                                  " \n" +                                             // 11
-                                 good + "\n");                                       // 12
+                                 "2026-03-14 20:05\t1\t1\tAna\r\t1\t1\n" +           // 12
+                                 good + "\n");                                       // 13
     ResultsLog log;
     ASSERT_EQ(loadResults(log), ResultsLoad::Read);
     ASSERT_EQ(log.matches.size(), 2u);
-    EXPECT_EQ(log.matches[1].line_number, 12);
+    EXPECT_EQ(log.matches[1].line_number, 13);
     EXPECT_EQ(
         debugLogText(),
         logLines(
@@ -108,7 +109,8 @@ TEST(ResultsFile, SkipsEachBrokenLineWithADebugLineAndKeepsTheRest) {
              "Results.txt line 8 skipped: player 1 has no whole rating",
              "Results.txt line 9 skipped: the winning team 3 has no player",
              "Results.txt line 10 skipped: names Ana twice",
-             "Results.txt line 11 skipped: the fields (1) are not the date, seed, result and three for each player"}));
+             "Results.txt line 11 skipped: the fields (1) are not the date, seed, result and three for each player",
+             "Results.txt line 12 skipped: player 1 has a control character in the name"}));
 }
 
 TEST(ResultsFile, SkipsALineOfMoreThanEightPlayers) {
