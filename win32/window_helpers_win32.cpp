@@ -12,11 +12,22 @@ void loadDllsFromSystemFolderOnly() {
     SetDllDirectoryW(L"");  // takes the current folder out of the search as well
 }
 
-bool addTrayIcon(const TrayIconSpec& spec) {
+namespace {
+
+// The record that names the window's notification-area icon of that id,
+// nothing else set yet.
+NOTIFYICONDATAW trayIconData(HWND window, UINT id) {
     NOTIFYICONDATAW data = {};
     data.cbSize = sizeof(NOTIFYICONDATAW);
-    data.hWnd = spec.window;
-    data.uID = spec.id;
+    data.hWnd = window;
+    data.uID = id;
+    return data;
+}
+
+}  // namespace
+
+bool addTrayIcon(const TrayIconSpec& spec) {
+    NOTIFYICONDATAW data = trayIconData(spec.window, spec.id);
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_INFO;
     data.uCallbackMessage = spec.callbackMessage;
     data.hIcon = spec.icon;
@@ -37,28 +48,19 @@ HICON loadTrayIcon(HICON previous, const wchar_t* path, HWND window) {
 }
 
 bool setTrayIcon(HWND window, UINT id, HICON icon) {
-    NOTIFYICONDATAW data = {};
-    data.cbSize = sizeof(NOTIFYICONDATAW);
-    data.hWnd = window;
-    data.uID = id;
+    NOTIFYICONDATAW data = trayIconData(window, id);
     data.uFlags = NIF_ICON;
     data.hIcon = icon;
     return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
 }
 
 bool removeTrayIcon(HWND window, UINT id) {
-    NOTIFYICONDATAW data = {};
-    data.cbSize = sizeof(NOTIFYICONDATAW);
-    data.hWnd = window;
-    data.uID = id;
+    NOTIFYICONDATAW data = trayIconData(window, id);
     return Shell_NotifyIconW(NIM_DELETE, &data) != FALSE;
 }
 
 bool showTrayBalloon(HWND window, UINT id, const wchar_t* title, const wchar_t* text) {
-    NOTIFYICONDATAW data = {};
-    data.cbSize = sizeof(NOTIFYICONDATAW);
-    data.hWnd = window;
-    data.uID = id;
+    NOTIFYICONDATAW data = trayIconData(window, id);
     data.uFlags = NIF_INFO;
     boundedCopy(data.szInfoTitle, title);
     boundedCopy(data.szInfo, text);
@@ -67,10 +69,7 @@ bool showTrayBalloon(HWND window, UINT id, const wchar_t* title, const wchar_t* 
 }
 
 bool setTrayTip(HWND window, UINT id, const wchar_t* tip) {
-    NOTIFYICONDATAW data = {};
-    data.cbSize = sizeof(NOTIFYICONDATAW);
-    data.hWnd = window;
-    data.uID = id;
+    NOTIFYICONDATAW data = trayIconData(window, id);
     data.uFlags = NIF_TIP;
     boundedCopy(data.szTip, tip);
     return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;

@@ -62,7 +62,7 @@ void setLine(ReportState& report, int line, const std::wstring& text) {
 
 }  // namespace
 
-std::wstring compactTeamLine(const Randomiser& randomiser, int team) {
+std::wstring compactTeamLine(const Randomiser& randomiser, int team, bool withCivs) {
     const PlayerTable& players = randomiser.players;
     std::wstring line = L"T" + std::to_wstring(team + 1);
     if (randomiser.options.use_ratings) line += L" " + std::to_wstring(randomiser.teams.team_scores[team]);
@@ -77,7 +77,7 @@ std::wstring compactTeamLine(const Randomiser& randomiser, int team) {
         if (randomiser.options.use_ratings && players.player_unrated[p]) line += L'?';
         wchar_t civ[kCivNameUnits];
         civDisplayName(randomiser, p, civ);
-        if (civ[0] != 0) line += std::wstring(L" (") + civ + L")";
+        if (withCivs && civ[0] != 0) line += std::wstring(L" (") + civ + L")";
     }
     return line;
 }

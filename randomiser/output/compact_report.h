@@ -19,5 +19,6 @@
 // civilisation when they were drawn; an unrated player's name has '?' after it.
 void buildCompactReport(Randomiser& randomiser);
 
-// One team's line: "T2 1603: Halvard (Emberlings), Mirelle (Keshwyn)".
-std::wstring compactTeamLine(const Randomiser& randomiser, int team);
+// One team's line: "T2 1603: Halvard (Emberlings), Mirelle (Keshwyn)";
+// without withCivs the civilisations are left out.
+std::wstring compactTeamLine(const Randomiser& randomiser, int team, bool withCivs = true);

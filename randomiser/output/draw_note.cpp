@@ -14,18 +14,9 @@ std::wstring spreadText(const Randomiser& randomiser) {
 }
 
 std::wstring teamLines(const Randomiser& randomiser, bool withCivs) {
-    Randomiser shown;  // the teams without civilisations: the same lines with omit_civs
-    const Randomiser* source = &randomiser;
-    if (!withCivs) {
-        shown.options = randomiser.options;
-        shown.options.omit_civs = 1;
-        shown.players = randomiser.players;
-        shown.teams = randomiser.teams;
-        source = &shown;
-    }
     std::wstring lines;
     for (int team = 0; team < randomiser.players.team_count && team < kMaxTeams; ++team)
-        lines += compactTeamLine(*source, team) + L"\n";
+        lines += compactTeamLine(randomiser, team, withCivs) + L"\n";
     return lines;
 }
 
