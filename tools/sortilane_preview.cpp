@@ -228,7 +228,7 @@ int main(int argc, char** argv) {
         for (const std::wstring& piece : cappedLine(report.report_lines[line], randomiser.options.line_cap))
             std::printf("%s\n", toUtf8(piece).c_str());
     }
-    std::printf("Map: %s\n", toUtf8(randomiser.game.selected_map_name).c_str());
+    std::printf("Map: %s\n", toUtf8(randomiser.current.map_name).c_str());
     printTypingEstimate(randomiser);
     if (args.balance && !randomiser.options.validate_only) printBalance(randomiser);
     return 0;

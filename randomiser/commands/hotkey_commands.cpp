@@ -24,7 +24,7 @@ TypingStep quitStep() {
 // Types the current rule text. A file that cannot be typed is said in an
 // error box that names it, so that a hotkey never does nothing in silence.
 void typeRuleFile(const Randomiser& randomiser, CommandOutcome& outcome) {
-    const std::wstring path = randomiser.options.usual_rules_path;
+    const std::wstring path = randomiser.current.rules_path;
     std::string bytes;
     switch (readRuleFile(path.c_str(), bytes)) {
         case RuleFileStatus::Read: outcome.sequence = ruleTextSequence(bytes, typingStyleOf(randomiser.options)); break;
@@ -52,8 +52,8 @@ void drawMap(Randomiser& randomiser, CommandOutcome& outcome) {
         outcome.error = kNoMapToDraw;
         return;
     }
-    boundedCopy(randomiser.game.selected_map_name, randomiser.game.map_table[drawn].name);
-    outcome.sequence = oneLineSequence(randomiser.game.selected_map_name, typingStyleOf(randomiser.options));
+    boundedCopy(randomiser.current.map_name, randomiser.game.map_table[drawn].name);
+    outcome.sequence = oneLineSequence(randomiser.current.map_name, typingStyleOf(randomiser.options));
 }
 
 // The lines of data.txt, then the quit.
@@ -94,7 +94,7 @@ CommandOutcome runCommand(Randomiser& randomiser, int command) {
             outcome.sequence.push_back(quitStep());
             break;
         case 2: typeRuleFile(randomiser, outcome); break;
-        case 3: outcome.sequence = oneLineSequence(randomiser.game.selected_map_name, style); break;
+        case 3: outcome.sequence = oneLineSequence(randomiser.current.map_name, style); break;
         case 4: outcome.open_rule_selection = true; break;
         case 5: drawRuleSet(randomiser, outcome); break;
         case 6: drawMap(randomiser, outcome); break;

@@ -19,7 +19,7 @@ int chooseRule(const wchar_t* entry, const std::vector<RuleRecord>& rules) {
 }
 
 void selectRule(Randomiser& randomiser, int index) {
-    boundedCopy(randomiser.options.usual_rules_path, randomiser.game.rule_table[index].path);
+    boundedCopy(randomiser.current.rules_path, randomiser.game.rule_table[index].path);
 }
 
 std::wstring rulePrompt(int ruleCount) { return L"Enter a Number From 1 to " + std::to_wstring(ruleCount); }
@@ -46,7 +46,7 @@ RuleEntryOutcome submitRuleEntry(Randomiser& randomiser, const wchar_t* entry, w
         return RuleEntryOutcome::Refused;
     }
     selectRule(randomiser, chosen);
-    const std::wstring text = std::wstring(L"Selected New Rules - ") + randomiser.options.usual_rules_path;
+    const std::wstring text = std::wstring(L"Selected New Rules - ") + randomiser.current.rules_path;
     boundedCopy(result, text.c_str());
     return RuleEntryOutcome::Selected;
 }

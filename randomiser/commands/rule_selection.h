@@ -29,7 +29,7 @@ std::wstring ruleList(const std::vector<RuleRecord>& rules);
 enum class RuleEntryOutcome { Empty, Refused, Selected };
 
 // Handles a submitted entry: an empty entry changes nothing; otherwise the
-// chosen path becomes usual_rules_path and result holds
+// chosen path becomes the run's current rule text and result holds
 // "Selected New Rules - <path>" (cut to fit), or result holds the error text
 // and the path stays.
 RuleEntryOutcome submitRuleEntry(Randomiser& randomiser, const wchar_t* entry, wchar_t (&result)[kRuleEntryUnits]);

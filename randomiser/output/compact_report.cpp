@@ -93,6 +93,6 @@ void buildCompactReport(Randomiser& randomiser) {
     setLine(report, line++, optionsLine(randomiser));
     for (int team = 0; team < randomiser.players.team_count && team < kMaxTeams; ++team)
         setLine(report, line++, compactTeamLine(randomiser, team));
-    setLine(report, line++, std::wstring(L"Map: ") + randomiser.game.selected_map_name);
+    setLine(report, line++, std::wstring(L"Map: ") + randomiser.current.map_name);
     report.report_line_count = line;
 }

@@ -29,8 +29,7 @@ std::wstring seedText(const Randomiser& randomiser) {
 }  // namespace
 
 std::wstring drawBalloonText(const Randomiser& randomiser, const std::wstring& notes, size_t maxUnits) {
-    const std::wstring last =
-        std::wstring(L"Map: ") + randomiser.game.selected_map_name + spreadText(randomiser) + notes;
+    const std::wstring last = std::wstring(L"Map: ") + randomiser.current.map_name + spreadText(randomiser) + notes;
     std::wstring text = teamLines(randomiser, true) + last;
     if (fittedText(text, maxUnits) != text) text = teamLines(randomiser, false) + last;
     return fittedText(text, maxUnits);

@@ -223,19 +223,19 @@ bool removeByName(WordCursor& cursor, const std::vector<Record>& table, const wc
 // took it away, it is drawn again from the maps left, by the same rule, so
 // that Ctrl+3 never types a removed map. False, with a debug line, when no map
 // is left to draw.
-bool redrawMatchMap(GameTables& game) {
+bool redrawMatchMap(const GameTables& game, RunState& current) {
     const int drawn = weightedDraw(game.map_table);
     if (drawn < 0) {
         debugLog("No map is left to draw after remove map");
         return false;
     }
-    boundedCopy(game.selected_map_name, game.map_table[drawn].name);
+    boundedCopy(current.map_name, game.map_table[drawn].name);
     return true;
 }
 
 // "remove" with a kind word; any other word is left for the option table.
 // False when a name matches nothing, or when no map is left for the match.
-bool readRemoval(WordCursor& cursor, GameTables& game) {
+bool readRemoval(WordCursor& cursor, GameTables& game, RunState& current) {
     if (!cursor.hasNext()) return true;
     const std::wstring& kind = cursor.peek();
     if (kind == L"civ") {
@@ -245,11 +245,11 @@ bool readRemoval(WordCursor& cursor, GameTables& game) {
     if (kind == L"map") {
         cursor.take();
         bool drawnRemoved = false;
-        const bool named = removeByName(cursor, game.map_table, mapName, [&game, &drawnRemoved](int index) {
-            drawnRemoved = drawnRemoved || std::wcscmp(game.map_table[index].name, game.selected_map_name) == 0;
+        const bool named = removeByName(cursor, game.map_table, mapName, [&](int index) {
+            drawnRemoved = drawnRemoved || std::wcscmp(game.map_table[index].name, current.map_name) == 0;
             game.map_table.erase(game.map_table.begin() + index);
         });
-        return named && (!drawnRemoved || redrawMatchMap(game));
+        return named && (!drawnRemoved || redrawMatchMap(game, current));
     }
     if (kind == L"rule") {
         cursor.take();
@@ -294,7 +294,7 @@ const OptionWord kOptionWords[] = {
     {L"remove",
      [](WordCursor& cursor, Randomiser& randomiser) {
          if (!cursor.hasNext()) return WordResult::Finished;
-         return readRemoval(cursor, randomiser.game) ? WordResult::Next : WordResult::Failed;
+         return readRemoval(cursor, randomiser.game, randomiser.current) ? WordResult::Next : WordResult::Failed;
      }},
     {L"rules",
      [](WordCursor& cursor, Randomiser& randomiser) {
@@ -458,7 +458,9 @@ bool parseCommandLine(Randomiser& randomiser, std::vector<std::wstring>& words) 
         const std::wstring& word = cursor.take();
         WordResult result = applyOption(word, cursor, randomiser);
         if (result == WordResult::Failed) return false;
-        if (result == WordResult::Finished) return true;
+        if (result == WordResult::Finished) break;
     }
+    // Ctrl+2 types the rule text the words name until the host chooses another.
+    boundedCopy(randomiser.current.rules_path, randomiser.options.usual_rules_path);
     return true;
 }

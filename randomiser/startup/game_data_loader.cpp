@@ -176,7 +176,7 @@ bool loadMaps(Script& script, Randomiser& randomiser) {
     if (!loadRatioTable(script, randomiser.options.map_script_path, keys, maps, &MapRecord::name)) return false;
     if (!mapRatiosDrawable(maps)) return false;
     int chosen = weightedDraw(maps);
-    boundedCopy(randomiser.game.selected_map_name, maps[chosen].name);
+    boundedCopy(randomiser.current.map_name, maps[chosen].name);
     return true;
 }
 

@@ -55,11 +55,9 @@ struct RuleRecord {
     wchar_t path[kPathUnits] = {};  // a rule text file
 };
 
-// The civilisation, map and rule tables in file order, and the map drawn for
-// the match at load time.
+// The civilisation, map and rule tables in file order.
 struct GameTables {
     std::vector<CivRecord> civ_table;
     std::vector<MapRecord> map_table;
     std::vector<RuleRecord> rule_table;
-    wchar_t selected_map_name[kMapNameUnits] = {};
 };

@@ -5,13 +5,16 @@
 #include "randomiser/state/report_state.h"
 #include "randomiser/state/game_data.h"
 #include "randomiser/state/option_set.h"
+#include "randomiser/state/run_state.h"
 
 // Everything the randomiser computes at start-up, in one place: the options,
-// the game data and the results that the later steps add.
+// the game data, the rule text and map in use and the results that the later
+// steps add.
 struct Randomiser {
     OptionSet options;
     PlayerTable players;
     GameTables game;
+    RunState current;      // the rule text and the map in use now
     int64_t seed = 0;      // seconds since 1970; the generator takes its low 32 bits
     int draw_number = 1;   // 1, then one more for each draw again (Ctrl+0) of the run
     MatchHistory history;  // read from Results.txt before the teams are drawn

@@ -60,8 +60,7 @@ TEST(DrawNote, NamesEveryPlayerAndFitsABalloon) {
     for (int p = 0; p < run.players.player_count; ++p)
         EXPECT_NE(balloon.find(run.players.player_names[p]), std::wstring::npos) << toUtf8(balloon);
     EXPECT_NE(balloon.find(L" ("), std::wstring::npos) << "the civilisations, which fit";
-    EXPECT_NE(balloon.find(std::wstring(L"Map: ") + run.game.selected_map_name + L" \u00B7 spread "),
-              std::wstring::npos);
+    EXPECT_NE(balloon.find(std::wstring(L"Map: ") + run.current.map_name + L" \u00B7 spread "), std::wstring::npos);
     EXPECT_EQ(balloon.substr(balloon.size() - 44), L"\nRostrix's hotkeys rest until Sortilane ends");
     const std::wstring narrow = drawBalloonText(run, L"", 60);
     EXPECT_EQ(narrow.find(L" ("), std::wstring::npos) << toUtf8(narrow);

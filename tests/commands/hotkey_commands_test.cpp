@@ -20,7 +20,8 @@ protected:
         addRule(L"./Rules/fast.txt", 1);
         addMap(L"Fen", 1);
         addMap(L"Crag", 1);
-        boundedCopy(randomiser.game.selected_map_name, L"Fen");
+        boundedCopy(randomiser.current.map_name, L"Fen");
+        boundedCopy(randomiser.current.rules_path, L"./Rules/Usual.txt");
         writeFile("Rules/Usual.txt", "Be nice\r\n");
         writeFile("Rules/fast.txt", "Go fast");
     }
@@ -64,7 +65,7 @@ TEST_F(HotkeyCommands, TwoTypesTheCurrentRuleText) {
 }
 
 TEST_F(HotkeyCommands, TwoWithAMissingFileSaysWhichFile) {
-    boundedCopy(randomiser.options.usual_rules_path, L"./Rules/gone.txt");
+    boundedCopy(randomiser.current.rules_path, L"./Rules/gone.txt");
     CommandOutcome outcome = runCommand(randomiser, 2);
     EXPECT_TRUE(outcome.sequence.empty());
     EXPECT_EQ(outcome.error, L"Could not find file - ./Rules/gone.txt");
@@ -73,12 +74,12 @@ TEST_F(HotkeyCommands, TwoWithAMissingFileSaysWhichFile) {
 TEST_F(HotkeyCommands, SixDrawsAMapThatThreeTypesAgain) {
     EXPECT_EQ(run(6), "ctrl [Crag] enter") << "41 % 2 = 1 draws the second map";
     EXPECT_EQ(run(3), "ctrl [Crag] enter");
-    EXPECT_STREQ(randomiser.game.selected_map_name, L"Crag");
+    EXPECT_STREQ(randomiser.current.map_name, L"Crag");
 }
 
 TEST_F(HotkeyCommands, FiveDrawsARuleSetTypesItAndKeepsIt) {
     EXPECT_EQ(run(5), "ctrl [Go fast] wait 250 ctrl enter wait 100");
-    EXPECT_STREQ(randomiser.options.usual_rules_path, L"./Rules/fast.txt");
+    EXPECT_STREQ(randomiser.current.rules_path, L"./Rules/fast.txt");
     EXPECT_EQ(run(2), "ctrl [Go fast] wait 250 ctrl enter wait 100");
 }
 
@@ -87,7 +88,7 @@ TEST_F(HotkeyCommands, FiveWithAMissingFileShowsAnErrorAndKeepsThePath) {
     CommandOutcome outcome = runCommand(randomiser, 5);
     EXPECT_TRUE(outcome.sequence.empty());
     EXPECT_EQ(outcome.error, L"Could not find file - ./Rules/gone.txt");
-    EXPECT_STREQ(randomiser.options.usual_rules_path, L"./Rules/gone.txt");
+    EXPECT_STREQ(randomiser.current.rules_path, L"./Rules/gone.txt");
     EXPECT_EQ(run(2), "") << "command 2 now names the missing file";
 }
 
@@ -102,8 +103,8 @@ TEST_F(HotkeyCommands, ZeroRatiosNeverDrawAndAZeroTotalShowsAnError) {
         EXPECT_TRUE(outcome.sequence.empty()) << command;
         EXPECT_FALSE(outcome.error.empty()) << command;
     }
-    EXPECT_STREQ(randomiser.game.selected_map_name, L"Crag");
-    EXPECT_STREQ(randomiser.options.usual_rules_path, L"./Rules/Usual.txt");
+    EXPECT_STREQ(randomiser.current.map_name, L"Crag");
+    EXPECT_STREQ(randomiser.current.rules_path, L"./Rules/Usual.txt");
 }
 
 TEST_F(HotkeyCommands, EightTossesACoinFromTheSharedGenerator) {

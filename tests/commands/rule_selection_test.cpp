@@ -55,8 +55,11 @@ class SubmitRuleEntry : public ::testing::Test {
 protected:
     Randomiser randomiser;
     wchar_t result[kRuleEntryUnits] = L"unchanged";
-    void SetUp() override { randomiser.game.rule_table = threeRules(); }
-    std::wstring path() const { return randomiser.options.usual_rules_path; }
+    void SetUp() override {
+        randomiser.game.rule_table = threeRules();
+        boundedCopy(randomiser.current.rules_path, L"./Rules/Usual.txt");
+    }
+    std::wstring path() const { return randomiser.current.rules_path; }
 };
 
 TEST_F(SubmitRuleEntry, SelectionChangesThePathAndTellsSo) {

@@ -293,7 +293,7 @@ TEST(SampleReports, CompactReportsHoldTheMatchOfTheFullOnes) {
             const int teams = full.players.team_count;
             ASSERT_EQ(lines.size(), static_cast<size_t>(3 + teams));
             EXPECT_EQ(lines[0], "~-~ Brenlow Sortilane 2.0k ~-~ Seed: 1765000000");
-            EXPECT_EQ(lines.back(), "Map: " + toUtf8(full.game.selected_map_name));
+            EXPECT_EQ(lines.back(), "Map: " + toUtf8(full.current.map_name));
             for (const std::string& line : lines) EXPECT_NE(line.find_first_not_of(' '), std::string::npos);
             for (int t = 0; t < teams; ++t) {
                 std::string expected = "T" + std::to_string(t + 1);
@@ -325,7 +325,7 @@ TEST(SampleReports, SeedsAndWordsReproduceTheirReports) {
             std::vector<std::wstring> words = splitWords(pin.words);
             ASSERT_TRUE(computeMatch(r, pin.seed, words)) << pin.words;
             std::vector<std::string> lines = reportLines(r);
-            lines.push_back("Map: " + toUtf8(r.game.selected_map_name));
+            lines.push_back("Map: " + toUtf8(r.current.map_name));
             EXPECT_EQ(lines, pin.lines) << pin.seed << " " << pin.words;
         }
     }

@@ -353,11 +353,11 @@ TEST_F(CommandLine, RemovingTheDrawnMapDrawsTheMatchMapAgainFromTheRest) {
         std::vector<std::wstring> words = wordsOf(L"");
         crtSrand(seed);
         ASSERT_TRUE(parseCommandLine(plain, words));
-        const std::wstring drawn = plain.game.selected_map_name;
+        const std::wstring drawn = plain.current.map_name;
         const int nextDraw = crtRand();
 
         ASSERT_TRUE(parse(L"remove map dune", seed));
-        const std::wstring now = randomiser.game.selected_map_name;
+        const std::wstring now = randomiser.current.map_name;
         if (drawn != L"dune") {
             ++kept;
             EXPECT_EQ(now, drawn) << seed;

@@ -48,7 +48,7 @@ TEST_F(GameDataLoader, FillsEveryTable) {
     ASSERT_EQ(game.rule_table.size(), 2u);
     EXPECT_EQ(std::wstring(game.rule_table[1].path), L"./rules/fast.txt");
     // srand(1) draws 41 first: 41 % 6 = 5, and the running sums 1, 3, 6 first exceed 5 at the third map.
-    EXPECT_EQ(std::wstring(game.selected_map_name), L"Crag");
+    EXPECT_EQ(std::wstring(randomiser.current.map_name), L"Crag");
     EXPECT_EQ(debugLogText(), "");
 }
 
@@ -76,7 +76,7 @@ TEST_F(GameDataLoader, CutsLongNames) {
     files.maps = "map_num {1} map_ratios {1} map_name {'" + std::string(100, 'm') + "'}";
     ASSERT_TRUE(load());
     EXPECT_EQ(std::wstring(randomiser.game.civ_table[0].name), std::wstring(29, L'c'));
-    EXPECT_EQ(std::wstring(randomiser.game.selected_map_name), std::wstring(79, L'm'));
+    EXPECT_EQ(std::wstring(randomiser.current.map_name), std::wstring(79, L'm'));
 }
 
 TEST_F(GameDataLoader, ReadsUtf8FilesAsUtf8AndOthersByteForByte) {
@@ -99,7 +99,7 @@ TEST_F(GameDataLoader, ReadsUtf8FilesAsUtf8AndOthersByteForByte) {
     EXPECT_EQ(charCount(name), 15u);
     EXPECT_EQ(toUtf8(name), longName.substr(0, 60));
     EXPECT_EQ(std::wstring(randomiser.game.civ_table[0].name), std::wstring(29, L'c'));
-    EXPECT_EQ(std::wstring(randomiser.game.selected_map_name), L"L\u00E9man");
+    EXPECT_EQ(std::wstring(randomiser.current.map_name), L"L\u00E9man");
 }
 
 // A player_name list that lost its } reads the keys after it as its values.
@@ -246,7 +246,7 @@ TEST_F(GameDataLoader, DrawsTheMapByItsRatio) {
     for (uint32_t seed = 0; seed < 50; ++seed) {
         crtSrand(seed);
         ASSERT_TRUE(loadGameData(randomiser));
-        EXPECT_EQ(std::wstring(randomiser.game.selected_map_name), L"C");
+        EXPECT_EQ(std::wstring(randomiser.current.map_name), L"C");
     }
     files.maps = "map_num {2} map_ratios {1 1} map_name {'A' 'B'}";
     files.write();
@@ -254,7 +254,7 @@ TEST_F(GameDataLoader, DrawsTheMapByItsRatio) {
     for (uint32_t seed = 0; seed < 1000; ++seed) {
         crtSrand(seed);
         ASSERT_TRUE(loadGameData(randomiser));
-        if (std::wstring(randomiser.game.selected_map_name) == L"A") ++firstMap;
+        if (std::wstring(randomiser.current.map_name) == L"A") ++firstMap;
     }
     EXPECT_GT(firstMap, 400);
     EXPECT_LT(firstMap, 600);
