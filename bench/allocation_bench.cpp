@@ -43,7 +43,11 @@ const int kRecentTeams[kRecentMatches][8] = {
 
 // The players and civilisations of the in-memory runs, in teams of the given count.
 Randomiser inMemoryRun(int teams, bool fairTeams) {
-    Randomiser base;
+    OptionSet options;
+    options.use_ratings = 1;
+    options.reshape = 1;
+    options.fair_teams = fairTeams;
+    Randomiser base(options);
     base.players.player_count = 8;
     base.players.team_count = teams;
     for (int p = 0; p < 8; ++p) {
@@ -60,9 +64,6 @@ Randomiser inMemoryRun(int teams, bool fairTeams) {
         std::swprintf(civ.name, kCivNameUnits, L"civilisation%i", c);
         base.game.civ_table.push_back(civ);
     }
-    base.options.use_ratings = 1;
-    base.options.reshape = 1;
-    base.options.fair_teams = fairTeams;
     for (const auto& teamsThen : kRecentTeams) {
         for (int p = 0; p < 8; ++p) {
             for (int q = 0; q < 8; ++q) base.history.recent_teammates[p][q] += p != q && teamsThen[p] == teamsThen[q];
@@ -73,13 +74,11 @@ Randomiser inMemoryRun(int teams, bool fairTeams) {
 
 void runAllocationAndReport(benchmark::State& state, const Randomiser& base) {
     static Randomiser run;
-    run.game.civ_table = base.game.civ_table;
-    run.history = base.history;
+    run = base;  // the options, tables and history stay for every draw
     uint32_t seed = 1412622073;
     size_t allocationsBefore = g_allocations;
     for (auto _ : state) {
-        // The tables stay; options and player results start afresh.
-        run.options = base.options;
+        // The player results start afresh.
         run.players = base.players;
         run.seed = seed;
         crtSrand(seed++);
@@ -108,10 +107,9 @@ BENCHMARK(BM_fairTeamsAllocationAndReport);
 void BM_fairTeamsChoice(benchmark::State& state) {
     static const Randomiser base = inMemoryRun(4, true);
     static Randomiser run;
-    run.history = base.history;
+    run = base;
     uint32_t seed = 1412622073;
     for (auto _ : state) {
-        run.options = base.options;
         run.players = base.players;
         crtSrand(seed++);
         assignTeams(run);
@@ -126,14 +124,12 @@ BENCHMARK(BM_fairTeamsChoice);
 void BM_fairTeamsRunTimes(benchmark::State& state) {
     static const Randomiser base = inMemoryRun(4, true);
     static Randomiser run;
-    run.game.civ_table = base.game.civ_table;
-    run.history = base.history;
+    run = base;
     std::vector<double> times;
     for (auto _ : state) {
         times.clear();
         for (uint32_t seed = 1412622073; seed < 1412622073 + 10000; ++seed) {
             auto start = std::chrono::steady_clock::now();
-            run.options = base.options;
             run.players = base.players;
             run.seed = seed;
             crtSrand(seed);
@@ -159,18 +155,21 @@ void medianSpreads(benchmark::State& state, MakeLobby makeLobby) {
     std::vector<int64_t> classes;
     std::vector<int64_t> fair;
     std::vector<int64_t> best;
+    OptionSet rated;
+    rated.use_ratings = 1;
+    OptionSet fairTeams = rated;
+    fairTeams.fair_teams = 1;
     for (auto _ : state) {
         std::mt19937 gen(1000);
         classes.clear();
         fair.clear();
         best.clear();
         for (int lobby = 0; lobby < 1000; ++lobby) {
-            Randomiser run;
+            Randomiser run(rated);
             makeLobby(gen, run.players);
-            run.options.use_ratings = 1;
             uint32_t seed = static_cast<uint32_t>(gen());
-            Randomiser fairRun = run;
-            fairRun.options.fair_teams = 1;
+            Randomiser fairRun(fairTeams);
+            fairRun.players = run.players;
             crtSrand(seed);
             assignTeams(run);
             crtSrand(seed);

@@ -12,9 +12,10 @@
 namespace {
 
 void BM_loadGameData(benchmark::State& state) {
+    OptionSet rated;
+    rated.use_ratings = 1;
     for (auto _ : state) {
-        Randomiser randomiser;
-        randomiser.options.use_ratings = 1;
+        Randomiser randomiser(rated);
         benchmark::DoNotOptimize(loadGameData(randomiser));
     }
 }

@@ -140,7 +140,7 @@ void printBalance(const Randomiser& randomiser) {
     std::printf("Spread: %lld\n", static_cast<long long>(teamScoreSpread(randomiser)));
     const TeamSplit fairest = fairestSplit(randomiser);
     std::printf("Best spread possible: %lld\n", static_cast<long long>(fairest.spread));
-    if (!randomiser.options.learned_ratings) return;
+    if (!randomiser.options().learned_ratings) return;
     int teamOf[kPlayerSlots] = {};
     for (int p = 0; p < players.player_count; ++p) teamOf[p] = players.player_teams[p] - 1;
     double chances[kMaxTeams] = {};
@@ -154,9 +154,9 @@ void printBalance(const Randomiser& randomiser) {
 // How many lines Ctrl+1 types with these words and about how long it takes,
 // on standard error, so that standard output stays the report and its map.
 void printTypingEstimate(const Randomiser& randomiser) {
-    if (randomiser.options.validate_only) return;
-    const TypingSequence steps = reportSequence(randomiser.report, typingStyleOf(randomiser.options));
-    const int64_t ms = estimatedTypingMs(steps, randomiser.options.real_keys != 0);
+    if (randomiser.options().validate_only) return;
+    const TypingSequence steps = reportSequence(randomiser.report, typingStyleOf(randomiser.options()));
+    const int64_t ms = estimatedTypingMs(steps, randomiser.options().real_keys != 0);
     std::fprintf(stderr, "Typed with these words: %d lines in about %lld.%lld s\n", typedLineCount(steps),
                  static_cast<long long>(ms / 1000), static_cast<long long>(ms % 1000 / 100));
 }
@@ -204,32 +204,32 @@ int main(int argc, char** argv) {
     // validate run has done so already.
     Randomiser randomiser;
     const bool computed = computeMatch(randomiser, args.seed, args.words);
-    if (computed && randomiser.options.record_result != '\0') {
+    if (computed && randomiser.options().record_result != '\0') {
         std::fprintf(stderr,
                      "sortilane_preview: result records a result in Results.txt, which only "
                      "Brenlow_Sortilane.exe does; there is no report to show\n");
         return 1;
     }
-    if (!computed || (!randomiser.options.validate_only && !checkRuleTexts(randomiser))) {
+    if (!computed || (!randomiser.options().validate_only && !checkRuleTexts(randomiser))) {
         echoRunDebugLines();
         return 1;
     }
-    if (randomiser.options.repost_only) {
+    if (randomiser.options().repost_only) {
         printSavedResult();
         return 0;
     }
-    if (args.draw > 1 && !randomiser.options.validate_only) {
+    if (args.draw > 1 && !randomiser.options().validate_only) {
         randomiser.draw_number = args.draw;
         buildReport(randomiser);
     }
     // Each line as Ctrl+1 types it: in pieces of at most line_cap characters.
     const ReportState& report = randomiser.report;
     for (int line = 0; line < report.report_line_count; ++line) {
-        for (const std::wstring& piece : cappedLine(report.report_lines[line], randomiser.options.line_cap))
+        for (const std::wstring& piece : cappedLine(report.report_lines[line], randomiser.options().line_cap))
             std::printf("%s\n", toUtf8(piece).c_str());
     }
     std::printf("Map: %s\n", toUtf8(randomiser.current.map_name).c_str());
     printTypingEstimate(randomiser);
-    if (args.balance && !randomiser.options.validate_only) printBalance(randomiser);
+    if (args.balance && !randomiser.options().validate_only) printBalance(randomiser);
     return 0;
 }

@@ -27,7 +27,9 @@ void typeRuleFile(const Randomiser& randomiser, CommandOutcome& outcome) {
     const std::wstring path = randomiser.current.rules_path;
     std::string bytes;
     switch (readRuleFile(path.c_str(), bytes)) {
-        case RuleFileStatus::Read: outcome.sequence = ruleTextSequence(bytes, typingStyleOf(randomiser.options)); break;
+        case RuleFileStatus::Read:
+            outcome.sequence = ruleTextSequence(bytes, typingStyleOf(randomiser.options()));
+            break;
         case RuleFileStatus::TooLong:
             outcome.error = L"Rule Text Over " + std::to_wstring(kRuleTextMaxBytes) + L" characters long - " + path;
             break;
@@ -53,7 +55,7 @@ void drawMap(Randomiser& randomiser, CommandOutcome& outcome) {
         return;
     }
     boundedCopy(randomiser.current.map_name, randomiser.game.map_table[drawn].name);
-    outcome.sequence = oneLineSequence(randomiser.current.map_name, typingStyleOf(randomiser.options));
+    outcome.sequence = oneLineSequence(randomiser.current.map_name, typingStyleOf(randomiser.options()));
 }
 
 // The lines of data.txt, then the quit.
@@ -68,9 +70,9 @@ TypingSequence repostSequence(const TypingStyle& style) {
 }  // namespace
 
 std::wstring ownWindowRefusal(const Randomiser& randomiser, int command) {
-    const bool types = randomiser.options.repost_only ? command == 1
-                                                      : command == 1 || command == 2 || command == 3 || command == 5 ||
-                                                            command == 6 || command == 8;
+    const bool types = randomiser.options().repost_only ? command == 1
+                                                        : command == 1 || command == 2 || command == 3 ||
+                                                              command == 5 || command == 6 || command == 8;
     if (!types) return L"";
     return L"Click into the game's chat first, then press Ctrl+" + std::to_wstring(command) +
            L" again: Sortilane never types into a window of its own.";
@@ -78,8 +80,8 @@ std::wstring ownWindowRefusal(const Randomiser& randomiser, int command) {
 
 CommandOutcome runCommand(Randomiser& randomiser, int command) {
     CommandOutcome outcome;
-    const TypingStyle style = typingStyleOf(randomiser.options);
-    if (randomiser.options.repost_only) {
+    const TypingStyle style = typingStyleOf(randomiser.options());
+    if (randomiser.options().repost_only) {
         if (command == 1) outcome.sequence = repostSequence(style);
         outcome.quit = command == 9;
         return outcome;
@@ -101,7 +103,7 @@ CommandOutcome runCommand(Randomiser& randomiser, int command) {
         case 7: outcome.open_tooltips = true; break;
         case 8: outcome.sequence = oneLineSequence(kCoinTexts[crtRand() % 2], style); break;
         case 9: outcome.quit = true; break;
-        case kDigitZero: outcome.draw_again = !randomiser.options.validate_only; break;
+        case kDigitZero: outcome.draw_again = !randomiser.options().validate_only; break;
         default: break;
     }
     return outcome;

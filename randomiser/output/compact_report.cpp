@@ -12,8 +12,7 @@ namespace {
 
 // The cells of the full report's option summary, in order, without their bars.
 std::vector<std::wstring> summaryCells(const Randomiser& randomiser) {
-    Randomiser scratch;  // the summary is built into a report of its own
-    scratch.options = randomiser.options;
+    Randomiser scratch(randomiser.options());  // the summary is built into a report of its own
     scratch.players = randomiser.players;
     scratch.teams = randomiser.teams;
     scratch.civ_draw = randomiser.civ_draw;
@@ -65,8 +64,8 @@ void setLine(ReportState& report, int line, const std::wstring& text) {
 std::wstring compactTeamLine(const Randomiser& randomiser, int team, bool withCivs) {
     const PlayerTable& players = randomiser.players;
     std::wstring line = L"T" + std::to_wstring(team + 1);
-    if (randomiser.options.use_ratings) line += L" " + std::to_wstring(randomiser.teams.team_scores[team]);
-    if (randomiser.options.learned_ratings) line += L" " + winChanceOf(randomiser, team);
+    if (randomiser.options().use_ratings) line += L" " + std::to_wstring(randomiser.teams.team_scores[team]);
+    if (randomiser.options().learned_ratings) line += L" " + winChanceOf(randomiser, team);
     line += L":";
     bool first = true;
     for (int p = 0; p < players.player_count; ++p) {
@@ -74,7 +73,7 @@ std::wstring compactTeamLine(const Randomiser& randomiser, int team, bool withCi
         line += first ? L" " : L", ";
         first = false;
         line += players.player_names[p];
-        if (randomiser.options.use_ratings && players.player_unrated[p]) line += L'?';
+        if (randomiser.options().use_ratings && players.player_unrated[p]) line += L'?';
         wchar_t civ[kCivNameUnits];
         civDisplayName(randomiser, p, civ);
         if (withCivs && civ[0] != 0) line += std::wstring(L" (") + civ + L")";

@@ -9,7 +9,7 @@ namespace {
 const wchar_t* const kDot = L" \u00B7 ";
 
 std::wstring spreadText(const Randomiser& randomiser) {
-    if (!randomiser.options.use_ratings) return L"";
+    if (!randomiser.options().use_ratings) return L"";
     return kDot + std::wstring(L"spread ") + std::to_wstring(teamScoreSpread(randomiser));
 }
 

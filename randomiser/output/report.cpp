@@ -143,7 +143,7 @@ void appendDrawNumber(CellText& seed, int drawNumber) {
 
 void civDisplayName(const Randomiser& randomiser, int p, wchar_t (&out)[kCivNameUnits]) {
     out[0] = 0;
-    if (randomiser.options.omit_civs || randomiser.civ_draw.civs_not_drawn) return;
+    if (randomiser.options().omit_civs || randomiser.civ_draw.civs_not_drawn) return;
     int civ = randomiser.players.player_civs[p];
     if (civ < 0 || static_cast<size_t>(civ) >= randomiser.game.civ_table.size()) return;
     boundedCopy(out, randomiser.game.civ_table[civ].name);
@@ -218,7 +218,7 @@ void addReportCell(ReportState& report, ReportCursor& cursor, const wchar_t* tex
 }
 
 void buildOptionSummary(Randomiser& randomiser, ReportCursor& cursor) {
-    const OptionSet& options = randomiser.options;
+    const OptionSet& options = randomiser.options();
     const PlayerTable& players = randomiser.players;
     const TeamState& teams = randomiser.teams;
     const CivDrawState& drawn = randomiser.civ_draw;  // the values the draw ended with
@@ -361,7 +361,7 @@ void buildFullReport(Randomiser& randomiser) {
 }  // namespace
 
 void buildReport(Randomiser& randomiser) {
-    if (randomiser.options.compact)
+    if (randomiser.options().compact)
         buildCompactReport(randomiser);
     else
         buildFullReport(randomiser);

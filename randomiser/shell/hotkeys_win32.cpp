@@ -28,7 +28,7 @@ void followPlay(const PlayOutcome& outcome) {
 }
 
 void playSequence(TypingSequence steps) {
-    startSequence(g_hotkeys.player, std::move(steps), g_randomiser.options.real_keys != 0);
+    startSequence(g_hotkeys.player, std::move(steps), g_randomiser.options().real_keys != 0);
     resumeTyping();
 }
 

@@ -58,7 +58,7 @@ std::wstring runNotes() {
     std::wstring notes;
     // open_chat opens the chat itself: in a chat left open its first Enter
     // would send an empty message, and the lines would reach the game as keys.
-    if (g_randomiser.options.open_chat != 0) notes += L"\nopen_chat: close the chat: Ctrl+1 opens it for each line";
+    if (g_randomiser.options().open_chat != 0) notes += L"\nopen_chat: close the chat: Ctrl+1 opens it for each line";
     // The editor leaves its hotkeys alone while the randomiser runs.
     if (programRuns(kRostrixMutexName)) notes += L"\nRostrix's hotkeys rest until Sortilane ends";
     const std::wstring unrated = unratedPlayersNote(g_randomiser.players);
@@ -74,9 +74,9 @@ std::wstring matchBalloon() {
     // The repost mode waits for Ctrl+1 before it types the saved result; a
     // validate run that got this far found the files and the words fine.
     std::wstring balloon = L"Sortilane.\nCross-Game Usage";
-    if (g_randomiser.options.repost_only != 0)
+    if (g_randomiser.options().repost_only != 0)
         balloon = L"Sortilane: repost.\nCtrl+1 types the saved result (data.txt), Esc quits";
-    else if (g_randomiser.options.validate_only != 0)
+    else if (g_randomiser.options().validate_only != 0)
         balloon = L"Sortilane: validate.\nFiles and words are fine";
     return balloon + runNotes();
 }
@@ -98,7 +98,7 @@ bool addSortilaneTrayIcon() {
 // A run that computed a match: the teams, the map and the spread in a
 // balloon, the seed and the spread in the tip, for the host to see before
 // the chat does.
-bool hasDraw() { return !g_randomiser.options.repost_only && !g_randomiser.options.validate_only; }
+bool hasDraw() { return !g_randomiser.options().repost_only && !g_randomiser.options().validate_only; }
 
 void onSplashGone() { showDrawNote(); }
 

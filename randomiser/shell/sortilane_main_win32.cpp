@@ -41,7 +41,7 @@ bool commandLineWords(std::vector<std::wstring>& words) {
 // while the balloon shows (exit code 0), or why nothing was recorded in the
 // error box (exit code 1). No splash, no hotkeys.
 int recordResultRun(HINSTANCE instance, const wchar_t* className, const wchar_t* title) {
-    const ResultNote note = recordResult(g_randomiser.options.record_result);
+    const ResultNote note = recordResult(g_randomiser.options().record_result);
     if (!note.recorded) {
         debugLog("%s", toUtf8(note.text).c_str());
         showRunFailureBox(BoxWindows{});
@@ -84,7 +84,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     registerWindowClass(instance, kOverlordClass, kProgramTitle, overlordWindowProc);
 
     resetWindowState();
-    if (g_randomiser.options.record_result != '\0') {
+    if (g_randomiser.options().record_result != '\0') {
         const int exitCode = recordResultRun(instance, className, title);
         releaseSingleCopyGuard(mutex);
         return exitCode;

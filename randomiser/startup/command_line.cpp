@@ -267,8 +267,9 @@ void skipScriptWords(WordCursor& cursor) {
 
 enum class WordResult { Next, Finished, Failed };
 
-// What an option word does with the option set and the words after it.
-using OptionReader = WordResult (*)(WordCursor& cursor, Randomiser& randomiser);
+// What an option word does with the option set and the words after it
+// ("remove" changes the tables and the run's map instead).
+using OptionReader = WordResult (*)(WordCursor& cursor, OptionSet& options, Randomiser& randomiser);
 
 struct OptionWord {
     const wchar_t* word;
@@ -277,92 +278,92 @@ struct OptionWord {
 
 // Sets one flag of the option set; the word takes no value words.
 template <uint8_t OptionSet::*Flag>
-WordResult setFlag(WordCursor&, Randomiser& randomiser) {
-    randomiser.options.*Flag = 1;
+WordResult setFlag(WordCursor&, OptionSet& options, Randomiser&) {
+    options.*Flag = 1;
     return WordResult::Next;
 }
 
 // Every option word of pass 2, with what it does. This table is the one list
 // of the words the randomiser accepts.
 // Pass 2 steps over a word of pass 1 and its number.
-WordResult skipNumberWord(WordCursor& cursor, Randomiser&) {
+WordResult skipNumberWord(WordCursor& cursor, OptionSet&, Randomiser&) {
     if (cursor.hasNext()) cursor.take();
     return WordResult::Next;
 }
 
 const OptionWord kOptionWords[] = {
     {L"remove",
-     [](WordCursor& cursor, Randomiser& randomiser) {
+     [](WordCursor& cursor, OptionSet&, Randomiser& randomiser) {
          if (!cursor.hasNext()) return WordResult::Finished;
          return readRemoval(cursor, randomiser.game, randomiser.current) ? WordResult::Next : WordResult::Failed;
      }},
     {L"rules",
-     [](WordCursor& cursor, Randomiser& randomiser) {
-         if (cursor.hasNext()) boundedCopy(randomiser.options.usual_rules_path, cursor.take().c_str());
+     [](WordCursor& cursor, OptionSet& options, Randomiser&) {
+         if (cursor.hasNext()) boundedCopy(options.usual_rules_path, cursor.take().c_str());
          return WordResult::Next;
      }},
     {L"limited_civ_tier_range",
-     [](WordCursor& cursor, Randomiser& randomiser) {
-         readTierRange(cursor, randomiser.options);
+     [](WordCursor& cursor, OptionSet& options, Randomiser&) {
+         readTierRange(cursor, options);
          return WordResult::Next;
      }},
     {L"reshape",
-     [](WordCursor& cursor, Randomiser& randomiser) {
-         readReshape(cursor, randomiser.options);
+     [](WordCursor& cursor, OptionSet& options, Randomiser&) {
+         readReshape(cursor, options);
          return WordResult::Next;
      }},
     {L"reflective",
-     [](WordCursor& cursor, Randomiser& randomiser) {
-         readPositionFlags(cursor, randomiser.options.reflective);
+     [](WordCursor& cursor, OptionSet& options, Randomiser&) {
+         readPositionFlags(cursor, options.reflective);
          return WordResult::Next;
      }},
     {L"reflective_random",
-     [](WordCursor&, Randomiser& randomiser) {
-         drawPositionFlags(randomiser.options.reflective);
+     [](WordCursor&, OptionSet& options, Randomiser&) {
+         drawPositionFlags(options.reflective);
          return WordResult::Next;
      }},
     {L"repeat",
-     [](WordCursor& cursor, Randomiser& randomiser) {
-         readPositionFlags(cursor, randomiser.options.repeat_enemy);
+     [](WordCursor& cursor, OptionSet& options, Randomiser&) {
+         readPositionFlags(cursor, options.repeat_enemy);
          return WordResult::Next;
      }},
     {L"repeat_random",
-     [](WordCursor&, Randomiser& randomiser) {
-         drawPositionFlags(randomiser.options.repeat_enemy);
+     [](WordCursor&, OptionSet& options, Randomiser&) {
+         drawPositionFlags(options.repeat_enemy);
          return WordResult::Next;
      }},
     {L"repeat_combo",
-     [](WordCursor& cursor, Randomiser& randomiser) {
-         readRepeatCombo(cursor, randomiser.options);
+     [](WordCursor& cursor, OptionSet& options, Randomiser&) {
+         readRepeatCombo(cursor, options);
          return WordResult::Next;
      }},
     {L"repeat_same_team",
-     [](WordCursor&, Randomiser& randomiser) {
-         randomiser.options.repeat_same_team = 1;
-         randomiser.options.repeat_ally = 1;
+     [](WordCursor&, OptionSet& options, Randomiser&) {
+         options.repeat_same_team = 1;
+         options.repeat_ally = 1;
          return WordResult::Next;
      }},
     {L"single_tier",
-     [](WordCursor& cursor, Randomiser& randomiser) {
-         readSingleTier(cursor, randomiser.options);
+     [](WordCursor& cursor, OptionSet& options, Randomiser&) {
+         readSingleTier(cursor, options);
          return WordResult::Next;
      }},
     {L"team_random", setFlag<&OptionSet::team_random>},
     {L"fair_teams",
-     [](WordCursor& cursor, Randomiser& randomiser) {
-         readFairTeams(cursor, randomiser.options);
+     [](WordCursor& cursor, OptionSet& options, Randomiser&) {
+         readFairTeams(cursor, options);
          return WordResult::Next;
      }},
     {L"learned_ratings", setFlag<&OptionSet::learned_ratings>},
     {L"varied_tier_ratios",
-     [](WordCursor& cursor, Randomiser& randomiser) {
-         readTierRatios(cursor, randomiser.options);
+     [](WordCursor& cursor, OptionSet& options, Randomiser&) {
+         readTierRatios(cursor, options);
          return WordResult::Next;
      }},
     {L"reflective_tiers", setFlag<&OptionSet::reflective_tiers>},
     {L"score_combo",
-     [](WordCursor& cursor, Randomiser& randomiser) {
-         if (cursor.hasNext() && isDigitWord(cursor.peek())) randomiser.options.score_combo = wordValue(cursor.take());
+     [](WordCursor& cursor, OptionSet& options, Randomiser&) {
+         if (cursor.hasNext() && isDigitWord(cursor.peek())) options.score_combo = wordValue(cursor.take());
          return WordResult::Next;
      }},
     {L"handicap", setFlag<&OptionSet::handicap>},
@@ -370,29 +371,29 @@ const OptionWord kOptionWords[] = {
     {L"fmt_uncounter", setFlag<&OptionSet::fmt_uncounter>},
     {L"omit_civs", setFlag<&OptionSet::omit_civs>},
     {L"validate",
-     [](WordCursor&, Randomiser& randomiser) {
-         randomiser.options.validate_only = 1;
+     [](WordCursor&, OptionSet& options, Randomiser&) {
+         options.validate_only = 1;
          return WordResult::Finished;
      }},
     {L"repost",
-     [](WordCursor&, Randomiser& randomiser) {
-         randomiser.options.repost_only = 1;
+     [](WordCursor&, OptionSet& options, Randomiser&) {
+         options.repost_only = 1;
          return WordResult::Finished;
      }},
     {L"rematch",
-     [](WordCursor&, Randomiser& randomiser) {
-         randomiser.options.repost_only = 1;
+     [](WordCursor&, OptionSet& options, Randomiser&) {
+         options.repost_only = 1;
          return WordResult::Finished;
      }},
     // Pass 1 has read these already; pass 2 only steps over them.
-    {L"rating", [](WordCursor&, Randomiser&) { return WordResult::Next; }},
-    {L"real_keys", [](WordCursor&, Randomiser&) { return WordResult::Next; }},
-    {L"open_chat", [](WordCursor&, Randomiser&) { return WordResult::Next; }},
-    {L"compact", [](WordCursor&, Randomiser&) { return WordResult::Next; }},
+    {L"rating", [](WordCursor&, OptionSet&, Randomiser&) { return WordResult::Next; }},
+    {L"real_keys", [](WordCursor&, OptionSet&, Randomiser&) { return WordResult::Next; }},
+    {L"open_chat", [](WordCursor&, OptionSet&, Randomiser&) { return WordResult::Next; }},
+    {L"compact", [](WordCursor&, OptionSet&, Randomiser&) { return WordResult::Next; }},
     {L"line_pause", skipNumberWord},
     {L"line_cap", skipNumberWord},
     {L"script",
-     [](WordCursor& cursor, Randomiser&) {
+     [](WordCursor& cursor, OptionSet&, Randomiser&) {
          skipScriptWords(cursor);
          return WordResult::Next;
      }},
@@ -430,9 +431,9 @@ bool isOptionWord(const std::wstring& word) {
 }
 
 // Applies one option word of pass 2 and whatever value words it takes.
-WordResult applyOption(const std::wstring& word, WordCursor& cursor, Randomiser& randomiser) {
+WordResult applyOption(const std::wstring& word, WordCursor& cursor, OptionSet& options, Randomiser& randomiser) {
     for (const OptionWord& option : kOptionWords) {
-        if (word == option.word) return option.read(cursor, randomiser);
+        if (word == option.word) return option.read(cursor, options, randomiser);
     }
     debugLog("Error Args? - %s", toUtf8(firstChars(word, kPathUnits - 1)).c_str());
     return WordResult::Failed;
@@ -448,19 +449,20 @@ std::vector<std::wstring> optionWords() {
 }
 
 bool parseCommandLine(Randomiser& randomiser, std::vector<std::wstring>& words) {
+    OptionSet& options = randomiser.parsed_options;  // the one place that writes them
     resetPlayerTable(randomiser.players);
     for (std::wstring& word : words) lowerCase(word);
-    if (asksForResult(words)) return readResultWords(randomiser.options, words);
-    if (!readLoaderOptions(randomiser.options, words) || !loadGameData(randomiser)) return false;
+    if (asksForResult(words)) return readResultWords(options, words);
+    if (!readLoaderOptions(options, words) || !loadGameData(randomiser)) return false;
 
     WordCursor cursor{words, 1};
     while (cursor.hasNext()) {
         const std::wstring& word = cursor.take();
-        WordResult result = applyOption(word, cursor, randomiser);
+        WordResult result = applyOption(word, cursor, options, randomiser);
         if (result == WordResult::Failed) return false;
         if (result == WordResult::Finished) break;
     }
     // Ctrl+2 types the rule text the words name until the host chooses another.
-    boundedCopy(randomiser.current.rules_path, randomiser.options.usual_rules_path);
+    boundedCopy(randomiser.current.rules_path, options.usual_rules_path);
     return true;
 }

@@ -71,7 +71,7 @@ bool loadPlayers(Script& script, Randomiser& randomiser) {
     players.player_count = script.getInt(kPlayerNumKey, 0);
     players.team_count = script.getInt(kTeamNumKey, 0);
     if (!checkPlayerCounts(players.player_count, players.team_count)) return false;
-    if (!playerDataListsHold(script, players.player_count, randomiser.options.use_ratings != 0)) return false;
+    if (!playerDataListsHold(script, players.player_count, randomiser.options().use_ratings != 0)) return false;
     const TextEncoding encoding = detectEncoding(script.text);
     const int ratingsHeld = script.intsHeld(kPlayerRatingKey);
     for (int i = 0; i < players.player_count; ++i) {
@@ -79,10 +79,10 @@ bool loadPlayers(Script& script, Randomiser& randomiser) {
         copyScriptString(players.player_names[i], kPlayerNameUnits, encoding, script.getString(kPlayerNameKey, i),
                          kPlayerNameChars);
         players.player_file_ratings[i] = i < ratingsHeld ? script.getInt(kPlayerRatingKey, i) : 0;
-        if (randomiser.options.use_ratings) players.player_ratings[i] = players.player_file_ratings[i];
+        if (randomiser.options().use_ratings) players.player_ratings[i] = players.player_file_ratings[i];
         players.player_fmt_groups[i] = script.getInt(kPlayerFmtKey, i);
     }
-    if (randomiser.options.use_ratings) readUnratedMarks(script, players.player_unrated);
+    if (randomiser.options().use_ratings) readUnratedMarks(script, players.player_unrated);
     return true;
 }
 
@@ -93,7 +93,7 @@ bool listCountFits(const char* key, int count) {
 }
 
 bool loadCivs(Script& script, Randomiser& randomiser) {
-    if (!loadScriptAt(script, randomiser.options.civ_script_path)) return false;
+    if (!loadScriptAt(script, randomiser.options().civ_script_path)) return false;
     int count = script.getInt("civ_num", 0);
     if (count <= 0 || !listCountFits("civ_num", count)) return false;
     // A civilisation without a name or tier would be drawn nameless or never.
@@ -173,7 +173,7 @@ bool loadMaps(Script& script, Randomiser& randomiser) {
     const RatioTableKeys keys = {"map_num", "Map Num From Script Required - Passed ~ %i", "map_ratios", "map_name",
                                  kMapNameChars};
     std::vector<MapRecord>& maps = randomiser.game.map_table;
-    if (!loadRatioTable(script, randomiser.options.map_script_path, keys, maps, &MapRecord::name)) return false;
+    if (!loadRatioTable(script, randomiser.options().map_script_path, keys, maps, &MapRecord::name)) return false;
     if (!mapRatiosDrawable(maps)) return false;
     int chosen = weightedDraw(maps);
     boundedCopy(randomiser.current.map_name, maps[chosen].name);
@@ -183,7 +183,7 @@ bool loadMaps(Script& script, Randomiser& randomiser) {
 bool loadRules(Script& script, Randomiser& randomiser) {
     const RatioTableKeys keys = {"rule_num", "Rule Num From Script Required - Passed ~ %i", "rule_ratios", "rule_path",
                                  kPathUnits - 1};
-    return loadRatioTable(script, randomiser.options.rule_script_path, keys, randomiser.game.rule_table,
+    return loadRatioTable(script, randomiser.options().rule_script_path, keys, randomiser.game.rule_table,
                           &RuleRecord::path);
 }
 

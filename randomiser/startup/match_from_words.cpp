@@ -30,8 +30,8 @@ bool ruleTextUsable(const wchar_t* path) {
 }  // namespace
 
 bool checkRuleTexts(const Randomiser& randomiser) {
-    std::vector<std::wstring> checked = {randomiser.options.usual_rules_path};
-    bool usable = ruleTextUsable(randomiser.options.usual_rules_path);
+    std::vector<std::wstring> checked = {randomiser.options().usual_rules_path};
+    bool usable = ruleTextUsable(randomiser.options().usual_rules_path);
     for (const RuleRecord& rule : randomiser.game.rule_table) {
         if (std::find(checked.begin(), checked.end(), rule.path) != checked.end()) continue;
         checked.push_back(rule.path);
@@ -44,7 +44,7 @@ bool computeMatch(Randomiser& randomiser, int64_t seed, std::vector<std::wstring
     randomiser.seed = seed;
     crtSrand(static_cast<uint32_t>(seed));
     if (!parseCommandLine(randomiser, words)) return false;
-    const OptionSet& options = randomiser.options;
+    const OptionSet& options = randomiser.options();
     if (options.record_result != '\0') return true;  // the program records it; there is no match to draw
     if (options.repost_only) return savedResultExists();
     if (options.validate_only) return checkRuleTexts(randomiser);

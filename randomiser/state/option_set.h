@@ -11,8 +11,10 @@ constexpr int32_t kMinLineCap = 20;           // "line_cap": the shortest and lo
 constexpr int32_t kMaxLineCap = 1000;
 
 // The randomiser's options, filled once from the command line and only read
-// after that. Flags hold 0 or 1. The values the civilisation draw changes as it
-// runs are copied into CivDrawState (allocation_state.h) first.
+// after that: Randomiser gives them out as const (randomiser_state.h), the
+// rule text and map in use are the run's own (run_state.h). Flags hold 0 or 1.
+// The values the civilisation draw changes as it runs are copied into
+// CivDrawState (allocation_state.h) first.
 struct OptionSet {
     uint8_t use_ratings = 0;
     uint8_t validate_only = 0;

@@ -1,5 +1,7 @@
 #pragma once
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "randomiser/state/allocation_state.h"
 #include "randomiser/state/report_state.h"
@@ -9,9 +11,16 @@
 
 // Everything the randomiser computes at start-up, in one place: the options,
 // the game data, the rule text and map in use and the results that the later
-// steps add.
+// steps add. The options are written by the command-line parser alone (the
+// friend below) and only read after that, through options(): a write anywhere
+// else does not compile. A run built in memory (a scratch report, a test)
+// starts from a whole option set given to the constructor.
 struct Randomiser {
-    OptionSet options;
+    Randomiser() = default;
+    explicit Randomiser(const OptionSet& options) : parsed_options(options) {}
+
+    const OptionSet& options() const { return parsed_options; }
+
     PlayerTable players;
     GameTables game;
     RunState current;      // the rule text and the map in use now
@@ -21,6 +30,10 @@ struct Randomiser {
     TeamState teams;
     CivDrawState civ_draw;
     ReportState report;
+
+private:
+    friend bool parseCommandLine(Randomiser& randomiser, std::vector<std::wstring>& words);
+    OptionSet parsed_options;
 };
 
 // What team and civilisation assignment work on. The options, the tables and
@@ -29,7 +42,7 @@ struct Randomiser {
 // state are written. Every step is called with the Randomiser itself.
 struct Allocation {
     Allocation(Randomiser& randomiser)  // NOLINT(google-explicit-constructor)
-        : options(randomiser.options),
+        : options(randomiser.options()),
           game(randomiser.game),
           history(randomiser.history),
           players(randomiser.players),

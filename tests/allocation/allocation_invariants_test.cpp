@@ -136,7 +136,7 @@ std::vector<std::wstring> optionLine(std::mt19937& gen, const GeneratedData& dat
 
 void checkRun(const Randomiser& r, const std::vector<std::wstring>& words, const GeneratedData& data,
               const std::string& where) {
-    const OptionSet& o = r.options;
+    const OptionSet& o = r.options();
     const PlayerTable& pl = r.players;
     if (o.validate_only || o.repost_only) {
         EXPECT_EQ(r.report.report_line_count, 0) << where;

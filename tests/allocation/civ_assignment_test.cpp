@@ -73,43 +73,55 @@ TEST(PrepareCivDraw, RefusalsAndTheirLogLines) {
     const Case cases[] = {
         {"all weights zero",
          [](Randomiser& r) {
-             r.options.varied_tier_ratios = 1;
-             std::fill(r.options.tier_ratios, r.options.tier_ratios + 4, 0);
+             changeOptions(r, [](OptionSet& options) {
+                 options.varied_tier_ratios = 1;
+                 std::fill(options.tier_ratios, options.tier_ratios + 4, 0);
+             });
          },
          ""},
         {"weights only on empty tiers",
          [](Randomiser& r) {
              r.game.civ_table.clear();
              addCiv(r, L"a", 1);
-             r.options.varied_tier_ratios = 1;
-             r.options.tier_ratios[0] = 0;
+             changeOptions(r, [](OptionSet& options) {
+                 options.varied_tier_ratios = 1;
+                 options.tier_ratios[0] = 0;
+             });
          },
          ""},
         {"single tier without civs",
          [](Randomiser& r) {
              r.game.civ_table.clear();
              addCiv(r, L"a", 1);
-             r.options.single_tier = 1;
-             r.options.single_tier_value = 3;
+             changeOptions(r, [](OptionSet& options) {
+                 options.single_tier = 1;
+                 options.single_tier_value = 3;
+             });
          },
          "NULL Tier Passed For Single Civ Tier Option 3\n"},
         {"single tier value outside 1..4",
          [](Randomiser& r) {
-             r.options.single_tier = 1;
-             r.options.single_tier_value = 7;
+             changeOptions(r, [](OptionSet& options) {
+                 options.single_tier = 1;
+                 options.single_tier_value = 7;
+             });
          },
          "NULL Tier Passed For Single Civ Tier Option 7\n"},
         {"lowest single tier value",
          [](Randomiser& r) {
-             r.options.single_tier = 1;
-             r.options.single_tier_value = INT32_MIN;
+             changeOptions(r, [](OptionSet& options) {
+                 options.single_tier = 1;
+                 options.single_tier_value = INT32_MIN;
+             });
          },
          "NULL Tier Passed For Single Civ Tier Option -2147483648\n"},
         {"single tier outside the range",
          [](Randomiser& r) {
-             r.options.single_tier = 1;
-             r.options.single_tier_value = 4;
-             r.options.tier_range_low = 1;
+             changeOptions(r, [](OptionSet& options) {
+                 options.single_tier = 1;
+                 options.single_tier_value = 4;
+                 options.tier_range_low = 1;
+             });
          },
          "Single Civ Tier Option 4 Lies Outside The Tier Range\n"},
         {"range over empty tiers",
@@ -117,7 +129,7 @@ TEST(PrepareCivDraw, RefusalsAndTheirLogLines) {
              r.game.civ_table.clear();
              addCiv(r, L"a", 3);
              addCiv(r, L"b", 4);
-             r.options.tier_range_low = 1;
+             changeOptions(r, [](OptionSet& options) { options.tier_range_low = 1; });
          },
          "No Civ Tier Holds A Civ Within The Tier Range\n"},
         {"range reset to weights of empty tiers",
@@ -125,8 +137,10 @@ TEST(PrepareCivDraw, RefusalsAndTheirLogLines) {
              r.game.civ_table.clear();
              addCiv(r, L"a", 1);
              addCiv(r, L"b", 2);
-             r.options.varied_tier_ratios = 1;
-             r.options.tier_range_high = 1;
+             changeOptions(r, [](OptionSet& options) {
+                 options.varied_tier_ratios = 1;
+                 options.tier_range_high = 1;
+             });
          },
          "No Weighted Civ Tier Holds A Civ Within The Tier Range\n"},
         {"slot tier drawn from a reset pair whose lower tier is empty",
@@ -136,10 +150,12 @@ TEST(PrepareCivDraw, RefusalsAndTheirLogLines) {
              r.game.civ_table.clear();
              addCiv(r, L"a", 1);
              addCiv(r, L"b", 4);
-             r.options.varied_tier_ratios = 1;
-             const int ratios[4] = {5, 0, 0, 0};
-             std::copy(ratios, ratios + 4, r.options.tier_ratios);
-             r.options.tier_range_high = 1;
+             changeOptions(r, [](OptionSet& options) {
+                 options.varied_tier_ratios = 1;
+                 const int ratios[4] = {5, 0, 0, 0};
+                 std::copy(ratios, ratios + 4, options.tier_ratios);
+                 options.tier_range_high = 1;
+             });
          },
          "Varied Tier Slot 0 Drew Tier 3 Which Holds No Civ\n"},
         {"no civilisation in tiers 1..4",
@@ -163,10 +179,12 @@ TEST(PrepareCivDraw, RefusalsAndTheirLogLines) {
 TEST(PrepareCivDraw, VariedWeightsDropEmptyTiersAndApplyTheRange) {
     Randomiser r = civRun({1, 2}, 2);
     r.game.civ_table.erase(r.game.civ_table.begin(), r.game.civ_table.begin() + 4);  // tier 1 empty
-    r.options.varied_tier_ratios = 1;
-    const int ratios[4] = {3, 2, 0, 4};
-    std::copy(ratios, ratios + 4, r.options.tier_ratios);
-    r.options.tier_range_mid = 1;
+    changeOptions(r, [](OptionSet& options) {
+        options.varied_tier_ratios = 1;
+        const int ratios[4] = {3, 2, 0, 4};
+        std::copy(ratios, ratios + 4, options.tier_ratios);
+        options.tier_range_mid = 1;
+    });
     crtSrand(1);
     ASSERT_TRUE(prepareCivDraw(r));
     EXPECT_EQ(r.civ_draw.civ_cycle, 1);
@@ -181,8 +199,10 @@ TEST(PrepareCivDraw, ComboWithoutQualifyingCivIsSwitchedOff) {
     TempFolder folder;
     Randomiser r = civRun({1, 2}, 2);
     for (CivRecord& civ : r.game.civ_table) civ.military = 4;
-    r.options.varied_tier_ratios = 1;
-    r.options.score_combo = 2;
+    changeOptions(r, [](OptionSet& options) {
+        options.varied_tier_ratios = 1;
+        options.score_combo = 2;
+    });
     crtSrand(1);
     EXPECT_TRUE(prepareCivDraw(r));
     EXPECT_EQ(r.civ_draw.score_combo, 0);
@@ -210,7 +230,7 @@ TEST(AssignCivs, LaterTeamsMirrorTeamOneTiersWithoutRepeats) {
 TEST(AssignCivs, ReflectivePlayerCopiesTeamOnePosition) {
     for (uint32_t seed = 0; seed < 100; ++seed) {
         Randomiser r = civRun({1, 1, 2, 2}, 2);
-        r.options.reflective[3] = 1;  // the second player of team 2
+        changeOptions(r, [](OptionSet& options) { options.reflective[3] = 1; });  // the second player of team 2
         runCivs(r, seed);
         EXPECT_EQ(r.players.player_civs[3], r.players.player_civs[1]);
     }
@@ -219,9 +239,11 @@ TEST(AssignCivs, ReflectivePlayerCopiesTeamOnePosition) {
 TEST(AssignCivs, TeamRandomGivesEachTeamOneDistinctCiv) {
     for (uint32_t seed = 0; seed < 200; ++seed) {
         Randomiser r = civRun({1, 2, 1, 2, 3, 3}, 3);
-        r.options.team_random = 1;
-        r.options.reflective[2] = 1;  // copies team 1's civilisation
-        r.options.civ_cycle = seed % 2;
+        changeOptions(r, [&](OptionSet& options) {
+            options.team_random = 1;
+            options.reflective[2] = 1;  // copies team 1's civilisation
+            options.civ_cycle = seed % 2;
+        });
         runCivs(r, seed);
         const int* c = r.players.player_civs;
         EXPECT_EQ(c[0], c[2]);
@@ -236,10 +258,12 @@ TEST(AssignCivs, TeamRandomGivesEachTeamOneDistinctCiv) {
 TEST(AssignCivs, TeamRandomWithSingleTierKeepsEveryTeamInTheTier) {
     for (uint32_t seed = 0; seed < 100; ++seed) {
         Randomiser r = civRun({1, 2, 3, 4}, 4, 2);
-        r.options.team_random = 1;
-        r.options.single_tier = 1;
-        r.options.single_tier_value = 2;
-        r.options.civ_cycle = 1;
+        changeOptions(r, [](OptionSet& options) {
+            options.team_random = 1;
+            options.single_tier = 1;
+            options.single_tier_value = 2;
+            options.civ_cycle = 1;
+        });
         runCivs(r, seed);
         for (int p = 0; p < 4; ++p) EXPECT_EQ(r.players.player_tiers[p], 1);
         // Two civs for four teams: the clashes stand after the guard.
@@ -251,9 +275,11 @@ TEST(AssignCivs, TeamRandomWithSingleTierKeepsEveryTeamInTheTier) {
 TEST(AssignCivs, SingleTierWithCycleWalksInsideTheTier) {
     for (uint32_t seed = 0; seed < 100; ++seed) {
         Randomiser r = civRun({1, 1, 1, 2, 2, 2}, 2);
-        r.options.single_tier = 1;
-        r.options.single_tier_value = 3;
-        r.options.civ_cycle = 1;
+        changeOptions(r, [](OptionSet& options) {
+            options.single_tier = 1;
+            options.single_tier_value = 3;
+            options.civ_cycle = 1;
+        });
         runCivs(r, seed);
         std::set<int> civs;
         for (int p = 0; p < 6; ++p) {
@@ -268,7 +294,7 @@ TEST(AssignCivs, CycleWithoutVariedRatiosDrawsSlotTiersFromCivTiers) {
     for (uint32_t seed = 0; seed < 100; ++seed) {
         Randomiser r = civRun({1, 2, 1, 2}, 2, 1);
         r.game.civ_table.erase(r.game.civ_table.begin() + 1);  // tier 2 empty
-        r.options.civ_cycle = 1;
+        changeOptions(r, [](OptionSet& options) { options.civ_cycle = 1; });
         runCivs(r, seed);
         for (int p = 0; p < 4; ++p) EXPECT_NE(r.players.player_tiers[p], 1);
         EXPECT_EQ(tiersOfTeam(r, 1), tiersOfTeam(r, 2));
@@ -291,7 +317,7 @@ TEST(AssignCivs, ScoreComboRefusesForLowClassesOnly) {
         Randomiser r = civRun({1, 1, 2, 2}, 2);
         r.players.player_rating_classes[0] = 1;
         r.players.player_rating_classes[1] = 4;
-        r.options.score_combo = 2;
+        changeOptions(r, [](OptionSet& options) { options.score_combo = 2; });
         runCivs(r, seed);
         EXPECT_LT(r.game.civ_table[r.players.player_civs[0]].military, 3) << seed;
         EXPECT_EQ(r.civ_draw.score_combo, 2);
@@ -309,7 +335,7 @@ TEST(AssignCivs, ScoreComboThreeRefusesOnlyCivsStrongInEcoAndMilitary) {
             addCiv(r, L"neither", tier, 1, 1);
         }
         r.players.player_rating_classes[0] = 1;
-        r.options.score_combo = 3;
+        changeOptions(r, [](OptionSet& options) { options.score_combo = 3; });
         runCivs(r, seed);
         const int civ = r.players.player_civs[0];
         EXPECT_NE(civ % 4, 0) << seed;
@@ -325,8 +351,10 @@ TEST(PrepareCivDraw, ScoreComboThreeStaysOnlyWithACivWeakInEcoAndMilitary) {
         Randomiser r = civRun({1, 2}, 2, 0);
         addCiv(r, L"eco", 1, 4, 1);
         addCiv(r, L"other", 2, 1, military);
-        r.options.varied_tier_ratios = 1;
-        r.options.score_combo = 3;
+        changeOptions(r, [](OptionSet& options) {
+            options.varied_tier_ratios = 1;
+            options.score_combo = 3;
+        });
         crtSrand(1);
         EXPECT_TRUE(prepareCivDraw(r));
         EXPECT_EQ(r.civ_draw.score_combo, military == 1 ? 3 : 0) << military;
@@ -435,8 +463,10 @@ TEST(AssignCivs, EveryRepeatOfATeamCountsAgainstRepeatCombo) {
     for (int combo = 1; combo <= 2; ++combo) {
         Randomiser r = civRun({1, 1, 2, 2}, 2, 0);
         addCiv(r, L"only", 1);
-        r.options.repeat_enemy[2] = r.options.repeat_enemy[3] = 1;
-        r.options.repeat_combo = combo;
+        changeOptions(r, [&](OptionSet& options) {
+            options.repeat_enemy[2] = options.repeat_enemy[3] = 1;
+            options.repeat_combo = combo;
+        });
         runCivs(r, 5);
         for (int p = 0; p < 4; ++p) EXPECT_EQ(r.players.player_civs[p], 0);
         EXPECT_EQ(r.civ_draw.repeat_ally, combo == 1 ? 1 : 0) << combo;

@@ -169,7 +169,7 @@ void randomLobby(std::mt19937& gen, Randomiser& r) {
         for (int m = 0; m < members; ++m) groups[order[m]] = 9;
     }
     setPlayers(r, shape[1], ratings, groups);
-    r.options.fair_teams = 1;
+    changeOptions(r, [](OptionSet& options) { options.fair_teams = 1; });
 }
 
 bool hasGroupLargerThanATeam(const PlayerTable& players) {
@@ -264,7 +264,7 @@ TEST(FairTeams, ChoosesAFairSplitOfTheFewestGroupTeamsThenBrokenGroups) {
     for (int lobby = 0; lobby < 3000 / kLobbyShare; ++lobby) {
         Randomiser r;
         randomLobby(gen, r);
-        r.options.fair_margin = margins[gen() % 4];
+        changeOptions(r, [&](OptionSet& options) { options.fair_margin = margins[gen() % 4]; });
         if (hasGroupLargerThanATeam(r.players)) ++oversized;
         const Randomiser asRead = r;
         Randomiser again = r;
@@ -281,8 +281,8 @@ TEST(FairTeams, ChoosesAFairSplitOfTheFewestGroupTeamsThenBrokenGroups) {
         Partition chosen = teamsOf(r.players);
         EXPECT_EQ(groupTeamsOf(groups, chosen), brute.fewestGroupTeams);
         EXPECT_EQ(brokenOf(groups, chosen), brute.fewestBroken);
-        EXPECT_LE(spreadOf(r.players, chosen), brute.bestSpread + r.options.fair_margin);
-        EXPECT_EQ(brute.fair(r.options.fair_margin).count(chosen), 1u);
+        EXPECT_LE(spreadOf(r.players, chosen), brute.bestSpread + r.options().fair_margin);
+        EXPECT_EQ(brute.fair(r.options().fair_margin).count(chosen), 1u);
         EXPECT_EQ(teamScoreSpread(r), spreadOf(r.players, chosen));
         EXPECT_EQ(bestPossibleSpread(r), brute.bestSpread);
         EXPECT_EQ(r.teams.fair_best_spread, brute.bestSpread);
@@ -300,8 +300,10 @@ TEST(FairTeams, KeepsEveryGroupWholeWhenSomeSplitDoes) {
     // Two pairs and a trio in 8 players of two teams: trio + single and pair + pair fit.
     Randomiser r;
     setPlayers(r, 2, {3000, 0, 2900, 100, 1500, 1400, 1600, 1550}, {1, 1, 1, 2, 2, 3, 3, 0});
-    r.options.fair_teams = 1;
-    r.options.fair_margin = 3000;
+    changeOptions(r, [](OptionSet& options) {
+        options.fair_teams = 1;
+        options.fair_margin = 3000;
+    });
     for (uint32_t seed = 1; seed <= 50; ++seed) {
         crtSrand(seed);
         assignTeams(r);
@@ -310,8 +312,10 @@ TEST(FairTeams, KeepsEveryGroupWholeWhenSomeSplitDoes) {
     // Three pairs in two teams of three: one pair must break, never two.
     Randomiser pairs;
     setPlayers(pairs, 2, {1000, 1900, 1200, 1800, 1400, 1600}, {1, 1, 2, 2, 3, 3});
-    pairs.options.fair_teams = 1;
-    pairs.options.fair_margin = 3000;
+    changeOptions(pairs, [](OptionSet& options) {
+        options.fair_teams = 1;
+        options.fair_margin = 3000;
+    });
     for (uint32_t seed = 1; seed <= 50; ++seed) {
         crtSrand(seed);
         assignTeams(pairs);
@@ -322,11 +326,11 @@ TEST(FairTeams, KeepsEveryGroupWholeWhenSomeSplitDoes) {
 TEST(FairTeams, DrawsTheSplitThenTheTeamNumbersAndNothingElse) {
     Randomiser r;
     setPlayers(r, 4, {1500, 1510, 1490, 1520, 1480, 1505, 1495, 1500});
-    r.options.fair_teams = 1;
+    changeOptions(r, [](OptionSet& options) { options.fair_teams = 1; });
     SplitList list;
     listSplits(r.players, r.players.player_fmt_groups, r.history, list);
     FairSplits fair;
-    findFairSplits(list, r.options.fair_margin, fair);
+    findFairSplits(list, r.options().fair_margin, fair);
     ASSERT_GT(fair.count, 3);
 
     const uint32_t seed = 99;
@@ -348,12 +352,12 @@ TEST(FairTeams, DrawsTheSplitThenTheTeamNumbersAndNothingElse) {
 TEST(FairTeams, RecentTeammatesLeaveTheFairSplitsThatRepeatFewestToTheDraw) {
     Randomiser r;
     setPlayers(r, 4, {1500, 1510, 1490, 1520, 1480, 1505, 1495, 1500});
-    r.options.fair_teams = 1;
+    changeOptions(r, [](OptionSet& options) { options.fair_teams = 1; });
     setRecentTeammates(r, {Partition({{0, 1}, {2, 3}, {4, 5}, {6, 7}}), Partition({{0, 1}, {2, 4}, {3, 5}, {6, 7}})});
     SplitList list;
     listSplits(r.players, r.players.player_fmt_groups, r.history, list);
     FairSplits fair;
-    findFairSplits(list, r.options.fair_margin, fair);
+    findFairSplits(list, r.options().fair_margin, fair);
     int least = INT_MAX;
     for (int i = 0; i < fair.count; ++i) least = std::min(least, list.splits[fair.index[i]].teammate_repeats);
     std::vector<int> fewest;  // list positions, in list order
@@ -386,7 +390,7 @@ TEST(FairTeams, OversizedGroupsShowInTheReportAsWithoutIt) {
         Randomiser plain;
         setPlayers(plain, 4, ratings, groups);
         Randomiser fair = plain;
-        fair.options.fair_teams = 1;
+        changeOptions(fair, [](OptionSet& options) { options.fair_teams = 1; });
         crtSrand(seed);
         assignTeams(plain);
         crtSrand(seed);
@@ -394,7 +398,7 @@ TEST(FairTeams, OversizedGroupsShowInTheReportAsWithoutIt) {
         EXPECT_TRUE(std::equal(plain.players.player_fmt_groups, plain.players.player_fmt_groups + 8,
                                fair.players.player_fmt_groups))
             << seed;
-        EXPECT_EQ(handicapApplies(fair.options, fair.teams), 1);
+        EXPECT_EQ(handicapApplies(fair.options(), fair.teams), 1);
         EXPECT_EQ(fair.teams.fmt_present, 1);
     }
 }
@@ -405,8 +409,8 @@ TEST(FairTeams, FiftySeedsDrawSeveralOfTheFairSplits) {
     for (int lobby = 0; lobby < 300; ++lobby) {
         Randomiser base;
         randomLobby(gen, base);
-        base.options.fair_margin = static_cast<int>(gen() % 200);
-        size_t fairCount = bruteForce(base.players).fair(base.options.fair_margin).size();
+        changeOptions(base, [&](OptionSet& options) { options.fair_margin = static_cast<int>(gen() % 200); });
+        size_t fairCount = bruteForce(base.players).fair(base.options().fair_margin).size();
         std::set<Partition> drawn;
         for (uint32_t seed = 1765000000; seed < 1765000050; ++seed) {
             Randomiser r = base;
@@ -423,7 +427,7 @@ TEST(FairTeams, SampleFriendsLeaveOneSplitInBothNumberings) {
     // against the rest scores 1556 to 1506; every other split is more than 25 worse.
     Randomiser base;
     setPlayers(base, 2, {1480, 1720, 1150, 1890, 1340, 1610}, {0, 3, 0, 0, 0, 3});
-    base.options.fair_teams = 1;
+    changeOptions(base, [](OptionSet& options) { options.fair_teams = 1; });
     BruteForce brute = bruteForce(base.players);
     ASSERT_EQ(brute.fair(25).size(), 1u);
     EXPECT_EQ(brute.bestSpread, 50);
@@ -442,8 +446,10 @@ TEST(FairTeams, MarginZeroDrawsOnlyTheBestSpread) {
     // Equal pairs give several splits of spread 0 among worse ones.
     Randomiser base;
     setPlayers(base, 2, {1000, 1000, 2000, 2000, 1500, 1500, 1200, 1800});
-    base.options.fair_teams = 1;
-    base.options.fair_margin = 0;
+    changeOptions(base, [](OptionSet& options) {
+        options.fair_teams = 1;
+        options.fair_margin = 0;
+    });
     BruteForce brute = bruteForce(base.players);
     ASSERT_EQ(brute.bestSpread, 0);
     ASSERT_GT(brute.fair(0).size(), 1u);
@@ -465,13 +471,13 @@ TEST(FairTeams, ChoosesAFairSplitThatRepeatsFewestRecentTeammates) {
     for (int lobby = 0; lobby < 1500 / kLobbyShare; ++lobby) {
         Randomiser base;
         randomLobby(gen, base);
-        base.options.fair_margin = static_cast<int>(gen() % 120);
+        changeOptions(base, [&](OptionSet& options) { options.fair_margin = static_cast<int>(gen() % 120); });
         BruteForce brute = bruteForce(base.players);
         std::vector<Partition> recent;
         for (int m = 1 + static_cast<int>(gen() % 3); m > 0; --m)
             recent.push_back(brute.all[gen() % brute.all.size()].teams);
         setRecentTeammates(base, recent);
-        std::set<Partition> fair = brute.fair(base.options.fair_margin);
+        std::set<Partition> fair = brute.fair(base.options().fair_margin);
         int least = INT_MAX;
         for (const Partition& split : fair) least = std::min(least, repeatsOf(split, recent));
         bool ruledOut = false;
@@ -560,7 +566,7 @@ TEST(FairTeams, ABestSpreadAbove200IsLoggedAndNoted) {
     // Two pairs of friends, the strong pair against the weak one.
     Randomiser r;
     setPlayers(r, 2, {2000, 2100, 1000, 1100}, {1, 1, 2, 2});
-    r.options.fair_teams = 1;
+    changeOptions(r, [](OptionSet& options) { options.fair_teams = 1; });
     crtSrand(3);
     assignTeams(r);
     EXPECT_EQ(r.teams.fair_best_spread, 1000);
@@ -573,7 +579,7 @@ TEST(FairTeams, ABestSpreadAbove200IsLoggedAndNoted) {
     // else the ratings.
     Randomiser apart;
     setPlayers(apart, 2, {3000, 1000, 1000, 1000}, {0, 0, 0, 0});
-    apart.options.fair_teams = 1;
+    changeOptions(apart, [](OptionSet& options) { options.fair_teams = 1; });
     assignTeams(apart);
     EXPECT_EQ(unfairTeamsNote(apart),
               L"Fairest teams still differ by 1000 points: the ratings themselves are too far apart");
@@ -585,7 +591,7 @@ TEST(FairTeams, ABestSpreadAbove200IsLoggedAndNoted) {
     // 201 is above the limit, 200 is not.
     Randomiser edge;
     setPlayers(edge, 2, {1200, 1200, 1000, 1000}, {1, 1, 2, 2});
-    edge.options.fair_teams = 1;
+    changeOptions(edge, [](OptionSet& options) { options.fair_teams = 1; });
     assignTeams(edge);
     EXPECT_EQ(unfairTeamsNote(edge), L"");
     edge.players.player_ratings[0] = 1202;
@@ -606,7 +612,7 @@ TEST(FairTeams, MissingRatingLogsAndTakesTheUnratedPath) {
     Randomiser unrated;
     setPlayers(unrated, 2, ratings, groups);
     Randomiser fair = unrated;
-    fair.options.fair_teams = 1;
+    changeOptions(fair, [](OptionSet& options) { options.fair_teams = 1; });
     crtSrand(8);
     assignTeams(unrated);
     EXPECT_EQ(debugLogText(), "");
@@ -625,7 +631,7 @@ TEST(FairTeams, NoSplitAtAllIsSaidAndDrawsNothing) {
     TempFolder folder;
     Randomiser r;
     setPlayers(r, 2, {1500, 1400, 1600, 1300, 1700}, {0, 0, 0, 0, 0});
-    r.options.fair_teams = 1;
+    changeOptions(r, [](OptionSet& options) { options.fair_teams = 1; });
     crtSrand(3);
     const int firstDraw = crtRand();
     crtSrand(3);

@@ -39,7 +39,7 @@ TEST(AssignTeams, DealKeepsOnePlayerOfEachDealRankPerTeam) {
         for (int pair = 0; pair < 4; ++pair)
             EXPECT_NE(r.players.player_teams[2 * pair], r.players.player_teams[2 * pair + 1]) << seed;
         EXPECT_EQ(r.teams.fmt_present, 0);
-        EXPECT_EQ(handicapApplies(r.options, r.teams), 0);
+        EXPECT_EQ(handicapApplies(r.options(), r.teams), 0);
     }
 }
 
@@ -95,7 +95,7 @@ TEST(AssignTeams, OversizedGroupIsSplitBeforeBalancing) {
     EXPECT_GE(g[2], 100);
     EXPECT_EQ(g[2], g[3]);
     EXPECT_EQ(g[3], g[4]);
-    EXPECT_EQ(handicapApplies(r.options, r.teams), 1);
+    EXPECT_EQ(handicapApplies(r.options(), r.teams), 1);
     EXPECT_EQ(r.teams.fmt_present, 1);
     expectEqualTeams(r);
     expectGroupsTogether(r);
@@ -106,7 +106,7 @@ TEST(AssignTeams, ThreePairsInTwoTeamsOfFour) {
     // pass merges the highest pair into the lowest: units 4 (1400+1600) and 2.
     Randomiser r;
     setPlayers(r, 2, {1600, 1600, 1500, 1500, 1400, 1400, 1450, 1550}, {1, 1, 2, 2, 3, 3, 0, 0});
-    r.options.fmt_uncounter = 1;
+    changeOptions(r, [](OptionSet& options) { options.fmt_uncounter = 1; });
     crtSrand(5);
     assignTeams(r);
     const int* t = r.players.player_teams;
@@ -116,7 +116,7 @@ TEST(AssignTeams, ThreePairsInTwoTeamsOfFour) {
     EXPECT_EQ(t[2], t[3]);
     EXPECT_EQ(t[6], t[2]);  // the ungrouped players join the unit of two
     EXPECT_EQ(t[7], t[2]);
-    EXPECT_EQ(handicapApplies(r.options, r.teams), 0);  // fmt_uncounter keeps handicap off
+    EXPECT_EQ(handicapApplies(r.options(), r.teams), 0);  // fmt_uncounter keeps handicap off
     EXPECT_EQ(r.teams.fmt_unit_splits, 0);
 }
 
@@ -163,7 +163,7 @@ TEST(AssignTeams, UnratedPathKeepsGroupsAndLeavesNoScores) {
         EXPECT_EQ(r.players.player_teams[0], r.players.player_teams[1]);
         for (int p = 0; p < 6; ++p) EXPECT_EQ(r.players.player_rating_classes[p], 2);
         for (int t = 0; t < 4; ++t) EXPECT_EQ(r.teams.team_scores[t], 0);
-        EXPECT_EQ(handicapApplies(r.options, r.teams), 1);
+        EXPECT_EQ(handicapApplies(r.options(), r.teams), 1);
     }
 }
 
@@ -266,7 +266,7 @@ TEST(AssignTeams, GroupsBeyondThePlayerCountAreNotFriends) {
     crtSrand(1);
     assignTeams(r);
     EXPECT_EQ(r.teams.fmt_present, 0);
-    EXPECT_EQ(handicapApplies(r.options, r.teams), 0);
+    EXPECT_EQ(handicapApplies(r.options(), r.teams), 0);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "common/bounded_copy.h"
 #include "common/crt_random.h"
 #include "output/sequence_text.h"
+#include "support/randomiser_builder.h"
 #include "test_support.h"
 
 namespace {
@@ -49,7 +50,7 @@ TEST_F(HotkeyCommands, OneTypesTheReportSavesAndQuits) {
 }
 
 TEST_F(HotkeyCommands, OneWithoutAReportLeavesDataTxtAndSaysWhy) {
-    randomiser.options.validate_only = 1;
+    changeOptions(randomiser, [](OptionSet& options) { options.validate_only = 1; });
     CommandOutcome outcome = runCommand(randomiser, 1);
     EXPECT_TRUE(outcome.sequence.empty()) << "no save step may empty data.txt: " << sequenceText(outcome.sequence);
     EXPECT_FALSE(outcome.quit) << "the program stays to show its balloon";
@@ -120,7 +121,7 @@ TEST_F(HotkeyCommands, WindowAndQuitCommands) {
     EXPECT_TRUE(quit.quit);
     EXPECT_TRUE(quit.sequence.empty());
     EXPECT_TRUE(runCommand(randomiser, kDigitZero).draw_again);
-    randomiser.options.validate_only = 1;
+    changeOptions(randomiser, [](OptionSet& options) { options.validate_only = 1; });
     EXPECT_FALSE(runCommand(randomiser, kDigitZero).draw_again) << "a check run has no match to draw again";
 }
 
@@ -129,7 +130,7 @@ TEST_F(HotkeyCommands, EveryCommandThatTypesIsRefusedInTheProgramsOwnWindow) {
     randomiser.report.report_line_count = 1;
     writeFile("data.txt", "a\r\n");
     for (int repost : {0, 1}) {
-        randomiser.options.repost_only = repost;
+        changeOptions(randomiser, [&](OptionSet& options) { options.repost_only = repost; });
         for (int command : {1, 2, 3, 4, 5, 6, 7, 8, 9, kDigitZero}) {
             const std::wstring refusal = ownWindowRefusal(randomiser, command);
             Randomiser copy = randomiser;
@@ -140,7 +141,7 @@ TEST_F(HotkeyCommands, EveryCommandThatTypesIsRefusedInTheProgramsOwnWindow) {
 }
 
 TEST_F(HotkeyCommands, RepostModeTypesDataTxtOnlyOnOneAndQuitsOnNine) {
-    randomiser.options.repost_only = 1;
+    changeOptions(randomiser, [](OptionSet& options) { options.repost_only = 1; });
     writeFile("data.txt", "a\r\nb\r\nrest");
     EXPECT_EQ(run(1), "ctrl [a] ctrl enter wait 250 [b] ctrl enter wait 250 quit");
     for (int command : {2, 3, 4, 5, 6, 7, 8, kDigitZero}) {

@@ -92,7 +92,7 @@ TEST(SavedResult, LineBreaksAreNoReadFailure) {
 Randomiser builtReport() {
     Randomiser r;
     setPlayers(r, 2, {1500, 1600, 1700, 1400});
-    r.options.use_ratings = 1;
+    changeOptions(r, [](OptionSet& options) { options.use_ratings = 1; });
     r.seed = 5000000000;  // the report prints its low 32 bits
     const wchar_t* names[] = {L"Ann", L"B\u00F6 Li", L"Cy", L"Di"};
     const int teams[] = {1, 2, 2, 1};

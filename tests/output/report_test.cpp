@@ -31,11 +31,13 @@ Randomiser workedExample() {
         r.players.player_civs[p] = p;
         r.players.player_teams[p] = teams[p];
     }
-    r.options.tier_range_mid = 1;
-    r.options.reshape = 1;
+    changeOptions(r, [](OptionSet& options) {
+        options.tier_range_mid = 1;
+        options.reshape = 1;
+        options.reflective[0] = options.reflective[2] = 1;
+        options.reflective[5] = 1;  // beyond player_count: not printed
+    });
     r.civ_draw.reshape_amount = 1;
-    r.options.reflective[0] = r.options.reflective[2] = 1;
-    r.options.reflective[5] = 1;  // beyond player_count: not printed
     r.teams.team_scores[0] = 1510;
     r.teams.team_scores[1] = 1470;
     r.teams.team_score_average = 1490;
@@ -71,7 +73,7 @@ TEST(BuildReport, LearnedRatingsAddTheWinChanceLineAfterTheTeamScores) {
     Randomiser plain = workedExample();
     buildReport(plain);
     Randomiser learned = workedExample();
-    learned.options.learned_ratings = 1;
+    changeOptions(learned, [](OptionSet& options) { options.learned_ratings = 1; });
     const double mu[] = {1600, 1380, 1500, 1540};
     for (int p = 0; p < 4; ++p) learned.history.player_skills[p] = {mu[p], 250.0};
     buildReport(learned);
@@ -98,7 +100,7 @@ TEST(BuildReport, SeedPrintsItsLowBitsSigned) {
 
 TEST(BuildReport, OmitCivsKeepsTheSummaryToOneLine) {
     Randomiser r = workedExample();
-    r.options.omit_civs = 1;
+    changeOptions(r, [](OptionSet& options) { options.omit_civs = 1; });
     buildReport(r);
     std::vector<std::string> lines = reportLines(r);
     ASSERT_EQ(lines.size(), 10u);
@@ -126,10 +128,12 @@ TEST(BuildReport, UnratedPlayersAreMarked) {
 
 TEST(BuildReport, UnratedRunShowsRookAndNoScores) {
     Randomiser r = workedExample();
-    r.options.use_ratings = 0;
-    r.options.tier_range_mid = 0;
-    r.options.reshape = 0;
-    std::fill(r.options.reflective, r.options.reflective + 8, 0);
+    changeOptions(r, [](OptionSet& options) {
+        options.use_ratings = 0;
+        options.tier_range_mid = 0;
+        options.reshape = 0;
+        std::fill(options.reflective, options.reflective + 8, 0);
+    });
     for (int p = 0; p < 4; ++p) r.players.player_rating_classes[p] = 2;
     buildReport(r);
     std::vector<std::string> lines = reportLines(r);
@@ -148,7 +152,7 @@ TEST(BuildReport, FriendsLineAndRepeatCells) {
     r.players.player_fmt_groups[2] = 3;
     r.civ_draw.repeat_enemy[3] = 1;
     r.civ_draw.repeat_ally = 1;
-    r.options.reflective_tiers = 1;
+    changeOptions(r, [](OptionSet& options) { options.reflective_tiers = 1; });
     buildReport(r);
     std::vector<std::string> lines = reportLines(r);
     EXPECT_EQ(lines[5], "| Reflective Civs 1 0 1 0 | | Reflective Tiers | ");
@@ -160,19 +164,22 @@ TEST(BuildReport, FriendsLineAndRepeatCells) {
 
 TEST(BuildReport, TheRangeNamedIsTheOneTheDrawApplies) {
     Randomiser r = workedExample();
-    r.options.tier_range_high = 1;  // with mid also set, the draw applies high
+    changeOptions(r,
+                  [](OptionSet& options) { options.tier_range_high = 1; });  // with mid also set, the draw applies high
     buildReport(r);
     EXPECT_EQ(reportLines(r)[3], "| P-4 T-2 | | Ratings Based | | Tier Range High | ");
 }
 
 TEST(BuildReport, LongOptionLineContinuesOnTheNextLine) {
     Randomiser r = workedExample();
-    r.options.single_tier = 1;
-    r.options.single_tier_value = 2;
-    r.options.varied_tier_ratios = 1;
+    changeOptions(r, [](OptionSet& options) {
+        options.single_tier = 1;
+        options.single_tier_value = 2;
+        options.varied_tier_ratios = 1;
+        options.team_random = 1;
+    });
     const int ratios[4] = {10, 20, 30, 40};
     std::copy(ratios, ratios + 4, r.civ_draw.tier_ratios);
-    r.options.team_random = 1;
     r.civ_draw.handicap = 1;
     r.civ_draw.score_combo = 3;
     buildReport(r);
@@ -187,10 +194,12 @@ TEST(BuildReport, LongOptionLineContinuesOnTheNextLine) {
 
 TEST(BuildReport, FairTeamsCellStandsAfterTeamRandomAndBeforeHandicap) {
     Randomiser r = workedExample();
-    r.options.team_random = 1;
+    changeOptions(r, [](OptionSet& options) {
+        options.team_random = 1;
+        options.fair_teams = 1;
+        options.fair_margin = 40;
+    });
     r.civ_draw.handicap = 1;
-    r.options.fair_teams = 1;
-    r.options.fair_margin = 40;
     buildReport(r);
     EXPECT_EQ(reportLines(r)[7], "| Team Random | | Handicap | ");  // a rating was missing: no balance was made
 
@@ -198,8 +207,10 @@ TEST(BuildReport, FairTeamsCellStandsAfterTeamRandomAndBeforeHandicap) {
     buildReport(r);
     EXPECT_EQ(reportLines(r)[7], "| Team Random | | Fair Teams 40 | | Handicap | ");
 
-    r.options.single_tier = 1;
-    r.options.varied_tier_ratios = 1;
+    changeOptions(r, [](OptionSet& options) {
+        options.single_tier = 1;
+        options.varied_tier_ratios = 1;
+    });
     r.civ_draw.score_combo = 1;
     buildReport(r);
     std::vector<std::string> lines = reportLines(r);
@@ -290,8 +301,11 @@ TEST(BuildReport, EveryLineFitsWithExtremeValues) {
         r.players.player_rating_classes[p] = 5;
     }
     std::fill(r.civ_draw.tier_ratios, r.civ_draw.tier_ratios + 4, INT32_MAX);
-    r.options.varied_tier_ratios = r.options.single_tier = r.options.team_random = r.civ_draw.handicap = 1;
-    r.options.single_tier_value = INT32_MIN;
+    changeOptions(r, [](OptionSet& options) {
+        options.varied_tier_ratios = options.single_tier = options.team_random = 1;
+        options.single_tier_value = INT32_MIN;
+    });
+    r.civ_draw.handicap = 1;
     r.civ_draw.score_combo = 3;
     r.civ_draw.reshape_amount = 3;
     std::fill(r.teams.team_scores, r.teams.team_scores + 4, INT32_MIN);

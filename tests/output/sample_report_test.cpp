@@ -297,17 +297,17 @@ TEST(SampleReports, CompactReportsHoldTheMatchOfTheFullOnes) {
             for (const std::string& line : lines) EXPECT_NE(line.find_first_not_of(' '), std::string::npos);
             for (int t = 0; t < teams; ++t) {
                 std::string expected = "T" + std::to_string(t + 1);
-                if (full.options.use_ratings) expected += " " + std::to_string(full.teams.team_scores[t]);
-                if (full.options.learned_ratings) expected += " " + winChanceOfTeam(reportLines(full), t);
+                if (full.options().use_ratings) expected += " " + std::to_string(full.teams.team_scores[t]);
+                if (full.options().learned_ratings) expected += " " + winChanceOfTeam(reportLines(full), t);
                 expected += ":";
                 const char* separator = " ";
                 for (int p = 0; p < full.players.player_count; ++p) {
                     if (full.players.player_teams[p] != t + 1) continue;
                     expected += separator + toUtf8(full.players.player_names[p]);
-                    if (full.options.use_ratings && full.players.player_unrated[p]) expected += "?";
+                    if (full.options().use_ratings && full.players.player_unrated[p]) expected += "?";
                     wchar_t civ[kCivNameUnits];
                     civDisplayName(full, p, civ);
-                    if (!full.options.omit_civs) expected += " (" + toUtf8(civ) + ")";
+                    if (!full.options().omit_civs) expected += " (" + toUtf8(civ) + ")";
                     separator = ", ";
                 }
                 EXPECT_EQ(lines[2 + t], expected);

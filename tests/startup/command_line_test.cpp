@@ -26,7 +26,7 @@ protected:
     TempFolder folder;
     GameFolder files;
     Randomiser randomiser;
-    const OptionSet& options = randomiser.options;
+    const OptionSet& options = randomiser.options();
 
     void SetUp() override { files.write(); }
 
@@ -118,7 +118,7 @@ TEST_F(CommandLine, EndsAtValidateOrRepost) {
     Randomiser fresh;
     std::vector<std::wstring> words = wordsOf(L"rematch");
     EXPECT_TRUE(parseCommandLine(fresh, words));
-    EXPECT_EQ(fresh.options.repost_only, 1);
+    EXPECT_EQ(fresh.options().repost_only, 1);
 }
 
 TEST_F(CommandLine, RefusesAnUnknownWord) {
@@ -144,7 +144,7 @@ TEST_F(CommandLine, ResultTakesOneNumberAndNoOtherWord) {
         Randomiser fresh;
         std::vector<std::wstring> words = wordsOf(line);
         EXPECT_FALSE(parseCommandLine(fresh, words)) << std::string(line, line + std::wcslen(line));
-        EXPECT_EQ(fresh.options.record_result, '\0');
+        EXPECT_EQ(fresh.options().record_result, '\0');
     }
     EXPECT_NE(debugLogText().find("result takes one number, 0 (not rated) or the winning team 1 to 4, and no other "
                                   "word - Passed ~ rating result 2\n"),
@@ -178,12 +178,12 @@ TEST_F(CommandLine, ReadsPositionFlags) {
         std::wstring repeatLine = c.line;
         for (size_t at = repeatLine.find(L"reflective"); at != std::wstring::npos; at = repeatLine.find(L"reflective"))
             repeatLine.replace(at, 10, L"repeat");
-        for (int i = 0; i < 8; ++i) EXPECT_EQ(fresh.options.reflective[i], c.flags[i]) << c.line << " " << i;
+        for (int i = 0; i < 8; ++i) EXPECT_EQ(fresh.options().reflective[i], c.flags[i]) << c.line << " " << i;
         // "repeat" reads its words the same way into the repeat flags.
         Randomiser other;
         std::vector<std::wstring> repeatWords = wordsOf(repeatLine);
         ASSERT_TRUE(parseCommandLine(other, repeatWords));
-        for (int i = 0; i < 8; ++i) EXPECT_EQ(other.options.repeat_enemy[i], c.flags[i]) << repeatLine << " " << i;
+        for (int i = 0; i < 8; ++i) EXPECT_EQ(other.options().repeat_enemy[i], c.flags[i]) << repeatLine << " " << i;
     }
 }
 
@@ -205,7 +205,7 @@ TEST_F(CommandLine, ReadsTheSingleTier) {
         std::vector<std::wstring> words = wordsOf(line);
         crtSrand(123);
         ASSERT_TRUE(parseCommandLine(fresh, words));
-        EXPECT_EQ(fresh.options.single_tier_value, 1 + drawsAfterTheMap(123, 1)[0] % 4) << line;
+        EXPECT_EQ(fresh.options().single_tier_value, 1 + drawsAfterTheMap(123, 1)[0] % 4) << line;
     }
     EXPECT_EQ(options.handicap, 0);
     ASSERT_TRUE(parse(L"single_tier handicap"));
@@ -228,9 +228,9 @@ TEST_F(CommandLine, ReadsTheTierRange) {
     crtSrand(9);
     ASSERT_TRUE(parseCommandLine(drawn, words));
     int value = drawsAfterTheMap(9, 1)[0] % 3;
-    EXPECT_EQ(drawn.options.tier_range_low, value == 0);
-    EXPECT_EQ(drawn.options.tier_range_mid, value == 1);
-    EXPECT_EQ(drawn.options.tier_range_high, value == 2);
+    EXPECT_EQ(drawn.options().tier_range_low, value == 0);
+    EXPECT_EQ(drawn.options().tier_range_mid, value == 1);
+    EXPECT_EQ(drawn.options().tier_range_high, value == 2);
 }
 
 TEST_F(CommandLine, ReadsNumbersAfterOptions) {
@@ -306,9 +306,9 @@ TEST_F(CommandLine, ReadsTierRatios) {
         std::vector<std::wstring> words = wordsOf(c.line);
         bool ok = parseCommandLine(fresh, words);
         EXPECT_EQ(ok, std::wstring(c.line).back() != L'5') << c.line;  // a lone 5 is no option
-        EXPECT_EQ(fresh.options.varied_tier_ratios, 1);
-        EXPECT_EQ(fresh.options.civ_cycle, 1);
-        for (int i = 0; i < 4; ++i) EXPECT_EQ(fresh.options.tier_ratios[i], c.ratios[i]) << c.line << " " << i;
+        EXPECT_EQ(fresh.options().varied_tier_ratios, 1);
+        EXPECT_EQ(fresh.options().civ_cycle, 1);
+        for (int i = 0; i < 4; ++i) EXPECT_EQ(fresh.options().tier_ratios[i], c.ratios[i]) << c.line << " " << i;
     }
 }
 
@@ -404,8 +404,8 @@ TEST_F(CommandLine, TypingWordsCountWhereverTheyStand) {
     Randomiser fresh;
     std::vector<std::wstring> words = wordsOf(L"repost real_keys line_pause 60000");
     ASSERT_TRUE(parseCommandLine(fresh, words));
-    EXPECT_EQ(fresh.options.real_keys, 1) << "after repost too, where no other word counts";
-    EXPECT_EQ(fresh.options.line_pause_ms, 60000);
+    EXPECT_EQ(fresh.options().real_keys, 1) << "after repost too, where no other word counts";
+    EXPECT_EQ(fresh.options().line_pause_ms, 60000);
 }
 
 TEST_F(CommandLine, RefusesALinePauseOutOfRange) {

@@ -9,6 +9,7 @@
 #include "common/text_convert.h"
 #include "player_data_sample.h"
 #include "startup/game_folder.h"
+#include "support/randomiser_builder.h"
 #include "test_support.h"
 
 namespace {
@@ -53,7 +54,7 @@ TEST_F(GameDataLoader, FillsEveryTable) {
 }
 
 TEST_F(GameDataLoader, ReadsRatingsAndGroupsOfThePlayersInTheMatch) {
-    randomiser.options.use_ratings = 1;
+    changeOptions(randomiser, [](OptionSet& options) { options.use_ratings = 1; });
     files.playerData =
         "player_num {2} team_num {2} player_name { 'Twentycharactername1' 'B' 'C' } "
         "player_rating { 1500 1600 1700 } player_fmt_group { 3 3 3 }";
@@ -121,7 +122,7 @@ TEST_F(GameDataLoader, RefusesPlayerDataWithFewerNamesOrRatingsThanPlayers) {
         "player_num {4} team_num {2} player_name {'a' 'b' 'c' 'd'} player_rating {1 2 3} "
         "player_fmt_group {}";
     EXPECT_TRUE(load()) << "ratings are not read without the rating option";
-    randomiser.options.use_ratings = 1;
+    changeOptions(randomiser, [](OptionSet& options) { options.use_ratings = 1; });
     EXPECT_FALSE(load());
     EXPECT_EQ(debugLogText(), "player_rating holds 3 values, fewer than player_num 4\n");
 }

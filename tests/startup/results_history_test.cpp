@@ -44,7 +44,7 @@ TEST(LearnedRatings, TakeThePlaceOfTheFileRatingsOfTheNamesTheReplayKnows) {
     const RatingReplay known = replayResults(parseResults(readFile("Results.txt")), kWholeLog);
 
     const Randomiser r = startRun(99, {L"Brenlow_Sortilane.exe", L"learned_ratings"});
-    EXPECT_EQ(r.options.use_ratings, 1);
+    EXPECT_EQ(r.options().use_ratings, 1);
     EXPECT_EQ(r.players.player_ratings[0], ratingOfMu(known.players[0].skill.mu));
     EXPECT_EQ(r.players.player_ratings[1], ratingOfMu(known.players[1].skill.mu));
     EXPECT_EQ(r.players.player_ratings[2], 1400);  // "cy" is someone else

@@ -1,10 +1,32 @@
 #pragma once
+#include <algorithm>
 #include <cwchar>
 #include <string>
 #include <vector>
 
 #include "common/text_convert.h"
 #include "randomiser/state/randomiser_state.h"
+
+// The tests' one way to set options: change, in a copy of the run's options,
+// what a case needs, as if the parser had read it. The programs' runs take
+// their options from the parser alone and never change them, so a new run is
+// made with the changed options and takes over every other part of r.
+template <typename Change>
+void changeOptions(Randomiser& r, Change change) {
+    OptionSet options = r.options();
+    change(options);
+    Randomiser changed(options);
+    changed.players = r.players;
+    changed.game = r.game;
+    changed.current = r.current;
+    changed.seed = r.seed;
+    changed.draw_number = r.draw_number;
+    changed.history = r.history;
+    changed.teams = r.teams;
+    changed.civ_draw = r.civ_draw;
+    changed.report = r.report;
+    r = changed;
+}
 
 // Builds the tables of a run in memory, as the loader and the parser leave them.
 inline void setPlayers(Randomiser& r, int teams, const std::vector<int>& ratings, const std::vector<int>& groups = {}) {
@@ -17,10 +39,8 @@ inline void setPlayers(Randomiser& r, int teams, const std::vector<int>& ratings
         players.player_fmt_groups[p] = p < static_cast<int>(groups.size()) ? groups[p] : 0;
         players.player_teams[p] = players.player_civs[p] = players.player_tiers[p] = 0;
     }
-    r.options.use_ratings = 1;
-    for (int rating : ratings) {
-        if (rating == -1) r.options.use_ratings = 0;
-    }
+    const bool allRated = std::find(ratings.begin(), ratings.end(), -1) == ratings.end();
+    changeOptions(r, [allRated](OptionSet& options) { options.use_ratings = allRated; });
 }
 
 inline void addCiv(Randomiser& r, const std::wstring& name, int tier, int eco = 1, int military = 1, int impact = 1) {
