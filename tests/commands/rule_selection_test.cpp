@@ -5,6 +5,12 @@
 #include <cwchar>
 
 #include "common/bounded_copy.h"
+#include "common/crt_random.h"
+#include "output/sequence_text.h"
+#include "randomiser/commands/hotkey_commands.h"
+#include "randomiser/startup/command_line.h"
+#include "startup/game_folder.h"
+#include "test_support.h"
 
 namespace {
 
@@ -87,6 +93,24 @@ TEST_F(SubmitRuleEntry, ALongPathIsCutToFitTheResult) {
     EXPECT_EQ(path(), longPath);
     EXPECT_EQ(std::wcslen(result), kRuleEntryUnits - 1);
     EXPECT_EQ(std::wstring(result), (L"Selected New Rules - " + longPath).substr(0, kRuleEntryUnits - 1));
+}
+
+// Ctrl+2 types the rule text the words name, in a check run too, until the
+// host chooses another; the choice is the run's, the option keeps the words' path.
+TEST(RuleSelection, TheRunTypesTheWordsRulesUntilTheHostChoosesOthers) {
+    TempFolder folder;
+    GameFolder files;
+    files.write();
+    Randomiser randomiser;
+    std::vector<std::wstring> words = {L"sortilane.exe", L"rules", L"./rules/fast.txt", L"validate"};
+    crtSrand(1);
+    ASSERT_TRUE(parseCommandLine(randomiser, words));
+    EXPECT_EQ(sequenceText(runCommand(randomiser, 2).sequence), "ctrl [Go fast] wait 250 ctrl enter wait 100");
+
+    wchar_t result[kRuleEntryUnits] = {};
+    ASSERT_EQ(submitRuleEntry(randomiser, L"1", result), RuleEntryOutcome::Selected);
+    EXPECT_EQ(sequenceText(runCommand(randomiser, 2).sequence), "ctrl [Be nice] wait 250 ctrl enter wait 100");
+    EXPECT_STREQ(randomiser.options().usual_rules_path, L"./rules/fast.txt");
 }
 
 }  // namespace
