@@ -201,8 +201,6 @@ std::wstring linesNote(const CaptureReport& report) {
 
 }  // namespace
 
-const wchar_t* const kAllPlayersFilled = L"all 8 players are filled; Ctrl+8 starts again at player 1";
-
 std::wstring captureNote(const CaptureReport& report) {
     if (!report.loaded) return L"Nothing taken: PlayerData.txt could not be read (see debug.txt)";
     std::wstring note =

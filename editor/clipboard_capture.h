@@ -11,9 +11,6 @@
 // post, a page of a forum.
 constexpr size_t kClipboardChars = 65536;
 
-// Why a value for a ninth player is not stored.
-extern const wchar_t* const kAllPlayersFilled;
-
 // What one clipboard capture did, for the note the shell shows after it.
 struct CaptureReport {
     bool loaded = false;     // PlayerData.txt could be read

@@ -5,7 +5,6 @@
 
 #include "common/number_read.h"
 #include "common/text_convert.h"
-#include "editor/clipboard_capture.h"
 #include "editor/lobby_text.h"
 #include "editor/player_data.h"
 #include "editor/rating_words.h"

@@ -144,6 +144,8 @@ bool makeLoadedFileUtf8(Script& script) {
 
 }  // namespace
 
+const wchar_t* const kAllPlayersFilled = L"all 8 players are filled; Ctrl+8 starts again at player 1";
+
 bool setupPlayerData(EditorState& state, EditorPort& port) {
     state.script.reset(new Script());  // value-initialised: no keys, no values
 

@@ -29,6 +29,10 @@ void refreshDisplay(EditorState& state, EditorPort& port);
 // as every change does before it stores. False when it cannot be loaded.
 bool loadPlayerDataForStore(EditorState& state);
 
+// Why a value for a ninth player is not stored, by the capture and the input
+// window alike.
+extern const wchar_t* const kAllPlayersFilled;
+
 // Each stores one value into PlayerData.txt and, only when the file took it,
 // puts the value as it reads back from the file into the records in memory,
 // so the display never shows a value the randomiser will not read. The
