@@ -61,82 +61,100 @@ bool ratingOfToken(const std::wstring& token, int32_t& rating) {
     return true;
 }
 
-// What a field holds: player names, ratings or FMT groups.
-enum class FieldKind { Names, Ratings, FmtGroups };
-constexpr int kFieldKinds = 3;
-
-const wchar_t* nounOf(FieldKind kind) {
-    switch (kind) {
-        case FieldKind::Ratings: return L"rating";
-        case FieldKind::FmtGroups: return L"FMT group";
-        case FieldKind::Names: break;
-    }
-    return L"name";
+// A count is the number its token begins with; true when it lies within
+// low to high.
+bool countWithin(const std::wstring& token, int32_t& count, int32_t low, int32_t high) {
+    count = readLeadingInt(token.c_str());
+    return count >= low && count <= high;
 }
 
-int32_t& sequenceIndexOf(EditorState& state, FieldKind kind) {
-    switch (kind) {
-        case FieldKind::Ratings: return state.ratingIndex;
-        case FieldKind::FmtGroups: return state.fmtIndex;
-        case FieldKind::Names: break;
-    }
-    return state.nameIndex;
+// A count is written only when the file holds another.
+bool storeCountIfChanged(EditorState& state, const char* key, int32_t count, bool (*store)(EditorState&, int32_t)) {
+    return state.script->getInt(key, 0) == count || store(state, count);
 }
 
-// The player's value of that kind as memory holds it: as it read back from
-// the file after the store.
-std::wstring storedText(const EditorState& state, FieldKind kind, int index) {
-    const PlayerRecord& player = state.players[index];
-    switch (kind) {
-        case FieldKind::Ratings: return std::to_wstring(player.rating);
-        case FieldKind::FmtGroups: return std::to_wstring(player.fmtGroup);
-        case FieldKind::Names: break;
-    }
-    return player.name;
+// The count the file holds under key.
+std::wstring countInFile(const EditorState& state, const char* key) {
+    return std::to_wstring(state.script->getInt(key, 0));
 }
 
-// The value a token stands for (a name stands for itself); false with the
-// reason when it stands for none.
-bool valueOfToken(FieldKind kind, const std::wstring& token, int32_t& value, std::wstring& reason) {
-    const std::wstring typed = quoted(token);
-    switch (kind) {
-        case FieldKind::Names:
-            if (charCount(token) <= kNameChars) return true;
-            reason = typed + L" is longer than 15 characters";
-            return false;
-        case FieldKind::Ratings:
-            if (ratingOfToken(token, value)) return true;
-            reason = typed + L" is not a rating: a number of up to 5 digits, or a rating word";
-            return false;
-        case FieldKind::FmtGroups:
-            value = readLeadingInt(token.c_str());
-            if (charCount(token) <= kMaxFmtChars) return true;
-            reason = typed + L" is longer than 3 characters";
-            return false;
-    }
-    return false;
-}
+// What differs between the fields of the input window, one row for each kind
+// of field. The names, ratings and FMT groups fields take one value a token,
+// for the player the element field names or the next in sequence; the
+// counts fields take the number their first token begins with.
+struct FieldRow {
+    InputMode mode;                   // the mode that shows it; a mode with one row shows it in both fields
+    const wchar_t* label;             // beside the field in the window
+    const wchar_t* noun;              // one value of the field
+    int32_t EditorState::*nextIndex;  // the next player in sequence (none for the counts)
+    // Whether a token is a value of the field (a count: within its limits),
+    // and which; refusal follows the quoted token (the count) when it is not.
+    bool (*readValue)(const std::wstring& token, int32_t& value);
+    const wchar_t* refusal;
+    // Stores the value for the player at index (a count for the file), and
+    // the value as the file holds it after that.
+    bool (*store)(EditorState& state, int index, const std::wstring& token, int32_t value);
+    std::wstring (*storedText)(const EditorState& state, int index);
+    bool ratesNamedWhenEmpty;  // left empty, it gives the players the other field named the mean rating
+};
 
-// Stores a token's value for the player at index. True with shown set to the
-// value as the file holds it now; false with the reason it was not stored.
-bool storeValue(EditorState& state, FieldKind kind, const std::wstring& token, int32_t value, int index,
-                std::wstring& shown, std::wstring& reason) {
-    bool stored = false;
-    switch (kind) {
-        case FieldKind::Names: stored = storePlayerName(state, index, token.c_str()); break;
-        case FieldKind::Ratings: stored = storePlayerRating(state, index, value); break;
-        case FieldKind::FmtGroups: stored = storePlayerFmt(state, index, value); break;
+const FieldRow kFieldRows[] = {
+    {InputMode::NameAndRating, L"Player's Name:", L"name", &EditorState::nameIndex,
+     [](const std::wstring& token, int32_t&) { return charCount(token) <= kNameChars; },
+     L" is longer than 15 characters",
+     [](EditorState& state, int index, const std::wstring& token, int32_t) {
+         return storePlayerName(state, index, token.c_str());
+     },
+     [](const EditorState& state, int index) { return std::wstring(state.players[index].name); }, false},
+    {InputMode::NameAndRating, L"Player's Rate:", L"rating", &EditorState::ratingIndex, ratingOfToken,
+     L" is not a rating: a number of up to 5 digits, or a rating word",
+     [](EditorState& state, int index, const std::wstring&, int32_t rating) {
+         return storePlayerRating(state, index, rating);
+     },
+     [](const EditorState& state, int index) { return std::to_wstring(state.players[index].rating); }, true},
+    {InputMode::Fmt, L"Player's FMT:", L"FMT group", &EditorState::fmtIndex,
+     [](const std::wstring& token, int32_t& group) {
+         group = readLeadingInt(token.c_str());
+         return charCount(token) <= kMaxFmtChars;
+     },
+     L" is longer than 3 characters",
+     [](EditorState& state, int index, const std::wstring&, int32_t group) {
+         return storePlayerFmt(state, index, group);
+     },
+     [](const EditorState& state, int index) { return std::to_wstring(state.players[index].fmtGroup); }, false},
+    {InputMode::Counts, L"Number Of Players:", L"Players", nullptr,
+     [](const std::wstring& token, int32_t& count) { return countWithin(token, count, kMinPlayers, kPlayerSlots); },
+     L" - Player min/max - 2/8",
+     [](EditorState& state, int, const std::wstring&, int32_t count) {
+         return storeCountIfChanged(state, kPlayerNumKey, count, storePlayerCount);
+     },
+     [](const EditorState& state, int) { return countInFile(state, kPlayerNumKey); }, false},
+    {InputMode::Counts, L"Number Of Teams:", L"Teams", nullptr,
+     [](const std::wstring& token, int32_t& count) { return countWithin(token, count, kMinTeams, kMaxTeams); },
+     L" - Team min/max - 2/4",
+     [](EditorState& state, int, const std::wstring&, int32_t count) {
+         return storeCountIfChanged(state, kTeamNumKey, count, storeTeamCount);
+     },
+     [](const EditorState& state, int) { return countInFile(state, kTeamNumKey); }, false},
+};
+
+// The rows of the two fields a mode shows.
+struct ModeRows {
+    const FieldRow* first = nullptr;
+    const FieldRow* second = nullptr;
+};
+
+ModeRows rowsOfMode(InputMode mode) {
+    ModeRows rows;
+    for (const FieldRow& row : kFieldRows) {
+        if (row.mode != mode) continue;
+        if (rows.first == nullptr)
+            rows.first = &row;
+        else
+            rows.second = &row;
     }
-    if (index >= kPlayerSlots) {
-        reason = kAllPlayersFilled;
-        return false;
-    }
-    if (!stored) {
-        reason = kUnwritten;
-        return false;
-    }
-    shown = storedText(state, kind, index) + L" (player " + std::to_wstring(index + 1) + L")";
-    return true;
+    if (rows.second == nullptr) rows.second = rows.first;
+    return rows;
 }
 
 // "Entered: <values>" for what was stored, then "Not stored: <reason>" for
@@ -148,21 +166,37 @@ std::wstring fieldLabel(const std::wstring& entered, const std::wstring& reason)
     return label;
 }
 
-// Takes one token of a field for the target player or the next in sequence;
-// a target takes one value of each kind per entry. True with shown set to
-// the value the file holds now; false with the reason it was not stored.
-bool takeToken(EditorState& state, FieldKind kind, const std::wstring& token, int target,
-               bool (&targetTaken)[kFieldKinds], int& index, std::wstring& shown, std::wstring& reason) {
-    bool& taken = targetTaken[static_cast<int>(kind)];
-    if (target != kNextInSequence && taken) {
-        reason = quoted(token) + L": player " + std::to_wstring(target + 1) + L" takes one " + nounOf(kind);
+// The player the element field names and the rows whose value that player
+// took in this entry: he takes one value of each kind. In the FMT mode both
+// fields share a row.
+struct Target {
+    int player = kNextInSequence;
+    std::vector<const FieldRow*> took;
+};
+
+// Takes one token of a field for the target player or the next in sequence.
+// True with shown set to the value the file holds now; false with the reason
+// it was not stored.
+bool takeToken(EditorState& state, const FieldRow& row, const std::wstring& token, Target& target, int& index,
+               std::wstring& shown, std::wstring& reason) {
+    const bool given = target.player != kNextInSequence;
+    if (given && std::find(target.took.begin(), target.took.end(), &row) != target.took.end()) {
+        reason = quoted(token) + L": player " + std::to_wstring(target.player + 1) + L" takes one " + row.noun;
         return false;
     }
     int32_t value = 0;
-    if (!valueOfToken(kind, token, value, reason)) return false;
-    index = target != kNextInSequence ? target : sequenceIndexOf(state, kind)++;
-    if (!storeValue(state, kind, token, value, index, shown, reason)) return false;
-    taken = true;
+    if (!row.readValue(token, value)) {
+        reason = quoted(token) + row.refusal;
+        return false;
+    }
+    index = given ? target.player : (state.*row.nextIndex)++;
+    const bool stored = row.store(state, index, token, value);
+    if (index >= kPlayerSlots || !stored) {
+        reason = index >= kPlayerSlots ? kAllPlayersFilled : kUnwritten;
+        return false;
+    }
+    shown = row.storedText(state, index) + L" (player " + std::to_wstring(index + 1) + L")";
+    if (given) target.took.push_back(&row);
     return true;
 }
 
@@ -171,8 +205,8 @@ bool takeToken(EditorState& state, FieldKind kind, const std::wstring& token, in
 // field is emptied when all of it was stored. False when a value that was
 // not stored ends the whole entry; a token that keeps nothing only ends the
 // field.
-bool enterField(EditorState& state, const std::wstring& field, FieldKind kind, int target,
-                bool (&targetTaken)[kFieldKinds], std::vector<int>& stored, std::wstring& label, bool& emptied) {
+bool enterField(EditorState& state, const std::wstring& field, const FieldRow& row, Target& target,
+                std::vector<int>& stored, std::wstring& label, bool& emptied) {
     std::wstring entered;
     std::wstring reason;
     bool endsEntry = false;
@@ -186,7 +220,7 @@ bool enterField(EditorState& state, const std::wstring& field, FieldKind kind, i
         }
         std::wstring shown;
         int index = 0;
-        if (!takeToken(state, kind, token, target, targetTaken, index, shown, reason)) {
+        if (!takeToken(state, row, token, target, index, shown, reason)) {
             endsEntry = true;
             break;
         }
@@ -227,67 +261,47 @@ void rateNamedPlayers(EditorState& state, const std::vector<int>& named, std::ws
                 L" (player " + given + L")";
 }
 
-// The leading digits of the field's first token as a number; false when the
-// field holds no token.
-bool firstNumber(const std::wstring& field, int32_t& number) {
-    size_t position = 0;
-    std::wstring token;
-    TokenKind kind = TokenKind::None;
-    if (!nextClipboardToken(field.c_str(), position, token, kind)) return false;
-    number = readLeadingInt(token.c_str());
-    return true;
-}
-
-struct CountLimits {
-    int32_t low;
-    int32_t high;
-    const wchar_t* invalidText;  // follows the value in the message
-};
-
-const CountLimits kPlayerLimits = {kMinPlayers, kPlayerSlots, L" - Player min/max - 2/8"};
-const CountLimits kTeamLimits = {kMinTeams, kMaxTeams, L" - Team min/max - 2/4"};
-
 enum class CountField { Empty, NoNumber, Accepted, Refused };
 
-// Reads one counts field. A field without a number, or with one out of its
-// limits, shows why in its label and is emptied.
-CountField readCount(const std::wstring& field, const CountLimits& limits, int32_t& count, std::wstring& label,
+// Reads one counts field: the number its first token begins with. A field
+// without a token, or with a number out of its limits, shows why in its
+// label and is emptied.
+CountField readCount(const std::wstring& field, const FieldRow& row, int32_t& count, std::wstring& label,
                      bool& emptied) {
     if (field.empty()) return CountField::Empty;
     emptied = true;
-    if (!firstNumber(field, count)) {
+    size_t position = 0;
+    std::wstring token;
+    TokenKind kind = TokenKind::None;
+    if (!nextClipboardToken(field.c_str(), position, token, kind)) {
         label = L"Not stored: " + quoted(field) + L" is not a number";
         return CountField::NoNumber;
     }
-    if (count >= limits.low && count <= limits.high) {
+    if (row.readValue(token, count)) {
         emptied = false;
         return CountField::Accepted;
     }
-    label = L"INVALID INPUT: " + std::to_wstring(count) + limits.invalidText;
+    label = L"INVALID INPUT: " + std::to_wstring(count) + row.refusal;
     return CountField::Refused;
 }
 
-// Stores a count unless the file holds it already; the label then shows the
-// count the file holds.
-std::wstring storeCount(EditorState& state, const char* key, int32_t count, bool (*store)(EditorState&, int32_t),
-                        const wchar_t* unit) {
-    if (state.script->getInt(key, 0) != count && !store(state, count))
-        return std::wstring(L"Not stored: ") + kUnwritten;
-    return L"Entered: " + std::to_wstring(state.script->getInt(key, 0)) + unit;
+// Stores a count; the label then shows the count the file holds.
+std::wstring storeCount(EditorState& state, const FieldRow& row, int32_t count) {
+    if (!row.store(state, 0, std::wstring(), count)) return std::wstring(L"Not stored: ") + kUnwritten;
+    return L"Entered: " + row.storedText(state, 0) + L" " + row.noun;
 }
 
 // Counts mode. The new counts must divide evenly, the count not entered
 // taken from memory.
-void enterCounts(EditorState& state, const EntryFields& fields, EntryOutcome& outcome) {
+void enterCounts(EditorState& state, const ModeRows& rows, const EntryFields& fields, EntryOutcome& outcome) {
     int32_t players = state.playerCount;
     int32_t teams = state.teamCount;
-    const CountField playerField =
-        readCount(fields.field1, kPlayerLimits, players, outcome.result1, outcome.emptyField1);
+    const CountField playerField = readCount(fields.field1, *rows.first, players, outcome.result1, outcome.emptyField1);
     if (playerField == CountField::Refused) {
         outcome.result2 = notStored(fields.field2, kStoppedAbove);
         return;
     }
-    const CountField teamField = readCount(fields.field2, kTeamLimits, teams, outcome.result2, outcome.emptyField2);
+    const CountField teamField = readCount(fields.field2, *rows.second, teams, outcome.result2, outcome.emptyField2);
     if (teamField == CountField::Refused) {
         if (playerField == CountField::Accepted) outcome.result1 = notStored(fields.field1, kStoppedBelow);
         return;
@@ -295,8 +309,8 @@ void enterCounts(EditorState& state, const EntryFields& fields, EntryOutcome& ou
     if (playerField != CountField::Accepted && teamField != CountField::Accepted) return;
 
     if (players % teams == 0) {
-        outcome.result1 = storeCount(state, kPlayerNumKey, players, storePlayerCount, L" Players");
-        outcome.result2 = storeCount(state, kTeamNumKey, teams, storeTeamCount, L" Teams");
+        outcome.result1 = storeCount(state, *rows.first, players);
+        outcome.result2 = storeCount(state, *rows.second, teams);
     } else {
         const std::wstring reason = L" - Player count Required to be\nevenly divisable by teams";
         outcome.result1 = L"INVALID ENTRY: " + std::to_wstring(players) + reason;
@@ -309,12 +323,8 @@ void enterCounts(EditorState& state, const EntryFields& fields, EntryOutcome& ou
 }  // namespace
 
 ModeLabels labelsForMode(InputMode mode) {
-    switch (mode) {
-        case InputMode::Counts: return {L"Number Of Players:", L"Number Of Teams:"};
-        case InputMode::Fmt: return {L"Player's FMT:", L"Player's FMT:"};
-        case InputMode::NameAndRating: break;
-    }
-    return {L"Player's Name:", L"Player's Rate:"};
+    const ModeRows rows = rowsOfMode(mode);
+    return {rows.first->label, rows.second->label};
 }
 
 EntryOutcome enterData(EditorState& state, EditorPort& port, const EntryFields& fields) {
@@ -324,28 +334,26 @@ EntryOutcome enterData(EditorState& state, EditorPort& port, const EntryFields& 
         outcome.result2 = notStored(fields.field2, kUnreadable);
         return outcome;
     }
+    const ModeRows rows = rowsOfMode(state.inputMode);
     if (state.inputMode == InputMode::Counts) {
-        enterCounts(state, fields, outcome);
+        enterCounts(state, rows, fields, outcome);
         refreshDisplay(state, port);
         return outcome;
     }
-    int target = kNextInSequence;
-    if (!readTarget(fields.element, state.playerCount, target)) {
+    Target target;
+    if (!readTarget(fields.element, state.playerCount, target.player)) {
         const std::wstring reason = L"element " + quoted(fields.element) + L" is not a player: 1 to " +
                                     std::to_wstring(state.playerCount) + L", or -1 for the next";
         outcome.result1 = notStored(fields.field1, reason);
         outcome.result2 = notStored(fields.field2, reason);
         return outcome;
     }
-    const bool fmtMode = state.inputMode == InputMode::Fmt;
-    bool targetTaken[kFieldKinds] = {};
     std::vector<int> stored;
-    if (fields.field1.empty() || enterField(state, fields.field1, fmtMode ? FieldKind::FmtGroups : FieldKind::Names,
-                                            target, targetTaken, stored, outcome.result1, outcome.emptyField1)) {
+    if (fields.field1.empty() ||
+        enterField(state, fields.field1, *rows.first, target, stored, outcome.result1, outcome.emptyField1)) {
         if (!fields.field2.empty())
-            enterField(state, fields.field2, fmtMode ? FieldKind::FmtGroups : FieldKind::Ratings, target, targetTaken,
-                       stored, outcome.result2, outcome.emptyField2);
-        else if (!fmtMode)
+            enterField(state, fields.field2, *rows.second, target, stored, outcome.result2, outcome.emptyField2);
+        else if (rows.second->ratesNamedWhenEmpty)
             rateNamedPlayers(state, stored, outcome.result2);
     } else {
         outcome.result2 = notStored(fields.field2, kStoppedAbove);
