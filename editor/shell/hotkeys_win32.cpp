@@ -142,7 +142,7 @@ void runEditorCommand(EditorCommand command) {
         case EditorCommand::EnterFmt: openInputWindowIn(InputMode::Fmt); break;
         case EditorCommand::EnterCounts: openInputWindowIn(InputMode::Counts); break;
         case EditorCommand::ShowDisplay: showLiveDisplay(); break;
-        case EditorCommand::ShowTooltips: openTooltipWindow(); break;
+        case EditorCommand::ShowTooltips: openTooltips(); break;
         case EditorCommand::ResetPlayerData: runResetCommand(g_editor, editorPort()); break;
         case EditorCommand::Quit: PostQuitMessage(0); break;
         case EditorCommand::None: break;

@@ -1,15 +1,14 @@
-// The two windows that only inform: the tooltip window, a scrollable list of
-// the hotkeys and hints, and the credits window.
-#include <string>
+// The editor's two windows that only inform (see win32/info_windows_win32.h):
+// the tooltip window, a scrollable list of the hotkeys and hints, and the
+// credits window.
+#include <iterator>
 
-#include "common/version.h"
-#include "win32/window_helpers_win32.h"
 #include "editor/shell/rostrix_shell_win32.h"
+#include "win32/info_windows_win32.h"
 
 namespace {
 
 constexpr int kTooltipHeadingId = 140;
-constexpr int kCreditsHeadingId = 251;
 
 const ControlSpec kTooltipControls[] = {
     {L"static", L"Rostrix Tooltips", SS_CENTER, kTooltipHeadingId, 50, 10, 400, 70, kNoLabel},
@@ -43,57 +42,26 @@ const ControlSpec kTooltipControls[] = {
      400, 64, kNoLabel},
 };
 
-struct CreditEntry {
-    wchar_t name[80];
-    wchar_t description[200];
-};
+const TooltipWindow kTooltips = {500, 400, kTooltipControls, std::size(kTooltipControls), nullptr};
 
-constexpr int kCreditCount = 2;
-const CreditEntry kCredits[kCreditCount] = {
+const CreditEntry kCreditEntries[] = {
     {L"Dastrel", L"Idea, rules and the first versions of the Brenlow tools, and the many matches that tried them."},
     {L"The Brenlow team",
      L"This version of Rostrix: the player data store, the clipboard capture, the input windows and the live "
      L"display, built for hosts who keep their player list up to date between matches."},
 };
 
-constexpr int kCreditNameId = 2000;
-constexpr int kCreditDescriptionId = 2500;
-constexpr int kCreditTop = 180;
-constexpr int kCreditStep = 260;
+// On a small screen the window is as tall as the screen allows and scrolls
+// to its lower lines.
+const CreditsWindow kCredits = {WindowPlace::TopEdge,     600, 800, L"Made by the Brenlow team", kCreditEntries,
+                                std::size(kCreditEntries)};
 
 }  // namespace
 
-bool openTooltipWindow() {
-    if (!createOverlordWindow(screenWidth() / 3, screenHeight() / 3, 500, 400, true)) return false;
-    if (!addControls(kTooltipControls, sizeof kTooltipControls / sizeof kTooltipControls[0])) return false;
-    setHeadingFont(kTooltipHeadingId);
-    presentOverlordWindow();
-    return true;
-}
+bool openTooltips() { return openTooltipWindow(kTooltips); }
 
-bool openCreditsWindow() {
-    const std::wstring version =
-        std::wstring(L"Dastrel's, Brenlow: Rostrix - Version ") + kVersionText + L"\nMade by the Brenlow team";
-    const ControlSpec top[] = {
-        {L"static", L"Credits", 0, kCreditsHeadingId, 200, 20, 500, 60, kNoLabel},
-        {L"static", version.c_str(), 0, 252, 50, 100, 500, 60, kNoLabel},
-    };
-    // On a small screen the window is as tall as the screen allows and
-    // scrolls to its lower lines.
-    if (!createOverlordWindow(CW_USEDEFAULT, 0, 600, 800, true)) return false;
-    fitToWorkArea(overlordWindow());
-    if (!addControls(top, sizeof top / sizeof top[0])) return false;
-    for (int i = 0; i < kCreditCount; ++i) {
-        const int y = kCreditTop + i * kCreditStep;
-        const ControlSpec entry[] = {
-            {L"static", kCredits[i].name, WS_BORDER, kCreditNameId + 4 * i, 50, y, 500, 40, kNoLabel},
-            {L"static", kCredits[i].description, WS_BORDER, kCreditDescriptionId + 4 * i, 50, y + 40, 500, 200,
-             kNoLabel},
-        };
-        if (!addControls(entry, sizeof entry / sizeof entry[0])) return false;
-    }
-    setHeadingFont(kCreditsHeadingId);
-    presentOverlordWindow();
+bool openCredits() {
+    if (!openCreditsWindow(kCredits)) return false;
     hideLiveDisplay();
     return true;
 }

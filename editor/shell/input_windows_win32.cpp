@@ -1,12 +1,16 @@
 // The input window (names and ratings, FMT groups, or the player and team
-// counts, by the input mode) and the rule text window. What "Enter Data",
-// "Load" and "Save" do is decided by the portable editor code; here the
-// fields are read and the outcome shown.
+// counts, by the input mode) and the rule text window, secondary windows of
+// the editor. What "Enter Data", "Load" and "Save" do is decided by the
+// portable editor code; here the fields are read and the outcome shown. The
+// rule text box draws magenta text on the pattern of its background picture.
+#include <iterator>
 #include <string>
 
+#include "common/debug_log.h"
 #include "editor/input_entry.h"
 #include "editor/rule_text.h"
 #include "editor/shell/rostrix_shell_win32.h"
+#include "win32/secondary_window_win32.h"
 
 namespace {
 
@@ -15,11 +19,17 @@ constexpr int kField2Id = 111;
 constexpr int kElementFieldId = 112;
 constexpr int kLabel1Id = 114;
 constexpr int kLabel2Id = 115;
+constexpr int kEnterDataId = 113;
 constexpr int kResult1Id = 117;
 constexpr int kResult2Id = 118;
 constexpr int kRuleHeadingId = 121;
 constexpr int kFilenameFieldId = 123;
+constexpr int kLoadId = 124;
+constexpr int kSaveId = 125;
+constexpr int kRuleTextBoxId = 126;
 constexpr int kRuleTextCountId = 127;
+constexpr COLORREF kRuleTextColour = RGB(255, 0, 255);
+const wchar_t* const kRuleBackgroundPath = L"./Images/ruletext_bg.bmp";
 
 const wchar_t* const kNoEditBox = L"Could not create edit box.";
 const wchar_t* const kNoButton = L"Could not create button.";
@@ -49,50 +59,39 @@ const ControlSpec kRuleTextControls[] = {
     {L"static", L"", 0, kRuleTextCountId, 50, 312, 451, 24, kNoLabel},  // the bytes Save would write
 };
 
-std::wstring controlText(int id) {
-    HWND control = GetDlgItem(overlordWindow(), id);
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(control, &text[0], static_cast<int>(text.size()))));
-    return text;
+// Made once from the background picture, kept until shutdown.
+HBRUSH g_ruleBrush = nullptr;
+
+// The picture is loaded each time the rule text window opens, so a missing
+// picture keeps the window shut; the brush copies it and the picture itself
+// is not kept.
+bool loadRuleTextBackground() {
+    HBITMAP picture =
+        static_cast<HBITMAP>(LoadImageW(nullptr, kRuleBackgroundPath, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+    if (picture == nullptr) {
+        debugLog("Could not load the rule text background ./Images/ruletext_bg.bmp");
+        return false;
+    }
+    if (g_ruleBrush == nullptr) g_ruleBrush = CreatePatternBrush(picture);
+    DeleteObject(picture);
+    if (g_ruleBrush == nullptr) debugLog("Could not make the rule text background brush");
+    return g_ruleBrush != nullptr;
 }
 
-void setControlText(int id, const wchar_t* text) { SetDlgItemTextW(overlordWindow(), id, text); }
-
-}  // namespace
-
-bool openInputWindow() {
-    if (!createOverlordWindow(screenWidth() / 3, screenHeight() / 3, 500, 400, false)) return false;
-    if (!addControls(kInputControls, sizeof kInputControls / sizeof kInputControls[0])) return false;
-    const ModeLabels labels = labelsForMode(g_editor.inputMode);
-    setControlText(kLabel1Id, labels.first);
-    setControlText(kLabel2Id, labels.second);
-    presentOverlordWindow();
-    focusFirstField();
-    return true;
+HBRUSH ruleTextColours(HDC dc, int id) {
+    if (id != kRuleTextBoxId) return nullptr;
+    SetTextColor(dc, kRuleTextColour);
+    SetBkMode(dc, TRANSPARENT);
+    return g_ruleBrush;
 }
 
-bool openRuleTextWindow() {
-    closeOverlordWindow();
-    if (!loadRuleTextBackground()) return false;
-    if (!createOverlordWindow(CW_USEDEFAULT, 0, 600, 500, false)) return false;
-    if (!addControls(kRuleTextControls, sizeof kRuleTextControls / sizeof kRuleTextControls[0])) return false;
-    setHeadingFont(kRuleHeadingId);
-    onRuleTextChanged();
-    presentOverlordWindow();
-    hideLiveDisplay();
-    return true;
-}
-
-void focusFirstField() {
-    HWND field = GetDlgItem(overlordWindow(), kField1Id);
-    if (field != nullptr) SetFocus(field);
-}
+void setControlText(int id, const wchar_t* text) { setSecondaryControlText(id, text); }
 
 void onEnterData() {
     EntryFields fields;
-    fields.field1 = controlText(kField1Id);
-    fields.field2 = controlText(kField2Id);
-    fields.element = controlText(kElementFieldId);
+    fields.field1 = secondaryControlText(kField1Id);
+    fields.field2 = secondaryControlText(kField2Id);
+    fields.element = secondaryControlText(kElementFieldId);
     setControlText(kElementFieldId, kElementFieldDefault);
     const EntryOutcome outcome = enterData(g_editor, editorPort(), fields);
     setControlText(kResult1Id, outcome.result1.c_str());
@@ -101,18 +100,80 @@ void onEnterData() {
     if (outcome.emptyField2) setControlText(kField2Id, L"");
 }
 
+void onInputCommand(int id, int notification, HWND) {
+    if (id == kEnterDataId && notification == BN_CLICKED) onEnterData();
+}
+
+// Shows how many bytes Save would write.
+void onRuleTextChanged() {
+    setControlText(kRuleTextCountId, ruleTextCount(secondaryControlText(kRuleTextBoxId)).c_str());
+}
+
 void onLoadRuleText() {
     std::wstring text;
-    if (!loadRuleText(editorPort(), controlText(kFilenameFieldId), text)) return;
+    if (!loadRuleText(editorPort(), secondaryControlText(kFilenameFieldId), text)) return;
     setControlText(kRuleTextBoxId, text.c_str());
     onRuleTextChanged();  // a multi-line box says nothing of text set from here
 }
 
-void onRuleTextChanged() { setControlText(kRuleTextCountId, ruleTextCount(controlText(kRuleTextBoxId)).c_str()); }
-
 // The box keeps the text, saved or not; the count says when it was saved.
 void onSaveRuleText() {
-    const std::wstring text = controlText(kRuleTextBoxId);
-    const bool saved = saveRuleText(editorPort(), controlText(kFilenameFieldId), text);
+    const std::wstring text = secondaryControlText(kRuleTextBoxId);
+    const bool saved = saveRuleText(editorPort(), secondaryControlText(kFilenameFieldId), text);
     setControlText(kRuleTextCountId, ((saved ? L"Saved: " : L"") + ruleTextCount(text)).c_str());
+}
+
+void onRuleTextCommand(int id, int notification, HWND control) {
+    if (id == kLoadId && notification == BN_CLICKED) onLoadRuleText();
+    if (id == kSaveId && notification == BN_CLICKED) onSaveRuleText();
+    // The box draws its text on the pattern: redraw it whole when its text
+    // moves, or the pattern behind the old text would be left out of step.
+    if (id == kRuleTextBoxId && (notification == EN_CHANGE || notification == EN_VSCROLL))
+        InvalidateRect(control, nullptr, TRUE);
+    if (id == kRuleTextBoxId && notification == EN_CHANGE) onRuleTextChanged();
+}
+
+SecondaryWindow inputWindow() {
+    SecondaryWindow window = {WindowPlace::ThirdOfScreen, 500, 400, kInputControls, std::size(kInputControls)};
+    window.onCommand = onInputCommand;
+    return window;
+}
+
+SecondaryWindow ruleTextWindow() {
+    SecondaryWindow window = {WindowPlace::TopEdge, 600, 500, kRuleTextControls, std::size(kRuleTextControls)};
+    window.headingId = kRuleHeadingId;
+    window.onCommand = onRuleTextCommand;
+    window.editColours = ruleTextColours;
+    return window;
+}
+
+}  // namespace
+
+bool openInputWindow() {
+    if (!createSecondaryWindow(inputWindow())) return false;
+    const ModeLabels labels = labelsForMode(g_editor.inputMode);
+    setControlText(kLabel1Id, labels.first);
+    setControlText(kLabel2Id, labels.second);
+    presentSecondaryWindow();
+    focusFirstField();
+    return true;
+}
+
+bool openRuleTextWindow() {
+    closeSecondaryWindow();
+    if (!loadRuleTextBackground() || !createSecondaryWindow(ruleTextWindow())) return false;
+    onRuleTextChanged();
+    presentSecondaryWindow();
+    hideLiveDisplay();
+    return true;
+}
+
+void focusFirstField() {
+    HWND field = GetDlgItem(secondaryWindow(), kField1Id);
+    if (field != nullptr) SetFocus(field);
+}
+
+void releaseRuleTextBackground() {
+    if (g_ruleBrush != nullptr) DeleteObject(g_ruleBrush);
+    g_ruleBrush = nullptr;
 }

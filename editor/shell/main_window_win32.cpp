@@ -11,6 +11,7 @@
 #include "editor/result_menu.h"
 #include "win32/dpi_win32.h"
 #include "win32/keyboard_hook_win32.h"
+#include "win32/secondary_window_win32.h"
 #include "win32/splash_win32.h"
 #include "win32/window_helpers_win32.h"
 
@@ -75,8 +76,8 @@ void showTrayMenu() {
     const UINT chosen = runTrayMenu(g_main.window, g_main.trayMenu);
     switch (chosen) {
         case kMenuExit: PostQuitMessage(0); break;
-        case kMenuTooltips: openTooltipWindow(); break;
-        case kMenuCredits: openCreditsWindow(); break;
+        case kMenuTooltips: openTooltips(); break;
+        case kMenuCredits: openCredits(); break;
         case kMenuModifications: showLiveDisplay(); break;
         default:
             if (chosen >= kFirstResultRow && chosen - kFirstResultRow < g_main.resultRows.size())
@@ -114,19 +115,22 @@ LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
 // Once the splash has gone: the live display and the input window come.
 void afterSplash() {
     showLiveDisplay();
-    if (overlordWindow() != nullptr) {
-        presentOverlordWindow();
+    if (secondaryWindow() != nullptr) {
+        presentSecondaryWindow();
         focusFirstField();
     } else {
         runEditorCommand(EditorCommand::EnterNameAndRating);
     }
 }
 
+void showEditorError(const wchar_t* text) { editorPort().showErrorBox(text); }
+
 }  // namespace
 
 bool registerWindowClasses(HINSTANCE instance, const wchar_t* mainClassName) {
     return registerWindowClass(instance, mainClassName, nullptr, mainWindowProcedure) &&
-           registerWindowClass(instance, kOverlordWindowClass, nullptr, overlordWindowProcedure) &&
+           registerSecondaryWindows(instance, kOverlordWindowClass, g_main.title, L"New Times Roman",
+                                    showEditorError) &&
            registerWindowClass(instance, kLiveDisplayClass, nullptr, liveDisplayProcedure);
 }
 
@@ -150,7 +154,7 @@ bool createMainWindow(HINSTANCE instance, const wchar_t* className, const wchar_
 HWND mainWindow() { return g_main.window; }
 
 BoxWindows boxWindows() {
-    return BoxWindows{overlordWindow(), g_main.window, g_main.trayIconAdded ? g_main.window : nullptr, kTrayIconId,
+    return BoxWindows{secondaryWindow(), g_main.window, g_main.trayIconAdded ? g_main.window : nullptr, kTrayIconId,
                       kTrayTitle};
 }
 const wchar_t* programTitle() { return g_main.title; }

@@ -3,6 +3,7 @@
 // then the message loop until a quit, and the orderly shutdown.
 #include "common/debug_log.h"
 #include "win32/front_box_win32.h"
+#include "win32/secondary_window_win32.h"
 #include "win32/single_copy_win32.h"
 #include "win32/splash_win32.h"
 #include "win32/window_helpers_win32.h"
@@ -64,12 +65,12 @@ bool startEditor(HINSTANCE instance) {
 }
 
 void shutdownEditor() {
-    releaseOverlordWindow();
+    releaseSecondaryWindows();
+    releaseRuleTextBackground();
     g_editor.script.reset();
     removeRostrixTrayIcon();
     releaseSplash();
     destroyLiveDisplay();
-    releaseHeadingFont();
     releaseDisplayFonts();
 }
 
@@ -86,7 +87,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     }
     int exitCode = 0;
     if (startEditor(instance)) {
-        exitCode = runMessageLoop(overlordWindow);  // Tab moves between the fields of the open overlord window
+        exitCode = runMessageLoop(secondaryWindow);  // Tab moves between the fields of the open overlord window
         shutdownEditor();
     } else if (!g_windowsPort.boxShown) {
         showRunFailureBox(boxWindows());  // this run's debug lines and where debug.txt is

@@ -13,16 +13,6 @@
 
 extern EditorState g_editor;  // PlayerData.txt in memory, capture indexes, input mode
 
-// The error box text when a window or one of its labels cannot be made.
-constexpr const wchar_t* kNoLabel = L"Could not create text label.";
-
-// The ids of the overlord window's controls that its procedure handles: the
-// input window's button, and the rule text window's buttons and text box.
-constexpr int kEnterDataId = 113;
-constexpr int kLoadId = 124;
-constexpr int kSaveId = 125;
-constexpr int kRuleTextBoxId = 126;
-
 // rostrix_main_win32.cpp
 EditorPort& editorPort();  // error box owned by the main window, live display text
 
@@ -50,33 +40,15 @@ void hideLiveDisplay();
 void destroyLiveDisplay();
 void releaseDisplayFonts();
 
-// overlord_window_win32.cpp
-LRESULT CALLBACK overlordWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-HWND overlordWindow();
-void closeOverlordWindow();
-// Destroys the open overlord window and makes a new one, hidden; with x
-// CW_USEDEFAULT the system chooses the left edge and the top edge is 0. The
-// size is given at 96 DPI.
-bool createOverlordWindow(int x, int y, int width, int height, bool scrolling);
-bool addControls(const ControlSpec* specs, size_t count);
-void setHeadingFont(int id);
-void presentOverlordWindow();
-bool loadRuleTextBackground();
-void releaseOverlordWindow();  // at shutdown: the window and the background brush
-void releaseHeadingFont();
-
 // input_windows_win32.cpp
 bool openInputWindow();
 bool openRuleTextWindow();
 void focusFirstField();
-void onEnterData();
-void onLoadRuleText();
-void onSaveRuleText();
-void onRuleTextChanged();  // shows how many bytes Save would write
+void releaseRuleTextBackground();  // at shutdown
 
 // info_windows_win32.cpp
-bool openTooltipWindow();
-bool openCreditsWindow();
+bool openTooltips();
+bool openCredits();
 
 // hotkeys_win32.cpp
 bool installEditorHotkeys();       // the keyboard hook, posting to the main window

@@ -53,7 +53,7 @@ void runShellCommand(int command) {
     if (!outcome.error.empty()) showError(outcome.error.c_str());
     if (!outcome.note.empty()) showTrayNote(outcome.note.c_str());
     if (outcome.open_rule_selection) openRuleSelection();
-    if (outcome.open_tooltips) openTooltipWindow();
+    if (outcome.open_tooltips) openTooltips();
     if (outcome.draw_again) drawAgainNow();
     if (outcome.quit) PostQuitMessage(0);
     if (!outcome.sequence.empty()) playSequence(std::move(outcome.sequence));

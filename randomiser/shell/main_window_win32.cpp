@@ -14,6 +14,7 @@
 #include "randomiser/output/report.h"
 #include "win32/dpi_win32.h"
 #include "win32/keyboard_hook_win32.h"
+#include "win32/secondary_window_win32.h"
 #include "win32/single_copy_win32.h"
 #include "win32/splash_win32.h"
 #include "win32/window_helpers_win32.h"
@@ -117,10 +118,10 @@ void showTrayMenu() {
     if (chosen == kMenuExit) {
         PostQuitMessage(0);
     } else if (chosen == kMenuTooltips) {
-        openTooltipWindow();
+        openTooltips();
         DrawMenuBar(g_main.window);
     } else if (chosen == kMenuCredits) {
-        openCreditsWindow();
+        openCredits();
         DrawMenuBar(g_main.window);
     }
 }
@@ -239,7 +240,7 @@ bool showResultNote(HINSTANCE instance, const wchar_t* className, const wchar_t*
 }
 
 BoxWindows boxWindows() {
-    return BoxWindows{overlordWindow(), g_main.window, g_main.tray_icon_added ? g_main.window : nullptr, kTrayIconId,
+    return BoxWindows{secondaryWindow(), g_main.window, g_main.tray_icon_added ? g_main.window : nullptr, kTrayIconId,
                       kTrayTip};
 }
 
@@ -253,7 +254,7 @@ void showTrayNote(const wchar_t* text) {
 void shutdown() {
     removeSortilaneTrayIcon();
     releaseSplash();
-    releaseOverlordState();
+    releaseSecondaryWindows();
     if (g_main.window != nullptr && IsWindow(g_main.window)) DestroyWindow(g_main.window);
     g_main.window = nullptr;
     if (g_main.tray_icon != nullptr) DestroyIcon(g_main.tray_icon);

@@ -38,13 +38,9 @@ void shutdown();
 // overlord_windows_win32.cpp
 extern const wchar_t* const kOverlordClass;
 extern const wchar_t* const kProgramTitle;
-LRESULT CALLBACK overlordWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-HWND overlordWindow();
 bool openRuleSelection();
-bool openTooltipWindow();
-bool openCreditsWindow();
-void closeOverlordWindow();
-void releaseOverlordState();  // at shutdown: pictures, window and title font
+bool openTooltips();
+bool openCredits();
 
 // hotkeys_win32.cpp
 bool mayRenewHook();  // not while a sequence types

@@ -10,6 +10,7 @@
 #include "common/text_convert.h"
 #include "ratings/result_record.h"
 #include "win32/front_box_win32.h"
+#include "win32/secondary_window_win32.h"
 #include "win32/single_copy_win32.h"
 #include "win32/window_helpers_win32.h"
 #include "randomiser/shell/shell_win32.h"
@@ -48,7 +49,7 @@ int recordResultRun(HINSTANCE instance, const wchar_t* className, const wchar_t*
         return 1;
     }
     // The result is recorded even when the note cannot be shown.
-    if (showResultNote(instance, className, title, note.text)) runMessageLoop(overlordWindow);
+    if (showResultNote(instance, className, title, note.text)) runMessageLoop(secondaryWindow);
     shutdown();
     return 0;
 }
@@ -81,7 +82,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     LoadStringW(instance, kTitleResource, title, kResourceTextUnits);
     LoadStringW(instance, kClassResource, className, kResourceTextUnits);
     registerWindowClass(instance, className, title, mainWindowProcedure());
-    registerWindowClass(instance, kOverlordClass, kProgramTitle, overlordWindowProc);
+    registerSecondaryWindows(instance, kOverlordClass, kProgramTitle, L"Arial", showError);
 
     resetWindowState();
     if (g_randomiser.options.record_result != '\0') {
@@ -95,7 +96,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         return 0;
     }
 
-    const int exitCode = runMessageLoop(overlordWindow);  // Tab works in the open overlord window
+    const int exitCode = runMessageLoop(secondaryWindow);  // Tab works in the open overlord window
     stopTyping();  // however the program ends, a report whose typing began is saved whole
     shutdown();
     releaseSingleCopyGuard(mutex);
