@@ -12,6 +12,7 @@
 #include "randomiser/commands/hotkey_commands.h"
 #include "randomiser/shell/shell_win32.h"
 #include "win32/keyboard_hook_win32.h"
+#include "win32/tray_program_win32.h"
 #include "win32/window_helpers_win32.h"
 
 namespace {
@@ -23,7 +24,7 @@ struct HotkeyState {
 HotkeyState g_hotkeys;
 
 void followPlay(const PlayOutcome& outcome) {
-    if (!outcome.error.empty()) showError(outcome.error.c_str());
+    if (!outcome.error.empty()) showProgramError(outcome.error.c_str());
     if (outcome.quit) PostQuitMessage(0);
 }
 
@@ -37,7 +38,7 @@ void drawAgainNow() {
     if (drawAgain(g_randomiser, g_start_words, static_cast<int64_t>(_time64(nullptr))))
         showDrawNote();
     else
-        showError(L"Could not draw again: the data files are refused now (see debug.txt)");
+        showProgramError(L"Could not draw again: the data files are refused now (see debug.txt)");
 }
 
 // A command that waited for Ctrl finds a sequence typing when another
@@ -46,11 +47,11 @@ void runShellCommand(int command) {
     if (typingInProgress()) return;
     const std::wstring refusal = ownWindowInFront() ? ownWindowRefusal(g_randomiser, command) : L"";
     if (!refusal.empty()) {
-        showError(refusal.c_str());
+        showProgramError(refusal.c_str());
         return;
     }
     CommandOutcome outcome = runCommand(g_randomiser, command);
-    if (!outcome.error.empty()) showError(outcome.error.c_str());
+    if (!outcome.error.empty()) showProgramError(outcome.error.c_str());
     if (!outcome.note.empty()) showTrayNote(outcome.note.c_str());
     if (outcome.open_rule_selection) openRuleSelection();
     if (outcome.open_tooltips) openTooltips();

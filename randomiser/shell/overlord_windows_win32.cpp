@@ -11,9 +11,7 @@
 #include "win32/info_windows_win32.h"
 #include "win32/scroll_bar_win32.h"
 #include "win32/secondary_window_win32.h"
-
-const wchar_t* const kOverlordClass = L"Brenlow Overlord";
-const wchar_t* const kProgramTitle = L"Dastrel's, Brenlow: Sortilane";
+#include "win32/tray_program_win32.h"
 
 namespace {
 
@@ -125,14 +123,14 @@ void onRuleSelectionCommand(int id, int, HWND) {
 
 }  // namespace
 
-bool openRuleSelection() {
+void openRuleSelection() {
     SecondaryWindow window = {WindowPlace::ThirdOfScreen, 600, 450, kRuleSelectionControls,
                               std::size(kRuleSelectionControls)};
     window.headingId = kRuleTitleId;
     window.scrolling = true;
     window.defaultButton = kSubmitId;  // Enter in the entry presses Submit
     window.onCommand = onRuleSelectionCommand;
-    if (!createSecondaryWindow(window)) return false;
+    if (!createSecondaryWindow(window)) return;
     const std::vector<RuleRecord>& rules = g_randomiser.game.rule_table;
     const std::wstring prompt = rulePrompt(static_cast<int>(rules.size()));
     setSecondaryControlText(kRulePromptId, prompt.c_str());
@@ -143,9 +141,8 @@ bool openRuleSelection() {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     presentSecondaryWindow();
     SetFocus(GetDlgItem(shown, kRuleEntryId));  // the caret in the entry: the host types at once
-    return true;
 }
 
-bool openTooltips() { return openTooltipWindow(kTooltips); }
+void openTooltips() { openTooltipWindow(kTooltips); }
 
-bool openCredits() { return openCreditsWindow(kCredits); }
+void openCredits() { openCreditsWindow(kCredits); }
