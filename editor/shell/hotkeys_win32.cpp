@@ -10,9 +10,11 @@
 #include "common/debug_log.h"
 #include "editor/clipboard_capture.h"
 #include "editor/full_screen.h"
+#include "editor/player_data.h"
 #include "editor/shell/rostrix_shell_win32.h"
 #include "win32/keyboard_hook_win32.h"
 #include "win32/single_copy_win32.h"
+#include "win32/tray_program_win32.h"
 
 namespace {
 
@@ -121,7 +123,7 @@ bool installEditorHotkeys() {
     g_hotkeys.randomiser_seen = programRuns(kSortilaneMutexName);
     if (SetTimer(nullptr, 0, kRandomiserWatchMs, onRandomiserWatch) == 0)
         debugLog("Could not start the timer that looks for the randomiser");
-    return installKeyboardHook(mainWindow(), kHookRenewalMs, nullptr);
+    return installKeyboardHook(trayMainWindow(), kHookRenewalMs, nullptr);
 }
 
 void handleHotkey(Hotkey hotkey) {
@@ -141,7 +143,10 @@ void runEditorCommand(EditorCommand command) {
         case EditorCommand::EditRuleText: openRuleTextWindow(); break;
         case EditorCommand::EnterFmt: openInputWindowIn(InputMode::Fmt); break;
         case EditorCommand::EnterCounts: openInputWindowIn(InputMode::Counts); break;
-        case EditorCommand::ShowDisplay: showLiveDisplay(); break;
+        case EditorCommand::ShowDisplay:
+            refreshDisplay(g_editor, editorPort());  // what the file holds now, whoever changed it
+            showLiveDisplay();
+            break;
         case EditorCommand::ShowTooltips: openTooltips(); break;
         case EditorCommand::ResetPlayerData: runResetCommand(g_editor, editorPort()); break;
         case EditorCommand::Quit: PostQuitMessage(0); break;

@@ -58,10 +58,8 @@ const CreditsWindow kCredits = {WindowPlace::TopEdge,     600, 800, L"Made by th
 
 }  // namespace
 
-bool openTooltips() { return openTooltipWindow(kTooltips); }
+void openTooltips() { openTooltipWindow(kTooltips); }
 
-bool openCredits() {
-    if (!openCreditsWindow(kCredits)) return false;
-    hideLiveDisplay();
-    return true;
+void openCredits() {
+    if (openCreditsWindow(kCredits)) hideLiveDisplay();
 }
