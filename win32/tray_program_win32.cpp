@@ -198,8 +198,9 @@ int runOneCopy() {
         showRunFailure();
         return 0;
     }
-    int exitCode = 0;
-    if (!g_tray.program->prepare(exitCode)) return exitCode;
+    int preparedExit = 0;
+    if (!g_tray.program->prepare(preparedExit)) return preparedExit;
+    int exitCode = 0;  // also when the windows cannot be made
     if (makeMainWindow() && showProgramSplash() && g_tray.program->start() && addProgramTrayIcon())
         exitCode = runMessageLoop(secondaryWindow);  // Tab works in the open secondary window
     else
