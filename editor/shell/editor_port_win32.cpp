@@ -1,7 +1,9 @@
 // The editor's state and the bridge the portable editor code calls back
 // through: the error box, the live display's contents and the tray icon's
 // balloon.
-#include "editor/shell/rostrix_shell_win32.h"
+#include "editor/shell/editor_port_win32.h"
+
+#include "editor/shell/live_display_win32.h"
 #include "win32/tray_program_win32.h"
 
 EditorState g_editor;

@@ -3,31 +3,44 @@
 // the editor. What "Enter Data", "Load" and "Save" do is decided by the
 // portable editor code; here the fields are read and the outcome shown. The
 // rule text box draws magenta text on the pattern of its background picture.
+#include "editor/shell/input_windows_win32.h"
+
+#include <windows.h>
+
 #include <iterator>
 #include <string>
 
 #include "common/debug_log.h"
 #include "editor/input_entry.h"
 #include "editor/rule_text.h"
-#include "editor/shell/rostrix_shell_win32.h"
+#include "editor/shell/editor_port_win32.h"
+#include "editor/shell/live_display_win32.h"
 #include "win32/secondary_window_win32.h"
 
 namespace {
 
-constexpr int kField1Id = 110;
-constexpr int kField2Id = 111;
-constexpr int kElementFieldId = 112;
-constexpr int kLabel1Id = 114;
-constexpr int kLabel2Id = 115;
-constexpr int kEnterDataId = 113;
-constexpr int kResult1Id = 117;
-constexpr int kResult2Id = 118;
-constexpr int kRuleHeadingId = 121;
-constexpr int kFilenameFieldId = 123;
-constexpr int kLoadId = 124;
-constexpr int kSaveId = 125;
-constexpr int kRuleTextBoxId = 126;
-constexpr int kRuleTextCountId = 127;
+// The input window's controls, in order from 110, and the rule text
+// window's, from 121.
+enum InputId {
+    kField1Id = 110,
+    kField2Id,
+    kElementFieldId,
+    kEnterDataId,
+    kLabel1Id,
+    kLabel2Id,
+    kElementLabelId,
+    kResult1Id,
+    kResult2Id
+};
+enum RuleTextId {
+    kRuleHeadingId = 121,
+    kFilenameLabelId,
+    kFilenameFieldId,
+    kLoadId,
+    kSaveId,
+    kRuleTextBoxId,
+    kRuleTextCountId
+};
 constexpr COLORREF kRuleTextColour = RGB(255, 0, 255);
 const wchar_t* const kRuleBackgroundPath = L"./Images/ruletext_bg.bmp";
 
@@ -39,7 +52,7 @@ const DWORD kField = WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
 const ControlSpec kInputControls[] = {
     {L"static", L"", 0, kLabel1Id, 50, 10, 190, 24, kNoLabel},
     {L"static", L"", 0, kLabel2Id, 50, 50, 190, 24, kNoLabel},
-    {L"static", L"Enter Which Element To Modify", 0, 116, 50, 90, 190, 60, kNoLabel},
+    {L"static", L"Enter Which Element To Modify", 0, kElementLabelId, 50, 90, 190, 60, kNoLabel},
     {L"EDIT", L"", kField, kField1Id, 240, 10, 200, 24, kNoEditBox},
     {L"EDIT", L"", kField, kField2Id, 240, 50, 200, 24, kNoEditBox},
     {L"EDIT", L"-1", kField, kElementFieldId, 240, 90, 200, 24, kNoEditBox},
@@ -50,7 +63,7 @@ const ControlSpec kInputControls[] = {
 
 const ControlSpec kRuleTextControls[] = {
     {L"static", L"Rule Text", 0, kRuleHeadingId, 200, 20, 200, 70, kNoLabel},
-    {L"static", L"Enter Filename:", 0, 122, 10, 90, 200, 40, kNoLabel},
+    {L"static", L"Enter Filename:", 0, kFilenameLabelId, 10, 90, 200, 40, kNoLabel},
     {L"EDIT", L"", kField, kFilenameFieldId, 210, 90, 100, 40, kNoEditBox},
     {L"button", L"Load", WS_TABSTOP | BS_PUSHBUTTON, kLoadId, 330, 90, 50, 40, kNoButton},
     {L"button", L"Save", WS_TABSTOP | BS_PUSHBUTTON, kSaveId, 400, 90, 50, 40, kNoButton},
@@ -149,23 +162,22 @@ SecondaryWindow ruleTextWindow() {
 
 }  // namespace
 
-bool openInputWindow() {
-    if (!createSecondaryWindow(inputWindow())) return false;
+void openInputWindow(InputMode mode) {
+    g_editor.inputMode = mode;
+    if (!createSecondaryWindow(inputWindow())) return;
     const ModeLabels labels = labelsForMode(g_editor.inputMode);
     setControlText(kLabel1Id, labels.first);
     setControlText(kLabel2Id, labels.second);
     presentSecondaryWindow();
     focusFirstField();
-    return true;
 }
 
-bool openRuleTextWindow() {
+void openRuleTextWindow() {
     closeSecondaryWindow();
-    if (!loadRuleTextBackground() || !createSecondaryWindow(ruleTextWindow())) return false;
+    if (!loadRuleTextBackground() || !createSecondaryWindow(ruleTextWindow())) return;
     onRuleTextChanged();
     presentSecondaryWindow();
     hideLiveDisplay();
-    return true;
 }
 
 void focusFirstField() {

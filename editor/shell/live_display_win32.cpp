@@ -2,14 +2,17 @@
 // holds it. It is made hidden at start and lives until the program ends;
 // minimising or closing it only hides it. It grows when its text needs more
 // room than its label has, so every line of eight players is seen.
+#include "editor/shell/live_display_win32.h"
+
+#include <windows.h>
+
 #include <algorithm>
 
 #include "common/debug_log.h"
-#include "win32/dpi_win32.h"
-#include "win32/window_helpers_win32.h"
-#include "editor/shell/rostrix_shell_win32.h"
 #include "win32/control_table_win32.h"
+#include "win32/dpi_win32.h"
 #include "win32/tray_program_win32.h"
+#include "win32/window_helpers_win32.h"
 
 namespace {
 

@@ -10,7 +10,11 @@
 #include "common/debug_log.h"
 #include "editor/player_data.h"
 #include "editor/result_menu.h"
-#include "editor/shell/rostrix_shell_win32.h"
+#include "editor/shell/editor_port_win32.h"
+#include "editor/shell/hotkeys_win32.h"
+#include "editor/shell/info_windows_win32.h"
+#include "editor/shell/input_windows_win32.h"
+#include "editor/shell/live_display_win32.h"
 #include "win32/secondary_window_win32.h"
 #include "win32/single_copy_win32.h"
 #include "win32/tray_program_win32.h"
@@ -19,6 +23,8 @@ namespace {
 
 std::vector<ResultMenuRow> g_resultRows;  // as the tray menu shows them
 
+// PlayerData.txt read, or made with the default players when missing; a file
+// that cannot be read ends the editor with 0 once the failure box is closed.
 bool preparePlayerData(int& exitCode) {
     exitCode = 0;
     if (setupPlayerData(g_editor, editorPort())) return true;
@@ -27,6 +33,7 @@ bool preparePlayerData(int& exitCode) {
     return false;
 }
 
+// The live display, hidden, with the file's contents, and the hotkeys.
 bool startEditor() {
     if (!createLiveDisplay()) {
         showProgramError(L"Creating FeebackDisplay See Debugging");

@@ -2,25 +2,23 @@
 // window with its chat example, and the credits window. Each window's
 // controls are a table; a control that cannot be made closes the window and
 // shows that row's error text.
+#include "randomiser/shell/overlord_windows_win32.h"
+
 #include <iterator>
 #include <string>
 
 #include "randomiser/commands/rule_selection.h"
-#include "randomiser/shell/shell_win32.h"
+#include "randomiser/shell/sortilane_state_win32.h"
 #include "win32/dpi_win32.h"
-#include "win32/info_windows_win32.h"
 #include "win32/scroll_bar_win32.h"
 #include "win32/secondary_window_win32.h"
+#include "win32/tooltip_credits_win32.h"
 #include "win32/tray_program_win32.h"
 
 namespace {
 
-constexpr int kRuleTitleId = 253;
-constexpr int kRulePromptId = 254;
-constexpr int kRuleEntryId = 255;
-constexpr int kSubmitId = 256;
-constexpr int kRuleResultId = 257;
-constexpr int kRuleListId = 258;
+// The rule selection window's controls, in order from 253.
+enum RuleSelectionId { kRuleTitleId = 253, kRulePromptId, kRuleEntryId, kSubmitId, kRuleResultId, kRuleListId };
 constexpr int kTooltipHeadingId = 260;
 const wchar_t* const kNoTitle = L"Could not create text title.";
 const wchar_t* const kNoInput = L"Could not create text input.";
@@ -51,55 +49,43 @@ const ControlSpec kRuleSelectionControls[] = {
 };
 
 // The lines reach below the window; its scroll bar and the mouse wheel bring
-// them up. The chat example is painted between the heading and the first
-// line. The lines' places are those of a short text: once made, each is made
-// as tall as its text needs and the ones after it moved down.
-const ControlSpec kTooltipControls[] = {
-    {L"static", L"Rostrix Tooltips", SS_CENTER, kTooltipHeadingId, 50, 10, 400, 60, kNoLabel},
-    {L"static", L"Press Ctrl+1 to write result to active text caret", SS_LEFT, 261, 50, 280, 400, 48, kNoLabel},
-    {L"static", L"Press Ctrl+2 to print rules to chat", SS_LEFT, 262, 50, 328, 400, 48, kNoLabel},
-    {L"static", L"Press Ctrl+3 to reprint map selection to chat", SS_LEFT, 263, 50, 376, 400, 48, kNoLabel},
-    {L"static", L"Press Ctrl+4 to display rule selection screen", SS_LEFT, 264, 50, 424, 400, 48, kNoLabel},
-    {L"static", L"Press Ctrl+5 to randomly select a rule and print selection to chat", SS_LEFT, 265, 50, 472, 400, 48,
-     kNoLabel},
-    {L"static", L"Press Ctrl+6 to randomly select a map and print selection to chat", SS_LEFT, 266, 50, 520, 400, 48,
-     kNoLabel},
-    {L"static", L"Press Ctrl+7 to display tooltips", SS_LEFT, 267, 50, 568, 400, 48, kNoLabel},
-    {L"static", L"Press Ctrl+8 to randomly coin a 50/50 value, prints either \"Heads\" or \"Tails\" to chat", SS_LEFT,
-     268, 50, 616, 400, 48, kNoLabel},
-    {L"static", L"Press Ctrl+9 to do nothing and exit the program", SS_LEFT, 269, 50, 664, 400, 48, kNoLabel},
-    {L"static", L"Press Ctrl+0 before Ctrl+1 to draw the teams again with a new seed (the report says which draw)",
-     SS_LEFT, 276, 50, 712, 400, 48, kNoLabel},
-    {L"static",
+// them up.
+const TooltipLine kTooltipLines[] = {
+    {261, L"Press Ctrl+1 to write result to active text caret"},
+    {262, L"Press Ctrl+2 to print rules to chat"},
+    {263, L"Press Ctrl+3 to reprint map selection to chat"},
+    {264, L"Press Ctrl+4 to display rule selection screen"},
+    {265, L"Press Ctrl+5 to randomly select a rule and print selection to chat"},
+    {266, L"Press Ctrl+6 to randomly select a map and print selection to chat"},
+    {267, L"Press Ctrl+7 to display tooltips"},
+    {268, L"Press Ctrl+8 to randomly coin a 50/50 value, prints either \"Heads\" or \"Tails\" to chat"},
+    {269, L"Press Ctrl+9 to do nothing and exit the program"},
+    {276, L"Press Ctrl+0 before Ctrl+1 to draw the teams again with a new seed (the report says which draw)"},
+    {270,
      L"You can change the program's operation by editing the .bat files. The accompanying 'Guide.odt' file "
-     L"contains lots of useful information",
-     SS_LEFT, 270, 50, 712, 400, 48, kNoLabel},
-    {L"static",
+     L"contains lots of useful information"},
+    {271,
      L"'Reshape' works gradually (but will leave major gap players with lowest and highest tier'd civs "
-     L"respectively)",
-     SS_LEFT, 271, 50, 760, 400, 48, kNoLabel},
-    {L"static",
-     L"'Reflective' mirrors the opponents civs and 'repeat' enables the chance of a civ being repeated by an enemy",
-     SS_LEFT, 272, 50, 808, 400, 48, kNoLabel},
-    {L"static",
+     L"respectively)"},
+    {272,
+     L"'Reflective' mirrors the opponents civs and 'repeat' enables the chance of a civ being repeated by an enemy"},
+    {273,
      L"'Team_Random' gives the same civ to your allies and should mirror the opponents' civ tier (Islanders vs "
-     L"Mountaineers, for example)",
-     SS_LEFT, 273, 50, 856, 400, 48, kNoLabel},
-    {L"static",
+     L"Mountaineers, for example)"},
+    {274,
      L"Theres a load of civ tier range limiting options - my personal favorite is 'Single_Tier' which also allows "
-     L"for repeated civs",
-     SS_LEFT, 274, 50, 904, 400, 48, kNoLabel},
-    {L"static",
+     L"for repeated civs"},
+    {275,
      L"If any of the information from the command line passed is invalid then the program will shutdown, however "
-     L"the program will also shutdown from other types of invalid input",
-     SS_LEFT, 275, 50, 952, 400, 48, kNoLabel},
+     L"the program will also shutdown from other types of invalid input"},
 };
 
 // The chat example, painted between the heading and the first line.
 const WindowPicture kChatExample = {L"./Images/chat_example.bmp",
                                     "Could not load the chat example picture ./Images/chat_example.bmp", 20, 70};
 
-const TooltipWindow kTooltips = {550, 400, kTooltipControls, std::size(kTooltipControls), &kChatExample};
+const TooltipWindow kTooltips = {
+    550, 400, kTooltipHeadingId, L"Rostrix Tooltips", kTooltipLines, std::size(kTooltipLines), 280, &kChatExample};
 
 // A refused entry is said in the window, which stays open; a selection
 // closes it and is said in a balloon.

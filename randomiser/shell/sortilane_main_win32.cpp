@@ -12,7 +12,11 @@
 
 #include "common/debug_log.h"
 #include "common/text_convert.h"
-#include "randomiser/shell/shell_win32.h"
+#include "randomiser/shell/hotkeys_win32.h"
+#include "randomiser/shell/overlord_windows_win32.h"
+#include "randomiser/shell/sortilane_state_win32.h"
+#include "randomiser/shell/tray_notes_win32.h"
+#include "randomiser/shell/typing_port_win32.h"
 #include "randomiser/startup/match_from_words.h"
 #include "ratings/result_record.h"
 #include "win32/keyboard_hook_win32.h"

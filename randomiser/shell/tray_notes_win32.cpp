@@ -2,12 +2,12 @@
 // mode of the run and what the host must know of it), and once the splash
 // has gone the draw: the teams, the map and the spread in a balloon, the seed
 // and the spread in the tip, for the host to see before the chat does.
-#include <string>
+#include "randomiser/shell/tray_notes_win32.h"
 
 #include "randomiser/allocation/fair_teams.h"
 #include "randomiser/output/draw_note.h"
 #include "randomiser/output/report.h"
-#include "randomiser/shell/shell_win32.h"
+#include "randomiser/shell/sortilane_state_win32.h"
 #include "win32/single_copy_win32.h"
 #include "win32/tray_program_win32.h"
 #include "win32/window_helpers_win32.h"

@@ -5,17 +5,25 @@
 // gives its own texts, ids, place and size.
 #include <cstddef>
 
-#include "win32/control_table_win32.h"
 #include "win32/secondary_window_win32.h"
 
-// The tooltip window: the heading is the first row of the table, in the
-// heading font; the lines after it are made as tall as their texts need, one
-// below the other from the first line's place.
+// One line of the tooltip window: its label's id and its text.
+struct TooltipLine {
+    int id;
+    const wchar_t* text;
+};
+
+// The tooltip window: the heading, in the heading font, then the lines, one
+// below the other from linesTop, each label as tall as its text needs (at
+// least two lines of it). The window scrolls to the lower ones.
 struct TooltipWindow {
     int width;  // at 96 DPI; it opens at a third of the screen
     int height;
-    const ControlSpec* rows;
-    size_t rowCount;
+    int headingId;
+    const wchar_t* heading;
+    const TooltipLine* lines;
+    size_t lineCount;
+    int linesTop;                  // at 96 DPI
     const WindowPicture* picture;  // between the heading and the lines; null for none
 };
 

@@ -1,4 +1,4 @@
-#include "win32/info_windows_win32.h"
+#include "win32/tooltip_credits_win32.h"
 
 #include <string>
 #include <vector>
@@ -7,6 +7,7 @@
 
 namespace {
 
+constexpr int kTooltipLineHeight = 48;  // the least, at 96 DPI: two lines of the system font and a gap
 constexpr int kCreditsHeadingId = 251;
 constexpr int kVersionId = 252;
 constexpr int kCreditNameId = 2000;  // the entry's number times 4 added, as for its text
@@ -17,12 +18,18 @@ constexpr int kCreditStep = 262;  // from one entry to the next
 }  // namespace
 
 bool openTooltipWindow(const TooltipWindow& window) {
-    SecondaryWindow tooltips = {WindowPlace::ThirdOfScreen, window.width, window.height, window.rows, window.rowCount};
-    tooltips.headingId = window.rows[0].id;
+    std::vector<ControlSpec> rows = {
+        {L"static", window.heading, SS_CENTER, window.headingId, 50, 10, 400, 60, kNoLabel},
+    };
+    for (size_t i = 0; i < window.lineCount; ++i)
+        rows.push_back({L"static", window.lines[i].text, SS_LEFT, window.lines[i].id, 50, window.linesTop, 400,
+                        kTooltipLineHeight, kNoLabel});
+    SecondaryWindow tooltips = {WindowPlace::ThirdOfScreen, window.width, window.height, rows.data(), rows.size()};
+    tooltips.headingId = window.headingId;
     tooltips.scrolling = true;
     tooltips.picture = window.picture;
     if (!createSecondaryWindow(tooltips)) return false;
-    fitLabelsToText(window.rows + 1, window.rowCount - 1);
+    fitLabelsToText(rows.data() + 1, rows.size() - 1);
     presentSecondaryWindow();
     return true;
 }
