@@ -50,8 +50,9 @@ struct SecondaryWindow {
 
 // Registers the class of the program's secondary windows. Each is titled
 // title; its heading gets a bold font of headingFace at 24 points; showError
-// shows the program's error box when a window cannot be made. False, with a
-// debug line, when the class cannot be registered.
+// shows the program's error box when a window cannot be made (the texts are
+// kept, not copied). False, with a debug line, when the class cannot be
+// registered.
 bool registerSecondaryWindows(HINSTANCE instance, const wchar_t* className, const wchar_t* title,
                               const wchar_t* headingFace, void (*showError)(const wchar_t* text));
 
