@@ -24,6 +24,9 @@ constexpr UINT kSplashMs = 5000;
 // and at most this long: a shell that says nothing of its balloons would
 // otherwise keep it for good.
 constexpr UINT kNoteMs = 10000;
+// The command (WM_COMMAND) that destroys the main window, which ends the
+// program.
+constexpr int kCloseCommand = 105;
 
 struct TrayState {
     const TrayProgram* program = nullptr;

@@ -19,10 +19,6 @@
 // The message the tray icon sends to the main window.
 constexpr UINT kTrayMessage = WM_APP + 2;
 
-// The command (WM_COMMAND) that destroys the main window, which ends the
-// program.
-constexpr int kCloseCommand = 105;
-
 // The main window's splash.
 struct TraySplash {
     const wchar_t* path;  // the picture
