@@ -7,6 +7,9 @@
 
 #include <cstddef>
 
+// The error box text when a label cannot be made.
+constexpr const wchar_t* kNoLabel = L"Could not create text label.";
+
 // One child control of a window: its class, text, style (added to WS_CHILD |
 // WS_VISIBLE), id, place and size at 96 DPI, and the error box text when it cannot be
 // made.

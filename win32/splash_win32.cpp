@@ -57,10 +57,8 @@ void hideSplash() {
     if (onHidden != nullptr) onHidden();
 }
 
-void releaseSplashPicture() { releaseMemoryPicture(g_splash.picture); }
-
 void releaseSplash() {
     if (g_splash.timer != 0) KillTimer(nullptr, g_splash.timer);
     g_splash.timer = 0;
-    releaseSplashPicture();
+    releaseMemoryPicture(g_splash.picture);
 }

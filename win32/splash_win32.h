@@ -22,10 +22,6 @@ void paintSplash(HWND window);
 // onHidden runs the first time.
 void hideSplash();
 
-// Frees the picture, when it still exists; a splash still shown then paints
-// nothing.
-void releaseSplashPicture();
-
 // Frees the picture and stops the timer, when they still exist; the window
 // stays as it is.
 void releaseSplash();

@@ -5,14 +5,23 @@
 // They rest too while another program's full-screen window is in front: a
 // game's control groups are Ctrl+digits, and no editor window may come up
 // over the game or take its focus.
+#include "editor/shell/hotkeys_win32.h"
+
+#include <windows.h>
+
 #include <string>
 
 #include "common/debug_log.h"
 #include "editor/clipboard_capture.h"
 #include "editor/full_screen.h"
-#include "editor/shell/rostrix_shell_win32.h"
+#include "editor/player_data.h"
+#include "editor/shell/editor_port_win32.h"
+#include "editor/shell/info_windows_win32.h"
+#include "editor/shell/input_windows_win32.h"
+#include "editor/shell/live_display_win32.h"
 #include "win32/keyboard_hook_win32.h"
 #include "win32/single_copy_win32.h"
+#include "win32/tray_program_win32.h"
 
 namespace {
 
@@ -53,11 +62,6 @@ bool readClipboardText(std::wstring& text) {
 void captureFromClipboard() {
     std::wstring text;
     captureClipboard(g_editor, editorPort(), readClipboardText(text) ? text.c_str() : nullptr);
-}
-
-void openInputWindowIn(InputMode mode) {
-    g_editor.inputMode = mode;
-    openInputWindow();
 }
 
 ScreenRect screenRect(const RECT& rect) { return ScreenRect{rect.left, rect.top, rect.right, rect.bottom}; }
@@ -121,7 +125,7 @@ bool installEditorHotkeys() {
     g_hotkeys.randomiser_seen = programRuns(kSortilaneMutexName);
     if (SetTimer(nullptr, 0, kRandomiserWatchMs, onRandomiserWatch) == 0)
         debugLog("Could not start the timer that looks for the randomiser");
-    return installKeyboardHook(mainWindow(), kHookRenewalMs, nullptr);
+    return installKeyboardHook(trayMainWindow(), kHookRenewalMs, nullptr);
 }
 
 void handleHotkey(Hotkey hotkey) {
@@ -137,12 +141,15 @@ void handleHotkey(Hotkey hotkey) {
 void runEditorCommand(EditorCommand command) {
     switch (command) {
         case EditorCommand::CaptureClipboard: captureFromClipboard(); break;
-        case EditorCommand::EnterNameAndRating: openInputWindowIn(InputMode::NameAndRating); break;
+        case EditorCommand::EnterNameAndRating: openInputWindow(InputMode::NameAndRating); break;
         case EditorCommand::EditRuleText: openRuleTextWindow(); break;
-        case EditorCommand::EnterFmt: openInputWindowIn(InputMode::Fmt); break;
-        case EditorCommand::EnterCounts: openInputWindowIn(InputMode::Counts); break;
-        case EditorCommand::ShowDisplay: showLiveDisplay(); break;
-        case EditorCommand::ShowTooltips: openTooltipWindow(); break;
+        case EditorCommand::EnterFmt: openInputWindow(InputMode::Fmt); break;
+        case EditorCommand::EnterCounts: openInputWindow(InputMode::Counts); break;
+        case EditorCommand::ShowDisplay:
+            refreshDisplay(g_editor, editorPort());  // what the file holds now, whoever changed it
+            showLiveDisplay();
+            break;
+        case EditorCommand::ShowTooltips: openTooltips(); break;
         case EditorCommand::ResetPlayerData: runResetCommand(g_editor, editorPort()); break;
         case EditorCommand::Quit: PostQuitMessage(0); break;
         case EditorCommand::None: break;

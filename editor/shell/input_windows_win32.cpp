@@ -1,25 +1,48 @@
 // The input window (names and ratings, FMT groups, or the player and team
-// counts, by the input mode) and the rule text window. What "Enter Data",
-// "Load" and "Save" do is decided by the portable editor code; here the
-// fields are read and the outcome shown.
+// counts, by the input mode) and the rule text window, secondary windows of
+// the editor. What "Enter Data", "Load" and "Save" do is decided by the
+// portable editor code; here the fields are read and the outcome shown. The
+// rule text box draws magenta text on the pattern of its background picture.
+#include "editor/shell/input_windows_win32.h"
+
+#include <windows.h>
+
+#include <iterator>
 #include <string>
 
+#include "common/debug_log.h"
 #include "editor/input_entry.h"
 #include "editor/rule_text.h"
-#include "editor/shell/rostrix_shell_win32.h"
+#include "editor/shell/editor_port_win32.h"
+#include "editor/shell/live_display_win32.h"
+#include "win32/secondary_window_win32.h"
 
 namespace {
 
-constexpr int kField1Id = 110;
-constexpr int kField2Id = 111;
-constexpr int kElementFieldId = 112;
-constexpr int kLabel1Id = 114;
-constexpr int kLabel2Id = 115;
-constexpr int kResult1Id = 117;
-constexpr int kResult2Id = 118;
-constexpr int kRuleHeadingId = 121;
-constexpr int kFilenameFieldId = 123;
-constexpr int kRuleTextCountId = 127;
+// The input window's controls, in order from 110, and the rule text
+// window's, from 121.
+enum InputId {
+    kField1Id = 110,
+    kField2Id,
+    kElementFieldId,
+    kEnterDataId,
+    kLabel1Id,
+    kLabel2Id,
+    kElementLabelId,
+    kResult1Id,
+    kResult2Id
+};
+enum RuleTextId {
+    kRuleHeadingId = 121,
+    kFilenameLabelId,
+    kFilenameFieldId,
+    kLoadId,
+    kSaveId,
+    kRuleTextBoxId,
+    kRuleTextCountId
+};
+constexpr COLORREF kRuleTextColour = RGB(255, 0, 255);
+const wchar_t* const kRuleBackgroundPath = L"./Images/ruletext_bg.bmp";
 
 const wchar_t* const kNoEditBox = L"Could not create edit box.";
 const wchar_t* const kNoButton = L"Could not create button.";
@@ -29,7 +52,7 @@ const DWORD kField = WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
 const ControlSpec kInputControls[] = {
     {L"static", L"", 0, kLabel1Id, 50, 10, 190, 24, kNoLabel},
     {L"static", L"", 0, kLabel2Id, 50, 50, 190, 24, kNoLabel},
-    {L"static", L"Enter Which Element To Modify", 0, 116, 50, 90, 190, 60, kNoLabel},
+    {L"static", L"Enter Which Element To Modify", 0, kElementLabelId, 50, 90, 190, 60, kNoLabel},
     {L"EDIT", L"", kField, kField1Id, 240, 10, 200, 24, kNoEditBox},
     {L"EDIT", L"", kField, kField2Id, 240, 50, 200, 24, kNoEditBox},
     {L"EDIT", L"-1", kField, kElementFieldId, 240, 90, 200, 24, kNoEditBox},
@@ -40,7 +63,7 @@ const ControlSpec kInputControls[] = {
 
 const ControlSpec kRuleTextControls[] = {
     {L"static", L"Rule Text", 0, kRuleHeadingId, 200, 20, 200, 70, kNoLabel},
-    {L"static", L"Enter Filename:", 0, 122, 10, 90, 200, 40, kNoLabel},
+    {L"static", L"Enter Filename:", 0, kFilenameLabelId, 10, 90, 200, 40, kNoLabel},
     {L"EDIT", L"", kField, kFilenameFieldId, 210, 90, 100, 40, kNoEditBox},
     {L"button", L"Load", WS_TABSTOP | BS_PUSHBUTTON, kLoadId, 330, 90, 50, 40, kNoButton},
     {L"button", L"Save", WS_TABSTOP | BS_PUSHBUTTON, kSaveId, 400, 90, 50, 40, kNoButton},
@@ -49,50 +72,39 @@ const ControlSpec kRuleTextControls[] = {
     {L"static", L"", 0, kRuleTextCountId, 50, 312, 451, 24, kNoLabel},  // the bytes Save would write
 };
 
-std::wstring controlText(int id) {
-    HWND control = GetDlgItem(overlordWindow(), id);
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(control, &text[0], static_cast<int>(text.size()))));
-    return text;
+// Made once from the background picture, kept until shutdown.
+HBRUSH g_ruleBrush = nullptr;
+
+// The picture is loaded each time the rule text window opens, so a missing
+// picture keeps the window shut; the brush copies it and the picture itself
+// is not kept.
+bool loadRuleTextBackground() {
+    HBITMAP picture =
+        static_cast<HBITMAP>(LoadImageW(nullptr, kRuleBackgroundPath, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+    if (picture == nullptr) {
+        debugLog("Could not load the rule text background ./Images/ruletext_bg.bmp");
+        return false;
+    }
+    if (g_ruleBrush == nullptr) g_ruleBrush = CreatePatternBrush(picture);
+    DeleteObject(picture);
+    if (g_ruleBrush == nullptr) debugLog("Could not make the rule text background brush");
+    return g_ruleBrush != nullptr;
 }
 
-void setControlText(int id, const wchar_t* text) { SetDlgItemTextW(overlordWindow(), id, text); }
-
-}  // namespace
-
-bool openInputWindow() {
-    if (!createOverlordWindow(screenWidth() / 3, screenHeight() / 3, 500, 400, false)) return false;
-    if (!addControls(kInputControls, sizeof kInputControls / sizeof kInputControls[0])) return false;
-    const ModeLabels labels = labelsForMode(g_editor.inputMode);
-    setControlText(kLabel1Id, labels.first);
-    setControlText(kLabel2Id, labels.second);
-    presentOverlordWindow();
-    focusFirstField();
-    return true;
+HBRUSH ruleTextColours(HDC dc, int id) {
+    if (id != kRuleTextBoxId) return nullptr;
+    SetTextColor(dc, kRuleTextColour);
+    SetBkMode(dc, TRANSPARENT);
+    return g_ruleBrush;
 }
 
-bool openRuleTextWindow() {
-    closeOverlordWindow();
-    if (!loadRuleTextBackground()) return false;
-    if (!createOverlordWindow(CW_USEDEFAULT, 0, 600, 500, false)) return false;
-    if (!addControls(kRuleTextControls, sizeof kRuleTextControls / sizeof kRuleTextControls[0])) return false;
-    setHeadingFont(kRuleHeadingId);
-    onRuleTextChanged();
-    presentOverlordWindow();
-    hideLiveDisplay();
-    return true;
-}
-
-void focusFirstField() {
-    HWND field = GetDlgItem(overlordWindow(), kField1Id);
-    if (field != nullptr) SetFocus(field);
-}
+void setControlText(int id, const wchar_t* text) { setSecondaryControlText(id, text); }
 
 void onEnterData() {
     EntryFields fields;
-    fields.field1 = controlText(kField1Id);
-    fields.field2 = controlText(kField2Id);
-    fields.element = controlText(kElementFieldId);
+    fields.field1 = secondaryControlText(kField1Id);
+    fields.field2 = secondaryControlText(kField2Id);
+    fields.element = secondaryControlText(kElementFieldId);
     setControlText(kElementFieldId, kElementFieldDefault);
     const EntryOutcome outcome = enterData(g_editor, editorPort(), fields);
     setControlText(kResult1Id, outcome.result1.c_str());
@@ -101,18 +113,79 @@ void onEnterData() {
     if (outcome.emptyField2) setControlText(kField2Id, L"");
 }
 
+void onInputCommand(int id, int notification, HWND) {
+    if (id == kEnterDataId && notification == BN_CLICKED) onEnterData();
+}
+
+// Shows how many bytes Save would write.
+void onRuleTextChanged() {
+    setControlText(kRuleTextCountId, ruleTextCount(secondaryControlText(kRuleTextBoxId)).c_str());
+}
+
 void onLoadRuleText() {
     std::wstring text;
-    if (!loadRuleText(editorPort(), controlText(kFilenameFieldId), text)) return;
+    if (!loadRuleText(editorPort(), secondaryControlText(kFilenameFieldId), text)) return;
     setControlText(kRuleTextBoxId, text.c_str());
     onRuleTextChanged();  // a multi-line box says nothing of text set from here
 }
 
-void onRuleTextChanged() { setControlText(kRuleTextCountId, ruleTextCount(controlText(kRuleTextBoxId)).c_str()); }
-
 // The box keeps the text, saved or not; the count says when it was saved.
 void onSaveRuleText() {
-    const std::wstring text = controlText(kRuleTextBoxId);
-    const bool saved = saveRuleText(editorPort(), controlText(kFilenameFieldId), text);
+    const std::wstring text = secondaryControlText(kRuleTextBoxId);
+    const bool saved = saveRuleText(editorPort(), secondaryControlText(kFilenameFieldId), text);
     setControlText(kRuleTextCountId, ((saved ? L"Saved: " : L"") + ruleTextCount(text)).c_str());
+}
+
+void onRuleTextCommand(int id, int notification, HWND control) {
+    if (id == kLoadId && notification == BN_CLICKED) onLoadRuleText();
+    if (id == kSaveId && notification == BN_CLICKED) onSaveRuleText();
+    // The box draws its text on the pattern: redraw it whole when its text
+    // moves, or the pattern behind the old text would be left out of step.
+    if (id == kRuleTextBoxId && (notification == EN_CHANGE || notification == EN_VSCROLL))
+        InvalidateRect(control, nullptr, TRUE);
+    if (id == kRuleTextBoxId && notification == EN_CHANGE) onRuleTextChanged();
+}
+
+SecondaryWindow inputWindow() {
+    SecondaryWindow window = {WindowPlace::ThirdOfScreen, 500, 400, kInputControls, std::size(kInputControls)};
+    window.onCommand = onInputCommand;
+    return window;
+}
+
+SecondaryWindow ruleTextWindow() {
+    SecondaryWindow window = {WindowPlace::TopEdge, 600, 500, kRuleTextControls, std::size(kRuleTextControls)};
+    window.headingId = kRuleHeadingId;
+    window.onCommand = onRuleTextCommand;
+    window.editColours = ruleTextColours;
+    return window;
+}
+
+}  // namespace
+
+void openInputWindow(InputMode mode) {
+    g_editor.inputMode = mode;
+    if (!createSecondaryWindow(inputWindow())) return;
+    const ModeLabels labels = labelsForMode(g_editor.inputMode);
+    setControlText(kLabel1Id, labels.first);
+    setControlText(kLabel2Id, labels.second);
+    presentSecondaryWindow();
+    focusFirstField();
+}
+
+void openRuleTextWindow() {
+    closeSecondaryWindow();
+    if (!loadRuleTextBackground() || !createSecondaryWindow(ruleTextWindow())) return;
+    onRuleTextChanged();
+    presentSecondaryWindow();
+    hideLiveDisplay();
+}
+
+void focusFirstField() {
+    HWND field = GetDlgItem(secondaryWindow(), kField1Id);
+    if (field != nullptr) SetFocus(field);
+}
+
+void releaseRuleTextBackground() {
+    if (g_ruleBrush != nullptr) DeleteObject(g_ruleBrush);
+    g_ruleBrush = nullptr;
 }

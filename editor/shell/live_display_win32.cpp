@@ -2,19 +2,24 @@
 // holds it. It is made hidden at start and lives until the program ends;
 // minimising or closing it only hides it. It grows when its text needs more
 // room than its label has, so every line of eight players is seen.
+#include "editor/shell/live_display_win32.h"
+
+#include <windows.h>
+
 #include <algorithm>
 
 #include "common/debug_log.h"
+#include "win32/control_table_win32.h"
 #include "win32/dpi_win32.h"
+#include "win32/tray_program_win32.h"
 #include "win32/window_helpers_win32.h"
-#include "editor/player_data.h"
-#include "editor/shell/rostrix_shell_win32.h"
 
 namespace {
 
 constexpr int kHeadingId = 119;
 constexpr int kContentsId = 120;
 constexpr COLORREF kHeadingColour = RGB(255, 0, 0);
+const wchar_t* const kLiveDisplayClass = L"Brenlow: Rostrix Feedback Window";
 // Sizes at 96 DPI, scaled for the window's display.
 constexpr int kWindowWidth = 500;
 constexpr int kWindowHeight = 400;
@@ -64,9 +69,7 @@ void fitContents(const wchar_t* text) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-}  // namespace
-
-LRESULT CALLBACK liveDisplayProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK liveDisplayProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (handleDpiMessage(window, message, wParam, lParam)) return 0;
     switch (message) {
         case WM_SYSCOMMAND:
@@ -83,12 +86,16 @@ LRESULT CALLBACK liveDisplayProcedure(HWND window, UINT message, WPARAM wParam, 
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-bool createLiveDisplay(HINSTANCE instance) {
+}  // namespace
+
+bool createLiveDisplay() {
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    if (!registerWindowClass(instance, kLiveDisplayClass, nullptr, liveDisplayProc)) return false;
     g_display.window = createScaledWindow(0, kLiveDisplayClass, L"Rostrix Feedback", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                                           0, kWindowWidth, kWindowHeight, instance);
     if (g_display.window == nullptr) {
         debugLog("Could not create the live display window");
-        editorPort().showErrorBox(L"Could not create Modification Window.");
+        showProgramError(L"Could not create Modification Window.");
         return false;
     }
     moveToTopEdge(g_display.window);
@@ -99,12 +106,11 @@ bool createLiveDisplay(HINSTANCE instance) {
     g_display.contents = createControl(g_display.window, kContents);
     if (g_display.heading == nullptr || g_display.contents == nullptr) {
         debugLog("Could not create the labels of the live display");
-        editorPort().showErrorBox(kNoLabel);
+        showProgramError(kNoLabel);
         return false;
     }
     setFont(g_display.heading, g_display.titleFont);
     setFont(g_display.contents, g_display.codeFont);
-    refreshDisplay(g_editor, editorPort());
     return true;
 }
 
@@ -114,7 +120,6 @@ void setLiveDisplayText(const wchar_t* text) {
 }
 
 void showLiveDisplay() {
-    refreshDisplay(g_editor, editorPort());  // what the file holds now, whoever changed it
     ShowWindow(g_display.window, SW_SHOW);
     SetForegroundWindow(g_display.window);
 }
@@ -126,9 +131,6 @@ void destroyLiveDisplay() {
     g_display.window = nullptr;
     g_display.heading = nullptr;
     g_display.contents = nullptr;
-}
-
-void releaseDisplayFonts() {
     releaseFont(g_display.codeFont, "Failed to delete the font code object - currently in use?");
     releaseFont(g_display.titleFont, "Failed to delete the font code object - currently in use?");
 }

@@ -1,96 +1,102 @@
-// Entry point of Brenlow_Rostrix.exe: one running copy, PlayerData.txt made
-// ready, the splash, the live display, the keyboard hook and the tray icon;
-// then the message loop until a quit, and the orderly shutdown.
-#include "common/debug_log.h"
-#include "win32/front_box_win32.h"
-#include "win32/single_copy_win32.h"
-#include "win32/splash_win32.h"
-#include "win32/window_helpers_win32.h"
-#include "editor/player_data.h"
-#include "editor/shell/rostrix_shell_win32.h"
-#include "resources/resource_ids.h"
+// Entry point of Brenlow_Rostrix.exe, a tray program (see
+// win32/tray_program_win32.h): PlayerData.txt made ready; the splash, which
+// takes the focus, since the host started the editor; the live display, the
+// keyboard hook and the tray icon, whose menu adds a row for each result the
+// last match in Results.txt may get; then the message loop until a quit, and
+// the orderly shutdown.
+#include <iterator>
+#include <vector>
 
-EditorState g_editor;
+#include "common/debug_log.h"
+#include "editor/player_data.h"
+#include "editor/result_menu.h"
+#include "editor/shell/editor_port_win32.h"
+#include "editor/shell/hotkeys_win32.h"
+#include "editor/shell/info_windows_win32.h"
+#include "editor/shell/input_windows_win32.h"
+#include "editor/shell/live_display_win32.h"
+#include "win32/secondary_window_win32.h"
+#include "win32/single_copy_win32.h"
+#include "win32/tray_program_win32.h"
 
 namespace {
 
-constexpr int kTitleResource = IDS_APP_TITLE;
-constexpr int kClassResource = IDS_WINDOW_CLASS;
-constexpr int kResourceTextUnits = 100;
+std::vector<ResultMenuRow> g_resultRows;  // as the tray menu shows them
 
-// The error box comes up in front of every window, with the focus, through
-// showFrontBox: owned by the shown overlord window, so that it makes no
-// second box until the box is closed, else by the main window.
-class WindowsEditorPort : public EditorPort {
-public:
-    bool boxShown = false;  // a start that fails after an error box needs no second one
-
-    void showErrorBox(const wchar_t* text) override {
-        boxShown = true;
-        showFrontBox(boxWindows(), BoxKind::Error, L"Error", text);
-    }
-
-    void setDisplayText(const wchar_t* text) override { setLiveDisplayText(text); }
-
-    void showNote(const wchar_t* text) override { showTrayNote(text); }
-};
-
-WindowsEditorPort g_windowsPort;
-
-bool loadResourceText(HINSTANCE instance, int id, wchar_t (&text)[kResourceTextUnits]) {
-    if (LoadStringW(instance, static_cast<UINT>(id), text, kResourceTextUnits) > 0) return true;
-    debugLog("Could not load string resource %i", id);
+// PlayerData.txt read, or made with the default players when missing; a file
+// that cannot be read ends the editor with 0 once the failure box is closed.
+bool preparePlayerData(int& exitCode) {
+    exitCode = 0;
+    if (setupPlayerData(g_editor, editorPort())) return true;
+    debugLog("Could not make PlayerData.txt ready");
+    showRunFailure();
     return false;
 }
 
-// The start-up steps after the mutex, in order; the first that fails ends
-// the program (the caller shows why).
-bool startEditor(HINSTANCE instance) {
-    wchar_t title[kResourceTextUnits] = {};
-    wchar_t className[kResourceTextUnits] = {};
-    if (!loadResourceText(instance, kTitleResource, title) || !loadResourceText(instance, kClassResource, className))
-        return false;
-    if (!registerWindowClasses(instance, className)) return false;
-    if (!setupPlayerData(g_editor, g_windowsPort)) {
-        debugLog("Could not make PlayerData.txt ready");
+// The live display, hidden, with the file's contents, and the hotkeys.
+bool startEditor() {
+    if (!createLiveDisplay()) {
+        showProgramError(L"Creating FeebackDisplay See Debugging");
         return false;
     }
-    if (!createMainWindow(instance, className, title) || !showEditorSplash()) return false;
-    if (!createLiveDisplay(instance)) {
-        g_windowsPort.showErrorBox(L"Creating FeebackDisplay See Debugging");
-        return false;
-    }
-    return installEditorHotkeys() && addRostrixTrayIcon();
+    refreshDisplay(g_editor, editorPort());
+    return installEditorHotkeys();
 }
 
-void shutdownEditor() {
-    releaseOverlordWindow();
-    g_editor.script.reset();
-    removeRostrixTrayIcon();
-    releaseSplash();
-    destroyLiveDisplay();
-    releaseHeadingFont();
-    releaseDisplayFonts();
+// Once the splash has gone: the live display and the input window come, or
+// the window a hotkey opened meanwhile comes to the front again.
+void afterSplash() {
+    runEditorCommand(EditorCommand::ShowDisplay);
+    if (secondaryWindow() != nullptr) {
+        presentSecondaryWindow();
+        focusFirstField();
+    } else {
+        runEditorCommand(EditorCommand::EnterNameAndRating);
+    }
 }
+
+void showModifications() { runEditorCommand(EditorCommand::ShowDisplay); }
+
+// The result rows follow the last match of Results.txt as it is now: the
+// host may have played, or edited the file, since the menu last opened.
+std::vector<AddedMenuRow> resultRows() {
+    g_resultRows = resultMenuRows(readLastMatch());
+    std::vector<AddedMenuRow> rows;
+    for (const ResultMenuRow& row : g_resultRows) rows.push_back({row.text, row.checked});
+    return rows;
+}
+
+void chooseResultRow(size_t row) { recordResultFromMenu(editorPort(), g_resultRows[row].result); }
+
+std::wstring startBalloon() { return L"Pick Player Name & Ratings.\nPlus set additional stuff"; }
+
+void releaseEditor() {
+    releaseRuleTextBackground();
+    g_editor.script.reset();
+    destroyLiveDisplay();
+}
+
+const TrayMenuRow kMenuRows[] = {
+    {L"Exit", quitProgram},
+    {L"Display Tooltips", openTooltips},
+    {L"Credits", openCredits},
+    {L"Modifications Made", showModifications},
+};
+
+const TrayProgram kRostrix = {
+    L"Brenlow Rostrix",
+    kRostrixMutexName,
+    L"I am the Overlord! (Rostrix)",  // the class of the input, rule text, tooltip and credits windows
+    L"New Times Roman",
+    {L"./Images/rostrix_flash.bmp", true, true, afterSplash},
+    {201, L"./Brenlow_Rostrix.ico", L"Brenlow Rostrix", L"Dastrel's Brenlow Grinn", startBalloon},
+    {kMenuRows, std::size(kMenuRows), resultRows, chooseResultRow},
+    preparePlayerData,
+    startEditor,
+    handleHotkey,
+    releaseEditor,
+};
 
 }  // namespace
 
-EditorPort& editorPort() { return g_windowsPort; }
-
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    loadDllsFromSystemFolderOnly();
-    HANDLE mutex = nullptr;
-    if (anotherCopyRuns(kRostrixMutexName, mutex)) {
-        sayAlreadyRunning(L"Brenlow Rostrix");
-        return 0;
-    }
-    int exitCode = 0;
-    if (startEditor(instance)) {
-        exitCode = runMessageLoop(overlordWindow);  // Tab moves between the fields of the open overlord window
-        shutdownEditor();
-    } else if (!g_windowsPort.boxShown) {
-        showRunFailureBox(boxWindows());  // this run's debug lines and where debug.txt is
-    }
-    releaseSingleCopyGuard(mutex);
-    return exitCode;
-}
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) { return runTrayProgram(instance, kRostrix); }

@@ -1,8 +1,8 @@
 // The hotkeys and the commands they start. The keyboard hook (shared with the
 // editor) posts each hotkey to the main window; a command runs from the
-// message loop once the Ctrl key of its hotkey is released, and the typing
-// player waits on timers, so the hook keeps being answered while the
-// randomiser types.
+// message loop once the Ctrl key of its hotkey is released.
+#include "randomiser/shell/hotkeys_win32.h"
+
 #include <time.h>
 
 #include <string>
@@ -10,34 +10,22 @@
 
 #include "randomiser/commands/draw_again.h"
 #include "randomiser/commands/hotkey_commands.h"
-#include "randomiser/shell/shell_win32.h"
+#include "randomiser/shell/overlord_windows_win32.h"
+#include "randomiser/shell/sortilane_state_win32.h"
+#include "randomiser/shell/tray_notes_win32.h"
+#include "randomiser/shell/typing_port_win32.h"
 #include "win32/keyboard_hook_win32.h"
+#include "win32/tray_program_win32.h"
 #include "win32/window_helpers_win32.h"
 
 namespace {
-
-struct HotkeyState {
-    TypingPlayer player;  // the sequence that types, if any
-};
-
-HotkeyState g_hotkeys;
-
-void followPlay(const PlayOutcome& outcome) {
-    if (!outcome.error.empty()) showError(outcome.error.c_str());
-    if (outcome.quit) PostQuitMessage(0);
-}
-
-void playSequence(TypingSequence steps) {
-    startSequence(g_hotkeys.player, std::move(steps), g_randomiser.options().real_keys != 0);
-    resumeTyping();
-}
 
 // Ctrl+0: the match drawn again with a new seed, and shown.
 void drawAgainNow() {
     if (drawAgain(g_randomiser, g_start_words, static_cast<int64_t>(_time64(nullptr))))
         showDrawNote();
     else
-        showError(L"Could not draw again: the data files are refused now (see debug.txt)");
+        showProgramError(L"Could not draw again: the data files are refused now (see debug.txt)");
 }
 
 // A command that waited for Ctrl finds a sequence typing when another
@@ -46,14 +34,14 @@ void runShellCommand(int command) {
     if (typingInProgress()) return;
     const std::wstring refusal = ownWindowInFront() ? ownWindowRefusal(g_randomiser, command) : L"";
     if (!refusal.empty()) {
-        showError(refusal.c_str());
+        showProgramError(refusal.c_str());
         return;
     }
     CommandOutcome outcome = runCommand(g_randomiser, command);
-    if (!outcome.error.empty()) showError(outcome.error.c_str());
+    if (!outcome.error.empty()) showProgramError(outcome.error.c_str());
     if (!outcome.note.empty()) showTrayNote(outcome.note.c_str());
     if (outcome.open_rule_selection) openRuleSelection();
-    if (outcome.open_tooltips) openTooltipWindow();
+    if (outcome.open_tooltips) openTooltips();
     if (outcome.draw_again) drawAgainNow();
     if (outcome.quit) PostQuitMessage(0);
     if (!outcome.sequence.empty()) playSequence(std::move(outcome.sequence));
@@ -61,8 +49,6 @@ void runShellCommand(int command) {
 
 }  // namespace
 
-// The hook is not renewed while a sequence types: its own keystrokes pass
-// through it.
 bool mayRenewHook() { return !typingInProgress(); }
 
 // Esc quits, unless one of the randomiser's own windows is in front: the
@@ -76,9 +62,3 @@ void handleHotkey(Hotkey hotkey) {
         runOnceCtrlReleased(runShellCommand, hotkey.digit);
     }
 }
-
-bool typingInProgress() { return sequencePlaying(g_hotkeys.player); }
-
-void resumeTyping() { followPlay(playSteps(g_hotkeys.player, typingPort(), g_randomiser.report)); }
-
-void stopTyping() { interruptSequence(g_hotkeys.player, typingPort(), g_randomiser.report); }

@@ -1,31 +1,34 @@
-// Entry point of Brenlow_Sortilane.exe: one running copy, the command line
-// split into words, the generator seeded from the clock and the start-up
-// computation shared with the native preview; then the windows, the tray icon
-// and the keyboard hook, and the message loop until a quit.
+// Entry point of Brenlow_Sortilane.exe, a tray program (see
+// win32/tray_program_win32.h): the command line split into words, the
+// generator seeded from the clock and the start-up computation shared with
+// the native preview; then the splash, which never takes the focus from the
+// game (a hotkey pressed while it shows types into the game), the keyboard
+// hook and the tray icon, and the message loop until a quit. A run that
+// records a result shows no splash, only the icon with its balloon.
 #include <ctime>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "common/debug_log.h"
 #include "common/text_convert.h"
-#include "ratings/result_record.h"
-#include "win32/front_box_win32.h"
-#include "win32/single_copy_win32.h"
-#include "win32/window_helpers_win32.h"
-#include "randomiser/shell/shell_win32.h"
-
-#include <shellapi.h>
+#include "randomiser/shell/hotkeys_win32.h"
+#include "randomiser/shell/overlord_windows_win32.h"
+#include "randomiser/shell/sortilane_state_win32.h"
+#include "randomiser/shell/tray_notes_win32.h"
+#include "randomiser/shell/typing_port_win32.h"
 #include "randomiser/startup/match_from_words.h"
-#include "resources/resource_ids.h"
+#include "ratings/result_record.h"
+#include "win32/keyboard_hook_win32.h"
+#include "win32/single_copy_win32.h"
+#include "win32/tray_program_win32.h"
+
+#include <shellapi.h>  // after windows.h: CommandLineToArgvW
 
 Randomiser g_randomiser;
 std::vector<std::wstring> g_start_words;
 
 namespace {
-
-constexpr int kTitleResource = IDS_APP_TITLE;
-constexpr int kClassResource = IDS_WINDOW_CLASS;
-constexpr int kResourceTextUnits = 100;
 
 // The command line as words; false when the system cannot split it.
 bool commandLineWords(std::vector<std::wstring>& words) {
@@ -40,64 +43,65 @@ bool commandLineWords(std::vector<std::wstring>& words) {
 // "result N": records it and shows what happened in the tray icon's balloon
 // while the balloon shows (exit code 0), or why nothing was recorded in the
 // error box (exit code 1). No splash, no hotkeys.
-int recordResultRun(HINSTANCE instance, const wchar_t* className, const wchar_t* title) {
+int recordResultRun() {
     const ResultNote note = recordResult(g_randomiser.options().record_result);
     if (!note.recorded) {
         debugLog("%s", toUtf8(note.text).c_str());
-        showRunFailureBox(BoxWindows{});
+        showRunFailure();
         return 1;
     }
-    // The result is recorded even when the note cannot be shown.
-    if (showResultNote(instance, className, title, note.text)) runMessageLoop(overlordWindow);
-    shutdown();
+    showNoteUntilSeen(note.text);  // the result is recorded even when the note cannot be shown
     return 0;
 }
 
-}  // namespace
-
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    loadDllsFromSystemFolderOnly();
-    HANDLE mutex = nullptr;
-    if (anotherCopyRuns(kSortilaneMutexName, mutex)) {
-        sayAlreadyRunning(L"Brenlow Sortilane");
-        return 0;
-    }
-
+// The match from the command line; a run that records a result ends here.
+bool prepareMatch(int& exitCode) {
+    exitCode = 1;
     std::vector<std::wstring> words;
     if (!commandLineWords(words)) {
-        showFrontBox(BoxWindows{}, BoxKind::Error, L"Error", L"Unable to parse command line");
-        releaseSingleCopyGuard(mutex);
-        return 1;
+        showProgramError(L"Unable to parse command line");
+        return false;
     }
     g_start_words = words;
     if (!computeMatch(g_randomiser, static_cast<int64_t>(_time64(nullptr)), words)) {
-        showRunFailureBox(BoxWindows{});
-        releaseSingleCopyGuard(mutex);
-        return 1;
+        showRunFailure();
+        return false;
     }
-
-    wchar_t title[kResourceTextUnits] = {};
-    wchar_t className[kResourceTextUnits] = {};
-    LoadStringW(instance, kTitleResource, title, kResourceTextUnits);
-    LoadStringW(instance, kClassResource, className, kResourceTextUnits);
-    registerWindowClass(instance, className, title, mainWindowProcedure());
-    registerWindowClass(instance, kOverlordClass, kProgramTitle, overlordWindowProc);
-
-    resetWindowState();
-    if (g_randomiser.options().record_result != '\0') {
-        const int exitCode = recordResultRun(instance, className, title);
-        releaseSingleCopyGuard(mutex);
-        return exitCode;
-    }
-    if (!createMainWindow(instance, className, title)) {
-        showRunFailureBox(boxWindows());
-        releaseSingleCopyGuard(mutex);
-        return 0;
-    }
-
-    const int exitCode = runMessageLoop(overlordWindow);  // Tab works in the open overlord window
-    stopTyping();  // however the program ends, a report whose typing began is saved whole
-    shutdown();
-    releaseSingleCopyGuard(mutex);
-    return exitCode;
+    if (g_randomiser.options().record_result == '\0') return true;
+    exitCode = recordResultRun();
+    return false;
 }
+
+// Without the hook (a debug line says why) the tray menu still works.
+bool startHotkeys() {
+    installKeyboardHook(trayMainWindow(), kHookRenewalMs, mayRenewHook);
+    return true;
+}
+
+// While a sequence types, the menu would take the focus and the rest of the
+// text with it: the click is ignored then.
+bool menuMayOpen() { return !typingInProgress(); }
+
+const TrayMenuRow kMenuRows[] = {
+    {L"Exit", quitProgram},
+    {L"Display Tooltips", openTooltips},
+    {L"Credits", openCredits},
+};
+
+const TrayProgram kSortilane = {
+    L"Brenlow Sortilane",
+    kSortilaneMutexName,
+    L"Brenlow Overlord",  // the class of the rule selection, tooltip and credits windows
+    L"Arial",
+    {L"./Images/randomiser_flash.bmp", false, false, showDrawNote},
+    {110, L"./Brenlow_Sortilane.ico", L"Tamsel Sortilane", L"Quembe's Grinn", startBalloon},
+    {kMenuRows, std::size(kMenuRows), nullptr, nullptr, menuMayOpen},
+    prepareMatch,
+    startHotkeys,
+    handleHotkey,
+    stopTyping,  // however the program ends, a report whose typing began is saved whole
+};
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) { return runTrayProgram(instance, kSortilane); }

@@ -1,14 +1,36 @@
-// The typing player's port on Windows: keystrokes through SendInput, real
-// keys from the keyboard layout of the focused window's thread, the held keys
-// through GetAsyncKeyState, the focus through GetForegroundWindow, the clock
-// through GetTickCount64, and each call-again through a thread timer whose
-// callback resumes the player.
-#include "randomiser/shell/shell_win32.h"
+// The typing player and its port on Windows: keystrokes through SendInput,
+// real keys from the keyboard layout of the focused window's thread, the held
+// keys through GetAsyncKeyState, the focus through GetForegroundWindow, the
+// clock through GetTickCount64, and each call-again through a thread timer
+// whose callback resumes the player.
+#include "randomiser/shell/typing_port_win32.h"
+
+#include <windows.h>
+
+#include <utility>
+
+#include "randomiser/shell/sortilane_state_win32.h"
 #include "win32/keyboard_hook_win32.h"
+#include "win32/tray_program_win32.h"
 
 namespace {
 
-UINT_PTR g_timer = 0;
+struct TypingState {
+    TypingPlayer player;  // the sequence that types, if any
+    UINT_PTR timer = 0;
+};
+
+TypingState g_typing;
+
+// What a played stretch of the sequence ended with: an error in the error
+// box, the end of the program.
+void followPlay(const PlayOutcome& outcome) {
+    if (!outcome.error.empty()) showProgramError(outcome.error.c_str());
+    if (outcome.quit) PostQuitMessage(0);
+}
+
+// Plays the sequence on from where it waits; the port's timer calls it.
+void resumeTyping();
 
 // Sends a key-down and a key-up of the key in one SendInput call; returns how
 // many of the two events went out.
@@ -31,8 +53,8 @@ HKL focusedLayout() { return GetKeyboardLayout(GetWindowThreadProcessId(GetForeg
 bool keyHeld(int virtualKey) { return (GetAsyncKeyState(virtualKey) & 0x8000) != 0; }
 
 void CALLBACK onTypingTimer(HWND, UINT, UINT_PTR, DWORD) {
-    KillTimer(nullptr, g_timer);
-    g_timer = 0;
+    KillTimer(nullptr, g_typing.timer);
+    g_typing.timer = 0;
     resumeTyping();
 }
 
@@ -86,13 +108,22 @@ public:
     std::uintptr_t foregroundWindow() override { return reinterpret_cast<std::uintptr_t>(GetForegroundWindow()); }
 
     bool callAgainAfter(int milliseconds) override {
-        g_timer = SetTimer(nullptr, 0, static_cast<UINT>(milliseconds), onTypingTimer);
-        return g_timer != 0;
+        g_typing.timer = SetTimer(nullptr, 0, static_cast<UINT>(milliseconds), onTypingTimer);
+        return g_typing.timer != 0;
     }
 };
 
 WindowsTypingPort g_port;
 
+void resumeTyping() { followPlay(playSteps(g_typing.player, g_port, g_randomiser.report)); }
+
 }  // namespace
 
-TypingPort& typingPort() { return g_port; }
+void playSequence(TypingSequence steps) {
+    startSequence(g_typing.player, std::move(steps), g_randomiser.options().real_keys != 0);
+    resumeTyping();
+}
+
+bool typingInProgress() { return sequencePlaying(g_typing.player); }
+
+void stopTyping() { interruptSequence(g_typing.player, g_port, g_randomiser.report); }

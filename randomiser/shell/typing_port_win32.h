@@ -1,0 +1,15 @@
+#pragma once
+// The typing player on Windows: one sequence at a time, typed into the window
+// that has the focus, waiting on timers so that the message loop (and with it
+// the keyboard hook) keeps being answered.
+#include "randomiser/output/typing_player.h"
+
+// Starts typing the sequence; an error shows in the error box, and a
+// sequence that ends the program quits.
+void playSequence(TypingSequence steps);
+
+bool typingInProgress();
+
+// When the program ends: a report whose typing began is saved whole (see
+// interruptSequence).
+void stopTyping();

@@ -1,0 +1,86 @@
+#pragma once
+// The secondary windows of a program (input, rule text, rule selection,
+// tooltip and credits windows): one at a time, all of one class and titled
+// with the program's title. Opening one closes the one open. Each is
+// described by a SecondaryWindow: where it opens, its size, its controls from
+// a table, its heading in the heading font, scrolling with the scroll bar and
+// the mouse wheel, a picture painted in it. Places and sizes are given at
+// 96 DPI and made for the window's DPI. Closing or minimising one only hides
+// it.
+#include <windows.h>
+
+#include <cstddef>
+#include <string>
+
+#include "win32/control_table_win32.h"
+
+// Where a secondary window opens.
+enum class WindowPlace {
+    ThirdOfScreen,  // its top left corner a third of the screen across and down
+    TopEdge,        // the left edge where the system puts it, the top edge at 0
+};
+
+// A picture painted in the window at a place given at 96 DPI, scrolled with
+// the controls. The window shows without it when it cannot be loaded.
+struct WindowPicture {
+    const wchar_t* path;
+    const char* noFileLine;  // the debug line when the file does not load
+    int x;
+    int y;
+};
+
+// One secondary window. The fields after the controls may be left out.
+struct SecondaryWindow {
+    WindowPlace place;
+    int width;  // of the whole window, at 96 DPI
+    int height;
+    const ControlSpec* controls;
+    size_t controlCount;
+    int headingId = 0;                       // the control that gets the heading font, 0 for none
+    bool redHeading = false;                 // the heading's text drawn in red
+    bool scrolling = false;                  // a vertical scroll bar, and the mouse wheel scrolls
+    const WindowPicture* picture = nullptr;  // kept while the window is open; null for none
+    int defaultButton = 0;                   // the button Enter in a field presses, 0 for none
+    // The notifications of the window's controls (WM_COMMAND); null for none.
+    void (*onCommand)(int id, int notification, HWND control) = nullptr;
+    // The brush an edit control of that id is drawn on, with its text colours
+    // set in dc; null for the system's.
+    HBRUSH (*editColours)(HDC dc, int id) = nullptr;
+};
+
+// Registers the class of the program's secondary windows. Each is titled
+// title; its heading gets a bold font of headingFace at 24 points; showError
+// shows the program's error box when a window cannot be made (the texts are
+// kept, not copied). False, with a debug line, when the class cannot be
+// registered.
+bool registerSecondaryWindows(HINSTANCE instance, const wchar_t* className, const wchar_t* title,
+                              const wchar_t* headingFace, void (*showError)(const wchar_t* text));
+
+// The title every secondary window has.
+const wchar_t* secondaryWindowTitle();
+
+// Closes the open secondary window and makes this one, hidden, with its
+// controls, no taller than the screen less the taskbar. False when it or one
+// of its controls cannot be made: nothing of it stays and the error box says
+// why.
+bool createSecondaryWindow(const SecondaryWindow& window);
+
+// Shows the secondary window in front with the focus.
+void presentSecondaryWindow();
+
+// The open secondary window, shown or hidden; null when none is open.
+HWND secondaryWindow();
+
+// The text of the open window's control of that id, and setting it.
+std::wstring secondaryControlText(int id);
+void setSecondaryControlText(int id, const wchar_t* text);
+
+// Makes each of the labels of the open window, one below the other from the
+// first one's place, as tall as its text needs (at least its row's height),
+// so that no text is cut.
+void fitLabelsToText(const ControlSpec* labels, size_t count);
+
+void closeSecondaryWindow();
+
+// At shutdown: the open window, its picture and the heading font.
+void releaseSecondaryWindows();
