@@ -36,6 +36,21 @@ wait_for() {
   return 1
 }
 
+# Whether the command in the other arguments keeps failing for $1 seconds
+# of the clock. It is tried until they have passed, at least once: a check
+# that something does not happen, which wait_for's count of tries would
+# stretch on a busy machine, where each try of a Wine probe takes a second.
+fails_for() {
+  local seconds=$1
+  shift
+  local end=$((${EPOCHREALTIME/[.,]/} + seconds * 1000000))
+  while true; do
+    "$@" >/dev/null 2>&1 && return 1
+    ((${EPOCHREALTIME/[.,]/} < end)) || return 0
+    sleep 0.1
+  done
+}
+
 # A Wine prefix whose programs run in one 1024x768 virtual desktop, with a
 # fixed-pitch font for "Courier New", made once per run (under a lock, so
 # tests running side by side share it) and copied.
