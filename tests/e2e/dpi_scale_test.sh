@@ -14,6 +14,7 @@ declare -A size_at
 # Sets the prefix's DPI ($1) and its desktop's size ($2 x $3); the programs
 # started after it see them.
 use_display() {
+  stop_probe_server
   wineserver -k >/dev/null 2>&1 || true
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "${2}x${3}" /f >/dev/null 2>&1
@@ -33,7 +34,7 @@ measure() {
   local left top right bottom unfit
   read -r left top right bottom <<<"$(window_place "$2")"
   size_at[$1,$dpi]="$((right - left)) $((bottom - top))"
-  unfit=$(wine window_probe.exe --fit "$2" | awk -F'\t' -v skipped="$own_font_labels" \
+  unfit=$(probe --fit "$2" | awk -F'\t' -v skipped="$own_font_labels" \
     'tolower($2) == "static" && index(skipped, " " $1 " ") == 0 {
       split($3, room, " "); split($4, text, " "); if (text[1] > room[1] || text[2] > room[2]) print $1 " (" $3 " < " $4 ")" }')
   expect_equal "at $dpi DPI every label of the $1 window holds its text" "" "$unfit"
@@ -43,7 +44,7 @@ measure() {
 # Keeps the size of the randomiser's splash, a window without a title, from
 # its class; fails while no splash is shown.
 splash_measured() {
-  size_at[splash,$dpi]=$(wine window_probe.exe --class BRENLOW_SORTILANE | tail -n 1)
+  size_at[splash,$dpi]=$(probe --class BRENLOW_SORTILANE | tail -n 1)
 }
 
 quit_editor() {
