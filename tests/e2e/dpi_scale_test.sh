@@ -14,6 +14,7 @@ declare -A size_at
 # Sets the prefix's DPI ($1) and its desktop's size ($2 x $3); the programs
 # started after it see them.
 use_display() {
+  stop_probe_server
   wineserver -k >/dev/null 2>&1 || true
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "${2}x${3}" /f >/dev/null 2>&1
@@ -33,17 +34,17 @@ measure() {
   local left top right bottom unfit
   read -r left top right bottom <<<"$(window_place "$2")"
   size_at[$1,$dpi]="$((right - left)) $((bottom - top))"
-  unfit=$(wine window_probe.exe --fit "$2" | awk -F'\t' -v skipped="$own_font_labels" \
+  unfit=$(probe --fit "$2" | awk -F'\t' -v skipped="$own_font_labels" \
     'tolower($2) == "static" && index(skipped, " " $1 " ") == 0 {
       split($3, room, " "); split($4, text, " "); if (text[1] > room[1] || text[2] > room[2]) print $1 " (" $3 " < " $4 ")" }')
   expect_equal "at $dpi DPI every label of the $1 window holds its text" "" "$unfit"
   screenshot "dpi_${dpi}_$1"
 }
 
-# The randomiser's splash, a window without a title: its size from its class.
-measure_splash() {
-  size_at[splash,$dpi]=$(wine window_probe.exe --class BRENLOW_SORTILANE | tail -n 1)
-  screenshot "dpi_${dpi}_splash"
+# Keeps the size of the randomiser's splash, a window without a title, from
+# its class; fails while no splash is shown.
+splash_measured() {
+  size_at[splash,$dpi]=$(probe --class BRENLOW_SORTILANE | tail -n 1)
 }
 
 quit_editor() {
@@ -84,9 +85,9 @@ randomiser_tooltips_shown() {
 
 randomiser_windows() {
   start_randomiser rating
-  wait_for 30 randomiser_splash_shown || echo "the splash did not show"
+  wait_for 30 splash_measured || echo "the splash did not show"
   sleep 1
-  measure_splash
+  screenshot "dpi_${dpi}_splash"
   wait_for 15 window_class_gone BRENLOW_SORTILANE || echo "the splash did not go away"
   press ctrl+7
   wait_for 10 randomiser_tooltips_shown || echo "the randomiser's tooltip window did not show"

@@ -36,6 +36,21 @@ wait_for() {
   return 1
 }
 
+# Whether the command in the other arguments keeps failing for $1 seconds
+# of the clock. It is tried until they have passed, at least once: a check
+# that something does not happen, which wait_for's count of tries would
+# stretch on a busy machine, where each try of a Wine probe takes a second.
+fails_for() {
+  local seconds=$1
+  shift
+  local end=$((${EPOCHREALTIME/[.,]/} + seconds * 1000000))
+  while true; do
+    "$@" >/dev/null 2>&1 && return 1
+    ((${EPOCHREALTIME/[.,]/} < end)) || return 0
+    sleep 0.1
+  done
+}
+
 # A Wine prefix whose programs run in one 1024x768 virtual desktop, with a
 # fixed-pitch font for "Courier New", made once per run (under a lock, so
 # tests running side by side share it) and copied.
@@ -66,9 +81,24 @@ e2e_start() {
   last_pid=$!
 }
 
+# Copies the prefix $1 to $2. The files that Wine only reads, its programs,
+# libraries and code page tables (nearly all of its 700 MB), are hard
+# links to those of $1 where both lie on one file system; the others, the
+# registry among them, are copied.
+copy_prefix() {
+  if cp -al "$1" "$2" 2>/dev/null; then
+    (cd "$1" && find . -type f \
+      ! \( -name '*.dll' -o -name '*.exe' -o -name '*.nls' -o -name '*.sys' -o -name '*.drv' \) \
+      -exec cp -a --remove-destination --parents -t "$2" {} +)
+  else
+    rm -rf "$2"
+    cp -a "$1" "$2"
+  fi
+}
+
 base_prefix=$(e2e_base_prefix)
 export WINEPREFIX="$e2e_work/prefix"
-cp -a "$base_prefix" "$WINEPREFIX"
+copy_prefix "$base_prefix" "$WINEPREFIX"
 
 # The X server's screen is 1024x768 unless the test sets e2e_screen ("WxH")
 # before it sources this file.
@@ -91,6 +121,51 @@ cp "$build_win"/randomiser/shell/Brenlow_Sortilane.exe "$build_win"/editor/shell
   "$build_win"/tests/e2e/*.exe "$e2e_work/game/"
 cd "$e2e_work/game"
 
+# The window probe (window_probe_win32.cpp) runs as one Wine process that
+# answers each probe in turn, once a program of the test has shown its first
+# window: a Wine process takes a seventh of a second of a core to start, and
+# the waits probe ten times a second, so five tests side by side kept both
+# cores busy with starting probes. Until then each probe is a Wine process of
+# its own, so that the program under test, not the probe, opens Wine's
+# desktop: where a probe server had opened it, the editor took the whole
+# screen for its work area, taskbar and all. A test that ends the Wine server
+# stops the probe server first.
+start_probe_server() {
+  [[ -z ${probe_pid:-} ]] || return 0
+  rm -f "$e2e_work/probe.in" "$e2e_work/probe.out"
+  mkfifo "$e2e_work/probe.in" "$e2e_work/probe.out"
+  wine window_probe.exe --serve <"$e2e_work/probe.in" >"$e2e_work/probe.out" &
+  probe_pid=$!
+  e2e_pids+=("$probe_pid")
+  exec {probe_in}>"$e2e_work/probe.in" {probe_out}<"$e2e_work/probe.out"
+}
+
+stop_probe_server() {
+  [[ -n ${probe_pid:-} ]] || return 0
+  exec {probe_in}>&- {probe_out}<&-
+  kill "$probe_pid" 2>/dev/null || true
+  wait "$probe_pid" 2>/dev/null || true
+  probe_pid=
+}
+
+# Probes as window_probe.exe does with the same arguments: its output and its
+# exit code.
+probe() {
+  if [[ -z ${probe_pid:-} ]] || ! kill -0 "$probe_pid" 2>/dev/null; then
+    wine window_probe.exe "$@"
+    return
+  fi
+  # In a subshell: should the server have just ended, the write fails there.
+  (printf '%s\n' "$#" && printf '%s\0' "$@") >&"$probe_in" 2>/dev/null || return 1
+  local code size output
+  read -r code size <&"$probe_out" || return 1
+  # The whole answer is read before any of it is written, so that a reader
+  # that stops early (head -n 1) leaves none of it for the next probe.
+  output=$(head -c "$size" <&"$probe_out" && echo .)
+  printf '%s' "${output%.}"
+  return "$code"
+}
+
 e2e_failures=0
 expect_equal() {  # what, expected, actual
   if [[ "$2" == "$3" ]]; then
@@ -110,6 +185,7 @@ start_chat() {
   : >chat.txt
   e2e_start wine chat_recorder.exe chat.txt
   wait_for 30 chat_shown || { echo "the chat window did not show"; return 1; }
+  start_probe_server
 }
 chat_shown() { [[ $(pixel 150 90) == "#FFFFFF" ]]; }
 
@@ -129,7 +205,7 @@ wait_balloon() {
 }
 
 # Whether a window of the class $1 is shown.
-window_class_shown() { wine window_probe.exe --class "$1" >/dev/null; }
+window_class_shown() { probe --class "$1" >/dev/null; }
 window_class_gone() { ! window_class_shown "$1"; }
 
 # Whether the randomiser's splash (its main window) is shown.
@@ -139,6 +215,7 @@ randomiser_splash_shown() { window_class_shown BRENLOW_SORTILANE; }
 # focus can be given to the chat window for good.
 wait_past_splash() {
   wait_for 30 randomiser_splash_shown || { echo "the splash did not show"; return 1; }
+  start_probe_server
   wait_for 15 window_class_gone BRENLOW_SORTILANE || { echo "the splash did not go away"; return 1; }
 }
 
@@ -157,7 +234,7 @@ press_until_enters() {
 press_and_wait_enters() { press "$1" && wait_for 1 chat_has_enters "$2"; }
 
 # The title of the foreground window of the virtual desktop.
-foreground_title() { wine window_probe.exe --foreground; }
+foreground_title() { probe --foreground; }
 foreground_is() { [[ $(foreground_title) == "$1" ]]; }
 
 # Clicks into the chat window (at 150,90 of the virtual desktop) and waits
@@ -280,7 +357,7 @@ open_tray_menu() {
 # the middle of its row.
 choose_menu_entry() {
   local probed centre size
-  probed=$(wine window_probe.exe --class "#32768") || { echo "no menu is open"; return 1; }
+  probed=$(probe --class "#32768") || { echo "no menu is open"; return 1; }
   read -r -d '' -a centre <<<"${probed%%$'\n'*}" || true
   read -r -d '' -a size <<<"${probed#*$'\n'}" || true
   xdotool mousemove "${centre[0]}" $((centre[1] - size[1] / 2 + (2 * $1 - 1) * size[1] / (2 * $2))) click 1
@@ -318,7 +395,7 @@ wait_editor() {
 # The text of control $2 of the shown window titled $1; fails when no such
 # window is shown.
 control_text() {
-  wine window_probe.exe "$1" "$2" | tail -n +2
+  probe "$1" "$2" | tail -n +2
 }
 
 # Whether the window titled $1 is shown with the control $2 reading $3.
@@ -330,7 +407,7 @@ control_reads() {
 # Clicks the control $2 of the window titled $1 in its middle.
 click_control() {
   local probed
-  probed=$(wine window_probe.exe "$1" "$2") || { echo "no control $2 in the window $1"; return 1; }
+  probed=$(probe "$1" "$2") || { echo "no control $2 in the window $1"; return 1; }
   xdotool mousemove ${probed%%$'\n'*} click 1
 }
 
@@ -339,7 +416,7 @@ click_control() {
 # says, the text is set, not typed: on a busy machine Wine lost text that
 # xdotool typed, above all characters outside the keyboard's layout.
 set_text() {
-  wine window_probe.exe --set "$1" "$2" "$3" && wait_for 5 control_reads "$1" "$2" "$3" ||
+  probe --set "$1" "$2" "$3" && wait_for 5 control_reads "$1" "$2" "$3" ||
     echo "control $2 did not take [$3]"
 }
 
@@ -348,6 +425,7 @@ set_text() {
 wait_editor_ready() {
   wait_for 30 control_reads "$editor_window" 114 "Player's Name:" || { echo "the input window did not show"; return 1; }
   wait_for 5 control_text "$live_display" 120 || { echo "the live display did not show"; return 1; }
+  start_probe_server
 }
 
 # Puts the file $1 on the X clipboard as data of type $2, where the programs
@@ -393,7 +471,7 @@ enter_counts() {
 # blanks). With a title: the controls of that window, each line led by the
 # control's id.
 window_list() {
-  wine window_probe.exe --list "$@"
+  probe --list "$@"
 }
 
 # The place "left top right bottom" of the first shown window titled $1, or
@@ -433,6 +511,7 @@ lowest_dark_row_share() {
 error_box_text() {
   control_text Error 65535
 }
+error_box_gone() { ! error_box_text >/dev/null; }
 
 # Whether the process $1 still runs.
 still_runs() { kill -0 "$1" 2>/dev/null; }

@@ -24,7 +24,7 @@ expect_equal "the error box is in front of the editor's windows" Error \
   "$(front_window_of Error "$editor_window" "$live_display")"
 press Return
 expect_equal "Enter closes the error box" yes \
-  "$(wait_for 5 bash -c '! wine window_probe.exe Error 65535' && echo yes || echo no)"
+  "$(wait_for 5 error_box_gone && echo yes || echo no)"
 expect_equal "a clipboard without text leaves the file" "$default_data" "$(cat PlayerData.txt)"
 
 capture_clipboard "Alpha 1500 Bravo 1600 Charlie 1700 Delta 1800" "'Delta'"

@@ -6,19 +6,22 @@
 # rating replaces the label of the last entry.
 source "$(dirname "$0")/e2e_lib.sh"
 
-# Enters name $1 and rating $2 for element $3 and waits until label 117
-# changes from what it read before.
+# Enters name $1 and rating $2 for element $3 and waits until label 117 or
+# 118 changes from what it read before. "Enter Data" sets both labels in one
+# go, and the probe reads them through the editor's message loop: once one
+# reads anew, both do.
 enter_player() {
-  local before
-  before=$(control_text "$editor_window" 117)
+  local before117 before118
+  before117=$(control_text "$editor_window" 117)
+  before118=$(control_text "$editor_window" 118)
   [[ -n $1 ]] && set_text "$editor_window" 110 "$1"
   [[ -n $2 ]] && set_text "$editor_window" 111 "$2"
   set_text "$editor_window" 112 "$3"
   click_control "$editor_window" 113
-  wait_for 10 label_changed 117 "$before" || wait_for 5 label_changed 118 "$(control_text "$editor_window" 118)" ||
-    true
+  wait_for 10 a_label_changed "$before117" "$before118" || true
 }
 label_changed() { [[ $(control_text "$editor_window" "$1") != "$2" ]]; }
+a_label_changed() { label_changed 117 "$1" || label_changed 118 "$2"; }
 
 rm PlayerData.txt
 start_editor

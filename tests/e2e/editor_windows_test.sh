@@ -33,7 +33,7 @@ screenshot editor_error_box
 expect_equal "a click on the window makes no second box" 1 "$(error_boxes)"
 expect_equal "the error box stays in front of the rule text window" Error "$(front_editor_window)"
 press Return
-expect_equal "Enter closes the error box" yes "$(wait_for 5 bash -c '! wine window_probe.exe Error 65535' && echo yes)"
+expect_equal "Enter closes the error box" yes "$(wait_for 5 error_box_gone && echo yes)"
 expect_equal "the rule text window has the focus again" "$editor_window" "$(foreground_title)"
 
 # The credits window from the tray menu's third entry.

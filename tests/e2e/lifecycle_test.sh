@@ -30,7 +30,7 @@ wait_past_splash
 open_tray_menu
 screenshot lifecycle_tray_menu
 choose_menu_entry 3 3  # "Credits"
-heading=$(wait_for 10 control_text "$overlord_window" 251 && wine window_probe.exe "$overlord_window" 251 | head -n 1)
+heading=$(wait_for 10 control_text "$overlord_window" 251 && probe "$overlord_window" 251 | head -n 1)
 wait_for 5 window_class_gone "#32768"
 screenshot lifecycle_credits
 expect_equal "Credits shows the red heading" yes \

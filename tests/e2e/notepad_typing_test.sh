@@ -16,8 +16,8 @@ wait_randomiser 60
 expect_equal "Ctrl+1 into notepad ends the randomiser with 0" 0 "$randomiser_status"
 
 # The text of notepad's edit control (its first child), line ends as \n.
-edit_id=$(wine window_probe.exe --list "$notepad" | awk -F'\t' '$3 == "Edit" { print $1; exit }')
-notepad_text() { wine window_probe.exe "$notepad" "${edit_id:-0}" | tail -n +2 | tr -d '\r'; }
+edit_id=$(probe --list "$notepad" | awk -F'\t' '$3 == "Edit" { print $1; exit }')
+notepad_text() { probe "$notepad" "${edit_id:-0}" | tail -n +2 | tr -d '\r'; }
 typed_lines=$(tr -cd '\r' <data.txt | wc -c)
 notepad_has_every_line() { [[ $(notepad_text | wc -l) -ge $typed_lines ]]; }
 wait_for 15 notepad_has_every_line || echo "notepad did not get every line"

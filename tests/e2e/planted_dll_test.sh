@@ -26,7 +26,7 @@ wait_for 30 randomiser_splash_shown || echo "the splash did not show"
 press ctrl+7
 wait_for 10 control_text "$overlord_window" 261 || echo "the tooltip window did not show"
 press Escape  # closes the tooltip window, the randomiser's own
-tooltip_gone() { ! wine window_probe.exe "$overlord_window" 261 >/dev/null; }
+tooltip_gone() { ! probe "$overlord_window" 261 >/dev/null; }
 wait_for 10 tooltip_gone || echo "the tooltip window did not close"
 press Escape
 wait_randomiser 10

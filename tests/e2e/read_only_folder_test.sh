@@ -22,5 +22,5 @@ screenshot read_only_box
 press Return
 wait_editor 10
 expect_equal "the editor ends with 0" 0 "$editor_status"
-expect_equal "no second box follows" no "$(wait_for 3 error_box_text >/dev/null && echo yes || echo no)"
+expect_equal "no second box follows" no "$(fails_for 3 error_box_text && echo no || echo yes)"
 e2e_finish

@@ -30,12 +30,12 @@ box=$(error_box_text 2>/dev/null || true)
 expect_equal "Ctrl+1 in the rule selection window says to click into the game's chat first" yes \
   "$([[ $box == *"Click into the game's chat first"* ]] && echo yes || echo "$box")"
 press Return
-wait_for 5 bash -c '! wine window_probe.exe Error 65535' || echo "the box did not close"
+wait_for 5 error_box_gone || echo "the box did not close"
 expect_equal "Ctrl+1 typed nothing into the entry" nomad "$(control_text "$overlord_window" 255)"
 expect_equal "Ctrl+1 typed nothing into the chat" "" "$(cat chat.txt)"
 expect_equal "the randomiser still runs" yes "$(still_runs "$randomiser_pid" && echo yes)"
 
-wine window_probe.exe --set "$overlord_window" 255 2
+probe --set "$overlord_window" 255 2
 wait_for 5 control_reads "$overlord_window" 255 2 || echo "the entry did not take 2"
 wait_for 5 foreground_is "$overlord_window" || echo "the rule selection window did not have the focus"
 press Return

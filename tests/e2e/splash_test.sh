@@ -30,7 +30,7 @@ expect_equal "the report reached the chat" yes "$(chat_has_enters 3 && echo yes 
 
 : >chat.txt
 start_with_splash rating
-wine window_probe.exe --close "$main_class"
+probe --close "$main_class"
 wait_for 5 window_class_gone "$main_class" || echo "the splash was not closed"
 expect_equal "closing the splash leaves the program running" yes "$(kill -0 "$randomiser_pid" 2>/dev/null && echo yes)"
 focus_chat
@@ -40,7 +40,7 @@ expect_equal "after closing the splash Ctrl+1 ends the program with 0" 0 "$rando
 expect_equal "after closing the splash Ctrl+1 types the report" yes "$(chat_has_enters 3 && echo yes || echo no)"
 
 start_with_splash rating
-wine window_probe.exe --command "$main_class" 105  # the command that destroys the main window
+probe --command "$main_class" 105  # the command that destroys the main window
 wait_randomiser 10
 expect_equal "a destroyed main window ends the program with 0" 0 "$randomiser_status"
 start_with_splash validate

@@ -29,7 +29,7 @@ seed=$(typed_seed)
 report=$(preview_report "${seed:-0}" rating)
 expect_equal "data.txt holds the whole report" "$(sed 's/$/\r/' <<<"$report" | od -c)" "$(od -c <data.txt)"
 press Return
-wait_for 5 bash -c '! wine window_probe.exe Error 65535' || echo "the box did not close"
+wait_for 5 error_box_gone || echo "the box did not close"
 expect_equal "the randomiser still runs" yes "$(still_runs "$randomiser_pid" && echo yes)"
 
 rm data.txt

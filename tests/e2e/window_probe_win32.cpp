@@ -34,6 +34,12 @@
 // text wider). A control's own font cannot be read from another program, so
 // the size says nothing of a control that has one. Exit code 1 when no such
 // window is shown.
+//   window_probe.exe --serve
+// answers probes read from its standard input until it ends, so that a test
+// starts one Wine process for all its probes: each probe is a line with the
+// count of its arguments and then each argument in UTF-8, ended by a zero
+// byte; each answer a line with the exit code and the size in bytes of the
+// output, and then the output.
 #include <windows.h>
 
 #include <fcntl.h>
@@ -42,8 +48,26 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace {
+
+// What the probe prints: written out at its end, or sent as an answer.
+std::string g_output;
+
+std::string utf8Of(const std::wstring& text) {
+    std::string bytes(text.size() * 3, '\0');
+    bytes.resize(static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                                         &bytes[0], static_cast<int>(bytes.size()), nullptr, nullptr)));
+    return bytes;
+}
+
+// Numbers parted by blanks.
+std::string numbersText(std::initializer_list<long> numbers) {
+    std::string text;
+    for (long number : numbers) text += (text.empty() ? "" : " ") + std::to_string(number);
+    return text;
+}
 
 struct Search {
     const wchar_t* title;
@@ -75,7 +99,7 @@ HWND shownWindowOfClass(const wchar_t* className) {
 void printCentre(HWND window) {
     RECT place = {};
     GetWindowRect(window, &place);
-    std::printf("%ld %ld\n", (place.left + place.right) / 2, (place.top + place.bottom) / 2);
+    g_output += numbersText({(place.left + place.right) / 2, (place.top + place.bottom) / 2}) + '\n';
 }
 
 BOOL CALLBACK checkWindow(HWND window, LPARAM data) {
@@ -96,10 +120,7 @@ std::string windowText(HWND window) {
     SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]), SMTO_ABORTIFHUNG, 2000,
                         &length);
     text.resize(length);
-    std::string bytes(text.size() * 3, '\0');
-    bytes.resize(static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                                         &bytes[0], static_cast<int>(bytes.size()), nullptr, nullptr)));
-    return bytes;
+    return utf8Of(text);
 }
 
 // The window's place, class and text, parted by tabs, on one line.
@@ -112,8 +133,8 @@ void printListed(HWND window) {
     for (char& c : text) {
         if (c == '\r' || c == '\n' || c == '\t') c = ' ';
     }
-    std::printf("%ld %ld %ld %ld\t%ls\t%s\n", place.left, place.top, place.right, place.bottom, className,
-                text.c_str());
+    g_output +=
+        numbersText({place.left, place.top, place.right, place.bottom}) + '\t' + utf8Of(className) + '\t' + text + '\n';
 }
 
 BOOL CALLBACK listTopLevel(HWND window, LPARAM) {
@@ -122,7 +143,7 @@ BOOL CALLBACK listTopLevel(HWND window, LPARAM) {
 }
 
 BOOL CALLBACK listControl(HWND control, LPARAM) {
-    std::printf("%d\t", GetDlgCtrlID(control));
+    g_output += std::to_string(GetDlgCtrlID(control)) + '\t';
     printListed(control);
     return TRUE;
 }
@@ -148,8 +169,8 @@ BOOL CALLBACK printFit(HWND control, LPARAM) {
     wchar_t className[256] = {};
     GetClassNameW(control, className, 256);
     const SIZE needed = textSize(control, client);
-    std::printf("%d\t%ls\t%ld %ld\t%ld %ld\n", GetDlgCtrlID(control), className, client.right, client.bottom,
-                needed.cx, needed.cy);
+    g_output += std::to_string(GetDlgCtrlID(control)) + '\t' + utf8Of(className) + '\t' +
+                numbersText({client.right, client.bottom}) + '\t' + numbersText({needed.cx, needed.cy}) + '\n';
     return TRUE;
 }
 
@@ -167,14 +188,12 @@ BOOL CALLBACK checkTitle(HWND window, LPARAM data) {
     return FALSE;
 }
 
-}  // namespace
-
-int wmain(int argc, wchar_t** argv) {
-    _setmode(_fileno(stdout), _O_BINARY);  // the text's line ends as they are
+// One probe of the command line's arguments: its output in g_output, its
+// exit code returned.
+int probe(int argc, wchar_t** argv) {
     if (argc == 2 && wcscmp(argv[1], L"--foreground") == 0) {
         HWND foreground = GetForegroundWindow();
-        const std::string title = foreground == nullptr ? std::string() : windowText(foreground);
-        std::fwrite(title.data(), 1, title.size(), stdout);
+        if (foreground != nullptr) g_output += windowText(foreground);
         return 0;
     }
     HWND shown = argc >= 3 ? shownWindowOfClass(argv[2]) : nullptr;
@@ -187,7 +206,7 @@ int wmain(int argc, wchar_t** argv) {
         printCentre(shown);
         RECT place = {};
         GetWindowRect(shown, &place);
-        std::printf("%ld %ld\n", place.right - place.left, place.bottom - place.top);
+        g_output += numbersText({place.right - place.left, place.bottom - place.top}) + '\n';
         return 0;
     }
     if (argc == 2 && wcscmp(argv[1], L"--list") == 0) {
@@ -223,7 +242,7 @@ int wmain(int argc, wchar_t** argv) {
         std::fputs(
             "usage: window_probe TITLE ID | --set TITLE ID TEXT | --foreground | --class CLASS | --close CLASS | "
             "--command CLASS ID | "
-            "--list [TITLE] | --fit TITLE\n",
+            "--list [TITLE] | --fit TITLE | --serve\n",
             stderr);
         return 2;
     }
@@ -231,7 +250,54 @@ int wmain(int argc, wchar_t** argv) {
     EnumWindows(checkWindow, reinterpret_cast<LPARAM>(&search));
     if (search.control == nullptr) return 1;
     printCentre(search.control);
-    const std::string text = windowText(search.control);
-    std::fwrite(text.data(), 1, text.size(), stdout);
+    g_output += windowText(search.control);
     return 0;
+}
+
+// Reads the arguments of one probe from the standard input (see --serve
+// above); false once the input has ended.
+bool readProbe(std::vector<std::wstring>& arguments) {
+    int count = 0;
+    if (std::scanf("%d", &count) != 1 || std::getchar() != '\n') return false;
+    arguments.assign(1, L"window_probe.exe");
+    for (int i = 0; i < count; ++i) {
+        std::string bytes;
+        int c;
+        while ((c = std::getchar()) != 0) {
+            if (c == EOF) return false;
+            bytes += static_cast<char>(c);
+        }
+        std::wstring text(bytes.size() + 1, L'\0');
+        text.resize(static_cast<size_t>(MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()),
+                                                            &text[0], static_cast<int>(text.size()))));
+        arguments.push_back(text);
+    }
+    return true;
+}
+
+// Answers probes until the standard input ends.
+int serve() {
+    std::vector<std::wstring> arguments;
+    while (readProbe(arguments)) {
+        std::vector<wchar_t*> argv;
+        for (std::wstring& argument : arguments) argv.push_back(&argument[0]);
+        argv.push_back(nullptr);
+        g_output.clear();
+        const int code = probe(static_cast<int>(arguments.size()), argv.data());
+        const std::string answer = std::to_string(code) + ' ' + std::to_string(g_output.size()) + '\n' + g_output;
+        std::fwrite(answer.data(), 1, answer.size(), stdout);
+        std::fflush(stdout);
+    }
+    return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    _setmode(_fileno(stdout), _O_BINARY);  // the text's line ends as they are
+    _setmode(_fileno(stdin), _O_BINARY);
+    if (argc == 2 && wcscmp(argv[1], L"--serve") == 0) return serve();
+    const int code = probe(argc, argv);
+    std::fwrite(g_output.data(), 1, g_output.size(), stdout);
+    return code;
 }
