@@ -27,7 +27,7 @@ std::wstring shortened(const std::wstring& text) {
 // the reset.
 void captureValue(bool stored, int32_t& index, int& taken, CaptureReport& report) {
     if (index >= kPlayerSlots)
-        ++report.pastLastPlayer;
+        ++report.past_last_player;
     else if (stored)
         ++taken;
     else
@@ -41,7 +41,7 @@ void captureValue(bool stored, int32_t& index, int& taken, CaptureReport& report
 void clearFriendGroup(EditorState& state, int index, CaptureReport& report) {
     if (index < 0 || index >= kPlayerSlots || state.script->getInt(kPlayerFmtKey, index) == 0) return;
     if (storePlayerFmt(state, index, 0))
-        ++report.groupsCleared;
+        ++report.groups_cleared;
     else
         ++report.unwritten;
 }
@@ -54,18 +54,18 @@ void captureTokens(EditorState& state, EditorPort& port, const wchar_t* text, Ca
     for (;;) {
         const size_t start = position;
         if (!nextClipboardToken(text, position, token, kind)) {
-            report.stoppedAt = tokenTextBetween(text, start, position);
+            report.stopped_at = tokenTextBetween(text, start, position);
             return;
         }
         if (kind == TokenKind::Name && charCount(token) <= kNameChars) {
-            const bool stored = storePlayerName(state, state.nameIndex, token.c_str());
-            if (stored) clearFriendGroup(state, state.nameIndex, report);
-            captureValue(stored, state.nameIndex, report.names, report);
+            const bool stored = storePlayerName(state, state.name_index, token.c_str());
+            if (stored) clearFriendGroup(state, state.name_index, report);
+            captureValue(stored, state.name_index, report.names, report);
         } else if (kind == TokenKind::Rating && token.size() <= kMaxRatingDigits) {
-            const bool stored = storePlayerRating(state, state.ratingIndex, readLeadingInt(token.c_str()));
-            captureValue(stored, state.ratingIndex, report.ratings, report);
+            const bool stored = storePlayerRating(state, state.rating_index, readLeadingInt(token.c_str()));
+            captureValue(stored, state.rating_index, report.ratings, report);
         } else {
-            ++report.passedOver;
+            ++report.passed_over;
         }
         refreshDisplay(state, port);
     }
@@ -81,8 +81,8 @@ void rateUnratedPlayers(const EditorState& state, const std::vector<LobbyLine>& 
         total += line.rating;
         ++rated;
     }
-    report.unratedByMean = rated > 0;
-    report.unratedRating = meanRating(total, rated, defaultRating(*state.script));
+    report.unrated_by_mean = rated > 0;
+    report.unrated_rating = meanRating(total, rated, defaultRating(*state.script));
 }
 
 // Stores one player a line. A line's name and rating go to the same player,
@@ -93,26 +93,26 @@ void rateUnratedPlayers(const EditorState& state, const std::vector<LobbyLine>& 
 // moves no index. A lobby that began at player 1 then sets the player count.
 void captureLines(EditorState& state, EditorPort& port, const std::vector<LobbyLine>& lines, CaptureReport& report) {
     rateUnratedPlayers(state, lines, report);
-    const int32_t start = std::max(state.nameIndex, state.ratingIndex);
+    const int32_t start = std::max(state.name_index, state.rating_index);
     int32_t index = start;
     for (const LobbyLine& line : lines) {
         if (!isPlayerLine(line)) {
-            report.passedLines.push_back(line);
+            report.passed_lines.push_back(line);
             continue;
         }
         const bool unrated = line.kind == LobbyLineKind::Unrated;
         const bool nameStored = storePlayerName(state, index, line.name.c_str());
         if (nameStored) clearFriendGroup(state, index, report);
-        const bool ratingStored = unrated ? storeUnratedPlayer(state, index, report.unratedRating)
+        const bool ratingStored = unrated ? storeUnratedPlayer(state, index, report.unrated_rating)
                                           : storePlayerRating(state, index, line.rating);
         if (index >= kPlayerSlots) {
-            ++report.pastLastPlayer;
+            ++report.past_last_player;
         } else if (nameStored && ratingStored) {
-            if (report.players == 0) report.firstPlayer = index;
-            report.lastPlayer = index;
+            if (report.players == 0) report.first_player = index;
+            report.last_player = index;
             ++report.players;
-            if (unrated) report.unratedNames.push_back(line.name);
-            if (line.nameCut) report.cutNames.push_back(line.name);
+            if (unrated) report.unrated_names.push_back(line.name);
+            if (line.name_cut) report.cut_names.push_back(line.name);
         } else {
             report.unwritten += (nameStored ? 0 : 1) + (ratingStored ? 0 : 1);
         }
@@ -120,13 +120,13 @@ void captureLines(EditorState& state, EditorPort& port, const std::vector<LobbyL
         refreshDisplay(state, port);
     }
     if (index == start) return;
-    state.nameIndex = index;
-    state.ratingIndex = index;
+    state.name_index = index;
+    state.rating_index = index;
     if (start != 0 || report.players < kMinPlayers) return;
-    const int32_t count = report.lastPlayer + 1;
-    if (state.playerCount == count || storePlayerCount(state, count)) {
-        report.playerCount = state.playerCount;
-        report.teamCount = state.teamCount;
+    const int32_t count = report.last_player + 1;
+    if (state.player_count == count || storePlayerCount(state, count)) {
+        report.player_count = state.player_count;
+        report.team_count = state.team_count;
         refreshDisplay(state, port);
     } else {
         ++report.unwritten;
@@ -137,9 +137,9 @@ void captureLines(EditorState& state, EditorPort& port, const std::vector<LobbyL
 // that took its lines (counted from 1).
 std::wstring linesTakenNote(const CaptureReport& report) {
     std::wstring note = L"Taken line by line: " + counted(report.players, L"player");
-    const std::wstring first = std::to_wstring(report.firstPlayer + 1);
+    const std::wstring first = std::to_wstring(report.first_player + 1);
     if (report.players == 1) note += L" (player " + first + L")";
-    if (report.players > 1) note += L" (players " + first + L" to " + std::to_wstring(report.lastPlayer + 1) + L")";
+    if (report.players > 1) note += L" (players " + first + L" to " + std::to_wstring(report.last_player + 1) + L")";
     return note;
 }
 
@@ -175,24 +175,24 @@ std::wstring evenTeamCounts(int count) {
 
 // What the player count a lobby set means for the teams.
 std::wstring playerCountNote(const CaptureReport& report) {
-    const std::wstring players = std::to_wstring(report.playerCount) + L" players";
-    if (report.playerCount % report.teamCount == 0)
-        return L"\n" + players + L" in " + std::to_wstring(report.teamCount) + L" teams";
-    const std::wstring counts = evenTeamCounts(report.playerCount);
+    const std::wstring players = std::to_wstring(report.player_count) + L" players";
+    if (report.player_count % report.team_count == 0)
+        return L"\n" + players + L" in " + std::to_wstring(report.team_count) + L" teams";
+    const std::wstring counts = evenTeamCounts(report.player_count);
     if (counts.empty()) return L"\n" + players + L": no even teams; press Ctrl+5";
     return L"\n" + players + L": " + counts + L" teams; press Ctrl+5";
 }
 
 std::wstring linesNote(const CaptureReport& report) {
     std::wstring note = linesTakenNote(report);
-    if (report.playerCount > 0) note += playerCountNote(report);
-    if (!report.unratedNames.empty())
-        note += L"\nunrated, given " + std::wstring(report.unratedByMean ? L"the mean " : L"the default ") +
-                std::to_wstring(report.unratedRating) + L": " + firstThree(report.unratedNames);
-    if (!report.cutNames.empty()) note += L"\ncut to 15 characters: " + firstThree(report.cutNames);
-    if (!report.passedLines.empty()) {
+    if (report.player_count > 0) note += playerCountNote(report);
+    if (!report.unrated_names.empty())
+        note += L"\nunrated, given " + std::wstring(report.unrated_by_mean ? L"the mean " : L"the default ") +
+                std::to_wstring(report.unrated_rating) + L": " + firstThree(report.unrated_names);
+    if (!report.cut_names.empty()) note += L"\ncut to 15 characters: " + firstThree(report.cut_names);
+    if (!report.passed_lines.empty()) {
         std::vector<std::wstring> passed;
-        for (const LobbyLine& line : report.passedLines)
+        for (const LobbyLine& line : report.passed_lines)
             passed.push_back(L"'" + shortened(line.text) + L"' (" + whyPassedOver(line.kind) + L")");
         note += L"\npassed over " + firstThree(passed);
     }
@@ -204,17 +204,17 @@ std::wstring linesNote(const CaptureReport& report) {
 std::wstring captureNote(const CaptureReport& report) {
     if (!report.loaded) return L"Nothing taken: PlayerData.txt could not be read (see debug.txt)";
     std::wstring note =
-        report.byLines ? linesNote(report)
-                       : L"Taken: " + counted(report.names, L"name") + L" and " + counted(report.ratings, L"rating");
-    if (!report.stoppedAt.empty()) note += L"\nstopped at '" + shortened(report.stoppedAt) + L"'";
-    if (report.pastLastPlayer > 0) note += std::wstring(L"\n") + kAllPlayersFilled;
-    if (report.passedOver > 0)
-        note += L"\npassed over " + std::to_wstring(report.passedOver) +
+        report.by_lines ? linesNote(report)
+                        : L"Taken: " + counted(report.names, L"name") + L" and " + counted(report.ratings, L"rating");
+    if (!report.stopped_at.empty()) note += L"\nstopped at '" + shortened(report.stopped_at) + L"'";
+    if (report.past_last_player > 0) note += std::wstring(L"\n") + kAllPlayersFilled;
+    if (report.passed_over > 0)
+        note += L"\npassed over " + std::to_wstring(report.passed_over) +
                 L": names of more than 15 characters, ratings of more than 5 digits";
-    if (report.groupsCleared > 0) note += L"\nfriend groups cleared: " + std::to_wstring(report.groupsCleared);
+    if (report.groups_cleared > 0) note += L"\nfriend groups cleared: " + std::to_wstring(report.groups_cleared);
     if (report.unwritten > 0)
         note += L"\nnot taken by PlayerData.txt: " + std::to_wstring(report.unwritten) + L" (see debug.txt)";
-    if (report.textCut)
+    if (report.text_cut)
         note += L"\nonly the first " + std::to_wstring(kClipboardChars) + L" characters of the clipboard were read";
     return note;
 }
@@ -226,13 +226,13 @@ void captureClipboard(EditorState& state, EditorPort& port, const wchar_t* clipb
     }
     const std::wstring text = firstChars(clipboardText, kClipboardChars);
     CaptureReport report;
-    report.textCut = text.size() < std::wcslen(clipboardText);
+    report.text_cut = text.size() < std::wcslen(clipboardText);
     report.loaded = loadPlayerDataForStore(state);
     if (!report.loaded && sayIfReadOnly(port)) return;
     if (report.loaded) {
         const std::vector<LobbyLine> lines = readLobbyLines(text.c_str());
-        report.byLines = isLobby(lines);
-        if (report.byLines)
+        report.by_lines = isLobby(lines);
+        if (report.by_lines)
             captureLines(state, port, lines, report);
         else
             captureTokens(state, port, text.c_str(), report);
@@ -242,13 +242,13 @@ void captureClipboard(EditorState& state, EditorPort& port, const wchar_t* clipb
 }
 
 bool runResetCommand(EditorState& state, EditorPort& port) {
-    const int32_t players = state.playerCount;
+    const int32_t players = state.player_count;
     if (!resetPlayerData(state, port)) return false;
     port.showNote((L"New lobby: players p1 to p6. The " + std::to_wstring(players) +
                    L" players before are in PlayerData.bak: copy it over PlayerData.txt to bring them back")
                       .c_str());
-    state.nameIndex = 0;
-    state.ratingIndex = 0;
-    state.fmtIndex = 0;
+    state.name_index = 0;
+    state.rating_index = 0;
+    state.fmt_index = 0;
     return true;
 }

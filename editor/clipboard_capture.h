@@ -13,28 +13,28 @@ constexpr size_t kClipboardChars = 65536;
 
 // What one clipboard capture did, for the note the shell shows after it.
 struct CaptureReport {
-    bool loaded = false;     // PlayerData.txt could be read
-    bool textCut = false;    // the clipboard held more than kClipboardChars
-    int pastLastPlayer = 0;  // values for a ninth player or later
-    int groupsCleared = 0;   // friend groups set to 0 in the slots that took a name
-    int unwritten = 0;       // values the file did not take
+    bool loaded = false;       // PlayerData.txt could be read
+    bool text_cut = false;     // the clipboard held more than kClipboardChars
+    int past_last_player = 0;  // values for a ninth player or later
+    int groups_cleared = 0;    // friend groups set to 0 in the slots that took a name
+    int unwritten = 0;         // values the file did not take
     // Read token by token:
     int names = 0;  // stored
     int ratings = 0;
-    int passedOver = 0;      // names of more than 15 characters, ratings of more than 5 digits
-    std::wstring stoppedAt;  // the token that kept nothing and ended the capture, if any
+    int passed_over = 0;      // names of more than 15 characters, ratings of more than 5 digits
+    std::wstring stopped_at;  // the token that kept nothing and ended the capture, if any
     // Read line by line:
-    bool byLines = false;
+    bool by_lines = false;
     int players = 0;  // stored, from firstPlayer to lastPlayer (indexes)
-    int firstPlayer = 0;
-    int lastPlayer = 0;
-    std::vector<std::wstring> unratedNames;  // players without a rating, given unratedRating
-    int32_t unratedRating = 0;
-    bool unratedByMean = false;          // unratedRating is the mean of the lobby's ratings, not the default
-    std::vector<std::wstring> cutNames;  // names cut to 15 characters
-    std::vector<LobbyLine> passedLines;  // lines that gave no player
-    int playerCount = 0;                 // the count the capture set (it began at player 1), else 0
-    int teamCount = 0;                   // the file's team count then
+    int first_player = 0;
+    int last_player = 0;
+    std::vector<std::wstring> unrated_names;  // players without a rating, given unrated_rating
+    int32_t unrated_rating = 0;
+    bool unrated_by_mean = false;         // unratedRating is the mean of the lobby's ratings, not the default
+    std::vector<std::wstring> cut_names;  // names cut to 15 characters
+    std::vector<LobbyLine> passed_lines;  // lines that gave no player
+    int player_count = 0;                 // the count the capture set (it began at player 1), else 0
+    int team_count = 0;                   // the file's team count then
 };
 
 // The note of a capture: how many names and ratings (or, line by line, how

@@ -31,16 +31,16 @@ void padAppend(std::wstring& text, const std::wstring& field, size_t width) {
 }
 
 void buildDisplayText(const EditorState& state, wchar_t (&buffer)[kDisplayTextUnits]) {
-    std::wstring text = L"Number Of Players ~ " + std::to_wstring(state.playerCount) + L" | Number Of Teams ~ " +
-                        std::to_wstring(state.teamCount) + L"\n\n";
+    std::wstring text = L"Number Of Players ~ " + std::to_wstring(state.player_count) + L" | Number Of Teams ~ " +
+                        std::to_wstring(state.team_count) + L"\n\n";
     text += kRule + L"\n";
     appendRow(text, L"Player Name", L"Rating", L"FMT");
-    const int rows = std::clamp(state.playerCount, 0, kPlayerSlots);
+    const int rows = std::clamp(state.player_count, 0, kPlayerSlots);
     bool unrated = false;
     for (int i = 0; i < rows; ++i) {
         const PlayerRecord& player = state.players[i];
         appendRow(text, player.name, std::to_wstring(player.rating) + (player.unrated ? L"?" : L""),
-                  std::to_wstring(player.fmtGroup));
+                  std::to_wstring(player.fmt_group));
         unrated = unrated || player.unrated;
     }
     text += kRule;

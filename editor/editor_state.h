@@ -13,7 +13,7 @@ constexpr size_t kNameUnits = unitsForChars(kNameChars);
 struct PlayerRecord {
     wchar_t name[kNameUnits];
     int32_t rating;
-    int32_t fmtGroup;
+    int32_t fmt_group;
     bool unrated;  // the rating is a mean the editor gave him, not his own
 };
 
@@ -24,15 +24,15 @@ enum class InputMode { NameAndRating, Fmt, Counts };
 // script store it reads and writes the file through, the capture indexes and
 // the input mode. The shell owns one and hands it to every operation.
 struct EditorState {
-    int32_t playerCount = 0;
-    int32_t teamCount = 0;
+    int32_t player_count = 0;
+    int32_t team_count = 0;
     PlayerRecord players[kPlayerSlots] = {};
     std::unique_ptr<Script> script;
 
     // Next player whose name, rating or FMT group is filled in sequence.
-    int32_t nameIndex = 0;
-    int32_t ratingIndex = 0;
-    int32_t fmtIndex = 0;
+    int32_t name_index = 0;
+    int32_t rating_index = 0;
+    int32_t fmt_index = 0;
 
-    InputMode inputMode = InputMode::NameAndRating;
+    InputMode input_mode = InputMode::NameAndRating;
 };

@@ -95,24 +95,24 @@ struct FieldRow {
     // the value as the file holds it after that.
     bool (*store)(EditorState& state, int index, const std::wstring& token, int32_t value);
     std::wstring (*storedText)(const EditorState& state, int index);
-    bool ratesNamedWhenEmpty;  // left empty, it gives the players the other field named the mean rating
+    bool rates_named_when_empty;  // left empty, it gives the players the other field named the mean rating
 };
 
 const FieldRow kFieldRows[] = {
-    {InputMode::NameAndRating, L"Player's Name:", L"name", &EditorState::nameIndex,
+    {InputMode::NameAndRating, L"Player's Name:", L"name", &EditorState::name_index,
      [](const std::wstring& token, int32_t&) { return charCount(token) <= kNameChars; },
      L" is longer than 15 characters",
      [](EditorState& state, int index, const std::wstring& token, int32_t) {
          return storePlayerName(state, index, token.c_str());
      },
      [](const EditorState& state, int index) { return std::wstring(state.players[index].name); }, false},
-    {InputMode::NameAndRating, L"Player's Rate:", L"rating", &EditorState::ratingIndex, ratingOfToken,
+    {InputMode::NameAndRating, L"Player's Rate:", L"rating", &EditorState::rating_index, ratingOfToken,
      L" is not a rating: a number of up to 5 digits, or a rating word",
      [](EditorState& state, int index, const std::wstring&, int32_t rating) {
          return storePlayerRating(state, index, rating);
      },
      [](const EditorState& state, int index) { return std::to_wstring(state.players[index].rating); }, true},
-    {InputMode::Fmt, L"Player's FMT:", L"FMT group", &EditorState::fmtIndex,
+    {InputMode::Fmt, L"Player's FMT:", L"FMT group", &EditorState::fmt_index,
      [](const std::wstring& token, int32_t& group) {
          group = readLeadingInt(token.c_str());
          return charCount(token) <= kMaxFmtChars;
@@ -121,7 +121,7 @@ const FieldRow kFieldRows[] = {
      [](EditorState& state, int index, const std::wstring&, int32_t group) {
          return storePlayerFmt(state, index, group);
      },
-     [](const EditorState& state, int index) { return std::to_wstring(state.players[index].fmtGroup); }, false},
+     [](const EditorState& state, int index) { return std::to_wstring(state.players[index].fmt_group); }, false},
     {InputMode::Counts, L"Number Of Players:", L"Players", nullptr,
      [](const std::wstring& token, int32_t& count) { return countWithin(token, count, kMinPlayers, kPlayerSlots); },
      L" - Player min/max - 2/8",
@@ -240,7 +240,7 @@ bool enterField(EditorState& state, const std::wstring& field, const FieldRow& r
 void rateNamedPlayers(EditorState& state, const std::vector<int>& named, std::wstring& label) {
     int64_t total = 0;
     int rated = 0;
-    for (int i = 0; i < state.playerCount && i < kPlayerSlots; ++i) {
+    for (int i = 0; i < state.player_count && i < kPlayerSlots; ++i) {
         const PlayerRecord& player = state.players[i];
         if (player.unrated || player.rating <= 0 || std::find(named.begin(), named.end(), i) != named.end()) continue;
         total += player.rating;
@@ -253,7 +253,7 @@ void rateNamedPlayers(EditorState& state, const std::vector<int>& named, std::ws
             label = std::wstring(L"Not stored: ") + kUnwritten;
             return;
         }
-        state.ratingIndex = std::max(state.ratingIndex, index + 1);
+        state.rating_index = std::max(state.rating_index, index + 1);
         given += (given.empty() ? L"" : L", ") + std::to_wstring(index + 1);
     }
     if (!given.empty())
@@ -294,14 +294,15 @@ std::wstring storeCount(EditorState& state, const FieldRow& row, int32_t count) 
 // Counts mode. The new counts must divide evenly, the count not entered
 // taken from memory.
 void enterCounts(EditorState& state, const ModeRows& rows, const EntryFields& fields, EntryOutcome& outcome) {
-    int32_t players = state.playerCount;
-    int32_t teams = state.teamCount;
-    const CountField playerField = readCount(fields.field1, *rows.first, players, outcome.result1, outcome.emptyField1);
+    int32_t players = state.player_count;
+    int32_t teams = state.team_count;
+    const CountField playerField =
+        readCount(fields.field1, *rows.first, players, outcome.result1, outcome.empty_field1);
     if (playerField == CountField::Refused) {
         outcome.result2 = notStored(fields.field2, kStoppedAbove);
         return;
     }
-    const CountField teamField = readCount(fields.field2, *rows.second, teams, outcome.result2, outcome.emptyField2);
+    const CountField teamField = readCount(fields.field2, *rows.second, teams, outcome.result2, outcome.empty_field2);
     if (teamField == CountField::Refused) {
         if (playerField == CountField::Accepted) outcome.result1 = notStored(fields.field1, kStoppedBelow);
         return;
@@ -316,8 +317,8 @@ void enterCounts(EditorState& state, const ModeRows& rows, const EntryFields& fi
         outcome.result1 = L"INVALID ENTRY: " + std::to_wstring(players) + reason;
         outcome.result2 = L"INVALID ENTRY: " + std::to_wstring(teams) + reason;
     }
-    outcome.emptyField1 = true;
-    outcome.emptyField2 = true;
+    outcome.empty_field1 = true;
+    outcome.empty_field2 = true;
 }
 
 }  // namespace
@@ -334,26 +335,26 @@ EntryOutcome enterData(EditorState& state, EditorPort& port, const EntryFields& 
         outcome.result2 = notStored(fields.field2, kUnreadable);
         return outcome;
     }
-    const ModeRows rows = rowsOfMode(state.inputMode);
-    if (state.inputMode == InputMode::Counts) {
+    const ModeRows rows = rowsOfMode(state.input_mode);
+    if (state.input_mode == InputMode::Counts) {
         enterCounts(state, rows, fields, outcome);
         refreshDisplay(state, port);
         return outcome;
     }
     Target target;
-    if (!readTarget(fields.element, state.playerCount, target.player)) {
+    if (!readTarget(fields.element, state.player_count, target.player)) {
         const std::wstring reason = L"element " + quoted(fields.element) + L" is not a player: 1 to " +
-                                    std::to_wstring(state.playerCount) + L", or -1 for the next";
+                                    std::to_wstring(state.player_count) + L", or -1 for the next";
         outcome.result1 = notStored(fields.field1, reason);
         outcome.result2 = notStored(fields.field2, reason);
         return outcome;
     }
     std::vector<int> stored;
     if (fields.field1.empty() ||
-        enterField(state, fields.field1, *rows.first, target, stored, outcome.result1, outcome.emptyField1)) {
+        enterField(state, fields.field1, *rows.first, target, stored, outcome.result1, outcome.empty_field1)) {
         if (!fields.field2.empty())
-            enterField(state, fields.field2, *rows.second, target, stored, outcome.result2, outcome.emptyField2);
-        else if (rows.second->ratesNamedWhenEmpty)
+            enterField(state, fields.field2, *rows.second, target, stored, outcome.result2, outcome.empty_field2);
+        else if (rows.second->rates_named_when_empty)
             rateNamedPlayers(state, stored, outcome.result2);
     } else {
         outcome.result2 = notStored(fields.field2, kStoppedAbove);

@@ -30,8 +30,8 @@ struct EntryFields {
 struct EntryOutcome {
     std::wstring result1;
     std::wstring result2;
-    bool emptyField1 = false;
-    bool emptyField2 = false;
+    bool empty_field1 = false;
+    bool empty_field2 = false;
 };
 
 // "Enter Data" in the state's input mode: stores the names and ratings, the

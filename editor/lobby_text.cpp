@@ -156,7 +156,7 @@ LobbyLine readLobbyLine(const std::wstring& line) {
     }
     const std::wstring name = before.empty() ? after : before;
     result.name = firstChars(name, kMaxNameChars);
-    result.nameCut = result.name.size() < name.size();
+    result.name_cut = result.name.size() < name.size();
     if (wordsBefore > kMostNameWords)
         result.kind = LobbyLineKind::Header;
     else if (ratings > 1)

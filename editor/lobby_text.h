@@ -37,10 +37,10 @@ enum class LobbyLineKind {
 
 struct LobbyLine {
     LobbyLineKind kind = LobbyLineKind::Header;
-    std::wstring text;     // the line as pasted, without the blanks around it
-    std::wstring name;     // at most 15 characters
-    bool nameCut = false;  // the name had more and was cut
-    int32_t rating = 0;    // Rated: the rating
+    std::wstring text;      // the line as pasted, without the blanks around it
+    std::wstring name;      // at most 15 characters
+    bool name_cut = false;  // the name had more and was cut
+    int32_t rating = 0;     // Rated: the rating
 };
 
 // The lines of a text that hold more than blanks, each read as a lobby line:

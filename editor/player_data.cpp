@@ -57,13 +57,13 @@ void readName(Script& script, TextEncoding encoding, int i, wchar_t (&name)[kNam
 // only.
 void loadRecords(EditorState& state, Script& script) {
     const TextEncoding encoding = detectEncoding(script.text);
-    state.playerCount = withinOr(script.getInt(kPlayerNumKey, 0), kMinPlayers, kPlayerSlots, kMinPlayers);
-    state.teamCount = withinOr(script.getInt(kTeamNumKey, 0), kMinTeams, kMaxTeams, kMinTeams);
+    state.player_count = withinOr(script.getInt(kPlayerNumKey, 0), kMinPlayers, kPlayerSlots, kMinPlayers);
+    state.team_count = withinOr(script.getInt(kTeamNumKey, 0), kMinTeams, kMaxTeams, kMinTeams);
     for (int i = 0; i < kPlayerSlots; ++i) {
         PlayerRecord& player = state.players[i];
         readName(script, encoding, i, player.name);
         player.rating = withinOr(script.getInt(kPlayerRatingKey, i), 0, kMaxRating, 0);
-        player.fmtGroup = withinOr(script.getInt(kPlayerFmtKey, i), 0, kMaxFmtGroup, 0);
+        player.fmt_group = withinOr(script.getInt(kPlayerFmtKey, i), 0, kMaxFmtGroup, 0);
     }
     int unrated[kPlayerSlots];
     readUnratedMarks(script, unrated);
@@ -162,7 +162,7 @@ bool setupPlayerData(EditorState& state, EditorPort& port) {
     }
     if (!playerDataHasEveryKey(script)) return false;
     loadRecords(state, script);
-    return playerDataListsHold(script, state.playerCount, true);
+    return playerDataListsHold(script, state.player_count, true);
 }
 
 bool resetPlayerData(EditorState& state, EditorPort& port) {
@@ -253,18 +253,18 @@ bool sayIfReadOnly(EditorPort& port) {
 
 bool storePlayerFmt(EditorState& state, int index, int32_t fmtGroup) {
     if (!state.script->storeInt(kPlayerFmtKey, index, fmtGroup)) return false;
-    if (isPlayerIndex(index)) state.players[index].fmtGroup = state.script->getInt(kPlayerFmtKey, index);
+    if (isPlayerIndex(index)) state.players[index].fmt_group = state.script->getInt(kPlayerFmtKey, index);
     return true;
 }
 
 bool storePlayerCount(EditorState& state, int32_t count) {
     if (!state.script->storeInt(kPlayerNumKey, 0, count)) return false;
-    state.playerCount = state.script->getInt(kPlayerNumKey, 0);
+    state.player_count = state.script->getInt(kPlayerNumKey, 0);
     return true;
 }
 
 bool storeTeamCount(EditorState& state, int32_t count) {
     if (!state.script->storeInt(kTeamNumKey, 0, count)) return false;
-    state.teamCount = state.script->getInt(kTeamNumKey, 0);
+    state.team_count = state.script->getInt(kTeamNumKey, 0);
     return true;
 }

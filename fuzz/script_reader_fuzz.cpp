@@ -17,12 +17,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::memset(script->text, 0, sizeof script->text);
     std::memcpy(script->text, data, used);
     if (!script->parseText("fuzz")) {
-        if (script->keyCount != 0) __builtin_trap();
+        if (script->key_count != 0) __builtin_trap();
         return 0;
     }
-    for (int k = 0; k < script->keyCount; ++k) {
+    for (int k = 0; k < script->key_count; ++k) {
         char key[Script::kKeyBytes];
-        std::memcpy(key, script->keyNames[k], sizeof key);
+        std::memcpy(key, script->key_names[k], sizeof key);
         if (std::memchr(key, 0, sizeof key) == nullptr) __builtin_trap();  // names must be terminated
         if (script->intsHeld(key) > Script::kMaxElements || script->stringsHeld(key) > Script::kMaxElements)
             __builtin_trap();  // a list holds at most 100 values of each kind

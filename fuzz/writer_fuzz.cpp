@@ -103,16 +103,16 @@ std::string generateText(FuzzedDataProvider& data) {
 // one place the store wrote, which must hold the value.
 bool valuesMatch(const Script& before, const Script& after, const char* key, int element, bool isInt, int32_t number,
                  const std::string& string) {
-    if (before.keyCount != after.keyCount) return false;
+    if (before.key_count != after.key_count) return false;
     const int k = after.findKey(key);
     if (k < 0 || element >= Script::kMaxElements) return false;
-    if (isInt ? after.intValues[k][element] != number : string != after.stringValues[k][element]) return false;
+    if (isInt ? after.int_values[k][element] != number : string != after.string_values[k][element]) return false;
     for (int entry = 0; entry < Script::kMaxKeys; ++entry) {
-        if (std::strcmp(before.keyNames[entry], after.keyNames[entry]) != 0) return false;
+        if (std::strcmp(before.key_names[entry], after.key_names[entry]) != 0) return false;
         for (int e = 0; e < Script::kMaxElements; ++e) {
             const bool target = entry == k && e == element;
-            if (!(target && isInt) && before.intValues[entry][e] != after.intValues[entry][e]) return false;
-            if (!(target && !isInt) && std::strcmp(before.stringValues[entry][e], after.stringValues[entry][e]) != 0)
+            if (!(target && isInt) && before.int_values[entry][e] != after.int_values[entry][e]) return false;
+            if (!(target && !isInt) && std::strcmp(before.string_values[entry][e], after.string_values[entry][e]) != 0)
                 return false;
         }
     }
@@ -140,7 +140,7 @@ bool isOneSplice(const std::string& before, const std::string& after, const std:
 struct StoreRequest {
     const char* key;
     int element;
-    bool isInt;
+    bool is_int;
     int32_t number;
     std::string string;
 };
@@ -151,7 +151,7 @@ StoreRequest drawRequest(FuzzedDataProvider& data) {
     StoreRequest request;
     request.key = kKeys[data.ConsumeIntegralInRange<size_t>(0, kKeyCount - 1)];
     request.element = data.ConsumeIntegralInRange(-1, 11);
-    request.isInt = data.ConsumeBool();
+    request.is_int = data.ConsumeBool();
     request.number = data.ConsumeIntegral<int32_t>();
     request.string = drawString(data, 110);
     return request;
@@ -161,8 +161,8 @@ StoreRequest drawRequest(FuzzedDataProvider& data) {
 void checkStore(Script& script, const StoreRequest& request) {
     const std::string old = readWholeFile(kFileName);
     std::unique_ptr<Script> before(new Script(script));
-    const bool stored = request.isInt ? script.storeInt(request.key, request.element, request.number)
-                                      : script.storeString(request.key, request.element, request.string.c_str());
+    const bool stored = request.is_int ? script.storeInt(request.key, request.element, request.number)
+                                       : script.storeString(request.key, request.element, request.string.c_str());
     const std::string after = readWholeFile(kFileName);
     if (!stored) {
         if (after != old) fail("a failed store changed the file");
@@ -170,12 +170,12 @@ void checkStore(Script& script, const StoreRequest& request) {
     }
     std::unique_ptr<Script> reread(new Script());
     if (!reread->load(kFileName)) fail("the stored file does not load");
-    if (!valuesMatch(*before, *reread, request.key, request.element, request.isInt, request.number, request.string))
+    if (!valuesMatch(*before, *reread, request.key, request.element, request.is_int, request.number, request.string))
         fail("the stored file does not read back the value with the rest unchanged");
-    const std::string written = request.isInt ? std::to_string(request.number) : "'" + request.string + "'";
+    const std::string written = request.is_int ? std::to_string(request.number) : "'" + request.string + "'";
     if (!isOneSplice(old, after, written)) fail("the stored file differs from the old one by more than the value");
-    if (std::memcmp(reread->intValues, script.intValues, sizeof script.intValues) != 0 ||
-        std::memcmp(reread->stringValues, script.stringValues, sizeof script.stringValues) != 0)
+    if (std::memcmp(reread->int_values, script.int_values, sizeof script.int_values) != 0 ||
+        std::memcmp(reread->string_values, script.string_values, sizeof script.string_values) != 0)
         fail("the store does not hold what the file holds");
 }
 

@@ -25,5 +25,5 @@ bool playerDataListsHold(const Script& script, int players, bool ratingsUsed) {
 void readUnratedMarks(const Script& script, int (&unrated)[kPlayerSlots]) {
     const int key = script.findKey(kPlayerUnratedKey);
     for (int i = 0; i < kPlayerSlots; ++i)
-        unrated[i] = key >= 0 && i < script.intCounts[key] && script.intValues[key][i] != 0 ? 1 : 0;
+        unrated[i] = key >= 0 && i < script.int_counts[key] && script.int_values[key][i] != 0 ? 1 : 0;
 }

@@ -18,13 +18,13 @@ struct Script {
     static constexpr size_t kLongStringChars = 10000;
 
     char text[kTextBytes];
-    int keyCount;
-    char keyNames[kMaxKeys][kKeyBytes];
-    int32_t intValues[kMaxKeys][kMaxElements];
-    char stringValues[kMaxKeys][kMaxElements][kStringBytes];
-    int intCounts[kMaxKeys];     // integers entry k holds
-    int stringCounts[kMaxKeys];  // short strings entry k holds
-    char path[kPathBytes] = {};  // where the writer stores; empty until storePath, a read never changes it
+    int key_count;
+    char key_names[kMaxKeys][kKeyBytes];
+    int32_t int_values[kMaxKeys][kMaxElements];
+    char string_values[kMaxKeys][kMaxElements][kStringBytes];
+    int int_counts[kMaxKeys];     // integers entry k holds
+    int string_counts[kMaxKeys];  // short strings entry k holds
+    char path[kPathBytes] = {};   // where the writer stores; empty until storePath, a read never changes it
 
     // Reads and parses the file at filePath. On failure logs the reason (and
     // "Invalid Character in text check debugging") and leaves no values.

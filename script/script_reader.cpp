@@ -20,8 +20,8 @@ struct TextParser {
     Script& script;
     const char* name;
     size_t pos = 0;
-    int intCount = 0;     // integers stored in the current entry
-    int stringCount = 0;  // short strings stored in the current entry
+    int int_count = 0;     // integers stored in the current entry
+    int string_count = 0;  // short strings stored in the current entry
 
     char at() const { return script.text[pos]; }
     bool atEnd() const { return pos >= Script::kTextBytes || script.text[pos] == '\0'; }
@@ -101,11 +101,11 @@ struct TextParser {
         if (!readQuoted('\'', Script::kTokenChars, value, "Short String without matching ' - %s, line %i: %.*s",
                         "too many characters in data (Short String) - %s"))
             return false;
-        if (stringCount == Script::kMaxElements) {
+        if (string_count == Script::kMaxElements) {
             debugLog("too many short strings in one list (at most 100) - %s", name);
             return false;
         }
-        boundedCopy(script.stringValues[script.keyCount][stringCount++], Script::kStringBytes, value);
+        boundedCopy(script.string_values[script.key_count][string_count++], Script::kStringBytes, value);
         return true;
     }
 
@@ -138,13 +138,13 @@ struct TextParser {
         }
         stored[length] = '\0';
         if (hasPoint || !hasDigit) return true;  // float or no value: nothing stored
-        if (intCount == Script::kMaxElements) {
+        if (int_count == Script::kMaxElements) {
             debugLog("too many integers in one list (at most 100) - %s", name);
             return false;
         }
         // The stored characters are digits and minus signs: an optional
         // leading minus, then the digits up to the next minus, give the value.
-        script.intValues[script.keyCount][intCount++] = readLeadingInt(stored);
+        script.int_values[script.key_count][int_count++] = readLeadingInt(stored);
         return true;
     }
 
@@ -156,13 +156,13 @@ struct TextParser {
     }
 
     bool readEntry() {
-        if (script.keyCount == Script::kMaxKeys) {
+        if (script.key_count == Script::kMaxKeys) {
             debugLog("too many entries in file (at most 10) - %s", name);
             return false;
         }
-        readKeyName(script.keyNames[script.keyCount]);
-        intCount = 0;
-        stringCount = 0;
+        readKeyName(script.key_names[script.key_count]);
+        int_count = 0;
+        string_count = 0;
         skipBlanks();
         if (atEnd() || at() != '{') {
             debugLog("No Beginning Curly Bracket - %s", name);
@@ -178,9 +178,9 @@ struct TextParser {
             }
             if (!readValue()) return false;
         }
-        script.intCounts[script.keyCount] = intCount;
-        script.stringCounts[script.keyCount] = stringCount;
-        ++script.keyCount;
+        script.int_counts[script.key_count] = int_count;
+        script.string_counts[script.key_count] = string_count;
+        ++script.key_count;
         return true;
     }
 
@@ -208,12 +208,12 @@ bool savedAsUtf16(const std::string& bytes) {
 }  // namespace
 
 void Script::clearValues() {
-    keyCount = 0;
-    std::memset(keyNames, 0, sizeof keyNames);
-    std::memset(intValues, 0, sizeof intValues);
-    std::memset(stringValues, 0, sizeof stringValues);
-    std::memset(intCounts, 0, sizeof intCounts);
-    std::memset(stringCounts, 0, sizeof stringCounts);
+    key_count = 0;
+    std::memset(key_names, 0, sizeof key_names);
+    std::memset(int_values, 0, sizeof int_values);
+    std::memset(string_values, 0, sizeof string_values);
+    std::memset(int_counts, 0, sizeof int_counts);
+    std::memset(string_counts, 0, sizeof string_counts);
 }
 
 bool Script::parseText(const char* name) {
@@ -288,20 +288,20 @@ size_t Script::skipToken(size_t pos) const {
 }
 
 int Script::findKey(const char* key) const {
-    for (int k = 0; k < keyCount; ++k) {
-        if (std::strcmp(keyNames[k], key) == 0) return k;
+    for (int k = 0; k < key_count; ++k) {
+        if (std::strcmp(key_names[k], key) == 0) return k;
     }
     return -1;
 }
 
 int Script::intsHeld(const char* key) const {
     int k = findKey(key);
-    return k < 0 ? 0 : intCounts[k];
+    return k < 0 ? 0 : int_counts[k];
 }
 
 int Script::stringsHeld(const char* key) const {
     int k = findKey(key);
-    return k < 0 ? 0 : stringCounts[k];
+    return k < 0 ? 0 : string_counts[k];
 }
 
 bool Script::listHolds(const char* key, Kind kind, int count, const char* countKey) const {
@@ -321,7 +321,7 @@ int32_t Script::getInt(const char* key, int element) {
         debugLog("beyond end of int array - couldnt find the element");
         return 0;
     }
-    return intValues[k][element < 0 ? 0 : element];
+    return int_values[k][element < 0 ? 0 : element];
 }
 
 const char* Script::getString(const char* key, int element) {
@@ -334,5 +334,5 @@ const char* Script::getString(const char* key, int element) {
         debugLog("beyond end of string array - couldnt find the element");
         return nullptr;
     }
-    return stringValues[k][element < 0 ? 0 : element];
+    return string_values[k][element < 0 ? 0 : element];
 }

@@ -20,19 +20,19 @@ size_t textLength(const Script& script) { return strnlen(script.text, Script::kT
 struct ValuePlace {
     int key;
     int element;
-    bool isInt;
+    bool is_int;
 };
 
 // True when every table of after equals the one of before, except the place
 // given, which is not compared.
 bool sameValuesExcept(const Script& before, const Script& after, const ValuePlace& place) {
-    if (before.keyCount != after.keyCount) return false;
+    if (before.key_count != after.key_count) return false;
     for (int k = 0; k < Script::kMaxKeys; ++k) {
-        if (std::strcmp(before.keyNames[k], after.keyNames[k]) != 0) return false;
+        if (std::strcmp(before.key_names[k], after.key_names[k]) != 0) return false;
         for (int e = 0; e < Script::kMaxElements; ++e) {
             bool skipped = k == place.key && e == place.element;
-            if (!(skipped && place.isInt) && before.intValues[k][e] != after.intValues[k][e]) return false;
-            if (!(skipped && !place.isInt) && std::strcmp(before.stringValues[k][e], after.stringValues[k][e]) != 0)
+            if (!(skipped && place.is_int) && before.int_values[k][e] != after.int_values[k][e]) return false;
+            if (!(skipped && !place.is_int) && std::strcmp(before.string_values[k][e], after.string_values[k][e]) != 0)
                 return false;
         }
     }
@@ -41,7 +41,7 @@ bool sameValuesExcept(const Script& before, const Script& after, const ValuePlac
 
 // The value the caller wants to find again after the store.
 struct StoredValue {
-    bool isInt;
+    bool is_int;
     int32_t number;
     const char* string;
 };
@@ -59,9 +59,9 @@ bool readsBack(const Script& current, const std::string& newText, const char* ke
     if (!check->parseText(current.path)) return false;
     int k = check->findKey(key);
     if (k < 0 || element >= Script::kMaxElements) return false;
-    bool valueThere = value.isInt ? check->intValues[k][element] == value.number
-                                  : std::strcmp(check->stringValues[k][element], value.string) == 0;
-    return valueThere && sameValuesExcept(current, *check, ValuePlace{k, element, value.isInt});
+    bool valueThere = value.is_int ? check->int_values[k][element] == value.number
+                                   : std::strcmp(check->string_values[k][element], value.string) == 0;
+    return valueThere && sameValuesExcept(current, *check, ValuePlace{k, element, value.is_int});
 }
 
 // A file that exists must be writable by us: replacing it by a move would

@@ -58,7 +58,7 @@ namespace {
 struct PreviewArgs {
     const char* dir = nullptr;
     int64_t seed = 0;
-    bool seedGiven = false;
+    bool seed_given = false;
     bool balance = false;
     int draw = 1;  // the draw of the run, as Ctrl+0 counts them: its number beside the seed
     bool ratings = false;
@@ -89,7 +89,7 @@ bool readArgs(int argc, char** argv, PreviewArgs& args) {
             args.dir = argv[++i];
         } else if (std::strcmp(argv[i], "--seed") == 0 && i + 1 < argc) {
             if (!readSeed(argv[++i], args.seed)) return false;
-            args.seedGiven = true;
+            args.seed_given = true;
         } else if (std::strcmp(argv[i], "--draw") == 0 && i + 1 < argc) {
             args.draw = std::atoi(argv[++i]);
         } else if (std::strcmp(argv[i], "--balance") == 0) {
@@ -108,7 +108,7 @@ bool readArgs(int argc, char** argv, PreviewArgs& args) {
     // Words are read as the files are: UTF-8 when they are, else byte by byte.
     for (; i < argc; ++i) args.words.push_back(readFileText(argv[i]));
     // --ratings computes no match: nothing of one may come with it.
-    return args.draw >= 1 && (!args.ratings || (args.words.size() == 1 && !args.seedGiven && !args.balance));
+    return args.draw >= 1 && (!args.ratings || (args.words.size() == 1 && !args.seed_given && !args.balance));
 }
 
 // Repeats on standard error the lines the run wrote to debug.txt.
@@ -198,7 +198,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (args.ratings) return printRatings();
-    if (!args.seedGiven) args.seed = static_cast<int64_t>(std::time(nullptr));
+    if (!args.seed_given) args.seed = static_cast<int64_t>(std::time(nullptr));
 
     // A check of the files also looks at what the match needs later: a
     // validate run has done so already.

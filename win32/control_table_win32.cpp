@@ -8,7 +8,7 @@ HWND createControl(HWND parent, const ControlSpec& spec) {
     const PixelBox box =
         scaleBoxForDpi({spec.x, spec.y, spec.width, spec.height}, static_cast<int>(GetDpiForWindow(parent)));
     HWND control = CreateWindowExW(
-        0, spec.className, spec.text, WS_CHILD | WS_VISIBLE | spec.style, box.x, box.y, box.width, box.height, parent,
+        0, spec.class_name, spec.text, WS_CHILD | WS_VISIBLE | spec.style, box.x, box.y, box.width, box.height, parent,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), GetModuleHandleW(nullptr), nullptr);
     if (control != nullptr) fitControlFont(control);
     return control;

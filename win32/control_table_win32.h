@@ -14,7 +14,7 @@ constexpr const wchar_t* kNoLabel = L"Could not create text label.";
 // WS_VISIBLE), id, place and size at 96 DPI, and the error box text when it cannot be
 // made.
 struct ControlSpec {
-    const wchar_t* className;
+    const wchar_t* class_name;
     const wchar_t* text;
     DWORD style;
     int id;
@@ -22,7 +22,7 @@ struct ControlSpec {
     int y;
     int width;
     int height;
-    const wchar_t* failureText;
+    const wchar_t* failure_text;
 };
 
 // Creates the control as a visible child of parent, its place and size scaled

@@ -50,8 +50,8 @@ void scaleControlFont(HWND control, int fromDpi, int toDpi) {
 
 struct DpiChange {
     HWND window;
-    int fromDpi;
-    int toDpi;
+    int from_dpi;
+    int to_dpi;
 };
 
 // Scales one direct control of the window: its place, size and font.
@@ -61,11 +61,12 @@ BOOL CALLBACK rescaleControl(HWND control, LPARAM data) {
     RECT place = {};
     GetWindowRect(control, &place);
     MapWindowPoints(nullptr, change.window, reinterpret_cast<POINT*>(&place), 2);
-    SetWindowPos(control, nullptr, rescaleForDpi(place.left, change.fromDpi, change.toDpi),
-                 rescaleForDpi(place.top, change.fromDpi, change.toDpi),
-                 rescaleForDpi(place.right - place.left, change.fromDpi, change.toDpi),
-                 rescaleForDpi(place.bottom - place.top, change.fromDpi, change.toDpi), SWP_NOZORDER | SWP_NOACTIVATE);
-    scaleControlFont(control, change.fromDpi, change.toDpi);
+    SetWindowPos(control, nullptr, rescaleForDpi(place.left, change.from_dpi, change.to_dpi),
+                 rescaleForDpi(place.top, change.from_dpi, change.to_dpi),
+                 rescaleForDpi(place.right - place.left, change.from_dpi, change.to_dpi),
+                 rescaleForDpi(place.bottom - place.top, change.from_dpi, change.to_dpi),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    scaleControlFont(control, change.from_dpi, change.to_dpi);
     return TRUE;
 }
 
@@ -111,7 +112,7 @@ bool handleDpiMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message != WM_DPICHANGED) return false;
     const DpiChange change = {window, layoutDpi(window), LOWORD(wParam)};
     EnumChildWindows(window, rescaleControl, reinterpret_cast<LPARAM>(&change));
-    setLayoutDpi(window, change.toDpi);
+    setLayoutDpi(window, change.to_dpi);
     const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
     SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                  suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);

@@ -52,7 +52,7 @@ void paintPicture(HWND window) {
 // Labels draw on the window colour without a box behind their text.
 LRESULT labelColours(HDC dc, HWND label) {
     SetBkMode(dc, TRANSPARENT);
-    if (g_secondary.open.redHeading && GetDlgCtrlID(label) == g_secondary.open.headingId) SetTextColor(dc, kRed);
+    if (g_secondary.open.red_heading && GetDlgCtrlID(label) == g_secondary.open.heading_id) SetTextColor(dc, kRed);
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
 }
 
@@ -87,7 +87,7 @@ LRESULT CALLBACK secondaryWindowProc(HWND window, UINT message, WPARAM wParam, L
             paintPicture(window);
             return 0;
         case DM_GETDEFID:
-            if (open.defaultButton != 0) return MAKELRESULT(open.defaultButton, DC_HASDEFID);
+            if (open.default_button != 0) return MAKELRESULT(open.default_button, DC_HASDEFID);
             break;
         case WM_CTLCOLORSTATIC: return labelColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
         case WM_CTLCOLOREDIT: {
@@ -148,9 +148,9 @@ bool createSecondaryWindow(const SecondaryWindow& window) {
     closeSecondaryWindow();
     g_secondary.open = window;
     g_secondary.open.controls = nullptr;
-    g_secondary.open.controlCount = 0;
+    g_secondary.open.control_count = 0;
     if (window.picture != nullptr)
-        loadMemoryPicture(g_secondary.picture, window.picture->path, window.picture->noFileLine,
+        loadMemoryPicture(g_secondary.picture, window.picture->path, window.picture->no_file_line,
                           "Could not prepare a window's picture for drawing");
     const bool atTopEdge = window.place == WindowPlace::TopEdge;
     const int x = atTopEdge ? CW_USEDEFAULT : GetSystemMetrics(SM_CXSCREEN) / 3;
@@ -164,10 +164,10 @@ bool createSecondaryWindow(const SecondaryWindow& window) {
     }
     if (atTopEdge) moveToTopEdge(g_secondary.window);
     fitToWorkArea(g_secondary.window);
-    const ControlSpec* failed = createControls(g_secondary.window, window.controls, window.controlCount);
-    if (failed != nullptr) return failWindow(failed->failureText);
-    if (window.headingId != 0)
-        SendDlgItemMessageW(g_secondary.window, window.headingId, WM_SETFONT,
+    const ControlSpec* failed = createControls(g_secondary.window, window.controls, window.control_count);
+    if (failed != nullptr) return failWindow(failed->failure_text);
+    if (window.heading_id != 0)
+        SendDlgItemMessageW(g_secondary.window, window.heading_id, WM_SETFONT,
                             reinterpret_cast<WPARAM>(g_secondary.heading_font), TRUE);
     return true;
 }

@@ -24,7 +24,7 @@ enum class WindowPlace {
 // the controls. The window shows without it when it cannot be loaded.
 struct WindowPicture {
     const wchar_t* path;
-    const char* noFileLine;  // the debug line when the file does not load
+    const char* no_file_line;  // the debug line when the file does not load
     int x;
     int y;
 };
@@ -35,12 +35,12 @@ struct SecondaryWindow {
     int width;  // of the whole window, at 96 DPI
     int height;
     const ControlSpec* controls;
-    size_t controlCount;
-    int headingId = 0;                       // the control that gets the heading font, 0 for none
-    bool redHeading = false;                 // the heading's text drawn in red
+    size_t control_count;
+    int heading_id = 0;                      // the control that gets the heading font, 0 for none
+    bool red_heading = false;                // the heading's text drawn in red
     bool scrolling = false;                  // a vertical scroll bar, and the mouse wheel scrolls
     const WindowPicture* picture = nullptr;  // kept while the window is open; null for none
-    int defaultButton = 0;                   // the button Enter in a field presses, 0 for none
+    int default_button = 0;                  // the button Enter in a field presses, 0 for none
     // The notifications of the window's controls (WM_COMMAND); null for none.
     void (*onCommand)(int id, int notification, HWND control) = nullptr;
     // The brush an edit control of that id is drawn on, with its text colours

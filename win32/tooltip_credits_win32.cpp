@@ -19,13 +19,13 @@ constexpr int kCreditStep = 262;  // from one entry to the next
 
 bool openTooltipWindow(const TooltipWindow& window) {
     std::vector<ControlSpec> rows = {
-        {L"static", window.heading, SS_CENTER, window.headingId, 50, 10, 400, 60, kNoLabel},
+        {L"static", window.heading, SS_CENTER, window.heading_id, 50, 10, 400, 60, kNoLabel},
     };
-    for (size_t i = 0; i < window.lineCount; ++i)
-        rows.push_back({L"static", window.lines[i].text, SS_LEFT, window.lines[i].id, 50, window.linesTop, 400,
+    for (size_t i = 0; i < window.line_count; ++i)
+        rows.push_back({L"static", window.lines[i].text, SS_LEFT, window.lines[i].id, 50, window.lines_top, 400,
                         kTooltipLineHeight, kNoLabel});
     SecondaryWindow tooltips = {WindowPlace::ThirdOfScreen, window.width, window.height, rows.data(), rows.size()};
-    tooltips.headingId = window.headingId;
+    tooltips.heading_id = window.heading_id;
     tooltips.scrolling = true;
     tooltips.picture = window.picture;
     if (!createSecondaryWindow(tooltips)) return false;
@@ -41,7 +41,7 @@ bool openCreditsWindow(const CreditsWindow& window) {
         {L"static", L"Credits", SS_CENTER, kCreditsHeadingId, 50, 20, 500, 60, kNoLabel},
         {L"static", version.c_str(), SS_LEFT, kVersionId, 50, 100, 500, 60, kNoLabel},
     };
-    for (size_t i = 0; i < window.entryCount; ++i) {
+    for (size_t i = 0; i < window.entry_count; ++i) {
         const int y = kCreditTop + static_cast<int>(i) * kCreditStep;
         const int step = 4 * static_cast<int>(i);
         rows.push_back(
@@ -50,8 +50,8 @@ bool openCreditsWindow(const CreditsWindow& window) {
                         200, kNoLabel});
     }
     SecondaryWindow credits = {window.place, window.width, window.height, rows.data(), rows.size()};
-    credits.headingId = kCreditsHeadingId;
-    credits.redHeading = true;
+    credits.heading_id = kCreditsHeadingId;
+    credits.red_heading = true;
     credits.scrolling = true;
     if (!createSecondaryWindow(credits)) return false;
     presentSecondaryWindow();

@@ -19,11 +19,11 @@ struct TooltipLine {
 struct TooltipWindow {
     int width;  // at 96 DPI; it opens at a third of the screen
     int height;
-    int headingId;
+    int heading_id;
     const wchar_t* heading;
     const TooltipLine* lines;
-    size_t lineCount;
-    int linesTop;                  // at 96 DPI
+    size_t line_count;
+    int lines_top;                 // at 96 DPI
     const WindowPicture* picture;  // between the heading and the lines; null for none
 };
 
@@ -46,7 +46,7 @@ struct CreditsWindow {
     int height;
     const wchar_t* makers;
     const CreditEntry* entries;
-    size_t entryCount;
+    size_t entry_count;
 };
 
 // Opens the credits window in front with the focus; false when it cannot be

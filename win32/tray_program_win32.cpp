@@ -54,8 +54,8 @@ bool addProgramTrayIcon() {
     const TrayIconLook& look = g_tray.program->icon;
     g_tray.icon = loadTrayIcon(g_tray.icon, look.path, g_tray.window);
     const std::wstring balloon = fittedText(g_tray.note.empty() ? look.balloon() : g_tray.note, kBalloonUnits);
-    const TrayIconSpec spec = {g_tray.window, look.id,           kTrayMessage,   g_tray.icon,
-                               look.tip,      look.balloonTitle, balloon.c_str()};
+    const TrayIconSpec spec = {g_tray.window,      look.id,        kTrayMessage, g_tray.icon, look.tip,
+                               look.balloon_title, balloon.c_str()};
     g_tray.icon_added = addTrayIcon(spec);
     if (!g_tray.icon_added) debugLog("Setting Windows Nofication Area Icon %i", static_cast<int>(look.id));
     return g_tray.icon_added;
@@ -78,17 +78,17 @@ void showTrayMenu() {
         debugLog("Could not make the tray menu");
         return;
     }
-    for (size_t row = 0; row < menu.rowCount; ++row) AppendMenuW(popup, MF_STRING, row + 1, menu.rows[row].text);
+    for (size_t row = 0; row < menu.row_count; ++row) AppendMenuW(popup, MF_STRING, row + 1, menu.rows[row].text);
     const std::vector<AddedMenuRow> added = menu.addedRows != nullptr ? menu.addedRows() : std::vector<AddedMenuRow>();
     for (size_t row = 0; row < added.size(); ++row)
-        AppendMenuW(popup, MF_STRING | (added[row].checked ? MF_CHECKED : MF_UNCHECKED), menu.rowCount + row + 1,
+        AppendMenuW(popup, MF_STRING | (added[row].checked ? MF_CHECKED : MF_UNCHECKED), menu.row_count + row + 1,
                     added[row].text.c_str());
     const UINT chosen = runTrayMenu(g_tray.window, popup);
     DestroyMenu(popup);
-    if (chosen >= 1 && chosen <= menu.rowCount)
+    if (chosen >= 1 && chosen <= menu.row_count)
         menu.rows[chosen - 1].choose();
-    else if (chosen > menu.rowCount && chosen - menu.rowCount <= added.size())
-        menu.chooseAdded(chosen - menu.rowCount - 1);
+    else if (chosen > menu.row_count && chosen - menu.row_count <= added.size())
+        menu.chooseAdded(chosen - menu.row_count - 1);
 }
 
 // Whether the icon's event says that its balloon has gone.
@@ -116,7 +116,7 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         setTrayIcon(window, g_tray.program->icon.id, g_tray.icon);
     }
     if (handleDpiMessage(window, message, wParam, lParam)) return 0;
-    const bool quietSplash = !g_tray.program->splash.takesFocus;
+    const bool quietSplash = !g_tray.program->splash.takes_focus;
     switch (message) {
         case WM_PAINT: paintSplash(window); return 0;
         case kTrayMessage: onTrayEvent(wParam, lParam); return 0;
@@ -149,8 +149,8 @@ bool loadResourceText(int id, wchar_t (&text)[kResourceTextUnits]) {
 bool registerClasses() {
     return loadResourceText(IDS_APP_TITLE, g_tray.title) && loadResourceText(IDS_WINDOW_CLASS, g_tray.class_name) &&
            registerWindowClass(g_tray.instance, g_tray.class_name, nullptr, mainWindowProc) &&
-           registerSecondaryWindows(g_tray.instance, g_tray.program->secondaryClass, g_tray.title,
-                                    g_tray.program->headingFace, showProgramError);
+           registerSecondaryWindows(g_tray.instance, g_tray.program->secondary_class, g_tray.title,
+                                    g_tray.program->heading_face, showProgramError);
 }
 
 // The main window, not shown yet. A splash that leaves the focus alone has no
@@ -164,7 +164,7 @@ bool makeMainWindow() {
     const int dpi = static_cast<int>(GetDpiForSystem());
     const int x = splash.centred ? screenWidth / 2 - scaleForDpi(kSplashWidth, dpi) / 2 : screenWidth / 3;
     const int y = splash.centred ? screenHeight / 2 - scaleForDpi(kSplashHeight, dpi) / 2 : screenHeight / 3;
-    const DWORD exStyle = splash.takesFocus ? 0 : WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW;
+    const DWORD exStyle = splash.takes_focus ? 0 : WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW;
     g_tray.window = createScaledWindow(exStyle, g_tray.class_name, g_tray.title, WS_POPUP, x, y, kSplashWidth,
                                        kSplashHeight, g_tray.instance);
     if (g_tray.window == nullptr) {
@@ -179,7 +179,7 @@ bool showProgramSplash() {
     const TraySplash& splash = g_tray.program->splash;
     const std::string noFileLine = "Could not load the splash picture " + toUtf8(splash.path);
     return loadSplash(splash.path, noFileLine.c_str(), "Could not prepare the splash picture for drawing") &&
-           showSplash(g_tray.window, kSplashMs, splash.takesFocus, splash.afterSplash);
+           showSplash(g_tray.window, kSplashMs, splash.takes_focus, splash.afterSplash);
 }
 
 void shutdownProgram() {
@@ -217,7 +217,7 @@ int runOneCopy() {
 int runTrayProgram(HINSTANCE instance, const TrayProgram& program) {
     loadDllsFromSystemFolderOnly();
     HANDLE mutex = nullptr;
-    if (anotherCopyRuns(program.mutexName, mutex)) {
+    if (anotherCopyRuns(program.mutex_name, mutex)) {
         sayAlreadyRunning(program.name);
         return 0;
     }

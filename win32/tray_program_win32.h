@@ -26,7 +26,7 @@ struct TraySplash {
     // it ends the program. One that does not is topmost without a taskbar
     // button, leaves the focus where it is when it shows or is clicked, and
     // closing it only hides it.
-    bool takesFocus;
+    bool takes_focus;
     bool centred;           // else its top left corner at a third of the screen
     void (*afterSplash)();  // once it has gone
 };
@@ -34,10 +34,10 @@ struct TraySplash {
 // The notification-area icon.
 struct TrayIconLook {
     UINT id;
-    const wchar_t* path;          // the icon file
-    const wchar_t* tip;           // also the title of the notes' balloons
-    const wchar_t* balloonTitle;  // of the balloon shown when the icon is added
-    std::wstring (*balloon)();    // its text, asked each time the icon is added
+    const wchar_t* path;           // the icon file
+    const wchar_t* tip;            // also the title of the notes' balloons
+    const wchar_t* balloon_title;  // of the balloon shown when the icon is added
+    std::wstring (*balloon)();     // its text, asked each time the icon is added
 };
 
 // A row of the tray menu and what choosing it does.
@@ -55,7 +55,7 @@ struct AddedMenuRow {
 // The tray menu, opened by a right click on the icon.
 struct TrayMenu {
     const TrayMenuRow* rows;
-    size_t rowCount;
+    size_t row_count;
     // The rows to add, asked each time the menu opens, and what choosing the
     // row at that place among them does; null for none.
     std::vector<AddedMenuRow> (*addedRows)() = nullptr;
@@ -66,9 +66,9 @@ struct TrayMenu {
 
 struct TrayProgram {
     const wchar_t* name;  // as the host knows it: the title of the box a second copy shows
-    const wchar_t* mutexName;
-    const wchar_t* secondaryClass;  // the class of the secondary windows
-    const wchar_t* headingFace;     // the font of their headings
+    const wchar_t* mutex_name;
+    const wchar_t* secondary_class;  // the class of the secondary windows
+    const wchar_t* heading_face;     // the font of their headings
     TraySplash splash;
     TrayIconLook icon;
     TrayMenu menu;

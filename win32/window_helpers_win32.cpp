@@ -29,11 +29,11 @@ NOTIFYICONDATAW trayIconData(HWND window, UINT id) {
 bool addTrayIcon(const TrayIconSpec& spec) {
     NOTIFYICONDATAW data = trayIconData(spec.window, spec.id);
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_INFO;
-    data.uCallbackMessage = spec.callbackMessage;
+    data.uCallbackMessage = spec.callback_message;
     data.hIcon = spec.icon;
     boundedCopy(data.szTip, spec.tip);
-    boundedCopy(data.szInfoTitle, spec.balloonTitle);
-    boundedCopy(data.szInfo, spec.balloonText);
+    boundedCopy(data.szInfoTitle, spec.balloon_title);
+    boundedCopy(data.szInfo, spec.balloon_text);
     data.dwInfoFlags = NIIF_INFO;
     return Shell_NotifyIconW(NIM_ADD, &data) != FALSE;
 }

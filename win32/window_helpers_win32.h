@@ -20,11 +20,11 @@ constexpr size_t kBalloonUnits = 255;
 struct TrayIconSpec {
     HWND window;
     UINT id;
-    UINT callbackMessage;
+    UINT callback_message;
     HICON icon;
     const wchar_t* tip;
-    const wchar_t* balloonTitle;
-    const wchar_t* balloonText;
+    const wchar_t* balloon_title;
+    const wchar_t* balloon_text;
 };
 
 // Adds the icon with its information balloon; false when the shell refuses.

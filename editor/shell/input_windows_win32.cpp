@@ -109,8 +109,8 @@ void onEnterData() {
     const EntryOutcome outcome = enterData(g_editor, editorPort(), fields);
     setControlText(kResult1Id, outcome.result1.c_str());
     setControlText(kResult2Id, outcome.result2.c_str());
-    if (outcome.emptyField1) setControlText(kField1Id, L"");
-    if (outcome.emptyField2) setControlText(kField2Id, L"");
+    if (outcome.empty_field1) setControlText(kField1Id, L"");
+    if (outcome.empty_field2) setControlText(kField2Id, L"");
 }
 
 void onInputCommand(int id, int notification, HWND) {
@@ -154,7 +154,7 @@ SecondaryWindow inputWindow() {
 
 SecondaryWindow ruleTextWindow() {
     SecondaryWindow window = {WindowPlace::TopEdge, 600, 500, kRuleTextControls, std::size(kRuleTextControls)};
-    window.headingId = kRuleHeadingId;
+    window.heading_id = kRuleHeadingId;
     window.onCommand = onRuleTextCommand;
     window.editColours = ruleTextColours;
     return window;
@@ -163,9 +163,9 @@ SecondaryWindow ruleTextWindow() {
 }  // namespace
 
 void openInputWindow(InputMode mode) {
-    g_editor.inputMode = mode;
+    g_editor.input_mode = mode;
     if (!createSecondaryWindow(inputWindow())) return;
-    const ModeLabels labels = labelsForMode(g_editor.inputMode);
+    const ModeLabels labels = labelsForMode(g_editor.input_mode);
     setControlText(kLabel1Id, labels.first);
     setControlText(kLabel2Id, labels.second);
     presentSecondaryWindow();

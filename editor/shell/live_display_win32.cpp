@@ -33,9 +33,9 @@ struct LiveDisplayState {
     HWND window = nullptr;
     HWND heading = nullptr;
     HWND contents = nullptr;
-    HFONT codeFont = nullptr;
-    HFONT titleFont = nullptr;
-    int contentsHeight = 0;  // in pixels, as the label was last fitted
+    HFONT code_font = nullptr;
+    HFONT title_font = nullptr;
+    int contents_height = 0;  // in pixels, as the label was last fitted
 };
 
 LiveDisplayState g_display;
@@ -59,8 +59,8 @@ int neededHeight(const wchar_t* text) {
 void fitContents(const wchar_t* text) {
     const int leastHeight = scaledForWindow(g_display.window, kContentsHeight);
     const int height = std::max(leastHeight, neededHeight(text));
-    if (height == g_display.contentsHeight) return;
-    g_display.contentsHeight = height;
+    if (height == g_display.contents_height) return;
+    g_display.contents_height = height;
     SetWindowPos(g_display.contents, nullptr, 0, 0, scaledForWindow(g_display.window, kContentsWidth), height,
                  SWP_NOMOVE | SWP_NOZORDER);
     const int windowHeight =
@@ -99,9 +99,9 @@ bool createLiveDisplay() {
         return false;
     }
     moveToTopEdge(g_display.window);
-    g_display.contentsHeight = scaledForWindow(g_display.window, kContentsHeight);  // as made
-    g_display.codeFont = createBoldFont(g_display.window, L"Courier New", 11, ANTIALIASED_QUALITY);
-    g_display.titleFont = createBoldFont(g_display.window, L"Century Gothic", 24, ANTIALIASED_QUALITY);
+    g_display.contents_height = scaledForWindow(g_display.window, kContentsHeight);  // as made
+    g_display.code_font = createBoldFont(g_display.window, L"Courier New", 11, ANTIALIASED_QUALITY);
+    g_display.title_font = createBoldFont(g_display.window, L"Century Gothic", 24, ANTIALIASED_QUALITY);
     g_display.heading = createControl(g_display.window, kHeading);
     g_display.contents = createControl(g_display.window, kContents);
     if (g_display.heading == nullptr || g_display.contents == nullptr) {
@@ -109,8 +109,8 @@ bool createLiveDisplay() {
         showProgramError(kNoLabel);
         return false;
     }
-    setFont(g_display.heading, g_display.titleFont);
-    setFont(g_display.contents, g_display.codeFont);
+    setFont(g_display.heading, g_display.title_font);
+    setFont(g_display.contents, g_display.code_font);
     return true;
 }
 
@@ -131,6 +131,6 @@ void destroyLiveDisplay() {
     g_display.window = nullptr;
     g_display.heading = nullptr;
     g_display.contents = nullptr;
-    releaseFont(g_display.codeFont, "Failed to delete the font code object - currently in use?");
-    releaseFont(g_display.titleFont, "Failed to delete the font code object - currently in use?");
+    releaseFont(g_display.code_font, "Failed to delete the font code object - currently in use?");
+    releaseFont(g_display.title_font, "Failed to delete the font code object - currently in use?");
 }

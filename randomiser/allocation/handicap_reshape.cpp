@@ -14,15 +14,15 @@ int civValue(const CivRecord& civ, int basis) {
     }
 }
 
-// One rule of a reshape pass: a player of class playerLow..playerHigh whose
-// civilisation value lies in valueLow..valueHigh swaps with the first
-// teammate of class partnerLow or more whose value lies in partnerValueLow..partnerValueHigh.
+// One rule of a reshape pass: a player of class playerLow..player_high whose
+// civilisation value lies in valueLow..value_high swaps with the first
+// teammate of class partnerLow or more whose value lies in partnerValueLow..partner_value_high.
 struct ReshapeRule {
     int pass;
-    int playerLow, playerHigh;
-    int valueLow, valueHigh;
-    int partnerLow;
-    int partnerValueLow, partnerValueHigh;
+    int player_low, player_high;
+    int value_low, value_high;
+    int partner_low;
+    int partner_value_low, partner_value_high;
 };
 
 constexpr ReshapeRule kReshapeRules[] = {
@@ -92,14 +92,15 @@ void reshapeTeam(const Allocation& match, int team) {
             for (const ReshapeRule& rule : kReshapeRules) {
                 int cls = players.player_rating_classes[p];
                 int v = value(p);
-                if (rule.pass != pass || cls < rule.playerLow || cls > rule.playerHigh || v < rule.valueLow ||
-                    v > rule.valueHigh)
+                if (rule.pass != pass || cls < rule.player_low || cls > rule.player_high || v < rule.value_low ||
+                    v > rule.value_high)
                     continue;
                 for (int q = 0; q < players.player_count; ++q) {
-                    if (q == p || players.player_teams[q] != team || players.player_rating_classes[q] < rule.partnerLow)
+                    if (q == p || players.player_teams[q] != team ||
+                        players.player_rating_classes[q] < rule.partner_low)
                         continue;
                     int w = value(q);
-                    if (w < rule.partnerValueLow || w > rule.partnerValueHigh) continue;
+                    if (w < rule.partner_value_low || w > rule.partner_value_high) continue;
                     std::swap(players.player_civs[p], players.player_civs[q]);
                     break;
                 }

@@ -112,9 +112,9 @@ void onRuleSelectionCommand(int id, int, HWND) {
 void openRuleSelection() {
     SecondaryWindow window = {WindowPlace::ThirdOfScreen, 600, 450, kRuleSelectionControls,
                               std::size(kRuleSelectionControls)};
-    window.headingId = kRuleTitleId;
+    window.heading_id = kRuleTitleId;
     window.scrolling = true;
-    window.defaultButton = kSubmitId;  // Enter in the entry presses Submit
+    window.default_button = kSubmitId;  // Enter in the entry presses Submit
     window.onCommand = onRuleSelectionCommand;
     if (!createSecondaryWindow(window)) return;
     const std::vector<RuleRecord>& rules = g_randomiser.game.rule_table;

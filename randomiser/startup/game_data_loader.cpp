@@ -136,11 +136,11 @@ bool mapRatiosDrawable(const std::vector<MapRecord>& maps) {
 
 // The keys and the count's log line of a map or rule script.
 struct RatioTableKeys {
-    const char* countKey;
-    const char* countTooLowLine;
-    const char* ratiosKey;
-    const char* nameKey;
-    size_t nameChars;  // the most characters of a name that are loaded
+    const char* count_key;
+    const char* count_too_low_line;
+    const char* ratios_key;
+    const char* name_key;
+    size_t name_chars;  // the most characters of a name that are loaded
 };
 
 // Reads a script of weighted records (maps or rules): the count, then each
@@ -150,21 +150,21 @@ template <typename Record, size_t Units>
 bool loadRatioTable(Script& script, const wchar_t* path, const RatioTableKeys& keys, std::vector<Record>& table,
                     wchar_t (Record::*name)[Units]) {
     if (!loadScriptAt(script, path)) return false;
-    int count = script.getInt(keys.countKey, 0);
+    int count = script.getInt(keys.count_key, 0);
     if (count < 1) {
-        debugLog(keys.countTooLowLine, count);
+        debugLog(keys.count_too_low_line, count);
         return false;
     }
-    if (!listCountFits(keys.countKey, count)) return false;
+    if (!listCountFits(keys.count_key, count)) return false;
     // A record without its ratio or name would never be drawn, or be drawn nameless.
-    if (!script.listHolds(keys.ratiosKey, Script::Kind::Integers, count, keys.countKey) ||
-        !script.listHolds(keys.nameKey, Script::Kind::ShortStrings, count, keys.countKey))
+    if (!script.listHolds(keys.ratios_key, Script::Kind::Integers, count, keys.count_key) ||
+        !script.listHolds(keys.name_key, Script::Kind::ShortStrings, count, keys.count_key))
         return false;
     table.assign(count, Record{});
     const TextEncoding encoding = detectEncoding(script.text);
     for (int i = 0; i < count; ++i) {
-        table[i].ratio = script.getInt(keys.ratiosKey, i);
-        copyScriptString(table[i].*name, Units, encoding, script.getString(keys.nameKey, i), keys.nameChars);
+        table[i].ratio = script.getInt(keys.ratios_key, i);
+        copyScriptString(table[i].*name, Units, encoding, script.getString(keys.name_key, i), keys.name_chars);
     }
     return true;
 }

@@ -19,8 +19,8 @@ namespace {
 struct GeneratedData {
     int players = 0;
     int teams = 0;
-    bool civsPlentiful = true;  // every non-empty tier holds at least 8 civilisations
-    std::vector<std::string> civNames;
+    bool civs_plentiful = true;  // every non-empty tier holds at least 8 civilisations
+    std::vector<std::string> civ_names;
 };
 
 GeneratedData writeData(std::mt19937& gen) {
@@ -51,11 +51,11 @@ GeneratedData writeData(std::mt19937& gen) {
         if (!inRange) civs = gen() % 2;
         if (inRange && civs > 0) anyTier = true;
         if (tier == 4 && !anyTier) civs = 8;
-        if (inRange && civs > 0 && civs < 8) data.civsPlentiful = false;
+        if (inRange && civs > 0 && civs < 8) data.civs_plentiful = false;
         for (int i = 0; i < civs; ++i, ++count) {
             std::string name = (count == 0 || gen() % 2 ? "civ" : "Civ") + std::to_string(count) +
                                (gen() % 3 == 0 ? "longername" : "");
-            data.civNames.push_back(name);
+            data.civ_names.push_back(name);
             names << " '" << name << "'";
             tiers << ' ' << tier;
             eco << ' ' << 1 + gen() % 5;
@@ -124,8 +124,8 @@ std::vector<std::wstring> optionLine(std::mt19937& gen, const GeneratedData& dat
             case 16: words.push_back(L"civ_cycle"); break;
             case 17: words.push_back(gen() % 10 == 0 ? L"omit_civs" : L"rating"); break;
             case 18:
-                if (data.civNames.size() > 1 && !contains(words, L"remove"))
-                    words.insert(words.end(), {L"remove", L"civ", wordOf(data.civNames[0])});
+                if (data.civ_names.size() > 1 && !contains(words, L"remove"))
+                    words.insert(words.end(), {L"remove", L"civ", wordOf(data.civ_names[0])});
                 break;
             case 19: words.insert(words.end(), {L"rules", L"./rules/other.txt"}); break;
             default: words.push_back(gen() % 10 != 0 ? L"handicap" : gen() % 2 ? L"validate" : L"rematch"); break;
@@ -173,8 +173,8 @@ void checkRun(const Randomiser& r, const std::vector<std::wstring>& words, const
     // Repeats come only from the repeat options and from the guards. With at
     // least 8 civilisations in every tier used, only a handicap redraw (whose
     // shifted earlier entries can hold every place of a tier) needs a guard.
-    if (data.civsPlentiful && !handicapRan && !o.team_random && !reflectiveFlag && !repeatFlag && !o.repeat_same_team &&
-        !contains(words, L"remove")) {
+    if (data.civs_plentiful && !handicapRan && !o.team_random && !reflectiveFlag && !repeatFlag &&
+        !o.repeat_same_team && !contains(words, L"remove")) {
         std::set<int> civs(pl.player_civs, pl.player_civs + pl.player_count);
         EXPECT_EQ(static_cast<int>(civs.size()), pl.player_count) << where;
     }

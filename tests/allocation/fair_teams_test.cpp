@@ -39,23 +39,25 @@ constexpr int kLobbyShare = 1;
 struct Candidate {
     Partition teams;
     int64_t spread;
-    int groupTeams;
+    int group_teams;
     int broken;
 };
 
 struct BruteForce {
     std::vector<Candidate> all;  // every split once
-    int fewestGroupTeams = 0;
-    int fewestBroken = 0;    // among the splits with the fewest group teams
-    int64_t bestSpread = 0;  // among the splits with both of these
+    int fewest_group_teams = 0;
+    int fewest_broken = 0;    // among the splits with the fewest group teams
+    int64_t best_spread = 0;  // among the splits with both of these
 
-    bool ranksFirst(const Candidate& c) const { return c.groupTeams == fewestGroupTeams && c.broken == fewestBroken; }
+    bool ranksFirst(const Candidate& c) const {
+        return c.group_teams == fewest_group_teams && c.broken == fewest_broken;
+    }
 
     // The splits that count as fair for the margin.
     std::set<Partition> fair(int margin) const {
         std::set<Partition> chosen;
         for (const Candidate& c : all) {
-            if (ranksFirst(c) && c.spread <= bestSpread + margin) chosen.insert(c.teams);
+            if (ranksFirst(c) && c.spread <= best_spread + margin) chosen.insert(c.teams);
         }
         return chosen;
     }
@@ -117,16 +119,17 @@ BruteForce bruteForce(const PlayerTable& players, const int* groups) {
         result.all.push_back(
             {partition, spreadOf(players, partition), groupTeamsOf(groups, partition), brokenOf(groups, partition)});
     }
-    result.fewestGroupTeams = result.all[0].groupTeams;
-    for (const Candidate& c : result.all) result.fewestGroupTeams = std::min(result.fewestGroupTeams, c.groupTeams);
-    result.fewestBroken = kPlayerSlots;
+    result.fewest_group_teams = result.all[0].group_teams;
+    for (const Candidate& c : result.all)
+        result.fewest_group_teams = std::min(result.fewest_group_teams, c.group_teams);
+    result.fewest_broken = kPlayerSlots;
     for (const Candidate& c : result.all) {
-        if (c.groupTeams == result.fewestGroupTeams) result.fewestBroken = std::min(result.fewestBroken, c.broken);
+        if (c.group_teams == result.fewest_group_teams) result.fewest_broken = std::min(result.fewest_broken, c.broken);
     }
     bool first = true;
     for (const Candidate& c : result.all) {
         if (!result.ranksFirst(c)) continue;
-        if (first || c.spread < result.bestSpread) result.bestSpread = c.spread;
+        if (first || c.spread < result.best_spread) result.best_spread = c.spread;
         first = false;
     }
     return result;
@@ -279,13 +282,13 @@ TEST(FairTeams, ChoosesAFairSplitOfTheFewestGroupTeamsThenBrokenGroups) {
         const int* groups = asRead.players.player_fmt_groups;
         BruteForce brute = bruteForce(asRead.players, groups);
         Partition chosen = teamsOf(r.players);
-        EXPECT_EQ(groupTeamsOf(groups, chosen), brute.fewestGroupTeams);
-        EXPECT_EQ(brokenOf(groups, chosen), brute.fewestBroken);
-        EXPECT_LE(spreadOf(r.players, chosen), brute.bestSpread + r.options().fair_margin);
+        EXPECT_EQ(groupTeamsOf(groups, chosen), brute.fewest_group_teams);
+        EXPECT_EQ(brokenOf(groups, chosen), brute.fewest_broken);
+        EXPECT_LE(spreadOf(r.players, chosen), brute.best_spread + r.options().fair_margin);
         EXPECT_EQ(brute.fair(r.options().fair_margin).count(chosen), 1u);
         EXPECT_EQ(teamScoreSpread(r), spreadOf(r.players, chosen));
-        EXPECT_EQ(bestPossibleSpread(r), brute.bestSpread);
-        EXPECT_EQ(r.teams.fair_best_spread, brute.bestSpread);
+        EXPECT_EQ(bestPossibleSpread(r), brute.best_spread);
+        EXPECT_EQ(r.teams.fair_best_spread, brute.best_spread);
 
         crtSrand(seed);
         assignTeams(again);
@@ -430,7 +433,7 @@ TEST(FairTeams, SampleFriendsLeaveOneSplitInBothNumberings) {
     changeOptions(base, [](OptionSet& options) { options.fair_teams = 1; });
     BruteForce brute = bruteForce(base.players);
     ASSERT_EQ(brute.fair(25).size(), 1u);
-    EXPECT_EQ(brute.bestSpread, 50);
+    EXPECT_EQ(brute.best_spread, 50);
     std::set<std::vector<int>> numberings;
     for (uint32_t seed = 1765000000; seed < 1765000050; ++seed) {
         Randomiser r = base;
@@ -451,7 +454,7 @@ TEST(FairTeams, MarginZeroDrawsOnlyTheBestSpread) {
         options.fair_margin = 0;
     });
     BruteForce brute = bruteForce(base.players);
-    ASSERT_EQ(brute.bestSpread, 0);
+    ASSERT_EQ(brute.best_spread, 0);
     ASSERT_GT(brute.fair(0).size(), 1u);
     std::set<Partition> drawn;
     for (uint32_t seed = 1; seed <= 50; ++seed) {

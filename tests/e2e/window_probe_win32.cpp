@@ -76,7 +76,7 @@ struct Search {
 };
 
 struct ClassSearch {
-    const wchar_t* className;
+    const wchar_t* class_name;
     HWND window;
 };
 
@@ -84,7 +84,7 @@ BOOL CALLBACK checkClass(HWND window, LPARAM data) {
     ClassSearch& search = *reinterpret_cast<ClassSearch*>(data);
     wchar_t className[256] = {};
     GetClassNameW(window, className, 256);
-    if (!IsWindowVisible(window) || wcscmp(className, search.className) != 0) return TRUE;
+    if (!IsWindowVisible(window) || wcscmp(className, search.class_name) != 0) return TRUE;
     search.window = window;
     return FALSE;
 }

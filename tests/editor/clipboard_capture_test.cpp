@@ -101,8 +101,8 @@ TEST_F(CaptureTest, SuccessiveCapturesFillTheNextPlayers) {
     EXPECT_EQ(state.players[0].rating, 1500);
     EXPECT_EQ(std::wstring(state.players[1].name), L"Beta");
     EXPECT_EQ(state.players[1].rating, 1600);
-    EXPECT_EQ(state.nameIndex, 2);
-    EXPECT_EQ(state.ratingIndex, 2);
+    EXPECT_EQ(state.name_index, 2);
+    EXPECT_EQ(state.rating_index, 2);
     // One refresh after every token, each showing the data as it was then.
     ASSERT_EQ(port.displays.size(), 4u);
     EXPECT_NE(port.displays[0].find(L"| Alpha           | 0      |"), std::wstring::npos);
@@ -116,8 +116,8 @@ TEST_F(CaptureTest, NamesAndRatingsCountOnSeparately) {
     captureClipboard(state, port, L"Solo");
     EXPECT_EQ(state.players[0].rating, 1700);
     EXPECT_EQ(std::wstring(state.players[0].name), L"Solo");
-    EXPECT_EQ(state.nameIndex, 1);
-    EXPECT_EQ(state.ratingIndex, 1);
+    EXPECT_EQ(state.name_index, 1);
+    EXPECT_EQ(state.rating_index, 1);
 }
 
 TEST_F(CaptureTest, TokensThatAreTooLongArePassedOver) {
@@ -125,8 +125,8 @@ TEST_F(CaptureTest, TokensThatAreTooLongArePassedOver) {
     EXPECT_EQ(std::wstring(state.players[0].name), L"Gamma");
     EXPECT_EQ(std::wstring(state.players[1].name), L"Fifteen_chars_x");
     EXPECT_EQ(state.players[0].rating, 1650);
-    EXPECT_EQ(state.nameIndex, 2);
-    EXPECT_EQ(state.ratingIndex, 1);
+    EXPECT_EQ(state.name_index, 2);
+    EXPECT_EQ(state.rating_index, 1);
     EXPECT_EQ(port.displays.size(), 5u);
     EXPECT_EQ(port.notes, std::vector<std::wstring>{L"Taken: 2 names and 1 rating\npassed over 2: names of more "
                                                     L"than 15 characters, ratings of more than 5 digits"});
@@ -144,8 +144,8 @@ TEST_F(CaptureTest, NamesOfEveryScriptAreStoredWholeInUtf8) {
     EXPECT_EQ(dataFile(), expected);
     EXPECT_EQ(std::wstring(state.players[1].name), wide("\xD0\x92\xD0\xBB\xD0\xB0\xD0\xB4"));
     EXPECT_EQ(std::wstring(state.players[2].name), wide("\xE6\x9D\x8E\xE9\x9B\xB7"));
-    EXPECT_EQ(state.nameIndex, 4);
-    EXPECT_EQ(state.ratingIndex, 4);
+    EXPECT_EQ(state.name_index, 4);
+    EXPECT_EQ(state.rating_index, 4);
     // The live display pads by characters: the bars line up.
     EXPECT_NE(port.displays.back().find(wide("| \xE6\x9D\x8E\xE9\x9B\xB7              | 1600   |")),
               std::wstring::npos);
@@ -168,7 +168,7 @@ TEST_F(CaptureTest, ALatin1FileBecomesUtf8BeforeANameBeyondAsciiIsStored) {
     // rewritten in UTF-8 before the new name joins it.
     startWith(replacedOnce(kDefaultFile, "'p1'", "'M\xFCller'"));
     EXPECT_EQ(std::wstring(state.players[0].name), L"M\u00FCller");
-    state.nameIndex = 1;
+    state.name_index = 1;
     captureClipboard(state, port, L"Bob");  // ASCII: the file is left as it is
     EXPECT_NE(dataFile().find("'M\xFCller' 'Bob'"), std::string::npos);
     captureClipboard(state, port, wide("\xD0\x92\xD0\xBB\xD0\xB0\xD0\xB4").c_str());
@@ -183,8 +183,8 @@ TEST_F(CaptureTest, ASlotThatTakesANameLosesItsFriendGroup) {
     // Player 1 takes a name and a rating, player 2 only a rating: its group stays.
     captureClipboard(state, port, L"Kite 1500 1600");
     EXPECT_NE(dataFile().find("player_fmt_group { 0 3 3 0"), std::string::npos) << dataFile();
-    EXPECT_EQ(state.players[0].fmtGroup, 0);
-    EXPECT_EQ(state.players[1].fmtGroup, 3);
+    EXPECT_EQ(state.players[0].fmt_group, 0);
+    EXPECT_EQ(state.players[1].fmt_group, 3);
     EXPECT_EQ(port.notes, std::vector<std::wstring>{L"Taken: 1 name and 2 ratings\nfriend groups cleared: 1"});
 }
 
@@ -192,7 +192,7 @@ TEST_F(CaptureTest, TokenThatKeepsNothingEndsTheCapture) {
     captureClipboard(state, port, L"Delta - 1500");
     EXPECT_EQ(std::wstring(state.players[0].name), L"Delta");
     EXPECT_EQ(state.players[0].rating, 0);
-    EXPECT_EQ(state.ratingIndex, 0);
+    EXPECT_EQ(state.rating_index, 0);
     EXPECT_EQ(port.displays.size(), 1u);
     EXPECT_EQ(port.notes, std::vector<std::wstring>{L"Taken: 1 name and 0 ratings\nstopped at '-'"});
 
@@ -202,7 +202,7 @@ TEST_F(CaptureTest, TokenThatKeepsNothingEndsTheCapture) {
     ASSERT_EQ(port.notes.size(), 3u);
     EXPECT_EQ(port.notes[1], L"Taken: 0 names and 0 ratings\nstopped at '--------------------...'");
     EXPECT_EQ(port.notes[2], L"Taken: 0 names and 0 ratings\nstopped at '<br/>'");
-    EXPECT_EQ(state.nameIndex, 1);
+    EXPECT_EQ(state.name_index, 1);
 }
 
 TEST_F(CaptureTest, ALobbyPastedLineByLineFillsOnePlayerALine) {
@@ -220,9 +220,9 @@ TEST_F(CaptureTest, ALobbyPastedLineByLineFillsOnePlayerALine) {
     EXPECT_EQ(dataFile(), replacedOnce(expected, "player_num {6}", "player_num {4}"));
     EXPECT_EQ(std::wstring(state.players[1].name), wide("Ana_Mar\xC3\xAD"
                                                         "a"));
-    EXPECT_EQ(state.players[1].fmtGroup, 0);
-    EXPECT_EQ(state.nameIndex, 4);
-    EXPECT_EQ(state.ratingIndex, 4);
+    EXPECT_EQ(state.players[1].fmt_group, 0);
+    EXPECT_EQ(state.name_index, 4);
+    EXPECT_EQ(state.rating_index, 4);
     EXPECT_EQ(port.displays.size(), 5u);  // one a player, one for the count
     EXPECT_EQ(port.notes, std::vector<std::wstring>{L"Taken line by line: 4 players (players 1 to 4)\n"
                                                     L"4 players in 2 teams\n"
@@ -311,7 +311,7 @@ TEST_F(CaptureTest, LobbyLinesAreReadAsAHostWritesThem) {
         SCOPED_TRACE(c.text);
         ASSERT_TRUE(runResetCommand(state, port));
         captureClipboard(state, port, wide(c.text).c_str());
-        EXPECT_EQ(state.playerCount, static_cast<int32_t>(c.players.size()));
+        EXPECT_EQ(state.player_count, static_cast<int32_t>(c.players.size()));
         for (size_t i = 0; i < c.players.size(); ++i) {
             EXPECT_EQ(std::wstring(state.players[i].name), wide(c.players[i].name)) << i;
             EXPECT_EQ(state.players[i].rating, c.players[i].rating) << i;
@@ -327,11 +327,11 @@ TEST_F(CaptureTest, LobbyLinesAreReadAsAHostWritesThem) {
 TEST_F(CaptureTest, ACountThatNoTeamsDivideSaysWhichWould) {
     startWith(replacedOnce(kDefaultFile, "team_num {2}", "team_num {3}"));
     captureClipboard(state, port, L"A 1\nB 2\nC 3\nD 4\nE 5\nF 6\nG 7\nH 8");
-    EXPECT_EQ(state.playerCount, 8);
+    EXPECT_EQ(state.player_count, 8);
     EXPECT_EQ(port.notes.back(),
               L"Taken line by line: 8 players (players 1 to 8)\n8 players: 2 or 4 teams; press Ctrl+5");
     captureClipboard(state, port, L"I 9\nJ 10");  // begins at player 9: the count stays
-    EXPECT_EQ(state.playerCount, 8);
+    EXPECT_EQ(state.player_count, 8);
     ASSERT_TRUE(runResetCommand(state, port));
     captureClipboard(state, port, L"A 1\nB 2\nC 3\nD 4\nE 5\nF 6\nG 7");
     EXPECT_EQ(port.notes.back(),
@@ -346,7 +346,7 @@ TEST_F(CaptureTest, TheFilesDefaultRatingServesAndARatingClearsTheMark) {
     captureClipboard(state, port, L"1. Mo\n2. Zed");
     EXPECT_EQ(state.players[0].rating, 1450);
     EXPECT_TRUE(state.players[1].unrated);
-    state.nameIndex = state.ratingIndex = 0;
+    state.name_index = state.rating_index = 0;
     captureClipboard(state, port, L"1. Mo 1700\n2. Zed 0");
     std::string expected = replacedOnce(kDefaultFile, "player_num {6}", "player_num {2}");
     expected = replacedOnce(expected, "'p1' 'p2'", "'Mo' 'Zed'");
@@ -362,17 +362,17 @@ TEST_F(CaptureTest, ALobbyStartsAtTheLaterOfTheTwoIndexes) {
     EXPECT_EQ(std::wstring(state.players[2].name), L"Kite");
     EXPECT_EQ(state.players[2].rating, 1700);
     EXPECT_EQ(std::wstring(state.players[3].name), L"Lark");
-    EXPECT_EQ(state.nameIndex, 4);
-    EXPECT_EQ(state.ratingIndex, 4);
+    EXPECT_EQ(state.name_index, 4);
+    EXPECT_EQ(state.rating_index, 4);
     EXPECT_EQ(port.notes.back(), L"Taken line by line: 2 players (players 3 to 4)");
 }
 
 TEST_F(CaptureTest, ALobbyPastTheEighthPlayerSaysThePlayersAreFilled) {
-    state.nameIndex = 7;
-    state.ratingIndex = 7;
+    state.name_index = 7;
+    state.rating_index = 7;
     captureClipboard(state, port, L"Kite 1700\nLark 1800");
     EXPECT_EQ(std::wstring(state.players[7].name), L"Kite");
-    EXPECT_EQ(state.nameIndex, 9);
+    EXPECT_EQ(state.name_index, 9);
     EXPECT_EQ(port.notes.back(), std::wstring(L"Taken line by line: 1 player (player 8)\n") + kAllPlayersFilled);
 }
 
@@ -413,7 +413,7 @@ TEST_F(CaptureTest, UnreadableFileEndsTheCaptureWithANote) {
     EXPECT_EQ(port.notes,
               std::vector<std::wstring>{L"Nothing taken: PlayerData.txt could not be read (see debug.txt)"});
     EXPECT_EQ(std::wstring(state.players[0].name), L"p1");
-    EXPECT_EQ(state.nameIndex, 0);
+    EXPECT_EQ(state.name_index, 0);
 }
 
 TEST_F(CaptureTest, NinthCaptureIsRefusedAndChangesNothing) {
@@ -425,7 +425,7 @@ TEST_F(CaptureTest, NinthCaptureIsRefusedAndChangesNothing) {
     EXPECT_EQ(debugLogText(), logLines({"A empty or previous value is required to be stored beforehand for "
                                         "player_name, element 8, (even if it is 0)"}));
     EXPECT_EQ(std::wstring(state.players[7].name), L"H");
-    EXPECT_EQ(state.nameIndex, 9);
+    EXPECT_EQ(state.name_index, 9);
     EXPECT_EQ(port.notes.back(),
               L"Taken: 0 names and 0 ratings\nall 8 players are filled; Ctrl+8 starts again at player 1");
 }
@@ -456,24 +456,24 @@ TEST_F(CaptureTest, FailedStoreLeavesMemoryAsTheFile) {
     EXPECT_EQ(dataFile(), kDefaultFile);
     EXPECT_EQ(std::wstring(state.players[0].name), L"p1");
     EXPECT_EQ(state.players[0].rating, 0);
-    EXPECT_EQ(state.nameIndex, 1);  // the index counts on all the same
-    EXPECT_EQ(state.ratingIndex, 1);
+    EXPECT_EQ(state.name_index, 1);  // the index counts on all the same
+    EXPECT_EQ(state.rating_index, 1);
     EXPECT_EQ(port.notes, std::vector<std::wstring>{
                               L"Taken: 0 names and 0 ratings\nnot taken by PlayerData.txt: 2 (see debug.txt)"});
 }
 
 TEST_F(CaptureTest, ResetCommandRewindsTheIndexesOnlyWhenItWorked) {
     captureClipboard(state, port, L"Alpha 1500");
-    state.fmtIndex = 3;
+    state.fmt_index = 3;
     std::filesystem::create_directory("PlayerData.txt.tmp");
     EXPECT_FALSE(runResetCommand(state, port));
-    EXPECT_EQ(state.nameIndex, 1);
-    EXPECT_EQ(state.fmtIndex, 3);
+    EXPECT_EQ(state.name_index, 1);
+    EXPECT_EQ(state.fmt_index, 3);
     std::filesystem::remove("PlayerData.txt.tmp");
     EXPECT_TRUE(runResetCommand(state, port));
-    EXPECT_EQ(state.nameIndex, 0);
-    EXPECT_EQ(state.ratingIndex, 0);
-    EXPECT_EQ(state.fmtIndex, 0);
+    EXPECT_EQ(state.name_index, 0);
+    EXPECT_EQ(state.rating_index, 0);
+    EXPECT_EQ(state.fmt_index, 0);
     EXPECT_EQ(dataFile(), kDefaultFile);
 }
 
@@ -482,8 +482,9 @@ TEST_F(CaptureTest, ResetKeepsThePlayersItReplaces) {
     const std::string lobby = dataFile();
     ASSERT_TRUE(runResetCommand(state, port));
     EXPECT_EQ(readFile("PlayerData.bak"), lobby);
-    EXPECT_EQ(port.notes.back(), L"New lobby: players p1 to p6. The 6 players before are in PlayerData.bak: copy it "
-                                 L"over PlayerData.txt to bring them back");
+    EXPECT_EQ(port.notes.back(),
+              L"New lobby: players p1 to p6. The 6 players before are in PlayerData.bak: copy it "
+              L"over PlayerData.txt to bring them back");
 
     // Without the backup there is no reset.
     captureClipboard(state, port, L"Beta 1600");

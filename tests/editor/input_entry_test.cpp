@@ -15,7 +15,7 @@ class InputEntryTest : public EditorTest {
 protected:
     EntryOutcome enter(InputMode mode, const std::wstring& field1, const std::wstring& field2,
                        const std::wstring& element = kElementFieldDefault) {
-        state.inputMode = mode;
+        state.input_mode = mode;
         port.displays.clear();
         return enterData(state, port, EntryFields{field1, field2, element});
     }
@@ -23,7 +23,7 @@ protected:
 
 struct CountsCase {
     const char* what;
-    int32_t playersBefore;
+    int32_t players_before;
     std::wstring field1;
     std::wstring field2;
     std::wstring result1;
@@ -52,15 +52,15 @@ TEST_F(InputEntryTest, CountsMustBeInRangeAndDivideEvenly) {
     for (const CountsCase& c : cases) {
         SCOPED_TRACE(c.what);
         std::string content = kDefaultFile;
-        if (c.playersBefore != 6) content = replacedOnce(content, "{6}", "{" + std::to_string(c.playersBefore) + "}");
+        if (c.players_before != 6) content = replacedOnce(content, "{6}", "{" + std::to_string(c.players_before) + "}");
         startWith(content);
         EntryOutcome outcome = enter(InputMode::Counts, c.field1, c.field2);
         EXPECT_EQ(outcome.result1, c.result1);
         EXPECT_EQ(outcome.result2, c.result2);
-        EXPECT_EQ(outcome.emptyField1, c.empty1);
-        EXPECT_EQ(outcome.emptyField2, c.empty2);
-        EXPECT_EQ(state.playerCount, c.players);
-        EXPECT_EQ(state.teamCount, c.teams);
+        EXPECT_EQ(outcome.empty_field1, c.empty1);
+        EXPECT_EQ(outcome.empty_field2, c.empty2);
+        EXPECT_EQ(state.player_count, c.players);
+        EXPECT_EQ(state.team_count, c.teams);
         std::string expected = replacedOnce(kDefaultFile, "{6}", "{" + std::to_string(c.players) + "}");
         expected = replacedOnce(expected, "{2}", "{" + std::to_string(c.teams) + "}");
         EXPECT_EQ(dataFile(), expected);
@@ -81,24 +81,24 @@ TEST_F(InputEntryTest, CountsConfirmWhatTheFileHolds) {
     outcome = enter(InputMode::Counts, L"8", L"4");
     EXPECT_EQ(outcome.result1, kUnwritten);
     EXPECT_EQ(outcome.result2, kUnwritten);
-    EXPECT_EQ(state.playerCount, 2);
-    EXPECT_EQ(state.teamCount, 2);
+    EXPECT_EQ(state.player_count, 2);
+    EXPECT_EQ(state.team_count, 2);
     EXPECT_EQ(dataFile(), replacedOnce(kDefaultFile, "{6}", "{2}"));
 }
 
 TEST_F(InputEntryTest, ElementFieldTargetsOnePlayerOrTheNextInSequence) {
     startWith(kDefaultFile);
-    state.nameIndex = 4;
-    state.ratingIndex = 5;
+    state.name_index = 4;
+    state.rating_index = 5;
 
     EntryOutcome outcome = enter(InputMode::NameAndRating, L"Third", L"1550", L"3");
     EXPECT_EQ(std::wstring(state.players[2].name), L"Third");
     EXPECT_EQ(state.players[2].rating, 1550);
     EXPECT_EQ(outcome.result1, L"Entered: Third (player 3)");
     EXPECT_EQ(outcome.result2, L"Entered: 1550 (player 3)");
-    EXPECT_TRUE(outcome.emptyField1 && outcome.emptyField2);
-    EXPECT_EQ(state.nameIndex, 4);
-    EXPECT_EQ(state.ratingIndex, 5);
+    EXPECT_TRUE(outcome.empty_field1 && outcome.empty_field2);
+    EXPECT_EQ(state.name_index, 4);
+    EXPECT_EQ(state.rating_index, 5);
 
     enter(InputMode::NameAndRating, L"First", L"", L" 1 ");
     EXPECT_EQ(std::wstring(state.players[0].name), L"First");
@@ -108,11 +108,11 @@ TEST_F(InputEntryTest, ElementFieldTargetsOnePlayerOrTheNextInSequence) {
     EXPECT_EQ(outcome.result1, L"Entered: Next (player 5)");
     outcome = enter(InputMode::NameAndRating, L"Then", L"", L"");
     EXPECT_EQ(outcome.result1, L"Entered: Then (player 6)");
-    EXPECT_EQ(state.nameIndex, 6);
+    EXPECT_EQ(state.name_index, 6);
     // Named without a rating, each was given the mean of the ratings in play
     // and marked unrated; the rating index passed them.
     EXPECT_EQ(outcome.result2, L"Unrated, given the mean 1550 (player 6)");
-    EXPECT_EQ(state.ratingIndex, 6);
+    EXPECT_EQ(state.rating_index, 6);
     std::string expected =
         replacedOnce(kDefaultFile, "'p1' 'p2' 'p3' 'p4' 'p5' 'p6'", "'First' 'p2' 'Third' 'p4' 'Next' 'Then'");
     expected = replacedOnce(expected, "player_rating { 0 0 0 0 0 0", "player_rating { 1550 0 1550 0 1550 1550");
@@ -121,7 +121,7 @@ TEST_F(InputEntryTest, ElementFieldTargetsOnePlayerOrTheNextInSequence) {
 
 TEST_F(InputEntryTest, ElementOutsideThePlayersInPlayIsRefused) {
     startWith(kDefaultFile);
-    state.nameIndex = 6;  // "next" would be the hidden player 7
+    state.name_index = 6;  // "next" would be the hidden player 7
     const wchar_t* refused[] = {L"0", L"7", L"9", L"abc", L"3x", L"-2", L"99999999999"};
     for (const wchar_t* element : refused) {
         SCOPED_TRACE(toUtf8(element));
@@ -130,9 +130,9 @@ TEST_F(InputEntryTest, ElementOutsideThePlayersInPlayIsRefused) {
             L"Not stored: element '" + std::wstring(element) + L"' is not a player: 1 to 6, or -1 for the next";
         EXPECT_EQ(outcome.result1, message);
         EXPECT_EQ(outcome.result2, message);
-        EXPECT_FALSE(outcome.emptyField1 || outcome.emptyField2);
-        EXPECT_EQ(state.nameIndex, 6);
-        EXPECT_EQ(state.ratingIndex, 0);
+        EXPECT_FALSE(outcome.empty_field1 || outcome.empty_field2);
+        EXPECT_EQ(state.name_index, 6);
+        EXPECT_EQ(state.rating_index, 0);
         EXPECT_EQ(dataFile(), kDefaultFile);
     }
     // The same in the FMT mode; an empty field keeps an empty label.
@@ -166,12 +166,12 @@ TEST_F(InputEntryTest, RatingsAreNumbersOrWords) {
                       replacedOnce(kDefaultFile, "player_rating { 0", "player_rating { " + std::to_string(c.stored)));
             // The label shows the rating as the file holds it, not as typed.
             EXPECT_EQ(outcome.result2, L"Entered: " + std::to_wstring(c.stored) + L" (player 1)");
-            EXPECT_TRUE(outcome.emptyField2);
+            EXPECT_TRUE(outcome.empty_field2);
         } else {
             EXPECT_EQ(dataFile(), kDefaultFile);
             EXPECT_EQ(outcome.result2, L"Not stored: '" + std::wstring(c.typed) +
                                            L"' is not a rating: a number of up to 5 digits, or a rating word");
-            EXPECT_FALSE(outcome.emptyField2);
+            EXPECT_FALSE(outcome.empty_field2);
         }
     }
 }
@@ -183,12 +183,12 @@ TEST_F(InputEntryTest, LongNameEndsTheEntryAndKeepsWhatWasStored) {
     EXPECT_EQ(std::wstring(state.players[1].name), L"Bob");
     EXPECT_EQ(std::wstring(state.players[2].name), L"p3");
     EXPECT_EQ(state.players[0].rating, 0);  // field 2 is never reached
-    EXPECT_EQ(state.nameIndex, 2);
+    EXPECT_EQ(state.name_index, 2);
     EXPECT_EQ(outcome.result1,
               L"Entered: Ann (player 1), Bob (player 2)\n"
               L"Not stored: 'ABCDEFGHIJKLMNOP' is longer than 15 characters");
     EXPECT_EQ(outcome.result2, kStoppedAbove);
-    EXPECT_FALSE(outcome.emptyField1 || outcome.emptyField2);
+    EXPECT_FALSE(outcome.empty_field1 || outcome.empty_field2);
     EXPECT_EQ(dataFile(), replacedOnce(kDefaultFile, "'p1' 'p2'", "'Ann' 'Bob'"));
     EXPECT_EQ(port.displays.size(), 1u);  // the display shows Ann and Bob
 }
@@ -200,34 +200,34 @@ TEST_F(InputEntryTest, OnePlayerTakesOneNameAndTheLabelSaysWhichWasKept) {
     EntryOutcome outcome = enter(InputMode::NameAndRating, L"Jose Luis", L"1850", L"2");
     EXPECT_EQ(outcome.result1, L"Entered: Jose (player 2)\nNot stored: 'Luis': player 2 takes one name");
     EXPECT_EQ(outcome.result2, kStoppedAbove);
-    EXPECT_FALSE(outcome.emptyField1);
+    EXPECT_FALSE(outcome.empty_field1);
     EXPECT_EQ(dataFile(), replacedOnce(kDefaultFile, "'p2'", "'Jose'"));
 
     // In the FMT mode both fields go to the target: the second is refused.
     outcome = enter(InputMode::Fmt, L"3", L"4", L"2");
     EXPECT_EQ(outcome.result1, L"Entered: 3 (player 2)");
     EXPECT_EQ(outcome.result2, L"Not stored: '4': player 2 takes one FMT group");
-    EXPECT_EQ(state.players[1].fmtGroup, 3);
+    EXPECT_EQ(state.players[1].fmt_group, 3);
 }
 
 TEST_F(InputEntryTest, TokenThatKeepsNothingEndsTheFieldWithItsPlace) {
     startWith(kDefaultFile);
     EntryOutcome outcome = enter(InputMode::NameAndRating, L"Ann - Bob", L"1500");
     EXPECT_EQ(outcome.result1, L"Entered: Ann (player 1)\nNot stored: stopped at '-'");
-    EXPECT_FALSE(outcome.emptyField1);
+    EXPECT_FALSE(outcome.empty_field1);
     EXPECT_EQ(outcome.result2, L"Entered: 1500 (player 1)");  // field 2 goes on
-    EXPECT_TRUE(outcome.emptyField2);
+    EXPECT_TRUE(outcome.empty_field2);
     EXPECT_EQ(std::wstring(state.players[1].name), L"p2");
 
     // A field of blanks stores nothing and says nothing.
     outcome = enter(InputMode::NameAndRating, L"  ", L"");
     EXPECT_EQ(outcome.result1, L"");
-    EXPECT_TRUE(outcome.emptyField1);
+    EXPECT_TRUE(outcome.empty_field1);
 }
 
 TEST_F(InputEntryTest, ValuesTheFileDoesNotTakeAreNotConfirmed) {
     startWith(kDefaultFile);
-    state.nameIndex = 8;
+    state.name_index = 8;
     EntryOutcome outcome = enter(InputMode::NameAndRating, L"Ninth", L"");
     EXPECT_EQ(outcome.result1, L"Not stored: all 8 players are filled; Ctrl+8 starts again at player 1");
     EXPECT_EQ(dataFile(), kDefaultFile);
@@ -259,18 +259,18 @@ TEST_F(InputEntryTest, NamesAreStoredAsTypedInEveryScript) {
 
 TEST_F(InputEntryTest, FmtGroupsGoWhereTheFmtIndexPoints) {
     startWith(kDefaultFile);
-    state.fmtIndex = 2;
+    state.fmt_index = 2;
     EntryOutcome outcome = enter(InputMode::Fmt, L"12", L"x7");
-    EXPECT_EQ(state.players[2].fmtGroup, 12);
-    EXPECT_EQ(state.players[3].fmtGroup, 0);  // a token that begins with a letter is 0
-    EXPECT_EQ(state.fmtIndex, 4);
+    EXPECT_EQ(state.players[2].fmt_group, 12);
+    EXPECT_EQ(state.players[3].fmt_group, 0);  // a token that begins with a letter is 0
+    EXPECT_EQ(state.fmt_index, 4);
     EXPECT_EQ(outcome.result1, L"Entered: 12 (player 3)");
     EXPECT_EQ(outcome.result2, L"Entered: 0 (player 4)");
     EXPECT_EQ(dataFile(), replacedOnce(kDefaultFile, "player_fmt_group { 0 0 0", "player_fmt_group { 0 0 12"));
 
     outcome = enter(InputMode::Fmt, L"1234", L"5");
-    EXPECT_EQ(state.fmtIndex, 4);
-    EXPECT_EQ(state.players[4].fmtGroup, 0);
+    EXPECT_EQ(state.fmt_index, 4);
+    EXPECT_EQ(state.players[4].fmt_group, 0);
     EXPECT_EQ(outcome.result1, L"Not stored: '1234' is longer than 3 characters");
     EXPECT_EQ(outcome.result2, kStoppedAbove);
 }
@@ -282,9 +282,9 @@ TEST_F(InputEntryTest, NothingIsStoredWhenTheFileCannotBeLoaded) {
     const std::wstring unreadable = L"Not stored: PlayerData.txt could not be read (see debug.txt)";
     EXPECT_EQ(outcome.result1, unreadable);
     EXPECT_EQ(outcome.result2, unreadable);
-    EXPECT_FALSE(outcome.emptyField1 || outcome.emptyField2);
+    EXPECT_FALSE(outcome.empty_field1 || outcome.empty_field2);
     EXPECT_EQ(std::wstring(state.players[0].name), L"p1");
-    EXPECT_EQ(state.nameIndex, 0);
+    EXPECT_EQ(state.name_index, 0);
     EXPECT_TRUE(port.displays.empty());
 }
 

@@ -27,12 +27,12 @@ std::wstring displayOf(const EditorState& state) {
 TEST_F(EditorTest, FirstStartCreatesTheDefaultFile) {
     ASSERT_TRUE(setupPlayerData(state, port));
     EXPECT_EQ(dataFile(), kDefaultFile);
-    EXPECT_EQ(state.playerCount, 6);
-    EXPECT_EQ(state.teamCount, 2);
+    EXPECT_EQ(state.player_count, 6);
+    EXPECT_EQ(state.team_count, 2);
     for (int i = 0; i < kPlayerSlots; ++i) {
         EXPECT_EQ(std::wstring(state.players[i].name), L"p" + std::to_wstring(i + 1));
         EXPECT_EQ(state.players[i].rating, 0);
-        EXPECT_EQ(state.players[i].fmtGroup, 0);
+        EXPECT_EQ(state.players[i].fmt_group, 0);
     }
     EXPECT_EQ(displayOf(state), defaultDisplay());
     EXPECT_TRUE(port.errors.empty());
@@ -67,10 +67,10 @@ TEST_F(EditorTest, LoadCorrectsValuesOutOfRangeInMemoryOnly) {
         SCOPED_TRACE(c.to);
         const std::string content = replacedOnce(kDefaultFile, c.from, c.to);
         startWith(content);
-        EXPECT_EQ(state.playerCount, c.players);
-        EXPECT_EQ(state.teamCount, c.teams);
+        EXPECT_EQ(state.player_count, c.players);
+        EXPECT_EQ(state.team_count, c.teams);
         EXPECT_EQ(state.players[0].rating, c.rating0);
-        EXPECT_EQ(state.players[0].fmtGroup, c.fmt0);
+        EXPECT_EQ(state.players[0].fmt_group, c.fmt0);
         EXPECT_EQ(std::wstring(state.players[0].name), c.name0);
         EXPECT_EQ(dataFile(), content);  // the file keeps its values
     }
@@ -120,8 +120,8 @@ TEST_F(EditorTest, ResetWritesTheDefaultAndShowsIt) {
     state.players[2].rating = 1500;
     ASSERT_TRUE(resetPlayerData(state, port));
     EXPECT_EQ(dataFile(), kDefaultFile);
-    EXPECT_EQ(state.playerCount, 6);
-    EXPECT_EQ(state.teamCount, 2);
+    EXPECT_EQ(state.player_count, 6);
+    EXPECT_EQ(state.team_count, 2);
     EXPECT_EQ(std::wstring(state.players[0].name), L"p1");
     EXPECT_EQ(std::wstring(state.players[7].name), L"p8");
     EXPECT_EQ(state.players[2].rating, 0);
@@ -136,13 +136,13 @@ TEST_F(EditorTest, ResetHoldsWhatAStartOnTheDefaultFileReads) {
     ASSERT_TRUE(resetPlayerData(state, port));
     EditorState started;
     ASSERT_TRUE(setupPlayerData(started, port));
-    EXPECT_EQ(state.playerCount, started.playerCount);
-    EXPECT_EQ(state.teamCount, started.teamCount);
+    EXPECT_EQ(state.player_count, started.player_count);
+    EXPECT_EQ(state.team_count, started.team_count);
     for (int i = 0; i < kPlayerSlots; ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(std::wstring(state.players[i].name), std::wstring(started.players[i].name));
         EXPECT_EQ(state.players[i].rating, started.players[i].rating);
-        EXPECT_EQ(state.players[i].fmtGroup, started.players[i].fmtGroup);
+        EXPECT_EQ(state.players[i].fmt_group, started.players[i].fmt_group);
     }
 }
 
@@ -178,10 +178,10 @@ TEST(PadAppendTest, PadsShortFieldsAndKeepsLongOnesWhole) {
 
 TEST_F(EditorTest, DisplayRowsKeepTheirBarsAligned) {
     startWith(kDefaultFile);
-    state.playerCount = 2;
+    state.player_count = 2;
     state.players[0].rating = 1500;
     state.players[1].rating = 123456;
-    state.players[1].fmtGroup = 9999;
+    state.players[1].fmt_group = 9999;
     const std::wstring expected = L"Number Of Players ~ 2 | Number Of Teams ~ 2\n\n" + kRule + L"\n" +
                                   row(L"| Player Name     | Rating | FMT  |") +
                                   row(L"| p1              | 1500   | 0    |") +
@@ -199,11 +199,10 @@ TEST_F(EditorTest, TheDisplayShowsTheFileAsItIsNow) {
     ASSERT_TRUE(storePlayerRating(state, 1, 1500));  // the mark goes with a rating of his own
     ASSERT_TRUE(storeUnratedPlayer(state, 0, 1550));
     refreshDisplay(state, port);
-    const std::wstring expected = L"Number Of Players ~ 2 | Number Of Teams ~ 2\n\n" + kRule + L"\n" +
-                                  row(L"| Player Name     | Rating | FMT  |") +
-                                  row(L"| p1              | 1550?  | 0    |") +
-                                  row(L"| p2              | 1500   | 0    |") + kRule +
-                                  L"\n? unrated: given the lobby's mean";
+    const std::wstring expected =
+        L"Number Of Players ~ 2 | Number Of Teams ~ 2\n\n" + kRule + L"\n" +
+        row(L"| Player Name     | Rating | FMT  |") + row(L"| p1              | 1550?  | 0    |") +
+        row(L"| p2              | 1500   | 0    |") + kRule + L"\n? unrated: given the lobby's mean";
     EXPECT_EQ(port.displays.back(), expected);
     EXPECT_NE(dataFile().find("player_unrated { 1 0 0"), std::string::npos);
 }
@@ -222,9 +221,9 @@ TEST_F(EditorTest, MemoryTakesAValueOnlyWhenTheFileDid) {
     EXPECT_FALSE(storeTeamCount(state, 4));
     EXPECT_EQ(std::wstring(state.players[2].name), L"p3");
     EXPECT_EQ(state.players[2].rating, 0);
-    EXPECT_EQ(state.players[2].fmtGroup, 0);
-    EXPECT_EQ(state.playerCount, 6);
-    EXPECT_EQ(state.teamCount, 2);
+    EXPECT_EQ(state.players[2].fmt_group, 0);
+    EXPECT_EQ(state.player_count, 6);
+    EXPECT_EQ(state.team_count, 2);
     EXPECT_EQ(dataFile(), replacedOnce(kDefaultFile, "'p2'", "'Zed'"));
 }
 

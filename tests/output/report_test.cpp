@@ -334,8 +334,8 @@ std::vector<std::string> runWords(std::vector<std::wstring> words, Randomiser& r
 TEST(ComputeMatch, RefusedDrawReportsNoCivilisations) {
     struct Case {
         std::vector<std::wstring> words;
-        int optionLine;
-        std::string optionCell;
+        int option_line;
+        std::string option_cell;
         std::string log;
     };
     const Case cases[] = {
@@ -347,7 +347,7 @@ TEST(ComputeMatch, RefusedDrawReportsNoCivilisations) {
         Randomiser r;
         std::vector<std::string> lines = runWords(c.words, r);
         ASSERT_EQ(lines.size(), 16u);
-        EXPECT_EQ(lines[c.optionLine], c.optionCell);
+        EXPECT_EQ(lines[c.option_line], c.option_cell);
         EXPECT_EQ(lines[8], "| Civs Not Drawn | ");  // on the line of the civilisation tiers
         EXPECT_EQ(lines[11], "| NAME             | | RATE    | | CIV        | | TEAM |");
         for (int row = 12; row < 16; ++row) EXPECT_EQ(lines[row].substr(33, 15), "|            | ") << row;

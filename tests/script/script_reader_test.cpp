@@ -25,7 +25,7 @@ protected:
 
 TEST_F(ScriptReader, ReadsTheDefaultPlayerData) {
     ASSERT_TRUE(loadText(kDefaultFile));
-    EXPECT_EQ(script->keyCount, 5);
+    EXPECT_EQ(script->key_count, 5);
     EXPECT_EQ(script->getInt("player_num", 0), 6);
     EXPECT_EQ(script->getInt("team_num", 0), 2);
     EXPECT_STREQ(script->getString("player_name", 7), "p8");
@@ -85,7 +85,7 @@ TEST_F(ScriptReader, CountsStringsAndIntegersSeparately) {
 
 TEST_F(ScriptReader, AcceptsAnOpenListAtTheEnd) {
     ASSERT_TRUE(loadText("a {1} b {"));
-    EXPECT_EQ(script->keyCount, 2);
+    EXPECT_EQ(script->key_count, 2);
     EXPECT_EQ(script->getInt("b", 0), 0);
     EXPECT_EQ(debugLogText(), "");
 }
@@ -117,7 +117,7 @@ TEST_F(ScriptReader, RefusesBrokenTextWithItsLine) {
         std::remove("debug.txt");
         EXPECT_FALSE(loadText(c.text)) << c.text.substr(0, 40);
         EXPECT_EQ(debugLogText(), c.line + kInvalid) << c.text.substr(0, 40);
-        EXPECT_EQ(script->keyCount, 0);
+        EXPECT_EQ(script->key_count, 0);
     }
 }
 
@@ -170,7 +170,7 @@ TEST_F(ScriptReader, LimitsTheFileSize) {
 
 TEST_F(ScriptReader, EndsTheTextAtAZeroByte) {
     ASSERT_TRUE(loadText(std::string("a {1}\0b {2}", 11)));
-    EXPECT_EQ(script->keyCount, 1);
+    EXPECT_EQ(script->key_count, 1);
 }
 
 TEST_F(ScriptReader, LeavesNoValuesAfterAFailedLoad) {

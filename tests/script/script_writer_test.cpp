@@ -36,7 +36,7 @@ protected:
 struct StoreCase {
     const char* key;
     int element;
-    bool isInt;
+    bool is_int;
     int32_t number;
     std::string string;
     std::string expected;
@@ -60,11 +60,11 @@ TEST_F(ScriptWriterTest, StoreReplacesOneValueAndKeepsTheRestByteForByte) {
     for (const StoreCase& c : cases) {
         SCOPED_TRACE(std::string(c.key) + " " + std::to_string(c.element));
         loadFile(kDefaultFile);
-        bool stored = c.isInt ? script->storeInt(c.key, c.element, c.number)
-                              : script->storeString(c.key, c.element, c.string.c_str());
+        bool stored = c.is_int ? script->storeInt(c.key, c.element, c.number)
+                               : script->storeString(c.key, c.element, c.string.c_str());
         EXPECT_TRUE(stored);
         EXPECT_EQ(readFile("PlayerData.txt"), c.expected);
-        if (c.isInt) {
+        if (c.is_int) {
             EXPECT_EQ(script->getInt(c.key, c.element), c.number);
         } else {
             EXPECT_STREQ(script->getString(c.key, c.element), c.string.c_str());
@@ -88,7 +88,7 @@ struct RefusedCase {
     const char* what;
     const char* key;
     int element;
-    bool isInt;
+    bool is_int;
     std::string string;
     std::string log;
 };
@@ -119,7 +119,7 @@ TEST_F(ScriptWriterTest, RefusedStoreLogsWhyAndLeavesTheFileAsItWas) {
         SCOPED_TRACE(c.what);
         loadFile(kDefaultFile);
         bool stored =
-            c.isInt ? script->storeInt(c.key, c.element, 5) : script->storeString(c.key, c.element, c.string.c_str());
+            c.is_int ? script->storeInt(c.key, c.element, 5) : script->storeString(c.key, c.element, c.string.c_str());
         EXPECT_FALSE(stored);
         EXPECT_EQ(readFile("PlayerData.txt"), kDefaultFile);
         EXPECT_EQ(debugLogText(), logLines({c.log}));
@@ -230,8 +230,8 @@ TEST_F(ScriptWriterTest, FailedWriteLeavesTheOldFileAndText) {
 TEST_F(ScriptWriterTest, ReadOnlyFolderOrFileRefusesTheStore) {
     struct PermissionCase {
         const char* what;
-        mode_t folderMode;
-        mode_t fileMode;
+        mode_t folder_mode;
+        mode_t file_mode;
         bool stores;
     };
     const PermissionCase cases[] = {
@@ -243,8 +243,8 @@ TEST_F(ScriptWriterTest, ReadOnlyFolderOrFileRefusesTheStore) {
     for (const PermissionCase& c : cases) {
         SCOPED_TRACE(c.what);
         loadFile(kDefaultFile);
-        ASSERT_EQ(chmod(folder.path().c_str(), c.folderMode), 0);
-        ASSERT_EQ(chmod("PlayerData.txt", c.fileMode), 0);
+        ASSERT_EQ(chmod(folder.path().c_str(), c.folder_mode), 0);
+        ASSERT_EQ(chmod("PlayerData.txt", c.file_mode), 0);
         const std::string expected = c.stores ? replacedOnce(kDefaultFile, "{2}", "{3}") : kDefaultFile;
         EXPECT_TRUE(runWithoutRootRights([&] { return script->storeInt("team_num", 0, 3) == c.stores; }));
         EXPECT_EQ(readFile("PlayerData.txt"), expected);

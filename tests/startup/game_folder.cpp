@@ -7,6 +7,6 @@ void GameFolder::write() const {
     writeFile("Scripts/Civ_Details.txt", civs);
     writeFile("Scripts/Map_Details.txt", maps);
     writeFile("Scripts/Rule_Details.txt", rules);
-    writeFile("Rules/Usual.txt", usualRules);
-    writeFile("Rules/fast.txt", fastRules);
+    writeFile("Rules/Usual.txt", usual_rules);
+    writeFile("Rules/fast.txt", fast_rules);
 }

@@ -16,8 +16,8 @@ struct GameFolder {
         "civ_impact { 3 3 3 3 3 3 }\n";
     std::string maps = "map_num {3} map_ratios { 1 2 3 } map_name { 'Fen' 'dune' 'Crag' }";
     std::string rules = "rule_num {2} rule_ratios { 1 1 } rule_path { './Rules/Usual.txt' './rules/fast.txt' }";
-    std::string usualRules = "Be nice\r\n";
-    std::string fastRules = "Go fast\r\n";  // in the folder Rules, found as ./rules/ as on Windows
+    std::string usual_rules = "Be nice\r\n";
+    std::string fast_rules = "Go fast\r\n";  // in the folder Rules, found as ./rules/ as on Windows
 
     void write() const;
 };

@@ -57,7 +57,7 @@ TEST_F(StartupChecks, ValidateChecksTheRuleTextsAMatchWouldType) {
     };
     for (const Case& c : cases) {
         std::remove("debug.txt");
-        files.usualRules = c.usual;
+        files.usual_rules = c.usual;
         files.write();
         if (c.removed != nullptr) std::remove(c.removed);
         EXPECT_EQ(start(c.line), c.log.empty()) << c.log;
