@@ -83,18 +83,18 @@ std::wstring countInFile(const EditorState& state, const char* key) {
 // for the player the element field names or the next in sequence; the
 // counts fields take the number their first token begins with.
 struct FieldRow {
-    InputMode mode;                   // the mode that shows it; a mode with one row shows it in both fields
-    const wchar_t* label;             // beside the field in the window
-    const wchar_t* noun;              // one value of the field
-    int32_t EditorState::*nextIndex;  // the next player in sequence (none for the counts)
+    InputMode mode;                    // the mode that shows it; a mode with one row shows it in both fields
+    const wchar_t* label;              // beside the field in the window
+    const wchar_t* noun;               // one value of the field
+    int32_t EditorState::*next_index;  // the next player in sequence (none for the counts)
     // Whether a token is a value of the field (a count: within its limits),
     // and which; refusal follows the quoted token (the count) when it is not.
-    bool (*readValue)(const std::wstring& token, int32_t& value);
+    bool (*read_value)(const std::wstring& token, int32_t& value);
     const wchar_t* refusal;
     // Stores the value for the player at index (a count for the file), and
     // the value as the file holds it after that.
     bool (*store)(EditorState& state, int index, const std::wstring& token, int32_t value);
-    std::wstring (*storedText)(const EditorState& state, int index);
+    std::wstring (*stored_text)(const EditorState& state, int index);
     bool rates_named_when_empty;  // left empty, it gives the players the other field named the mean rating
 };
 
@@ -185,17 +185,17 @@ bool takeToken(EditorState& state, const FieldRow& row, const std::wstring& toke
         return false;
     }
     int32_t value = 0;
-    if (!row.readValue(token, value)) {
+    if (!row.read_value(token, value)) {
         reason = quoted(token) + row.refusal;
         return false;
     }
-    index = given ? target.player : (state.*row.nextIndex)++;
+    index = given ? target.player : (state.*row.next_index)++;
     const bool stored = row.store(state, index, token, value);
     if (index >= kPlayerSlots || !stored) {
         reason = index >= kPlayerSlots ? kAllPlayersFilled : kUnwritten;
         return false;
     }
-    shown = row.storedText(state, index) + L" (player " + std::to_wstring(index + 1) + L")";
+    shown = row.stored_text(state, index) + L" (player " + std::to_wstring(index + 1) + L")";
     if (given) target.took.push_back(&row);
     return true;
 }
@@ -277,7 +277,7 @@ CountField readCount(const std::wstring& field, const FieldRow& row, int32_t& co
         label = L"Not stored: " + quoted(field) + L" is not a number";
         return CountField::NoNumber;
     }
-    if (row.readValue(token, count)) {
+    if (row.read_value(token, count)) {
         emptied = false;
         return CountField::Accepted;
     }
@@ -288,7 +288,7 @@ CountField readCount(const std::wstring& field, const FieldRow& row, int32_t& co
 // Stores a count; the label then shows the count the file holds.
 std::wstring storeCount(EditorState& state, const FieldRow& row, int32_t count) {
     if (!row.store(state, 0, std::wstring(), count)) return std::wstring(L"Not stored: ") + kUnwritten;
-    return L"Entered: " + row.storedText(state, 0) + L" " + row.noun;
+    return L"Entered: " + row.stored_text(state, 0) + L" " + row.noun;
 }
 
 // Counts mode. The new counts must divide evenly, the count not entered

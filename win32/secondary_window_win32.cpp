@@ -91,15 +91,16 @@ LRESULT CALLBACK secondaryWindowProc(HWND window, UINT message, WPARAM wParam, L
             break;
         case WM_CTLCOLORSTATIC: return labelColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
         case WM_CTLCOLOREDIT: {
-            HBRUSH brush = open.editColours == nullptr ? nullptr
-                                                       : open.editColours(reinterpret_cast<HDC>(wParam),
-                                                                          GetDlgCtrlID(reinterpret_cast<HWND>(lParam)));
+            HBRUSH brush =
+                open.edit_colours == nullptr
+                    ? nullptr
+                    : open.edit_colours(reinterpret_cast<HDC>(wParam), GetDlgCtrlID(reinterpret_cast<HWND>(lParam)));
             if (brush != nullptr) return reinterpret_cast<LRESULT>(brush);
             break;
         }
         case WM_COMMAND:
-            if (open.onCommand != nullptr)
-                open.onCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+            if (open.on_command != nullptr)
+                open.on_command(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
             return 0;
         case WM_DESTROY:
             if (window == g_secondary.window) g_secondary.window = nullptr;

@@ -42,10 +42,10 @@ struct SecondaryWindow {
     const WindowPicture* picture = nullptr;  // kept while the window is open; null for none
     int default_button = 0;                  // the button Enter in a field presses, 0 for none
     // The notifications of the window's controls (WM_COMMAND); null for none.
-    void (*onCommand)(int id, int notification, HWND control) = nullptr;
+    void (*on_command)(int id, int notification, HWND control) = nullptr;
     // The brush an edit control of that id is drawn on, with its text colours
     // set in dc; null for the system's.
-    HBRUSH (*editColours)(HDC dc, int id) = nullptr;
+    HBRUSH (*edit_colours)(HDC dc, int id) = nullptr;
 };
 
 // Registers the class of the program's secondary windows. Each is titled

@@ -14,7 +14,7 @@ struct TooltipLine {
 };
 
 // The tooltip window: the heading, in the heading font, then the lines, one
-// below the other from linesTop, each label as tall as its text needs (at
+// below the other from lines_top, each label as tall as its text needs (at
 // least two lines of it). The window scrolls to the lower ones.
 struct TooltipWindow {
     int width;  // at 96 DPI; it opens at a third of the screen

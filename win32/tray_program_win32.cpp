@@ -72,14 +72,15 @@ void removeProgramTrayIcon() {
 // menu dismissed.
 void showTrayMenu() {
     const TrayMenu& menu = g_tray.program->menu;
-    if (menu.mayOpen != nullptr && !menu.mayOpen()) return;
+    if (menu.may_open != nullptr && !menu.may_open()) return;
     HMENU popup = CreatePopupMenu();
     if (popup == nullptr) {
         debugLog("Could not make the tray menu");
         return;
     }
     for (size_t row = 0; row < menu.row_count; ++row) AppendMenuW(popup, MF_STRING, row + 1, menu.rows[row].text);
-    const std::vector<AddedMenuRow> added = menu.addedRows != nullptr ? menu.addedRows() : std::vector<AddedMenuRow>();
+    const std::vector<AddedMenuRow> added =
+        menu.added_rows != nullptr ? menu.added_rows() : std::vector<AddedMenuRow>();
     for (size_t row = 0; row < added.size(); ++row)
         AppendMenuW(popup, MF_STRING | (added[row].checked ? MF_CHECKED : MF_UNCHECKED), menu.row_count + row + 1,
                     added[row].text.c_str());
@@ -88,7 +89,7 @@ void showTrayMenu() {
     if (chosen >= 1 && chosen <= menu.row_count)
         menu.rows[chosen - 1].choose();
     else if (chosen > menu.row_count && chosen - menu.row_count <= added.size())
-        menu.chooseAdded(chosen - menu.row_count - 1);
+        menu.choose_added(chosen - menu.row_count - 1);
 }
 
 // Whether the icon's event says that its balloon has gone.
@@ -120,7 +121,7 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     switch (message) {
         case WM_PAINT: paintSplash(window); return 0;
         case kTrayMessage: onTrayEvent(wParam, lParam); return 0;
-        case kHotkeyMessage: g_tray.program->onHotkey(hotkeyOfMessage(wParam, lParam)); return 0;
+        case kHotkeyMessage: g_tray.program->on_hotkey(hotkeyOfMessage(wParam, lParam)); return 0;
         case WM_MOUSEACTIVATE:
             if (quietSplash) return MA_NOACTIVATE;  // a click on the splash leaves the focus where it is
             break;
@@ -179,7 +180,7 @@ bool showProgramSplash() {
     const TraySplash& splash = g_tray.program->splash;
     const std::string noFileLine = "Could not load the splash picture " + toUtf8(splash.path);
     return loadSplash(splash.path, noFileLine.c_str(), "Could not prepare the splash picture for drawing") &&
-           showSplash(g_tray.window, kSplashMs, splash.takes_focus, splash.afterSplash);
+           showSplash(g_tray.window, kSplashMs, splash.takes_focus, splash.after_splash);
 }
 
 void shutdownProgram() {

@@ -27,8 +27,8 @@ struct TraySplash {
     // button, leaves the focus where it is when it shows or is clicked, and
     // closing it only hides it.
     bool takes_focus;
-    bool centred;           // else its top left corner at a third of the screen
-    void (*afterSplash)();  // once it has gone
+    bool centred;            // else its top left corner at a third of the screen
+    void (*after_splash)();  // once it has gone
 };
 
 // The notification-area icon.
@@ -58,10 +58,10 @@ struct TrayMenu {
     size_t row_count;
     // The rows to add, asked each time the menu opens, and what choosing the
     // row at that place among them does; null for none.
-    std::vector<AddedMenuRow> (*addedRows)() = nullptr;
-    void (*chooseAdded)(size_t row) = nullptr;
+    std::vector<AddedMenuRow> (*added_rows)() = nullptr;
+    void (*choose_added)(size_t row) = nullptr;
     // Whether the menu may open now; null for always.
-    bool (*mayOpen)() = nullptr;
+    bool (*may_open)() = nullptr;
 };
 
 struct TrayProgram {
@@ -78,7 +78,7 @@ struct TrayProgram {
     // With the main window made and the splash shown, before the icon is
     // added: false ends the program (see showRunFailure).
     bool (*start)();
-    void (*onHotkey)(Hotkey hotkey);
+    void (*on_hotkey)(Hotkey hotkey);
     void (*release)();  // first in the orderly shutdown
 };
 

@@ -148,15 +148,15 @@ void onRuleTextCommand(int id, int notification, HWND control) {
 
 SecondaryWindow inputWindow() {
     SecondaryWindow window = {WindowPlace::ThirdOfScreen, 500, 400, kInputControls, std::size(kInputControls)};
-    window.onCommand = onInputCommand;
+    window.on_command = onInputCommand;
     return window;
 }
 
 SecondaryWindow ruleTextWindow() {
     SecondaryWindow window = {WindowPlace::TopEdge, 600, 500, kRuleTextControls, std::size(kRuleTextControls)};
     window.heading_id = kRuleHeadingId;
-    window.onCommand = onRuleTextCommand;
-    window.editColours = ruleTextColours;
+    window.on_command = onRuleTextCommand;
+    window.edit_colours = ruleTextColours;
     return window;
 }
 

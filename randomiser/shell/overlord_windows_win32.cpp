@@ -115,7 +115,7 @@ void openRuleSelection() {
     window.heading_id = kRuleTitleId;
     window.scrolling = true;
     window.default_button = kSubmitId;  // Enter in the entry presses Submit
-    window.onCommand = onRuleSelectionCommand;
+    window.on_command = onRuleSelectionCommand;
     if (!createSecondaryWindow(window)) return;
     const std::vector<RuleRecord>& rules = g_randomiser.game.rule_table;
     const std::wstring prompt = rulePrompt(static_cast<int>(rules.size()));
