@@ -32,6 +32,9 @@ std::string readFile(const std::string& name);
 std::string debugLogText();
 std::string logLines(std::initializer_list<std::string> lines);
 
+// The line of debug.txt that follows the reason a script could not be read.
+inline const char* const kInvalidTextLine = "Invalid Character in text check debugging\n";
+
 // Runs check where file permissions hold: directly, or, when the tests run as
 // an administrator (who may write any file), in a child process under the
 // "nobody" user. The result of check; false when the child could not run it.

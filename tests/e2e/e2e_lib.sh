@@ -24,6 +24,13 @@ e2e_cleanup() {
 }
 trap e2e_cleanup EXIT
 
+# A pipe that nobody writes to: reading it with a time-out pauses without
+# starting a sleep process, which the waits below would start ten times a
+# second.
+mkfifo "$e2e_work/never"
+exec {never_fd}<>"$e2e_work/never"
+pause() { read -r -t "$1" -u "$never_fd" _ || true; }
+
 # Waits up to $1 seconds for the command in the other arguments to succeed.
 wait_for() {
   local seconds=$1
@@ -31,7 +38,7 @@ wait_for() {
   local tries=$((seconds * 10))
   while ((tries-- > 0)); do
     "$@" >/dev/null 2>&1 && return 0
-    sleep 0.1
+    pause 0.1
   done
   return 1
 }
@@ -47,7 +54,7 @@ fails_for() {
   while true; do
     "$@" >/dev/null 2>&1 && return 1
     ((${EPOCHREALTIME/[.,]/} < end)) || return 0
-    sleep 0.1
+    pause 0.1
   done
 }
 
@@ -157,12 +164,15 @@ probe() {
   fi
   # In a subshell: should the server have just ended, the write fails there.
   (printf '%s\n' "$#" && printf '%s\0' "$@") >&"$probe_in" 2>/dev/null || return 1
-  local code size output
+  local code size output LC_ALL=C  # read -N counts bytes
   read -r code size <&"$probe_out" || return 1
   # The whole answer is read before any of it is written, so that a reader
-  # that stops early (head -n 1) leaves none of it for the next probe.
-  output=$(head -c "$size" <&"$probe_out" && echo .)
-  printf '%s' "${output%.}"
+  # that stops early (head -n 1) leaves none of it for the next probe. It
+  # is written at once, as window_probe.exe wrote it (the shell's printf
+  # writes line by line): a reader that stops early would otherwise fail
+  # the pipe under pipefail.
+  IFS= read -r -N "$size" output <&"$probe_out" || true
+  head -c "$size" <<<"$output"
   return "$code"
 }
 
@@ -261,10 +271,13 @@ type_into_chat_with() {
   wait_randomiser 30
 }
 
+# Whether the process $1 has ended.
+process_ended() { ! kill -0 "$1" 2>/dev/null; }
+
 # Waits up to $1 seconds for the process $2 to end; its exit code is in
 # exit_status ("timeout" when it did not end).
 wait_exit() {
-  if wait_for "$1" bash -c "! kill -0 $2"; then
+  if wait_for "$1" process_ended "$2"; then
     exit_status=0
     wait "$2" || exit_status=$?
   else

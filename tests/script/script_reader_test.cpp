@@ -10,8 +10,6 @@
 
 namespace {
 
-const char* const kInvalid = "Invalid Character in text check debugging\n";
-
 class ScriptReader : public ::testing::Test {
 protected:
     TempFolder folder;
@@ -116,7 +114,7 @@ TEST_F(ScriptReader, RefusesBrokenTextWithItsLine) {
     for (const Case& c : cases) {
         std::remove("debug.txt");
         EXPECT_FALSE(loadText(c.text)) << c.text.substr(0, 40);
-        EXPECT_EQ(debugLogText(), c.line + kInvalid) << c.text.substr(0, 40);
+        EXPECT_EQ(debugLogText(), c.line + kInvalidTextLine) << c.text.substr(0, 40);
         EXPECT_EQ(script->key_count, 0);
     }
 }
@@ -126,12 +124,12 @@ TEST_F(ScriptReader, RefusesBrokenTextWithItsLine) {
 TEST_F(ScriptReader, NamesTheStringWhoseClosingQuoteIsMissing) {
     EXPECT_FALSE(loadText("map_name {\n  'Hollow Fjords'\n  'twin cairns\n  'Saltpans'\n  'Stonewake'\n}"));
     EXPECT_EQ(debugLogText(),
-              std::string("Short String without matching ' - data.txt, line 3: 'twin cairns\n") + kInvalid);
+              std::string("Short String without matching ' - data.txt, line 3: 'twin cairns\n") + kInvalidTextLine);
     std::remove("debug.txt");
     EXPECT_FALSE(loadText("player_name { 'Halvard' 'Senna 'Orrick' 'Pellworth' } player_num {6}"));
     EXPECT_EQ(debugLogText(),
               std::string("Short String without matching ' - data.txt, line 1: 'Senna 'Orrick' 'Pellworth' } p\n") +
-                  kInvalid);
+                  kInvalidTextLine);
 }
 
 TEST_F(ScriptReader, SaysWhenTheFileIsSavedAsUtf16) {
@@ -139,7 +137,8 @@ TEST_F(ScriptReader, SaysWhenTheFileIsSavedAsUtf16) {
                                     std::string("\xFE\xFF\0p\0{\0\x36\0}", 10)}) {
         std::remove("debug.txt");
         EXPECT_FALSE(loadText(text));
-        EXPECT_EQ(debugLogText(), std::string("data.txt is saved as UTF-16: save it as UTF-8 or ANSI\n") + kInvalid);
+        EXPECT_EQ(debugLogText(),
+                  std::string("data.txt is saved as UTF-16: save it as UTF-8 or ANSI\n") + kInvalidTextLine);
     }
 }
 
@@ -165,7 +164,7 @@ TEST_F(ScriptReader, LimitsTheFileSize) {
     ASSERT_TRUE(loadText("a {1}" + padding));
     EXPECT_EQ(script->getInt("a", 0), 1);
     EXPECT_FALSE(loadText("a {1}" + padding + " "));
-    EXPECT_EQ(debugLogText(), std::string("file too large (at most 99999 bytes) - data.txt\n") + kInvalid);
+    EXPECT_EQ(debugLogText(), std::string("file too large (at most 99999 bytes) - data.txt\n") + kInvalidTextLine);
 }
 
 TEST_F(ScriptReader, EndsTheTextAtAZeroByte) {
@@ -183,12 +182,12 @@ TEST_F(ScriptReader, LeavesNoValuesAfterAFailedLoad) {
 
 TEST_F(ScriptReader, ReportsMissingAndUnwritableFiles) {
     EXPECT_FALSE(script->load("absent.txt"));
-    EXPECT_EQ(debugLogText(), std::string("filename doesnt exist - absent.txt\n") + kInvalid);
+    EXPECT_EQ(debugLogText(), std::string("filename doesnt exist - absent.txt\n") + kInvalidTextLine);
     std::remove("debug.txt");
     // A folder opens for reading but never for writing, even for an administrator.
     ASSERT_EQ(mkdir("folder.txt", 0755), 0);
     EXPECT_FALSE(script->load("folder.txt"));
-    EXPECT_EQ(debugLogText(), std::string("folder.txt\nOpening A File\n") + kInvalid);
+    EXPECT_EQ(debugLogText(), std::string("folder.txt\nOpening A File\n") + kInvalidTextLine);
 }
 
 TEST_F(ScriptReader, RefusesAReadOnlyFile) {
@@ -197,7 +196,8 @@ TEST_F(ScriptReader, RefusesAReadOnlyFile) {
     writeFile("debug.txt", "");
     ASSERT_EQ(chmod("debug.txt", 0666), 0);
     EXPECT_TRUE(runWithoutRootRights([this] {
-        return !script->load("locked.txt") && debugLogText() == std::string("locked.txt\nOpening A File\n") + kInvalid;
+        return !script->load("locked.txt") &&
+               debugLogText() == std::string("locked.txt\nOpening A File\n") + kInvalidTextLine;
     }));
 }
 

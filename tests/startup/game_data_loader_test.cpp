@@ -14,8 +14,6 @@
 
 namespace {
 
-const char* const kInvalid = "Invalid Character in text check debugging\n";
-
 class GameDataLoader : public ::testing::Test {
 protected:
     TempFolder folder;
@@ -238,7 +236,8 @@ TEST_F(GameDataLoader, LogsAnUnreadableFileTwice) {
     files.write();
     std::remove("Scripts/Map_Details.txt");
     EXPECT_FALSE(loadGameData(randomiser));
-    EXPECT_EQ(debugLogText(), std::string("filename doesnt exist - ./Scripts/Map_Details.txt\n") + kInvalid + kInvalid);
+    EXPECT_EQ(debugLogText(),
+              std::string("filename doesnt exist - ./Scripts/Map_Details.txt\n") + kInvalidTextLine + kInvalidTextLine);
 }
 
 TEST_F(GameDataLoader, DrawsTheMapByItsRatio) {
