@@ -4,7 +4,8 @@
 # cross build of the Windows programs, the end-to-end tests under Wine (which
 # also take the guide's screenshots), and the release ZIP with its checks:
 # what it holds, the guide against the programs, the Windows preview against
-# the native one.
+# the native one. Each step says when it began; steps that run beside others
+# show their output once the end-to-end tests have ended.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=2
@@ -22,17 +23,28 @@ step() { printf '\n==== %s (at %d s)\n' "$*" "$SECONDS"; }
 
 "$root/scripts/install_deps.sh"
 
-step "native unit tests"
-cmake -S "$root" -B "$root/build" -DBRENLOW_WERROR=ON >/dev/null
-cmake --build "$root/build" -j"$jobs"
-(cd "$root/build" && ctest --output-on-failure -j"$jobs")
+# The end-to-end tests wait on the cross build and on the native preview they
+# compare with, and they take the longest: those go first, and the Wine
+# prefix that the tests copy is made beside them. The unit tests, natively and
+# under ASan + UBSan, and the build of the fuzz targets run beside the cross
+# build and the end-to-end tests, in the idle scheduling class: they get only
+# the CPU time that the others leave, and the end-to-end tests, which mostly
+# wait on Wine, leave much of it. Their output is shown once the end-to-end
+# tests have ended.
+step "beside the next steps: the Wine prefix for the end-to-end tests"
+mkdir -p "$root/build-win"
+prefix_log=$(mktemp)
+"$root/tests/e2e/base_prefix.sh" "$root/build-win" >"$prefix_log" 2>&1 &
+prefix_pid=$!
 
-# The unit tests under ASan + UBSan and the build of the fuzz targets run
-# beside the cross build and the end-to-end tests, in the idle scheduling
-# class: they get only the CPU time that the others leave, and the end-to-end
-# tests, which mostly wait on Wine, leave much of it. Their output is shown
-# once the end-to-end tests have ended.
-sanitizer_and_fuzz_builds() {
+step "native build of the preview the end-to-end tests compare with"
+cmake -S "$root" -B "$root/build" -DBRENLOW_WERROR=ON >/dev/null
+cmake --build "$root/build" -j"$jobs" --target sortilane_preview
+
+unit_tests_and_builds() {
+  step "native unit tests"
+  cmake --build "$root/build" -j"$jobs"
+  (cd "$root/build" && ctest --output-on-failure -j"$jobs")
   step "unit tests under ASan + UBSan"
   cmake -S "$root" -B "$root/build-asan" -DBRENLOW_WERROR=ON -DBRENLOW_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
   cmake --build "$root/build-asan" -j"$jobs"
@@ -42,11 +54,11 @@ sanitizer_and_fuzz_builds() {
   CXX=clang++ cmake -S "$root" -B "$root/build-fuzz" -DBRENLOW_WERROR=ON -DBRENLOW_FUZZ=ON >/dev/null
   cmake --build "$root/build-fuzz" -j"$jobs"
 }
-step "beside the next steps: unit tests under ASan + UBSan, build of the fuzz targets"
+step "beside the next steps: native unit tests, unit tests under ASan + UBSan, build of the fuzz targets"
 background_log=$(mktemp)
 (
   chrt --idle --pid 0 "$BASHPID"
-  sanitizer_and_fuzz_builds
+  unit_tests_and_builds
 ) >"$background_log" 2>&1 &
 background_pid=$!
 
@@ -54,6 +66,13 @@ step "cross build of the Windows programs"
 cmake -S "$root" -B "$root/build-win" -DBRENLOW_WERROR=ON -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
   -DBRENLOW_NATIVE_BUILD="$root/build" >/dev/null
 cmake --build "$root/build-win" -j"$jobs"
+
+if ! wait "$prefix_pid"; then
+  cat "$prefix_log"
+  echo "the Wine prefix for the end-to-end tests could not be made"
+  exit 1
+fi
+rm -f "$prefix_log"
 
 step "end-to-end tests under Wine, ${e2e_jobs} at a time"
 # The screenshots of earlier runs go first: the guide takes its pictures from
@@ -67,7 +86,7 @@ wait "$background_pid" || background_status=$?
 cat "$background_log"
 rm -f "$background_log"
 ((e2e_status == 0)) || { echo "end-to-end tests failed"; exit 1; }
-((background_status == 0)) || { echo "the unit tests under ASan + UBSan or the build of the fuzz targets failed"; exit 1; }
+((background_status == 0)) || { echo "the unit tests or the build of the fuzz targets failed"; exit 1; }
 
 step "fuzz targets, ${fuzz_seconds} s each, ${jobs} at a time"
 fuzz_work=$(mktemp -d)

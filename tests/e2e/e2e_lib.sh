@@ -9,7 +9,7 @@ build_win=${BRENLOW_BUILD_WIN:-$e2e_root/build-win}
 e2e_artifacts="$build_win/e2e-artifacts"
 e2e_work=$(mktemp -d)
 e2e_pids=()
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 mkdir -p "$e2e_artifacts"
 
 e2e_cleanup() {
@@ -58,29 +58,6 @@ fails_for() {
   done
 }
 
-# A Wine prefix whose programs run in one 1024x768 virtual desktop, with a
-# fixed-pitch font for "Courier New", made once per run (under a lock, so
-# tests running side by side share it) and copied.
-e2e_base_prefix() {
-  local base="$build_win/e2e-prefix"
-  (
-    flock 9
-    if [[ ! -f "$base/.ready" ]]; then
-      rm -rf "$base"
-      WINEPREFIX="$base" wineboot -i >/dev/null 2>&1
-      WINEPREFIX="$base" wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-      WINEPREFIX="$base" wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f \
-        >/dev/null 2>&1
-      # The editor's live display lines up its table in "Courier New".
-      WINEPREFIX="$base" wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Courier New' \
-        /d 'DejaVu Sans Mono' /f >/dev/null 2>&1
-      WINEPREFIX="$base" wineserver -w
-      touch "$base/.ready"
-    fi
-  ) 9>"$build_win/e2e-prefix.lock"
-  echo "$base"
-}
-
 # Starts a command in the background and remembers its id for the clean-up.
 e2e_start() {
   "$@" &
@@ -103,7 +80,7 @@ copy_prefix() {
   fi
 }
 
-base_prefix=$(e2e_base_prefix)
+base_prefix=$("$e2e_root/tests/e2e/base_prefix.sh" "$build_win")
 export WINEPREFIX="$e2e_work/prefix"
 copy_prefix "$base_prefix" "$WINEPREFIX"
 
