@@ -108,12 +108,14 @@ cd "$e2e_work/game"
 # The window probe (window_probe_win32.cpp) runs as one Wine process that
 # answers each probe in turn, once a program of the test has shown its first
 # window: a Wine process takes a seventh of a second of a core to start, and
-# the waits probe ten times a second, so five tests side by side kept both
-# cores busy with starting probes. Until then each probe is a Wine process of
-# its own, so that the program under test, not the probe, opens Wine's
-# desktop: where a probe server had opened it, the editor took the whole
-# screen for its work area, taskbar and all. A test that ends the Wine server
-# stops the probe server first.
+# the waits probe ten times a second. Until then each probe is a Wine process
+# of its own, and none starts before Wine's virtual desktop is shown, when no
+# window of Wine's can be: the program under test, not a probe, opens the
+# desktop. Where a probe server had opened it, or started while it opened,
+# the editor took the whole screen for its work area, taskbar and all. A test
+# that ends the Wine server stops the probe server first.
+wine_desktop_shown() { xdotool search --limit 1 --name ' - Wine desktop$' >/dev/null 2>&1; }
+
 start_probe_server() {
   [[ -z ${probe_pid:-} ]] || return 0
   rm -f "$e2e_work/probe.in" "$e2e_work/probe.out"
@@ -132,25 +134,52 @@ stop_probe_server() {
   probe_pid=
 }
 
-# Probes as window_probe.exe does with the same arguments: its output and its
-# exit code.
-probe() {
+# Probes as window_probe.exe does with the same arguments: its output is in
+# probed, its exit code is returned. The waits probe ten times a second, and
+# each process they start costs a core far more than the probe itself: this
+# starts none where it can.
+probe_answer() {
+  probed=
   if [[ -z ${probe_pid:-} ]] || ! kill -0 "$probe_pid" 2>/dev/null; then
-    wine window_probe.exe "$@"
-    return
+    wine_desktop_shown || return 1
+    probed=$(wine window_probe.exe "$@"; echo ":$?")
+    local code=${probed##*:}
+    probed=${probed%:*}
+    return "$code"
   fi
-  # In a subshell: should the server have just ended, the write fails there.
-  (printf '%s\n' "$#" && printf '%s\0' "$@") >&"$probe_in" 2>/dev/null || return 1
-  local code size output LC_ALL=C  # read -N counts bytes
+  # Should the server have just ended, the write fails instead of ending the
+  # test with SIGPIPE.
+  local written=yes
+  trap '' PIPE
+  { printf '%s\n' "$#" && printf '%s\0' "$@"; } >&"$probe_in" 2>/dev/null || written=no
+  trap - PIPE
+  [[ $written == yes ]] || return 1
+  local code size LC_ALL=C  # read -N counts bytes
   read -r code size <&"$probe_out" || return 1
-  # The whole answer is read before any of it is written, so that a reader
-  # that stops early (head -n 1) leaves none of it for the next probe. It
-  # is written at once, as window_probe.exe wrote it (the shell's printf
-  # writes line by line): a reader that stops early would otherwise fail
-  # the pipe under pipefail.
-  IFS= read -r -N "$size" output <&"$probe_out" || true
-  head -c "$size" <<<"$output"
+  IFS= read -r -N "$size" probed <&"$probe_out" || true
   return "$code"
+}
+
+# Probes as window_probe.exe does with the same arguments: its output and its
+# exit code. The output is written at once, as window_probe.exe wrote it (the
+# shell's printf writes line by line): a reader that stops early (head -n 1)
+# would otherwise fail the pipe under pipefail.
+probe() {
+  local code=0
+  probe_answer "$@" || code=$?
+  [[ -z $probed ]] || head -c -1 <<<"$probed"
+  return "$code"
+}
+
+# The answer of the last probe without its first line.
+probed_after_first_line() {
+  [[ $probed == *$'\n'* ]] && probed=${probed#*$'\n'} || probed=
+}
+
+# The answer of the last probe without the line ends at its end, as $(probe)
+# would give it.
+probed_trimmed() {
+  while [[ $probed == *$'\n' ]]; do probed=${probed%$'\n'}; done
 }
 
 e2e_failures=0
@@ -192,7 +221,7 @@ wait_balloon() {
 }
 
 # Whether a window of the class $1 is shown.
-window_class_shown() { probe --class "$1" >/dev/null; }
+window_class_shown() { probe_answer --class "$1"; }
 window_class_gone() { ! window_class_shown "$1"; }
 
 # Whether the randomiser's splash (its main window) is shown.
@@ -210,7 +239,12 @@ wait_past_splash() {
 wait_chat_enters() {
   wait_for "$1" chat_has_enters "$2"
 }
-chat_has_enters() { [[ $(tr -cd '\r' <chat.txt | wc -c) -ge $1 ]]; }
+chat_has_enters() {
+  local text enters
+  IFS= read -r -d '' text <chat.txt || true
+  enters=${text//[!$'\r']/}
+  ((${#enters} >= $1))
+}
 
 # Presses the hotkey $1 until $2 Enter presses have reached the chat window
 # (at most 10 seconds): a command pressed while the last sequence still makes
@@ -222,7 +256,11 @@ press_and_wait_enters() { press "$1" && wait_for 1 chat_has_enters "$2"; }
 
 # The title of the foreground window of the virtual desktop.
 foreground_title() { probe --foreground; }
-foreground_is() { [[ $(foreground_title) == "$1" ]]; }
+foreground_is() {
+  probe_answer --foreground || true
+  probed_trimmed
+  [[ $probed == "$1" ]]
+}
 
 # Clicks into the chat window (at 150,90 of the virtual desktop) and waits
 # until it has the focus.
@@ -385,13 +423,17 @@ wait_editor() {
 # The text of control $2 of the shown window titled $1; fails when no such
 # window is shown.
 control_text() {
-  probe "$1" "$2" | tail -n +2
+  probe_answer "$1" "$2" || return 1
+  probed_after_first_line
+  [[ -z $probed ]] || head -c -1 <<<"$probed"
 }
 
 # Whether the window titled $1 is shown with the control $2 reading $3.
 control_reads() {
-  local text
-  text=$(control_text "$1" "$2") && [[ $text == "$3" ]]
+  probe_answer "$1" "$2" || return 1
+  probed_after_first_line
+  probed_trimmed
+  [[ $probed == "$3" ]]
 }
 
 # Clicks the control $2 of the window titled $1 in its middle.
@@ -483,7 +525,12 @@ front_window_of() {
 # Whether a shown balloon of the tray icon holds the text $1 (line breaks
 # read as blanks).
 balloon_says() {
-  window_list | awk -F'\t' '$2 == "tooltips_class32" { print $3 }' | grep -qF -- "$1"
+  probe_answer --list || return 1
+  local place class text
+  while IFS=$'\t' read -r place class text; do
+    [[ $class == tooltips_class32 && $text == *"$1"* ]] && return 0
+  done <<<"$probed"
+  return 1
 }
 
 # Of screenshot $1, the share (0..1) of dark pixels in the lowest pixel row
