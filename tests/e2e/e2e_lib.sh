@@ -14,7 +14,14 @@ mkdir -p "$e2e_artifacts"
 
 e2e_cleanup() {
   local i
-  [[ -n "${WINEPREFIX:-}" ]] && { wineserver -k >/dev/null 2>&1 || true; }
+  # The Wine server is gone before its prefix is: Wine finds a prefix's
+  # server by the folder's inode, and a test that starts next can get the
+  # same inode for its own prefix. It then joined a dying server whose windows
+  # went to the X display of this test, and never showed.
+  if [[ -n "${WINEPREFIX:-}" ]]; then
+    wineserver -k >/dev/null 2>&1 || true
+    timeout 20 wineserver -w >/dev/null 2>&1 || true
+  fi
   # Newest first, so that the X server (started first) ends last.
   for ((i = ${#e2e_pids[@]} - 1; i >= 0; i--)); do
     kill "${e2e_pids[i]}" 2>/dev/null || true
