@@ -47,16 +47,16 @@ unit_tests_and_builds() {
   step "native unit tests"
   cmake --build "$root/build" -j"$jobs"
   (cd "$root/build" && ctest --output-on-failure -j"$jobs")
-  step "unit tests under ASan + UBSan"
-  cmake -S "$root" -B "$root/build-asan" -DBRENLOW_WERROR=ON -DBRENLOW_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
-  cmake --build "$root/build-asan" -j"$jobs"
-  (cd "$root/build-asan" && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  # One clang build with ASan + UBSan serves the unit tests and the fuzz
+  # targets: the libraries are compiled once, with the fuzzer's coverage.
+  step "unit tests under ASan + UBSan (with the build of the fuzz targets)"
+  CXX=clang++ cmake -S "$root" -B "$root/build-sanitize" -DBRENLOW_WERROR=ON -DBRENLOW_SANITIZE=ON -DBRENLOW_FUZZ=ON \
+    -DCMAKE_BUILD_TYPE=Debug >/dev/null
+  cmake --build "$root/build-sanitize" -j"$jobs"
+  (cd "$root/build-sanitize" && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --output-on-failure -j"$jobs")
-  step "build of the fuzz targets"
-  CXX=clang++ cmake -S "$root" -B "$root/build-fuzz" -DBRENLOW_WERROR=ON -DBRENLOW_FUZZ=ON >/dev/null
-  cmake --build "$root/build-fuzz" -j"$jobs"
 }
-step "beside the next steps: native unit tests, unit tests under ASan + UBSan, build of the fuzz targets"
+step "beside the next steps: native unit tests, unit tests under ASan + UBSan with the build of the fuzz targets"
 background_log=$(mktemp)
 (
   chrt --idle --pid 0 "$BASHPID"
@@ -110,7 +110,7 @@ fuzz_target() {
 }
 fuzz_failed=0
 running=0
-for target in "$root"/build-fuzz/fuzz/*_fuzz; do
+for target in "$root"/build-sanitize/fuzz/*_fuzz; do
   if ((running == jobs)); then
     wait -n || fuzz_failed=1
     running=$((running - 1))

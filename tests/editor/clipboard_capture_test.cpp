@@ -249,8 +249,7 @@ std::string signupPost() {
         "Teams are drawn by the randomiser on the night, friends may team if they say so in advance, as always.\n"
         "Players:\n";
     const char* const lines[] = {"1. Kestrel 1720",
-                                 "2. Ana Mar\xC3\xAD"
-                                 "a 1600",
+                                 "2. Ana Mar\xC3\xAD\x61 1600",  // \x61: the 'a' after the UTF-8 \xC3\xAD
                                  "3. Vlad 1810",
                                  "4. Mo",
                                  "5. Orrick 1340",
