@@ -209,7 +209,11 @@ start_chat() {
   wait_for 30 chat_shown || { echo "the chat window did not show"; return 1; }
   start_probe_server
 }
-chat_shown() { [[ $(pixel 150 90) == "#FFFFFF" ]]; }
+# Whether the chat window is drawn: its X window is asked for first, as
+# reading a pixel takes ImageMagick a whole screen's grab.
+chat_shown() {
+  xdotool search --name '^Chat Recorder$' >/dev/null 2>&1 && [[ $(pixel 150 90) == "#FFFFFF" ]]
+}
 
 # The colour of one pixel of the virtual screen.
 pixel() {
