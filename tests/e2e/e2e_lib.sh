@@ -203,10 +203,19 @@ e2e_finish() {
 }
 
 # Starts the chat recorder (recording to chat.txt) and waits for its window.
+# In three of about ten full runs, in a test whose first program the chat
+# was, it never showed; the cause is not known. The screen is kept, and the
+# chat is started once more.
 start_chat() {
   : >chat.txt
   e2e_start wine chat_recorder.exe chat.txt
-  wait_for 30 chat_shown || { echo "the chat window did not show"; return 1; }
+  if ! wait_for 15 chat_shown; then
+    screenshot "chat_not_shown_$(basename "$0" .sh)"
+    echo "the chat window did not show: started once more"
+    kill "$last_pid" 2>/dev/null || true
+    e2e_start wine chat_recorder.exe chat.txt
+    wait_for 15 chat_shown || { echo "the chat window did not show"; return 1; }
+  fi
   start_probe_server
 }
 # Whether the chat window is drawn: its X window is asked for first, as
