@@ -14,10 +14,9 @@ mkdir -p "$e2e_artifacts"
 
 e2e_cleanup() {
   local i
-  # The Wine server is gone before its prefix is: Wine finds a prefix's
-  # server by the folder's inode, and a test that starts next can get the
-  # same inode for its own prefix. It then joined a dying server whose windows
-  # went to the X display of this test, and never showed.
+  # The Wine server has ended before its prefix is removed: Wine finds a
+  # prefix's server by the folder's inode, which a test starting next can get
+  # for its own prefix, and it must not find this one's server still there.
   if [[ -n "${WINEPREFIX:-}" ]]; then
     wineserver -k >/dev/null 2>&1 || true
     timeout 20 wineserver -w >/dev/null 2>&1 || true
@@ -38,14 +37,12 @@ mkfifo "$e2e_work/never"
 exec {never_fd}<>"$e2e_work/never"
 pause() { read -r -t "$1" -u "$never_fd" _ || true; }
 
-# Waits for the command in the other arguments to succeed, trying it ten
-# times a second, 20 * $1 times: about 2 * $1 seconds, longer on a busy
-# machine, where each try takes longer. A Wine program under load can take
-# far longer than usual to answer; a wait that succeeds ends at once.
+# Waits up to $1 seconds for the command in the other arguments to succeed
+# (ten tries a second: longer on a busy machine, where each try takes longer).
 wait_for() {
   local seconds=$1
   shift
-  local tries=$((seconds * 20))
+  local tries=$((seconds * 10))
   while ((tries-- > 0)); do
     "$@" >/dev/null 2>&1 && return 0
     pause 0.1
@@ -219,7 +216,7 @@ start_chat() {
   start_probe_server
 }
 # Whether the chat window is drawn: its X window is asked for first, as
-# reading a pixel takes ImageMagick a whole screen's grab.
+# reading a pixel starts ImageMagick, which costs far more.
 chat_shown() {
   xdotool search --name '^Chat Recorder$' >/dev/null 2>&1 && [[ $(pixel 150 90) == "#FFFFFF" ]]
 }
