@@ -206,12 +206,12 @@ e2e_finish() {
 start_chat() {
   : >chat.txt
   e2e_start wine chat_recorder.exe chat.txt
-  if ! wait_for 15 chat_shown; then
+  if ! wait_for 30 chat_shown; then
     screenshot "chat_not_shown_$(basename "$0" .sh)"
     echo "the chat window did not show: started once more"
     kill "$last_pid" 2>/dev/null || true
     e2e_start wine chat_recorder.exe chat.txt
-    wait_for 15 chat_shown || { echo "the chat window did not show"; return 1; }
+    wait_for 30 chat_shown || { echo "the chat window did not show"; return 1; }
   fi
   start_probe_server
 }
