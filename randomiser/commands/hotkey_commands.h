@@ -13,7 +13,7 @@ struct CommandOutcome {
     std::wstring note;   // shown in a balloon at the tray icon when not empty
     bool open_rule_selection = false;
     bool open_tooltips = false;
-    bool draw_again = false;  // Ctrl+0: draw the match again (draw_again.h)
+    bool draw_again = false;  // Ctrl+0: draw the match again (startup/draw_again.h)
     bool quit = false;
 };
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <utility>
 
-#include "randomiser/commands/draw_again.h"
+#include "randomiser/startup/draw_again.h"
 #include "randomiser/commands/hotkey_commands.h"
 #include "randomiser/shell/overlord_windows_win32.h"
 #include "randomiser/shell/sortilane_state_win32.h"

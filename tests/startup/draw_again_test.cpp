@@ -1,4 +1,4 @@
-#include "randomiser/commands/draw_again.h"
+#include "randomiser/startup/draw_again.h"
 
 #include <gtest/gtest.h>
 
