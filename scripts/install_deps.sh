@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake g++ clang make
+  cmake g++ clang clang-format make
   libgtest-dev libgmock-dev googletest libbenchmark-dev libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix
   wine wine64 xvfb x11-utils xdotool xclip imagemagick python3 unzip fonts-dejavu-core

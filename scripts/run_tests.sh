@@ -24,6 +24,9 @@ step() { printf '\n==== %s (at %d s)\n' "$*" "$SECONDS"; }
 
 "$root/scripts/install_deps.sh"
 
+step "the include order inside randomiser/ and the formatting of the product's C++"
+"$root/scripts/check_style.sh"
+
 # The end-to-end tests wait on the cross build and on the native preview they
 # compare with, and they take the longest: those go first, and the Wine
 # prefix that the tests copy is made beside them. The unit tests, natively and
