@@ -1,9 +1,11 @@
 #include "editor/display_text.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "common/bounded_copy.h"
 #include "common/text_convert.h"
+#include "ratings/learned_note.h"
 
 namespace {
 
@@ -37,13 +39,17 @@ void buildDisplayText(const EditorState& state, wchar_t (&buffer)[kDisplayTextUn
     appendRow(text, L"Player Name", L"Rating", L"FMT");
     const int rows = std::clamp(state.player_count, 0, kPlayerSlots);
     bool unrated = false;
+    std::vector<LearnedNewcomer> learned;
     for (int i = 0; i < rows; ++i) {
         const PlayerRecord& player = state.players[i];
-        appendRow(text, player.name, std::to_wstring(player.rating) + (player.unrated ? L"?" : L""),
+        const bool shownUnrated = player.unrated && player.rated_matches == 0;
+        appendRow(text, player.name, std::to_wstring(player.rating) + (shownUnrated ? L"?" : L""),
                   std::to_wstring(player.fmt_group));
-        unrated = unrated || player.unrated;
+        unrated = unrated || shownUnrated;
+        if (player.unrated && !shownUnrated) learned.push_back({player.name, player.rated_matches});
     }
     text += kRule;
     if (unrated) text += L"\n? unrated: given the lobby's mean";
+    if (!learned.empty()) text += L"\n" + learnedNewcomersNote(learned);
     boundedCopy(buffer, text.c_str());
 }

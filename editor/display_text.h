@@ -12,5 +12,7 @@ void padAppend(std::wstring& text, const std::wstring& field, size_t width);
 
 // The live display's text: the counts, a rule, a table of the players in play
 // (name, rating, FMT group between bars) and a closing rule. An unrated
-// player's rating has '?' after it, and a line under the table says why.
+// player's rating has '?' after it, and a line under the table says why; an
+// unrated player a result has rated has no '?', and a line under the table
+// names him with his rated matches ("learned from 6 matches: NewGuy").
 void buildDisplayText(const EditorState& state, wchar_t (&buffer)[kDisplayTextUnits]);

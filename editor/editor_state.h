@@ -15,6 +15,9 @@ struct PlayerRecord {
     int32_t rating;
     int32_t fmt_group;
     bool unrated;  // the rating is a mean the editor gave him, not his own
+    // The matches with a winner of Results.txt that rated him, as the display
+    // last read them: an unrated player they rated is no longer shown unrated.
+    int rated_matches;
 };
 
 // What the input window enters, chosen by the hotkey that opens it.

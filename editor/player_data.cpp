@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "common/bounded_copy.h"
 #include "common/debug_log.h"
@@ -13,6 +15,7 @@
 #include "common/whole_file.h"
 #include "common/text_convert.h"
 #include "editor/display_text.h"
+#include "ratings/learned_note.h"
 
 namespace {
 
@@ -68,6 +71,15 @@ void loadRecords(EditorState& state, Script& script) {
     int unrated[kPlayerSlots];
     readUnratedMarks(script, unrated);
     for (int i = 0; i < kPlayerSlots; ++i) state.players[i].unrated = unrated[i] != 0;
+}
+
+// Each player's matches with a winner in Results.txt, as the display shows
+// them.
+void readRatedMatches(EditorState& state) {
+    std::vector<std::string> names;
+    for (const PlayerRecord& player : state.players) names.push_back(toUtf8(player.name));
+    const std::vector<int> rated = ratedMatchesInResults(names);
+    for (int i = 0; i < kPlayerSlots; ++i) state.players[i].rated_matches = rated[i];
 }
 
 // The loaded file with the list of unrated marks added at its end, written
@@ -193,6 +205,7 @@ void refreshDisplay(EditorState& state, EditorPort& port) {
     // The file may have changed since the editor last read it (by hand, by
     // another program): the display shows what it holds now.
     if (state.script && state.script->loadForReading(kPlayerDataFile)) loadRecords(state, *state.script);
+    readRatedMatches(state);
     wchar_t text[kDisplayTextUnits];
     buildDisplayText(state, text);
     port.setDisplayText(text);

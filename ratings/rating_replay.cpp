@@ -51,7 +51,8 @@ RatingReplay replayResults(const ResultsLog& log, int stop_before_line) {
             record[p] = findPlayer(replay, player.name);
             if (record[p] >= 0) continue;
             record[p] = static_cast<int>(replay.players.size());
-            replay.players.push_back({player.name, Skill{static_cast<double>(player.rating), kNewPlayerSigma}});
+            const double sigma = player.unrated ? kUnratedPlayerSigma : kNewPlayerSigma;
+            replay.players.push_back({player.name, Skill{static_cast<double>(player.rating), sigma}});
         }
         if (match.result >= '1' && match.result <= '4') rateLine(replay, match, record);
     }

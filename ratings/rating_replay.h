@@ -27,7 +27,8 @@ constexpr int kWholeLog = INT_MAX;
 
 // Replays the log's matches, from its first line up to (not including) the
 // line numbered stop_before_line. A player starts, at the first line that
-// names them, with mu the rating of that line and sigma kNewPlayerSigma. A
+// names them, with mu the rating of that line and sigma kNewPlayerSigma, or
+// kUnratedPlayerSigma when that line marks the rating unrated. A
 // line with a winning team and at least two teams updates all its players
 // by rateMatch with kResultsRatingParams, the winners ranked 1 and every
 // other team 2; a line with result 0 or - only brings in its new players.

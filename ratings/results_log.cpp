@@ -83,8 +83,13 @@ std::string readMatchLine(const std::string& line, TextEncoding encoding, MatchL
         player.name = encoding == TextEncoding::Utf8 ? name : toUtf8(decodeText(name, encoding));
         if (!readWholeNumber(fields[4 + 3 * p], 1, 4, number)) return playerReason(p, "has no team 1 to 4");
         player.team = static_cast<int>(number);
-        if (!readWholeNumber(fields[5 + 3 * p], INT32_MIN, INT32_MAX, number))
-            return playerReason(p, "has no whole rating");
+        // "1601?": the rating of a player PlayerData.txt marked unrated.
+        std::string rating = fields[5 + 3 * p];
+        player.unrated = !rating.empty() && rating.back() == '?';
+        if (player.unrated) rating.pop_back();
+        if (!readWholeNumber(rating, INT64_MIN + 1, INT64_MAX, number)) return playerReason(p, "has no whole rating");
+        if (number < 0 || number > kMaxRating)
+            return playerReason(p, ("has a rating outside 0 to " + std::to_string(kMaxRating)).c_str());
         player.rating = static_cast<int32_t>(number);
         for (const ResultPlayer& earlier : match.players) {
             if (earlier.name == player.name) return "names " + player.name + " twice";
@@ -138,6 +143,7 @@ std::string formatMatchLine(const MatchLine& match) {
             if (c == '\t' || c == '\r' || c == '\n') c = ' ';
         }
         line += '\t' + name + '\t' + std::to_string(player.team) + '\t' + std::to_string(player.rating);
+        if (player.unrated) line += '?';
     }
     return line;
 }

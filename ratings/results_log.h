@@ -14,6 +14,8 @@
 //                         -: no result recorded yet
 //   then for every player, in the order of the report's table:
 //   name, team (1 to 4), the rating PlayerData.txt held for the player
+//   (0 .. kMaxRating), with '?' after it when PlayerData.txt marked the
+//   player unrated (the rating is the lobby's mean the editor gave him)
 // Lines end with CR LF when written; LF alone is read too. An empty line or
 // one that starts with # is passed over; a line that does not read as a
 // match is skipped, the rest still counts.
@@ -32,6 +34,7 @@ struct ResultPlayer {
     std::string name;  // UTF-8, as PlayerData.txt holds it
     int team = 0;      // 1 .. 4
     int32_t rating = 0;
+    bool unrated = false;  // the rating field has '?' after the number
 };
 
 struct MatchLine {
@@ -60,12 +63,14 @@ struct ResultsLog {
 // over (the offsets still count it). The names are read as UTF-8 when the
 // whole file is valid UTF-8, else one byte a character, and kept in UTF-8.
 // A line is skipped when a field is missing or does not read as above, when
-// it names more than kMaxLinePlayers players or one name twice, or when its
-// result is a team none of its players is in.
+// it names more than kMaxLinePlayers players or one name twice, when a
+// rating is outside 0 .. kMaxRating, or when its result is a team none of
+// its players is in.
 ResultsLog parseResults(const std::string& bytes);
 
 // The match as one line of the file, without a line end. A TAB, CR or LF in
-// a name, which would break the line, is written as a space.
+// a name, which would break the line, is written as a space; an unrated
+// player's rating has '?' after it.
 std::string formatMatchLine(const MatchLine& match);
 
 // True when the result is one a line may hold: '1' .. '4', '0' or '-'.

@@ -11,6 +11,10 @@ struct Skill {
 // The sigma of a player the results do not know yet.
 constexpr double kNewPlayerSigma = 250.0;
 
+// The sigma of a new player whose first line marks him unrated: his rating
+// is the lobby's mean, a guess, so his first results move him further.
+constexpr double kUnratedPlayerSigma = 2 * kNewPlayerSigma;
+
 // The players of one match in their teams. Every team from 0 to
 // team_count - 1 holds at least one player, and some player of each team
 // has a sigma above 0 (a tau above 0 sees to it before an update).

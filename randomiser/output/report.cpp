@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "common/bounded_copy.h"
 #include "common/text_convert.h"
 #include "common/version.h"
 #include "randomiser/output/compact_report.h"
 #include "randomiser/output/team_chances.h"
+#include "ratings/learned_note.h"
 
 namespace {
 
@@ -177,15 +179,15 @@ void writePlayerRows(Randomiser& randomiser, int firstLine) {
 
 // The match's line of Results.txt, but for its time: the seed as the report
 // prints it, no result yet, and each player of the table with the team and
-// the rating PlayerData.txt holds (not a learned one).
+// the rating PlayerData.txt holds (not a learned one) with its unrated mark.
 void setResultsLine(Randomiser& randomiser) {
     const PlayerTable& players = randomiser.players;
     MatchLine& line = randomiser.report.results_line;
     line.seed = reportedSeed(randomiser.seed);
     line.result = '-';
     for (int p = 0; p < players.player_count; ++p)
-        line.players.push_back(
-            {toUtf8(players.player_names[p]), players.player_teams[p], players.player_file_ratings[p]});
+        line.players.push_back({toUtf8(players.player_names[p]), players.player_teams[p],
+                                players.player_file_ratings[p], players.player_file_unrated[p] != 0});
     randomiser.report.records_match = 1;
 }
 
@@ -201,6 +203,22 @@ std::wstring unratedPlayersNote(const PlayerTable& players) {
         if (players.player_unrated[p]) names += (names.empty() ? L"" : L", ") + std::wstring(players.player_names[p]);
     }
     return names.empty() ? names : L"Unrated, given the lobby's mean (? in the report): " + names;
+}
+
+std::wstring learnedPlayersNote(const PlayerTable& players, const MatchHistory& history) {
+    std::vector<LearnedNewcomer> newcomers;
+    for (int p = 0; p < players.player_count; ++p) {
+        // Marked in the file, no longer in the match: the results rated him.
+        if (players.player_file_unrated[p] && !players.player_unrated[p] && history.player_rated_matches[p] > 0)
+            newcomers.push_back({players.player_names[p], history.player_rated_matches[p]});
+    }
+    return learnedNewcomersNote(newcomers);
+}
+
+std::wstring skippedLinesNote(const MatchHistory& history) {
+    if (history.skipped_lines == 0) return L"";
+    return L"Results.txt: " + std::to_wstring(history.skipped_lines) +
+           (history.skipped_lines == 1 ? L" line skipped" : L" lines skipped") + L" (see debug.txt)";
 }
 const wchar_t* reshapeBasisName(int basis) { return nameAt(kReshapeBasisNames, basis); }
 const wchar_t* scoreComboName(int combo) { return nameAt(kScoreComboNames, combo); }

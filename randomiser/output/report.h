@@ -33,6 +33,16 @@ const wchar_t* ratingClassName(int ratingClass);
 // The line the tray balloon adds at start when players are marked unrated
 // (their rating the mean the editor gave them), naming them; empty otherwise.
 std::wstring unratedPlayersNote(const PlayerTable& players);
+
+// The line that takes its place for the players PlayerData.txt marks
+// unrated but the results have rated ("learned from 6 matches: NewGuy"), the
+// players of one count of rated matches together; empty when there are none.
+std::wstring learnedPlayersNote(const PlayerTable& players, const MatchHistory& history);
+
+// "Results.txt: 3 lines skipped (see debug.txt)" when the history read
+// skipped lines as no match; empty otherwise.
+std::wstring skippedLinesNote(const MatchHistory& history);
+
 const wchar_t* reshapeBasisName(int basis);
 const wchar_t* scoreComboName(int combo);
 

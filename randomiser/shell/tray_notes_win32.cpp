@@ -23,8 +23,13 @@ std::wstring runNotes() {
     if (g_randomiser.options().open_chat != 0) notes += L"\nopen_chat: close the chat: Ctrl+1 opens it for each line";
     // The editor leaves its hotkeys alone while the randomiser runs.
     if (programRuns(kRostrixMutexName)) notes += L"\nRostrix's hotkeys rest until Sortilane ends";
-    const std::wstring unrated = unratedPlayersNote(g_randomiser.players);
-    if (!unrated.empty()) notes += L"\n" + unrated;
+    // The history may have rated a player the file marks unrated, and may
+    // hold lines that read as no match.
+    for (const std::wstring& note :
+         {unratedPlayersNote(g_randomiser.players), learnedPlayersNote(g_randomiser.players, g_randomiser.history),
+          skippedLinesNote(g_randomiser.history)}) {
+        if (!note.empty()) notes += L"\n" + note;
+    }
     // fair_teams could not bring the teams close: the host may change the groups before typing.
     const std::wstring unfair = unfairTeamsNote(g_randomiser);
     if (!unfair.empty()) notes += L"\n" + unfair;

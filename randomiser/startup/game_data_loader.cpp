@@ -1,5 +1,6 @@
 #include "randomiser/startup/game_data_loader.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -82,7 +83,9 @@ bool loadPlayers(Script& script, Randomiser& randomiser) {
         if (randomiser.options().use_ratings) players.player_ratings[i] = players.player_file_ratings[i];
         players.player_fmt_groups[i] = script.getInt(kPlayerFmtKey, i);
     }
-    if (randomiser.options().use_ratings) readUnratedMarks(script, players.player_unrated);
+    readUnratedMarks(script, players.player_file_unrated);
+    if (randomiser.options().use_ratings)
+        std::copy_n(players.player_file_unrated, kPlayerSlots, players.player_unrated);
     return true;
 }
 

@@ -33,13 +33,16 @@ void readMatchHistory(const PlayerTable& players, int32_t seed, MatchHistory& hi
     loadResults(log);
     const int stopLine = lineOfSeed(log, seed);
     const RatingReplay replay = replayResults(log, stopLine);
+    history.skipped_lines = static_cast<int>(log.skipped.size());
 
     std::string names[kPlayerSlots];
     for (int p = 0; p < players.player_count; ++p) {
         names[p] = toUtf8(players.player_names[p]);
         history.player_skills[p] = skillOf(replay, names[p], players.player_ratings[p]);
         for (const PlayerRecord& record : replay.players) {
-            if (record.name == names[p]) history.player_learned[p] = 1;
+            if (record.name != names[p]) continue;
+            history.player_learned[p] = 1;
+            history.player_rated_matches[p] = record.rated_matches;
         }
     }
 
@@ -62,5 +65,7 @@ void readMatchHistory(const PlayerTable& players, int32_t seed, MatchHistory& hi
 void useLearnedRatings(const MatchHistory& history, PlayerTable& players) {
     for (int p = 0; p < players.player_count; ++p) {
         if (history.player_learned[p]) players.player_ratings[p] = ratingOfMu(history.player_skills[p].mu);
+        // A result has rated him: his rating is no longer the lobby's mean.
+        if (history.player_rated_matches[p] > 0) players.player_unrated[p] = 0;
     }
 }

@@ -12,5 +12,6 @@
 void readMatchHistory(const PlayerTable& players, int32_t seed, MatchHistory& history);
 
 // Gives each player the history has learned the rating of its mu (rounded
-// to the nearest whole number) in place of the one PlayerData.txt holds.
+// to the nearest whole number) in place of the one PlayerData.txt holds, and
+// takes the unrated mark from each player a match with a winner has rated.
 void useLearnedRatings(const MatchHistory& history, PlayerTable& players);

@@ -33,7 +33,9 @@ struct MatchHistory {
     // The skill each player brings: the replay's for a name it knows, else
     // the rating with the sigma of a new player.
     Skill player_skills[kPlayerSlots];
-    uint8_t player_learned[kPlayerSlots] = {};  // the replay knows the player's name
+    uint8_t player_learned[kPlayerSlots] = {};    // the replay knows the player's name
+    int player_rated_matches[kPlayerSlots] = {};  // the lines with a winner that rated the player
+    int skipped_lines = 0;                        // the lines of Results.txt that read as no match
     // recent_teammates[p][q]: in how many of the last kRecentMatches match
     // lines players p and q were in one team.
     int recent_teammates[kPlayerSlots][kPlayerSlots] = {};

@@ -27,7 +27,12 @@ struct PlayerTable {
     // ratings take the place of player_ratings.
     int player_file_ratings[kPlayerSlots] = {};
     int player_fmt_groups[kPlayerSlots] = {};
-    int player_unrated[kPlayerSlots] = {};  // 1: the rating is the mean the editor gave, not the player's own
+    // 1: the rating the match uses is the mean the editor gave, neither the
+    // player's own nor one the results taught.
+    int player_unrated[kPlayerSlots] = {};
+    // The marks the file holds, read whatever the words: what Results.txt
+    // records of the match beside the file's ratings.
+    int player_file_unrated[kPlayerSlots] = {};
     int player_teams[kPlayerSlots] = {};
     int player_civs[kPlayerSlots] = {};
     int player_tiers[kPlayerSlots] = {};

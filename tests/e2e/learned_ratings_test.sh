@@ -5,6 +5,8 @@
 # with learned_ratings types the Team Scores of the ratings the replay
 # teaches and a Win Chance line, the report the native preview computes for
 # its seed, and adds its own line with the file's ratings, not the learned ones.
+# A player the file marks unrated whom the results have rated is no longer
+# marked, and the start balloon says what rated him and the skipped lines.
 source "$(dirname "$0")/e2e_lib.sh"
 
 names=(Halvard Mirelle Tobin_Quay Senna Orrick Pellworth)
@@ -66,5 +68,28 @@ expect_equal "a Win Chance line follows them" yes \
 expect_equal "Results.txt keeps its lines and adds the match with the file's ratings" \
   "$(tr -d '\r' <"$e2e_work/rated.txt")"$'\n'"$(expected_line_tail)" \
   "$(tr -d '\r' <Results.txt | sed '$s/^.\{16\}//')"
+
+# Senna came without a rating: PlayerData.txt marks him unrated, but the two
+# won matches of Results.txt have rated him. A line that is no match is
+# skipped, and the start balloon says so.
+printf ' player_unrated { 0 0 0 1 0 0 0 0 }' >>PlayerData.txt
+printf 'not a match\r\n' >>Results.txt
+: >chat.txt
+start_randomiser learned_ratings
+wait_balloon
+expect_equal "the start balloon names what rated Senna and the skipped line" yes \
+  "$(wait_for 10 balloon_says "learned from 2 matches: Senna Results.txt: 1 line skipped (see debug.txt)" &&
+    echo yes || window_list | awk -F'\t' '$2 == "tooltips_class32" { print $3 }')"
+expect_equal "it no longer calls him unrated" no "$(balloon_says "Unrated" && echo yes || echo no)"
+screenshot learned_ratings_balloon
+wait_past_splash
+focus_chat
+press ctrl+1
+wait_randomiser 30
+expect_equal "learned Senna: Ctrl+1 ends the program with 0" 0 "$randomiser_status"
+expect_equal "the report does not mark Senna's class" yes \
+  "$(grep -qE '^\| Senna +\| \| [A-Za-z]+ +\|' <<<"$(chat_text)" && echo yes || chat_text)"
+expect_equal "his rating in the match's Results.txt line keeps the file's mark" yes \
+  "$(tail -n 1 Results.txt | grep -qP '\tSenna\t[12]\t1890\?(\t|\r|$)' && echo yes || tail -n 1 Results.txt)"
 
 e2e_finish

@@ -4,7 +4,8 @@
 # a rating, sets the count to 8, cuts a long name, drops a tag and a word
 # after a rating, and gives the player without a rating the lobby's mean,
 # marked unrated. The live display shows the file again after another
-# program changed it (Ctrl+6). The randomiser with "rating" then types a
+# program changed it (Ctrl+6), and no longer marks the player once a result
+# in Results.txt has rated him. The randomiser with "rating" then types a
 # report of all eight players, the unrated one's class marked '?', and the
 # report is the preview's for its seed.
 source "$(dirname "$0")/e2e_lib.sh"
@@ -35,6 +36,16 @@ expect_equal "after Ctrl+6 the live display shows what the file holds" yes \
   "$(wait_for 10 live_display_has '| Zora            | 1590   |' &&
     echo yes || control_text "$live_display" 120)"
 screenshot lobby_evening_display
+
+# Results.txt gains a won match of NewGuy: the live display no longer marks
+# him unrated and says what rated him. The randomiser's run below, with
+# "rating" alone, reads no history and still marks him.
+printf '2026-03-14 20:05\t1\t1\tNewGuy\t1\t1596?\tVlad\t2\t1810\r\n' >Results.txt
+press ctrl+6
+expect_equal "once a result has rated NewGuy the live display no longer marks him" yes \
+  "$(wait_for 10 live_display_has '| NewGuy          | 1596   |' && live_display_has 'learned from 1 match: NewGuy' &&
+    echo yes || control_text "$live_display" 120)"
+screenshot lobby_evening_learned
 press Escape
 wait_editor 10
 expect_equal "Esc ends the editor with 0" 0 "$editor_status"

@@ -207,6 +207,23 @@ TEST_F(EditorTest, TheDisplayShowsTheFileAsItIsNow) {
     EXPECT_NE(dataFile().find("player_unrated { 1 0 0"), std::string::npos);
 }
 
+// Results.txt holds a won match of p1 (and one of one team, which rates
+// nobody): p1, unrated in the file, is shown as learned, p3 still unrated.
+TEST_F(EditorTest, TheDisplayNoLongerMarksAPlayerTheResultsRated) {
+    startWith(replacedOnce(kDefaultFile, "player_num {6}", "player_num {4}") + " player_unrated { 1 0 1 0 0 0 0 0 }");
+    writeFile("Results.txt",
+              "2026-03-14 20:00\t11\t1\tp1\t1\t0?\tp2\t2\t0\r\n"
+              "2026-03-14 20:30\t12\t1\tp3\t1\t0?\tp4\t1\t0\r\n");
+    refreshDisplay(state, port);
+    const std::wstring expected =
+        L"Number Of Players ~ 4 | Number Of Teams ~ 2\n\n" + kRule + L"\n" +
+        row(L"| Player Name     | Rating | FMT  |") + row(L"| p1              | 0      | 0    |") +
+        row(L"| p2              | 0      | 0    |") + row(L"| p3              | 0?     | 0    |") +
+        row(L"| p4              | 0      | 0    |") + kRule +
+        L"\n? unrated: given the lobby's mean\nlearned from 1 match: p1";
+    EXPECT_EQ(port.displays.back(), expected);
+}
+
 TEST_F(EditorTest, MemoryTakesAValueOnlyWhenTheFileDid) {
     startWith(kDefaultFile);
     ASSERT_TRUE(loadPlayerDataForStore(state));

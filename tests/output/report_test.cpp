@@ -126,6 +126,29 @@ TEST(BuildReport, UnratedPlayersAreMarked) {
     EXPECT_EQ(unratedPlayersNote(r.players), L"");
 }
 
+// Players the file marks unrated whom the results have rated, grouped by
+// the matches that rated them; a player still unrated is not among them.
+TEST(BuildReport, LearnedNewcomersAreNamedWithTheirMatches) {
+    Randomiser r = workedExample();
+    MatchHistory history;
+    EXPECT_EQ(learnedPlayersNote(r.players, history), L"");
+    const int fileUnrated[] = {1, 1, 1, 1};
+    const int ratedMatches[] = {6, 1, 6, 2};
+    for (int p = 0; p < 4; ++p) {
+        r.players.player_file_unrated[p] = fileUnrated[p];
+        history.player_rated_matches[p] = ratedMatches[p];
+    }
+    r.players.player_unrated[3] = 1;
+    EXPECT_EQ(learnedPlayersNote(r.players, history), L"learned from 6 matches: Anna, Cy; learned from 1 match: Bo");
+}
+
+TEST(BuildReport, SkippedLinesAreCounted) {
+    MatchHistory history;
+    EXPECT_EQ(skippedLinesNote(history), L"");
+    history.skipped_lines = 3;
+    EXPECT_EQ(skippedLinesNote(history), L"Results.txt: 3 lines skipped (see debug.txt)");
+}
+
 TEST(BuildReport, UnratedRunShowsRookAndNoScores) {
     Randomiser r = workedExample();
     changeOptions(r, [](OptionSet& options) {

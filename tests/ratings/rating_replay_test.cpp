@@ -60,6 +60,19 @@ TEST(RatingReplay, ANameMetAgainKeepsWhatTheLogTaughtIt) {
     EXPECT_LT(after.mu, 1500);
 }
 
+// New's rating is the lobby's mean: he starts less sure than Ann, his
+// teammate at the same rating, and the win moves him further.
+TEST(RatingReplay, AnUnratedNewcomerStartsUnsureAndMovesFurther) {
+    const ResultsLog log =
+        parseResults("2026-03-14 20:05\t1\t1\tAnn\t1\t1500\tNew\t1\t1500?\tBo\t2\t1500\tCy\t2\t1500\n");
+    const RatingReplay replay = replayResults(log, kWholeLog);
+    const Skill ann = playerNamed(replay, "Ann").skill;
+    const Skill newcomer = playerNamed(replay, "New").skill;
+    EXPECT_GT(ann.mu, 1500);
+    EXPECT_GT(newcomer.mu - 1500, 2 * (ann.mu - 1500));
+    EXPECT_GT(newcomer.sigma, ann.sigma);
+}
+
 TEST(RatingReplay, ALineOfOneTeamRatesNobody) {
     const RatingReplay replay =
         replayResults(parseResults("2026-03-14 20:05\t1\t1\tAna\t1\t1500\tBo\t1\t1400\n"), kWholeLog);

@@ -92,11 +92,14 @@ TEST(ResultsFile, SkipsEachBrokenLineWithADebugLineAndKeepsTheRest) {
                                  "2026-03-14 20:05\t1\t1\tAna\t1\t1\tAna\t2\t1\n" +  // 10
                                  " \n" +                                             // 11
                                  "2026-03-14 20:05\t1\t1\tAna\r\t1\t1\n" +           // 12
-                                 good + "\n");                                       // 13
+                                 "2026-03-14 20:05\t1\t1\tAna\t1\t99999999\n" +      // 13
+                                 "2026-03-14 20:05\t1\t1\tAna\t1\t-1?\n" +           // 14
+                                 "2026-03-14 20:05\t1\t1\tAna\t1\t?\n" +             // 15
+                                 good + "\n");                                       // 16
     ResultsLog log;
     ASSERT_EQ(loadResults(log), ResultsLoad::Read);
     ASSERT_EQ(log.matches.size(), 2u);
-    EXPECT_EQ(log.matches[1].line_number, 13);
+    EXPECT_EQ(log.matches[1].line_number, 16);
     EXPECT_EQ(
         debugLogText(),
         logLines(
@@ -110,7 +113,10 @@ TEST(ResultsFile, SkipsEachBrokenLineWithADebugLineAndKeepsTheRest) {
              "Results.txt line 9 skipped: the winning team 3 has no player",
              "Results.txt line 10 skipped: names Ana twice",
              "Results.txt line 11 skipped: the fields (1) are not the date, seed, result and three for each player",
-             "Results.txt line 12 skipped: player 1 has a control character in the name"}));
+             "Results.txt line 12 skipped: player 1 has a control character in the name",
+             "Results.txt line 13 skipped: player 1 has a rating outside 0 to 999999",
+             "Results.txt line 14 skipped: player 1 has a rating outside 0 to 999999",
+             "Results.txt line 15 skipped: player 1 has no whole rating"}));
 }
 
 TEST(ResultsFile, SkipsALineOfMoreThanEightPlayers) {
@@ -129,17 +135,22 @@ TEST(ResultsFile, AMissingFileLoadsAsNoMatches) {
     EXPECT_TRUE(log.matches.empty());
 }
 
+// Ana is unrated: her rating is written and read with its mark.
 TEST(ResultsFile, AppendCreatesTheFileWithCrLfAndReadsBack) {
     TempFolder folder;
     MatchLine match = sampleMatch();
     match.players[1].name = "Li\tLei";  // a TAB would split the name
+    match.players[0].unrated = true;
     EXPECT_EQ(appendMatchLine(match), "");
-    EXPECT_EQ(readFile("Results.txt"), "2026-03-15 09:07\t-5\t-\tAna\t1\t1600\tLi Lei\t2\t999999\r\n");
+    EXPECT_EQ(readFile("Results.txt"), "2026-03-15 09:07\t-5\t-\tAna\t1\t1600?\tLi Lei\t2\t999999\r\n");
     ResultsLog log;
     ASSERT_EQ(loadResults(log), ResultsLoad::Read);
     ASSERT_EQ(log.matches.size(), 1u);
+    EXPECT_EQ(log.matches[0].players[0].rating, 1600);
+    EXPECT_TRUE(log.matches[0].players[0].unrated);
     EXPECT_EQ(log.matches[0].players[1].name, "Li Lei");
     EXPECT_EQ(log.matches[0].players[1].rating, 999999);
+    EXPECT_FALSE(log.matches[0].players[1].unrated);
 }
 
 TEST(ResultsFile, AppendEndsALastLineThatHasNoLineEnd) {

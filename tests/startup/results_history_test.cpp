@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/bounded_copy.h"
+#include "randomiser/output/report.h"
 #include "randomiser/startup/match_from_words.h"
 #include "ratings/rating_replay.h"
 #include "ratings/results_log.h"
@@ -54,6 +55,37 @@ TEST(LearnedRatings, TakeThePlaceOfTheFileRatingsOfTheNamesTheReplayKnows) {
     EXPECT_EQ(readFile("PlayerData.txt"), game.playerData);
     for (int p = 0; p < 4; ++p) EXPECT_EQ(r.report.results_line.players[p].rating, r.players.player_file_ratings[p]);
     EXPECT_EQ(r.report.results_line.players[0].rating, 1500);
+}
+
+// Cy and Dee are unrated in PlayerData.txt. Two rated lines name Cy, none
+// Dee; a third line is broken. Cy's mark goes, Dee's stays, and the match's
+// own line keeps both marks of the file.
+TEST(LearnedRatings, ARatedNewcomerIsNoLongerMarkedUnrated) {
+    TempFolder folder;
+    GameFolder game;
+    game.playerData += " player_unrated { 0 0 1 1 0 0 0 0 }";
+    game.write();
+    writeFile("Results.txt",
+              "2026-03-14 20:00\t11\t1\tAnn\t1\t1500\tCy\t2\t1550?\r\n"
+              "2026-03-14 20:30\t12\t2\tAnn\t1\t1500\tCy\t2\t1550?\r\n"
+              "2026-03-14 21:00\t13\t2\tAnn\t1\t1500\tBob\t2\r\n");
+
+    const Randomiser r = startRun(99, {L"Brenlow_Sortilane.exe", L"learned_ratings"});
+    EXPECT_EQ(r.history.player_rated_matches[2], 2);
+    EXPECT_EQ(r.players.player_unrated[2], 0);
+    EXPECT_EQ(r.players.player_unrated[3], 1);
+    EXPECT_EQ(learnedPlayersNote(r.players, r.history), L"learned from 2 matches: Cy");
+    EXPECT_EQ(unratedPlayersNote(r.players), L"Unrated, given the lobby's mean (? in the report): Dee");
+    EXPECT_EQ(skippedLinesNote(r.history), L"Results.txt: 1 line skipped (see debug.txt)");
+    const std::string line = formatMatchLine(r.report.results_line);
+    EXPECT_NE(line.find("\tCy\t" + std::to_string(r.players.player_teams[2]) + "\t1400?"), std::string::npos) << line;
+    EXPECT_NE(line.find("\tBob\t" + std::to_string(r.players.player_teams[1]) + "\t1600\t"), std::string::npos)
+        << line;
+
+    // fair_teams alone balances on the file's ratings: Cy's is still the mean.
+    const Randomiser fair = startRun(99, {L"Brenlow_Sortilane.exe", L"fair_teams"});
+    EXPECT_EQ(fair.players.player_unrated[2], 1);
+    EXPECT_EQ(learnedPlayersNote(fair.players, fair.history), L"");
 }
 
 TEST(MatchHistory, LeavesOutTheLineOfTheSeedAndTheLinesAfterIt) {
