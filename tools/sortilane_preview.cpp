@@ -155,8 +155,9 @@ void printBalance(const Randomiser& randomiser) {
 // on standard error, so that standard output stays the report and its map.
 void printTypingEstimate(const Randomiser& randomiser) {
     if (randomiser.options().validate_only) return;
-    const TypingSequence steps = reportSequence(randomiser.report, typingStyleOf(randomiser.options()));
-    const int64_t ms = estimatedTypingMs(steps, randomiser.options().real_keys != 0);
+    const TypingStyle style = typingStyleOf(randomiser.options());
+    const TypingSequence steps = reportSequence(randomiser.report, style);
+    const int64_t ms = estimatedTypingMs(steps, style.real_keys);
     std::fprintf(stderr, "Typed with these words: %d lines in about %lld.%lld s\n", typedLineCount(steps),
                  static_cast<long long>(ms / 1000), static_cast<long long>(ms % 1000 / 100));
 }

@@ -27,9 +27,7 @@ void typeRuleFile(const Randomiser& randomiser, CommandOutcome& outcome) {
     const std::wstring path = randomiser.current.rules_path;
     std::string bytes;
     switch (readRuleFile(path.c_str(), bytes)) {
-        case RuleFileStatus::Read:
-            outcome.sequence = ruleTextSequence(bytes, typingStyleOf(randomiser.options()));
-            break;
+        case RuleFileStatus::Read: outcome.sequence = ruleTextSequence(bytes, outcome.style); break;
         case RuleFileStatus::TooLong:
             outcome.error = L"Rule Text Over " + std::to_wstring(kRuleTextMaxBytes) + L" characters long - " + path;
             break;
@@ -55,7 +53,7 @@ void drawMap(Randomiser& randomiser, CommandOutcome& outcome) {
         return;
     }
     boundedCopy(randomiser.current.map_name, randomiser.game.map_table[drawn].name);
-    outcome.sequence = oneLineSequence(randomiser.current.map_name, typingStyleOf(randomiser.options()));
+    outcome.sequence = oneLineSequence(randomiser.current.map_name, outcome.style);
 }
 
 // The lines of data.txt, then the quit.
@@ -80,9 +78,9 @@ std::wstring ownWindowRefusal(const Randomiser& randomiser, int command) {
 
 CommandOutcome runCommand(Randomiser& randomiser, int command) {
     CommandOutcome outcome;
-    const TypingStyle style = typingStyleOf(randomiser.options());
+    outcome.style = typingStyleOf(randomiser.options());  // once: every step of the command types in it
     if (randomiser.options().repost_only) {
-        if (command == 1) outcome.sequence = repostSequence(style);
+        if (command == 1) outcome.sequence = repostSequence(outcome.style);
         outcome.quit = command == 9;
         return outcome;
     }
@@ -92,16 +90,16 @@ CommandOutcome runCommand(Randomiser& randomiser, int command) {
                 outcome.note = kNoReportToType;
                 break;
             }
-            outcome.sequence = reportSequence(randomiser.report, style);
+            outcome.sequence = reportSequence(randomiser.report, outcome.style);
             outcome.sequence.push_back(quitStep());
             break;
         case 2: typeRuleFile(randomiser, outcome); break;
-        case 3: outcome.sequence = oneLineSequence(randomiser.current.map_name, style); break;
+        case 3: outcome.sequence = oneLineSequence(randomiser.current.map_name, outcome.style); break;
         case 4: outcome.open_rule_selection = true; break;
         case 5: drawRuleSet(randomiser, outcome); break;
         case 6: drawMap(randomiser, outcome); break;
         case 7: outcome.open_tooltips = true; break;
-        case 8: outcome.sequence = oneLineSequence(kCoinTexts[crtRand() % 2], style); break;
+        case 8: outcome.sequence = oneLineSequence(kCoinTexts[crtRand() % 2], outcome.style); break;
         case 9: outcome.quit = true; break;
         case kDigitZero: outcome.draw_again = !randomiser.options().validate_only; break;
         default: break;

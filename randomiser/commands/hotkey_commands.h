@@ -8,6 +8,7 @@
 // an error box, a balloon at the tray icon, a window to open, or the end of
 // the program.
 struct CommandOutcome {
+    TypingStyle style;  // how the sequence is typed, from the option words
     TypingSequence sequence;
     std::wstring error;  // shown in the error box when not empty
     std::wstring note;   // shown in a balloon at the tray icon when not empty

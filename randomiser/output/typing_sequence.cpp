@@ -137,6 +137,7 @@ TypingStyle typingStyleOf(const OptionSet& options) {
     style.open_chat = options.open_chat != 0;
     style.line_pause_ms = options.line_pause_ms;
     style.line_cap = static_cast<size_t>(options.line_cap);
+    style.real_keys = options.real_keys != 0;
     return style;
 }
 

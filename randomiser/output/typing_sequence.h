@@ -40,6 +40,7 @@ struct TypingStyle {
     bool open_chat = false;  // each line with text: Enter, a wait, the line, Enter; blank lines are left out
     int line_pause_ms = 0;   // in multi-line sequences, the least time from one line's start to the next's
     size_t line_cap = 0;     // the longest line typed, in characters (0: no limit); longer ones go in pieces
+    bool real_keys = false;  // the player sends each character as the layout's key presses
 };
 
 TypingStyle typingStyleOf(const OptionSet& options);

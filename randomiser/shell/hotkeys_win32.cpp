@@ -44,7 +44,7 @@ void runShellCommand(int command) {
     if (outcome.open_tooltips) openTooltips();
     if (outcome.draw_again) drawAgainNow();
     if (outcome.quit) PostQuitMessage(0);
-    if (!outcome.sequence.empty()) playSequence(std::move(outcome.sequence));
+    if (!outcome.sequence.empty()) playSequence(std::move(outcome.sequence), outcome.style);
 }
 
 }  // namespace

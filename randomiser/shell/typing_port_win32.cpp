@@ -119,8 +119,8 @@ void resumeTyping() { followPlay(playSteps(g_typing.player, g_port, g_randomiser
 
 }  // namespace
 
-void playSequence(TypingSequence steps) {
-    startSequence(g_typing.player, std::move(steps), g_randomiser.options().real_keys != 0);
+void playSequence(TypingSequence steps, const TypingStyle& style) {
+    startSequence(g_typing.player, std::move(steps), style.real_keys);
     resumeTyping();
 }
 

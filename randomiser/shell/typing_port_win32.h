@@ -4,9 +4,9 @@
 // the keyboard hook) keeps being answered.
 #include "randomiser/output/typing_player.h"
 
-// Starts typing the sequence; an error shows in the error box, and a
-// sequence that ends the program quits.
-void playSequence(TypingSequence steps);
+// Starts typing the sequence in the style (real key presses or not); an
+// error shows in the error box, and a sequence that ends the program quits.
+void playSequence(TypingSequence steps, const TypingStyle& style);
 
 bool typingInProgress();
 

@@ -1,5 +1,6 @@
 #include "randomiser/startup/command_line.h"
 
+#include <climits>
 #include <cwchar>
 
 #include "common/bounded_copy.h"
@@ -10,6 +11,13 @@
 #include "randomiser/startup/game_data_loader.h"
 #include "randomiser/state/weighted_draw.h"
 
+// The option words are read in two passes over the same words: the first
+// before the data files load (what the loader needs, and the words of how to
+// type, which count wherever they stand), the second after (the rest, in
+// order, drawing after the match map). Both walk the one table below with the
+// same cursor: each word takes its values by its own row's rule, whichever
+// pass reads it, so a value (a rule text saved as "rating", say) is never
+// read as a word.
 namespace {
 
 // Lower-cases A to Z only, as the runtime does in its default locale.
@@ -22,6 +30,8 @@ void lowerCase(std::wstring& word) {
 bool isDigitWord(const std::wstring& word) { return !word.empty() && word[0] >= L'0' && word[0] <= L'9'; }
 bool isSignedWord(const std::wstring& word) { return isDigitWord(word) || (!word.empty() && word[0] == L'-'); }
 int wordValue(const std::wstring& word) { return readLeadingInt(word.c_str()); }
+bool isRemovalKind(const std::wstring& word) { return word == L"civ" || word == L"map" || word == L"rule"; }
+bool isOptionWord(const std::wstring& word);
 
 void resetPlayerTable(PlayerTable& players) {
     for (int i = 0; i < kPlayerSlots; ++i) {
@@ -33,15 +43,116 @@ void resetPlayerTable(PlayerTable& players) {
     }
 }
 
-// The words with a read position; pass 2 walks them once from word 1.
+// The words with a read position; each pass walks them once from word 1.
 struct WordCursor {
-    std::vector<std::wstring>& words;
+    const std::vector<std::wstring>& words;
     size_t next;
 
     bool hasNext() const { return next < words.size(); }
     const std::wstring& peek() const { return words[next]; }
     const std::wstring& take() { return words[next++]; }
 };
+
+// What the words after an option word must be to count as its values.
+enum class ValueKind {
+    AnyWord,           // whatever they are
+    DigitWords,        // digit words (the first character a decimal digit)
+    SignedThenDigits,  // a signed word (a digit word, or one that starts with "-"), then digit words
+    RemovalNames,      // "civ", "map" or "rule", then every word up to the next option word
+};
+
+// The values of an option word: at most `most` words of the kind.
+struct ValueRule {
+    int most;
+    ValueKind kind;
+};
+
+constexpr ValueRule kNoValue = {0, ValueKind::AnyWord};
+constexpr ValueRule kOneWord = {1, ValueKind::AnyWord};
+constexpr ValueRule kOneDigitWord = {1, ValueKind::DigitWords};
+
+bool isValue(ValueKind kind, size_t index, const std::wstring& word) {
+    switch (kind) {
+        case ValueKind::AnyWord: return true;
+        case ValueKind::DigitWords: return isDigitWord(word);
+        case ValueKind::SignedThenDigits: return index == 0 ? isSignedWord(word) : isDigitWord(word);
+        case ValueKind::RemovalNames: return index == 0 ? isRemovalKind(word) : !isOptionWord(word);
+    }
+    return false;
+}
+
+// The values an option word took, and whether a word follows them (some
+// words keep an earlier value at the end of the line, and reset it before a
+// word that is no value).
+struct OptionValues {
+    std::vector<std::wstring> words;
+    bool more = false;
+};
+
+OptionValues takeValues(WordCursor& cursor, ValueRule rule) {
+    OptionValues values;
+    while (static_cast<int>(values.words.size()) < rule.most && cursor.hasNext() &&
+           isValue(rule.kind, values.words.size(), cursor.peek()))
+        values.words.push_back(cursor.take());
+    values.more = cursor.hasNext();
+    return values;
+}
+
+enum class WordResult { Next, Finished, Failed };
+
+// What an option word does in one pass with its values and the option set
+// ("remove" changes the tables and the run's map instead).
+using OptionReader = WordResult (*)(const OptionValues& values, OptionSet& options, Randomiser& randomiser);
+
+// One option word: its values, and its reader in each pass (none where the
+// pass has nothing to do with it).
+struct OptionWord {
+    const wchar_t* word;
+    ValueRule values;
+    OptionReader before_load;  // pass 1: the loader needs it, or it counts wherever it stands
+    OptionReader after_load;   // pass 2: in the order of the words, after the match map is drawn
+};
+
+// Sets one flag of the option set.
+template <uint8_t OptionSet::*Flag>
+WordResult setFlag(const OptionValues&, OptionSet& options, Randomiser&) {
+    options.*Flag = 1;
+    return WordResult::Next;
+}
+
+// Sets one flag and ends the pass: later words are not looked at.
+template <uint8_t OptionSet::*Flag>
+WordResult setFlagAndEnd(const OptionValues&, OptionSet& options, Randomiser&) {
+    options.*Flag = 1;
+    return WordResult::Finished;
+}
+
+// The number word of "line_pause N" (milliseconds, 0 to 60000) or
+// "line_cap N" (characters, 20 to 1000): Next with the value; Failed, with a
+// debug line, for anything else.
+WordResult readNumberWord(const OptionValues& values, int32_t low, int32_t high, const char* what, int32_t& value) {
+    const std::wstring word = values.words.empty() ? L"" : values.words[0];
+    const bool given = isDigitWord(word) && word.size() <= 5 &&
+                       word.find_first_not_of(L"0123456789") == std::wstring::npos && wordValue(word) >= low &&
+                       wordValue(word) <= high;
+    if (given) {
+        value = wordValue(word);
+        return WordResult::Next;
+    }
+    const std::wstring got = values.words.empty() ? L"nothing" : firstChars(word, kPathUnits - 1);
+    debugLog("%s - Passed ~ %s", what, toUtf8(got).c_str());
+    return WordResult::Failed;
+}
+
+WordResult readLinePause(const OptionValues& values, OptionSet& options, Randomiser&) {
+    return readNumberWord(values, 0, kLinePauseLimitMs, "line_pause needs a number of milliseconds from 0 to 60000",
+                          options.line_pause_ms);
+}
+
+WordResult readLineCap(const OptionValues& values, OptionSet& options, Randomiser&) {
+    return readNumberWord(values, kMinLineCap, kMaxLineCap, "line_cap needs a number of characters from 20 to 1000",
+                          options.line_cap);
+}
 
 wchar_t* scriptPathFor(OptionSet& options, const std::wstring& kind) {
     if (kind == L"civs") return options.civ_script_path;
@@ -50,128 +161,111 @@ wchar_t* scriptPathFor(OptionSet& options, const std::wstring& kind) {
     return nullptr;
 }
 
-// A number word for "line_pause N" (milliseconds, 0 to 60000) or
-// "line_cap N" (characters, 20 to 1000): true with the value; false, with a
-// debug line, for anything else.
-bool readNumberWord(const std::vector<std::wstring>& words, size_t valueAt, int32_t low, int32_t high, const char* what,
-                    int32_t& value) {
-    const bool given = valueAt < words.size() && isDigitWord(words[valueAt]) && words[valueAt].size() <= 5 &&
-                       words[valueAt].find_first_not_of(L"0123456789") == std::wstring::npos &&
-                       wordValue(words[valueAt]) >= low && wordValue(words[valueAt]) <= high;
-    if (given) {
-        value = wordValue(words[valueAt]);
-        return true;
+// "script civs|map|rules PATH": the file the loader reads instead. A kind
+// that is none of the three (a misspelling such as "civ"), or none, is named.
+WordResult readScript(const OptionValues& values, OptionSet& options, Randomiser&) {
+    wchar_t* path = values.words.empty() ? nullptr : scriptPathFor(options, values.words[0]);
+    if (path == nullptr) {
+        const std::wstring got = values.words.empty() ? L"nothing" : firstChars(values.words[0], kPathUnits - 1);
+        debugLog("script needs civs, map or rules before its file - Passed ~ %s", toUtf8(got).c_str());
+        return WordResult::Failed;
     }
-    const std::wstring got = valueAt < words.size() ? firstChars(words[valueAt], kPathUnits - 1) : L"nothing";
-    debugLog("%s - Passed ~ %s", what, toUtf8(got).c_str());
-    return false;
+    if (values.words.size() == 2) boundedCopy(path, kPathUnits, values.words[1].c_str());
+    return WordResult::Next;
 }
 
-// "script" is followed by a word that is none of its three kinds (a
-// misspelling such as "civ"), or by none: the word is named.
-bool refuseScriptKind(const std::vector<std::wstring>& words, size_t kindAt) {
-    const std::wstring got = kindAt < words.size() ? firstChars(words[kindAt], kPathUnits - 1) : L"nothing";
-    debugLog("script needs civs, map or rules before its file - Passed ~ %s", toUtf8(got).c_str());
-    return false;
-}
-
-// Pass 1: script paths and "rating", which the loader needs; "fair_teams"
-// balances on the ratings and "learned_ratings" starts from them, so both
-// have them read too. The words of how to type
-// are read here as well, so that they count wherever they stand, before
-// "repost" and "rematch" too. False when "line_pause" or "line_cap" has no
-// valid value or "script" no kind word.
-bool readLoaderOptions(OptionSet& options, std::vector<std::wstring>& words) {
-    for (size_t i = 0; i < words.size(); ++i) {
-        if (words[i] == L"real_keys") {
-            options.real_keys = 1;
-        } else if (words[i] == L"open_chat") {
-            options.open_chat = 1;
-        } else if (words[i] == L"line_pause") {
-            if (!readNumberWord(words, ++i, 0, kLinePauseLimitMs,
-                                "line_pause needs a number of milliseconds from 0 to 60000", options.line_pause_ms))
-                return false;
-        } else if (words[i] == L"line_cap") {
-            if (!readNumberWord(words, ++i, kMinLineCap, kMaxLineCap,
-                                "line_cap needs a number of characters from 20 to 1000", options.line_cap))
-                return false;
-        } else if (words[i] == L"compact") {
-            options.compact = 1;
-        } else if (words[i] == L"rating" || words[i] == L"fair_teams" || words[i] == L"learned_ratings") {
-            options.use_ratings = 1;
-        } else if (words[i] == L"script") {
-            wchar_t* path = ++i < words.size() ? scriptPathFor(options, words[i]) : nullptr;
-            if (path == nullptr) return refuseScriptKind(words, i);
-            if (i + 1 < words.size()) boundedCopy(path, kPathUnits, words[++i].c_str());
-        }
-    }
-    return true;
+// "rules PATH": the rule text Ctrl+2 types.
+WordResult readRules(const OptionValues& values, OptionSet& options, Randomiser&) {
+    if (!values.words.empty()) boundedCopy(options.usual_rules_path, values.words[0].c_str());
+    return WordResult::Next;
 }
 
 // "reflective" and "repeat": a signed word sets position 0 (-1 sets all
 // eight), then digit words set positions 1 to 7 in turn.
-void readPositionFlags(WordCursor& cursor, uint8_t (&flags)[kPlayerSlots]) {
-    if (!cursor.hasNext() || !isSignedWord(cursor.peek())) return;
-    int first = wordValue(cursor.take());
+template <uint8_t (OptionSet::*Flags)[kPlayerSlots]>
+WordResult readPositionFlags(const OptionValues& values, OptionSet& options, Randomiser&) {
+    uint8_t(&flags)[kPlayerSlots] = options.*Flags;
+    if (values.words.empty()) return WordResult::Next;
+    const int first = wordValue(values.words[0]);
     if (first == -1) {
         for (uint8_t& flag : flags) flag = 1;
     } else {
         flags[0] = first != 0;
     }
-    for (int position = 1; position < kPlayerSlots && cursor.hasNext() && isDigitWord(cursor.peek()); ++position)
-        flags[position] = wordValue(cursor.take()) != 0;
+    for (size_t position = 1; position < values.words.size(); ++position)
+        flags[position] = wordValue(values.words[position]) != 0;
+    return WordResult::Next;
 }
 
-void drawPositionFlags(uint8_t (&flags)[kPlayerSlots]) {
-    for (uint8_t& flag : flags) flag = crtRand() % 2;
+// "reflective_random" and "repeat_random": a coin for each position.
+template <uint8_t (OptionSet::*Flags)[kPlayerSlots]>
+WordResult drawPositionFlags(const OptionValues&, OptionSet& options, Randomiser&) {
+    for (uint8_t& flag : options.*Flags) flag = crtRand() % 2;
+    return WordResult::Next;
 }
 
-void readTierRange(WordCursor& cursor, OptionSet& options) {
-    if (!cursor.hasNext()) return;
-    const std::wstring& word = cursor.take();
-    if (!isSignedWord(word)) return;
-    int value = wordValue(word);
+// "limited_civ_tier_range N": 0 low, 1 mid, 2 high, -1 drawn; the word after
+// it is its value whatever it is.
+WordResult readTierRange(const OptionValues& values, OptionSet& options, Randomiser&) {
+    if (values.words.empty() || !isSignedWord(values.words[0])) return WordResult::Next;
+    int value = wordValue(values.words[0]);
     if (value == -1) value = crtRand() % 3;
     if (value == 0) options.tier_range_low = 1;
     if (value == 1) options.tier_range_mid = 1;
     if (value == 2) options.tier_range_high = 1;
+    return WordResult::Next;
 }
 
-void readReshape(WordCursor& cursor, OptionSet& options) {
+// "reshape N": at the end of the line the amount keeps its value.
+WordResult readReshape(const OptionValues& values, OptionSet& options, Randomiser&) {
     options.reshape = 1;
-    if (!cursor.hasNext()) return;
-    options.reshape_amount = isDigitWord(cursor.peek()) ? wordValue(cursor.take()) : 0;
+    if (!values.words.empty()) options.reshape_amount = wordValue(values.words[0]);
+    if (values.words.empty() && values.more) options.reshape_amount = 0;
+    return WordResult::Next;
 }
 
-void readRepeatCombo(WordCursor& cursor, OptionSet& options) {
-    if (!cursor.hasNext()) return;
-    options.repeat_combo = isDigitWord(cursor.peek()) ? wordValue(cursor.take()) : 8;
+// "repeat_combo N": at the end of the line the limit keeps its value.
+WordResult readRepeatCombo(const OptionValues& values, OptionSet& options, Randomiser&) {
+    if (!values.words.empty()) options.repeat_combo = wordValue(values.words[0]);
+    if (values.words.empty() && values.more) options.repeat_combo = 8;
+    return WordResult::Next;
 }
 
-void readSingleTier(WordCursor& cursor, OptionSet& options) {
+WordResult readScoreCombo(const OptionValues& values, OptionSet& options, Randomiser&) {
+    if (!values.words.empty()) options.score_combo = wordValue(values.words[0]);
+    return WordResult::Next;
+}
+
+WordResult readRepeatSameTeam(const OptionValues&, OptionSet& options, Randomiser&) {
+    options.repeat_same_team = 1;
+    options.repeat_ally = 1;
+    return WordResult::Next;
+}
+
+// "single_tier N": without N, or with -1, the tier is drawn.
+WordResult readSingleTier(const OptionValues& values, OptionSet& options, Randomiser&) {
     options.single_tier = 1;
-    int value = -1;
-    if (cursor.hasNext() && isSignedWord(cursor.peek())) value = wordValue(cursor.take());
+    const int value = values.words.empty() ? -1 : wordValue(values.words[0]);
     options.single_tier_value = value == -1 ? 1 + crtRand() % 4 : value;
+    return WordResult::Next;
 }
 
-void readTierRatios(WordCursor& cursor, OptionSet& options) {
+// "varied_tier_ratios A B C D": the ratios not given become 1 before a word
+// that is no value, and keep their values at the end of the line.
+WordResult readTierRatios(const OptionValues& values, OptionSet& options, Randomiser&) {
     options.varied_tier_ratios = 1;
     options.civ_cycle = 1;
-    for (int tier = 0; tier < 4 && cursor.hasNext(); ++tier) {
-        if (!isDigitWord(cursor.peek())) {
-            for (int rest = tier; rest < 4; ++rest) options.tier_ratios[rest] = 1;
-            return;
-        }
-        options.tier_ratios[tier] = wordValue(cursor.take());
-    }
+    for (size_t tier = 0; tier < values.words.size(); ++tier) options.tier_ratios[tier] = wordValue(values.words[tier]);
+    if (values.more)
+        for (size_t tier = values.words.size(); tier < 4; ++tier) options.tier_ratios[tier] = 1;
+    return WordResult::Next;
 }
 
-// "fair_teams", with the margin from a following digit word or the default.
-void readFairTeams(WordCursor& cursor, OptionSet& options) {
+// "fair_teams N", with the margin from N or the default.
+WordResult readFairTeams(const OptionValues& values, OptionSet& options, Randomiser&) {
     options.fair_teams = 1;
-    bool given = cursor.hasNext() && isDigitWord(cursor.peek());
-    options.fair_margin = given ? wordValue(cursor.take()) : kDefaultFairMargin;
+    options.fair_margin = values.words.empty() ? kDefaultFairMargin : wordValue(values.words[0]);
+    return WordResult::Next;
 }
 
 // Whether the name is the word when the letters A to Z are compared without
@@ -198,22 +292,17 @@ const wchar_t* civName(const CivRecord& civ) { return civ.name; }
 const wchar_t* mapName(const MapRecord& map) { return map.name; }
 const wchar_t* rulePath(const RuleRecord& rule) { return rule.path; }
 
-bool isOptionWord(const std::wstring& word);
-
-// Removes the first record of each following name. An option word ends the
-// names and is left for the option table; any other word that names no
-// record fails with a line of its own.
+// Removes the first record of each name (the values after the kind word); a
+// name that names no record fails with a line of its own.
 template <typename Record, typename RemoveAt>
-bool removeByName(WordCursor& cursor, const std::vector<Record>& table, const wchar_t* (*nameOf)(const Record&),
+bool removeByName(const OptionValues& values, const std::vector<Record>& table, const wchar_t* (*nameOf)(const Record&),
                   RemoveAt removeAt) {
-    while (cursor.hasNext()) {
-        int index = findRecord(table, cursor.peek(), nameOf);
+    for (size_t i = 1; i < values.words.size(); ++i) {
+        const int index = findRecord(table, values.words[i], nameOf);
         if (index < 0) {
-            if (isOptionWord(cursor.peek())) return true;
-            debugLog("Nothing to remove named %s", toUtf8(firstChars(cursor.peek(), kPathUnits - 1)).c_str());
+            debugLog("Nothing to remove named %s", toUtf8(firstChars(values.words[i], kPathUnits - 1)).c_str());
             return false;
         }
-        cursor.take();
         removeAt(index);
     }
     return true;
@@ -233,179 +322,129 @@ bool redrawMatchMap(const GameTables& game, RunState& current) {
     return true;
 }
 
-// "remove" with a kind word; any other word is left for the option table.
-// False when a name matches nothing, or when no map is left for the match.
-bool readRemoval(WordCursor& cursor, GameTables& game, RunState& current) {
-    if (!cursor.hasNext()) return true;
-    const std::wstring& kind = cursor.peek();
-    if (kind == L"civ") {
-        cursor.take();
-        return removeByName(cursor, game.civ_table, civName, [&game](int index) { removeCivAt(game, index); });
+// Removes the maps of the names; when the match map is among them, it is
+// drawn again from the maps left.
+bool removeMaps(const OptionValues& values, GameTables& game, RunState& current) {
+    bool drawnRemoved = false;
+    const bool named = removeByName(values, game.map_table, mapName, [&](int index) {
+        drawnRemoved = drawnRemoved || std::wcscmp(game.map_table[index].name, current.map_name) == 0;
+        game.map_table.erase(game.map_table.begin() + index);
+    });
+    return named && (!drawnRemoved || redrawMatchMap(game, current));
+}
+
+// "remove civ|map|rule NAME...": without a kind word it takes no value.
+// Failed when a name matches nothing, or when no map is left for the match.
+WordResult readRemoval(const OptionValues& values, OptionSet&, Randomiser& randomiser) {
+    if (values.words.empty()) return WordResult::Next;
+    GameTables& game = randomiser.game;
+    bool removed = false;
+    if (values.words[0] == L"civ") {
+        removed = removeByName(values, game.civ_table, civName, [&game](int index) { removeCivAt(game, index); });
+    } else if (values.words[0] == L"map") {
+        removed = removeMaps(values, game, randomiser.current);
+    } else {
+        removed = removeByName(values, game.rule_table, rulePath,
+                               [&game](int index) { game.rule_table.erase(game.rule_table.begin() + index); });
     }
-    if (kind == L"map") {
-        cursor.take();
-        bool drawnRemoved = false;
-        const bool named = removeByName(cursor, game.map_table, mapName, [&](int index) {
-            drawnRemoved = drawnRemoved || std::wcscmp(game.map_table[index].name, current.map_name) == 0;
-            game.map_table.erase(game.map_table.begin() + index);
-        });
-        return named && (!drawnRemoved || redrawMatchMap(game, current));
+    return removed ? WordResult::Next : WordResult::Failed;
+}
+
+// Every option word, with its values and what each pass does with it. This
+// table is the one list of the words the randomiser accepts. A word with one
+// value of any kind, read after the data loads, is one row:
+// {L"word", kOneWord, nullptr, readWord}.
+const OptionWord kOptionWords[] = {
+    {L"remove", {INT_MAX, ValueKind::RemovalNames}, nullptr, readRemoval},
+    {L"rules", kOneWord, nullptr, readRules},
+    {L"limited_civ_tier_range", kOneWord, nullptr, readTierRange},
+    {L"reshape", kOneDigitWord, nullptr, readReshape},
+    {L"reflective", {kPlayerSlots, ValueKind::SignedThenDigits}, nullptr, readPositionFlags<&OptionSet::reflective>},
+    {L"reflective_random", kNoValue, nullptr, drawPositionFlags<&OptionSet::reflective>},
+    {L"repeat", {kPlayerSlots, ValueKind::SignedThenDigits}, nullptr, readPositionFlags<&OptionSet::repeat_enemy>},
+    {L"repeat_random", kNoValue, nullptr, drawPositionFlags<&OptionSet::repeat_enemy>},
+    {L"repeat_combo", kOneDigitWord, nullptr, readRepeatCombo},
+    {L"repeat_same_team", kNoValue, nullptr, readRepeatSameTeam},
+    {L"single_tier", {1, ValueKind::SignedThenDigits}, nullptr, readSingleTier},
+    {L"team_random", kNoValue, nullptr, setFlag<&OptionSet::team_random>},
+    // The loader reads the ratings for "fair_teams", which balances on them, and
+    // "learned_ratings", which starts from them, wherever they stand.
+    {L"fair_teams", kOneDigitWord, setFlag<&OptionSet::use_ratings>, readFairTeams},
+    {L"learned_ratings", kNoValue, setFlag<&OptionSet::use_ratings>, setFlag<&OptionSet::learned_ratings>},
+    {L"varied_tier_ratios", {4, ValueKind::DigitWords}, nullptr, readTierRatios},
+    {L"reflective_tiers", kNoValue, nullptr, setFlag<&OptionSet::reflective_tiers>},
+    {L"score_combo", kOneDigitWord, nullptr, readScoreCombo},
+    {L"handicap", kNoValue, nullptr, setFlag<&OptionSet::handicap>},
+    {L"civ_cycle", kNoValue, nullptr, setFlag<&OptionSet::civ_cycle>},
+    {L"fmt_uncounter", kNoValue, nullptr, setFlag<&OptionSet::fmt_uncounter>},
+    {L"omit_civs", kNoValue, nullptr, setFlag<&OptionSet::omit_civs>},
+    {L"validate", kNoValue, nullptr, setFlagAndEnd<&OptionSet::validate_only>},
+    {L"repost", kNoValue, nullptr, setFlagAndEnd<&OptionSet::repost_only>},
+    {L"rematch", kNoValue, nullptr, setFlagAndEnd<&OptionSet::repost_only>},
+    {L"rating", kNoValue, setFlag<&OptionSet::use_ratings>, nullptr},
+    // How to type: read before the data loads, so that they count wherever
+    // they stand, after "repost" and "rematch" too.
+    {L"real_keys", kNoValue, setFlag<&OptionSet::real_keys>, nullptr},
+    {L"open_chat", kNoValue, setFlag<&OptionSet::open_chat>, nullptr},
+    {L"compact", kNoValue, setFlag<&OptionSet::compact>, nullptr},
+    {L"line_pause", kOneWord, readLinePause, nullptr},
+    {L"line_cap", kOneWord, readLineCap, nullptr},
+    {L"script", {2, ValueKind::AnyWord}, readScript, nullptr},
+    // "result N" stands alone: read instead of both passes, by readResultWords.
+    {L"result", kOneWord, nullptr, nullptr},
+};
+
+const OptionWord* findOption(const std::wstring& word) {
+    for (const OptionWord& option : kOptionWords) {
+        if (word == option.word) return &option;
     }
-    if (kind == L"rule") {
-        cursor.take();
-        return removeByName(cursor, game.rule_table, rulePath,
-                            [&game](int index) { game.rule_table.erase(game.rule_table.begin() + index); });
+    return nullptr;
+}
+
+bool isOptionWord(const std::wstring& word) { return findOption(word) != nullptr; }
+
+// The next word at the cursor, with its row (none for a word that is no
+// option) and the values it takes.
+struct MetWord {
+    const std::wstring& word;
+    const OptionWord* option;
+    OptionValues values;
+};
+
+MetWord takeWord(WordCursor& cursor) {
+    const std::wstring& word = cursor.take();
+    const OptionWord* option = findOption(word);
+    return {word, option, option != nullptr ? takeValues(cursor, option->values) : OptionValues()};
+}
+
+enum class Pass { BeforeLoad, AfterLoad };
+
+// Reads the words of one pass. A word that is no option is refused after
+// the data loads, where it stands ("Error Args?"), and passed over before.
+bool readPass(Pass pass, const std::vector<std::wstring>& words, OptionSet& options, Randomiser& randomiser) {
+    WordCursor cursor{words, 1};
+    while (cursor.hasNext()) {
+        const MetWord met = takeWord(cursor);
+        if (met.option == nullptr && pass == Pass::BeforeLoad) continue;
+        if (met.option == nullptr) {
+            debugLog("Error Args? - %s", toUtf8(firstChars(met.word, kPathUnits - 1)).c_str());
+            return false;
+        }
+        const OptionReader read = pass == Pass::BeforeLoad ? met.option->before_load : met.option->after_load;
+        const WordResult result = read != nullptr ? read(met.values, options, randomiser) : WordResult::Next;
+        if (result != WordResult::Next) return result == WordResult::Finished;
     }
     return true;
 }
 
-void skipScriptWords(WordCursor& cursor) {
-    if (!cursor.hasNext()) return;
-    const std::wstring& kind = cursor.take();
-    if ((kind == L"civs" || kind == L"map" || kind == L"rules") && cursor.hasNext()) cursor.take();
-}
-
-enum class WordResult { Next, Finished, Failed };
-
-// What an option word does with the option set and the words after it
-// ("remove" changes the tables and the run's map instead).
-using OptionReader = WordResult (*)(WordCursor& cursor, OptionSet& options, Randomiser& randomiser);
-
-struct OptionWord {
-    const wchar_t* word;
-    OptionReader read;
-};
-
-// Sets one flag of the option set; the word takes no value words.
-template <uint8_t OptionSet::*Flag>
-WordResult setFlag(WordCursor&, OptionSet& options, Randomiser&) {
-    options.*Flag = 1;
-    return WordResult::Next;
-}
-
-// Every option word of pass 2, with what it does. This table is the one list
-// of the words the randomiser accepts.
-// Pass 2 steps over a word of pass 1 and its number.
-WordResult skipNumberWord(WordCursor& cursor, OptionSet&, Randomiser&) {
-    if (cursor.hasNext()) cursor.take();
-    return WordResult::Next;
-}
-
-const OptionWord kOptionWords[] = {
-    {L"remove",
-     [](WordCursor& cursor, OptionSet&, Randomiser& randomiser) {
-         if (!cursor.hasNext()) return WordResult::Finished;
-         return readRemoval(cursor, randomiser.game, randomiser.current) ? WordResult::Next : WordResult::Failed;
-     }},
-    {L"rules",
-     [](WordCursor& cursor, OptionSet& options, Randomiser&) {
-         if (cursor.hasNext()) boundedCopy(options.usual_rules_path, cursor.take().c_str());
-         return WordResult::Next;
-     }},
-    {L"limited_civ_tier_range",
-     [](WordCursor& cursor, OptionSet& options, Randomiser&) {
-         readTierRange(cursor, options);
-         return WordResult::Next;
-     }},
-    {L"reshape",
-     [](WordCursor& cursor, OptionSet& options, Randomiser&) {
-         readReshape(cursor, options);
-         return WordResult::Next;
-     }},
-    {L"reflective",
-     [](WordCursor& cursor, OptionSet& options, Randomiser&) {
-         readPositionFlags(cursor, options.reflective);
-         return WordResult::Next;
-     }},
-    {L"reflective_random",
-     [](WordCursor&, OptionSet& options, Randomiser&) {
-         drawPositionFlags(options.reflective);
-         return WordResult::Next;
-     }},
-    {L"repeat",
-     [](WordCursor& cursor, OptionSet& options, Randomiser&) {
-         readPositionFlags(cursor, options.repeat_enemy);
-         return WordResult::Next;
-     }},
-    {L"repeat_random",
-     [](WordCursor&, OptionSet& options, Randomiser&) {
-         drawPositionFlags(options.repeat_enemy);
-         return WordResult::Next;
-     }},
-    {L"repeat_combo",
-     [](WordCursor& cursor, OptionSet& options, Randomiser&) {
-         readRepeatCombo(cursor, options);
-         return WordResult::Next;
-     }},
-    {L"repeat_same_team",
-     [](WordCursor&, OptionSet& options, Randomiser&) {
-         options.repeat_same_team = 1;
-         options.repeat_ally = 1;
-         return WordResult::Next;
-     }},
-    {L"single_tier",
-     [](WordCursor& cursor, OptionSet& options, Randomiser&) {
-         readSingleTier(cursor, options);
-         return WordResult::Next;
-     }},
-    {L"team_random", setFlag<&OptionSet::team_random>},
-    {L"fair_teams",
-     [](WordCursor& cursor, OptionSet& options, Randomiser&) {
-         readFairTeams(cursor, options);
-         return WordResult::Next;
-     }},
-    {L"learned_ratings", setFlag<&OptionSet::learned_ratings>},
-    {L"varied_tier_ratios",
-     [](WordCursor& cursor, OptionSet& options, Randomiser&) {
-         readTierRatios(cursor, options);
-         return WordResult::Next;
-     }},
-    {L"reflective_tiers", setFlag<&OptionSet::reflective_tiers>},
-    {L"score_combo",
-     [](WordCursor& cursor, OptionSet& options, Randomiser&) {
-         if (cursor.hasNext() && isDigitWord(cursor.peek())) options.score_combo = wordValue(cursor.take());
-         return WordResult::Next;
-     }},
-    {L"handicap", setFlag<&OptionSet::handicap>},
-    {L"civ_cycle", setFlag<&OptionSet::civ_cycle>},
-    {L"fmt_uncounter", setFlag<&OptionSet::fmt_uncounter>},
-    {L"omit_civs", setFlag<&OptionSet::omit_civs>},
-    {L"validate",
-     [](WordCursor&, OptionSet& options, Randomiser&) {
-         options.validate_only = 1;
-         return WordResult::Finished;
-     }},
-    {L"repost",
-     [](WordCursor&, OptionSet& options, Randomiser&) {
-         options.repost_only = 1;
-         return WordResult::Finished;
-     }},
-    {L"rematch",
-     [](WordCursor&, OptionSet& options, Randomiser&) {
-         options.repost_only = 1;
-         return WordResult::Finished;
-     }},
-    // Pass 1 has read these already; pass 2 only steps over them.
-    {L"rating", [](WordCursor&, OptionSet&, Randomiser&) { return WordResult::Next; }},
-    {L"real_keys", [](WordCursor&, OptionSet&, Randomiser&) { return WordResult::Next; }},
-    {L"open_chat", [](WordCursor&, OptionSet&, Randomiser&) { return WordResult::Next; }},
-    {L"compact", [](WordCursor&, OptionSet&, Randomiser&) { return WordResult::Next; }},
-    {L"line_pause", skipNumberWord},
-    {L"line_cap", skipNumberWord},
-    {L"script",
-     [](WordCursor& cursor, OptionSet&, Randomiser&) {
-         skipScriptWords(cursor);
-         return WordResult::Next;
-     }},
-};
-
 // "result N" records the last match's result (N: 0 not rated, 1 to 4 the
 // winning team) instead of drawing a match, so no data is loaded. It stands
 // alone: a word beside it is refused, not passed over, since the host meant
-// something by it.
+// something by it. A value of another word ("rules result") is no result.
 bool asksForResult(const std::vector<std::wstring>& words) {
-    for (size_t i = 1; i < words.size(); ++i) {
-        if (words[i] == L"result") return true;
+    WordCursor cursor{words, 1};
+    while (cursor.hasNext()) {
+        if (takeWord(cursor).word == L"result") return true;
     }
     return false;
 }
@@ -423,28 +462,11 @@ bool readResultWords(OptionSet& options, const std::vector<std::wstring>& words)
     return false;
 }
 
-bool isOptionWord(const std::wstring& word) {
-    for (const OptionWord& option : kOptionWords) {
-        if (word == option.word) return true;
-    }
-    return false;
-}
-
-// Applies one option word of pass 2 and whatever value words it takes.
-WordResult applyOption(const std::wstring& word, WordCursor& cursor, OptionSet& options, Randomiser& randomiser) {
-    for (const OptionWord& option : kOptionWords) {
-        if (word == option.word) return option.read(cursor, options, randomiser);
-    }
-    debugLog("Error Args? - %s", toUtf8(firstChars(word, kPathUnits - 1)).c_str());
-    return WordResult::Failed;
-}
-
 }  // namespace
 
 std::vector<std::wstring> optionWords() {
     std::vector<std::wstring> words;
     for (const OptionWord& option : kOptionWords) words.push_back(option.word);
-    words.push_back(L"result");  // read before both passes, by readResultWords
     return words;
 }
 
@@ -453,15 +475,8 @@ bool parseCommandLine(Randomiser& randomiser, std::vector<std::wstring>& words) 
     resetPlayerTable(randomiser.players);
     for (std::wstring& word : words) lowerCase(word);
     if (asksForResult(words)) return readResultWords(options, words);
-    if (!readLoaderOptions(options, words) || !loadGameData(randomiser)) return false;
-
-    WordCursor cursor{words, 1};
-    while (cursor.hasNext()) {
-        const std::wstring& word = cursor.take();
-        WordResult result = applyOption(word, cursor, options, randomiser);
-        if (result == WordResult::Failed) return false;
-        if (result == WordResult::Finished) break;
-    }
+    if (!readPass(Pass::BeforeLoad, words, options, randomiser) || !loadGameData(randomiser)) return false;
+    if (!readPass(Pass::AfterLoad, words, options, randomiser)) return false;
     // Ctrl+2 types the rule text the words name until the host chooses another.
     boundedCopy(randomiser.current.rules_path, options.usual_rules_path);
     return true;

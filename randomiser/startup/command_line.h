@@ -5,10 +5,11 @@
 #include "randomiser/state/randomiser_state.h"
 
 // Turns the command-line words (word 0 is the program path) into the option
-// set, loading the game data between its two passes. Every word is lower-cased
-// in place. False when a word is no option or the data cannot be loaded; the
-// reason stands in the debug log. "result N" stands alone and loads nothing:
-// it only sets record_result.
+// set, loading the game data between its two passes; in both, each word takes
+// its own values, so a value is never read as a word ("rules rating" names a
+// rule text). Every word is lower-cased in place. False when a word is no
+// option or the data cannot be loaded; the reason stands in the debug log.
+// "result N" stands alone and loads nothing: it only sets record_result.
 bool parseCommandLine(Randomiser& randomiser, std::vector<std::wstring>& words);
 
 // Every option word the parser accepts, in the order of its table (the words

@@ -140,6 +140,17 @@ TEST_F(HotkeyCommands, EveryCommandThatTypesIsRefusedInTheProgramsOwnWindow) {
     }
 }
 
+// The shell types a command's sequence in the outcome's style: with
+// real_keys as key presses, in the repost mode too.
+TEST_F(HotkeyCommands, TheSequenceComesWithItsStyleOfTyping) {
+    EXPECT_FALSE(runCommand(randomiser, 3).style.real_keys);
+    changeOptions(randomiser, [](OptionSet& options) { options.real_keys = 1; });
+    EXPECT_TRUE(runCommand(randomiser, 3).style.real_keys);
+    changeOptions(randomiser, [](OptionSet& options) { options.repost_only = 1; });
+    writeFile("data.txt", "a\r\n");
+    EXPECT_TRUE(runCommand(randomiser, 1).style.real_keys);
+}
+
 TEST_F(HotkeyCommands, RepostModeTypesDataTxtOnlyOnOneAndQuitsOnNine) {
     changeOptions(randomiser, [](OptionSet& options) { options.repost_only = 1; });
     writeFile("data.txt", "a\r\nb\r\nrest");

@@ -408,6 +408,23 @@ TEST_F(CommandLine, TypingWordsCountWhereverTheyStand) {
     EXPECT_EQ(fresh.options().line_pause_ms, 60000);
 }
 
+// A word's value is its own, whatever it reads like: in a folder with rule
+// texts saved under the names of words, "rules NAME" names the rule text and
+// sets nothing else, in the pass before the data loads too.
+TEST_F(CommandLine, ARuleTextNamedLikeAWordIsTheRuleText) {
+    for (const wchar_t* name : {L"rating", L"line_cap", L"script", L"result"}) {
+        writeFile(std::string(name, name + std::wcslen(name)), files.usual_rules);
+        std::remove("debug.txt");
+        Randomiser fresh;
+        std::vector<std::wstring> words = wordsOf(std::wstring(L"rules ") + name);
+        EXPECT_TRUE(parseCommandLine(fresh, words)) << debugLogText();
+        EXPECT_EQ(std::wstring(fresh.options().usual_rules_path), name);
+        EXPECT_EQ(fresh.options().use_ratings, 0) << "the report would say Ratings Based";
+        EXPECT_EQ(fresh.options().record_result, '\0');
+        EXPECT_EQ(debugLogText(), "");
+    }
+}
+
 TEST_F(CommandLine, RefusesALinePauseOutOfRange) {
     for (const wchar_t* value : {L"60001", L"-1", L"1e3", L"rating", L"99999999999"}) {
         std::remove("debug.txt");
