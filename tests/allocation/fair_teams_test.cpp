@@ -16,8 +16,10 @@
 #include <vector>
 
 #include "common/crt_random.h"
+#include "common/text_convert.h"
 #include "randomiser/allocation/handicap_reshape.h"
 #include "randomiser/allocation/team_assignment.h"
+#include "randomiser/output/draw_note.h"
 #include "randomiser/startup/match_from_words.h"
 #include "ratings/results_log.h"
 #include "support/allocation_checks.h"
@@ -670,6 +672,63 @@ TEST(FairTeams, ABestSpreadAbove200IsLoggedAndNoted) {
     setPlayers(classes, 2, {2000, 2100, 1000, 1100}, {1, 1, 2, 2});
     assignTeams(classes);
     EXPECT_EQ(unfairTeamsNote(classes), L"");
+}
+
+// At most two fair splits: the draw's balloon says so, and names the
+// smallest margin that lets in a third (or every split the friend groups
+// leave, when they leave fewer).
+TEST(FairTeams, AtMostTwoFairSplitsAreNotedWithTheMarginThatAllowsMore) {
+    TempFolder folder;  // lobbies beyond any fair split log a line to debug.txt
+    struct Case {
+        std::vector<int> ratings;
+        std::vector<int> groups;
+        int teams;
+        int margin;
+        std::wstring start;  // the note up to the margin it names; empty for no note
+        size_t allows;
+    };
+    const std::wstring one = L"Only 1 fair split (margin 25): the same teams each match; fair_teams ";
+    const Case cases[] = {
+        {{1480, 1720, 1150, 1890, 1340, 1610}, {0, 3, 0, 0, 0, 3}, 2, 25, one, 3},  // the sample folder
+        {{1000, 1010, 2000, 2010},
+         {0, 0, 0, 0},
+         2,
+         25,
+         L"Only 2 fair splits (margin 25): the teams take turns; fair_teams ",
+         3},
+        // Two pairs of friends leave two splits, one of them fair.
+        {{1000, 1300, 1500, 1500, 1400, 1400}, {0, 0, 1, 1, 2, 2}, 2, 25, one, 2},
+        {{1000, 1300, 1500, 1500, 1400, 1400}, {0, 0, 1, 1, 2, 2}, 2, 200, L"", 0},
+        {{1500, 1510, 1490, 1520, 1480, 1505, 1495, 1500}, {0, 0, 0, 0, 0, 0, 0, 0}, 2, 25, L"", 0},
+    };
+    for (const Case& c : cases) {
+        Randomiser r;
+        setPlayers(r, c.teams, c.ratings, c.groups);
+        changeOptions(r, [&](OptionSet& options) {
+            options.fair_teams = 1;
+            options.fair_margin = c.margin;
+        });
+        const BruteForce brute = bruteForce(r.players);
+        crtSrand(5);
+        assignTeams(r);
+        const std::wstring note = fewFairSplitsNote(r);
+        SCOPED_TRACE(toUtf8(note));
+        if (c.start.empty()) {
+            EXPECT_EQ(note, L"");
+            continue;
+        }
+        ASSERT_EQ(note.substr(0, c.start.size()), c.start);
+        const std::wstring rest = note.substr(c.start.size());
+        const int wider = std::stoi(rest);
+        EXPECT_EQ(rest, std::to_wstring(wider) + L" allows " + std::to_wstring(c.allows));
+        EXPECT_GE(brute.fair(wider).size(), c.allows);
+        EXPECT_LT(brute.fair(wider - 1).size(), c.allows);
+        EXPECT_NE(drawBalloonText(r, L"", 1000).find(L"\n" + note), std::wstring::npos);
+    }
+    Randomiser classes;  // rating alone says nothing
+    setPlayers(classes, 2, {1000, 1010, 2000, 2010});
+    assignTeams(classes);
+    EXPECT_EQ(fewFairSplitsNote(classes), L"");
 }
 
 TEST(FairTeams, MissingRatingLogsAndTakesTheUnratedPath) {
