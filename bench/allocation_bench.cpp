@@ -36,10 +36,10 @@ namespace {
 
 const int kRatings[8] = {1850, 1720, 1640, 1580, 1510, 1450, 1380, 1240};
 const int kGroups[8] = {0, 3, 0, 3, 0, 0, 5, 5};
-// The teams (1 to 4) of the players in the three matches before, which the
-// fair_teams choice counts teammate repeats against.
-const int kRecentTeams[kRecentMatches][8] = {
-    {1, 1, 2, 2, 3, 3, 4, 4}, {1, 2, 1, 2, 3, 4, 3, 4}, {1, 2, 3, 4, 1, 2, 3, 4}};
+// The teams (1 to 4) of the players in the three matches before, newest
+// first, with the weights the fair_teams choice gives their teammates.
+const int kRecentTeams[3][8] = {{1, 1, 2, 2, 3, 3, 4, 4}, {1, 2, 1, 2, 3, 4, 3, 4}, {1, 2, 3, 4, 1, 2, 3, 4}};
+const int kRecentWeights[3] = {8, 4, 2};
 
 // The players and civilisations of the in-memory runs, in teams of the given count.
 Randomiser inMemoryRun(int teams, bool fairTeams) {
@@ -64,9 +64,12 @@ Randomiser inMemoryRun(int teams, bool fairTeams) {
         std::swprintf(civ.name, kCivNameUnits, L"civilisation%i", c);
         base.game.civ_table.push_back(civ);
     }
-    for (const auto& teamsThen : kRecentTeams) {
+    for (int m = 0; m < 3; ++m) {
+        const int* teamsThen = kRecentTeams[m];
         for (int p = 0; p < 8; ++p) {
-            for (int q = 0; q < 8; ++q) base.history.recent_teammates[p][q] += p != q && teamsThen[p] == teamsThen[q];
+            for (int q = 0; q < 8; ++q) {
+                if (p != q && teamsThen[p] == teamsThen[q]) base.history.teammate_weights[p][q] += kRecentWeights[m];
+            }
         }
     }
     return base;

@@ -5,16 +5,18 @@
                                 [--matches N] [--words WORD...]
 
 For each preview build given (sortilane_preview of a build), plays an evening
-of N consecutive matches (default 20) in a fresh copy of dist/, with the
-players of FILE (default: dist/PlayerData.txt) and the words (default:
-rating fair_teams): each match is drawn by the preview with its own seed,
-then saved as the randomiser saves it at Ctrl+1 (the report lines to
-data.txt, the match's line to Results.txt with a result drawn at random), so
-a build that steers by either file sees what it would see. Counted for each
-match: the teammate pairs that were also teammates in each of the three
-matches before (a pair counts once per such match), and whether the spread
-of the team scores is within the margin (25) of the best spread. The results
-are drawn from a fixed seed, so every build gets the same ones.
+of N consecutive matches (default 10), ten minutes apart, in a fresh copy of
+dist/, with the players of FILE (default: the eight players of EIGHT_PLAYERS,
+no friend groups) and the words (default: rating fair_teams): each match is
+drawn by the preview with its own seed, then saved as the randomiser saves it
+at Ctrl+1 (the report lines to data.txt, the match's line to Results.txt with
+a result drawn at random), so a build that steers by either file sees what it
+would see. Counted over the evening: the teammate pairs that were also
+teammates in each of the three matches before (a pair counts once per such
+match), the matches whose spread of the team scores is within the margin (25)
+of the best spread, and the most matches any one pair of players shared a
+team in. The results are drawn from a fixed seed, so every build gets the
+same ones.
 """
 import argparse
 import itertools
@@ -30,6 +32,10 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 DIST = os.path.join(HERE, "..", "dist")
 ROW = re.compile(r"^\| (.+?) *\| \| [^|]* \| \| [^|]* \| \| (\d) *\|$")
 MARGIN = 25
+# Eight players close enough in rating that several splits are fair.
+EIGHT_PLAYERS = ("player_num {8} team_num {2} player_name { 'Alder' 'Brisk' 'Corra' 'Dunmore' 'Ember' 'Fallow' "
+                 "'Gale' 'Hollin' } player_rating { 1650 1480 1720 1390 1555 1610 1500 1580 } "
+                 "player_fmt_group { 0 0 0 0 0 0 0 0 }")
 
 
 def file_ratings(player_data):
@@ -53,6 +59,7 @@ def play_evening(preview, player_data, matches, words):
         lineups = []  # each match: the sets of players of its teams
         repeats = 0
         within = 0
+        shared = {}  # each pair of teammates: in how many matches
         for match in range(matches):
             seed = 1765100000 + 600 * match
             out = subprocess.run([preview, "--dir", folder, "--seed", str(seed), "--balance", "--"] + words,
@@ -67,6 +74,9 @@ def play_evening(preview, player_data, matches, words):
                 for team in lineup:
                     for a, b in itertools.combinations(sorted(team), 2):
                         repeats += any(a in then and b in then for then in before)
+            for team in lineup:
+                for pair in itertools.combinations(sorted(team), 2):
+                    shared[pair] = shared.get(pair, 0) + 1
             lineups.append(lineup)
             spread = int(next(line for line in out if line.startswith("Spread: ")).split()[1])
             best = int(next(line for line in out if line.startswith("Best spread possible: ")).split()[3])
@@ -80,7 +90,8 @@ def play_evening(preview, player_data, matches, words):
                 fields += [name, team, str(ratings[name])]
             with open(os.path.join(folder, "Results.txt"), "a", encoding="utf-8", newline="") as log:
                 log.write("\t".join(fields) + "\r\n")
-        return repeats, within
+        most = max(shared.values(), default=0)
+        return repeats, within, most, [pair for pair in sorted(shared) if shared[pair] == most]
     finally:
         shutil.rmtree(folder)
 
@@ -88,14 +99,22 @@ def play_evening(preview, player_data, matches, words):
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     parser.add_argument("previews", nargs="+")
-    parser.add_argument("--player-data", default=os.path.join(DIST, "PlayerData.txt"))
-    parser.add_argument("--matches", type=int, default=20)
+    parser.add_argument("--player-data")
+    parser.add_argument("--matches", type=int, default=10)
     parser.add_argument("--words", nargs="+", default=["rating", "fair_teams"])
     args = parser.parse_args()
-    for preview in args.previews:
-        repeats, within = play_evening(preview, args.player_data, args.matches, args.words)
-        print("%s: %d teammate pairs repeated from the three matches before; %d of %d matches within %d of the "
-              "best spread" % (preview, repeats, within, args.matches, MARGIN))
+    with tempfile.NamedTemporaryFile("w", encoding="utf-8", suffix=".txt", delete=False) as eight:
+        eight.write(EIGHT_PLAYERS)
+    try:
+        for preview in args.previews:
+            repeats, within, most, pairs = play_evening(preview, args.player_data or eight.name, args.matches,
+                                                        args.words)
+            print("%s: %d teammate pairs repeated from the three matches before; %d of %d matches within %d of the "
+                  "best spread; the most often one pair shared a team: %d of %d matches (%s)"
+                  % (preview, repeats, within, args.matches, MARGIN, most, args.matches,
+                     ", ".join(" and ".join(pair) for pair in pairs)))
+    finally:
+        os.remove(eight.name)
     return 0
 
 

@@ -43,8 +43,8 @@ struct SplitWalk {
     int team_players[kMaxTeams][kMaxTeamSize] = {};
     int64_t sums[kMaxTeams] = {};
     unsigned members[kMaxTeams] = {};
-    int opened = 0;   // teams that hold a player
-    int repeats = 0;  // teammate repeats of the players placed so far
+    int opened = 0;  // teams that hold a player
+    int weight = 0;  // teammate weight of the players placed so far
 };
 
 void addSplit(const SplitWalk& walk) {
@@ -61,7 +61,7 @@ void addSplit(const SplitWalk& walk) {
         highest = std::max(highest, walk.sums[t]);
     }
     split.spread = truncatedMean(highest, walk.size) - truncatedMean(lowest, walk.size);
-    split.teammate_repeats = walk.repeats;
+    split.teammate_weight = walk.weight;
     split.group_teams = 0;
     split.broken_groups = 0;
     for (int g = 0; g < walk.groups.count; ++g) {
@@ -81,7 +81,7 @@ void placeFrom(SplitWalk& walk, int p) {
         return;
     }
     const int rating = walk.players.player_ratings[p];
-    const int* recent = walk.history.recent_teammates[p];
+    const int* weights = walk.history.teammate_weights[p];
     // Team t may take p when it has room; the first team with nobody in it
     // is the last one to try, as teams are named by their lowest player.
     const int lastTeam = std::min(walk.opened, walk.players.team_count - 1);
@@ -89,17 +89,17 @@ void placeFrom(SplitWalk& walk, int p) {
     for (int t = 0; t <= lastTeam; ++t) {
         if (walk.filled[t] == size) continue;
         const bool opens = t == walk.opened;
-        int repeats = 0;  // p with the players of team t so far
-        for (int i = 0; i < walk.filled[t]; ++i) repeats += recent[walk.team_players[t][i]];
+        int weight = 0;  // p with the players of team t so far
+        for (int i = 0; i < walk.filled[t]; ++i) weight += weights[walk.team_players[t][i]];
         walk.team_of[p] = t;
         walk.team_players[t][walk.filled[t]++] = p;
         walk.sums[t] += rating;
         walk.members[t] |= 1u << p;
-        walk.repeats += repeats;
+        walk.weight += weight;
         if (opens) ++walk.opened;
         placeFrom(walk, p + 1);
         if (opens) --walk.opened;
-        walk.repeats -= repeats;
+        walk.weight -= weight;
         walk.members[t] &= ~(1u << p);
         walk.sums[t] -= rating;
         --walk.filled[t];
@@ -150,15 +150,15 @@ bool chooseFairTeams(const Allocation& match) {
     }
     match.teams.fair_best_spread = fair.best_spread;
 
-    // The fair splits that repeat the fewest teammate pairs, in list order.
-    int fewest = list.splits[fair.index[0]].teammate_repeats;
-    for (int i = 1; i < fair.count; ++i) fewest = std::min(fewest, list.splits[fair.index[i]].teammate_repeats);
-    int fewestRepeats[kMaxSplits] = {};
+    // The fair splits of the smallest teammate weight, in list order.
+    int lightest = list.splits[fair.index[0]].teammate_weight;
+    for (int i = 1; i < fair.count; ++i) lightest = std::min(lightest, list.splits[fair.index[i]].teammate_weight);
+    int lightestSplits[kMaxSplits] = {};
     int count = 0;
     for (int i = 0; i < fair.count; ++i) {
-        if (list.splits[fair.index[i]].teammate_repeats == fewest) fewestRepeats[count++] = fair.index[i];
+        if (list.splits[fair.index[i]].teammate_weight == lightest) lightestSplits[count++] = fair.index[i];
     }
-    const TeamSplit& chosen = list.splits[fewestRepeats[crtRand() % count]];
+    const TeamSplit& chosen = list.splits[lightestSplits[crtRand() % count]];
 
     int rowOf[kMaxTeams] = {0, 1, 2, 3};  // roster row (team number - 1) of each split team
     for (int i = players.team_count - 1; i > 0; --i) std::swap(rowOf[i], rowOf[crtRand() % (i + 1)]);

@@ -16,8 +16,8 @@
 //   2. the broken groups (those spread over more than one team): fewest first;
 //   3. the spread of the team scores: every split left by 1 and 2 whose spread
 //      is at most the best of them plus the margin is fair.
-// Among the fair splits, one that repeats the fewest teammate pairs of the
-// last matches in Results.txt is drawn (see chooseFairTeams).
+// Among the fair splits, one that least repeats the teammate pairs of
+// tonight's matches in Results.txt is drawn (see chooseFairTeams).
 
 constexpr int kMaxSplits = 105;         // 8 players in 4 teams of 2: 7 x 5 x 3 ways
 constexpr int64_t kUnfairSpread = 200;  // a best spread above this is said at start
@@ -30,8 +30,7 @@ struct TeamSplit {
     int64_t spread = 0;              // highest team score minus the lowest
     int group_teams = 0;             // teams spanned by each FMT group, added over the groups
     int broken_groups = 0;           // FMT groups whose players are not all in one team
-    int teammate_repeats = 0;        // teammates of the split who were teammates in a recent match, counted
-                                     // once for each of those matches
+    int teammate_weight = 0;         // the history's teammate weights of the split's pairs of teammates, added
 };
 
 // Every split of the players, in a fixed order (see listSplits).
@@ -53,7 +52,7 @@ struct FairSplits {
 
 // Lists every split of the first player_count players into team_count teams
 // of equal size, with fmt_groups (one per player, 0 for none) as the FMT
-// groups and the recent teammates of history. The order is lexicographic in
+// groups and the teammate weights of history. The order is lexicographic in
 // team_of, read from player 0 up: player after player takes the lowest team
 // with room first, where a player may open the next unopened team. A team's
 // score is the truncated mean rating of its players, as in the team scores of
@@ -67,9 +66,9 @@ void findFairSplits(const SplitList& list, int margin, FairSplits& fair);
 // 1..team_count: for i from team_count-1 down to 1 the number at i changes
 // place with the one at rand() % (i + 1)), and writes the roster: the row of
 // each team number holds its players in player order. The split is drawn
-// with one rand(): rand() % count over the fair splits that repeat the fewest
-// teammate pairs of the recent matches (all of them when the history knows
-// none), in list order. The FMT groups are the ones as read
+// with one rand(): rand() % count over the fair splits of the smallest
+// teammate weight (all of them when the history knows no teammates), in list
+// order. The FMT groups are the ones as read
 // (teams.friend_groups), not those the group check split. Needs every
 // rating. False, with a debug line and nothing drawn, when the players have
 // no split into equal teams at all (the caller balances as without

@@ -1,5 +1,8 @@
 #include "randomiser/output/draw_note.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "common/text_convert.h"
 #include "randomiser/allocation/fair_teams.h"
 #include "randomiser/output/compact_report.h"
@@ -26,10 +29,49 @@ std::wstring seedText(const Randomiser& randomiser) {
     return text;
 }
 
+// The fair split count from which the teams of an evening no longer take turns.
+constexpr size_t kVariedSplits = 3;
+
+// The spreads, lowest first, of the splits that keep the friend groups as
+// the fair ones do: those a wider margin can make fair.
+std::vector<int64_t> competingSpreads(const SplitList& list, const FairSplits& fair) {
+    std::vector<int64_t> spreads;
+    for (int i = 0; i < list.count; ++i) {
+        const TeamSplit& split = list.splits[i];
+        if (split.group_teams == fair.fewest_group_teams && split.broken_groups == fair.fewest_broken)
+            spreads.push_back(split.spread);
+    }
+    std::sort(spreads.begin(), spreads.end());
+    return spreads;
+}
+
 }  // namespace
 
+std::wstring fewFairSplitsNote(const Randomiser& randomiser) {
+    if (!randomiser.teams.fair_balanced) return L"";
+    SplitList list;
+    listSplits(randomiser.players, randomiser.teams.friend_groups, randomiser.history, list);
+    FairSplits fair;
+    const int margin = std::max(randomiser.options().fair_margin, 0);
+    findFairSplits(list, margin, fair);
+    const size_t fairCount = static_cast<size_t>(fair.count);
+    if (fairCount >= kVariedSplits) return L"";
+    // The margin that lets in a third split, or as many as the friend groups leave.
+    const std::vector<int64_t> spreads = competingSpreads(list, fair);
+    const size_t allows = std::min(kVariedSplits, spreads.size());
+    if (allows <= fairCount) return L"";
+    const int64_t wider = spreads[allows - 1] - fair.best_spread;
+    const std::wstring splits = fairCount == 1 ? L"Only 1 fair split" : L"Only 2 fair splits";
+    const std::wstring teams = fairCount == 1 ? L"the same teams each match" : L"the teams take turns";
+    return splits + L" (margin " + std::to_wstring(margin) + L"): " + teams + L"; fair_teams " +
+           std::to_wstring(wider) + L" allows " + std::to_wstring(allows);
+}
+
 std::wstring drawBalloonText(const Randomiser& randomiser, const std::wstring& notes, size_t maxUnits) {
-    const std::wstring last = std::wstring(L"Map: ") + randomiser.current.map_name + spreadText(randomiser) + notes;
+    const std::wstring fewSplits = fewFairSplitsNote(randomiser);
+    const std::wstring fewSplitsLine = fewSplits.empty() ? L"" : L"\n" + fewSplits;
+    const std::wstring last =
+        std::wstring(L"Map: ") + randomiser.current.map_name + spreadText(randomiser) + fewSplitsLine + notes;
     std::wstring text = teamLines(randomiser, true) + last;
     if (fittedText(text, maxUnits) != text) text = teamLines(randomiser, false) + last;
     return fittedText(text, maxUnits);

@@ -15,9 +15,18 @@
 //     T2 1603: Halvard (Ysterhold), Mirelle (Sloughen), Pellworth (Zephrani)
 //     Map: quillmoor · spread 143
 //
-// then the notes (lines that each begin with a line feed), fitted to maxUnits
-// UTF-16 units, "…" where it was cut.
+// then the line of fewFairSplitsNote when it has one, then the notes (lines
+// that each begin with a line feed), fitted to maxUnits UTF-16 units, "…"
+// where it was cut.
 std::wstring drawBalloonText(const Randomiser& randomiser, const std::wstring& notes, size_t maxUnits);
+
+// The line the draw's balloon adds when fair_teams found at most two fair
+// splits, so that the evening's matches repeat or alternate their teams, and a
+// wider margin would let in more, such as
+//     Only 2 fair splits (margin 25): the teams take turns; fair_teams 61 allows 3
+// (the margin that makes three splits fair, or one more than now when the
+// friend groups leave fewer than three); empty otherwise.
+std::wstring fewFairSplitsNote(const Randomiser& randomiser);
 
 // The balloon's title: "Sortilane: the teams", or "Sortilane: draw 2".
 std::wstring drawBalloonTitle(const Randomiser& randomiser);

@@ -48,7 +48,7 @@ bool computeMatch(Randomiser& randomiser, int64_t seed, std::vector<std::wstring
     if (options.record_result != '\0') return true;  // the program records it; there is no match to draw
     if (options.repost_only) return savedResultExists();
     if (options.validate_only) return checkRuleTexts(randomiser);
-    // The history of the evening: fair_teams avoids its recent teammates,
+    // The history: fair_teams avoids the teammates of tonight's matches,
     // learned_ratings takes its ratings.
     if (options.fair_teams || options.learned_ratings)
         readMatchHistory(randomiser.players, reportedSeed(seed), randomiser.history);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/text_convert.h"
+#include "ratings/evening.h"
 #include "ratings/rating_replay.h"
 #include "ratings/results_file.h"
 #include "ratings/win_chance.h"
@@ -16,6 +17,17 @@ int lineOfSeed(const ResultsLog& log, int32_t seed) {
     }
     return kWholeLog;
 }
+
+// The number of matches before the stop line (the log holds them in file order).
+size_t matchesBefore(const ResultsLog& log, int stopLine) {
+    size_t end = 0;
+    while (end < log.matches.size() && log.matches[end].line_number < stopLine) ++end;
+    return end;
+}
+
+// How much a line of tonight weighs in the teammates to avoid: 8 for the
+// newest (age 0), halved for each line back down to 2, then 1.
+int teammateWeight(size_t age) { return age < 3 ? 8 >> age : 1; }
 
 // The team number the line gives the name, or 0 when the line does not name it.
 int teamInLine(const MatchLine& match, const std::string& name) {
@@ -46,19 +58,19 @@ void readMatchHistory(const PlayerTable& players, int32_t seed, MatchHistory& hi
         }
     }
 
-    // The last kRecentMatches lines before the stop line, newest first.
-    int recent = 0;
-    for (size_t i = log.matches.size(); i > 0 && recent < kRecentMatches; --i) {
+    // Tonight's lines before the stop line, newest first.
+    const size_t end = matchesBefore(log, stopLine);
+    const size_t first = firstMatchOfTonight(log.matches, end);
+    for (size_t i = end; i > first; --i) {
         const MatchLine& match = log.matches[i - 1];
-        if (match.line_number >= stopLine) continue;
+        const int weight = teammateWeight(end - i);
         int teams[kPlayerSlots] = {};
         for (int p = 0; p < players.player_count; ++p) teams[p] = teamInLine(match, names[p]);
         for (int p = 0; p < players.player_count; ++p) {
             for (int q = 0; q < players.player_count; ++q) {
-                if (p != q && teams[p] != 0 && teams[p] == teams[q]) ++history.recent_teammates[p][q];
+                if (p != q && teams[p] != 0 && teams[p] == teams[q]) history.teammate_weights[p][q] += weight;
             }
         }
-        ++recent;
     }
 }
 

@@ -22,10 +22,6 @@ struct TeamState {
     int friend_groups[kPlayerSlots] = {};           // the FMT groups as read, before the group check split any
 };
 
-// The matches Results.txt held before this one whose teammate pairs a
-// fair_teams draw tries not to repeat.
-constexpr int kRecentMatches = 3;
-
 // What Results.txt tells of this match's players, read at start under
 // fair_teams or learned_ratings from the lines written before this match's
 // own (a line with this match's seed and every line after it are left out).
@@ -36,9 +32,12 @@ struct MatchHistory {
     uint8_t player_learned[kPlayerSlots] = {};    // the replay knows the player's name
     int player_rated_matches[kPlayerSlots] = {};  // the lines with a winner that rated the player
     int skipped_lines = 0;                        // the lines of Results.txt that read as no match
-    // recent_teammates[p][q]: in how many of the last kRecentMatches match
-    // lines players p and q were in one team.
-    int recent_teammates[kPlayerSlots][kPlayerSlots] = {};
+    // teammate_weights[p][q]: how much a fair_teams draw avoids putting
+    // players p and q together again, added over tonight's lines (the
+    // evening of the newest line before this match's) that had them in one
+    // team: 8 for the newest line, 4 for the one before, 2 for the third
+    // newest and 1 for each older line of tonight.
+    int teammate_weights[kPlayerSlots][kPlayerSlots] = {};
 };
 
 // The civilisation-table indexes of one tier, in table order.

@@ -11,11 +11,15 @@
 #include <map>
 #include <random>
 #include <set>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "common/crt_random.h"
+#include "common/text_convert.h"
 #include "randomiser/allocation/handicap_reshape.h"
 #include "randomiser/allocation/team_assignment.h"
+#include "randomiser/output/draw_note.h"
 #include "randomiser/startup/match_from_words.h"
 #include "ratings/results_log.h"
 #include "support/allocation_checks.h"
@@ -185,29 +189,36 @@ bool hasGroupLargerThanATeam(const PlayerTable& players) {
     return false;
 }
 
-// Teammate pairs of the partition, each counted once for every recent
-// partition that has the pair in one team too.
-int repeatsOf(const Partition& teams, const std::vector<Partition>& recent) {
-    int repeats = 0;
-    for (const Partition& then : recent) {
+// What teammates weigh in tonight's match of the given age (0: the newest).
+int weightOfAge(size_t age) {
+    const int newest[] = {8, 4, 2};
+    return age < 3 ? newest[age] : 1;
+}
+
+// The teammate weight of the partition over tonight's matches, newest first:
+// each pair of its teammates weighs, for every match that had the pair in
+// one team too, that match's weight.
+int weightOf(const Partition& teams, const std::vector<Partition>& tonight) {
+    int weight = 0;
+    for (size_t age = 0; age < tonight.size(); ++age) {
         for (const std::set<int>& team : teams) {
-            for (const std::set<int>& teamThen : then) {
+            for (const std::set<int>& teamThen : tonight[age]) {
                 int both = 0;
                 for (int p : team) both += static_cast<int>(teamThen.count(p));
-                repeats += both * (both - 1) / 2;
+                weight += both * (both - 1) / 2 * weightOfAge(age);
             }
         }
     }
-    return repeats;
+    return weight;
 }
 
-// The recent matches of the history, by their partitions.
-void setRecentTeammates(Randomiser& r, const std::vector<Partition>& recent) {
+// The history of tonight's matches, newest first, by their partitions.
+void setTeammateWeights(Randomiser& r, const std::vector<Partition>& tonight) {
     r.history = MatchHistory{};
-    for (const Partition& then : recent) {
-        for (const std::set<int>& team : then) {
+    for (size_t age = 0; age < tonight.size(); ++age) {
+        for (const std::set<int>& team : tonight[age]) {
             for (int p : team) {
-                for (int q : team) r.history.recent_teammates[p][q] += p != q ? 1 : 0;
+                for (int q : team) r.history.teammate_weights[p][q] += p != q ? weightOfAge(age) : 0;
             }
         }
     }
@@ -220,12 +231,12 @@ TEST(ListSplits, EverySplitOnceInLexicographicOrder) {
         randomLobby(gen, r);
         const PlayerTable& players = r.players;
         BruteForce brute = bruteForce(players);
-        // Up to three recent matches, drawn from a generator of their own.
+        // Up to five matches tonight, drawn from a generator of their own.
         std::mt19937 pick(lobby);
-        std::vector<Partition> recent;
-        for (int m = static_cast<int>(pick() % 4); m > 0; --m)
-            recent.push_back(brute.all[pick() % brute.all.size()].teams);
-        setRecentTeammates(r, recent);
+        std::vector<Partition> tonight;
+        for (int m = static_cast<int>(pick() % 6); m > 0; --m)
+            tonight.push_back(brute.all[pick() % brute.all.size()].teams);
+        setTeammateWeights(r, tonight);
         SplitList list;
         listSplits(players, players.player_fmt_groups, r.history, list);
         ASSERT_EQ(list.count, static_cast<int>(brute.all.size()));
@@ -237,7 +248,7 @@ TEST(ListSplits, EverySplitOnceInLexicographicOrder) {
             EXPECT_EQ(split.spread, spreadOf(players, teams));
             EXPECT_EQ(split.group_teams, groupTeamsOf(players.player_fmt_groups, teams));
             EXPECT_EQ(split.broken_groups, brokenOf(players, teams));
-            EXPECT_EQ(split.teammate_repeats, repeatsOf(teams, recent));
+            EXPECT_EQ(split.teammate_weight, weightOf(teams, tonight));
             // Teams are named by their lowest player, and the list ascends.
             int opened = 0;
             for (int p = 0; p < players.player_count; ++p) {
@@ -352,20 +363,20 @@ TEST(FairTeams, DrawsTheSplitThenTheTeamNumbersAndNothingElse) {
     for (int t = 0; t < 4; ++t) EXPECT_LT(r.teams.team_roster[t][0], r.teams.team_roster[t][1]);
 }
 
-TEST(FairTeams, RecentTeammatesLeaveTheFairSplitsThatRepeatFewestToTheDraw) {
+TEST(FairTeams, TeammateWeightsLeaveTheLightestFairSplitsToTheDraw) {
     Randomiser r;
     setPlayers(r, 4, {1500, 1510, 1490, 1520, 1480, 1505, 1495, 1500});
     changeOptions(r, [](OptionSet& options) { options.fair_teams = 1; });
-    setRecentTeammates(r, {Partition({{0, 1}, {2, 3}, {4, 5}, {6, 7}}), Partition({{0, 1}, {2, 4}, {3, 5}, {6, 7}})});
+    setTeammateWeights(r, {Partition({{0, 1}, {2, 3}, {4, 5}, {6, 7}}), Partition({{0, 1}, {2, 4}, {3, 5}, {6, 7}})});
     SplitList list;
     listSplits(r.players, r.players.player_fmt_groups, r.history, list);
     FairSplits fair;
     findFairSplits(list, r.options().fair_margin, fair);
     int least = INT_MAX;
-    for (int i = 0; i < fair.count; ++i) least = std::min(least, list.splits[fair.index[i]].teammate_repeats);
+    for (int i = 0; i < fair.count; ++i) least = std::min(least, list.splits[fair.index[i]].teammate_weight);
     std::vector<int> fewest;  // list positions, in list order
     for (int i = 0; i < fair.count; ++i) {
-        if (list.splits[fair.index[i]].teammate_repeats == least) fewest.push_back(fair.index[i]);
+        if (list.splits[fair.index[i]].teammate_weight == least) fewest.push_back(fair.index[i]);
     }
     ASSERT_GT(fewest.size(), 1u);
     ASSERT_LT(static_cast<int>(fewest.size()), fair.count);
@@ -467,24 +478,24 @@ TEST(FairTeams, MarginZeroDrawsOnlyTheBestSpread) {
     EXPECT_GE(drawn.size(), 3u);
 }
 
-TEST(FairTeams, ChoosesAFairSplitThatRepeatsFewestRecentTeammates) {
+TEST(FairTeams, ChoosesAFairSplitOfTheSmallestTeammateWeight) {
     TempFolder folder;  // lobbies beyond any fair split log a line to debug.txt
     std::mt19937 gen(77);
-    int steered = 0;  // lobbies where the recent teammates rule out some fair split
+    int steered = 0;  // lobbies where tonight's teammates rule out some fair split
     for (int lobby = 0; lobby < 1500 / kLobbyShare; ++lobby) {
         Randomiser base;
         randomLobby(gen, base);
         changeOptions(base, [&](OptionSet& options) { options.fair_margin = static_cast<int>(gen() % 120); });
         BruteForce brute = bruteForce(base.players);
-        std::vector<Partition> recent;
-        for (int m = 1 + static_cast<int>(gen() % 3); m > 0; --m)
-            recent.push_back(brute.all[gen() % brute.all.size()].teams);
-        setRecentTeammates(base, recent);
+        std::vector<Partition> tonight;
+        for (int m = 1 + static_cast<int>(gen() % 5); m > 0; --m)
+            tonight.push_back(brute.all[gen() % brute.all.size()].teams);
+        setTeammateWeights(base, tonight);
         std::set<Partition> fair = brute.fair(base.options().fair_margin);
         int least = INT_MAX;
-        for (const Partition& split : fair) least = std::min(least, repeatsOf(split, recent));
+        for (const Partition& split : fair) least = std::min(least, weightOf(split, tonight));
         bool ruledOut = false;
-        for (const Partition& split : fair) ruledOut = ruledOut || repeatsOf(split, recent) > least;
+        for (const Partition& split : fair) ruledOut = ruledOut || weightOf(split, tonight) > least;
         steered += ruledOut ? 1 : 0;
         for (uint32_t seed = 1765000000; seed < 1765000010; ++seed) {
             Randomiser r = base;
@@ -492,7 +503,7 @@ TEST(FairTeams, ChoosesAFairSplitThatRepeatsFewestRecentTeammates) {
             assignTeams(r);
             Partition chosen = teamsOf(r.players);
             EXPECT_EQ(fair.count(chosen), 1u) << "lobby " << lobby << " seed " << seed;
-            EXPECT_EQ(repeatsOf(chosen, recent), least) << "lobby " << lobby << " seed " << seed;
+            EXPECT_EQ(weightOf(chosen, tonight), least) << "lobby " << lobby << " seed " << seed;
         }
     }
     EXPECT_GT(steered, 150 / kLobbyShare);
@@ -564,6 +575,61 @@ TEST(FairTeams, ADrawWithItsSeedLeavesOutItsOwnResultsLineAndTheLinesAfter) {
     EXPECT_GT(changed, 0);
 }
 
+// Results.txt of an evening of six players in teams of two, checked against
+// the brute force's weights: the lightest split is the one the evening before
+// had, which a draw counting that line, or counting the last three lines
+// alike, would not take.
+TEST(FairTeams, TonightsLinesOfResultsWeighAsTheBruteForceWeighsThem) {
+    TempFolder folder;
+    writeGameFolder(
+        "player_num {6} team_num {3} player_name { 'Alder' 'Brisk' 'Corra' 'Dunmore' 'Ember' 'Fallow' } "
+        "player_rating { 1500 1510 1490 1520 1480 1505 } player_fmt_group { 0 0 0 0 0 0 }");
+    const char* const names[] = {"Alder", "Brisk", "Corra", "Dunmore", "Ember", "Fallow"};
+    // The lines oldest first: the first ends more than six hours before the
+    // second; tonight runs past midnight.
+    const std::vector<std::pair<std::string, Partition>> lines = {
+        {"2026-03-14 15:59", Partition({{0, 5}, {1, 4}, {2, 3}})},
+        {"2026-03-14 22:00", Partition({{0, 3}, {1, 2}, {4, 5}})},
+        {"2026-03-14 23:00", Partition({{0, 4}, {1, 2}, {3, 5}})},
+        {"2026-03-14 23:40", Partition({{0, 5}, {1, 3}, {2, 4}})},
+        {"2026-03-15 00:20", Partition({{0, 2}, {1, 5}, {3, 4}})},
+        {"2026-03-15 01:00", Partition({{0, 1}, {2, 5}, {3, 4}})},
+    };
+    std::string results;
+    std::vector<Partition> tonight;  // newest first
+    for (size_t line = 0; line < lines.size(); ++line) {
+        int teamOf[6] = {};
+        int team = 0;
+        for (const std::set<int>& players : lines[line].second) {
+            ++team;
+            for (int p : players) teamOf[p] = team;
+        }
+        results += lines[line].first + "\t" + std::to_string(line + 1) + "\t1";
+        for (int p = 0; p < 6; ++p)
+            results += std::string("\t") + names[p] + "\t" + std::to_string(teamOf[p]) + "\t1500";
+        results += "\r\n";
+        if (line > 0) tonight.insert(tonight.begin(), lines[line].second);
+    }
+    writeFile("Results.txt", results);
+
+    Randomiser lobby;
+    setPlayers(lobby, 3, {1500, 1510, 1490, 1520, 1480, 1505});
+    const BruteForce brute = bruteForce(lobby.players);
+    std::set<Partition> lightest;
+    int least = INT_MAX;
+    for (const Candidate& split : brute.all) least = std::min(least, weightOf(split.teams, tonight));
+    for (const Candidate& split : brute.all) {
+        if (weightOf(split.teams, tonight) == least) lightest.insert(split.teams);
+    }
+    ASSERT_EQ(brute.fair(400).size(), 15u);
+    ASSERT_EQ(lightest, std::set<Partition>({lines[0].second}));
+
+    for (uint32_t seed = 1765000000; seed < 1765000020; ++seed) {
+        const Randomiser r = startRun(seed, {L"Brenlow_Sortilane.exe", L"fair_teams", L"400"});
+        EXPECT_EQ(teamsOf(r.players), lines[0].second) << seed;
+    }
+}
+
 TEST(FairTeams, ABestSpreadAbove200IsLoggedAndNoted) {
     TempFolder folder;
     // Two pairs of friends, the strong pair against the weak one.
@@ -606,6 +672,63 @@ TEST(FairTeams, ABestSpreadAbove200IsLoggedAndNoted) {
     setPlayers(classes, 2, {2000, 2100, 1000, 1100}, {1, 1, 2, 2});
     assignTeams(classes);
     EXPECT_EQ(unfairTeamsNote(classes), L"");
+}
+
+// At most two fair splits: the draw's balloon says so, and names the
+// smallest margin that lets in a third (or every split the friend groups
+// leave, when they leave fewer).
+TEST(FairTeams, AtMostTwoFairSplitsAreNotedWithTheMarginThatAllowsMore) {
+    TempFolder folder;  // lobbies beyond any fair split log a line to debug.txt
+    struct Case {
+        std::vector<int> ratings;
+        std::vector<int> groups;
+        int teams;
+        int margin;
+        std::wstring start;  // the note up to the margin it names; empty for no note
+        size_t allows;
+    };
+    const std::wstring one = L"Only 1 fair split (margin 25): the same teams each match; fair_teams ";
+    const Case cases[] = {
+        {{1480, 1720, 1150, 1890, 1340, 1610}, {0, 3, 0, 0, 0, 3}, 2, 25, one, 3},  // the sample folder
+        {{1000, 1010, 2000, 2010},
+         {0, 0, 0, 0},
+         2,
+         25,
+         L"Only 2 fair splits (margin 25): the teams take turns; fair_teams ",
+         3},
+        // Two pairs of friends leave two splits, one of them fair.
+        {{1000, 1300, 1500, 1500, 1400, 1400}, {0, 0, 1, 1, 2, 2}, 2, 25, one, 2},
+        {{1000, 1300, 1500, 1500, 1400, 1400}, {0, 0, 1, 1, 2, 2}, 2, 200, L"", 0},
+        {{1500, 1510, 1490, 1520, 1480, 1505, 1495, 1500}, {0, 0, 0, 0, 0, 0, 0, 0}, 2, 25, L"", 0},
+    };
+    for (const Case& c : cases) {
+        Randomiser r;
+        setPlayers(r, c.teams, c.ratings, c.groups);
+        changeOptions(r, [&](OptionSet& options) {
+            options.fair_teams = 1;
+            options.fair_margin = c.margin;
+        });
+        const BruteForce brute = bruteForce(r.players);
+        crtSrand(5);
+        assignTeams(r);
+        const std::wstring note = fewFairSplitsNote(r);
+        SCOPED_TRACE(toUtf8(note));
+        if (c.start.empty()) {
+            EXPECT_EQ(note, L"");
+            continue;
+        }
+        ASSERT_EQ(note.substr(0, c.start.size()), c.start);
+        const std::wstring rest = note.substr(c.start.size());
+        const int wider = std::stoi(rest);
+        EXPECT_EQ(rest, std::to_wstring(wider) + L" allows " + std::to_wstring(c.allows));
+        EXPECT_GE(brute.fair(wider).size(), c.allows);
+        EXPECT_LT(brute.fair(wider - 1).size(), c.allows);
+        EXPECT_NE(drawBalloonText(r, L"", 1000).find(L"\n" + note), std::wstring::npos);
+    }
+    Randomiser classes;  // rating alone says nothing
+    setPlayers(classes, 2, {1000, 1010, 2000, 2010});
+    assignTeams(classes);
+    EXPECT_EQ(fewFairSplitsNote(classes), L"");
 }
 
 TEST(FairTeams, MissingRatingLogsAndTakesTheUnratedPath) {

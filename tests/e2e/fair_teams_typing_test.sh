@@ -6,7 +6,9 @@
 # spread. A second start, with the first match in Results.txt, types the
 # preview's report for its seed too, with a line-up other than the first one
 # (these eight players have several splits within 25 of the best, and the
-# draw takes one that repeats the fewest teammates of the first).
+# draw takes one that repeats the fewest teammates of the first). With a
+# margin of 10 only two splits are fair, and the draw's balloon says so with
+# the margin that lets in a third.
 source "$(dirname "$0")/e2e_lib.sh"
 
 words=(rating fair_teams learned_ratings handicap)
@@ -64,5 +66,17 @@ second_lineup=$(lineup_of "$typed")
 expect_equal "the first report shows two teams of four" 2 "$(grep -c , <<<"$first_lineup")"
 expect_equal "the second match has a line-up of its own (was: $(tr '\n' ' ' <<<"$first_lineup"))" yes \
   "$([[ -n $second_lineup && $second_lineup != "$first_lineup" ]] && echo yes)"
+
+# Brisk and Fallow kept together, the spreads of the splits are 1, 9, 21, ...
+start_randomiser rating fair_teams 10
+wait_past_splash
+expect_equal "the balloon of a draw with two fair splits says so and how to widen the margin" yes \
+  "$(wait_for 15 balloon_says "Only 2 fair splits (margin 10): the teams take turns; fair_teams 20 allows 3" &&
+    echo yes || echo no)"
+screenshot fair_teams_two_splits
+focus_chat
+press ctrl+1
+wait_randomiser 30
+expect_equal "the draw with two fair splits types its report and ends with 0" 0 "$randomiser_status"
 
 e2e_finish

@@ -101,18 +101,37 @@ TEST(MatchHistory, LeavesOutTheLineOfTheSeedAndTheLinesAfterIt) {
         EXPECT_EQ(history.player_skills[p].mu, skillOf(before, toUtf8(players.player_names[p]), 0).mu) << p;
         EXPECT_EQ(history.player_learned[p], 1) << p;
     }
-    EXPECT_EQ(history.recent_teammates[0][2], 1);  // Ann and Cy at seed 5
-    EXPECT_EQ(history.recent_teammates[0][1], 1);  // Ann and Bob at seed 11
-    EXPECT_EQ(history.recent_teammates[1][0], 1);
-    EXPECT_EQ(history.recent_teammates[0][3], 0);  // together only at seed 33, after
+    // Teammates weigh 8 in the newest line before the seed, 4 in the one before.
+    EXPECT_EQ(history.teammate_weights[0][2], 4);  // Ann and Cy at seed 5
+    EXPECT_EQ(history.teammate_weights[0][1], 8);  // Ann and Bob at seed 11
+    EXPECT_EQ(history.teammate_weights[1][0], 8);
+    EXPECT_EQ(history.teammate_weights[1][3], 4);  // Bob and Dee at seed 5
+    EXPECT_EQ(history.teammate_weights[0][3], 0);  // together only at seed 33, after
 
-    // A seed of no line: every line counts, the last three for teammates.
+    // A seed of no line: every line counts, weighing 8, 4, 2, then 1.
     readMatchHistory(players, 99, history);
     EXPECT_EQ(history.player_skills[3].mu, replayResults(log, kWholeLog).players[3].skill.mu);
-    EXPECT_EQ(history.recent_teammates[0][3], 1);
-    EXPECT_EQ(history.recent_teammates[0][2], 0);  // seed 5 is the fourth line back; "cy" is not Cy
-    EXPECT_EQ(history.recent_teammates[1][3], 1);  // Bob and Dee at seed 22
+    EXPECT_EQ(history.teammate_weights[0][3], 8);  // seed 33
+    EXPECT_EQ(history.teammate_weights[0][1], 2);  // seed 11
+    EXPECT_EQ(history.teammate_weights[0][2], 1);  // seed 5, the fourth line back; "cy" is not Cy
+    EXPECT_EQ(history.teammate_weights[1][3], 5);  // Bob and Dee at seeds 22 and 5
     EXPECT_EQ(debugLogText(), "");
+}
+
+// A line more than six hours before the next one belongs to another evening,
+// whose teammates weigh nothing.
+TEST(MatchHistory, TeammatesCountFromTonightsLinesOnly) {
+    TempFolder folder;
+    const PlayerTable players = gameFolderPlayers();
+    MatchHistory history;
+    const std::string annWithDee = "\t2\t1\tAnn\t1\t1500\tDee\t1\t1700\tBob\t2\t1600\tCy\t2\t1400\r\n";
+    writeFile("Results.txt", "2026-03-14 13:29" + annWithDee + kEvening);
+    readMatchHistory(players, 22, history);
+    EXPECT_EQ(history.teammate_weights[0][3], 0);
+    EXPECT_EQ(history.teammate_weights[0][2], 4) << "tonight's lines weigh as without the other evening";
+    writeFile("Results.txt", "2026-03-14 13:30" + annWithDee + kEvening);
+    readMatchHistory(players, 22, history);
+    EXPECT_EQ(history.teammate_weights[0][3], 2) << "six hours before 19:30: the third line back tonight";
 }
 
 TEST(MatchHistory, WithoutResultsNothingIsLearnedOrSaid) {
