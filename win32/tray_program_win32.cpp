@@ -121,7 +121,8 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     switch (message) {
         case WM_PAINT: paintSplash(window); return 0;
         case kTrayMessage: onTrayEvent(wParam, lParam); return 0;
-        case kHotkeyMessage: g_tray.program->on_hotkey(hotkeyOfMessage(wParam, lParam)); return 0;
+        case kHotkeyMessage:
+        case kEscMessage: g_tray.program->on_hotkey(hotkeyOfMessage(message, wParam, lParam)); return 0;
         case WM_MOUSEACTIVATE:
             if (quietSplash) return MA_NOACTIVATE;  // a click on the splash leaves the focus where it is
             break;

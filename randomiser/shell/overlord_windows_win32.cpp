@@ -60,6 +60,7 @@ const TooltipLine kTooltipLines[] = {
     {267, L"Press Ctrl+7 to display tooltips"},
     {268, L"Press Ctrl+8 to randomly coin a 50/50 value, prints either \"Heads\" or \"Tails\" to chat"},
     {269, L"Press Ctrl+9 to do nothing and exit the program"},
+    {277, L"Press Esc twice within a second to exit (one Esc stops the typing, or closes this window)"},
     {276, L"Press Ctrl+0 before Ctrl+1 to draw the teams again with a new seed (the report says which draw)"},
     {270,
      L"You can change the program's operation by editing the .bat files. The accompanying 'Guide.odt' file "

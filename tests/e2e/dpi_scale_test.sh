@@ -48,10 +48,10 @@ splash_measured() {
 }
 
 quit_editor() {
-  press Escape
+  quit_with_esc
   wait_editor 5
   if [[ $editor_status == timeout ]]; then
-    press Escape
+    quit_with_esc
     wait_editor 10
   fi
 }

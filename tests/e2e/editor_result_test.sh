@@ -39,7 +39,7 @@ expect_equal "the balloon says the result is undone and how the ratings moved ba
   "$(wait_for 15 balloon_says "Result undone. José 1818 → 1850, Vlad 2432 → 2400" && echo yes || echo no)"
 screenshot editor_result_undone
 
-press Escape
+quit_with_esc
 wait_editor 10
 expect_equal "Esc ends the editor with 0" 0 "$editor_status"
 e2e_finish

@@ -47,7 +47,7 @@ expect_equal "the credits window's top edge is at 0" 0 "$top"
 expect_equal "the credits window fits the screen above the taskbar" yes \
   "$( ((bottom <= 748)) && echo yes || echo "bottom at $bottom")"
 
-press Escape
+quit_with_esc
 wait_editor 10
 expect_equal "Esc ends the editor with 0" 0 "$editor_status"
 e2e_finish

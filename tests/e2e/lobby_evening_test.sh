@@ -35,7 +35,7 @@ expect_equal "after Ctrl+6 the live display shows what the file holds" yes \
   "$(wait_for 10 live_display_has '| Zora            | 1590   |' &&
     echo yes || control_text "$live_display" 120)"
 screenshot lobby_evening_display
-press Escape
+quit_with_esc
 wait_editor 10
 expect_equal "Esc ends the editor with 0" 0 "$editor_status"
 
