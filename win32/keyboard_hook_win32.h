@@ -11,7 +11,7 @@
 // Posted by the hook to the main window: kHotkeyMessage with the digit of a
 // command in wParam, kEscMessage with the time of the Esc key event in lParam.
 constexpr UINT kHotkeyMessage = WM_APP + 1;
-constexpr UINT kEscMessage = WM_APP + 2;
+constexpr UINT kEscMessage = WM_APP + 3;  // WM_APP + 2 is the tray icon's
 
 // How often the hook is installed anew: 30 s. The end-to-end test of the
 // renewal builds each program with a shorter period.

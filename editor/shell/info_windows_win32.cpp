@@ -47,7 +47,7 @@ const CreditEntry kCreditEntries[] = {
 
 // On a small screen the window is as tall as the screen allows and scrolls
 // to its lower lines.
-const CreditsWindow kCredits = {WindowPlace::TopEdge, 600, 800, kMakers, kCreditEntries, std::size(kCreditEntries)};
+const CreditsWindow kCredits = {600, 800, kMakers, kCreditEntries, std::size(kCreditEntries)};
 
 }  // namespace
 

@@ -32,9 +32,8 @@ const CreditEntry kCreditEntries[] = {
      L"matches whose reports and rule sets shaped this version."},
 };
 
-const CreditsWindow kCredits = {
-    WindowPlace::ThirdOfScreen, 600, 400, L"Built and maintained by Brenlow", kCreditEntries,
-    std::size(kCreditEntries)};
+const CreditsWindow kCredits = {600, 400, L"Built and maintained by Brenlow", kCreditEntries,
+                                std::size(kCreditEntries)};
 
 // The prompt's and the list's texts depend on the rule sets; they are set,
 // and the list's height fitted, once made. A long list is reached by
@@ -111,8 +110,7 @@ void onRuleSelectionCommand(int id, int, HWND) {
 }  // namespace
 
 void openRuleSelection() {
-    SecondaryWindow window = {WindowPlace::ThirdOfScreen, 600, 450, kRuleSelectionControls,
-                              std::size(kRuleSelectionControls)};
+    SecondaryWindow window = {600, 450, kRuleSelectionControls, std::size(kRuleSelectionControls)};
     window.heading_id = kRuleTitleId;
     window.scrolling = true;
     window.default_button = kSubmitId;  // Enter in the entry presses Submit
