@@ -3,7 +3,8 @@
 # closes that window only, and the randomiser lives on; one Esc in the game
 # then ends nothing and asks for another, and Esc twice within a second ends
 # it. The editor, running beside it, says in its balloon once the randomiser
-# has ended that its hotkeys work again, and ends on Esc twice too.
+# has ended that its hotkeys work again, and ends on Esc twice too. Once the
+# tooltip window has closed the chat has the focus again, not the editor.
 source "$(dirname "$0")/e2e_lib.sh"
 
 start_editor
@@ -17,6 +18,10 @@ wait_for 10 foreground_is "$overlord_window" || echo "the tooltip window did not
 press Escape
 wait_for 10 window_class_gone "Brenlow Overlord" && closed=yes || closed=no
 expect_equal "Esc in the tooltip window closes it" yes "$closed"
+# The editor's input window, behind, does not take the focus: the next
+# hotkey types into the chat again.
+wait_for 5 foreground_is "Chat Recorder" && back=yes || back=no
+expect_equal "the chat has the focus again once the tooltip window has closed" yes "$back"
 sleep 1
 expect_equal "the randomiser still runs" yes "$(still_runs "$randomiser_pid" && echo yes)"
 
