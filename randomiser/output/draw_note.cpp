@@ -46,9 +46,13 @@ std::wstring seedText(const Randomiser& randomiser) {
 }  // namespace
 
 std::wstring drawBalloonText(const Randomiser& randomiser, const std::wstring& notes, size_t maxUnits) {
+    // The draw itself (the team lines and the map line, and the "…" line
+    // when notes follow) decides whether the civilisations have room; the
+    // notes, shown in the start balloon too, get what is left.
     const std::vector<std::wstring> withCivs = balloonLines(randomiser, true, notes);
-    const std::wstring whole = joinedLines(withCivs);
-    if (fittedLines(withCivs, maxUnits) == whole) return whole;
+    std::vector<std::wstring> draw(withCivs.begin(), withCivs.begin() + randomiser.players.team_count + 1);
+    if (!notes.empty()) draw.push_back(L"\u2026");
+    if (fittedLines(draw, maxUnits) == joinedLines(draw)) return fittedLines(withCivs, maxUnits);
     return fittedLines(balloonLines(randomiser, false, notes), maxUnits);
 }
 

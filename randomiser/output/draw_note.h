@@ -8,8 +8,8 @@
 // when the splash has gone (and after each Ctrl+0), and the icon's tooltip.
 
 // The balloon's lines: one a team with its score and players (and their
-// civilisations when drawn, unless the balloon cannot hold them beside the
-// notes), then the map and the spread of the team scores, such as
+// civilisations when drawn, unless the team lines cannot hold them in the
+// balloon), then the map and the spread of the team scores, such as
 //
 //     T1 1460: Tobin_Quay (Korrundi), Senna (Candlewyk), Orrick (Calderach)
 //     T2 1603: Halvard (Ysterhold), Mirelle (Sloughen), Pellworth (Zephrani)

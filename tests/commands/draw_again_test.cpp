@@ -72,9 +72,10 @@ TEST(DrawNote, NamesEveryPlayerAndFitsABalloon) {
     EXPECT_EQ(drawTooltipText(run).substr(0, 27), L"Sortilane \u00B7 seed 1765000000");
 }
 
-// Eight players: the civilisations stay when the balloon holds them with the
-// notes, and every line shown is whole, whatever the room: a team line with
-// or without its civilisations, the map line, a note, or "…" for the rest.
+// Eight players: the civilisations stay whenever the team lines and the map
+// line hold them, and every line shown is whole, whatever the room: a team
+// line with or without its civilisations, the map line, a note, or "…" for
+// the rest.
 TEST(DrawNote, EightPlayersKeepTheirCivilisationsAndEveryLineIsWhole) {
     TempFolder folder;
     GameFolder files;
@@ -102,8 +103,11 @@ TEST(DrawNote, EightPlayersKeepTheirCivilisationsAndEveryLineIsWhole) {
     for (size_t room = roomy.size(); room >= 60; --room) {
         const std::wstring balloon = drawBalloonText(run, L"\n" + notes[0] + L"\n" + notes[1], room);
         EXPECT_LE(balloon.size(), room);
-        EXPECT_TRUE(balloon == roomy || balloon.find(L" (") == std::wstring::npos)
-            << "civilisations only when every line fits: " << toUtf8(balloon);
+        const bool civsFit = room >= civLines.size() + mapLine.size() + 2;  // and "\n…" for the notes
+        EXPECT_EQ(balloon.find(L" (") != std::wstring::npos, civsFit) << room << ": " << toUtf8(balloon);
+        if (civsFit) {
+            EXPECT_NE(balloon.find(civLines + mapLine), std::wstring::npos) << "the draw whole";
+        }
         size_t start = 0;
         while (start <= balloon.size()) {
             const size_t end = std::min(balloon.find(L'\n', start), balloon.size());
