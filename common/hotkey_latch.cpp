@@ -32,7 +32,7 @@ Hotkey onKeyEvent(HotkeyLatch& latch, unsigned virtualKey, bool down) {
     if (isAlt(virtualKey)) latch.alt_held = down;
     if (!down) return hotkey;
     const bool ctrlHeld = latch.left_ctrl_held || latch.right_ctrl_held;
-    if (virtualKey == kVkEscape) hotkey.quit = true;
+    hotkey.esc = virtualKey == kVkEscape;
     if (isDigit(virtualKey) && latch.armed && ctrlHeld && !latch.alt_held)
         hotkey.digit = virtualKey == '0' ? kDigitZero : static_cast<int>(virtualKey - '0');
     latch.armed = false;

@@ -1,10 +1,12 @@
 #pragma once
+#include <cstdint>
 
 // The latch that turns the keyboard's events into hotkeys, the same in both
 // programs. A command is Ctrl held with a digit 0..9 pressed as the first key
-// after a Ctrl key-down; Esc always quits. Keys are told apart by virtual-key
-// code, so that they work with every keyboard layout; synthetic keystrokes
-// arrive as VK_PACKET or real keys and count as other keys.
+// after a Ctrl key-down; Esc is told apart whatever is held (esc_quit.h
+// decides what it does). Keys are told apart by virtual-key code, so that
+// they work with every keyboard layout; synthetic keystrokes arrive as
+// VK_PACKET or real keys and count as other keys.
 
 // Windows virtual-key codes, as numbers so that portable code can name them.
 constexpr unsigned kVkControl = 0x11;
@@ -33,11 +35,12 @@ struct HotkeyLatch {
 // The command of Ctrl+0, the key after 9 on the keyboard (0 means none).
 constexpr int kDigitZero = 10;
 
-// What one key event starts: a quit (Esc), a command (digit 1..9, or
-// kDigitZero), or nothing.
+// What one key event starts: Esc, a command (digit 1..9, or kDigitZero), or
+// nothing. The time of an Esc is the key event's (see EscMoment).
 struct Hotkey {
-    bool quit = false;
+    bool esc = false;
     int digit = 0;
+    uint32_t esc_time_ms = 0;
 };
 
 // Feeds one key-down (down true) or key-up of the virtual key to the latch.

@@ -216,6 +216,38 @@ std::wstring fittedText(const std::wstring& text, size_t maxUnits) {
     return maxUnits == 0 ? std::wstring() : text.substr(0, fitEnd) + L"\u2026";
 }
 
+namespace {
+
+// The UTF-16 units of the text, whatever the size of wchar_t.
+size_t utf16Units(const std::wstring& text) {
+    size_t total = 0;
+    for (size_t i = 0; i < text.size();) {
+        size_t units = 0;
+        total += charAt(text.c_str(), i, units) > 0xFFFF ? 2 : 1;
+        i += units;
+    }
+    return total;
+}
+
+}  // namespace
+
+std::wstring fittedLines(const std::vector<std::wstring>& lines, size_t maxUnits) {
+    if (lines.empty()) return L"";
+    const std::wstring ellipsisLine = L"\n\u2026";
+    std::wstring text = fittedText(lines[0], maxUnits);
+    for (size_t i = 1; i < lines.size(); ++i) {
+        const std::wstring longer = text + L"\n" + lines[i];
+        // Room for the ellipsis line stays while later lines are still to come.
+        const size_t room = i + 1 < lines.size() ? ellipsisLine.size() : 0;
+        if (utf16Units(longer) + room > maxUnits) {
+            if (utf16Units(text + ellipsisLine) <= maxUnits) text += ellipsisLine;
+            return text;
+        }
+        text = longer;
+    }
+    return text;
+}
+
 void toUtf8(char* dst, size_t dstBytes, const wchar_t* text) {
     size_t used = 0;
     for (size_t i = 0; text[i] != L'\0';) {

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <string>
+#include <vector>
 
 // Texts in memory are wide strings: UTF-16 where wchar_t has 16 bits
 // (Windows), one code point per unit where it has 32 (Linux). Both forms are
@@ -69,6 +70,12 @@ std::wstring firstChars(const std::wstring& text, size_t maxChars);
 // whole when it fits, else its first characters and "\u2026" (one unit) in
 // maxUnits; never cut inside a character.
 std::wstring fittedText(const std::wstring& text, size_t maxUnits);
+
+// The lines one below the other (joined by line feeds) in maxUnits UTF-16
+// units: as many whole lines as fit, and when some are left out a last line
+// "\u2026" in their place. A first line too long on its own is fitted as
+// fittedText does.
+std::wstring fittedLines(const std::vector<std::wstring>& lines, size_t maxUnits);
 
 // The same into a fixed array of dstBytes (at least 1), cut before a
 // character whose bytes do not fit; always terminated.

@@ -11,7 +11,6 @@ const EditorCommand kDigitCommands[9] = {
 }  // namespace
 
 EditorCommand editorCommandOf(Hotkey hotkey) {
-    if (hotkey.quit) return EditorCommand::Quit;
     if (hotkey.digit >= 1 && hotkey.digit <= 9) return kDigitCommands[hotkey.digit - 1];
     return EditorCommand::None;
 }

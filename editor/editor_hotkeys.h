@@ -1,7 +1,8 @@
 #pragma once
 #include "common/hotkey_latch.h"
 
-// The editor's commands: Ctrl+1 to Ctrl+9, and Quit for Esc as well.
+// The editor's commands: Ctrl+1 to Ctrl+9 (Esc pressed twice quits too, see
+// esc_quit.h).
 enum class EditorCommand {
     None,
     CaptureClipboard,    // Ctrl+1
@@ -12,8 +13,9 @@ enum class EditorCommand {
     ShowDisplay,         // Ctrl+6
     ShowTooltips,        // Ctrl+7
     ResetPlayerData,     // Ctrl+8
-    Quit,                // Ctrl+9 and Esc
+    Quit,                // Ctrl+9
 };
 
-// The command a hotkey of the latch starts, None when it starts nothing.
+// The command a digit hotkey of the latch starts, None when it starts
+// nothing (Esc among them).
 EditorCommand editorCommandOf(Hotkey hotkey);

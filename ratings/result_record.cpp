@@ -25,39 +25,44 @@ std::wstring rating(const RatingReplay& replay, const ResultPlayer& player) {
     return std::to_wstring(ratingOfMu(skillOf(replay, player.name, player.rating).mu));
 }
 
-// "Name before → after" for every player of the line, or "" when no rating
-// moved.
-std::wstring ratingMoves(const MatchLine& line, const RatingReplay& before, const RatingReplay& after) {
-    std::wstring moves;
+// "Name before → after", a line for every player of the line; none when no
+// rating moved.
+std::vector<std::wstring> ratingMoves(const MatchLine& line, const RatingReplay& before, const RatingReplay& after) {
+    std::vector<std::wstring> moves;
     bool moved = false;
     for (const ResultPlayer& player : line.players) {
         const std::wstring from = rating(before, player);
         const std::wstring to = rating(after, player);
         moved = moved || from != to;
-        if (!moves.empty()) moves += L", ";
-        moves += decodeText(player.name, TextEncoding::Utf8) + L" " + from + L" \u2192 " + to;
+        moves.push_back(decodeText(player.name, TextEncoding::Utf8) + L" " + from + L" \u2192 " + to);
     }
-    return moved ? moves : L"";
+    if (!moved) moves.clear();
+    return moves;
 }
 
-ResultNote note(bool recorded, const std::wstring& text) { return {recorded, fittedText(text, kResultNoteUnits)}; }
+// The note's lines, fitted to the balloon: the sentence first.
+ResultNote note(bool recorded, const std::vector<std::wstring>& lines) {
+    return {recorded, fittedLines(lines, kResultNoteUnits)};
+}
 
 }  // namespace
 
 ResultNote recordResult(char result) {
     ResultsLog log;
     loadResults(log);  // the history before the change
-    if (!log.matches.empty() && log.matches.back().result == result) return note(true, unchangedSentence(result));
+    if (!log.matches.empty() && log.matches.back().result == result) return note(true, {unchangedSentence(result)});
     const std::string refusal = setLastResult(result);
-    if (!refusal.empty()) return note(false, L"Result not recorded: " + decodeText(refusal, TextEncoding::Utf8) + L".");
+    if (!refusal.empty())
+        return note(false, {L"Result not recorded: " + decodeText(refusal, TextEncoding::Utf8) + L"."});
     // The file gained its first match line between the two reads.
-    if (log.matches.empty()) return note(true, resultSentence(result));
+    if (log.matches.empty()) return note(true, {resultSentence(result)});
 
     const RatingReplay before = replayResults(log, kWholeLog);
     log.matches.back().result = result;
     const RatingReplay after = replayResults(log, kWholeLog);
-    const std::wstring moves = ratingMoves(log.matches.back(), before, after);
-    return note(true, moves.empty() ? resultSentence(result) : resultSentence(result) + L" " + moves);
+    std::vector<std::wstring> lines = ratingMoves(log.matches.back(), before, after);
+    lines.insert(lines.begin(), resultSentence(result));
+    return note(true, lines);
 }
 
 LastMatch readLastMatch() {

@@ -19,10 +19,10 @@ struct ResultNote {
 // Sets the last match line's result to result ('1' .. '4': that team won,
 // '0': not rated, '-': no result, which undoes the last one) and says what
 // happened: "Team 2 won.", "Not rated." or "Result undone.", followed, when
-// a rating moved, by every player of the line with the rating before and
-// after the change ("José 1850 → 1872, ..."), the ratings replayed from the
-// whole file. A result the line holds already is not written again. A change
-// that cannot be made leaves the file as it was and says why.
+// a rating moved, by a line for every player of the line with the rating
+// before and after the change ("José 1850 → 1872"), the ratings replayed
+// from the whole file; whole lines as the balloon holds, "…" for the rest. A result the line holds already is not
+// written again. A change that cannot be made leaves the file as it was and says why.
 ResultNote recordResult(char result);
 
 // The last match line of Results.txt as the editor's menu offers it: whether

@@ -39,7 +39,8 @@ int main() {
     for (const std::wstring& word : optionWords()) std::printf("option %s\n", toUtf8(word).c_str());
     HotkeyLatch latch;
     const Hotkey esc = onKeyEvent(latch, kVkEscape, true);
-    printHotkeys("Brenlow_Sortilane", randomiserAnswers, esc.quit);
-    printHotkeys("Brenlow_Rostrix", editorAnswers, editorCommandOf(esc) == EditorCommand::Quit);
+    // Both programs quit on Esc pressed twice (common/esc_quit.h).
+    printHotkeys("Brenlow_Sortilane", randomiserAnswers, esc.esc);
+    printHotkeys("Brenlow_Rostrix", editorAnswers, esc.esc);
     return 0;
 }

@@ -36,10 +36,10 @@ ReleaseWait g_release;
 LRESULT CALLBACK keyboardHookProc(int code, WPARAM message, LPARAM data) {
     if (code == HC_ACTION) {
         const bool down = message == WM_KEYDOWN || message == WM_SYSKEYDOWN;
-        const unsigned virtualKey = reinterpret_cast<const KBDLLHOOKSTRUCT*>(data)->vkCode;
-        const Hotkey hotkey = onKeyEvent(g_hook.latch, virtualKey, down);
-        if (hotkey.quit || hotkey.digit != 0)
-            PostMessageW(g_hook.window, kHotkeyMessage, static_cast<WPARAM>(hotkey.digit), hotkey.quit ? 1 : 0);
+        const KBDLLHOOKSTRUCT* event = reinterpret_cast<const KBDLLHOOKSTRUCT*>(data);
+        const Hotkey hotkey = onKeyEvent(g_hook.latch, event->vkCode, down);
+        if (hotkey.esc) PostMessageW(g_hook.window, kEscMessage, 0, static_cast<LPARAM>(event->time));
+        if (hotkey.digit != 0) PostMessageW(g_hook.window, kHotkeyMessage, static_cast<WPARAM>(hotkey.digit), 0);
     }
     return CallNextHookEx(g_hook.hook, code, message, data);
 }
@@ -80,10 +80,13 @@ void CALLBACK onReleaseTimer(HWND, UINT, UINT_PTR, DWORD) {
 
 }  // namespace
 
-Hotkey hotkeyOfMessage(WPARAM wParam, LPARAM lParam) {
+Hotkey hotkeyOfMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     Hotkey hotkey;
-    hotkey.digit = static_cast<int>(wParam);
-    hotkey.quit = lParam != 0;
+    hotkey.esc = message == kEscMessage;
+    if (hotkey.esc)
+        hotkey.esc_time_ms = static_cast<uint32_t>(lParam);
+    else
+        hotkey.digit = static_cast<int>(wParam);
     return hotkey;
 }
 

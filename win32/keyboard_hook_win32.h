@@ -8,9 +8,10 @@
 
 #include "common/hotkey_latch.h"
 
-// Posted by the hook to the main window: wParam holds the digit 1..9 of a
-// command, lParam is 1 for Esc.
+// Posted by the hook to the main window: kHotkeyMessage with the digit of a
+// command in wParam, kEscMessage with the time of the Esc key event in lParam.
 constexpr UINT kHotkeyMessage = WM_APP + 1;
+constexpr UINT kEscMessage = WM_APP + 3;  // WM_APP + 2 is the tray icon's
 
 // How often the hook is installed anew: 30 s. The end-to-end test of the
 // renewal builds each program with a shorter period.
@@ -19,8 +20,8 @@ constexpr UINT kHotkeyMessage = WM_APP + 1;
 #endif
 constexpr UINT kHookRenewalMs = BRENLOW_HOOK_RENEWAL_MS;
 
-// The hotkey that a kHotkeyMessage carries.
-Hotkey hotkeyOfMessage(WPARAM wParam, LPARAM lParam);
+// The hotkey that a kHotkeyMessage or kEscMessage carries.
+Hotkey hotkeyOfMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 // Installs the hook, posting to window, and starts its renewal every
 // renewalMs; mayRenew (when not null) can put a renewal off to the next

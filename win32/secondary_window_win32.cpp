@@ -21,6 +21,10 @@ struct SecondaryState {
     HFONT heading_font = nullptr;  // made for the open window's DPI
     int line_height = 1;           // of the system font, the unit of scrolling
     MemoryPicture picture = {};
+    // The window of another program (the game's) that had the focus before
+    // the open window came up, null for none: it gets the focus back when
+    // the window closes, so that the next hotkey types into it.
+    HWND before = nullptr;
 };
 
 SecondaryState g_secondary;
@@ -66,14 +70,39 @@ void scroll(HWND window, UINT message, WPARAM wParam) {
     InvalidateRect(window, nullptr, TRUE);
 }
 
+// Gives the focus back to the window that had it before the open window came
+// up, when that window is still shown.
+void returnFocus() {
+    HWND before = g_secondary.before;
+    g_secondary.before = nullptr;
+    if (before != nullptr && IsWindow(before) && IsWindowVisible(before)) SetForegroundWindow(before);
+}
+
+// Notes the window in front when it is another program's; while one
+// secondary window replaces another, the one before both is kept.
+void noteWindowBefore() {
+    HWND front = GetForegroundWindow();
+    DWORD process = 0;
+    if (front != nullptr && GetWindowThreadProcessId(front, &process) != 0 && process != GetCurrentProcessId())
+        g_secondary.before = front;
+}
+
+// Destroys the open window, if any, and its picture.
+void destroyOpenWindow() {
+    releaseMemoryPicture(g_secondary.picture);
+    if (g_secondary.window != nullptr) DestroyWindow(g_secondary.window);
+    g_secondary.window = nullptr;
+}
+
 LRESULT CALLBACK secondaryWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (handleDpiMessage(window, message, wParam, lParam)) return 0;
     const SecondaryWindow& open = g_secondary.open;
     switch (message) {
         case WM_CREATE: onCreate(window); return 0;
         case WM_SYSCOMMAND:
-            if (hideOnCloseOrMinimise(window, wParam)) return 0;
-            break;
+            if (!hideOnCloseOrMinimise(window, wParam)) break;
+            returnFocus();
+            return 0;
         case WM_SIZE:
             if (open.scrolling) setScrollPage(window, HIWORD(lParam), g_secondary.line_height);
             return 0;
@@ -146,25 +175,22 @@ bool registerSecondaryWindows(HINSTANCE instance, const wchar_t* className, cons
 const wchar_t* secondaryWindowTitle() { return g_secondary.title; }
 
 bool createSecondaryWindow(const SecondaryWindow& window) {
-    closeSecondaryWindow();
+    noteWindowBefore();
+    destroyOpenWindow();
     g_secondary.open = window;
     g_secondary.open.controls = nullptr;
     g_secondary.open.control_count = 0;
     if (window.picture != nullptr)
         loadMemoryPicture(g_secondary.picture, window.picture->path, window.picture->no_file_line,
                           "Could not prepare a window's picture for drawing");
-    const bool atTopEdge = window.place == WindowPlace::TopEdge;
-    const int x = atTopEdge ? CW_USEDEFAULT : GetSystemMetrics(SM_CXSCREEN) / 3;
-    const int y = atTopEdge ? 0 : GetSystemMetrics(SM_CYSCREEN) / 3;
     const DWORD style = WS_OVERLAPPEDWINDOW | (window.scrolling ? WS_VSCROLL : 0);
-    g_secondary.window = createScaledWindow(0, g_secondary.class_name, g_secondary.title, style, x, y, window.width,
+    g_secondary.window = createScaledWindow(0, g_secondary.class_name, g_secondary.title, style, 0, 0, window.width,
                                             window.height, GetModuleHandleW(nullptr));
     if (g_secondary.window == nullptr) {
         debugLog("Could not create the window of class %ls", g_secondary.class_name);
         return failWindow(L"Could not create overlord window.");
     }
-    if (atTopEdge) moveToTopEdge(g_secondary.window);
-    fitToWorkArea(g_secondary.window);
+    centreInArea(g_secondary.window, workArea());
     const ControlSpec* failed = createControls(g_secondary.window, window.controls, window.control_count);
     if (failed != nullptr) return failWindow(failed->failure_text);
     if (window.heading_id != 0)
@@ -202,12 +228,12 @@ void fitLabelsToText(const ControlSpec* labels, size_t count) {
 }
 
 void closeSecondaryWindow() {
-    releaseMemoryPicture(g_secondary.picture);
-    if (g_secondary.window != nullptr) DestroyWindow(g_secondary.window);
-    g_secondary.window = nullptr;
+    const bool shown = g_secondary.window != nullptr && IsWindowVisible(g_secondary.window);
+    destroyOpenWindow();
+    if (shown) returnFocus();
 }
 
 void releaseSecondaryWindows() {
-    closeSecondaryWindow();
+    destroyOpenWindow();
     releaseFont(g_secondary.heading_font, "Failed to delete the font title object - currently in use?");
 }

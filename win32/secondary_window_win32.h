@@ -2,23 +2,19 @@
 // The secondary windows of a program (input, rule text, rule selection,
 // tooltip and credits windows): one at a time, all of one class and titled
 // with the program's title. Opening one closes the one open. Each is
-// described by a SecondaryWindow: where it opens, its size, its controls from
-// a table, its heading in the heading font, scrolling with the scroll bar and
-// the mouse wheel, a picture painted in it. Places and sizes are given at
-// 96 DPI and made for the window's DPI. Closing or minimising one only hides
-// it.
+// described by a SecondaryWindow: its size, its controls from a table, its
+// heading in the heading font, scrolling with the scroll bar and the mouse
+// wheel, a picture painted in it. Each opens centred in the screen less the
+// taskbar. Places and sizes are given at 96 DPI and made for the window's
+// DPI. Closing or minimising one only hides it. Once it has closed, the
+// window of another program that had the focus before it came up (the
+// game's chat) has it again.
 #include <windows.h>
 
 #include <cstddef>
 #include <string>
 
 #include "win32/control_table_win32.h"
-
-// Where a secondary window opens.
-enum class WindowPlace {
-    ThirdOfScreen,  // its top left corner a third of the screen across and down
-    TopEdge,        // the left edge where the system puts it, the top edge at 0
-};
 
 // A picture painted in the window at a place given at 96 DPI, scrolled with
 // the controls. The window shows without it when it cannot be loaded.
@@ -31,7 +27,6 @@ struct WindowPicture {
 
 // One secondary window. The fields after the controls may be left out.
 struct SecondaryWindow {
-    WindowPlace place;
     int width;  // of the whole window, at 96 DPI
     int height;
     const ControlSpec* controls;
@@ -60,7 +55,7 @@ bool registerSecondaryWindows(HINSTANCE instance, const wchar_t* className, cons
 const wchar_t* secondaryWindowTitle();
 
 // Closes the open secondary window and makes this one, hidden, with its
-// controls, no taller than the screen less the taskbar. False when it or one
+// controls, centred in the screen less the taskbar and no larger than it. False when it or one
 // of its controls cannot be made: nothing of it stays and the error box says
 // why.
 bool createSecondaryWindow(const SecondaryWindow& window);

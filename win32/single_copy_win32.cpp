@@ -29,7 +29,7 @@ void sayAlreadyRunning(const wchar_t* programName) {
                               L"start " +
                               name +
                               L" anew, quit the running copy first with \"Exit\" in its "
-                              L"icon's menu (or Esc, or Ctrl+9), then start again.";
+                              L"icon's menu (or Esc twice, or Ctrl+9), then start again.";
     showFrontBox(BoxWindows{}, BoxKind::Information, programName, text.c_str());
 }
 

@@ -25,6 +25,9 @@ bool loadSplash(const wchar_t* path, const char* noFileLine, const char* noConte
 bool showSplash(HWND window, UINT ms, bool takeFocus, void (*onHidden)()) {
     g_splash.window = window;
     g_splash.on_hidden = onHidden;
+    // At start the work area may not be known yet (see workArea): the
+    // splash is centred on the whole screen.
+    centreInArea(window, wholeScreen());
     if (takeFocus) {
         ShowWindow(window, SW_SHOW);
         SetForegroundWindow(window);

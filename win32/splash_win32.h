@@ -7,7 +7,8 @@
 // log, when it cannot be loaded or made ready for drawing.
 bool loadSplash(const wchar_t* path, const char* noFileLine, const char* noContextLine);
 
-// Shows the window with the picture, in front, and hides it after ms.
+// Shows the window with the picture, in front and centred on the screen, and
+// hides it after ms.
 // takeFocus makes it the active window; else the focus stays where it is.
 // onHidden, when not null, runs once the splash has hidden. False, with a
 // debug line, when the timer cannot be started.

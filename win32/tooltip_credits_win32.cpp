@@ -24,7 +24,7 @@ bool openTooltipWindow(const TooltipWindow& window) {
     for (size_t i = 0; i < window.line_count; ++i)
         rows.push_back({L"static", window.lines[i].text, SS_LEFT, window.lines[i].id, 50, window.lines_top, 400,
                         kTooltipLineHeight, kNoLabel});
-    SecondaryWindow tooltips = {WindowPlace::ThirdOfScreen, window.width, window.height, rows.data(), rows.size()};
+    SecondaryWindow tooltips = {window.width, window.height, rows.data(), rows.size()};
     tooltips.heading_id = window.heading_id;
     tooltips.scrolling = true;
     tooltips.picture = window.picture;
@@ -49,7 +49,7 @@ bool openCreditsWindow(const CreditsWindow& window) {
         rows.push_back({L"static", window.entries[i].text, SS_LEFT | WS_BORDER, kCreditTextId + step, 50, y + 42, 500,
                         200, kNoLabel});
     }
-    SecondaryWindow credits = {window.place, window.width, window.height, rows.data(), rows.size()};
+    SecondaryWindow credits = {window.width, window.height, rows.data(), rows.size()};
     credits.heading_id = kCreditsHeadingId;
     credits.red_heading = true;
     credits.scrolling = true;

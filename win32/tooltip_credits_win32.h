@@ -41,7 +41,6 @@ struct CreditEntry {
 // <version>" with the makers' line below it, and the entries, a bordered box
 // each for the name and for the text; the window scrolls to the lower ones.
 struct CreditsWindow {
-    WindowPlace place;
     int width;  // at 96 DPI
     int height;
     const wchar_t* makers;

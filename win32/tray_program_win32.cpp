@@ -121,7 +121,8 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     switch (message) {
         case WM_PAINT: paintSplash(window); return 0;
         case kTrayMessage: onTrayEvent(wParam, lParam); return 0;
-        case kHotkeyMessage: g_tray.program->on_hotkey(hotkeyOfMessage(wParam, lParam)); return 0;
+        case kHotkeyMessage:
+        case kEscMessage: g_tray.program->on_hotkey(hotkeyOfMessage(message, wParam, lParam)); return 0;
         case WM_MOUSEACTIVATE:
             if (quietSplash) return MA_NOACTIVATE;  // a click on the splash leaves the focus where it is
             break;
@@ -159,14 +160,8 @@ bool registerClasses() {
 // one all the same): clicking it would give the splash the focus.
 bool makeMainWindow() {
     const TraySplash& splash = g_tray.program->splash;
-    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    // Centred for the system's DPI, that of the display the splash shows on.
-    const int dpi = static_cast<int>(GetDpiForSystem());
-    const int x = splash.centred ? screenWidth / 2 - scaleForDpi(kSplashWidth, dpi) / 2 : screenWidth / 3;
-    const int y = splash.centred ? screenHeight / 2 - scaleForDpi(kSplashHeight, dpi) / 2 : screenHeight / 3;
     const DWORD exStyle = splash.takes_focus ? 0 : WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW;
-    g_tray.window = createScaledWindow(exStyle, g_tray.class_name, g_tray.title, WS_POPUP, x, y, kSplashWidth,
+    g_tray.window = createScaledWindow(exStyle, g_tray.class_name, g_tray.title, WS_POPUP, 0, 0, kSplashWidth,
                                        kSplashHeight, g_tray.instance);
     if (g_tray.window == nullptr) {
         debugLog("Could not create the main window");

@@ -27,7 +27,6 @@ struct TraySplash {
     // button, leaves the focus where it is when it shows or is clicked, and
     // closing it only hides it.
     bool takes_focus;
-    bool centred;            // else its top left corner at a third of the screen
     void (*after_splash)();  // once it has gone
 };
 

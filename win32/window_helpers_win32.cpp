@@ -4,6 +4,7 @@
 
 #include "common/bounded_copy.h"
 #include "common/debug_log.h"
+#include "common/window_place.h"
 #include "common/dpi_scale.h"
 #include "resources/resource_ids.h"
 
@@ -158,23 +159,21 @@ int runMessageLoop(HWND (*dialogWindow)()) {
     return static_cast<int>(message.wParam);
 }
 
-void moveToTopEdge(HWND window) {
+PixelBox wholeScreen() { return PixelBox{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
+
+PixelBox workArea() {
+    RECT area = {};
+    if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0)) return wholeScreen();
+    return PixelBox{area.left, area.top, area.right - area.left, area.bottom - area.top};
+}
+
+int workAreaHeight() { return workArea().height; }
+
+void centreInArea(HWND window, const PixelBox& area) {
     RECT place = {};
     if (!GetWindowRect(window, &place)) return;
-    SetWindowPos(window, nullptr, place.left, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-int workAreaHeight() {
-    RECT area = {};
-    if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0)) return GetSystemMetrics(SM_CYSCREEN);
-    return area.bottom - area.top;
-}
-
-void fitToWorkArea(HWND window) {
-    RECT place = {};
-    if (!GetWindowRect(window, &place) || place.bottom - place.top <= workAreaHeight()) return;
-    SetWindowPos(window, nullptr, 0, 0, place.right - place.left, workAreaHeight(),
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const PixelBox box = placeInWorkArea(place.right - place.left, place.bottom - place.top, area);
+    SetWindowPos(window, nullptr, box.x, box.y, box.width, box.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool ownWindowInFront() {

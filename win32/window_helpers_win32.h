@@ -6,6 +6,8 @@
 // parameter.
 #include <windows.h>
 
+#include "common/dpi_scale.h"
+
 // Both programs run with administrator rights from a folder the user can
 // write to (often Downloads). Called first in each entry point, so the system
 // DLLs that are loaded later on demand come from the system folder only,
@@ -92,18 +94,17 @@ bool registerWindowClass(HINSTANCE instance, const wchar_t* className, const wch
 // keyboard navigation (Tab between its controls).
 int runMessageLoop(HWND (*dialogWindow)());
 
-// Moves the window's top edge to the top of the screen and keeps its left
-// edge: a window made with CW_USEDEFAULT as x lands where the system puts
-// it, whatever y was asked for.
-void moveToTopEdge(HWND window);
-
-// The height of the screen less the taskbar. Wine keeps the first answer a
-// program gets: asked before the taskbar is up, it would say the whole screen
-// for good. So it is asked once windows are opened, never at start.
+// The screen less the taskbar. Wine keeps the first answer a program gets:
+// asked before the taskbar is up, it would say the whole screen for good. So
+// it is asked once windows are opened, never at start.
+PixelBox workArea();
 int workAreaHeight();
 
-// Makes the window no taller than the screen less the taskbar.
-void fitToWorkArea(HWND window);
+// The whole screen, for a window shown at start (the splash).
+PixelBox wholeScreen();
+
+// Centres the window in the area and makes it no larger than the area.
+void centreInArea(HWND window, const PixelBox& area);
 
 // Whether the foreground window is a shown window of this program.
 bool ownWindowInFront();

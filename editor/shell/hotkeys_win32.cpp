@@ -12,6 +12,7 @@
 #include <string>
 
 #include "common/debug_log.h"
+#include "common/esc_quit.h"
 #include "editor/clipboard_capture.h"
 #include "editor/full_screen.h"
 #include "editor/player_data.h"
@@ -34,6 +35,7 @@ struct HotkeyState {
     bool randomiser_seen = false;    // the randomiser ran at the last look
     bool rest_noted = false;         // the rest note was shown in this run of the randomiser
     bool full_screen_noted = false;  // the full-screen note was shown since such a window came in front
+    EscLatch esc;                    // the first Esc, that asked for another
 };
 
 HotkeyState g_hotkeys;
@@ -112,6 +114,18 @@ void CALLBACK onRandomiserWatch(HWND, UINT, UINT_PTR, DWORD) {
     g_hotkeys.randomiser_seen = runs;
 }
 
+// Esc quits when pressed twice within a second (a game closes its chat with
+// it); the first press says so. The editor types nothing, and an Esc in one
+// of its own windows counts as one in the game.
+void handleEsc(uint32_t timeMs) {
+    EscMoment moment;
+    moment.time_ms = timeMs;
+    if (onEscPress(g_hotkeys.esc, moment) == EscAction::Quit)
+        PostQuitMessage(0);
+    else
+        showTrayNote(L"Press Esc again to quit Rostrix");
+}
+
 // The first hotkey left alone in a run of the randomiser says why, once.
 void noteRest() {
     if (g_hotkeys.rest_noted) return;
@@ -130,12 +144,15 @@ bool installEditorHotkeys() {
 
 void handleHotkey(Hotkey hotkey) {
     const EditorCommand command = editorCommandOf(hotkey);
-    if (command == EditorCommand::None) return;
+    if (command == EditorCommand::None && !hotkey.esc) return;
     if (programRuns(kSortilaneMutexName)) {
         noteRest();
         return;
     }
-    runOnceCtrlReleased(runCommandNumber, static_cast<int>(command));
+    if (hotkey.esc)
+        handleEsc(hotkey.esc_time_ms);
+    else
+        runOnceCtrlReleased(runCommandNumber, static_cast<int>(command));
 }
 
 void runEditorCommand(EditorCommand command) {

@@ -22,6 +22,7 @@ const TooltipLine kTooltipLines[] = {
     {147, L"Press Ctrl+7 to show tooltip window"},
     {148, L"Press Ctrl+8 to set basic names + reset to default"},
     {149, L"Press Ctrl+9 to shutdown the program"},
+    {158, L"Press Esc twice within a second to shutdown the program"},
     {150,
      L"Easy mode for rating selection \nENTER: (noob/rook/inter/expert/extreme) or (nb/rk/nt/xp/xt) \nto STORE: "
      L"(1300/1450/1600/1750/1900)"},
@@ -46,7 +47,7 @@ const CreditEntry kCreditEntries[] = {
 
 // On a small screen the window is as tall as the screen allows and scrolls
 // to its lower lines.
-const CreditsWindow kCredits = {WindowPlace::TopEdge, 600, 800, kMakers, kCreditEntries, std::size(kCreditEntries)};
+const CreditsWindow kCredits = {600, 800, kMakers, kCreditEntries, std::size(kCreditEntries)};
 
 }  // namespace
 

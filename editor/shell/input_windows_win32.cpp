@@ -147,13 +147,13 @@ void onRuleTextCommand(int id, int notification, HWND control) {
 }
 
 SecondaryWindow inputWindow() {
-    SecondaryWindow window = {WindowPlace::ThirdOfScreen, 500, 400, kInputControls, std::size(kInputControls)};
+    SecondaryWindow window = {500, 400, kInputControls, std::size(kInputControls)};
     window.on_command = onInputCommand;
     return window;
 }
 
 SecondaryWindow ruleTextWindow() {
-    SecondaryWindow window = {WindowPlace::TopEdge, 600, 500, kRuleTextControls, std::size(kRuleTextControls)};
+    SecondaryWindow window = {600, 500, kRuleTextControls, std::size(kRuleTextControls)};
     window.heading_id = kRuleHeadingId;
     window.on_command = onRuleTextCommand;
     window.edit_colours = ruleTextColours;

@@ -67,6 +67,8 @@ void fitContents(const wchar_t* text) {
         std::min(scaledForWindow(g_display.window, kWindowHeight) + height - leastHeight, workAreaHeight());
     SetWindowPos(g_display.window, nullptr, 0, 0, scaledForWindow(g_display.window, kWindowWidth), windowHeight,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // Grown in sight, it is centred again so that it stays inside the screen.
+    if (IsWindowVisible(g_display.window)) centreInArea(g_display.window, workArea());
 }
 
 LRESULT CALLBACK liveDisplayProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -91,14 +93,13 @@ LRESULT CALLBACK liveDisplayProc(HWND window, UINT message, WPARAM wParam, LPARA
 bool createLiveDisplay() {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     if (!registerWindowClass(instance, kLiveDisplayClass, nullptr, liveDisplayProc)) return false;
-    g_display.window = createScaledWindow(0, kLiveDisplayClass, L"Rostrix Feedback", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                                          0, kWindowWidth, kWindowHeight, instance);
+    g_display.window = createScaledWindow(0, kLiveDisplayClass, L"Rostrix Feedback", WS_OVERLAPPEDWINDOW, 0, 0,
+                                          kWindowWidth, kWindowHeight, instance);
     if (g_display.window == nullptr) {
         debugLog("Could not create the live display window");
         showProgramError(L"Could not create Modification Window.");
         return false;
     }
-    moveToTopEdge(g_display.window);
     g_display.contents_height = scaledForWindow(g_display.window, kContentsHeight);  // as made
     g_display.code_font = createBoldFont(g_display.window, L"Courier New", 11, ANTIALIASED_QUALITY);
     g_display.title_font = createBoldFont(g_display.window, L"Century Gothic", 24, ANTIALIASED_QUALITY);
@@ -119,7 +120,10 @@ void setLiveDisplayText(const wchar_t* text) {
     fitContents(text);
 }
 
+// Made at start, when the work area may not be known yet (see workArea): it
+// is centred in it each time it comes up from hidden.
 void showLiveDisplay() {
+    if (!IsWindowVisible(g_display.window)) centreInArea(g_display.window, workArea());
     ShowWindow(g_display.window, SW_SHOW);
     SetForegroundWindow(g_display.window);
 }

@@ -88,7 +88,7 @@ const TrayProgram kRostrix = {
     kRostrixMutexName,
     L"I am the Overlord! (Rostrix)",  // the class of the input, rule text, tooltip and credits windows
     L"New Times Roman",
-    {L"./Images/rostrix_flash.bmp", true, true, afterSplash},
+    {L"./Images/rostrix_flash.bmp", true, afterSplash},
     {201, L"./Brenlow_Rostrix.ico", L"Brenlow Rostrix", L"Dastrel's Brenlow Grinn", startBalloon},
     {kMenuRows, std::size(kMenuRows), resultRows, chooseResultRow},
     preparePlayerData,

@@ -16,11 +16,28 @@ std::wstring spreadText(const Randomiser& randomiser) {
     return kDot + std::wstring(L"spread ") + std::to_wstring(teamScoreSpread(randomiser));
 }
 
-std::wstring teamLines(const Randomiser& randomiser, bool withCivs) {
-    std::wstring lines;
+// The team lines, the map line and the notes' lines, one line each.
+std::vector<std::wstring> balloonLines(const Randomiser& randomiser, bool withCivs, const std::wstring& notes) {
+    std::vector<std::wstring> lines;
     for (int team = 0; team < randomiser.players.team_count && team < kMaxTeams; ++team)
-        lines += compactTeamLine(randomiser, team, withCivs) + L"\n";
+        lines.push_back(compactTeamLine(randomiser, team, withCivs));
+    std::wstring line = std::wstring(L"Map: ") + randomiser.current.map_name + spreadText(randomiser);
+    for (wchar_t c : notes) {
+        if (c != L'\n') {
+            line += c;
+            continue;
+        }
+        lines.push_back(line);
+        line.clear();
+    }
+    lines.push_back(line);
     return lines;
+}
+
+std::wstring joinedLines(const std::vector<std::wstring>& lines) {
+    std::wstring text;
+    for (const std::wstring& line : lines) text += (text.empty() ? L"" : L"\n") + line;
+    return text;
 }
 
 std::wstring seedText(const Randomiser& randomiser) {
@@ -68,13 +85,17 @@ std::wstring fewFairSplitsNote(const Randomiser& randomiser) {
 }
 
 std::wstring drawBalloonText(const Randomiser& randomiser, const std::wstring& notes, size_t maxUnits) {
+    // The draw itself (the team lines and the map line, and the "…" line
+    // when notes follow) decides whether the civilisations have room; the
+    // few-splits line and the notes, shown in the start balloon too, get
+    // what is left.
     const std::wstring fewSplits = fewFairSplitsNote(randomiser);
-    const std::wstring fewSplitsLine = fewSplits.empty() ? L"" : L"\n" + fewSplits;
-    const std::wstring last =
-        std::wstring(L"Map: ") + randomiser.current.map_name + spreadText(randomiser) + fewSplitsLine + notes;
-    std::wstring text = teamLines(randomiser, true) + last;
-    if (fittedText(text, maxUnits) != text) text = teamLines(randomiser, false) + last;
-    return fittedText(text, maxUnits);
+    const std::wstring allNotes = (fewSplits.empty() ? L"" : L"\n" + fewSplits) + notes;
+    const std::vector<std::wstring> withCivs = balloonLines(randomiser, true, allNotes);
+    std::vector<std::wstring> draw(withCivs.begin(), withCivs.begin() + randomiser.players.team_count + 1);
+    if (!allNotes.empty()) draw.push_back(L"\u2026");
+    if (fittedLines(draw, maxUnits) == joinedLines(draw)) return fittedLines(withCivs, maxUnits);
+    return fittedLines(balloonLines(randomiser, false, allNotes), maxUnits);
 }
 
 std::wstring drawBalloonTitle(const Randomiser& randomiser) {

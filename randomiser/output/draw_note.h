@@ -8,16 +8,16 @@
 // when the splash has gone (and after each Ctrl+0), and the icon's tooltip.
 
 // The balloon's lines: one a team with its score and players (and their
-// civilisations when drawn, unless that makes it too long), then the map and
-// the spread of the team scores, such as
+// civilisations when drawn, unless the team lines cannot hold them in the
+// balloon), then the map and the spread of the team scores, such as
 //
 //     T1 1460: Tobin_Quay (Korrundi), Senna (Candlewyk), Orrick (Calderach)
 //     T2 1603: Halvard (Ysterhold), Mirelle (Sloughen), Pellworth (Zephrani)
 //     Map: quillmoor · spread 143
 //
 // then the line of fewFairSplitsNote when it has one, then the notes (lines
-// that each begin with a line feed), fitted to maxUnits UTF-16 units, "…"
-// where it was cut.
+// that each begin with a line feed): as many whole lines as maxUnits UTF-16
+// units hold, and a last line "…" for the rest.
 std::wstring drawBalloonText(const Randomiser& randomiser, const std::wstring& notes, size_t maxUnits);
 
 // The line the draw's balloon adds when fair_teams found at most two fair

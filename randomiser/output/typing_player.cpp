@@ -197,6 +197,12 @@ PlayOutcome playSteps(TypingPlayer& player, TypingPort& port, const ReportState&
 
 bool sequencePlaying(const TypingPlayer& player) { return player.waiting || player.next < player.steps.size(); }
 
+bool quitStillToCome(const TypingPlayer& player) {
+    for (size_t step = player.next; step < player.steps.size(); ++step)
+        if (player.steps[step].kind == StepKind::Quit) return true;
+    return false;
+}
+
 void interruptSequence(TypingPlayer& player, TypingPort& port, const ReportState& report) {
     endEarly(player, port, report);
 }

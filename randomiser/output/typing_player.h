@@ -95,7 +95,11 @@ PlayOutcome playSteps(TypingPlayer& player, TypingPort& port, const ReportState&
 // wait is over.
 bool sequencePlaying(const TypingPlayer& player);
 
-// Ends the sequence at once (the program quits): keys it holds down are
+// Whether the sequence has its quit still to come (the report's, the
+// repost's): stopped early, it ends the program all the same.
+bool quitStillToCome(const TypingPlayer& player);
+
+// Ends the sequence at once: keys it holds down are
 // released, and when its typing has begun and its save is still to come, the
 // report is saved (and the match added to Results.txt) now, so data.txt holds the whole report however much of it
 // reached the chat.

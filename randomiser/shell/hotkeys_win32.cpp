@@ -8,6 +8,7 @@
 #include <string>
 #include <utility>
 
+#include "common/esc_quit.h"
 #include "randomiser/startup/draw_again.h"
 #include "randomiser/commands/hotkey_commands.h"
 #include "randomiser/shell/overlord_windows_win32.h"
@@ -19,6 +20,8 @@
 #include "win32/window_helpers_win32.h"
 
 namespace {
+
+EscLatch g_esc;  // the first Esc, that asked for another
 
 // Ctrl+0: the match drawn again with a new seed, and shown.
 void drawAgainNow() {
@@ -47,18 +50,35 @@ void runShellCommand(int command) {
     if (!outcome.sequence.empty()) playSequence(std::move(outcome.sequence), outcome.style);
 }
 
+// Esc stops a sequence that types (a report, which quits at its end, still
+// ends the program, its data.txt saved), closes the randomiser's own window
+// in front, and else quits only when pressed twice within a second: a game
+// closes its chat with it.
+void handleEsc(uint32_t timeMs) {
+    EscMoment moment;
+    moment.time_ms = timeMs;
+    moment.typing = typingInProgress();
+    moment.own_window_in_front = ownWindowInFront();
+    switch (onEscPress(g_esc, moment)) {
+        case EscAction::StopTyping: {
+            const bool quit = typingEndsProgram();
+            stopTyping();
+            if (quit) PostQuitMessage(0);
+            break;
+        }
+        case EscAction::CloseOwnWindow: closeOwnWindowInFront(); break;
+        case EscAction::AskAgain: showTrayNote(L"Press Esc again to quit Sortilane"); break;
+        case EscAction::Quit: PostQuitMessage(0); break;
+    }
+}
+
 }  // namespace
 
 bool mayRenewHook() { return !typingInProgress(); }
 
-// Esc quits, unless one of the randomiser's own windows is in front: the
-// host closes that window, not the program.
 void handleHotkey(Hotkey hotkey) {
-    if (hotkey.quit && closeOwnWindowInFront()) return;
-    if (hotkey.quit) {
-        stopTyping();
-        PostQuitMessage(0);
-    } else if (hotkey.digit != 0 && !typingInProgress()) {
+    if (hotkey.esc)
+        handleEsc(hotkey.esc_time_ms);
+    else if (hotkey.digit != 0 && !typingInProgress())
         runOnceCtrlReleased(runShellCommand, hotkey.digit);
-    }
 }

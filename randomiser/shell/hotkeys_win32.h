@@ -6,6 +6,7 @@
 // types, as its own keystrokes pass through it.
 bool mayRenewHook();
 
-// A hotkey the hook posted: Esc quits (or closes the randomiser's own window
-// in front); a digit runs its command once Ctrl is released.
+// A hotkey the hook posted: Esc pressed twice within a second quits (one Esc
+// stops the typing, or closes the randomiser's own window in front); a digit
+// runs its command once Ctrl is released.
 void handleHotkey(Hotkey hotkey);

@@ -32,9 +32,8 @@ const CreditEntry kCreditEntries[] = {
      L"matches whose reports and rule sets shaped this version."},
 };
 
-const CreditsWindow kCredits = {
-    WindowPlace::ThirdOfScreen, 600, 400, L"Built and maintained by Brenlow", kCreditEntries,
-    std::size(kCreditEntries)};
+const CreditsWindow kCredits = {600, 400, L"Built and maintained by Brenlow", kCreditEntries,
+                                std::size(kCreditEntries)};
 
 // The prompt's and the list's texts depend on the rule sets; they are set,
 // and the list's height fitted, once made. A long list is reached by
@@ -60,6 +59,7 @@ const TooltipLine kTooltipLines[] = {
     {267, L"Press Ctrl+7 to display tooltips"},
     {268, L"Press Ctrl+8 to randomly coin a 50/50 value, prints either \"Heads\" or \"Tails\" to chat"},
     {269, L"Press Ctrl+9 to do nothing and exit the program"},
+    {277, L"Press Esc twice within a second to exit (one Esc stops the typing, or closes this window)"},
     {276, L"Press Ctrl+0 before Ctrl+1 to draw the teams again with a new seed (the report says which draw)"},
     {270,
      L"You can change the program's operation by editing the .bat files. The accompanying 'Guide.odt' file "
@@ -110,8 +110,7 @@ void onRuleSelectionCommand(int id, int, HWND) {
 }  // namespace
 
 void openRuleSelection() {
-    SecondaryWindow window = {WindowPlace::ThirdOfScreen, 600, 450, kRuleSelectionControls,
-                              std::size(kRuleSelectionControls)};
+    SecondaryWindow window = {600, 450, kRuleSelectionControls, std::size(kRuleSelectionControls)};
     window.heading_id = kRuleTitleId;
     window.scrolling = true;
     window.default_button = kSubmitId;  // Enter in the entry presses Submit

@@ -93,7 +93,7 @@ const TrayProgram kSortilane = {
     kSortilaneMutexName,
     L"Brenlow Overlord",  // the class of the rule selection, tooltip and credits windows
     L"Arial",
-    {L"./Images/randomiser_flash.bmp", false, false, showDrawNote},
+    {L"./Images/randomiser_flash.bmp", false, showDrawNote},
     {110, L"./Brenlow_Sortilane.ico", L"Tamsel Sortilane", L"Quembe's Grinn", startBalloon},
     {kMenuRows, std::size(kMenuRows), nullptr, nullptr, menuMayOpen},
     prepareMatch,

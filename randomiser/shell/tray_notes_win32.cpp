@@ -46,7 +46,7 @@ std::wstring startBalloon() {
     // validate run that got this far found the files and the words fine.
     std::wstring balloon = L"Sortilane.\nCross-Game Usage";
     if (g_randomiser.options().repost_only != 0)
-        balloon = L"Sortilane: repost.\nCtrl+1 types the saved result (data.txt), Esc quits";
+        balloon = L"Sortilane: repost.\nCtrl+1 types the saved result (data.txt), Esc twice quits";
     else if (g_randomiser.options().validate_only != 0)
         balloon = L"Sortilane: validate.\nFiles and words are fine";
     return balloon + runNotes();

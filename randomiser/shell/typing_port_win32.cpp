@@ -126,4 +126,6 @@ void playSequence(TypingSequence steps, const TypingStyle& style) {
 
 bool typingInProgress() { return sequencePlaying(g_typing.player); }
 
+bool typingEndsProgram() { return quitStillToCome(g_typing.player); }
+
 void stopTyping() { interruptSequence(g_typing.player, g_port, g_randomiser.report); }

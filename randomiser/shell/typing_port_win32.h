@@ -10,6 +10,9 @@ void playSequence(TypingSequence steps, const TypingStyle& style);
 
 bool typingInProgress();
 
-// When the program ends: a report whose typing began is saved whole (see
-// interruptSequence).
+// Whether the sequence that types would end the program at its end.
+bool typingEndsProgram();
+
+// Stops the sequence at once: a report whose typing began is saved whole
+// (see interruptSequence).
 void stopTyping();

@@ -1,5 +1,7 @@
 #include "common/hotkey_latch.h"
 
+#include "common/esc_quit.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -24,7 +26,7 @@ std::string hotkeysOf(const std::vector<Key>& keys) {
     std::string started;
     for (const Key& key : keys) {
         const Hotkey hotkey = onKeyEvent(latch, key.vk, key.down);
-        if (hotkey.quit) started += 'Q';
+        if (hotkey.esc) started += 'E';
         if (hotkey.digit != 0) started += static_cast<char>('0' + hotkey.digit);
     }
     return started;
@@ -59,10 +61,51 @@ TEST(HotkeyLatch, AltGrIsNoCtrl) {
         << "once Alt is up, Ctrl and a digit work again";
 }
 
-TEST(HotkeyLatch, EscQuitsWhateverIsHeld) {
-    EXPECT_EQ(hotkeysOf({down(kVkEscape)}), "Q");
-    EXPECT_EQ(hotkeysOf({down(kVkControl), down(kVkEscape), down('8')}), "Q") << "Esc is a key between";
-    EXPECT_EQ(hotkeysOf({down(kVkLeftAlt), down(kVkEscape)}), "Q");
+TEST(HotkeyLatch, EscIsToldApartWhateverIsHeld) {
+    EXPECT_EQ(hotkeysOf({down(kVkEscape)}), "E");
+    EXPECT_EQ(hotkeysOf({down(kVkControl), down(kVkEscape), down('8')}), "E") << "Esc is a key between";
+    EXPECT_EQ(hotkeysOf({down(kVkLeftAlt), down(kVkEscape)}), "E");
+}
+
+// One press of Esc: when it comes, and what the program is doing then.
+struct EscPress {
+    uint32_t ms;
+    char doing;  // ' ' nothing of its own, 't' a sequence types, 'w' its own window in front
+};
+
+// Feeds the presses to a fresh latch; a letter for each action: Stop typing,
+// Close the window, Ask again, Quit.
+std::string escActionsOf(const std::vector<EscPress>& presses) {
+    EscLatch latch;
+    std::string actions;
+    for (const EscPress& press : presses) {
+        EscMoment moment;
+        moment.time_ms = press.ms;
+        moment.typing = press.doing == 't';
+        moment.own_window_in_front = press.doing == 'w';
+        const EscAction action = onEscPress(latch, moment);
+        actions += "SCAQ"[static_cast<int>(action)];
+    }
+    return actions;
+}
+
+TEST(EscQuit, OnlyEscTwiceWithinASecondQuits) {
+    EXPECT_EQ(escActionsOf({{5000, ' '}}), "A") << "one Esc, as a game's chat closes";
+    EXPECT_EQ(escActionsOf({{5000, ' '}, {5400, ' '}}), "AQ");
+    EXPECT_EQ(escActionsOf({{5000, ' '}, {6000, ' '}}), "AQ") << "a second is still in time";
+    EXPECT_EQ(escActionsOf({{5000, ' '}, {6001, ' '}, {6500, ' '}}), "AAQ") << "too late: it asks anew";
+    EXPECT_EQ(escActionsOf({{5000, ' '}, {5400, ' '}, {5600, ' '}}), "AQA") << "a quit is not counted again";
+    EXPECT_EQ(escActionsOf({{0xFFFFFE00u, ' '}, {0x100, ' '}}), "AQ") << "the clock wraps between the presses";
+    EXPECT_EQ(escActionsOf({{0x100, ' '}, {0xFFFFFE00u, ' '}}), "AA") << "49 days later";
+}
+
+TEST(EscQuit, OneEscStopsTheTypingOrClosesTheOwnWindowAndAsksNothing) {
+    EXPECT_EQ(escActionsOf({{5000, 't'}}), "S");
+    EXPECT_EQ(escActionsOf({{5000, 'w'}}), "C");
+    EXPECT_EQ(escActionsOf({{5000, 'w'}, {5300, ' '}, {5600, ' '}}), "CAQ")
+        << "the Esc that closed the window is not the first of two";
+    EXPECT_EQ(escActionsOf({{5000, ' '}, {5300, 't'}, {5600, ' '}}), "ASA") << "nor the one that stopped the typing";
+    EXPECT_EQ(escActionsOf({{5000, ' '}, {5300, 'w'}, {5600, ' '}}), "ACA");
 }
 
 }  // namespace

@@ -22,6 +22,21 @@ std::wstring wideOf(const std::u32string& codePoints) {
     return out;
 }
 
+// A balloon of lines shows whole lines only, "…" on a line of its own for
+// those left out; a surrogate pair counts two units.
+TEST(TextConvert, FittedLinesKeepWholeLines) {
+    EXPECT_EQ(fittedLines({L"Team 1 won.", L"Ann 1500 \u2192 1520", L"Bo 1600 \u2192 1580"}, 255),
+              L"Team 1 won.\nAnn 1500 \u2192 1520\nBo 1600 \u2192 1580");
+    EXPECT_EQ(fittedLines({L"abc", L"defg", L"hi"}, 11), L"abc\ndefg\nhi") << "exactly the room";
+    EXPECT_EQ(fittedLines({L"abc", L"defg", L"hi"}, 10), L"abc\ndefg\n\u2026") << "no line cut in the middle";
+    EXPECT_EQ(fittedLines({L"abc", L"defg", L"hi"}, 9), L"abc\n\u2026");
+    EXPECT_EQ(fittedLines({L"abc", L"defg", L"hi", L"j"}, 11), L"abc\ndefg\n\u2026")
+        << "a line that fits only without the ellipsis line after it";
+    EXPECT_EQ(fittedLines({L"abcdefgh", L"ij"}, 5), L"abcd\u2026") << "a first line too long on its own";
+    EXPECT_EQ(fittedLines({L"ab", wideOf(U"\U0001F600\U0001F600")}, 6), L"ab\n\u2026");
+    EXPECT_EQ(fittedLines({}, 10), L"");
+}
+
 }  // namespace
 
 TEST(TextConvert, ValidUtf8IsDecodedAndAnythingElseReadsByteForByte) {

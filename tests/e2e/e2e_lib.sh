@@ -328,6 +328,10 @@ press() {
   xdotool key --delay 100 "$@"
 }
 
+# Esc twice, 0.1 s apart: the way to quit either program (one Esc only asks
+# for the second).
+quit_with_esc() { press Escape Escape; }
+
 # The text typed into the chat so far, with each Enter shown as a line end.
 chat_text() {
   tr '\r' '\n' <chat.txt

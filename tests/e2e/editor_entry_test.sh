@@ -77,7 +77,7 @@ press ctrl+8
 wait_for 10 player_data_has "'p1'" || echo "PlayerData.txt was not reset"
 expect_equal "Ctrl+8 restores the default file" "$default_data" "$(cat PlayerData.txt)"
 
-press Escape
+quit_with_esc
 wait_editor 10
 expect_equal "Esc ends the editor with 0" 0 "$editor_status"
 e2e_finish

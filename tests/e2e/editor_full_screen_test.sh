@@ -26,7 +26,7 @@ press ctrl+5
 wait_for 10 control_reads "$editor_window" 114 "Number Of Players:" && opened=yes || opened=no
 expect_equal "with the game closed, Ctrl+5 opens the counts window" yes "$opened"
 screenshot editor_full_screen_closed
-press Escape
+quit_with_esc
 wait_editor 10
 expect_equal "Esc ends the editor with 0" 0 "$editor_status"
 e2e_finish

@@ -12,7 +12,7 @@ capture_clipboard "Alpha 1500" "'Alpha'"
 capture_clipboard "Beta 1600" "'Beta'"
 enter_counts 8 4
 wait_for 10 player_data_has "player_num {8} team_num {4}" || echo "PlayerData.txt did not take the counts"
-press Escape
+quit_with_esc
 wait_editor 10
 expect_equal "Esc ends the editor with 0" 0 "$editor_status"
 

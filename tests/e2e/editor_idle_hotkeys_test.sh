@@ -19,7 +19,7 @@ for step in "5 ctrl+5 Number Of Players:" "10 ctrl+4 Player's FMT:" "20 ctrl+2 P
   wait_for 10 control_reads "$editor_window" 114 "$label" && answered=yes || answered=no
   expect_equal "after $idle s without a key, the first $keys opens its window" yes "$answered"
 done
-press Escape
+quit_with_esc
 wait_editor 10
 expect_equal "Esc ends the editor with 0" 0 "$editor_status"
 e2e_finish

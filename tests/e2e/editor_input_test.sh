@@ -66,7 +66,7 @@ expect_equal "a word that is no rating says so" \
   "$(control_text "$editor_window" 118)"
 screenshot editor_input_no_rating
 
-press Escape
+quit_with_esc
 wait_editor 10
 expect_equal "Esc ends the editor with 0" 0 "$editor_status"
 e2e_finish

@@ -24,7 +24,7 @@ choose_menu_entry 6 "$menu_rows"  # "Team 2 won"
 expect_equal "Team 2 won writes 2 into the result field and changes no other byte" yes \
   "$(wait_for 10 results_are "$e2e_work/results_won.txt" && echo yes || echo no)"
 expect_equal "the balloon says who won and how both ratings moved" yes \
-  "$(wait_for 15 balloon_says "Team 2 won. José 1850 → 1818, Vlad 2400 → 2432" && echo yes || echo no)"
+  "$(wait_for 15 balloon_says "Team 2 won. José 1850 → 1818 Vlad 2400 → 2432" && echo yes || echo no)"
 screenshot editor_result_balloon
 # The guide shows the balloon with the icon below it.
 import -display "$DISPLAY" -window root -crop 344x96+680+672 +repage "$e2e_artifacts/guide_result_balloon.png"
@@ -36,10 +36,10 @@ choose_menu_entry 8 "$menu_rows"  # "Undo last result"
 expect_equal "Undo last result gives the file back as it was" yes \
   "$(wait_for 10 results_are "$e2e_work/results_before.txt" && echo yes || echo no)"
 expect_equal "the balloon says the result is undone and how the ratings moved back" yes \
-  "$(wait_for 15 balloon_says "Result undone. José 1818 → 1850, Vlad 2432 → 2400" && echo yes || echo no)"
+  "$(wait_for 15 balloon_says "Result undone. José 1818 → 1850 Vlad 2432 → 2400" && echo yes || echo no)"
 screenshot editor_result_undone
 
-press Escape
+quit_with_esc
 wait_editor 10
 expect_equal "Esc ends the editor with 0" 0 "$editor_status"
 e2e_finish

@@ -58,7 +58,7 @@ expect_equal "the text stays in the window" "$(od -c <house.saved)" \
   "$(control_text "$editor_window" 126 | od -c)"
 rmdir Rules/house.txt.tmp
 
-press Escape
+quit_with_esc
 wait_editor 10
 expect_equal "Esc ends the editor with 0" 0 "$editor_status"
 e2e_finish

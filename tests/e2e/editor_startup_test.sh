@@ -30,7 +30,7 @@ status=0
 timeout 20 wine tray_restart.exe BRENLOW_ROSTRIX 201 || status=$?
 expect_equal "the tray icon is added again when the shell restarts" 0 "$status"
 
-press Escape
+quit_with_esc
 wait_editor 10
 expect_equal "Esc ends the editor with 0" 0 "$editor_status"
 expect_equal "no debug lines from a normal run" "" "$(cat debug.txt 2>/dev/null || true)"

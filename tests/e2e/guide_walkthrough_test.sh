@@ -38,7 +38,7 @@ enter_counts 6 3
 wait_for 10 player_data_has "team_num {3}" || echo "PlayerData.txt did not take the counts"
 sleep 0.5
 guide_picture editor_counts 850x665+0+0
-press Escape
+quit_with_esc
 wait_editor 10
 expect_equal "Esc ends the editor with 0" 0 "$editor_status"
 

@@ -27,7 +27,7 @@ sleep 2  # the report would start within half a second
 expect_equal "the game's hook swallows Ctrl+1" "" "$(cat chat.txt)"
 rm greedy.ready  # the game ends and takes its hook with it
 wait_exit 10 "$greedy_pid"
-press Escape
+quit_with_esc
 wait_randomiser 10
 expect_equal "Esc ends it once the game's hook is gone" 0 "$randomiser_status"
 
@@ -49,12 +49,12 @@ expect_equal "the report reached the chat" yes "$([[ -n $(typed_seed) ]] && echo
 start_editor
 wait_editor_ready
 start_greedy_hook
-press Escape
+quit_with_esc
 sleep 2
 expect_equal "the game's hook swallows the editor's Esc" yes "$(still_runs "$editor_pid" && echo yes)"
 rm greedy.ready
 wait_exit 10 "$greedy_pid"
-press Escape
+quit_with_esc
 wait_editor 10
 expect_equal "Esc ends the editor once the game's hook is gone" 0 "$editor_status"
 
@@ -63,7 +63,7 @@ editor_pid=$last_pid
 wait_editor_ready
 start_greedy_hook
 sleep 3  # one renewal period and a little more
-press Escape
+quit_with_esc
 wait_editor 10
 expect_equal "after a renewal Esc ends the editor with 0" 0 "$editor_status"
 e2e_finish

@@ -3,7 +3,7 @@
 # coin, a drawn map typed again, and a rule set chosen in the rule selection
 # window (which lists them) and then typed; a missing rule text file is said
 # in a box in front, and in a balloon. While a sequence types, other commands are ignored
-# and Esc ends the program.
+# and one Esc stops it; Esc twice ends the program.
 source "$(dirname "$0")/e2e_lib.sh"
 
 start_chat
@@ -50,13 +50,18 @@ wait_chat_enters 10 "$(rule_text_typed Rules/nomads.txt | tr -cd '\r' | wc -c)"
 expect_equal "after choosing 2, Ctrl+2 types the second rule set" \
   "$(rule_text_typed Rules/nomads.txt | od -c)" "$(od -c <chat.txt)"
 
-# Esc still quits while a sequence types.
+# One Esc stops a sequence that types, and the randomiser lives on.
 : >chat.txt
-press ctrl+2 Escape
-wait_randomiser 10
-expect_equal "Esc ends the program with 0 while it types" 0 "$randomiser_status"
+press ctrl+2
+wait_chat_enters 10 1
+press Escape
+sleep 2
 expect_equal "the rule text was cut short" yes \
   "$([[ $(wc -c <chat.txt) -lt $(rule_text_typed Rules/nomads.txt | wc -c) ]] && echo yes)"
+expect_equal "one Esc while it types leaves the randomiser running" yes "$(still_runs "$randomiser_pid" && echo yes)"
+quit_with_esc
+wait_randomiser 10
+expect_equal "Esc twice then ends it with 0" 0 "$randomiser_status"
 
 # A rule text file that is gone: Ctrl+2 says which, and types nothing.
 rm Rules/Usual.txt
@@ -74,6 +79,6 @@ wait_for 10 balloon_says "Could not find file - ./Rules/Usual.txt" && said=yes |
 expect_equal "the tray icon's balloon repeats the box's first line" yes "$said"
 press Return
 expect_equal "nothing was typed" "" "$(cat chat.txt)"
-press Escape
+quit_with_esc
 wait_randomiser 10
 e2e_finish

@@ -19,7 +19,7 @@ expect_equal "the tray icon is added again when the shell restarts" 0 "$status"
 
 wait_for 15 window_class_gone BRENLOW_SORTILANE  # after five seconds; the icon stays
 screenshot lifecycle_resident
-press Escape
+quit_with_esc
 wait_randomiser 10
 expect_equal "Esc ends the program with 0" 0 "$randomiser_status"
 expect_equal "no debug lines from a normal run" "" "$(cat debug.txt 2>/dev/null || true)"
@@ -43,11 +43,11 @@ expect_equal "Exit in the tray menu ends the program with 0" 0 "$randomiser_stat
 # Ctrl+7 shows the tooltip window with its chat example; without the picture
 # it shows the window all the same and logs a line.
 tooltips_shown() { control_reads "$overlord_window" 261 "Press Ctrl+1 to write result to active text caret"; }
-# Esc in the tooltip window closes it; the next Esc ends the randomiser.
+# Esc in the tooltip window closes it; Esc twice then ends the randomiser.
 quit_from_tooltips() {
   press Escape
   wait_for 10 window_class_gone "Brenlow Overlord" || echo "Esc did not close the tooltip window"
-  press Escape
+  quit_with_esc
   wait_randomiser 10
 }
 start_randomiser rating

@@ -46,7 +46,7 @@ expect_equal "once a result has rated NewGuy the live display no longer marks hi
   "$(wait_for 10 live_display_has '| NewGuy          | 1596   |' && live_display_has 'learned from 1 match: NewGuy' &&
     echo yes || control_text "$live_display" 120)"
 screenshot lobby_evening_learned
-press Escape
+quit_with_esc
 wait_editor 10
 expect_equal "Esc ends the editor with 0" 0 "$editor_status"
 

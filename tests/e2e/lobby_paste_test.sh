@@ -28,7 +28,7 @@ for row in "$(printf '| %s%*s | 1600   | 0    |' Ana_María 6 '')" "$(printf '| 
     "$(control_text "$live_display" 120 | grep -qF -- "$row" && echo yes || control_text "$live_display" 120)"
 done
 screenshot lobby_paste
-press Escape
+quit_with_esc
 wait_editor 10
 expect_equal "Esc ends the editor with 0" 0 "$editor_status"
 e2e_finish

@@ -32,7 +32,7 @@ wait_for 10 test -s "Rules/Règles_李.txt" || echo "Save wrote no Rules/Règles
 expect_equal "a rule text is saved under its name in UTF-8" "$(printf 'Café 李雷\r\n' | od -c)" \
   "$(od -c <"Rules/Règles_李.txt")"
 screenshot names_of_every_script_rule_text
-press Escape
+quit_with_esc
 wait_editor 10
 expect_equal "Esc ends the editor with 0" 0 "$editor_status"
 # The bytes of the script are UTF-8: the file must hold these very bytes.

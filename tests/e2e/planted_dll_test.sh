@@ -28,7 +28,7 @@ wait_for 10 control_text "$overlord_window" 261 || echo "the tooltip window did 
 press Escape  # closes the tooltip window, the randomiser's own
 tooltip_gone() { ! probe "$overlord_window" 261 >/dev/null; }
 wait_for 10 tooltip_gone || echo "the tooltip window did not close"
-press Escape
+quit_with_esc
 wait_randomiser 10
 expect_equal "the randomiser ends with 0" 0 "$randomiser_status"
 expect_equal "the randomiser takes uxtheme.dll from the system folder" \
@@ -39,7 +39,7 @@ WINEDEBUG=+loaddll wine Brenlow_Rostrix.exe 2>"$trace" &
 e2e_pids+=($!)
 editor_pid=$!
 wait_editor_ready
-press Escape
+quit_with_esc
 wait_editor 10
 expect_equal "the editor ends with 0" 0 "$editor_status"
 expect_equal "the editor takes uxtheme.dll from the system folder" \

@@ -17,7 +17,7 @@ started=$SECONDS
 e2e_start wine cmd /c Sortilane_Result_Team1.bat
 result_pid=$last_pid
 expect_equal "the balloon says who won and how both ratings moved" yes \
-  "$(wait_for 20 balloon_says "Team 1 won. José 1850 → 1977, Vlad 2400 → 2273" && echo yes || echo no)"
+  "$(wait_for 20 balloon_says "Team 1 won. José 1850 → 1977 Vlad 2400 → 2273" && echo yes || echo no)"
 screenshot result_word_balloon
 expect_equal "no splash shows" yes "$(window_class_gone BRENLOW_SORTILANE && echo yes || echo no)"
 expect_equal "result 1 writes 1 into the result field and changes no other byte" yes \

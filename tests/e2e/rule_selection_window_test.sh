@@ -49,7 +49,7 @@ press ctrl+2
 wait_chat_enters 10 "$(rule_text_typed Rules/nomads.txt | tr -cd '\r' | wc -c)"
 expect_equal "Ctrl+2 in the chat then types the chosen rule set" \
   "$(rule_text_typed Rules/nomads.txt | od -c)" "$(od -c <chat.txt)"
-press Escape
+quit_with_esc
 wait_randomiser 10
 expect_equal "Esc ends the randomiser with 0" 0 "$randomiser_status"
 e2e_finish

@@ -46,7 +46,7 @@ expect_equal "a destroyed main window ends the program with 0" 0 "$randomiser_st
 start_with_splash validate
 expect_equal "a new start after it shows the splash" yes "$(randomiser_splash_shown && echo yes || echo no)"
 expect_equal "the splash of the validate mode leaves the focus in the chat" "Chat Recorder" "$(foreground_title)"
-press Escape
+quit_with_esc
 wait_randomiser 10
 expect_equal "Esc then ends the program with 0" 0 "$randomiser_status"
 

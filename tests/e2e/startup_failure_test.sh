@@ -72,7 +72,7 @@ wait_for 15 balloon_says "Files and words are fine" || echo "no balloon saying t
 screenshot validate_fine_balloon
 expect_equal "validate's balloon says the files and words are fine" yes \
   "$(balloon_says "Files and words are fine" && echo yes || echo no)"
-press Escape
+quit_with_esc
 wait_randomiser 10
 expect_equal "Esc ends the validate run with 0" 0 "$randomiser_status"
 expect_equal "no debug lines from a validate run that finds the files fine" "" "$(cat debug.txt 2>/dev/null || true)"

@@ -30,7 +30,7 @@ sleep 1
 screenshot tooltips_scrolled_down
 press Escape  # closes the tooltip window
 focus_chat
-press Escape
+quit_with_esc
 wait_randomiser 10
 expect_equal "Esc ends the randomiser with 0" 0 "$randomiser_status"
 e2e_finish

@@ -16,8 +16,8 @@ TEST(EditorHotkeysTest, EachHotkeyHasItsCommand) {
         EXPECT_EQ(editorCommandOf(hotkey), expected[digit - 1]) << digit;
     }
     Hotkey esc;
-    esc.quit = true;
-    EXPECT_EQ(editorCommandOf(esc), EditorCommand::Quit);
+    esc.esc = true;
+    EXPECT_EQ(editorCommandOf(esc), EditorCommand::None) << "one Esc quits nothing";
     EXPECT_EQ(editorCommandOf(Hotkey()), EditorCommand::None);
 }
 

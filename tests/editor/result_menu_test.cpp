@@ -42,7 +42,7 @@ TEST(ResultMenu, ARecordedResultIsANoteARefusalAnErrorBox) {
     EXPECT_EQ(port.errors, std::vector<std::wstring>{L"Result not recorded: there is no Results.txt."});
     writeFile("Results.txt", "2026-03-14 20:05\t1\t-\tAna\t1\t1500\tBo\t2\t1500\r\n");
     recordResultFromMenu(port, '1');
-    EXPECT_EQ(port.notes, std::vector<std::wstring>{L"Team 1 won. Ana 1500 \u2192 1579, Bo 1500 \u2192 1421"});
+    EXPECT_EQ(port.notes, std::vector<std::wstring>{L"Team 1 won.\nAna 1500 \u2192 1579\nBo 1500 \u2192 1421"});
     EXPECT_EQ(port.errors.size(), 1u);
 }
 

@@ -157,6 +157,7 @@ TEST_F(TypingPlayerTest, EscDuringTheReportSavesTheWholeReport) {
     start(reportThenQuit());
     runUntil(600);
     EXPECT_EQ(port.sent, "@250 ab @500 <enter>cd");
+    EXPECT_TRUE(quitStillToCome(player)) << "the report stopped by Esc still ends the program";
     interruptSequence(player, port, report);
     EXPECT_EQ(readFile("data.txt"), "ab\r\ncd\r\n");
     EXPECT_FALSE(sequencePlaying(player));
@@ -175,6 +176,7 @@ TEST_F(TypingPlayerTest, EscBeforeAnyKeyOrOutsideTheReportSavesNothing) {
 
     port.call_again_ms = -1;  // the program has ended; the next run types a rule text
     start(ruleTextSequence("Go"));
+    EXPECT_FALSE(quitStillToCome(player)) << "a rule text stopped by Esc leaves the program running";
     interruptSequence(player, port, report);
     EXPECT_EQ(readFile("data.txt"), "the match before\r\n") << "a rule text has no save";
     EXPECT_EQ(port.sent, "@200 Go");

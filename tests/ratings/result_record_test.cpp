@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "common/text_convert.h"
 #include "test_support.h"
 
 namespace {
@@ -32,7 +33,7 @@ TEST(ResultRecord, AWinChangesOnlyTheResultAndSaysHowEveryRatingMoved) {
     EXPECT_EQ(readFile("Results.txt"), historyWith('2'));
     // Before: José and Влад as the first match left them, Zoë at her rating.
     EXPECT_EQ(note.text,
-              L"Team 2 won. Jos\u00e9 1977 \u2192 1850, \u0412\u043b\u0430\u0434 2273 \u2192 2400, "
+              L"Team 2 won.\nJos\u00e9 1977 \u2192 1850\n\u0412\u043b\u0430\u0434 2273 \u2192 2400\n"
               L"Zo\u00eb 2000 \u2192 1868");
 }
 
@@ -41,7 +42,7 @@ TEST(ResultRecord, NotRatedAndUndoSayWhatHappened) {
     writeFile("Results.txt", historyWith('2'));
     // Taking the win back moves the ratings back.
     EXPECT_EQ(recordResult('0').text,
-              L"Not rated. Jos\u00e9 1850 \u2192 1977, \u0412\u043b\u0430\u0434 2400 \u2192 2273, "
+              L"Not rated.\nJos\u00e9 1850 \u2192 1977\n\u0412\u043b\u0430\u0434 2400 \u2192 2273\n"
               L"Zo\u00eb 1868 \u2192 2000");
     EXPECT_EQ(readFile("Results.txt"), historyWith('0'));
     // From not rated to no result no rating moves.
@@ -77,7 +78,7 @@ TEST(ResultRecord, ARefusalSaysWhyAndChangesNothing) {
 
 // Eight players with names of 15 Cyrillic letters and ratings of six digits
 // say more than a balloon holds.
-TEST(ResultRecord, ALongNoteIsCutWithAnEllipsisToFitABalloon) {
+TEST(ResultRecord, ALongNoteKeepsWholeLinesAndEndsWithAnEllipsis) {
     TempFolder folder;
     std::string line = "2026-03-14 20:05\t1\t-";
     for (int p = 0; p < 8; ++p) {
@@ -89,9 +90,13 @@ TEST(ResultRecord, ALongNoteIsCutWithAnEllipsisToFitABalloon) {
     writeFile("Results.txt", line + "\r\n");
     const ResultNote note = recordResult('1');
     EXPECT_TRUE(note.recorded);
-    EXPECT_EQ(note.text.size(), kResultNoteUnits);  // every character one UTF-16 unit
-    EXPECT_EQ(note.text.back(), L'\u2026');
-    EXPECT_EQ(note.text.compare(0, 12, L"Team 1 won. "), 0);
+    EXPECT_LE(note.text.size(), kResultNoteUnits);  // every character one UTF-16 unit
+    EXPECT_EQ(note.text.compare(0, 12, L"Team 1 won.\n"), 0);
+    // Whole lines of one player each, and "…" for the players left out.
+    EXPECT_EQ(note.text.substr(note.text.size() - 2), L"\n\u2026");
+    const std::string text = toUtf8(note.text);
+    EXPECT_NE(text.find("\xd0\x96g 100000 \xe2\x86\x92 "), std::string::npos) << text;
+    EXPECT_EQ(text.find("\xd0\x96h 100000"), std::string::npos) << text;
 }
 
 TEST(ResultRecord, TheLastMatchOffersItsTeamsAndResult) {

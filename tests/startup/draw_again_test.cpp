@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "common/text_convert.h"
+#include "randomiser/allocation/fair_teams.h"
+#include "randomiser/output/compact_report.h"
 #include "randomiser/output/draw_note.h"
 #include "randomiser/startup/match_from_words.h"
 #include "startup/game_folder.h"
@@ -66,6 +70,52 @@ TEST(DrawNote, NamesEveryPlayerAndFitsABalloon) {
     EXPECT_EQ(narrow.find(L" ("), std::wstring::npos) << toUtf8(narrow);
     EXPECT_LE(narrow.size(), 60u);
     EXPECT_EQ(drawTooltipText(run).substr(0, 27), L"Sortilane \u00B7 seed 1765000000");
+}
+
+// Eight players: the civilisations stay whenever the team lines and the map
+// line hold them, and every line shown is whole, whatever the room: a team
+// line with or without its civilisations, the map line, a note, or "…" for
+// the rest.
+TEST(DrawNote, EightPlayersKeepTheirCivilisationsAndEveryLineIsWhole) {
+    TempFolder folder;
+    GameFolder files;
+    files.playerData =
+        "player_num {8} team_num {2} player_name { 'Tobin_Quay' 'Mirelle' 'Pellworth' 'Halvard' 'Senna' 'Orrick' "
+        "'Dunmore' 'Kestrel' } player_rating { 1500 1600 1400 1700 1550 1650 1450 1750 } "
+        "player_fmt_group { 0 0 0 0 0 0 0 0 }";
+    files.write();
+    Randomiser run;
+    std::vector<std::wstring> words = {L"sortilane.exe", L"rating"};
+    ASSERT_TRUE(computeMatch(run, 7, words));
+    const std::wstring mapLine = std::wstring(L"Map: ") + run.current.map_name + L" \u00B7 spread " +
+                                 std::to_wstring(teamScoreSpread(run));
+    const std::vector<std::wstring> notes = {L"open_chat: close the chat: Ctrl+1 opens it for each line",
+                                             L"Rostrix's hotkeys rest until Sortilane ends"};
+    const std::wstring civLines = compactTeamLine(run, 0, true) + L"\n" + compactTeamLine(run, 1, true) + L"\n";
+    EXPECT_EQ(drawBalloonText(run, L"\n" + notes[1], 255), civLines + mapLine + L"\n" + notes[1])
+        << "the guide's promise: 8 players with their civilisations";
+
+    const std::vector<std::wstring> allowed = {compactTeamLine(run, 0, true),  compactTeamLine(run, 1, true),
+                                               compactTeamLine(run, 0, false), compactTeamLine(run, 1, false),
+                                               mapLine, notes[0], notes[1], L"\u2026"};
+    const std::wstring roomy = drawBalloonText(run, L"\n" + notes[0] + L"\n" + notes[1], 1000);
+    ASSERT_EQ(roomy, civLines + mapLine + L"\n" + notes[0] + L"\n" + notes[1]);
+    for (size_t room = roomy.size(); room >= 60; --room) {
+        const std::wstring balloon = drawBalloonText(run, L"\n" + notes[0] + L"\n" + notes[1], room);
+        EXPECT_LE(balloon.size(), room);
+        const bool civsFit = room >= civLines.size() + mapLine.size() + 2;  // and "\n…" for the notes
+        EXPECT_EQ(balloon.find(L" (") != std::wstring::npos, civsFit) << room << ": " << toUtf8(balloon);
+        if (civsFit) {
+            EXPECT_NE(balloon.find(civLines + mapLine), std::wstring::npos) << "the draw whole";
+        }
+        size_t start = 0;
+        while (start <= balloon.size()) {
+            const size_t end = std::min(balloon.find(L'\n', start), balloon.size());
+            const std::wstring line = balloon.substr(start, end - start);
+            EXPECT_NE(std::find(allowed.begin(), allowed.end(), line), allowed.end()) << room << ": " << toUtf8(line);
+            start = end + 1;
+        }
+    }
 }
 
 }  // namespace
