@@ -34,6 +34,8 @@
 #endif
 
 #include <cerrno>
+#include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -71,13 +73,17 @@ void printUsage() {
                  "       sortilane_preview --ratings [--dir DIR]\n");
 }
 
-bool readSeed(const char* text, int64_t& seed) {
+// A number given after --seed or --draw: the whole text in decimals, from
+// low to high. Anything else is refused on standard error with what was
+// passed: a number read in part, or cut to fit, would show another report.
+bool readNumber(const char* option, const char* text, long long low, long long high, long long& value) {
     errno = 0;
     char* end = nullptr;
-    long long value = std::strtoll(text, &end, 10);
-    if (errno != 0 || end == text || *end != '\0') return false;
-    seed = value;
-    return true;
+    value = std::strtoll(text, &end, 10);
+    if (errno == 0 && end != text && *end == '\0' && value >= low && value <= high) return true;
+    std::fprintf(stderr, "sortilane_preview: %s needs a whole number from %lld to %lld - Passed ~ %s\n", option, low,
+                 high, text);
+    return false;
 }
 
 bool readArgs(int argc, char** argv, PreviewArgs& args) {
@@ -88,10 +94,15 @@ bool readArgs(int argc, char** argv, PreviewArgs& args) {
         if (std::strcmp(argv[i], "--dir") == 0 && i + 1 < argc) {
             args.dir = argv[++i];
         } else if (std::strcmp(argv[i], "--seed") == 0 && i + 1 < argc) {
-            if (!readSeed(argv[++i], args.seed)) return false;
+            // Every seed a report shows: its low 32 bits, as a signed number.
+            long long seed = 0;
+            if (!readNumber("--seed", argv[++i], INT32_MIN, INT32_MAX, seed)) return false;
+            args.seed = seed;
             args.seed_given = true;
         } else if (std::strcmp(argv[i], "--draw") == 0 && i + 1 < argc) {
-            args.draw = std::atoi(argv[++i]);
+            long long draw = 0;
+            if (!readNumber("--draw", argv[++i], 1, INT_MAX, draw)) return false;
+            args.draw = static_cast<int>(draw);
         } else if (std::strcmp(argv[i], "--balance") == 0) {
             args.balance = true;
         } else if (std::strcmp(argv[i], "--ratings") == 0) {
@@ -108,7 +119,7 @@ bool readArgs(int argc, char** argv, PreviewArgs& args) {
     // Words are read as the files are: UTF-8 when they are, else byte by byte.
     for (; i < argc; ++i) args.words.push_back(readFileText(argv[i]));
     // --ratings computes no match: nothing of one may come with it.
-    return args.draw >= 1 && (!args.ratings || (args.words.size() == 1 && !args.seed_given && !args.balance));
+    return !args.ratings || (args.words.size() == 1 && !args.seed_given && !args.balance);
 }
 
 // Repeats on standard error the lines the run wrote to debug.txt.
