@@ -46,7 +46,6 @@
 #include "common/debug_log.h"
 #include "common/text_convert.h"
 #include "randomiser/allocation/fair_teams.h"
-#include "randomiser/output/line_cap.h"
 #include "randomiser/output/report.h"
 #include "randomiser/output/chat_files.h"
 #include "randomiser/output/typing_sequence.h"
@@ -234,11 +233,9 @@ int main(int argc, char** argv) {
         buildReport(randomiser);
     }
     // Each line as Ctrl+1 types it: in pieces of at most line_cap characters.
-    const ReportState& report = randomiser.report;
-    for (int line = 0; line < report.report_line_count; ++line) {
-        for (const std::wstring& piece : cappedLine(report.report_lines[line], randomiser.options().line_cap))
-            std::printf("%s\n", toUtf8(piece).c_str());
-    }
+    const size_t lineCap = static_cast<size_t>(randomiser.options().line_cap);
+    for (const std::wstring& line : typedReportLines(randomiser.report, lineCap))
+        std::printf("%s\n", toUtf8(line).c_str());
     std::printf("Map: %s\n", toUtf8(randomiser.current.map_name).c_str());
     printTypingEstimate(randomiser);
     if (args.balance && !randomiser.options().validate_only) printBalance(randomiser);

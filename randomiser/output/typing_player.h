@@ -88,7 +88,8 @@ void startSequence(TypingPlayer& player, TypingSequence steps, bool realKeys = f
 // another window, stops the sequence: the report is still saved (and the
 // match added to Results.txt) when the sequence had its save to come, and the outcome holds the error text. A
 // save that fails is said in the outcome's error too; the sequence goes on.
-// Report is what a save step writes.
+// A save step writes its lines to data.txt and the match of report to
+// Results.txt.
 PlayOutcome playSteps(TypingPlayer& player, TypingPort& port, const ReportState& report);
 
 // True from the start of a sequence until its last step has run and its last
