@@ -108,7 +108,10 @@ KeysSent typeRealKeys(TypingPlayer& player, TypingPort& port, const std::wstring
         if (sent != KeysSent::Done) return sent;
         if (player.unit == text.size()) break;
         const wchar_t unit = text[player.unit++];
-        player.strokes = realKeyStrokes(port.layoutKey(unit));
+        const KeyTextOf keyTextOf = [&port](unsigned virtualKey, unsigned shiftState) {
+            return port.keyText(virtualKey, shiftState);
+        };
+        player.strokes = realKeyStrokes(keyThatTypes(unit, port.layoutKey(unit), keyTextOf));
         if (player.strokes.empty() && port.sendUnit(unit) != kEventsPerKey) return KeysSent::Refused;
     }
     player.unit = 0;

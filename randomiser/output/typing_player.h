@@ -28,8 +28,13 @@ public:
     // events went out (1).
     virtual int sendKey(unsigned virtualKey, bool up) = 0;
 
-    // The key of the focused window's keyboard layout that types the unit.
+    // The key that the focused window's keyboard layout names for the unit
+    // (the system's answer, which can miss: see keyThatTypes).
     virtual LayoutKey layoutKey(wchar_t unit) = 0;
+
+    // What the key types in the focused window's keyboard layout with the
+    // shift state bits, without changing the keyboard's state.
+    virtual KeyText keyText(unsigned virtualKey, unsigned shiftState) = 0;
 
     // Whether either Ctrl key is held down now.
     virtual bool ctrlHeld() = 0;
