@@ -3,9 +3,9 @@
 //
 // Runs in DIR what the randomiser computes at start-up, with the generator
 // seeded from N (default: the clock) and WORD... as the option words, and
-// prints the report lines as stored (trailing blanks kept; with line_cap in
-// the pieces Ctrl+1 types), one per line in
-// UTF-8, followed by "Map: <selected map>"; on standard error it says how
+// prints the report lines as Ctrl+1 types them and data.txt then holds them
+// (trailing blanks kept; with line_cap in their pieces; control characters
+// left out), one per line in UTF-8, followed by "Map: <selected map>"; on standard error it says how
 // many lines Ctrl+1 would type and about how long that takes. --draw N gives
 // the report of the Nth draw of a run (Ctrl+0 drew again), whose seed line
 // says "(draw N)". With "repost" or "rematch" it prints instead the lines of
