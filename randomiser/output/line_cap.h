@@ -13,8 +13,8 @@
 // the line is cut where the cap falls, but never inside a character: a
 // surrogate pair, a character and the combining marks after it, and
 // characters joined by a zero-width joiner stay whole. Every piece after the
-// first starts with the line's prefix: "T1+ " for a team's line ("T1 ..." or
-// "T1: ..."), else "+ ".
+// first starts with the line's prefix: "T1+ " for a team's line ("T1 ...",
+// "T1: ..." or "T1+ ..."), else "+ ".
 std::vector<std::wstring> cappedLine(const std::wstring& line, size_t cap);
 
 // The prefix the pieces after the first of the line start with.
