@@ -3,9 +3,9 @@
 //
 // Runs in DIR what the randomiser computes at start-up, with the generator
 // seeded from N (default: the clock) and WORD... as the option words, and
-// prints the report lines as stored (trailing blanks kept; with line_cap in
-// the pieces Ctrl+1 types), one per line in
-// UTF-8, followed by "Map: <selected map>"; on standard error it says how
+// prints the report lines as Ctrl+1 types them and data.txt then holds them
+// (trailing blanks kept; with line_cap in their pieces; control characters
+// left out), one per line in UTF-8, followed by "Map: <selected map>"; on standard error it says how
 // many lines Ctrl+1 would type and about how long that takes. --draw N gives
 // the report of the Nth draw of a run (Ctrl+0 drew again), whose seed line
 // says "(draw N)". With "repost" or "rematch" it prints instead the lines of
@@ -34,6 +34,8 @@
 #endif
 
 #include <cerrno>
+#include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -44,7 +46,6 @@
 #include "common/debug_log.h"
 #include "common/text_convert.h"
 #include "randomiser/allocation/fair_teams.h"
-#include "randomiser/output/line_cap.h"
 #include "randomiser/output/report.h"
 #include "randomiser/output/chat_files.h"
 #include "randomiser/output/typing_sequence.h"
@@ -71,13 +72,17 @@ void printUsage() {
                  "       sortilane_preview --ratings [--dir DIR]\n");
 }
 
-bool readSeed(const char* text, int64_t& seed) {
+// A number given after --seed or --draw: the whole text in decimals, from
+// low to high. Anything else is refused on standard error with what was
+// passed: a number read in part, or cut to fit, would show another report.
+bool readNumber(const char* option, const char* text, long long low, long long high, long long& value) {
     errno = 0;
     char* end = nullptr;
-    long long value = std::strtoll(text, &end, 10);
-    if (errno != 0 || end == text || *end != '\0') return false;
-    seed = value;
-    return true;
+    value = std::strtoll(text, &end, 10);
+    if (errno == 0 && end != text && *end == '\0' && value >= low && value <= high) return true;
+    std::fprintf(stderr, "sortilane_preview: %s needs a whole number from %lld to %lld - Passed ~ %s\n", option, low,
+                 high, text);
+    return false;
 }
 
 bool readArgs(int argc, char** argv, PreviewArgs& args) {
@@ -88,10 +93,15 @@ bool readArgs(int argc, char** argv, PreviewArgs& args) {
         if (std::strcmp(argv[i], "--dir") == 0 && i + 1 < argc) {
             args.dir = argv[++i];
         } else if (std::strcmp(argv[i], "--seed") == 0 && i + 1 < argc) {
-            if (!readSeed(argv[++i], args.seed)) return false;
+            // Every seed a report shows: its low 32 bits, as a signed number.
+            long long seed = 0;
+            if (!readNumber("--seed", argv[++i], INT32_MIN, INT32_MAX, seed)) return false;
+            args.seed = seed;
             args.seed_given = true;
         } else if (std::strcmp(argv[i], "--draw") == 0 && i + 1 < argc) {
-            args.draw = std::atoi(argv[++i]);
+            long long draw = 0;
+            if (!readNumber("--draw", argv[++i], 1, INT_MAX, draw)) return false;
+            args.draw = static_cast<int>(draw);
         } else if (std::strcmp(argv[i], "--balance") == 0) {
             args.balance = true;
         } else if (std::strcmp(argv[i], "--ratings") == 0) {
@@ -108,7 +118,7 @@ bool readArgs(int argc, char** argv, PreviewArgs& args) {
     // Words are read as the files are: UTF-8 when they are, else byte by byte.
     for (; i < argc; ++i) args.words.push_back(readFileText(argv[i]));
     // --ratings computes no match: nothing of one may come with it.
-    return args.draw >= 1 && (!args.ratings || (args.words.size() == 1 && !args.seed_given && !args.balance));
+    return !args.ratings || (args.words.size() == 1 && !args.seed_given && !args.balance);
 }
 
 // Repeats on standard error the lines the run wrote to debug.txt.
@@ -224,11 +234,9 @@ int main(int argc, char** argv) {
         buildReport(randomiser);
     }
     // Each line as Ctrl+1 types it: in pieces of at most line_cap characters.
-    const ReportState& report = randomiser.report;
-    for (int line = 0; line < report.report_line_count; ++line) {
-        for (const std::wstring& piece : cappedLine(report.report_lines[line], randomiser.options().line_cap))
-            std::printf("%s\n", toUtf8(piece).c_str());
-    }
+    const size_t lineCap = static_cast<size_t>(randomiser.options().line_cap);
+    for (const std::wstring& line : typedReportLines(randomiser.report, lineCap))
+        std::printf("%s\n", toUtf8(line).c_str());
     std::printf("Map: %s\n", toUtf8(randomiser.current.map_name).c_str());
     printTypingEstimate(randomiser);
     if (args.balance && !randomiser.options().validate_only) printBalance(randomiser);

@@ -19,12 +19,11 @@ const char* const kSavedResultName = "data.txt";
 // runtime's file position, holds (2 GiB less a byte on Windows).
 constexpr size_t kSavedResultLimit = static_cast<size_t>(LONG_MAX);
 
-// The report lines as data.txt holds them: each line in UTF-8, followed by
-// CR LF.
-std::string reportFileBytes(const ReportState& report) {
+// The lines as data.txt holds them: each line in UTF-8, followed by CR LF.
+std::string reportFileBytes(const std::vector<std::wstring>& lines) {
     std::string bytes;
-    for (int i = 0; i < report.report_line_count && i < kReportLines; ++i) {
-        bytes += toUtf8(report.report_lines[i]);
+    for (const std::wstring& line : lines) {
+        bytes += toUtf8(line);
         bytes += "\r\n";
     }
     return bytes;
@@ -59,8 +58,8 @@ RuleFileStatus readRuleFile(const wchar_t* path, std::string& bytes) {
     return RuleFileStatus::Unreadable;
 }
 
-bool saveReport(const ReportState& report, std::wstring& why) {
-    const std::string bytes = reportFileBytes(report);
+bool saveReport(const std::vector<std::wstring>& typedLines, std::wstring& why) {
+    const std::string bytes = reportFileBytes(typedLines);
     switch (replaceFile(kSavedResultName, bytes.data(), bytes.size())) {
         case ReplaceStep::Done: why.clear(); return true;
         case ReplaceStep::CreateTemporary:

@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "randomiser/state/randomiser_state.h"
 #include "script/rule_text_file.h"
@@ -16,10 +17,10 @@ enum class RuleFileStatus {
 
 RuleFileStatus readRuleFile(const wchar_t* path, std::string& bytes);
 
-// Replaces data.txt with the report lines, in UTF-8 and with CR LF after
-// each; false when it could not be written (the old file then stays as it
-// was), with why saying what stood in the way.
-bool saveReport(const ReportState& report, std::wstring& why);
+// Replaces data.txt with the lines of the report as they were typed, in
+// UTF-8 and with CR LF after each; false when it could not be written (the
+// old file then stays as it was), with why saying what stood in the way.
+bool saveReport(const std::vector<std::wstring>& typedLines, std::wstring& why);
 
 // Whether data.txt, the report that a repost types again, is there;
 // otherwise logs that there is nothing to post again.

@@ -1,4 +1,6 @@
 #pragma once
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "common/hotkey_latch.h"
@@ -30,6 +32,27 @@ struct LayoutKey {
     unsigned shift_state = 0;
     bool dead = false;
 };
+
+// What one key of the layout types with a shift state, as the system
+// answers it: its characters (none when it types nothing), and whether it is
+// a dead key.
+struct KeyText {
+    std::wstring text;
+    bool dead = false;
+};
+
+// Asks the layout what the virtual key types with the shift state bits.
+using KeyTextOf = std::function<KeyText(unsigned virtualKey, unsigned shiftState)>;
+
+// The layout's key for a character. The system's answer (VkKeyScanEx) is
+// taken when its key types the character; otherwise the first key of the main
+// block (space, digits, letters, punctuation) that types it, looked for with
+// no modifier, then Shift, AltGr and Shift+AltGr. The system's answer can
+// miss: under Wine it names no key for "(" and ")", which the X keymap also
+// holds on keys of their own that Windows has no virtual key for, though
+// Shift+9 and Shift+0 type them. When no key types it, the system's answer
+// stands.
+LayoutKey keyThatTypes(wchar_t unit, const LayoutKey& answer, const KeyTextOf& keyTextOf);
 
 // One key event to send: the key goes down or up, and the sequence waits
 // hold_ms afterwards before the next event.

@@ -57,9 +57,13 @@ void findCut(const std::wstring& text, size_t fit, size_t& pieceEnd, size_t& res
 
 }  // namespace
 
+// A team's line of the compact report starts with its team: "T1 1460: ..."
+// with ratings, "T1: ..." without, and "T1+ ..." in a piece that a repost
+// with a shorter cap cuts again.
 std::wstring continuationPrefix(const std::wstring& line) {
-    if (line.size() >= 3 && line[0] == L'T' && line[1] >= L'1' && line[1] <= L'9' && line[2] == L' ')
-        return line.substr(0, 2) + L"+ ";
+    const bool teamLine = line.size() >= 3 && line[0] == L'T' && line[1] >= L'1' && line[1] <= L'9' &&
+                          (line[2] == L' ' || line[2] == L':' || line[2] == L'+');
+    if (teamLine) return line.substr(0, 2) + L"+ ";
     return L"+ ";
 }
 

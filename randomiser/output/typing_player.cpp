@@ -18,18 +18,18 @@ const wchar_t* const kReportNotSaved = L"The report was typed but not saved: ";
 const wchar_t* const kPreviousMatch =
     L"\n\nA later start with repost or rematch would post the previous match, not this one.";
 
-// Whether a save step is still to come.
-bool savePending(const TypingPlayer& player) {
+// The save step still to come, if any.
+const TypingStep* pendingSave(const TypingPlayer& player) {
     for (size_t i = player.next; i < player.steps.size(); ++i)
-        if (player.steps[i].kind == StepKind::SaveReport) return true;
-    return false;
+        if (player.steps[i].kind == StepKind::SaveReport) return &player.steps[i];
+    return nullptr;
 }
 
-// Saves the report to data.txt and adds the match to Results.txt: both at
-// the moment the report counts as given. False when data.txt could not be
-// written, with why.
-bool saveMatch(const ReportState& report, std::wstring& why) {
-    const bool saved = saveReport(report, why);
+// Saves the lines of the save step to data.txt and adds the match to
+// Results.txt: both at the moment the report counts as given. False when
+// data.txt could not be written, with why.
+bool saveMatch(const TypingStep& save, const ReportState& report, std::wstring& why) {
+    const bool saved = saveReport(save.lines, why);
     recordMatch(report);
     return saved;
 }
@@ -49,7 +49,8 @@ void releaseHeldKeys(TypingPlayer& player, TypingPort& port) {
 bool endEarly(TypingPlayer& player, TypingPort& port, const ReportState& report) {
     releaseHeldKeys(player, port);
     std::wstring why;
-    const bool saved = player.typing_begun && savePending(player) && saveMatch(report, why);
+    const TypingStep* save = pendingSave(player);
+    const bool saved = player.typing_begun && save != nullptr && saveMatch(*save, report, why);
     player = TypingPlayer();
     return saved;
 }
@@ -107,7 +108,10 @@ KeysSent typeRealKeys(TypingPlayer& player, TypingPort& port, const std::wstring
         if (sent != KeysSent::Done) return sent;
         if (player.unit == text.size()) break;
         const wchar_t unit = text[player.unit++];
-        player.strokes = realKeyStrokes(port.layoutKey(unit));
+        const KeyTextOf keyTextOf = [&port](unsigned virtualKey, unsigned shiftState) {
+            return port.keyText(virtualKey, shiftState);
+        };
+        player.strokes = realKeyStrokes(keyThatTypes(unit, port.layoutKey(unit), keyTextOf));
         if (player.strokes.empty() && port.sendUnit(unit) != kEventsPerKey) return KeysSent::Refused;
     }
     player.unit = 0;
@@ -180,7 +184,7 @@ PlayOutcome playSteps(TypingPlayer& player, TypingPort& port, const ReportState&
                 continue;
             case StepKind::SaveReport: {
                 std::wstring why;
-                if (!saveMatch(report, why)) outcome.error = kReportNotSaved + why + kPreviousMatch;
+                if (!saveMatch(step, report, why)) outcome.error = kReportNotSaved + why + kPreviousMatch;
                 break;
             }
             case StepKind::Quit:

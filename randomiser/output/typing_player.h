@@ -28,8 +28,13 @@ public:
     // events went out (1).
     virtual int sendKey(unsigned virtualKey, bool up) = 0;
 
-    // The key of the focused window's keyboard layout that types the unit.
+    // The key that the focused window's keyboard layout names for the unit
+    // (the system's answer, which can miss: see keyThatTypes).
     virtual LayoutKey layoutKey(wchar_t unit) = 0;
+
+    // What the key types in the focused window's keyboard layout with the
+    // shift state bits, without changing the keyboard's state.
+    virtual KeyText keyText(unsigned virtualKey, unsigned shiftState) = 0;
 
     // Whether either Ctrl key is held down now.
     virtual bool ctrlHeld() = 0;
@@ -88,7 +93,8 @@ void startSequence(TypingPlayer& player, TypingSequence steps, bool realKeys = f
 // another window, stops the sequence: the report is still saved (and the
 // match added to Results.txt) when the sequence had its save to come, and the outcome holds the error text. A
 // save that fails is said in the outcome's error too; the sequence goes on.
-// Report is what a save step writes.
+// A save step writes its lines to data.txt and the match of report to
+// Results.txt.
 PlayOutcome playSteps(TypingPlayer& player, TypingPort& port, const ReportState& report);
 
 // True from the start of a sequence until its last step has run and its last

@@ -69,16 +69,13 @@ std::wstring printable(const std::wstring& line) {
     return kept;
 }
 
-// The lines, each typed and sent with Enter, paced and shaped by the style.
-TypingSequence linesSequence(const std::vector<std::wstring>& lines, const LinePacing& pacing,
+// The typed lines (see typedLines), each typed and sent with Enter, paced
+// and shaped by the style.
+TypingSequence linesSequence(const std::vector<std::wstring>& typed, const LinePacing& pacing,
                              const TypingStyle& style) {
     TypingSequence steps;
     steps.push_back(step(StepKind::AwaitCtrlRelease));
     appendWait(steps, pacing.before_first);
-    std::vector<std::wstring> typed;  // the lines as they are typed: each in pieces that fit the cap
-    for (const std::wstring& line : lines) {
-        for (std::wstring& piece : cappedLine(printable(line), style.line_cap)) typed.push_back(std::move(piece));
-    }
     for (const std::wstring& text : typed) {
         if (style.open_chat && isBlank(text)) continue;
         if (pacing.multi_line && style.line_pause_ms > 0)
@@ -97,6 +94,14 @@ TypingSequence linesSequence(const std::vector<std::wstring>& lines, const LineP
 }
 
 }  // namespace
+
+std::vector<std::wstring> typedLines(const std::vector<std::wstring>& lines, size_t lineCap) {
+    std::vector<std::wstring> typed;
+    for (const std::wstring& line : lines) {
+        for (std::wstring& piece : cappedLine(printable(line), lineCap)) typed.push_back(std::move(piece));
+    }
+    return typed;
+}
 
 std::vector<std::wstring> ruleTextChunks(const std::string& fileBytes) {
     const std::string text = foldLineEnds(fileBytes);
@@ -141,24 +146,30 @@ TypingStyle typingStyleOf(const OptionSet& options) {
     return style;
 }
 
-TypingSequence reportSequence(const ReportState& report, const TypingStyle& style) {
+std::vector<std::wstring> typedReportLines(const ReportState& report, size_t lineCap) {
     std::vector<std::wstring> lines;
     for (int i = 0; i < report.report_line_count && i < kReportLines; ++i) lines.push_back(report.report_lines[i]);
-    TypingSequence steps = linesSequence(lines, kReportPacing, style);
+    return typedLines(lines, lineCap);
+}
+
+TypingSequence reportSequence(const ReportState& report, const TypingStyle& style) {
+    const std::vector<std::wstring> typed = typedReportLines(report, style.line_cap);
+    TypingSequence steps = linesSequence(typed, kReportPacing, style);
     steps.push_back(step(StepKind::SaveReport));
+    steps.back().lines = typed;
     return steps;
 }
 
 TypingSequence ruleTextSequence(const std::string& fileBytes, const TypingStyle& style) {
-    return linesSequence(ruleTextChunks(fileBytes), kRuleTextPacing, style);
+    return linesSequence(typedLines(ruleTextChunks(fileBytes), style.line_cap), kRuleTextPacing, style);
 }
 
 TypingSequence savedResultSequence(const std::string& fileBytes, const TypingStyle& style) {
-    return linesSequence(savedResultLines(fileBytes), kSavedResultPacing, style);
+    return linesSequence(typedLines(savedResultLines(fileBytes), style.line_cap), kSavedResultPacing, style);
 }
 
 TypingSequence oneLineSequence(const std::wstring& text, const TypingStyle& style) {
-    return linesSequence({text}, kOneLinePacing, style);
+    return linesSequence(typedLines({text}, style.line_cap), kOneLinePacing, style);
 }
 
 namespace {

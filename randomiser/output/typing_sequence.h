@@ -17,7 +17,7 @@ enum class StepKind {
     TypeText,          // send each code unit of text (no control characters) as a keystroke
     PressEnter,        // send the Enter key
     Wait,              // pause for wait_ms milliseconds
-    SaveReport,        // write the report lines to data.txt and add the match to Results.txt
+    SaveReport,        // write lines to data.txt and add the match to Results.txt
     Quit,              // end the program with exit code 0
 };
 
@@ -25,6 +25,7 @@ struct TypingStep {
     StepKind kind = StepKind::Wait;
     int wait_ms = 0;
     std::wstring text;
+    std::vector<std::wstring> lines;  // SaveReport: the lines data.txt gets
 };
 
 using TypingSequence = std::vector<TypingStep>;
@@ -45,8 +46,17 @@ struct TypingStyle {
 
 TypingStyle typingStyleOf(const OptionSet& options);
 
+// The lines as a sequence types them: without control characters, and each
+// line longer than lineCap (0: no limit) in its pieces, a line of its own.
+std::vector<std::wstring> typedLines(const std::vector<std::wstring>& lines, size_t lineCap);
+
+// The report's lines as Ctrl+1 types them, and as data.txt then holds them.
+std::vector<std::wstring> typedReportLines(const ReportState& report, size_t lineCap);
+
 // The report: wait, then each line typed with a pause before its Enter, a
-// final wait and the save to data.txt.
+// final wait and the save to data.txt of the lines as they were typed (the
+// pieces of a capped line, the blank lines too), so that a repost types what
+// the chat saw.
 TypingSequence reportSequence(const ReportState& report, const TypingStyle& style = TypingStyle());
 
 // A rule text: each chunk typed, a pause, Enter, a short gap.

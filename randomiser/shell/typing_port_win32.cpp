@@ -1,5 +1,6 @@
 // The typing player and its port on Windows: keystrokes through SendInput,
-// real keys from the keyboard layout of the focused window's thread, the held
+// real keys from the keyboard layout of the focused window's thread
+// (VkKeyScanExW's answer, and what a key types through ToUnicodeEx), the held
 // keys through GetAsyncKeyState, the focus through GetForegroundWindow, the
 // clock through GetTickCount64, and each call-again through a thread timer
 // whose callback resumes the player.
@@ -95,6 +96,31 @@ public:
         key.shift_state = static_cast<unsigned>((answer >> 8) & 0xFF);
         key.dead = (MapVirtualKeyExW(key.virtual_key, MAPVK_VK_TO_CHAR, layout) & 0x80000000u) != 0;
         return key;
+    }
+
+    // Flag 4 keeps the keyboard's state as it was; where the system ignores
+    // it, a dead key met on the way is cleared with a space, so that it does
+    // not wait for the next character.
+    KeyText keyText(unsigned virtualKey, unsigned shiftState) override {
+        const HKL layout = focusedLayout();
+        BYTE state[256] = {};
+        if (shiftState & kShiftStateShift) state[VK_SHIFT] = state[VK_LSHIFT] = 0x80;
+        if (shiftState & kShiftStateCtrl) state[VK_CONTROL] = state[VK_LCONTROL] = 0x80;
+        if (shiftState & kShiftStateAlt) state[VK_MENU] = state[VK_RMENU] = 0x80;
+        constexpr int kUnits = 8;
+        wchar_t units[kUnits] = {};
+        const UINT scan = MapVirtualKeyExW(virtualKey, MAPVK_VK_TO_VSC, layout);
+        const int count = ToUnicodeEx(virtualKey, scan, state, units, kUnits, 4, layout);
+        KeyText typed;
+        typed.dead = count < 0;
+        if (typed.dead) {
+            const BYTE none[256] = {};
+            wchar_t cleared[kUnits] = {};
+            ToUnicodeEx(VK_SPACE, MapVirtualKeyExW(VK_SPACE, MAPVK_VK_TO_VSC, layout), none, cleared, kUnits, 4,
+                        layout);
+        }
+        typed.text.assign(units, typed.dead ? 1 : static_cast<size_t>(count > kUnits ? kUnits : count));
+        return typed;
     }
 
     bool ctrlHeld() override { return ctrlKeyHeld(); }

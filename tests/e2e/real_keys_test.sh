@@ -1,18 +1,19 @@
 #!/usr/bin/env bash
 # real_keys under Wine: the report typed as the key presses of the layout
 # reaches a game that reads only raw input (and drops Unicode keystrokes) and
-# a line reader in Wine's own console, byte for byte the preview's report; a
-# name in another script still reaches a window that reads characters, as a
-# Unicode keystroke. The argument names the game: chat, raw_input or console;
-# each is a test of its own, so that the three run side by side.
+# a line reader in Wine's own console, byte for byte the preview's report,
+# and the raw input game also a compact report with its brackets; a name in
+# another script still reaches a window that reads characters, as a Unicode
+# keystroke. The argument names the game: chat, raw_input or console; each is
+# a test of its own, so that the three run side by side.
 game=${1:?which game: chat, raw_input or console}
 source "$(dirname "$0")/e2e_lib.sh"
 
-# Starts the randomiser with rating real_keys, clicks at $1,$2 into the
-# window titled $3 once the splash is gone, types the report with Ctrl+1 and
-# waits for the randomiser to end.
+# Starts the randomiser with rating real_keys and the words after $3, clicks
+# at $1,$2 into the window titled $3 once the splash is gone, types the report
+# with Ctrl+1 and waits for the randomiser to end.
 type_report_into() {
-  start_randomiser rating real_keys
+  start_randomiser rating real_keys "${@:4}"
   wait_past_splash
   xdotool mousemove "$1" "$2" click 1
   wait_for 5 foreground_is "$3" || echo "the window $3 did not take the focus"
@@ -39,6 +40,15 @@ case $game in
     type_report_into 150 90 "Raw Input Game"
     seed=$(seed_in raw.txt)
     expect_equal "the raw input game got the whole report" "$(preview_report "${seed:-0}" rating)" "$(recorded raw.txt)"
+    # "(" and ")" are Shift+9 and Shift+0: in the compact report's
+    # civilisations and in a name.
+    sed -i "s/'Senna'/'Senna9(0)'/" PlayerData.txt
+    : >raw.txt
+    type_report_into 150 90 "Raw Input Game" compact
+    seed=$(seed_in raw.txt)
+    compact=$(preview_report "${seed:-0}" rating compact)
+    expect_equal "the compact report has brackets to type" yes "$(grep -qF 'Senna9(0) (' <<<"$compact" && echo yes)"
+    expect_equal "the raw input game got the compact report, brackets and all" "$compact" "$(recorded raw.txt)"
     ;;
   console)
     e2e_start wine wineconsole console_reader.exe console.txt

@@ -48,12 +48,9 @@ TEST(RuleFile, AFolderIsNotAMissingFile) {
 TEST(SaveReport, WritesEachLineWithCrLfAndReplacesTheOldFile) {
     TempFolder folder;
     writeFile("data.txt", "old contents that are longer than the new ones\r\n");
-    ReportState report;
-    boundedCopy(report.report_lines[0], L"Seed: 5 100%");
-    boundedCopy(report.report_lines[2], L"\u00e9\u0100\u674E");  // written in UTF-8
-    report.report_line_count = 3;
+    const std::vector<std::wstring> lines = {L"Seed: 5 100%", L"", L"\u00e9\u0100\u674E"};  // written in UTF-8
     std::wstring why = L"left over";
-    ASSERT_TRUE(saveReport(report, why));
+    ASSERT_TRUE(saveReport(lines, why));
     EXPECT_EQ(why, L"");
     EXPECT_EQ(readFile("data.txt"), "Seed: 5 100%\r\n\r\n\xC3\xA9\xC4\x80\xE6\x9D\x8E\r\n");
     EXPECT_EQ(readFile("data.txt.tmp"), "");
@@ -63,7 +60,7 @@ TEST(SaveReport, NoLinesLeavesAnEmptyFile) {
     TempFolder folder;
     writeFile("data.txt", "old\r\n");
     std::wstring why;
-    ASSERT_TRUE(saveReport(ReportState(), why));
+    ASSERT_TRUE(saveReport({}, why));
     EXPECT_EQ(readFile("data.txt"), "");
 }
 

@@ -50,4 +50,36 @@ TEST(RealKeyStrokes, FallBackToUnicodeWhereNoPlainKeyTypesIt) {
     EXPECT_TRUE(realKeyStrokes(keyOf(0xDC, 0, true)).empty()) << "a dead key would wait for the next";
 }
 
+// A US layout in part: the digits 9 and 0 (Shift: "(" and ")"), the letter
+// key A, and the dead accent key that types "^" with Shift.
+KeyText usKeyText(unsigned virtualKey, unsigned shiftState) {
+    KeyText typed;
+    const bool shift = shiftState == kShiftStateShift;
+    if (shiftState != 0 && !shift) return typed;
+    if (virtualKey == '9') typed.text = shift ? L"(" : L"9";
+    if (virtualKey == '0') typed.text = shift ? L")" : L"0";
+    if (virtualKey == 'A') typed.text = shift ? L"A" : L"a";
+    if (virtualKey == 0xDE && shift) {
+        typed.text = L"^";
+        typed.dead = true;
+    }
+    return typed;
+}
+
+TEST(KeyThatTypes, TakesTheSystemsAnswerOnlyWhenItsKeyTypesTheCharacter) {
+    const LayoutKey none;
+    EXPECT_EQ(strokesText(realKeyStrokes(keyThatTypes(L'(', none, usKeyText))), "+Shift +9~20 -9 -Shift")
+        << "no answer, as Wine gives for \"(\"";
+    EXPECT_EQ(strokesText(realKeyStrokes(keyThatTypes(L')', keyOf('A', 0), usKeyText))), "+Shift +0~20 -0 -Shift")
+        << "an answer whose key types another character";
+    EXPECT_EQ(strokesText(realKeyStrokes(keyThatTypes(L'9', none, usKeyText))), "+9~20 -9") << "no modifier first";
+    EXPECT_EQ(strokesText(realKeyStrokes(keyThatTypes(L'A', keyOf('A', kShiftStateShift), usKeyText))),
+              "+Shift +A~20 -A -Shift");
+    EXPECT_TRUE(realKeyStrokes(keyThatTypes(L'^', none, usKeyText)).empty()) << "a dead key found is still dead";
+    EXPECT_FALSE(keyThatTypes(L'\u0412', none, usKeyText).found) << "no key types it";
+    const LayoutKey answer = keyOf('X', 0);
+    EXPECT_EQ(keyThatTypes(L'\u0412', answer, usKeyText).virtual_key, answer.virtual_key)
+        << "when no key types it, the system's answer stands";
+}
+
 }  // namespace

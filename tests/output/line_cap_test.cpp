@@ -15,6 +15,12 @@ TEST(LineCap, SplitsAtTheLastSeparatorThatFits) {
     // ", " before a blank; the team's prefix on every continuation.
     EXPECT_EQ(cappedLine(L"T1 1601: Kestrel (Solveni), Ana (Ysterhold), Mo? (Dravosi)", 40),
               (std::vector<std::wstring>{L"T1 1601: Kestrel (Solveni),", L"T1+ Ana (Ysterhold), Mo? (Dravosi)"}));
+    // A team's line without ratings goes on with its team too, and so does a
+    // piece of one cut again.
+    EXPECT_EQ(cappedLine(L"T2: Mirelle (Emberlings), Tobin_Quay (Keshwyn), Pellworth (Vaelwyn)", 50),
+              (std::vector<std::wstring>{L"T2: Mirelle (Emberlings), Tobin_Quay (Keshwyn),", L"T2+ Pellworth (Vaelwyn)"}));
+    EXPECT_EQ(cappedLine(L"T1+ Ana (Ysterhold), Mo? (Dravosi)", 25),
+              (std::vector<std::wstring>{L"T1+ Ana (Ysterhold),", L"T1+ Mo? (Dravosi)"}));
     // " | " first, the cell's bar kept at the end of the piece.
     EXPECT_EQ(cappedLine(L"| P-6 T-2 | | Ratings Based | | Tier Range Mid | ", 30),
               (std::vector<std::wstring>{L"| P-6 T-2 | | Ratings Based |", L"+ | Tier Range Mid |"}));

@@ -18,7 +18,8 @@ namespace {
 // for a real key going down or up (K: the key's character, Shift, AltGr or
 // Enter), answers "Ctrl held" and "a modifier held" from lists of periods, and
 // keeps the one call-again asked for. Its layout has the letters A to Z
-// (capitals with Shift), the space and '@' (AltGr with 2).
+// (capitals with Shift), the space and '@' (AltGr with 2), and its keys type
+// what it names them for.
 class FakePort : public TypingPort {
 public:
     int now_ms = 0;
@@ -38,6 +39,13 @@ public:
         if (virtualKey == kVkRightAlt) name = "AltGr";
         if (virtualKey == kVkReturn) name = "Enter";
         return send(std::string("<") + (up ? '-' : '+') + name + ">", 1);
+    }
+    KeyText keyText(unsigned virtualKey, unsigned shiftState) override {
+        for (wchar_t unit : std::wstring(L"abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ @")) {
+            const LayoutKey key = layoutKey(unit);
+            if (key.virtual_key == virtualKey && key.shift_state == shiftState) return KeyText{std::wstring(1, unit)};
+        }
+        return KeyText();
     }
     LayoutKey layoutKey(wchar_t unit) override {
         LayoutKey key;

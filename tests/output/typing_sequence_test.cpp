@@ -80,6 +80,9 @@ TEST(TypingSequence, LineCapTypesLongLinesInPieces) {
               "ctrl [Map: Hollow Fjords] enter [+ of the North] enter");
     EXPECT_EQ(sequenceText(savedResultSequence("T1 1601: Kestrel, Ana, Mo\r\n", style)),
               "ctrl [T1 1601: Kestrel,] ctrl enter wait 250 [T1+ Ana, Mo] ctrl enter wait 250");
+    // The report's save keeps the pieces, so that a repost types them again.
+    const TypingSequence report = reportSequence(reportOf({L"T2: Ana (Oak), Mo (Fen), Bo\x1B", L""}), style);
+    EXPECT_EQ(report.back().lines, (std::vector<std::wstring>{L"T2: Ana (Oak),", L"T2+ Mo (Fen), Bo", L""}));
 }
 
 // The estimate matches what was measured under Wine: a report of 21 lines in

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The preview that Sortilane_Check.bat runs also checks what a match needs
 # later: the sample folder passes, and a rule text of 256 bytes fails it like
-# bad data, with its line on standard error.
+# bad data, with its line on standard error. Its own numbers are refused when
+# they do not fit.
 set -euo pipefail
 preview=$1
 work=$(mktemp -d)
@@ -19,4 +20,11 @@ status=0
 errors=$("$preview" --dir "$work" --seed 1 -- rating handicap 2>&1 >/dev/null) || status=$?
 check "a rule text of 256 bytes fails the check" 1 "$status"
 check "the line names the file" "Rule text over 255 bytes - ./rules/nomads.txt" "$errors"
+# A number that does not fit is refused, not cut to another report.
+for refused in "--draw 99999999999" "--draw 0" "--seed 4294967297" "--seed 12x"; do
+  status=0
+  errors=$("$preview" --dir "$work" ${refused} -- rating 2>&1 >/dev/null) || status=$?
+  check "$refused is refused" 2 "$status"
+  check "$refused says why" "sortilane_preview: ${refused% *} needs a whole number" "$(head -n 1 <<<"$errors" | cut -d' ' -f1-6)"
+done
 exit "$failures"
