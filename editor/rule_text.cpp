@@ -82,7 +82,8 @@ bool saveRuleText(EditorPort& port, const std::wstring& name, const std::wstring
     }
     const std::wstring path = ruleTextPath(name);
     const wchar_t* why = L"";
-    switch (replaceFile(toUtf8(path).c_str(), content.data(), content.size())) {
+    std::string reason;
+    switch (replaceFile(toUtf8(path).c_str(), content.data(), content.size(), reason)) {
         case ReplaceStep::Done: return true;
         case ReplaceStep::CreateTemporary:
             why = L"no new file can be made in the Rules folder (it may be missing, read-only or full).";
@@ -92,6 +93,8 @@ bool saveRuleText(EditorPort& port, const std::wstring& name, const std::wstring
             why = L"the file could not be replaced (it may be read-only, a folder, or open in another program).";
             break;
     }
-    port.showErrorBox((L"Not saved: " + path + L" - " + why + L" The text stays in the window.").c_str());
+    port.showErrorBox((L"Not saved: " + path + L" - " + why + L" The system says: " +
+                       decodeText(reason, TextEncoding::Utf8) + L". The text stays in the window.")
+                          .c_str());
     return false;
 }

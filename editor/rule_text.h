@@ -32,6 +32,6 @@ std::wstring ruleTextCount(const std::wstring& text);
 // kRuleTextMaxBytes bytes, which the randomiser would refuse to type, is
 // refused with an error box that gives its count and the limit. The old
 // file is replaced only when the whole text was written; when it cannot be,
-// an error box says why. False when nothing was saved; the name is checked
-// as for loadRuleText.
+// an error box says why, in the system's words too. False when nothing was
+// saved; the name is checked as for loadRuleText.
 bool saveRuleText(EditorPort& port, const std::wstring& name, const std::wstring& text);

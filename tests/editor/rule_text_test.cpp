@@ -1,3 +1,5 @@
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -120,8 +122,10 @@ TEST_F(RuleTextTest, FailedSaveKeepsTheOldFileAndSaysWhy) {
     EXPECT_FALSE(saveRuleText(port, L"Usual", L"new rules"));
     const std::wstring why =
         L"Not saved: ./Rules/Usual.txt - no new file can be made in the Rules folder (it may "
-        L"be missing, read-only or full). The text stays in the window.";
-    EXPECT_EQ(port.errors, std::vector<std::wstring>(2, why));
+        L"be missing, read-only or full). The system says: ";
+    const std::wstring kept = L". The text stays in the window.";
+    EXPECT_EQ(port.errors, (std::vector<std::wstring>{why + decodeText(std::strerror(EISDIR), TextEncoding::Utf8) + kept,
+                                                      why + decodeText(std::strerror(ENOENT), TextEncoding::Utf8) + kept}));
 }
 
 }  // namespace
