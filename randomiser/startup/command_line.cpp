@@ -403,13 +403,6 @@ const OptionWord kOptionWords[] = {
 // winning team) instead of drawing a match, so no data is loaded. It stands
 // alone: a word beside it is refused, not passed over, since the host meant
 // something by it.
-bool asksForResult(const std::vector<std::wstring>& words) {
-    for (size_t i = 1; i < words.size(); ++i) {
-        if (words[i] == L"result") return true;
-    }
-    return false;
-}
-
 bool readResultWords(OptionSet& options, const std::vector<std::wstring>& words) {
     if (words.size() == 3 && words[1] == L"result" && words[2].size() == 1 && words[2][0] >= L'0' &&
         words[2][0] <= L'4') {
@@ -440,6 +433,15 @@ WordResult applyOption(const std::wstring& word, WordCursor& cursor, OptionSet& 
 }
 
 }  // namespace
+
+bool asksForResult(const std::vector<std::wstring>& words) {
+    for (size_t i = 1; i < words.size(); ++i) {
+        std::wstring word = words[i];
+        lowerCase(word);
+        if (word == L"result") return true;
+    }
+    return false;
+}
 
 std::vector<std::wstring> optionWords() {
     std::vector<std::wstring> words;
