@@ -1,5 +1,6 @@
 #pragma once
+#include <string>
 
 // Moves the file from over the file to (UTF-8 paths), replacing it when it
-// exists.
-bool moveFileOver(const char* from, const char* to);
+// exists. When it cannot, reason holds the system's own words for why.
+bool moveFileOver(const char* from, const char* to, std::string& reason);

@@ -1,24 +1,39 @@
 #include "common/safe_write.h"
 
+#include <cerrno>
 #include <cstdio>
-#include <string>
+#include <cstring>
 
 #include "common/file_move.h"
 #include "common/file_open.h"
 
-ReplaceStep replaceFile(const char* path, const char* data, size_t size) {
+ReplaceStep replaceFile(const char* path, const char* data, size_t size, std::string& reason) {
+    reason.clear();
     const std::string temporary = std::string(path) + ".tmp";
+    errno = 0;
     FILE* file = openFile(temporary.c_str(), "wb");
-    if (file == nullptr) return ReplaceStep::CreateTemporary;
+    if (file == nullptr) {
+        reason = std::strerror(errno);
+        return ReplaceStep::CreateTemporary;
+    }
+    // The first call that fails says why: a full disk, most often.
     bool written = std::fwrite(data, 1, size, file) == size;
-    written = (std::fflush(file) == 0) && written;
-    written = (std::fclose(file) == 0) && written;
+    if (!written) reason = std::strerror(errno);
+    if (std::fflush(file) != 0 && written) {
+        written = false;
+        reason = std::strerror(errno);
+    }
+    if (std::fclose(file) != 0 && written) {
+        written = false;
+        reason = std::strerror(errno);
+    }
     ReplaceStep step = ReplaceStep::WriteTemporary;
-    if (written) step = moveFileOver(temporary.c_str(), path) ? ReplaceStep::Done : ReplaceStep::MoveOver;
+    if (written) step = moveFileOver(temporary.c_str(), path, reason) ? ReplaceStep::Done : ReplaceStep::MoveOver;
     if (step != ReplaceStep::Done) removeFile(temporary.c_str());
     return step;
 }
 
 bool replaceFileContents(const char* path, const char* data, size_t size) {
-    return replaceFile(path, data, size) == ReplaceStep::Done;
+    std::string reason;
+    return replaceFile(path, data, size, reason) == ReplaceStep::Done;
 }

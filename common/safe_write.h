@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <string>
 
 // The step at which replacing a file's contents stopped.
 enum class ReplaceStep {
@@ -13,8 +14,10 @@ enum class ReplaceStep {
 // leaves a half-written file: the bytes go to a temporary file in the same
 // folder, which is moved over the old file only when all of them were written
 // and flushed. On failure the old file is left as it was and the temporary
-// file is removed; the result names the step that failed.
-ReplaceStep replaceFile(const char* path, const char* data, size_t size);
+// file is removed; the result names the step that failed, and reason holds
+// the system's own words for it ("Permission denied"; empty when Done), for
+// a box that says why.
+ReplaceStep replaceFile(const char* path, const char* data, size_t size, std::string& reason);
 
 // replaceFile, true when it was Done.
 bool replaceFileContents(const char* path, const char* data, size_t size);

@@ -165,14 +165,17 @@ bool setupPlayerData(EditorState& state, EditorPort& port) {
         if (!sayIfReadOnly(port)) port.showErrorBox(kCreationFailedText);
         return false;
     }
-    // A file that lost a } or a quote, or lacks names or ratings, is refused
-    // in the randomiser's words: its records would show zeros that are not stored.
+    // A file that lost a } or a quote, lacks names or ratings, or counts
+    // more players or teams than its lists hold, is refused in the
+    // randomiser's words: its records would show values that are not stored.
     Script& script = *state.script;
     if (!script.load(kPlayerDataFile)) {
         sayIfReadOnly(port);
         return false;
     }
-    if (!playerDataHasEveryKey(script)) return false;
+    if (!playerDataHasEveryKey(script) ||
+        !playerDataCountsFit(script.getInt(kPlayerNumKey, 0), script.getInt(kTeamNumKey, 0)))
+        return false;
     loadRecords(state, script);
     return playerDataListsHold(script, state.player_count, true);
 }

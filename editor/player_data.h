@@ -7,8 +7,9 @@
 // Start-up: creates the script store, creates PlayerData.txt with the
 // default content when it does not exist, loads it and fills the records,
 // correcting values out of range in memory only. False ends the program,
-// also when the file lacks one of its keys, or a name or rating for one of
-// the players (the reason in the debug log).
+// also when the file lacks one of its keys, counts players or teams its
+// lists cannot hold (0, more than 8 players, more than 4 teams), or lacks a
+// name or rating for one of the players (the reason in the debug log).
 bool setupPlayerData(EditorState& state, EditorPort& port);
 
 // Where the reset keeps the players it replaces.

@@ -1,6 +1,7 @@
 #include "editor/rule_text.h"
 
 #include <cstdio>
+#include <cwchar>
 #include <string>
 
 #include "common/file_open.h"
@@ -11,17 +12,40 @@
 
 namespace {
 
-// An empty name does nothing; a long one is refused with an error box.
+// How a character a file name cannot hold is named in the box.
+std::wstring shownCharacter(wchar_t c) {
+    if (c >= L' ') return std::wstring(1, c);
+    const wchar_t* const digits = L"0123456789ABCDEF";
+    return std::wstring(L"the control character U+00") + digits[(c >> 4) & 0xF] + digits[c & 0xF];
+}
+
+// An empty name does nothing; a long one, or one that no file name can
+// hold, is refused with an error box.
 bool nameUsable(EditorPort& port, const std::wstring& name) {
     if (name.empty()) return false;
     if (charCount(name) > kMaxRuleNameChars) {
         port.showErrorBox(L"Too many characters found in filename input field");
         return false;
     }
+    const wchar_t refused = characterNoFileNameHolds(name);
+    if (refused != 0) {
+        port.showErrorBox((L"The name holds " + shownCharacter(refused) +
+                           L", which a file name cannot hold (nor any of \\ / : * ? \" < > |). "
+                           L"Take it out of the name.")
+                              .c_str());
+        return false;
+    }
     return true;
 }
 
 }  // namespace
+
+wchar_t characterNoFileNameHolds(const std::wstring& name) {
+    for (wchar_t c : name) {
+        if (c < L' ' || std::wcschr(L"\\/:*?\"<>|", c) != nullptr) return c;
+    }
+    return 0;
+}
 
 std::wstring ruleTextPath(const std::wstring& name) { return L"./Rules/" + name + L".txt"; }
 
@@ -59,7 +83,7 @@ std::string ruleTextFileBytes(const std::wstring& text) {
         else
             lines += text[i];
     }
-    if (lines.size() < 2 || lines.compare(lines.size() - 2, 2, L"\r\n") != 0) lines += L"\r\n";
+    if (!lines.empty() && (lines.size() < 2 || lines.compare(lines.size() - 2, 2, L"\r\n") != 0)) lines += L"\r\n";
     return toUtf8(lines);
 }
 
@@ -82,7 +106,8 @@ bool saveRuleText(EditorPort& port, const std::wstring& name, const std::wstring
     }
     const std::wstring path = ruleTextPath(name);
     const wchar_t* why = L"";
-    switch (replaceFile(toUtf8(path).c_str(), content.data(), content.size())) {
+    std::string reason;
+    switch (replaceFile(toUtf8(path).c_str(), content.data(), content.size(), reason)) {
         case ReplaceStep::Done: return true;
         case ReplaceStep::CreateTemporary:
             why = L"no new file can be made in the Rules folder (it may be missing, read-only or full).";
@@ -92,6 +117,8 @@ bool saveRuleText(EditorPort& port, const std::wstring& name, const std::wstring
             why = L"the file could not be replaced (it may be read-only, a folder, or open in another program).";
             break;
     }
-    port.showErrorBox((L"Not saved: " + path + L" - " + why + L" The text stays in the window.").c_str());
+    port.showErrorBox((L"Not saved: " + path + L" - " + why + L" The system says: " +
+                       decodeText(reason, TextEncoding::Utf8) + L". The text stays in the window.")
+                          .c_str());
     return false;
 }

@@ -15,9 +15,11 @@ std::string readFailure(WholeFileRead read) {
     }
 }
 
+// Empty when written; else why not, in the system's words too.
 std::string replaceResults(const std::string& bytes) {
-    if (replaceFileContents(kResultsFile, bytes.data(), bytes.size())) return "";
-    return "Results.txt could not be written";
+    std::string reason;
+    if (replaceFile(kResultsFile, bytes.data(), bytes.size(), reason) == ReplaceStep::Done) return "";
+    return "Results.txt could not be written (" + reason + ")";
 }
 
 }  // namespace

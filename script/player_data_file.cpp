@@ -17,6 +17,26 @@ bool playerDataHasEveryKey(const Script& script) {
     return true;
 }
 
+bool playerDataCountsFit(int players, int teams) {
+    if (players == 0) {
+        debugLog("PlayerData player_num is 0 - Passed ~ %i players in %i teams", players, teams);
+        return false;
+    }
+    if (teams == 0) {
+        debugLog("PlayerData team_num is 0 - Passed ~ %i players in %i teams", players, teams);
+        return false;
+    }
+    if (players < 1 || players > kPlayerSlots) {
+        debugLog("PlayerData player_num must be 1 to 8 - Passed ~ %i", players);
+        return false;
+    }
+    if (teams < 1 || teams > kMaxTeams) {
+        debugLog("PlayerData team_num must be 1 to 4 - Passed ~ %i", teams);
+        return false;
+    }
+    return true;
+}
+
 bool playerDataListsHold(const Script& script, int players, bool ratingsUsed) {
     if (!script.listHolds(kPlayerNameKey, Script::Kind::ShortStrings, players, kPlayerNumKey)) return false;
     return !ratingsUsed || script.listHolds(kPlayerRatingKey, Script::Kind::Integers, players, kPlayerNumKey);

@@ -51,6 +51,11 @@ struct Script;
 // or a quote is missing before that key.
 bool playerDataHasEveryKey(const Script& script);
 
+// Whether the counts are within what the file's lists hold: 1 to 8 players
+// and 1 to 4 teams. Otherwise logs the one line that says which count is
+// out and returns false. Both programs refuse such a file in these words.
+bool playerDataCountsFit(int players, int teams);
+
 // Whether the loaded file holds a name for each of the players and, when
 // ratings are used, a rating for each. Otherwise logs one line with the
 // counts and returns false.

@@ -213,7 +213,8 @@ int runOneCopy() {
 int runTrayProgram(HINSTANCE instance, const TrayProgram& program) {
     loadDllsFromSystemFolderOnly();
     HANDLE mutex = nullptr;
-    if (anotherCopyRuns(program.mutex_name, mutex)) {
+    const bool besideACopy = program.beside_running_copy != nullptr && program.beside_running_copy();
+    if (!besideACopy && anotherCopyRuns(program.mutex_name, mutex)) {
         sayAlreadyRunning(program.name);
         return 0;
     }

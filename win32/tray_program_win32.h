@@ -79,10 +79,14 @@ struct TrayProgram {
     bool (*start)();
     void (*on_hotkey)(Hotkey hotkey);
     void (*release)();  // first in the orderly shutdown
+    // Whether this run may run beside the copy that runs (one that only
+    // records something, with no hotkeys); null for never.
+    bool (*beside_running_copy)() = nullptr;
 };
 
 // The whole life of the program: one running copy (a second one says that
-// the program runs, and ends with 0), the window classes, prepare, the main
+// the program runs, and ends with 0, unless it may run beside the first, when
+// it neither asks for nor holds the one copy's place), the window classes, prepare, the main
 // window with its splash, start, the icon, the message loop until a quit and
 // the shutdown. Returns the exit code.
 int runTrayProgram(HINSTANCE instance, const TrayProgram& program);

@@ -32,6 +32,9 @@ const TooltipLine kTooltipLines[] = {
      L"FMT Stands for Friends May Team. This program stores an FMT Grouping for each player. If this value is not 0 "
      L"then other players with the same grouping value will be on the same team."},
     {154, L"The ratings system utilised is based on ELO Rating (New Accounts start with 1600)"},
+    {155,
+     L"Now: a player without a rating gets the mean rating of the lobby's rated players, and Sortilane's "
+     L"learned_ratings learns every rating from the results in Results.txt"},
 };
 
 const TooltipWindow kTooltips = {

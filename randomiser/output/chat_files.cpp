@@ -60,7 +60,8 @@ RuleFileStatus readRuleFile(const wchar_t* path, std::string& bytes) {
 
 bool saveReport(const std::vector<std::wstring>& typedLines, std::wstring& why) {
     const std::string bytes = reportFileBytes(typedLines);
-    switch (replaceFile(kSavedResultName, bytes.data(), bytes.size())) {
+    std::string reason;
+    switch (replaceFile(kSavedResultName, bytes.data(), bytes.size(), reason)) {
         case ReplaceStep::Done: why.clear(); return true;
         case ReplaceStep::CreateTemporary:
             why = L"no new file can be made in the randomiser's folder (it may be read-only or full).";
@@ -70,6 +71,7 @@ bool saveReport(const std::vector<std::wstring>& typedLines, std::wstring& why) 
             why = L"data.txt could not be replaced (it may be read-only, a folder, or open in another program).";
             break;
     }
+    why += L" The system says: " + decodeText(reason, TextEncoding::Utf8) + L".";
     return false;
 }
 
@@ -93,10 +95,12 @@ bool readSavedResult(std::string& bytes) {
     return true;
 }
 
-void recordMatch(const ReportState& report) {
-    if (!report.records_match) return;
+std::wstring recordMatch(const ReportState& report) {
+    if (!report.records_match) return L"";
     MatchLine line = report.results_line;
     line.when = localTimeNow();
     const std::string why = appendMatchLine(line);
-    if (!why.empty()) debugLog("The match was not added to Results.txt: %s", why.c_str());
+    if (why.empty()) return L"";
+    debugLog("The match was not added to Results.txt: %s", why.c_str());
+    return decodeText(why, TextEncoding::Utf8);
 }

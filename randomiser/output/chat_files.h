@@ -19,7 +19,8 @@ RuleFileStatus readRuleFile(const wchar_t* path, std::string& bytes);
 
 // Replaces data.txt with the lines of the report as they were typed, in
 // UTF-8 and with CR LF after each; false when it could not be written (the
-// old file then stays as it was), with why saying what stood in the way.
+// old file then stays as it was), with why saying what stood in the way and
+// the system's reason.
 bool saveReport(const std::vector<std::wstring>& typedLines, std::wstring& why);
 
 // Whether data.txt, the report that a repost types again, is there;
@@ -33,6 +34,8 @@ bool savedResultExists();
 bool readSavedResult(std::string& bytes);
 
 // Adds the match's line (results_line, with the local time now) at the end
-// of Results.txt, when the report records one. A failure is only logged to
-// debug.txt: the report is typed and saved all the same.
-void recordMatch(const ReportState& report);
+// of Results.txt, when the report records one. Returns "" when it was added
+// or there is none to add; else why not (with the system's reason when the
+// file could not be written), also logged to debug.txt: the report is
+// typed and saved all the same.
+std::wstring recordMatch(const ReportState& report);

@@ -13,10 +13,15 @@ const wchar_t* const kTypingFailed =
 const wchar_t* const kFocusMoved =
     L"Typing stopped: another window took the focus, so the rest was not typed there.\n\n"
     L"Click into the game's chat again and press the same hotkey: it types the text again from its first line.";
-const wchar_t* const kReportSaved = L"\n\nThe whole report is saved in data.txt.";
+const wchar_t* const kReportSaved = L"The whole report is saved in data.txt.";
 const wchar_t* const kReportNotSaved = L"The report was typed but not saved: ";
+const wchar_t* const kReportNotSavedEarly = L"The report was not saved: ";
 const wchar_t* const kPreviousMatch =
     L"\n\nA later start with repost or rematch would post the previous match, not this one.";
+const wchar_t* const kMatchNotAdded = L"The match was not added to Results.txt: ";
+const wchar_t* const kResultLost =
+    L"\n\nA result recorded now (result N, or the editor's tray menu) would go to the match before this one, "
+    L"and learned_ratings will not learn from this match.";
 
 // The save step still to come, if any.
 const TypingStep* pendingSave(const TypingPlayer& player) {
@@ -25,13 +30,33 @@ const TypingStep* pendingSave(const TypingPlayer& player) {
     return nullptr;
 }
 
+// What a save of the match wrote, and why not where it did not.
+struct MatchSave {
+    bool report_saved = false;
+    std::wstring report_why;   // why data.txt was not written
+    std::wstring results_why;  // why the match is not in Results.txt; empty when it is (or none was due)
+};
+
 // Saves the lines of the save step to data.txt and adds the match to
-// Results.txt: both at the moment the report counts as given. False when
-// data.txt could not be written, with why.
-bool saveMatch(const TypingStep& save, const ReportState& report, std::wstring& why) {
-    const bool saved = saveReport(save.lines, why);
-    recordMatch(report);
-    return saved;
+// Results.txt: both at the moment the report counts as given.
+MatchSave saveMatch(const TypingStep& step, const ReportState& report) {
+    MatchSave save;
+    save.report_saved = saveReport(step.lines, save.report_why);
+    save.results_why = recordMatch(report);
+    return save;
+}
+
+// What the box says of the save: of data.txt, then of Results.txt. Empty
+// when the whole report was typed and both took it; typing that stopped
+// early always says where the report is.
+std::wstring saveText(const MatchSave& save, bool typedWhole) {
+    std::wstring text;
+    if (!save.report_saved)
+        text = (typedWhole ? kReportNotSaved : kReportNotSavedEarly) + save.report_why + kPreviousMatch;
+    else if (!typedWhole || !save.results_why.empty())
+        text = kReportSaved;
+    if (!save.results_why.empty()) text += L"\n\n" + (kMatchNotAdded + save.results_why) + L"." + kResultLost;
+    return text;
 }
 
 // How far the key events of a unit or an Enter have gone.
@@ -45,14 +70,14 @@ void releaseHeldKeys(TypingPlayer& player, TypingPort& port) {
 }
 
 // Drops the rest of the sequence, saving the report first when the typing
-// has begun and its save is still to come. True when the report was saved.
-bool endEarly(TypingPlayer& player, TypingPort& port, const ReportState& report) {
+// has begun and its save is still to come. Returns what the box says of
+// that save; empty when there was none.
+std::wstring endEarly(TypingPlayer& player, TypingPort& port, const ReportState& report) {
     releaseHeldKeys(player, port);
-    std::wstring why;
-    const TypingStep* save = pendingSave(player);
-    const bool saved = player.typing_begun && save != nullptr && saveMatch(*save, report, why);
+    const TypingStep* save = player.typing_begun ? pendingSave(player) : nullptr;
+    const std::wstring text = save != nullptr ? saveText(saveMatch(*save, report), false) : L"";
     player = TypingPlayer();
-    return saved;
+    return text;
 }
 
 // Asks the port to call again after milliseconds; false when it cannot, and
@@ -66,7 +91,8 @@ bool waitFor(TypingPlayer& player, TypingPort& port, int milliseconds) {
 PlayOutcome stopWith(TypingPlayer& player, TypingPort& port, const ReportState& report, const wchar_t* error) {
     PlayOutcome outcome;
     outcome.error = error;
-    if (endEarly(player, port, report)) outcome.error += kReportSaved;
+    const std::wstring saved = endEarly(player, port, report);
+    if (!saved.empty()) outcome.error += L"\n\n" + saved;
     return outcome;
 }
 
@@ -182,11 +208,7 @@ PlayOutcome playSteps(TypingPlayer& player, TypingPort& port, const ReportState&
                 ++player.next;
                 if (waitFor(player, port, step.wait_ms)) return outcome;
                 continue;
-            case StepKind::SaveReport: {
-                std::wstring why;
-                if (!saveMatch(step, report, why)) outcome.error = kReportNotSaved + why + kPreviousMatch;
-                break;
-            }
+            case StepKind::SaveReport: outcome.error = saveText(saveMatch(step, report), true); break;
             case StepKind::Quit:
                 player = TypingPlayer();
                 outcome.quit = true;

@@ -92,7 +92,8 @@ void startSequence(TypingPlayer& player, TypingSequence steps, bool realKeys = f
 // before each line and each Enter. A refused keystroke, or the focus gone to
 // another window, stops the sequence: the report is still saved (and the
 // match added to Results.txt) when the sequence had its save to come, and the outcome holds the error text. A
-// save that fails is said in the outcome's error too; the sequence goes on.
+// save that fails, of data.txt or of the match's line in Results.txt, is said in the outcome's error too, with
+// what it loses and the system's reason; the sequence goes on.
 // A save step writes its lines to data.txt and the match of report to
 // Results.txt.
 PlayOutcome playSteps(TypingPlayer& player, TypingPort& port, const ReportState& report);

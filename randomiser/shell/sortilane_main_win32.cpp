@@ -4,7 +4,8 @@
 // the native preview; then the splash, which never takes the focus from the
 // game (a hotkey pressed while it shows types into the game), the keyboard
 // hook and the tray icon, and the message loop until a quit. A run that
-// records a result shows no splash, only the icon with its balloon.
+// records a result shows no splash, only the icon with its balloon, and runs
+// whether or not a randomiser runs.
 #include <ctime>
 #include <iterator>
 #include <string>
@@ -17,6 +18,7 @@
 #include "randomiser/shell/sortilane_state_win32.h"
 #include "randomiser/shell/tray_notes_win32.h"
 #include "randomiser/shell/typing_port_win32.h"
+#include "randomiser/startup/command_line.h"
 #include "randomiser/startup/match_from_words.h"
 #include "ratings/result_record.h"
 #include "win32/keyboard_hook_win32.h"
@@ -72,6 +74,14 @@ bool prepareMatch(int& exitCode) {
     return false;
 }
 
+// A run that records a result draws nothing and types nothing, so it
+// records beside a randomiser that runs (which would otherwise turn it away
+// as a second copy) and keeps no other from starting while its balloon shows.
+bool recordsBesideARandomiser() {
+    std::vector<std::wstring> words;
+    return commandLineWords(words) && asksForResult(words);
+}
+
 // Without the hook (a debug line says why) the tray menu still works.
 bool startHotkeys() {
     installKeyboardHook(trayMainWindow(), kHookRenewalMs, mayRenewHook);
@@ -100,6 +110,7 @@ const TrayProgram kSortilane = {
     startHotkeys,
     handleHotkey,
     stopTyping,  // however the program ends, a report whose typing began is saved whole
+    recordsBesideARandomiser,
 };
 
 }  // namespace

@@ -441,14 +441,6 @@ bool readPass(Pass pass, const std::vector<std::wstring>& words, OptionSet& opti
 // winning team) instead of drawing a match, so no data is loaded. It stands
 // alone: a word beside it is refused, not passed over, since the host meant
 // something by it. A value of another word ("rules result") is no result.
-bool asksForResult(const std::vector<std::wstring>& words) {
-    WordCursor cursor{words, 1};
-    while (cursor.hasNext()) {
-        if (takeWord(cursor).word == L"result") return true;
-    }
-    return false;
-}
-
 bool readResultWords(OptionSet& options, const std::vector<std::wstring>& words) {
     if (words.size() == 3 && words[1] == L"result" && words[2].size() == 1 && words[2][0] >= L'0' &&
         words[2][0] <= L'4') {
@@ -463,6 +455,16 @@ bool readResultWords(OptionSet& options, const std::vector<std::wstring>& words)
 }
 
 }  // namespace
+
+bool asksForResult(const std::vector<std::wstring>& words) {
+    std::vector<std::wstring> lowered = words;  // the shell asks before the parse lower-cases them
+    for (std::wstring& word : lowered) lowerCase(word);
+    WordCursor cursor{lowered, 1};
+    while (cursor.hasNext()) {
+        if (takeWord(cursor).word == L"result") return true;
+    }
+    return false;
+}
 
 std::vector<std::wstring> optionWords() {
     std::vector<std::wstring> words;

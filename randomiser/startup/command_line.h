@@ -12,6 +12,11 @@
 // "result N" stands alone and loads nothing: it only sets record_result.
 bool parseCommandLine(Randomiser& randomiser, std::vector<std::wstring>& words);
 
+// Whether the words (word 0 is the program path) hold "result", in any
+// case: such a run only records a result, drawing and typing nothing, so it
+// runs beside a randomiser that runs already.
+bool asksForResult(const std::vector<std::wstring>& words);
+
 // Every option word the parser accepts, in the order of its table (the words
 // that follow an option, such as the kinds of "script" and "remove", are not
 // among them).

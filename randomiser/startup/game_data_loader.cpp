@@ -38,22 +38,7 @@ bool loadScriptAt(Script& script, const wchar_t* widePath) {
 // The tables hold 8 players in at most 4 teams of at most 4 players, and
 // every team the same number of players. Each refusal has its own line.
 bool checkPlayerCounts(int players, int teams) {
-    if (players == 0) {
-        debugLog("PlayerData player_num is 0 - Passed ~ %i players in %i teams", players, teams);
-        return false;
-    }
-    if (teams == 0) {
-        debugLog("PlayerData team_num is 0 - Passed ~ %i players in %i teams", players, teams);
-        return false;
-    }
-    if (players < 1 || players > kPlayerSlots) {
-        debugLog("PlayerData player_num must be 1 to 8 - Passed ~ %i", players);
-        return false;
-    }
-    if (teams < 1 || teams > kMaxTeams) {
-        debugLog("PlayerData team_num must be 1 to 4 - Passed ~ %i", teams);
-        return false;
-    }
+    if (!playerDataCountsFit(players, teams)) return false;
     if (players % teams != 0) {
         debugLog("PlayerData player_num is not a whole multiple of team_num - Passed ~ %i players in %i teams", players,
                  teams);

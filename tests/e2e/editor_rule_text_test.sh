@@ -4,7 +4,8 @@
 # Rules/<name>.txt, one line per typed line, a line longer than the box is
 # wide included; "Load" in a fresh window shows it again, and saving it again
 # changes nothing. A save that fails says why in an error box, and the text
-# stays in the window.
+# stays in the window; a name with a character no file name holds is refused
+# by a box that names it.
 source "$(dirname "$0")/e2e_lib.sh"
 
 start_editor
@@ -12,6 +13,8 @@ wait_editor_ready
 press ctrl+3
 wait_for 10 control_reads "$editor_window" 121 "Rule Text" || echo "the rule text window did not show"
 screenshot editor_rule_text_empty
+expect_equal "an empty box counts the 0 bytes Save would write" yes \
+  "$(control_reads "$editor_window" 127 "0 of 255 bytes" && echo yes || control_text "$editor_window" 127)"
 click_control "$editor_window" 123
 xdotool type "house"
 click_control "$editor_window" 126
@@ -57,6 +60,17 @@ wait_for 5 error_box_gone || echo "the error box did not close"
 expect_equal "the text stays in the window" "$(od -c <house.saved)" \
   "$(control_text "$editor_window" 126 | od -c)"
 rmdir Rules/house.txt.tmp
+
+click_control "$editor_window" 123
+xdotool key ctrl+a
+xdotool type "no?rush"
+click_control "$editor_window" 125  # Save
+wait_for 10 error_box_text || echo "a name with ? showed no error box"
+screenshot editor_rule_text_bad_name
+expect_equal "the box names the character a file name cannot hold" yes \
+  "$([[ $(error_box_text) == "The name holds ?, which a file name cannot hold"* ]] && echo yes || error_box_text)"
+press Return
+wait_for 5 error_box_gone || echo "the error box did not close"
 
 quit_with_esc
 wait_editor 10

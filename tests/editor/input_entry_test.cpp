@@ -69,9 +69,12 @@ TEST_F(InputEntryTest, CountsMustBeInRangeAndDivideEvenly) {
 }
 
 TEST_F(InputEntryTest, CountsConfirmWhatTheFileHolds) {
-    // The file's 9 players are taken as 2 in memory; entering 2 teams must
-    // store those 2 players too, or "Entered: 2 Players" would not be true.
-    startWith(replacedOnce(kDefaultFile, "{6}", "{9}"));
+    // A file that a hand changed to 9 players while the editor runs (a start
+    // refuses it) is taken as 2 in memory; entering 2 teams must store those
+    // 2 players too, or "Entered: 2 Players" would not be true.
+    startWith(kDefaultFile);
+    writeFile("PlayerData.txt", replacedOnce(kDefaultFile, "{6}", "{9}"));
+    refreshDisplay(state, port);
     EntryOutcome outcome = enter(InputMode::Counts, L"", L"2");
     EXPECT_EQ(outcome.result1, L"Entered: 2 Players");
     EXPECT_EQ(outcome.result2, L"Entered: 2 Teams");

@@ -50,9 +50,7 @@ struct LoadCase {
 
 TEST_F(EditorTest, LoadCorrectsValuesOutOfRangeInMemoryOnly) {
     const LoadCase cases[] = {
-        {"player_num {6}", "player_num {9}", 2, 2, 0, 0, L"p1"},
         {"player_num {6}", "player_num {1}", 2, 2, 0, 0, L"p1"},
-        {"team_num {2}", "team_num {5}", 6, 2, 0, 0, L"p1"},
         {"player_num {6} team_num {2}", "player_num {7} team_num {2}", 7, 2, 0, 0, L"p1"},
         {"player_num {6} team_num {2}", "player_num {8} team_num {4}", 8, 4, 0, 0, L"p1"},
         {"player_rating { 0", "player_rating { 1234567", 6, 2, 0, 0, L"p1"},
@@ -92,9 +90,10 @@ TEST_F(EditorTest, StartFailsWhenTheFileCannotBeMadeOrRead) {
     EXPECT_EQ(dataFile(), "player_num 6");
 }
 
-// The randomiser's words: a file that lost a } or holds fewer names or
-// ratings than players ends the start, with its line in the debug log and no
-// box of its own, and stays as it was.
+// The randomiser's words: a file that lost a }, counts more players or
+// teams than its lists hold, or holds fewer names or ratings than players
+// ends the start, with its line in the debug log (which the failure box
+// shows) and no box of its own, and stays as it was.
 TEST_F(EditorTest, StartFailsOnAFileWithoutAKeyOrWithoutAPlayersValues) {
     const std::string cases[][2] = {
         {replacedOnce(kDefaultFile, "'p8' }", "'p8'"),
@@ -102,6 +101,9 @@ TEST_F(EditorTest, StartFailsOnAFileWithoutAKeyOrWithoutAPlayersValues) {
         {replacedOnce(kDefaultFile, "'p6' 'p7' 'p8'", ""), "player_name holds 5 values, fewer than player_num 6\n"},
         {replacedOnce(kDefaultFile, "{ 0 0 0 0 0 0 0 0 } player_fmt", "{ 0 0 0 0 0 } player_fmt"),
          "player_rating holds 5 values, fewer than player_num 6\n"},
+        {replacedOnce(kDefaultFile, "player_num {6}", "player_num {9}"),
+         "PlayerData player_num must be 1 to 8 - Passed ~ 9\n"},
+        {replacedOnce(kDefaultFile, "team_num {2}", "team_num {5}"), "PlayerData team_num must be 1 to 4 - Passed ~ 5\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c[0]);

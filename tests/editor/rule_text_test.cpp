@@ -1,3 +1,5 @@
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -105,9 +107,39 @@ TEST_F(RuleTextTest, LoadedTextSavesBackUnchanged) {
     EXPECT_EQ(readFile("Rules/Usual.txt"), "No rush\r\n\r\nWonders on land\r\n");
 }
 
-TEST_F(RuleTextTest, EmptyBoxSavesOneEmptyLine) {
+// The count is what Save writes: nothing for an empty box, a line break
+// for a box of one empty line.
+TEST_F(RuleTextTest, EmptyBoxSavesAnEmptyFileAndCountsIt) {
+    EXPECT_EQ(ruleTextCount(L""), L"0 of 255 bytes");
     ASSERT_TRUE(saveRuleText(port, L"Usual", L""));
+    EXPECT_EQ(readFile("Rules/Usual.txt"), "");
+    EXPECT_EQ(ruleTextCount(L"\r\n"), L"2 of 255 bytes");
+    ASSERT_TRUE(saveRuleText(port, L"Usual", L"\r\n"));
     EXPECT_EQ(readFile("Rules/Usual.txt"), "\r\n");
+}
+
+// A character that no file name on Windows holds is named in the box, by
+// Load and Save alike, and nothing is written.
+TEST_F(RuleTextTest, NameWithACharacterNoFileNameHoldsIsRefusedByName) {
+    const struct {
+        const wchar_t* name;
+        wchar_t refused;
+    } cases[] = {{L"no?rush", L'?'}, {L"a*", L'*'},  {L"x:y", L':'},  {L"q\"", L'"'},   {L"<b", L'<'},
+                 {L"b>", L'>'},      {L"p|q", L'|'}, {L"../PlayerData", L'/'}, {L"a\\b", L'\\'},
+                 {L"tab\tx", L'\t'}, {L"Caf\u00e9 rules", 0}, {L"2v2 (no rush).", 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(toUtf8(c.name));
+        EXPECT_EQ(characterNoFileNameHolds(c.name), c.refused);
+    }
+    std::wstring text;
+    EXPECT_FALSE(saveRuleText(port, L"no?rush", L"x"));
+    EXPECT_FALSE(loadRuleText(port, L"tab\tx", text));
+    EXPECT_EQ(port.errors,
+              (std::vector<std::wstring>{L"The name holds ?, which a file name cannot hold (nor any of \\ / : * ? \" < > "
+                                         L"|). Take it out of the name.",
+                                         L"The name holds the control character U+0009, which a file name cannot hold "
+                                         L"(nor any of \\ / : * ? \" < > |). Take it out of the name."}));
+    EXPECT_TRUE(std::filesystem::is_empty("Rules"));
 }
 
 TEST_F(RuleTextTest, FailedSaveKeepsTheOldFileAndSaysWhy) {
@@ -120,8 +152,10 @@ TEST_F(RuleTextTest, FailedSaveKeepsTheOldFileAndSaysWhy) {
     EXPECT_FALSE(saveRuleText(port, L"Usual", L"new rules"));
     const std::wstring why =
         L"Not saved: ./Rules/Usual.txt - no new file can be made in the Rules folder (it may "
-        L"be missing, read-only or full). The text stays in the window.";
-    EXPECT_EQ(port.errors, std::vector<std::wstring>(2, why));
+        L"be missing, read-only or full). The system says: ";
+    const std::wstring kept = L". The text stays in the window.";
+    EXPECT_EQ(port.errors, (std::vector<std::wstring>{why + decodeText(std::strerror(EISDIR), TextEncoding::Utf8) + kept,
+                                                      why + decodeText(std::strerror(ENOENT), TextEncoding::Utf8) + kept}));
 }
 
 }  // namespace

@@ -122,12 +122,12 @@ TEST(RecordMatch, AddsTheLineWithTheTimeNoResultAndTheFileRatings) {
 TEST(RecordMatch, AFailureIsLoggedAndNoReportAddsNothing) {
     TempFolder folder;
     Randomiser validateRun;  // no report was built
-    recordMatch(validateRun.report);
+    EXPECT_EQ(recordMatch(validateRun.report), L"");
     EXPECT_EQ(readFile("Results.txt"), "");
     EXPECT_EQ(debugLogText(), "");
 
     writeFile("Results.txt/inside", "a folder where the file should be");
-    recordMatch(builtReport().report);
+    EXPECT_EQ(recordMatch(builtReport().report).rfind(L"Results.txt could not be read", 0), 0u);
     EXPECT_EQ(debugLogText().rfind("The match was not added to Results.txt: ", 0), 0u) << debugLogText();
 }
 

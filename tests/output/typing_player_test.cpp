@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <climits>
+#include <cstring>
 #include <filesystem>
 #include <utility>
 #include <vector>
@@ -247,8 +249,35 @@ TEST_F(TypingPlayerTest, ASaveThatFailsIsSaidAndTheProgramStillQuits) {
     EXPECT_EQ(port.sent, "@250 ab @500 <enter>cd @750 <enter>");
     EXPECT_NE(last.error.find(L"typed but not saved"), std::wstring::npos);
     EXPECT_NE(last.error.find(L"a folder"), std::wstring::npos);
+    EXPECT_NE(last.error.find(L" The system says: " + decodeText(std::strerror(EISDIR), TextEncoding::Utf8) + L"."),
+              std::wstring::npos);
     EXPECT_NE(last.error.find(L"previous match"), std::wstring::npos);
     EXPECT_TRUE(last.quit);
+}
+
+// A Results.txt that refuses the match's line is said with what it loses,
+// after the whole report and when typing stopped early, beside what became
+// of data.txt.
+TEST_F(TypingPlayerTest, AMatchResultsTxtRefusesIsSaidWithWhatItLoses) {
+    report.records_match = 1;
+    std::filesystem::create_directory("Results.txt.tmp");  // no new Results.txt can be made
+    const std::wstring notAdded = L"The match was not added to Results.txt: Results.txt could not be written (";
+    const std::wstring lost = L"would go to the match before this one";
+    start(reportThenQuit());
+    runUntil(2000);
+    EXPECT_EQ(last.error.rfind(L"The whole report is saved in data.txt.\n\n" + notAdded, 0), 0u);
+    EXPECT_NE(last.error.find(lost), std::wstring::npos);
+    EXPECT_TRUE(last.quit);
+
+    std::filesystem::create_directory("data.txt.tmp");  // nor a new data.txt
+    port.focus_moves_ms = port.now_ms + 600;
+    start(reportThenQuit());
+    runUntil(5000);
+    EXPECT_EQ(last.error.rfind(L"Typing stopped: another window took the focus", 0), 0u);
+    EXPECT_NE(last.error.find(L"\n\nThe report was not saved: no new file can be made"), std::wstring::npos);
+    EXPECT_NE(last.error.find(L"\n\n" + notAdded), std::wstring::npos);
+    EXPECT_NE(last.error.find(lost), std::wstring::npos);
+    EXPECT_FALSE(last.quit);
 }
 
 TEST_F(TypingPlayerTest, RealKeysHoldEachKeyAndFallBackToUnicode) {

@@ -4,6 +4,8 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
+#include <cstring>
 #include <string>
 
 #include "common/text_convert.h"
@@ -72,7 +74,8 @@ TEST(ResultRecord, ARefusalSaysWhyAndChangesNothing) {
     EXPECT_FALSE(noTeam.recorded);
     EXPECT_EQ(noTeam.text, L"Result not recorded: the last match has no team 3.");
     ASSERT_EQ(mkdir("Results.txt.tmp", 0755), 0);  // no temporary file can be written
-    EXPECT_EQ(recordResult('1').text, L"Result not recorded: Results.txt could not be written.");
+    EXPECT_EQ(recordResult('1').text,
+              L"Result not recorded: Results.txt could not be written (" + decodeText(std::strerror(EISDIR), TextEncoding::Utf8) + L").");
     EXPECT_EQ(readFile("Results.txt"), kHistory);
 }
 

@@ -4,6 +4,8 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
+#include <cstring>
 #include <string>
 
 #include "test_support.h"
@@ -186,13 +188,15 @@ TEST(ResultsFile, SetLastResultRefusesAndChangesNothing) {
     EXPECT_EQ(readFile("Results.txt"), kTwoMatches);
 }
 
-// A folder in the temporary file's place: no write can start.
+// A folder in the temporary file's place: no write can start, and the
+// system's reason is given.
 TEST(ResultsFile, AFileThatCannotBeWrittenStaysAsItWas) {
     TempFolder folder;
     writeFile("Results.txt", kTwoMatches);
     ASSERT_EQ(mkdir("Results.txt.tmp", 0755), 0);
-    EXPECT_EQ(setLastResult('1'), "Results.txt could not be written");
-    EXPECT_EQ(appendMatchLine(sampleMatch()), "Results.txt could not be written");
+    const std::string why = std::string("Results.txt could not be written (") + std::strerror(EISDIR) + ")";
+    EXPECT_EQ(setLastResult('1'), why);
+    EXPECT_EQ(appendMatchLine(sampleMatch()), why);
     EXPECT_EQ(readFile("Results.txt"), kTwoMatches);
 }
 

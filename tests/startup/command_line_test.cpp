@@ -136,13 +136,17 @@ TEST_F(CommandLine, RefusesAnUnknownWord) {
 // missing PlayerData.txt is no matter) and takes no other word.
 TEST_F(CommandLine, ResultTakesOneNumberAndNoOtherWord) {
     std::remove("PlayerData.txt");
+    EXPECT_TRUE(asksForResult(wordsOf(L"Result 2")));  // before the parse lower-cases the words
     EXPECT_TRUE(parse(L"Result 2"));
     EXPECT_EQ(options.record_result, '2');
     EXPECT_EQ(debugLogText(), "");
+    EXPECT_FALSE(asksForResult(wordsOf(L"rating handicap")));
+    EXPECT_FALSE(asksForResult({L"result", L"rating"})) << "word 0 is the program's path";
     for (const wchar_t* line :
          {L"result", L"result 5", L"result 12", L"result -", L"result 2 rating", L"rating result 2"}) {
         Randomiser fresh;
         std::vector<std::wstring> words = wordsOf(line);
+        EXPECT_TRUE(asksForResult(words)) << "a run that records nothing but says why";
         EXPECT_FALSE(parseCommandLine(fresh, words)) << std::string(line, line + std::wcslen(line));
         EXPECT_EQ(fresh.options().record_result, '\0');
     }
