@@ -13,7 +13,10 @@
 //   result                1 to 4: the winning team; 0: recorded, not rated;
 //                         -: no result recorded yet
 //   then for every player, in the order of the report's table:
-//   name, team (1 to 4), the rating PlayerData.txt held for the player
+//   name, team (1 to 4), the rating PlayerData.txt held for the player;
+//   the team may be followed by one space and the civilisation the report
+//   gave the player (lines written before civilisations were recorded have
+//   the team alone, and read as they always did)
 // Lines end with CR LF when written; LF alone is read too. An empty line or
 // one that starts with # is passed over; a line that does not read as a
 // match is skipped, the rest still counts.
@@ -32,6 +35,7 @@ struct ResultPlayer {
     std::string name;  // UTF-8, as PlayerData.txt holds it
     int team = 0;      // 1 .. 4
     int32_t rating = 0;
+    std::string civ = "";  // UTF-8; empty when the line names none
 };
 
 struct MatchLine {
@@ -65,7 +69,7 @@ struct ResultsLog {
 ResultsLog parseResults(const std::string& bytes);
 
 // The match as one line of the file, without a line end. A TAB, CR or LF in
-// a name, which would break the line, is written as a space.
+// a name or a civilisation, which would break the line, is written as a space.
 std::string formatMatchLine(const MatchLine& match);
 
 // True when the result is one a line may hold: '1' .. '4', '0' or '-'.
