@@ -23,7 +23,7 @@ const char* const kStyle =
     "h1{font-size:1.6em;margin:0 0 .2em}h2{font-size:1.2em;margin:1.4em 0 .4em;border-bottom:1px solid #999}"
     "table{border-collapse:collapse;margin:.3em 0}th,td{border:1px solid #bbb;padding:.15em .5em;text-align:left}"
     "th{background:#eee}td.n{text-align:right}.up{color:#1a7f1a}.down{color:#b01c1c}.prov{font-style:italic;"
-    "color:#555}.won{font-weight:bold}.civ{color:#555}svg{width:100%;height:auto;max-width:60em}"
+    "color:#555}i{color:#555}svg{width:100%;height:auto;max-width:60em}"
     "@media print{body{margin:0}h2{break-after:avoid}tr,svg{break-inside:avoid}}";
 
 void add(std::string& page, const std::string& text) { page += text; }
@@ -100,12 +100,12 @@ std::string teamText(const TonightMatch& match, const MatchTeam& team) {
     for (size_t p = 0; p < team.players.size(); ++p) {
         if (p > 0) players += ", ";
         players += escapedHtml(team.players[p]);
-        if (!team.civs[p].empty()) players += " <span class=\"civ\">(" + escapedHtml(team.civs[p]) + ")</span>";
+        if (!team.civs[p].empty()) players += " <i>" + escapedHtml(team.civs[p]) + "</i>";
     }
     const bool won = match.result - '0' == team.number;
     std::string chance = match.teams.size() > 1 ? " " + number(team.chance_percent) + "%" : "";
-    return std::string(won ? "<div class=\"won\">" : "<div>") + "Team " + number(team.number) + chance + ": " +
-           players + "</div>";
+    const std::string text = "Team " + number(team.number) + chance + ": " + players;
+    return won ? "<b>" + text + "</b>" : text;
 }
 
 void addFairness(std::string& page, const EveningModel& model) {
@@ -142,7 +142,7 @@ void addTonight(std::string& page, const EveningModel& model) {
         "the match</th><th>Result</th></tr>\n");
     for (const TonightMatch& match : model.tonight) {
         std::string teams;
-        for (const MatchTeam& team : match.teams) teams += teamText(match, team);
+        for (const MatchTeam& team : match.teams) teams += (teams.empty() ? "" : "<br>") + teamText(match, team);
         add(page, "<tr>" + cell(timeOfDay(match.when)) + cell(teams) + cell(resultText(match.result)) + "</tr>\n");
     }
     add(page, "</table>\n");

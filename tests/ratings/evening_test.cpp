@@ -102,16 +102,16 @@ TEST(EveningPage, TheFavouritesLineCountsItsWinsAgainstItsChances) {
     const std::string page = eveningPage(eveningModel(parseResults(lines)));
     EXPECT_NE(page.find("The team the ratings favoured won 1 of 2 matches (the chances expected 1.8)"),
               std::string::npos);
-    EXPECT_NE(page.find("<div class=\"won\">Team 1 91%: A, B</div><div>Team 2 9%: C, D</div>"), std::string::npos);
+    EXPECT_NE(page.find("<b>Team 1 91%: A, B</b><br>Team 2 9%: C, D</td>"), std::string::npos);
 }
 
 TEST(EveningPage, EveryTextFromTheFileIsEscaped) {
-    const std::string lines = "2026-03-14 20:00\t1\t1\t<b>&\"x'\t1 <i>Civ\t1500\tBo\t2\t1500\n";
+    const std::string lines = "2026-03-14 20:00\t1\t1\t<u>&\"x'\t1 <s>Civ\t1500\tBo\t2\t1500\n";
     const std::string page = eveningPage(eveningModel(parseResults(lines)));
-    EXPECT_EQ(page.find("<b>"), std::string::npos);
-    EXPECT_EQ(page.find("<i>"), std::string::npos);
-    EXPECT_NE(page.find("&lt;b&gt;&amp;&quot;x&#39;"), std::string::npos);
-    EXPECT_NE(page.find("(&lt;i&gt;Civ)"), std::string::npos);
+    EXPECT_EQ(page.find("<u>"), std::string::npos);
+    EXPECT_EQ(page.find("<s>"), std::string::npos);
+    EXPECT_NE(page.find("&lt;u&gt;&amp;&quot;x&#39;"), std::string::npos);
+    EXPECT_NE(page.find("<i>&lt;s&gt;Civ</i>"), std::string::npos);
     EXPECT_EQ(page.find("<script"), std::string::npos);
 }
 
