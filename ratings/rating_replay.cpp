@@ -41,20 +41,24 @@ void rateLine(RatingReplay& replay, const MatchLine& match, const int* record) {
 
 }  // namespace
 
+void replayLine(RatingReplay& replay, const MatchLine& match, int* record) {
+    for (size_t p = 0; p < match.players.size(); ++p) {
+        const ResultPlayer& player = match.players[p];
+        record[p] = findPlayer(replay, player.name);
+        if (record[p] >= 0) continue;
+        record[p] = static_cast<int>(replay.players.size());
+        const double sigma = player.unrated ? kUnratedPlayerSigma : kNewPlayerSigma;
+        replay.players.push_back({player.name, Skill{static_cast<double>(player.rating), sigma}});
+    }
+    if (match.result >= '1' && match.result <= '4') rateLine(replay, match, record);
+}
+
 RatingReplay replayResults(const ResultsLog& log, int stop_before_line) {
     RatingReplay replay;
     for (const MatchLine& match : log.matches) {
         if (match.line_number >= stop_before_line) break;
         int record[kMaxLinePlayers] = {};
-        for (size_t p = 0; p < match.players.size(); ++p) {
-            const ResultPlayer& player = match.players[p];
-            record[p] = findPlayer(replay, player.name);
-            if (record[p] >= 0) continue;
-            record[p] = static_cast<int>(replay.players.size());
-            const double sigma = player.unrated ? kUnratedPlayerSigma : kNewPlayerSigma;
-            replay.players.push_back({player.name, Skill{static_cast<double>(player.rating), sigma}});
-        }
-        if (match.result >= '1' && match.result <= '4') rateLine(replay, match, record);
+        replayLine(replay, match, record);
     }
     return replay;
 }

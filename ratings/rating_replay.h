@@ -34,6 +34,11 @@ constexpr int kWholeLog = INT_MAX;
 // other team 2; a line with result 0 or - only brings in its new players.
 RatingReplay replayResults(const ResultsLog& log, int stop_before_line);
 
+// One step of replayResults: brings in the line's new players and, when the
+// line has a winner, updates its players. record[p] becomes the replay's
+// place of the line's player p (record holds kMaxLinePlayers places).
+void replayLine(RatingReplay& replay, const MatchLine& match, int* record);
+
 // The skill the player brings to the next match: the replay's, or, for a
 // player the replay does not know, the rating with kNewPlayerSigma.
 Skill skillOf(const RatingReplay& replay, const std::string& name, int32_t rating);

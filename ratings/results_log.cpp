@@ -40,6 +40,20 @@ bool readMatchTime(const std::string& field, MatchTime& when) {
            readDigits(field, 14, 2, 0, 59, when.minute);
 }
 
+// The team field: the team number 1 to 4, and after it, in the lines
+// written since civilisations are recorded, one space and the player's
+// civilisation.
+bool readTeamField(const std::string& field, TextEncoding encoding, ResultPlayer& player) {
+    const size_t space = field.find(' ');
+    int64_t number = 0;
+    if (!readWholeNumber(field.substr(0, space), 1, 4, number)) return false;
+    player.team = static_cast<int>(number);
+    if (space == std::string::npos) return true;
+    const std::string civ = field.substr(space + 1);
+    player.civ = encoding == TextEncoding::Utf8 ? civ : toUtf8(decodeText(civ, encoding));
+    return true;
+}
+
 std::vector<std::string> splitFields(const std::string& line) {
     std::vector<std::string> fields;
     fields.reserve(3 + 3 * kMaxLinePlayers);
@@ -81,8 +95,7 @@ std::string readMatchLine(const std::string& line, TextEncoding encoding, MatchL
             if (c < 0x20 || c == 0x7F) return playerReason(p, "has a control character in the name");
         }
         player.name = encoding == TextEncoding::Utf8 ? name : toUtf8(decodeText(name, encoding));
-        if (!readWholeNumber(fields[4 + 3 * p], 1, 4, number)) return playerReason(p, "has no team 1 to 4");
-        player.team = static_cast<int>(number);
+        if (!readTeamField(fields[4 + 3 * p], encoding, player)) return playerReason(p, "has no team 1 to 4");
         // "1601?": the rating of a player PlayerData.txt marked unrated.
         std::string rating = fields[5 + 3 * p];
         player.unrated = !rating.empty() && rating.back() == '?';
@@ -99,6 +112,14 @@ std::string readMatchLine(const std::string& line, TextEncoding encoding, MatchL
     if (match.result >= '1' && match.result <= '4' && !lineHasTeam(match, match.result - '0'))
         return std::string("the winning team ") + match.result + " has no player";
     return "";
+}
+
+// A TAB, CR or LF, which would break the line, as a space.
+std::string withoutLineBreaks(std::string text) {
+    for (char& c : text) {
+        if (c == '\t' || c == '\r' || c == '\n') c = ' ';
+    }
+    return text;
 }
 
 }  // namespace
@@ -138,11 +159,10 @@ std::string formatMatchLine(const MatchLine& match) {
                   match.when.day, match.when.hour, match.when.minute, static_cast<long>(match.seed), match.result);
     std::string line = head;
     for (const ResultPlayer& player : match.players) {
-        std::string name = player.name;
-        for (char& c : name) {
-            if (c == '\t' || c == '\r' || c == '\n') c = ' ';
-        }
-        line += '\t' + name + '\t' + std::to_string(player.team) + '\t' + std::to_string(player.rating);
+        std::string team = std::to_string(player.team);
+        if (!player.civ.empty()) team += ' ' + player.civ;
+        line += '\t' + withoutLineBreaks(player.name) + '\t' + withoutLineBreaks(team) + '\t' +
+                std::to_string(player.rating);
         if (player.unrated) line += '?';
     }
     return line;

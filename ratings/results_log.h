@@ -15,7 +15,10 @@
 //   then for every player, in the order of the report's table:
 //   name, team (1 to 4), the rating PlayerData.txt held for the player
 //   (0 .. kMaxRating), with '?' after it when PlayerData.txt marked the
-//   player unrated (the rating is the lobby's mean the editor gave him)
+//   player unrated (the rating is the lobby's mean the editor gave him);
+//   the team may be followed by one space and the civilisation the report
+//   gave the player (lines written before civilisations were recorded have
+//   the team alone, and read as they always did)
 // Lines end with CR LF when written; LF alone is read too. An empty line or
 // one that starts with # is passed over; a line that does not read as a
 // match is skipped, the rest still counts.
@@ -35,6 +38,7 @@ struct ResultPlayer {
     int team = 0;      // 1 .. 4
     int32_t rating = 0;
     bool unrated = false;  // the rating field has '?' after the number
+    std::string civ = "";  // UTF-8; empty when the line names none
 };
 
 struct MatchLine {
@@ -69,8 +73,8 @@ struct ResultsLog {
 ResultsLog parseResults(const std::string& bytes);
 
 // The match as one line of the file, without a line end. A TAB, CR or LF in
-// a name, which would break the line, is written as a space; an unrated
-// player's rating has '?' after it.
+// a name or a civilisation, which would break the line, is written as a
+// space; an unrated player's rating has '?' after it.
 std::string formatMatchLine(const MatchLine& match);
 
 // True when the result is one a line may hold: '1' .. '4', '0' or '-'.

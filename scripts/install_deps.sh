@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix
   wine wine64 xvfb x11-utils xdotool xclip imagemagick python3 unzip fonts-dejavu-core
-  pandoc
+  pandoc chromium
 )
 
 missing=()

@@ -1,5 +1,6 @@
 // sortilane_preview [--dir DIR] [--seed N] [--draw N] [--balance] [--] WORD...
 // sortilane_preview --ratings [--dir DIR]
+// sortilane_preview --evening [--dir DIR]
 //
 // Runs in DIR what the randomiser computes at start-up, with the generator
 // seeded from N (default: the clock) and WORD... as the option words, and
@@ -24,6 +25,10 @@
 // name, mu and sigma (6 decimals), rated matches and wins, separated by TABs.
 // No Results.txt prints nothing. The lines of Results.txt it skipped are
 // repeated on standard error; a file that cannot be read exits 1.
+//
+// With --evening it writes DIR/Evening.html from DIR's Results.txt, the
+// same bytes the editor's "Evening report" writes, and prints its path; a
+// page that cannot be written exits 1 and says why.
 //
 // The same source builds sortilane_preview.exe, a Windows console program
 // that prints the same bytes: its output is not turned into CR LF.
@@ -51,6 +56,7 @@
 #include "randomiser/output/typing_sequence.h"
 #include "randomiser/output/team_chances.h"
 #include "randomiser/startup/match_from_words.h"
+#include "ratings/evening_page.h"
 #include "ratings/rating_replay.h"
 #include "ratings/results_file.h"
 
@@ -63,13 +69,15 @@ struct PreviewArgs {
     bool balance = false;
     int draw = 1;  // the draw of the run, as Ctrl+0 counts them: its number beside the seed
     bool ratings = false;
+    bool evening = false;
     std::vector<std::wstring> words;
 };
 
 void printUsage() {
     std::fprintf(stderr,
                  "usage: sortilane_preview [--dir DIR] [--seed N] [--draw N] [--balance] [--] WORD...\n"
-                 "       sortilane_preview --ratings [--dir DIR]\n");
+                 "       sortilane_preview --ratings [--dir DIR]\n"
+                 "       sortilane_preview --evening [--dir DIR]\n");
 }
 
 // A number given after --seed or --draw: the whole text in decimals, from
@@ -106,6 +114,8 @@ bool readArgs(int argc, char** argv, PreviewArgs& args) {
             args.balance = true;
         } else if (std::strcmp(argv[i], "--ratings") == 0) {
             args.ratings = true;
+        } else if (std::strcmp(argv[i], "--evening") == 0) {
+            args.evening = true;
         } else if (std::strcmp(argv[i], "--") == 0) {
             ++i;
             break;
@@ -117,8 +127,10 @@ bool readArgs(int argc, char** argv, PreviewArgs& args) {
     }
     // Words are read as the files are: UTF-8 when they are, else byte by byte.
     for (; i < argc; ++i) args.words.push_back(readFileText(argv[i]));
-    // --ratings computes no match: nothing of one may come with it.
-    return !args.ratings || (args.words.size() == 1 && !args.seed_given && !args.balance);
+    // --ratings and --evening compute no match: nothing of one may come with them.
+    const bool noMatch = args.ratings || args.evening;
+    return args.draw >= 1 && !(args.ratings && args.evening) &&
+           (!noMatch || (args.words.size() == 1 && !args.seed_given && !args.balance && args.draw == 1));
 }
 
 // Repeats on standard error the lines the run wrote to debug.txt.
@@ -185,6 +197,18 @@ int printRatings() {
     return 0;
 }
 
+// Evening.html from Results.txt.
+int writeEvening() {
+    const std::string why = writeEveningPage();
+    echoRunDebugLines();
+    if (!why.empty()) {
+        std::fprintf(stderr, "sortilane_preview: no %s written: %s\n", kEveningPageFile, why.c_str());
+        return 1;
+    }
+    std::printf("%s\n", kEveningPageFile);
+    return 0;
+}
+
 // The lines of data.txt as a repost types them.
 void printSavedResult() {
     std::string bytes;
@@ -209,6 +233,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (args.ratings) return printRatings();
+    if (args.evening) return writeEvening();
     if (!args.seed_given) args.seed = static_cast<int64_t>(std::time(nullptr));
 
     // A check of the files also looks at what the match needs later: a

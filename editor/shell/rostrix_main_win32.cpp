@@ -11,6 +11,7 @@
 #include "editor/player_data.h"
 #include "editor/result_menu.h"
 #include "editor/shell/editor_port_win32.h"
+#include "editor/shell/evening_report_win32.h"
 #include "editor/shell/hotkeys_win32.h"
 #include "editor/shell/info_windows_win32.h"
 #include "editor/shell/input_windows_win32.h"
@@ -81,6 +82,7 @@ const TrayMenuRow kMenuRows[] = {
     {L"Display Tooltips", openTooltips},
     {L"Credits", openCredits},
     {L"Modifications Made", showModifications},
+    {L"Evening report", openEveningReport},
 };
 
 const TrayProgram kRostrix = {

@@ -178,16 +178,25 @@ void writePlayerRows(Randomiser& randomiser, int firstLine) {
 }
 
 // The match's line of Results.txt, but for its time: the seed as the report
-// prints it, no result yet, and each player of the table with the team and
-// the rating PlayerData.txt holds (not a learned one) with its unrated mark.
+// prints it, no result yet, and each player of the table with the team, the
+// rating PlayerData.txt holds (not a learned one) with its unrated mark, and
+// the civilisation as the report names it.
 void setResultsLine(Randomiser& randomiser) {
     const PlayerTable& players = randomiser.players;
     MatchLine& line = randomiser.report.results_line;
     line.seed = reportedSeed(randomiser.seed);
     line.result = '-';
-    for (int p = 0; p < players.player_count; ++p)
-        line.players.push_back({toUtf8(players.player_names[p]), players.player_teams[p],
-                                players.player_file_ratings[p], players.player_file_unrated[p] != 0});
+    for (int p = 0; p < players.player_count; ++p) {
+        ResultPlayer player;
+        player.name = toUtf8(players.player_names[p]);
+        player.team = players.player_teams[p];
+        player.rating = players.player_file_ratings[p];
+        player.unrated = players.player_file_unrated[p] != 0;
+        wchar_t civ[kCivNameUnits];
+        civDisplayName(randomiser, p, civ);
+        player.civ = toUtf8(civ);
+        line.players.push_back(player);
+    }
     randomiser.report.records_match = 1;
 }
 

@@ -94,7 +94,7 @@ editor_windows() {
   sleep 0.5
   measure tooltips "$editor_window"
   open_tray_menu
-  choose_menu_entry 3 6  # "Credits"
+  choose_menu_entry 3 7  # "Credits"
   wait_for 10 control_reads "$editor_window" 251 "Credits" || echo "the credits window did not show"
   wait_for 5 window_class_gone "#32768"
   sleep 0.5

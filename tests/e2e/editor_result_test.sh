@@ -12,7 +12,7 @@ printf '# Saturday evening\r\n2026-03-14 20:41\t12\t-\tJos\xc3\xa9\t1\t1850\tVla
 cp Results.txt "$e2e_work/results_before.txt"
 sed 's/\t12\t-\t/\t12\t2\t/' "$e2e_work/results_before.txt" >"$e2e_work/results_won.txt"
 results_are() { cmp -s Results.txt "$1"; }
-menu_rows=8  # Exit, Display Tooltips, Credits, Modifications Made, Team 1 won, Team 2 won, Not rated, Undo last result
+menu_rows=9  # Exit, Display Tooltips, Credits, Modifications Made, Evening report, Team 1 won, Team 2 won, Not rated, Undo last result
 
 start_editor
 wait_editor_ready
@@ -20,7 +20,7 @@ wait_editor_ready
 open_tray_menu
 sleep 0.5
 screenshot editor_result_menu
-choose_menu_entry 6 "$menu_rows"  # "Team 2 won"
+choose_menu_entry 7 "$menu_rows"  # "Team 2 won"
 expect_equal "Team 2 won writes 2 into the result field and changes no other byte" yes \
   "$(wait_for 10 results_are "$e2e_work/results_won.txt" && echo yes || echo no)"
 expect_equal "the balloon says who won and how both ratings moved" yes \
@@ -32,7 +32,7 @@ import -display "$DISPLAY" -window root -crop 344x96+680+672 +repage "$e2e_artif
 open_tray_menu
 sleep 0.5
 screenshot editor_result_menu_checked
-choose_menu_entry 8 "$menu_rows"  # "Undo last result"
+choose_menu_entry 9 "$menu_rows"  # "Undo last result"
 expect_equal "Undo last result gives the file back as it was" yes \
   "$(wait_for 10 results_are "$e2e_work/results_before.txt" && echo yes || echo no)"
 expect_equal "the balloon says the result is undone and how the ratings moved back" yes \

@@ -46,7 +46,7 @@ expect_equal "the rule text window has the focus again" "$editor_window" "$(fore
 
 # The credits window from the tray menu's third entry.
 open_tray_menu
-choose_menu_entry 3 6  # "Credits"; without Results.txt the menu ends with "Not rated" and "Undo last result"
+choose_menu_entry 3 7  # "Credits"; without Results.txt the menu ends with "Not rated" and "Undo last result"
 wait_for 10 control_reads "$editor_window" 251 "Credits" || echo "the credits window did not show"
 sleep 0.5
 screenshot editor_credits

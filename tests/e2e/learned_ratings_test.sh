@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Ctrl+1 under Wine adds the typed match to Results.txt: the local time, the
-# seed, - for no result yet, and each player of the table with the team and
-# the rating PlayerData.txt holds. With a Results.txt of rated matches, a run
+# seed, - for no result yet, and each player of the table with the team, the
+# civilisation and the rating PlayerData.txt holds. With a Results.txt of rated matches, a run
 # with learned_ratings types the Team Scores of the ratings the replay
 # teaches and a Win Chance line, the report the native preview computes for
 # its seed, and adds its own line with the file's ratings, not the learned ones.
@@ -13,16 +13,17 @@ names=(Halvard Mirelle Tobin_Quay Senna Orrick Pellworth)
 file_ratings=(1480 1720 1150 1890 1340 1610)
 preview="${BRENLOW_BUILD:-$e2e_root/build}/tools/sortilane_preview"
 
-# The players of the typed report's table, "name team" a line, in table order.
+# The players of the typed report's table, "name team civilisation" a line,
+# in table order.
 typed_teams() {
-  chat_text | sed -n 's/^| \([^ |]*\) *| | [^|]* | | [^|]* | | \([0-9]\) *|$/\1 \2/p'
+  chat_text | sed -n 's/^| \([^ |]*\) *| | [^|]* | | \([^ |]*\) *| | \([0-9]\) *|$/\1 \3 \2/p'
 }
 
 # The Results.txt line that the typed report should have added, after its date.
 expected_line_tail() {
-  local tail="	$(typed_seed)	-" p=0 name team
-  while read -r name team; do
-    tail+="	$name	$team	${file_ratings[p]}"
+  local tail="	$(typed_seed)	-" p=0 name team civ
+  while read -r name team civ; do
+    tail+="	$name	$team $civ	${file_ratings[p]}"
     p=$((p + 1))
   done < <(typed_teams)
   printf '%s' "$tail"
@@ -36,7 +37,7 @@ expect_equal "Results.txt holds one line, ended by CR LF" 1 "$(grep -c $'\r$' Re
 line=$(tr -d '\r' <Results.txt 2>/dev/null || true)
 expect_equal "the line starts with the local date and time" yes \
   "$([[ $line =~ ^[0-9]{4}-[0-9]{2}-[0-9]{2}\ [0-9]{2}:[0-9]{2}	 ]] && echo yes)"
-expect_equal "then the seed, no result and the players with their teams and file ratings" \
+expect_equal "then the seed, no result and the players with their teams, civilisations and file ratings" \
   "$(expected_line_tail)" "${line:16}"
 
 # Two rated matches of the evening: the second of each won.
@@ -58,7 +59,7 @@ typed=$(chat_text)
 expect_equal "the typed report is the preview's for seed ${seed:-?}" \
   "$(preview_report "${seed:-0}" learned_ratings fair_teams)" "$typed"
 sums=(0 0)
-while read -r name team; do sums[team - 1]=$((sums[team - 1] + learned[$name])); done < <(typed_teams)
+while read -r name team _; do sums[team - 1]=$((sums[team - 1] + learned[$name])); done < <(typed_teams)
 scores="$((sums[0] / 3)) $((sums[1] / 3))"
 expect_equal "the Team Scores are those of the learned ratings" \
   "| Team Scores $scores ~ Average $(((sums[0] / 3 + sums[1] / 3) / 2)) | " \
@@ -90,6 +91,6 @@ expect_equal "learned Senna: Ctrl+1 ends the program with 0" 0 "$randomiser_stat
 expect_equal "the report does not mark Senna's class" yes \
   "$(grep -qE '^\| Senna +\| \| [A-Za-z]+ +\|' <<<"$(chat_text)" && echo yes || chat_text)"
 expect_equal "his rating in the match's Results.txt line keeps the file's mark" yes \
-  "$(tail -n 1 Results.txt | grep -qP '\tSenna\t[12]\t1890\?(\t|\r|$)' && echo yes || tail -n 1 Results.txt)"
+  "$(tail -n 1 Results.txt | grep -qP '\tSenna\t[12] [^\t]*\t1890\?(\t|\r|$)' && echo yes || tail -n 1 Results.txt)"
 
 e2e_finish

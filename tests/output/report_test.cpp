@@ -98,6 +98,20 @@ TEST(BuildReport, SeedPrintsItsLowBitsSigned) {
     EXPECT_EQ(reportLines(r)[2], "Seed: -2147483648");
 }
 
+// The match's line of Results.txt names each player's civilisation as the
+// report does, whole; with omit_civs it names none.
+TEST(BuildReport, TheResultsLineRecordsTheCivilisations) {
+    Randomiser r = workedExample();
+    buildReport(r);
+    const char* civs[] = {"Islanders", "Mountaineers", "Celts", "0range"};
+    ASSERT_EQ(r.report.results_line.players.size(), 4u);
+    for (int p = 0; p < 4; ++p) EXPECT_EQ(r.report.results_line.players[p].civ, civs[p]) << p;
+    Randomiser omitted = workedExample();
+    changeOptions(omitted, [](OptionSet& options) { options.omit_civs = 1; });
+    buildReport(omitted);
+    for (const ResultPlayer& player : omitted.report.results_line.players) EXPECT_EQ(player.civ, "");
+}
+
 TEST(BuildReport, OmitCivsKeepsTheSummaryToOneLine) {
     Randomiser r = workedExample();
     changeOptions(r, [](OptionSet& options) { options.omit_civs = 1; });

@@ -78,9 +78,13 @@ TEST(LearnedRatings, ARatedNewcomerIsNoLongerMarkedUnrated) {
     EXPECT_EQ(unratedPlayersNote(r.players), L"Unrated, given the lobby's mean (? in the report): Dee");
     EXPECT_EQ(skippedLinesNote(r.history), L"Results.txt: 1 line skipped (see debug.txt)");
     const std::string line = formatMatchLine(r.report.results_line);
-    EXPECT_NE(line.find("\tCy\t" + std::to_string(r.players.player_teams[2]) + "\t1400?"), std::string::npos) << line;
-    EXPECT_NE(line.find("\tBob\t" + std::to_string(r.players.player_teams[1]) + "\t1600\t"), std::string::npos)
-        << line;
+    // Each team field is followed by the player's civilisation: the rating comes after it.
+    const std::string cy = "\tCy\t" + std::to_string(r.players.player_teams[2]) + " ";
+    const std::string bob = "\tBob\t" + std::to_string(r.players.player_teams[1]) + " ";
+    ASSERT_NE(line.find(cy), std::string::npos) << line;
+    ASSERT_NE(line.find(bob), std::string::npos) << line;
+    EXPECT_EQ(line.substr(line.find('\t', line.find(cy) + cy.size()), 7), "\t1400?\t") << line;
+    EXPECT_EQ(line.substr(line.find('\t', line.find(bob) + bob.size()), 6), "\t1600\t") << line;
 
     // fair_teams alone balances on the file's ratings: Cy's is still the mean.
     const Randomiser fair = startRun(99, {L"Brenlow_Sortilane.exe", L"fair_teams"});
