@@ -8,10 +8,12 @@
 // UTF-8, followed by "Map: <selected map>"; on standard error it says how
 // many lines Ctrl+1 would type and about how long that takes. --draw N gives
 // the report of the Nth draw of a run (Ctrl+0 drew again), whose seed line
-// says "(draw N)". With "repost" or "rematch" it prints instead the lines of
-// the saved report (data.txt) that Ctrl+1 would type, and no map: the saved
-// report names none, and the map drawn at this start is not the saved
-// match's. With --balance it then prints
+// says "(draw N)". With "seed_word WORD" among the words the word gives the
+// seed, of draw N too, as in the randomiser; --seed beside it is refused
+// (exit 2), since the two would name different seeds. With "repost" or
+// "rematch" it prints instead the lines of the saved report (data.txt) that
+// Ctrl+1 would type, and no map: the saved report names none, and the map
+// drawn at this start is not the saved match's. With --balance it then prints
 // every team's players and score, the spread of the scores and the best spread
 // the players allow, so a host sees how fair the draw is; with learned_ratings
 // also the teams' win chances, and those of the fairest split. On a start-up
@@ -45,7 +47,6 @@
 #include "common/text_convert.h"
 #include "randomiser/allocation/fair_teams.h"
 #include "randomiser/output/line_cap.h"
-#include "randomiser/output/report.h"
 #include "randomiser/output/chat_files.h"
 #include "randomiser/output/typing_sequence.h"
 #include "randomiser/output/team_chances.h"
@@ -204,7 +205,14 @@ int main(int argc, char** argv) {
     // A check of the files also looks at what the match needs later: a
     // validate run has done so already.
     Randomiser randomiser;
+    randomiser.draw_number = args.draw;  // beside the seed, and the seed of a seed_word
     const bool computed = computeMatch(randomiser, args.seed, args.words);
+    if (args.seed_given && !randomiser.seed_word.empty()) {
+        std::fprintf(stderr,
+                     "sortilane_preview: --seed and seed_word both give the seed: give one of them "
+                     "(seed_word with --draw N for the word's Nth draw)\n");
+        return 2;
+    }
     if (computed && randomiser.options().record_result != '\0') {
         std::fprintf(stderr,
                      "sortilane_preview: result records a result in Results.txt, which only "
@@ -218,10 +226,6 @@ int main(int argc, char** argv) {
     if (randomiser.options().repost_only) {
         printSavedResult();
         return 0;
-    }
-    if (args.draw > 1 && !randomiser.options().validate_only) {
-        randomiser.draw_number = args.draw;
-        buildReport(randomiser);
     }
     // Each line as Ctrl+1 types it: in pieces of at most line_cap characters.
     const ReportState& report = randomiser.report;

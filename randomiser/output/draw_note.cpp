@@ -3,6 +3,7 @@
 #include "common/text_convert.h"
 #include "randomiser/allocation/fair_teams.h"
 #include "randomiser/output/compact_report.h"
+#include "randomiser/output/report.h"
 
 namespace {
 
@@ -18,12 +19,6 @@ std::wstring teamLines(const Randomiser& randomiser, bool withCivs) {
     for (int team = 0; team < randomiser.players.team_count && team < kMaxTeams; ++team)
         lines += compactTeamLine(randomiser, team, withCivs) + L"\n";
     return lines;
-}
-
-std::wstring seedText(const Randomiser& randomiser) {
-    std::wstring text = std::to_wstring(static_cast<int32_t>(static_cast<uint32_t>(randomiser.seed)));
-    if (randomiser.draw_number > 1) text += L" (draw " + std::to_wstring(randomiser.draw_number) + L")";
-    return text;
 }
 
 }  // namespace
