@@ -28,9 +28,12 @@
 // repeated on standard error; a file that cannot be read exits 1.
 //
 // The same source builds sortilane_preview.exe, a Windows console program
-// that prints the same bytes: its output is not turned into CR LF.
+// that prints the same bytes: its output is not turned into CR LF. It takes
+// its arguments as Windows gives them, in UTF-16, so that a word of any
+// script (a seed_word, a name to remove) is the word the randomiser gets.
 #include <unistd.h>
 #ifdef _WIN32
+#include <direct.h>
 #include <fcntl.h>
 #include <io.h>
 #endif
@@ -112,6 +115,15 @@ bool readArgs(int argc, char** argv, PreviewArgs& args) {
     return args.draw >= 1 && (!args.ratings || (args.words.size() == 1 && !args.seed_given && !args.balance));
 }
 
+// Enters the folder of --dir, given in UTF-8.
+int enterFolder(const char* dir) {
+#ifdef _WIN32
+    return _wchdir(readFileText(dir).c_str());
+#else
+    return chdir(dir);
+#endif
+}
+
 // Repeats on standard error the lines the run wrote to debug.txt.
 void echoRunDebugLines() {
     for (const std::string& line : debugLinesOfThisRun()) std::fprintf(stderr, "%s\n", line.c_str());
@@ -183,9 +195,8 @@ void printSavedResult() {
     for (const std::wstring& line : savedResultLines(bytes)) std::printf("%s\n", toUtf8(line).c_str());
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+// The arguments in UTF-8 (as readArgs reads them: word 0 the program).
+int runPreview(int argc, char** argv) {
 #ifdef _WIN32
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
@@ -195,7 +206,7 @@ int main(int argc, char** argv) {
         printUsage();
         return 2;
     }
-    if (args.dir != nullptr && chdir(args.dir) != 0) {
+    if (args.dir != nullptr && enterFolder(args.dir) != 0) {
         std::fprintf(stderr, "sortilane_preview: cannot enter folder %s: %s\n", args.dir, std::strerror(errno));
         return 2;
     }
@@ -238,3 +249,20 @@ int main(int argc, char** argv) {
     if (args.balance && !randomiser.options().validate_only) printBalance(randomiser);
     return 0;
 }
+
+}  // namespace
+
+#ifdef _WIN32
+// Windows gives the arguments in UTF-16 (wmain, linked with -municode); main's
+// would be in the ANSI code page, without the letters it lacks.
+int wmain(int argc, wchar_t** wideArgv) {
+    std::vector<std::string> utf8;
+    for (int i = 0; i < argc; ++i) utf8.push_back(toUtf8(wideArgv[i]));
+    std::vector<char*> argv;
+    for (std::string& arg : utf8) argv.push_back(&arg[0]);
+    argv.push_back(nullptr);
+    return runPreview(argc, argv.data());
+}
+#else
+int main(int argc, char** argv) { return runPreview(argc, argv); }
+#endif
