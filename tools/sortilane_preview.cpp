@@ -9,10 +9,12 @@
 // left out), one per line in UTF-8, followed by "Map: <selected map>"; on standard error it says how
 // many lines Ctrl+1 would type and about how long that takes. --draw N gives
 // the report of the Nth draw of a run (Ctrl+0 drew again), whose seed line
-// says "(draw N)". With "repost" or "rematch" it prints instead the lines of
-// the saved report (data.txt) that Ctrl+1 would type, and no map: the saved
-// report names none, and the map drawn at this start is not the saved
-// match's. With --balance it then prints
+// says "(draw N)". With "seed_word WORD" among the words the word gives the
+// seed, of draw N too, as in the randomiser; --seed beside it is refused
+// (exit 2), since the two would name different seeds. With "repost" or
+// "rematch" it prints instead the lines of the saved report (data.txt) that
+// Ctrl+1 would type, and no map: the saved report names none, and the map
+// drawn at this start is not the saved match's. With --balance it then prints
 // every team's players and score, the spread of the scores and the best spread
 // the players allow, so a host sees how fair the draw is; with learned_ratings
 // also the teams' win chances, and those of the fairest split. On a start-up
@@ -31,9 +33,12 @@
 // page that cannot be written exits 1 and says why.
 //
 // The same source builds sortilane_preview.exe, a Windows console program
-// that prints the same bytes: its output is not turned into CR LF.
+// that prints the same bytes: its output is not turned into CR LF. It takes
+// its arguments as Windows gives them, in UTF-16, so that a word of any
+// script (a seed_word, a name to remove) is the word the randomiser gets.
 #include <unistd.h>
 #ifdef _WIN32
+#include <direct.h>
 #include <fcntl.h>
 #include <io.h>
 #endif
@@ -133,6 +138,15 @@ bool readArgs(int argc, char** argv, PreviewArgs& args) {
            (!noMatch || (args.words.size() == 1 && !args.seed_given && !args.balance && args.draw == 1));
 }
 
+// Enters the folder of --dir, given in UTF-8.
+int enterFolder(const char* dir) {
+#ifdef _WIN32
+    return _wchdir(readFileText(dir).c_str());
+#else
+    return chdir(dir);
+#endif
+}
+
 // Repeats on standard error the lines the run wrote to debug.txt.
 void echoRunDebugLines() {
     for (const std::string& line : debugLinesOfThisRun()) std::fprintf(stderr, "%s\n", line.c_str());
@@ -216,9 +230,8 @@ void printSavedResult() {
     for (const std::wstring& line : savedResultLines(bytes)) std::printf("%s\n", toUtf8(line).c_str());
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+// The arguments in UTF-8 (as readArgs reads them: word 0 the program).
+int runPreview(int argc, char** argv) {
 #ifdef _WIN32
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
@@ -228,7 +241,7 @@ int main(int argc, char** argv) {
         printUsage();
         return 2;
     }
-    if (args.dir != nullptr && chdir(args.dir) != 0) {
+    if (args.dir != nullptr && enterFolder(args.dir) != 0) {
         std::fprintf(stderr, "sortilane_preview: cannot enter folder %s: %s\n", args.dir, std::strerror(errno));
         return 2;
     }
@@ -239,7 +252,14 @@ int main(int argc, char** argv) {
     // A check of the files also looks at what the match needs later: a
     // validate run has done so already.
     Randomiser randomiser;
+    randomiser.draw_number = args.draw;  // beside the seed, and the seed of a seed_word
     const bool computed = computeMatch(randomiser, args.seed, args.words);
+    if (args.seed_given && !randomiser.seed_word.empty()) {
+        std::fprintf(stderr,
+                     "sortilane_preview: --seed and seed_word both give the seed: give one of them "
+                     "(seed_word with --draw N for the word's Nth draw)\n");
+        return 2;
+    }
     if (computed && randomiser.options().record_result != '\0') {
         std::fprintf(stderr,
                      "sortilane_preview: result records a result in Results.txt, which only "
@@ -254,10 +274,6 @@ int main(int argc, char** argv) {
         printSavedResult();
         return 0;
     }
-    if (args.draw > 1 && !randomiser.options().validate_only) {
-        randomiser.draw_number = args.draw;
-        buildReport(randomiser);
-    }
     // Each line as Ctrl+1 types it: in pieces of at most line_cap characters.
     const size_t lineCap = static_cast<size_t>(randomiser.options().line_cap);
     for (const std::wstring& line : typedReportLines(randomiser.report, lineCap))
@@ -267,3 +283,20 @@ int main(int argc, char** argv) {
     if (args.balance && !randomiser.options().validate_only) printBalance(randomiser);
     return 0;
 }
+
+}  // namespace
+
+#ifdef _WIN32
+// Windows gives the arguments in UTF-16 (wmain, linked with -municode); main's
+// would be in the ANSI code page, without the letters it lacks.
+int wmain(int argc, wchar_t** wideArgv) {
+    std::vector<std::string> utf8;
+    for (int i = 0; i < argc; ++i) utf8.push_back(toUtf8(wideArgv[i]));
+    std::vector<char*> argv;
+    for (std::string& arg : utf8) argv.push_back(&arg[0]);
+    argv.push_back(nullptr);
+    return runPreview(argc, argv.data());
+}
+#else
+int main(int argc, char** argv) { return runPreview(argc, argv); }
+#endif

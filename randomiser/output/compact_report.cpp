@@ -85,10 +85,8 @@ void buildCompactReport(Randomiser& randomiser) {
     ReportState& report = randomiser.report;
     report = ReportState{};
     int line = 0;
-    std::wstring title = std::wstring(L"~-~ Brenlow Sortilane ") + kVersionText + L" ~-~ Seed: " +
-                         std::to_wstring(static_cast<int32_t>(static_cast<uint32_t>(randomiser.seed)));
-    if (randomiser.draw_number > 1) title += L" (draw " + std::to_wstring(randomiser.draw_number) + L")";
-    setLine(report, line++, title);
+    setLine(report, line++,
+            std::wstring(L"~-~ Brenlow Sortilane ") + kVersionText + L" ~-~ Seed: " + seedText(randomiser));
     setLine(report, line++, optionsLine(randomiser));
     for (int team = 0; team < randomiser.players.team_count && team < kMaxTeams; ++team)
         setLine(report, line++, compactTeamLine(randomiser, team));

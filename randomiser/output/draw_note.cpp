@@ -6,6 +6,7 @@
 #include "common/text_convert.h"
 #include "randomiser/allocation/fair_teams.h"
 #include "randomiser/output/compact_report.h"
+#include "randomiser/output/report.h"
 
 namespace {
 
@@ -37,12 +38,6 @@ std::vector<std::wstring> balloonLines(const Randomiser& randomiser, bool withCi
 std::wstring joinedLines(const std::vector<std::wstring>& lines) {
     std::wstring text;
     for (const std::wstring& line : lines) text += (text.empty() ? L"" : L"\n") + line;
-    return text;
-}
-
-std::wstring seedText(const Randomiser& randomiser) {
-    std::wstring text = std::to_wstring(static_cast<int32_t>(static_cast<uint32_t>(randomiser.seed)));
-    if (randomiser.draw_number > 1) text += L" (draw " + std::to_wstring(randomiser.draw_number) + L")";
     return text;
 }
 
@@ -85,15 +80,16 @@ std::wstring fewFairSplitsNote(const Randomiser& randomiser) {
 }
 
 std::wstring drawBalloonText(const Randomiser& randomiser, const std::wstring& notes, size_t maxUnits) {
-    // The draw itself (the team lines and the map line, and the "…" line
-    // when notes follow) decides whether the civilisations have room; the
-    // few-splits line and the notes, shown in the start balloon too, get
-    // what is left.
+    // The draw itself (the team lines, the map line, the few-splits line that
+    // tells of this draw only, and the "…" line when notes follow) decides
+    // whether the civilisations have room; the notes, shown in the start
+    // balloon too, get what is left.
     const std::wstring fewSplits = fewFairSplitsNote(randomiser);
     const std::wstring allNotes = (fewSplits.empty() ? L"" : L"\n" + fewSplits) + notes;
     const std::vector<std::wstring> withCivs = balloonLines(randomiser, true, allNotes);
-    std::vector<std::wstring> draw(withCivs.begin(), withCivs.begin() + randomiser.players.team_count + 1);
-    if (!allNotes.empty()) draw.push_back(L"\u2026");
+    const size_t drawLines = static_cast<size_t>(randomiser.players.team_count) + (fewSplits.empty() ? 1 : 2);
+    std::vector<std::wstring> draw(withCivs.begin(), withCivs.begin() + drawLines);
+    if (!notes.empty()) draw.push_back(L"\u2026");
     if (fittedLines(draw, maxUnits) == joinedLines(draw)) return fittedLines(withCivs, maxUnits);
     return fittedLines(balloonLines(randomiser, false, allNotes), maxUnits);
 }

@@ -132,15 +132,6 @@ void writeTableRow(ReportState& report, int line, size_t rateWidth, const wchar_
     writeLine(report, line, row.text);
 }
 
-// " (draw 2)" after the seed of a draw again, so that the room sees the host
-// drew more than once.
-void appendDrawNumber(CellText& seed, int drawNumber) {
-    if (drawNumber <= 1) return;
-    seed.append(L" (draw");
-    seed.appendNumber(drawNumber);
-    seed.append(L")");
-}
-
 }  // namespace
 
 void civDisplayName(const Randomiser& randomiser, int p, wchar_t (&out)[kCivNameUnits]) {
@@ -203,6 +194,17 @@ void setResultsLine(Randomiser& randomiser) {
 }  // namespace
 
 int32_t reportedSeed(int64_t seed) { return static_cast<int32_t>(static_cast<uint32_t>(seed)); }
+
+// The word shows that the lobby chose the seed, the draw number that the host
+// drew more than once.
+std::wstring seedText(const Randomiser& randomiser) {
+    std::wstring text = std::to_wstring(reportedSeed(randomiser.seed));
+    std::wstring notes;
+    if (!randomiser.seed_word.empty()) notes = L"word " + randomiser.seed_word;
+    if (randomiser.draw_number > 1)
+        notes += (notes.empty() ? L"draw " : L", draw ") + std::to_wstring(randomiser.draw_number);
+    return notes.empty() ? text : text + L" (" + notes + L")";
+}
 
 const wchar_t* ratingClassName(int ratingClass) { return nameAt(kRatingClassNames, ratingClass); }
 
@@ -368,11 +370,7 @@ void buildFullReport(Randomiser& randomiser) {
     title.append(L" ~-~");
     writeLine(report, 0, title.text);
     writeRepeated(report, 1, L' ', kRuleChars);
-    CellText seed;
-    seed.append(L"Seed:");
-    seed.appendNumber(reportedSeed(randomiser.seed));
-    appendDrawNumber(seed, randomiser.draw_number);
-    writeLine(report, 2, seed.text);
+    writeLine(report, 2, (L"Seed: " + seedText(randomiser)).c_str());
 
     ReportCursor cursor;
     cursor.line = 3;

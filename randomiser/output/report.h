@@ -18,6 +18,11 @@ void buildReport(Randomiser& randomiser);
 // The seed as the report prints it: the low 32 bits, signed.
 int32_t reportedSeed(int64_t seed);
 
+// The seed as every layout shows it: "805679160", with what the room needs to
+// know beside it: the lobby's word and a draw again, "805679160 (word
+// pancake, draw 2)", "1765000001 (draw 2)".
+std::wstring seedText(const Randomiser& randomiser);
+
 // The option summary, from the line of the cursor on; the cursor ends on its
 // last line. The values the civilisation draw changes come from civ_draw.
 void buildOptionSummary(Randomiser& randomiser, ReportCursor& cursor);

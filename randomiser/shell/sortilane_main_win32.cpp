@@ -1,6 +1,7 @@
 // Entry point of Brenlow_Sortilane.exe, a tray program (see
 // win32/tray_program_win32.h): the command line split into words, the
-// generator seeded from the clock and the start-up computation shared with
+// generator seeded from the clock (or from the lobby's word, when the words
+// give seed_word: the parser takes it) and the start-up computation shared with
 // the native preview; then the splash, which never takes the focus from the
 // game (a hotkey pressed while it shows types into the game), the keyboard
 // hook and the tray icon, and the message loop until a quit. A run that

@@ -8,6 +8,7 @@
 #include "common/debug_log.h"
 #include "common/number_read.h"
 #include "common/text_convert.h"
+#include "common/word_seed.h"
 #include "randomiser/startup/game_data_loader.h"
 #include "randomiser/state/weighted_draw.h"
 
@@ -59,6 +60,7 @@ enum class ValueKind {
     DigitWords,        // digit words (the first character a decimal digit)
     SignedThenDigits,  // a signed word (a digit word, or one that starts with "-"), then digit words
     RemovalNames,      // "civ", "map" or "rule", then every word up to the next option word
+    AsGiven,           // whatever they are, kept as the command line gives them (not lower-cased)
 };
 
 // The values of an option word: at most `most` words of the kind.
@@ -70,10 +72,12 @@ struct ValueRule {
 constexpr ValueRule kNoValue = {0, ValueKind::AnyWord};
 constexpr ValueRule kOneWord = {1, ValueKind::AnyWord};
 constexpr ValueRule kOneDigitWord = {1, ValueKind::DigitWords};
+constexpr ValueRule kOneWordAsGiven = {1, ValueKind::AsGiven};
 
 bool isValue(ValueKind kind, size_t index, const std::wstring& word) {
     switch (kind) {
-        case ValueKind::AnyWord: return true;
+        case ValueKind::AnyWord:
+        case ValueKind::AsGiven: return true;
         case ValueKind::DigitWords: return isDigitWord(word);
         case ValueKind::SignedThenDigits: return index == 0 ? isSignedWord(word) : isDigitWord(word);
         case ValueKind::RemovalNames: return index == 0 ? isRemovalKind(word) : !isOptionWord(word);
@@ -171,6 +175,25 @@ WordResult readScript(const OptionValues& values, OptionSet& options, Randomiser
         return WordResult::Failed;
     }
     if (values.words.size() == 2) boundedCopy(path, kPathUnits, values.words[1].c_str());
+    return WordResult::Next;
+}
+
+// "seed_word WORD": the seed is the word's (word_seed.h) for the run's draw,
+// not the clock's, so that a lobby that agrees on the word knows the draw.
+// Read before the data loads, when nothing is drawn yet: the generator starts
+// again from the word's seed. The word stands whole in the report's seed
+// line, so it holds 1 to kMaxSeedWordChars characters.
+WordResult readSeedWord(const OptionValues& values, OptionSet&, Randomiser& randomiser) {
+    const std::wstring word = values.words.empty() ? L"" : values.words[0];
+    if (word.empty() || charCount(word) > kMaxSeedWordChars) {
+        const std::wstring got = values.words.empty() ? L"nothing" : firstChars(word, kPathUnits - 1);
+        debugLog("seed_word needs a word of 1 to %d characters - Passed ~ %s", static_cast<int>(kMaxSeedWordChars),
+                 toUtf8(got).c_str());
+        return WordResult::Failed;
+    }
+    randomiser.seed_word = word;
+    randomiser.seed = wordSeedForDraw(toUtf8(word), randomiser.draw_number);
+    crtSrand(static_cast<uint32_t>(randomiser.seed));
     return WordResult::Next;
 }
 
@@ -390,6 +413,7 @@ const OptionWord kOptionWords[] = {
     {L"line_pause", kOneWord, readLinePause, nullptr},
     {L"line_cap", kOneWord, readLineCap, nullptr},
     {L"script", {2, ValueKind::AnyWord}, readScript, nullptr},
+    {L"seed_word", kOneWordAsGiven, readSeedWord, nullptr},
     // "result N" stands alone: read instead of both passes, by readResultWords.
     {L"result", kOneWord, nullptr, nullptr},
 };
@@ -454,6 +478,19 @@ bool readResultWords(OptionSet& options, const std::vector<std::wstring>& words)
     return false;
 }
 
+// Lower-cases every word but the values taken as given ("seed_word
+// Pancake" keeps its capital: the seed is made of the word the lobby wrote).
+void lowerCaseWords(std::vector<std::wstring>& words) {
+    const std::vector<std::wstring> given = words;
+    for (std::wstring& word : words) lowerCase(word);
+    WordCursor cursor{words, 1};
+    while (cursor.hasNext()) {
+        const MetWord met = takeWord(cursor);
+        if (met.option == nullptr || met.option->values.kind != ValueKind::AsGiven) continue;
+        for (size_t i = cursor.next - met.values.words.size(); i < cursor.next; ++i) words[i] = given[i];
+    }
+}
+
 }  // namespace
 
 bool asksForResult(const std::vector<std::wstring>& words) {
@@ -475,7 +512,7 @@ std::vector<std::wstring> optionWords() {
 bool parseCommandLine(Randomiser& randomiser, std::vector<std::wstring>& words) {
     OptionSet& options = randomiser.parsed_options;  // the one place that writes them
     resetPlayerTable(randomiser.players);
-    for (std::wstring& word : words) lowerCase(word);
+    lowerCaseWords(words);
     if (asksForResult(words)) return readResultWords(options, words);
     if (!readPass(Pass::BeforeLoad, words, options, randomiser) || !loadGameData(randomiser)) return false;
     if (!readPass(Pass::AfterLoad, words, options, randomiser)) return false;

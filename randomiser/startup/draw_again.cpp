@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include "randomiser/output/report.h"
 #include "randomiser/startup/match_from_words.h"
 
 int64_t nextDrawSeed(int64_t lastSeed, int64_t clockSeconds) {
@@ -12,9 +11,8 @@ int64_t nextDrawSeed(int64_t lastSeed, int64_t clockSeconds) {
 bool drawAgain(Randomiser& randomiser, const std::vector<std::wstring>& startWords, int64_t clockSeconds) {
     std::unique_ptr<Randomiser> next(new Randomiser());  // large: on the heap
     std::vector<std::wstring> words = startWords;
+    next->draw_number = randomiser.draw_number + 1;  // beside the seed, and the seed of a seed_word
     if (!computeMatch(*next, nextDrawSeed(randomiser.seed, clockSeconds), words)) return false;
-    next->draw_number = randomiser.draw_number + 1;
-    buildReport(*next);  // again, with the draw's number beside the seed
     randomiser = *next;
     return true;
 }

@@ -8,9 +8,11 @@
 // Ctrl+0: a draw the room will not accept is drawn again, before the report
 // is typed, with a new seed; the report's seed line then says which draw it
 // is ("Seed: 123456 (draw 2)"), and the preview reproduces it from that seed.
+// Under "seed_word WORD" draw N's seed is the word's for N (word_seed.h), so
+// that the lobby can compute it too: "Seed: 1234 (word pancake, draw 2)".
 
-// The seed of the next draw: the clock's, or the last seed + 1 when the clock
-// has not moved past it (two draws within a second).
+// The seed of the next draw without a seed_word: the clock's, or the last
+// seed + 1 when the clock has not moved past it (two draws within a second).
 int64_t nextDrawSeed(int64_t lastSeed, int64_t clockSeconds);
 
 // Computes the whole match again from the words the run started with (as

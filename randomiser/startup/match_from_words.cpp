@@ -51,7 +51,7 @@ bool computeMatch(Randomiser& randomiser, int64_t seed, std::vector<std::wstring
     // The history: fair_teams avoids the teammates of tonight's matches,
     // learned_ratings takes its ratings.
     if (options.fair_teams || options.learned_ratings)
-        readMatchHistory(randomiser.players, reportedSeed(seed), randomiser.history);
+        readMatchHistory(randomiser.players, reportedSeed(randomiser.seed), randomiser.history);
     if (options.learned_ratings) useLearnedRatings(randomiser.history, randomiser.players);
     assignTeams(randomiser);
     logUnfairTeams(randomiser);

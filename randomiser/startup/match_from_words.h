@@ -7,7 +7,9 @@
 
 // What the randomiser computes before it opens any window, shared by the
 // Windows program and the native preview: seeds the generator with the low 32
-// bits of seed, parses the words (loading the game data) and, unless only
+// bits of seed (with "seed_word WORD" among the words, the parser takes the
+// word's seed for the run's draw_number instead: set it first), parses the
+// words (loading the game data) and, unless only
 // validating or reposting, assigns teams and civilisations and builds the
 // report (nothing of this for "result N", which records a result instead).
 // Under fair_teams or learned_ratings it first reads the match history from

@@ -9,6 +9,7 @@ constexpr int32_t kDefaultFairMargin = 25;    // "fair_teams" without a number
 constexpr int32_t kLinePauseLimitMs = 60000;  // the longest "line_pause"
 constexpr int32_t kMinLineCap = 20;           // "line_cap": the shortest and longest typed line
 constexpr int32_t kMaxLineCap = 1000;
+constexpr size_t kMaxSeedWordChars = 40;  // "seed_word": the longest word, whole in the report's seed line
 
 // The randomiser's options, filled once from the command line and only read
 // after that: Randomiser gives them out as const (randomiser_state.h), the

@@ -23,10 +23,11 @@ struct Randomiser {
 
     PlayerTable players;
     GameTables game;
-    RunState current;      // the rule text and the map in use now
-    int64_t seed = 0;      // seconds since 1970; the generator takes its low 32 bits
-    int draw_number = 1;   // 1, then one more for each draw again (Ctrl+0) of the run
-    MatchHistory history;  // read from Results.txt before the teams are drawn
+    RunState current;        // the rule text and the map in use now
+    int64_t seed = 0;        // seconds since 1970, or the seed of seed_word; the generator takes its low 32 bits
+    std::wstring seed_word;  // "seed_word WORD" as the command line gives it; empty: the seed is the clock's
+    int draw_number = 1;     // 1, then one more for each draw again (Ctrl+0) of the run
+    MatchHistory history;    // read from Results.txt before the teams are drawn
     TeamState teams;
     CivDrawState civ_draw;
     ReportState report;

@@ -11,6 +11,7 @@
 #include "common/file_status.h"
 #include "common/number_read.h"
 #include "common/text_convert.h"
+#include "common/word_seed.h"
 #include "test_support.h"
 
 TEST(CrtRandom, ReproducesTheWindowsRuntimeSequence) {
@@ -33,6 +34,18 @@ TEST(CrtRandom, StaysInRangeAndWrapsTheState) {
         ASSERT_GE(value, 0);
         ASSERT_LE(value, 32767);
     }
+}
+
+// Published FNV-1a 32-bit values, and the words of the guide's example.
+TEST(WordSeed, IsTheFnv1aHashOfTheBytesAndDrawNAppendsItsNumber) {
+    EXPECT_EQ(static_cast<uint32_t>(wordSeed("")), 2166136261u);
+    EXPECT_EQ(static_cast<uint32_t>(wordSeed("a")), 3826002220u);
+    EXPECT_EQ(static_cast<uint32_t>(wordSeed("foobar")), 0xbf9cf968u);
+    EXPECT_EQ(wordSeed("pancake"), 805679160);
+    EXPECT_EQ(wordSeedForDraw("pancake", 1), 805679160);
+    EXPECT_EQ(wordSeedForDraw("pancake", 2), wordSeed("pancake#2"));
+    EXPECT_EQ(wordSeedForDraw("pancake", 12), wordSeed("pancake#12"));
+    EXPECT_EQ(wordSeed("\xd0\x92\xd0\xbb\xd0\xb0\xd0\xb4"), -269834754) << "the UTF-8 bytes of a Cyrillic word";
 }
 
 TEST(NumberRead, FollowsTheRuntimeRules) {

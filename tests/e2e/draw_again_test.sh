@@ -7,14 +7,6 @@
 # the game whose chat closes after each message, no line over 65 characters.
 source "$(dirname "$0")/e2e_lib.sh"
 
-# The report lines the native preview prints for seed $1 and the words after
-# it (the preview's own options first), on a copy of the folder as it is now.
-preview_lines() {
-  rm -rf "$e2e_work/preview"
-  cp -r . "$e2e_work/preview"
-  "${BRENLOW_BUILD:-$e2e_root/build}/tools/sortilane_preview" --dir "$e2e_work/preview" "$@" 2>/dev/null | sed '$d'
-}
-
 start_chat
 start_randomiser rating
 wait_past_splash

@@ -349,10 +349,16 @@ typed_seed() {
 preview_report() {
   local seed=$1
   shift
+  preview_lines --seed "$seed" -- "$@"
+}
+
+# The report lines the native preview prints with its own options and the
+# option words (as in preview_report: "--draw 2 -- rating"), on a copy of the
+# working folder as it is now.
+preview_lines() {
   rm -rf "$e2e_work/preview"
   cp -r . "$e2e_work/preview"
-  "${BRENLOW_BUILD:-$e2e_root/build}/tools/sortilane_preview" --dir "$e2e_work/preview" --seed "$seed" -- "$@" |
-    sed '$d'
+  "${BRENLOW_BUILD:-$e2e_root/build}/tools/sortilane_preview" --dir "$e2e_work/preview" "$@" | sed '$d'
 }
 
 # Saves a screenshot of the whole virtual screen as an artifact. On a loaded

@@ -55,7 +55,7 @@ expect_equal "the page was written all the same" yes \
 press Return
 wait_for 5 error_box_gone || echo "the error box stayed"
 
-press Escape
+quit_with_esc
 wait_editor 10
 expect_equal "Esc ends the editor with 0" 0 "$editor_status"
 e2e_finish

@@ -112,6 +112,36 @@ TEST(BuildReport, TheResultsLineRecordsTheCivilisations) {
     for (const ResultPlayer& player : omitted.report.results_line.players) EXPECT_EQ(player.civ, "");
 }
 
+// The seed line of both layouts says the lobby's word and the draw again
+// beside the seed; the longest word stands whole in the full report's line.
+TEST(BuildReport, TheSeedLineSaysTheWordAndTheDraw) {
+    std::wstring longest;
+    for (int i = 0; i < 10; ++i) longest += L"\u0412\u043B\u0430\u0434";  // 40 characters of Cyrillic
+    ASSERT_EQ(charCount(longest), kMaxSeedWordChars);
+    const struct {
+        int64_t seed;
+        std::wstring word;
+        int draw;
+        std::string seedText;
+    } cases[] = {
+        {1765000001, L"", 2, "1765000001 (draw 2)"},
+        {805679160, L"pancake", 1, "805679160 (word pancake)"},
+        {-59217975, L"pancake", 2, "-59217975 (word pancake, draw 2)"},
+        {-2147483648LL, longest, 12, "-2147483648 (word " + toUtf8(longest) + ", draw 12)"},
+    };
+    for (const auto& c : cases) {
+        Randomiser r = workedExample();
+        r.seed = c.seed;
+        r.seed_word = c.word;
+        r.draw_number = c.draw;
+        buildReport(r);
+        EXPECT_EQ(reportLines(r)[2], "Seed: " + c.seedText);
+        changeOptions(r, [](OptionSet& options) { options.compact = 1; });
+        buildReport(r);
+        EXPECT_EQ(reportLines(r)[0], "~-~ Brenlow Sortilane 2.0k ~-~ Seed: " + c.seedText);
+    }
+}
+
 TEST(BuildReport, OmitCivsKeepsTheSummaryToOneLine) {
     Randomiser r = workedExample();
     changeOptions(r, [](OptionSet& options) { options.omit_civs = 1; });

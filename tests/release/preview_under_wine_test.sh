@@ -45,6 +45,9 @@ compare --seed 7 -- rating single_tier 3 reshape 1 reflective 1 0 1
 compare --seed -5 -- omit_civs
 compare --seed 99 -- rating validate
 compare --seed 3 -- rating handicaps
+# A word of other scripts reaches the Windows preview whole: the seed of
+# seed_word is the same.
+compare --draw 2 -- rating seed_word 'Влад 李雷'
 # Names of other scripts, from a UTF-8 PlayerData.txt, come out as the same
 # UTF-8 bytes.
 printf '%s' "player_num {4} team_num {2} player_name { 'José' 'Влад' '李雷' 'Zoë' } " \

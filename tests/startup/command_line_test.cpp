@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/crt_random.h"
+#include "common/word_seed.h"
 #include "startup/game_folder.h"
 #include "test_support.h"
 
@@ -451,6 +452,42 @@ TEST_F(CommandLine, RefusesALinePauseOutOfRange) {
     }
 }
 
+// "seed_word WORD" starts the generator again from the word's seed, whatever
+// the clock gave, before the map is drawn; the word keeps its case, and a
+// word that would not stand whole in the seed line, or none, is refused.
+TEST_F(CommandLine, SeedWordGivesTheSeedAndKeepsItsCase) {
+    ASSERT_TRUE(parse(L"seed_word Pancake HANDICAP", 5));
+    const int afterWord = crtRand();
+    EXPECT_EQ(randomiser.seed_word, L"Pancake");
+    EXPECT_EQ(randomiser.seed, wordSeed("Pancake"));
+    EXPECT_EQ(options.handicap, 1) << "seed_word took only its value";
+    Randomiser clockSeeded;
+    std::vector<std::wstring> plain = wordsOf(L"handicap");
+    crtSrand(static_cast<uint32_t>(wordSeed("Pancake")));
+    ASSERT_TRUE(parseCommandLine(clockSeeded, plain));
+    EXPECT_EQ(crtRand(), afterWord) << "the same draws as from the word's seed";
+    EXPECT_EQ(clockSeeded.seed_word, L"");
+
+    Randomiser named;
+    std::vector<std::wstring> ruleWords = wordsOf(L"rules SEED_WORD");
+    ASSERT_TRUE(parseCommandLine(named, ruleWords));
+    EXPECT_EQ(std::wstring(named.options().usual_rules_path), L"seed_word") << "a value that reads like the word";
+    EXPECT_EQ(named.seed_word, L"");
+
+    const struct {
+        std::vector<std::wstring> values;
+        std::string passed;
+    } refused[] = {{{}, "nothing"}, {{L""}, ""}, {{std::wstring(41, L'w')}, std::string(41, 'w')}};
+    for (const auto& c : refused) {
+        std::remove("debug.txt");
+        Randomiser fresh;
+        std::vector<std::wstring> words = wordsOf(L"seed_word");
+        words.insert(words.end(), c.values.begin(), c.values.end());
+        EXPECT_FALSE(parseCommandLine(fresh, words)) << c.passed;
+        EXPECT_EQ(debugLogText(), "seed_word needs a word of 1 to 40 characters - Passed ~ " + c.passed + "\n");
+    }
+}
+
 TEST_F(CommandLine, LowerCasesOnlyTheLettersAToZ) {
     std::vector<std::wstring> words = wordsOf(L"HandiCAP");
     words.push_back(L"VALIDATE");
@@ -468,12 +505,13 @@ TEST_F(CommandLine, ListsExactlyTheWordsItAccepts) {
     std::vector<std::wstring> words = optionWords();
     ASSERT_FALSE(words.empty());
     for (size_t i = 0; i < words.size(); ++i) {
-        // The number words need their value, script its kind.
-        const std::wstring line = words[i] == L"line_pause" ? L"line_pause 0"
-                                  : words[i] == L"line_cap" ? L"line_cap 65"
-                                  : words[i] == L"script"   ? L"script civs"
-                                  : words[i] == L"result"   ? L"result 0"
-                                                            : words[i];
+        // The number words need their value, script its kind, seed_word its word.
+        const std::wstring line = words[i] == L"line_pause"  ? L"line_pause 0"
+                                  : words[i] == L"line_cap"  ? L"line_cap 65"
+                                  : words[i] == L"script"    ? L"script civs"
+                                  : words[i] == L"result"    ? L"result 0"
+                                  : words[i] == L"seed_word" ? L"seed_word pancake"
+                                                             : words[i];
         EXPECT_TRUE(parse(line)) << std::string(words[i].begin(), words[i].end());
         for (size_t j = i + 1; j < words.size(); ++j) EXPECT_NE(words[i], words[j]);
     }

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "common/text_convert.h"
+#include "common/word_seed.h"
 #include "randomiser/allocation/fair_teams.h"
 #include "randomiser/output/compact_report.h"
 #include "randomiser/output/draw_note.h"
@@ -48,6 +49,39 @@ TEST(DrawAgain, DrawsTheMatchOfTheNextSeedAndSaysWhichDraw) {
     EXPECT_FALSE(drawAgain(run, words, 1765000100));
     EXPECT_EQ(run.draw_number, 2);
     EXPECT_EQ(reportLines(run), draw);
+}
+
+// Under a seed word every draw N has the word's seed for N, so a restart
+// with the same word draws the same match, and the preview's --draw N is the
+// run's draw N; the seed line and the tooltip name the word.
+TEST(DrawAgain, UnderASeedWordDrawNIsTheWordsSeedForN) {
+    TempFolder folder;
+    GameFolder files;
+    files.write();
+    const std::vector<std::wstring> words = {L"sortilane.exe", L"rating", L"seed_word", L"Lobby night"};
+    Randomiser run;
+    std::vector<std::wstring> startWords = words;
+    ASSERT_TRUE(computeMatch(run, 1765000000, startWords));
+    EXPECT_EQ(run.seed, wordSeed("Lobby night"));
+    EXPECT_EQ(toUtf8(run.report.report_lines[2]), "Seed: " + std::to_string(run.seed) + " (word Lobby night)");
+    const std::vector<std::string> first = reportLines(run);
+    ASSERT_TRUE(drawAgain(run, words, 1765000000));
+    EXPECT_EQ(run.seed, wordSeedForDraw("Lobby night", 2));
+    EXPECT_EQ(toUtf8(run.report.report_lines[2]),
+              "Seed: " + std::to_string(run.seed) + " (word Lobby night, draw 2)");
+    EXPECT_NE(toUtf8(drawTooltipText(run)).find(" seed " + std::to_string(run.seed) + " (word Lobby night, draw 2) "),
+              std::string::npos)
+        << toUtf8(drawTooltipText(run));
+
+    Randomiser restart;
+    std::vector<std::wstring> restartWords = words;
+    ASSERT_TRUE(computeMatch(restart, 1765000999, restartWords));
+    EXPECT_EQ(reportLines(restart), first) << "a restart with the word, at another time";
+    Randomiser preview;
+    preview.draw_number = 2;
+    std::vector<std::wstring> previewWords = words;
+    ASSERT_TRUE(computeMatch(preview, 1765000999, previewWords));
+    EXPECT_EQ(reportLines(preview), reportLines(run));
 }
 
 // The host's view of a draw names every player and the map, fits a balloon

@@ -20,6 +20,7 @@ void changeOptions(Randomiser& r, Change change) {
     changed.game = r.game;
     changed.current = r.current;
     changed.seed = r.seed;
+    changed.seed_word = r.seed_word;
     changed.draw_number = r.draw_number;
     changed.history = r.history;
     changed.teams = r.teams;

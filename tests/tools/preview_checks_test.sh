@@ -2,7 +2,8 @@
 # The preview that Sortilane_Check.bat runs also checks what a match needs
 # later: the sample folder passes, and a rule text of 256 bytes fails it like
 # bad data, with its line on standard error. Its own numbers are refused when
-# they do not fit.
+# they do not fit. With seed_word the word gives the seed, of --draw N too,
+# and --seed beside it is refused.
 set -euo pipefail
 preview=$1
 work=$(mktemp -d)
@@ -15,6 +16,15 @@ check() {  # what, expected, actual
 status=0
 "$preview" --dir "$work" --seed 1 -- rating handicap >/dev/null 2>&1 || status=$?
 check "the sample folder passes" 0 "$status"
+word=$("$preview" --dir "$work" -- rating seed_word pancake 2>/dev/null)
+check "the word's seed line" "Seed: 805679160 (word pancake)" "$(sed -n 3p <<<"$word")"
+seeded=$("$preview" --dir "$work" --seed 805679160 -- rating 2>/dev/null)
+check "the word's report is its seed's" "$(sed 3d <<<"$seeded")" "$(sed 3d <<<"$word")"
+check "draw 2 of the word" "Seed: -59217975 (word pancake, draw 2)" \
+  "$("$preview" --dir "$work" --draw 2 -- rating seed_word pancake 2>/dev/null | sed -n 3p)"
+status=0
+"$preview" --dir "$work" --seed 1 -- rating seed_word pancake >/dev/null 2>&1 || status=$?
+check "--seed beside seed_word is refused" 2 "$status"
 head -c 256 /dev/zero | tr '\0' x >"$work/Rules/nomads.txt"
 status=0
 errors=$("$preview" --dir "$work" --seed 1 -- rating handicap 2>&1 >/dev/null) || status=$?
