@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -16,7 +17,23 @@ struct LearnedNewcomer {
 // when there are none.
 std::wstring learnedNewcomersNote(const std::vector<LearnedNewcomer>& newcomers);
 
-// For each name (UTF-8, exact), the matches with a winner of the whole of
-// Results.txt that rated it; 0 for every name when the file is missing or
-// cannot be read. Writes nothing, not even to debug.txt.
-std::vector<int> ratedMatchesInResults(const std::vector<std::string>& names);
+// "new tonight: Mo, Zed": the players the history does not know yet; empty
+// when there are none.
+std::wstring newPlayersNote(const std::vector<std::wstring>& names);
+
+// What the whole of a Results.txt has taught of one player.
+struct LearnedRating {
+    bool known = false;          // a line names him, or a name an alias gives him
+    int32_t rating = 0;          // his mu rounded: the rating learned_ratings gives him
+    int rated_matches = 0;       // the matches with a winner that rated him
+    int32_t tonight_change = 0;  // how far tonight's lines moved that rating
+    bool new_tonight = false;    // no line before tonight's names him
+};
+
+// For each name (UTF-8), what the text of a Results.txt teaches of it;
+// a name no line knows is not known. Tonight is as tonightFirstLine says.
+std::vector<LearnedRating> learnedRatings(const std::string& resultsText, const std::vector<std::string>& names);
+
+// The bytes of Results.txt; empty when the file is missing or cannot be
+// read. Writes nothing, not even to debug.txt.
+std::string resultsFileText();
