@@ -239,8 +239,14 @@ struct LobbyPlayer {
 struct LobbyCase {
     const char* text;  // UTF-8, as pasted
     std::vector<LobbyPlayer> players;
-    const char* note;  // UTF-8
+    const char* note;          // UTF-8
+    const char* results = "";  // the text of Results.txt
 };
+
+// Kestrel won last week against Влад; Kes is Kestrel's other name.
+const char* const kKestrelsHistory =
+    "2026-03-07 21:00\t1\t1\tKestrel\t1\t1700\t\xD0\x92\xD0\xBB\xD0\xB0\xD0\xB4\t2\t1800\r\n"
+    "alias\tKes\tKestrel\r\n";
 
 std::string signupPost() {
     std::string post =
@@ -291,6 +297,16 @@ TEST_F(CaptureTest, LobbyLinesAreReadAsAHostWritesThem) {
          {{"Mo", 1600, true}, {"Zed", 1600, true}},
          "Taken line by line: 2 players (players 1 to 2)\n2 players in 2 teams\nunrated, given the default 1600: Mo, "
          "Zed"},
+        // The history rates a name it knows (Kes through his alias); a rating
+        // pasted beside a name it knows still wins; Mo it does not know.
+        {"Kes\n\xD0\x92\xD0\xBB\xD0\xB0\xD0\xB4 1900\nMo\nZed 1500",
+         {{"Kes", 1789, false},
+          {"\xD0\x92\xD0\xBB\xD0\xB0\xD0\xB4", 1900, false},
+          {"Mo", 1700, true},
+          {"Zed", 1500, false}},
+         "Taken line by line: 4 players (players 1 to 4)\n4 players in 2 teams\nratings from the history: Kes 1789\n"
+         "unrated, given the mean 1700: Mo",
+         kKestrelsHistory},
         {post.c_str(),
          {{"Kestrel", 1720, false},
           {"Ana_Mar\xC3\xAD"
@@ -309,7 +325,7 @@ TEST_F(CaptureTest, LobbyLinesAreReadAsAHostWritesThem) {
     for (const LobbyCase& c : cases) {
         SCOPED_TRACE(c.text);
         ASSERT_TRUE(runResetCommand(state, port));
-        captureClipboard(state, port, wide(c.text).c_str());
+        captureClipboard(state, port, wide(c.text).c_str(), c.results);
         EXPECT_EQ(state.player_count, static_cast<int32_t>(c.players.size()));
         for (size_t i = 0; i < c.players.size(); ++i) {
             EXPECT_EQ(std::wstring(state.players[i].name), wide(c.players[i].name)) << i;
