@@ -3,9 +3,12 @@
 #include <string>
 #include <vector>
 
-// The players PlayerData.txt marks unrated whom the results have rated since:
-// their rating is no longer only the lobby's mean, so the programs say what
-// rated them instead of marking them unrated.
+// What the history of Results.txt has taught of the players in play, as the
+// programs say it. The players PlayerData.txt marks unrated whom the results
+// have rated since: their rating is no longer only the lobby's mean, so the
+// programs say what rated them instead of marking them unrated. The players
+// the history does not know yet. And each player's learned rating with its
+// change tonight, for the editor's roster and live display.
 
 struct LearnedNewcomer {
     std::wstring name;

@@ -339,6 +339,28 @@ TEST_F(CaptureTest, LobbyLinesAreReadAsAHostWritesThem) {
     EXPECT_NE(dataFile().find(" player_unrated { 0 0 0 1 0 0 1 0 }"), std::string::npos) << dataFile();
 }
 
+// Eight long names the history knows: the balloon's line of their ratings
+// ends with "…" where half the balloon is full, the rest of the note intact.
+TEST_F(CaptureTest, TheRatingsFromTheHistoryAreFittedToTheBalloon) {
+    std::string history = "2026-03-14 20:00\t1\t1";
+    std::wstring lobby;
+    for (int p = 0; p < 8; ++p) {
+        const std::string name = "Long_Player_Na" + std::to_string(p);
+        history += "\t" + name + "\t" + std::to_string(p % 2 + 1) + "\t1500";
+        lobby += wide(name.c_str()) + L"\n";
+    }
+    captureClipboard(state, port, lobby.c_str(), history + "\r\n");
+    EXPECT_EQ(state.player_count, 8);
+    ASSERT_FALSE(port.notes.empty());
+    const std::wstring& note = port.notes.back();
+    const size_t start = note.find(L"\nratings from the history: Long_Player_Na0 1");
+    ASSERT_NE(start, std::wstring::npos) << toUtf8(note);
+    const std::wstring line = note.substr(start + 1);
+    EXPECT_LE(line.size(), kNoteUnits / 2);
+    EXPECT_EQ(line.substr(line.size() - 3), L", \u2026");
+    EXPECT_EQ(note.find(L"unrated"), std::wstring::npos);
+}
+
 TEST_F(CaptureTest, ACountThatNoTeamsDivideSaysWhichWould) {
     startWith(replacedOnce(kDefaultFile, "team_num {2}", "team_num {3}"));
     captureClipboard(state, port, L"A 1\nB 2\nC 3\nD 4\nE 5\nF 6\nG 7\nH 8");
