@@ -7,6 +7,7 @@
 #include "common/number_read.h"
 #include "common/text_convert.h"
 #include "editor/player_data.h"
+#include "ratings/learned_note.h"
 
 namespace {
 
@@ -91,20 +92,29 @@ void rateUnratedPlayers(const EditorState& state, const std::vector<LobbyLine>& 
 // overwritten, and the player before keeps his half. Both indexes then stand
 // after the last line stored. A line that gives no player is passed over and
 // moves no index. A lobby that began at player 1 then sets the player count.
-void captureLines(EditorState& state, EditorPort& port, const std::vector<LobbyLine>& lines, CaptureReport& report) {
+// A line without a rating whose name the history knows takes the learned
+// rating instead, as the player's own.
+void captureLines(EditorState& state, EditorPort& port, const std::vector<LobbyLine>& lines,
+                  const std::string& resultsText, CaptureReport& report) {
     rateUnratedPlayers(state, lines, report);
+    std::vector<std::string> names;
+    for (const LobbyLine& line : lines) names.push_back(toUtf8(line.name));
+    const std::vector<LearnedRating> learned = learnedRatings(resultsText, names);
     const int32_t start = std::max(state.name_index, state.rating_index);
     int32_t index = start;
-    for (const LobbyLine& line : lines) {
+    for (size_t k = 0; k < lines.size(); ++k) {
+        const LobbyLine& line = lines[k];
         if (!isPlayerLine(line)) {
             report.passed_lines.push_back(line);
             continue;
         }
-        const bool unrated = line.kind == LobbyLineKind::Unrated;
+        const bool fromHistory = line.kind == LobbyLineKind::Unrated && learned[k].known;
+        const bool unrated = line.kind == LobbyLineKind::Unrated && !fromHistory;
+        const int32_t rating = fromHistory ? learned[k].rating : line.rating;
         const bool nameStored = storePlayerName(state, index, line.name.c_str());
         if (nameStored) clearFriendGroup(state, index, report);
-        const bool ratingStored = unrated ? storeUnratedPlayer(state, index, report.unrated_rating)
-                                          : storePlayerRating(state, index, line.rating);
+        const bool ratingStored =
+            unrated ? storeUnratedPlayer(state, index, report.unrated_rating) : storePlayerRating(state, index, rating);
         if (index >= kPlayerSlots) {
             ++report.past_last_player;
         } else if (nameStored && ratingStored) {
@@ -112,6 +122,7 @@ void captureLines(EditorState& state, EditorPort& port, const std::vector<LobbyL
             report.last_player = index;
             ++report.players;
             if (unrated) report.unrated_names.push_back(line.name);
+            if (fromHistory) report.learned_players.push_back(line.name + L" " + std::to_wstring(rating));
             if (line.name_cut) report.cut_names.push_back(line.name);
         } else {
             report.unwritten += (nameStored ? 0 : 1) + (ratingStored ? 0 : 1);
@@ -151,6 +162,20 @@ std::wstring firstThree(const std::vector<std::wstring>& items) {
     return text;
 }
 
+// The prefix and as many items, joined with ", ", as fit in maxUnits
+// units, then ", \u2026" for the rest.
+std::wstring fittedList(const std::wstring& prefix, const std::vector<std::wstring>& items, size_t maxUnits) {
+    const std::wstring more = L", \u2026";
+    std::wstring text = prefix;
+    for (size_t i = 0; i < items.size(); ++i) {
+        const std::wstring next = (i == 0 ? L"" : L", ") + items[i];
+        const size_t room = i + 1 < items.size() ? maxUnits - more.size() : maxUnits;
+        if (text.size() + next.size() > room) return text + (i == 0 ? L"\u2026" : more);
+        text += next;
+    }
+    return text;
+}
+
 const wchar_t* whyPassedOver(LobbyLineKind kind) {
     switch (kind) {
         case LobbyLineKind::NoName: return L"no name";
@@ -186,6 +211,8 @@ std::wstring playerCountNote(const CaptureReport& report) {
 std::wstring linesNote(const CaptureReport& report) {
     std::wstring note = linesTakenNote(report);
     if (report.player_count > 0) note += playerCountNote(report);
+    if (!report.learned_players.empty())
+        note += L"\n" + fittedList(L"ratings from the history: ", report.learned_players, kNoteUnits / 2);
     if (!report.unrated_names.empty())
         note += L"\nunrated, given " + std::wstring(report.unrated_by_mean ? L"the mean " : L"the default ") +
                 std::to_wstring(report.unrated_rating) + L": " + firstThree(report.unrated_names);
@@ -219,7 +246,8 @@ std::wstring captureNote(const CaptureReport& report) {
     return note;
 }
 
-void captureClipboard(EditorState& state, EditorPort& port, const wchar_t* clipboardText) {
+void captureClipboard(EditorState& state, EditorPort& port, const wchar_t* clipboardText,
+                      const std::string& resultsText) {
     if (clipboardText == nullptr) {
         port.showErrorBox(L"Invalid data in Clipboard");
         return;
@@ -233,7 +261,7 @@ void captureClipboard(EditorState& state, EditorPort& port, const wchar_t* clipb
         const std::vector<LobbyLine> lines = readLobbyLines(text.c_str());
         report.by_lines = isLobby(lines);
         if (report.by_lines)
-            captureLines(state, port, lines, report);
+            captureLines(state, port, lines, resultsText, report);
         else
             captureTokens(state, port, text.c_str(), report);
     }

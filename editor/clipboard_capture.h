@@ -28,7 +28,9 @@ struct CaptureReport {
     int players = 0;  // stored, from firstPlayer to lastPlayer (indexes)
     int first_player = 0;
     int last_player = 0;
-    std::vector<std::wstring> unrated_names;  // players without a rating, given unrated_rating
+    std::vector<std::wstring> learned_players;  // "Kestrel 1712": players without a rating the history rated
+    std::vector<std::wstring>
+        unrated_names;  // players without a rating the history does not know, given unrated_rating
     int32_t unrated_rating = 0;
     bool unrated_by_mean = false;         // unratedRating is the mean of the lobby's ratings, not the default
     std::vector<std::wstring> cut_names;  // names cut to 15 characters
@@ -47,9 +49,11 @@ std::wstring captureNote(const CaptureReport& report);
 // the clipboard held no text; its first kClipboardChars characters are read)
 // into the next players in sequence.
 // A lobby (see isLobby) is read line by line: one player a line, each at the
-// next slot; a player without a rating is given the mean rating of the
-// lobby's rated players (the file's default rating when none has one) and
-// marked unrated; a lobby that begins at player 1 sets the player count to
+// next slot; a player without a rating whom resultsText (the text of
+// Results.txt) knows is given his learned rating (mu rounded, as
+// learned_ratings gives it) and is not marked unrated; one it does not know
+// is given the mean rating of the lobby's rated players (the file's default
+// rating when none has one) and marked unrated; a lobby that begins at player 1 sets the player count to
 // the players it gave. Any other text is read token by token: a name of at
 // most 15 characters at nameIndex, a rating of at most 5 digits at
 // ratingIndex; other tokens are passed over, and the first token that keeps
@@ -58,7 +62,8 @@ std::wstring captureNote(const CaptureReport& report);
 // refreshed after every token (line by line: after every player), and the
 // capture's note is shown at the end. A clipboard without text shows the
 // error box instead, and so does a PlayerData.txt or folder that is read-only.
-void captureClipboard(EditorState& state, EditorPort& port, const wchar_t* clipboardText);
+void captureClipboard(EditorState& state, EditorPort& port, const wchar_t* clipboardText,
+                      const std::string& resultsText = std::string());
 
 // Ctrl+8: resets PlayerData.txt (the players before kept in PlayerData.bak)
 // and, when that worked, the capture indexes; a note says how to bring the

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "common/text_convert.h"
+#include "ratings/learned_note.h"
 #include "script/player_data_file.h"
 #include "script/script.h"
 
@@ -15,9 +16,10 @@ struct PlayerRecord {
     int32_t rating;
     int32_t fmt_group;
     bool unrated;  // the rating is a mean the editor gave him, not his own
-    // The matches with a winner of Results.txt that rated him, as the display
-    // last read them: an unrated player they rated is no longer shown unrated.
-    int rated_matches;
+    // What Results.txt taught of him, as the display last read it: his
+    // learned rating and its change tonight are shown beside his own, and an
+    // unrated player a match with a winner rated is no longer shown unrated.
+    LearnedRating learned;
 };
 
 // What the input window enters, chosen by the hotkey that opens it.

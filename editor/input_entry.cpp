@@ -232,12 +232,14 @@ bool enterField(EditorState& state, const std::wstring& field, const FieldRow& r
     return !endsEntry;
 }
 
-// Players named without a rating are given the mean rating of the other
-// rated players in play (the file's default rating when there are none) and
-// marked unrated, as a lobby pasted without their ratings would. A rating of
-// 0 is left out of the mean: it is what a new lobby's placeholders hold. The
-// label says so.
-void rateNamedPlayers(EditorState& state, const std::vector<int>& named, std::wstring& label) {
+// Players named without a rating whom resultsText (the text of Results.txt)
+// knows are given their learned rating, as their own. The others are given
+// the mean rating of the other rated players in play (the file's default
+// rating when there are none) and marked unrated, as a lobby pasted without
+// their ratings would. A rating of 0 is left out of the mean: it is what a
+// new lobby's placeholders hold. The label says so.
+void rateNamedPlayers(EditorState& state, const std::vector<int>& named, const std::string& resultsText,
+                      std::wstring& label) {
     int64_t total = 0;
     int rated = 0;
     for (int i = 0; i < state.player_count && i < kPlayerSlots; ++i) {
@@ -247,18 +249,32 @@ void rateNamedPlayers(EditorState& state, const std::vector<int>& named, std::ws
         ++rated;
     }
     const int32_t rating = meanRating(total, rated, defaultRating(*state.script));
+    std::vector<std::string> names;
+    for (int index : named) names.push_back(toUtf8(state.players[index].name));
+    const std::vector<LearnedRating> learned = learnedRatings(resultsText, names);
+    std::wstring fromHistory;
     std::wstring given;
-    for (int index : named) {
-        if (!storeUnratedPlayer(state, index, rating)) {
+    for (size_t k = 0; k < named.size(); ++k) {
+        const int index = named[k];
+        const bool known = learned[k].known;
+        if (!(known ? storePlayerRating(state, index, learned[k].rating) : storeUnratedPlayer(state, index, rating))) {
             label = std::wstring(L"Not stored: ") + kUnwritten;
             return;
         }
         state.rating_index = std::max(state.rating_index, index + 1);
-        given += (given.empty() ? L"" : L", ") + std::to_wstring(index + 1);
+        const std::wstring player = std::to_wstring(index + 1);
+        if (known)
+            fromHistory +=
+                (fromHistory.empty() ? L"" : L", ") + std::to_wstring(learned[k].rating) + L" (player " + player + L")";
+        else
+            given += (given.empty() ? L"" : L", ") + player;
     }
+    std::wstring unrated;
     if (!given.empty())
-        label = L"Unrated, given the " + std::wstring(rated > 0 ? L"mean " : L"default ") + std::to_wstring(rating) +
-                L" (player " + given + L")";
+        unrated = L"Unrated, given the " + std::wstring(rated > 0 ? L"mean " : L"default ") + std::to_wstring(rating) +
+                  L" (player " + given + L")";
+    if (!fromHistory.empty()) label = L"From the history: " + fromHistory + (unrated.empty() ? L"" : L"\n");
+    label += unrated;
 }
 
 enum class CountField { Empty, NoNumber, Accepted, Refused };
@@ -328,7 +344,8 @@ ModeLabels labelsForMode(InputMode mode) {
     return {rows.first->label, rows.second->label};
 }
 
-EntryOutcome enterData(EditorState& state, EditorPort& port, const EntryFields& fields) {
+EntryOutcome enterData(EditorState& state, EditorPort& port, const EntryFields& fields,
+                       const std::string& resultsText) {
     EntryOutcome outcome;
     if (!loadPlayerDataForStore(state)) {
         outcome.result1 = notStored(fields.field1, kUnreadable);
@@ -355,7 +372,7 @@ EntryOutcome enterData(EditorState& state, EditorPort& port, const EntryFields& 
         if (!fields.field2.empty())
             enterField(state, fields.field2, *rows.second, target, stored, outcome.result2, outcome.empty_field2);
         else if (rows.second->rates_named_when_empty)
-            rateNamedPlayers(state, stored, outcome.result2);
+            rateNamedPlayers(state, stored, resultsText, outcome.result2);
     } else {
         outcome.result2 = notStored(fields.field2, kStoppedAbove);
     }

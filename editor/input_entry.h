@@ -40,5 +40,8 @@ struct EntryOutcome {
 // refreshes the display. The element field names the player (1 to the
 // player count) or, empty or -1, the next players in sequence; anything else
 // is refused and nothing is stored. A value that cannot be stored ends the
-// entry; values stored before it stay stored.
-EntryOutcome enterData(EditorState& state, EditorPort& port, const EntryFields& fields);
+// entry; values stored before it stay stored. Names entered with the rating
+// field empty get the rating resultsText (the text of Results.txt) has
+// learned for them, or, when it does not know them, the mean, marked unrated.
+EntryOutcome enterData(EditorState& state, EditorPort& port, const EntryFields& fields,
+                       const std::string& resultsText = std::string());

@@ -73,13 +73,13 @@ void loadRecords(EditorState& state, Script& script) {
     for (int i = 0; i < kPlayerSlots; ++i) state.players[i].unrated = unrated[i] != 0;
 }
 
-// Each player's matches with a winner in Results.txt, as the display shows
-// them.
-void readRatedMatches(EditorState& state) {
+// What Results.txt, as it is now, teaches of each player, as the display
+// shows it.
+void readLearnedRatings(EditorState& state) {
     std::vector<std::string> names;
     for (const PlayerRecord& player : state.players) names.push_back(toUtf8(player.name));
-    const std::vector<int> rated = ratedMatchesInResults(names);
-    for (int i = 0; i < kPlayerSlots; ++i) state.players[i].rated_matches = rated[i];
+    const std::vector<LearnedRating> learned = learnedRatings(resultsFileText(), names);
+    for (int i = 0; i < kPlayerSlots; ++i) state.players[i].learned = learned[i];
 }
 
 // The loaded file with the list of unrated marks added at its end, written
@@ -208,7 +208,7 @@ void refreshDisplay(EditorState& state, EditorPort& port) {
     // The file may have changed since the editor last read it (by hand, by
     // another program): the display shows what it holds now.
     if (state.script && state.script->loadForReading(kPlayerDataFile)) loadRecords(state, *state.script);
-    readRatedMatches(state);
+    readLearnedRatings(state);
     wchar_t text[kDisplayTextUnits];
     buildDisplayText(state, text);
     port.setDisplayText(text);

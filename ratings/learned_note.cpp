@@ -3,6 +3,8 @@
 #include "common/whole_file.h"
 #include "ratings/rating_replay.h"
 #include "ratings/results_file.h"
+#include "ratings/evening.h"
+#include "ratings/win_chance.h"
 
 std::wstring learnedNewcomersNote(const std::vector<LearnedNewcomer>& newcomers) {
     std::wstring note;
@@ -21,15 +23,34 @@ std::wstring learnedNewcomersNote(const std::vector<LearnedNewcomer>& newcomers)
     return note;
 }
 
-std::vector<int> ratedMatchesInResults(const std::vector<std::string>& names) {
-    std::vector<int> counts(names.size(), 0);
-    std::string bytes;
-    if (readWholeFile(kResultsFile, kMaxResultsBytes, bytes) != WholeFileRead::Read) return counts;
-    const RatingReplay replay = replayResults(parseResults(bytes), kWholeLog);
+std::wstring newPlayersNote(const std::vector<std::wstring>& names) {
+    std::wstring note;
+    for (const std::wstring& name : names) note += (note.empty() ? L"new tonight: " : L", ") + name;
+    return note;
+}
+
+std::vector<LearnedRating> learnedRatings(const std::string& resultsText, const std::vector<std::string>& names) {
+    std::vector<LearnedRating> learned(names.size());
+    const ResultsLog log = parseResults(resultsText);
+    const RatingReplay now = replayResults(log, kWholeLog);
+    const size_t firstTonight = firstMatchOfTonight(log.matches, log.matches.size());
+    const int firstTonightLine = log.matches.empty() ? 0 : log.matches[firstTonight].line_number;
+    const RatingReplay beforeTonight = replayResults(log, firstTonightLine);
     for (size_t k = 0; k < names.size(); ++k) {
-        for (const PlayerRecord& player : replay.players) {
-            if (player.name == names[k]) counts[k] = player.rated_matches;
-        }
+        const PlayerRecord* record = findRecord(now, names[k]);
+        if (record == nullptr) continue;
+        learned[k].known = true;
+        learned[k].rating = ratingOfMu(record->skill.mu);
+        learned[k].rated_matches = record->rated_matches;
+        const PlayerRecord* before = findRecord(beforeTonight, names[k]);
+        learned[k].new_tonight = before == nullptr;
+        if (before != nullptr) learned[k].tonight_change = learned[k].rating - ratingOfMu(before->skill.mu);
     }
-    return counts;
+    return learned;
+}
+
+std::string resultsFileText() {
+    std::string bytes;
+    if (readWholeFile(kResultsFile, kMaxResultsBytes, bytes) != WholeFileRead::Read) bytes.clear();
+    return bytes;
 }

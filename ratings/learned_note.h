@@ -1,10 +1,14 @@
 #pragma once
+#include <cstdint>
 #include <string>
 #include <vector>
 
-// The players PlayerData.txt marks unrated whom the results have rated since:
-// their rating is no longer only the lobby's mean, so the programs say what
-// rated them instead of marking them unrated.
+// What the history of Results.txt has taught of the players in play, as the
+// programs say it. The players PlayerData.txt marks unrated whom the results
+// have rated since: their rating is no longer only the lobby's mean, so the
+// programs say what rated them instead of marking them unrated. The players
+// the history does not know yet. And each player's learned rating with its
+// change tonight, for the editor's roster and live display.
 
 struct LearnedNewcomer {
     std::wstring name;
@@ -16,7 +20,23 @@ struct LearnedNewcomer {
 // when there are none.
 std::wstring learnedNewcomersNote(const std::vector<LearnedNewcomer>& newcomers);
 
-// For each name (UTF-8, exact), the matches with a winner of the whole of
-// Results.txt that rated it; 0 for every name when the file is missing or
-// cannot be read. Writes nothing, not even to debug.txt.
-std::vector<int> ratedMatchesInResults(const std::vector<std::string>& names);
+// "new tonight: Mo, Zed": the players the history does not know yet; empty
+// when there are none.
+std::wstring newPlayersNote(const std::vector<std::wstring>& names);
+
+// What the whole of a Results.txt has taught of one player.
+struct LearnedRating {
+    bool known = false;          // a line names him, or a name an alias gives him
+    int32_t rating = 0;          // his mu rounded: the rating learned_ratings gives him
+    int rated_matches = 0;       // the matches with a winner that rated him
+    int32_t tonight_change = 0;  // how far tonight's lines moved that rating
+    bool new_tonight = false;    // no line before tonight's names him
+};
+
+// For each name (UTF-8), what the text of a Results.txt teaches of it;
+// a name no line knows is not known. Tonight is as firstMatchOfTonight says.
+std::vector<LearnedRating> learnedRatings(const std::string& resultsText, const std::vector<std::string>& names);
+
+// The bytes of Results.txt; empty when the file is missing or cannot be
+// read. Writes nothing, not even to debug.txt.
+std::string resultsFileText();

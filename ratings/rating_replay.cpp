@@ -55,6 +55,7 @@ void replayLine(RatingReplay& replay, const MatchLine& match, int* record) {
 
 RatingReplay replayResults(const ResultsLog& log, int stop_before_line) {
     RatingReplay replay;
+    replay.aliases = log.aliases;
     for (const MatchLine& match : log.matches) {
         if (match.line_number >= stop_before_line) break;
         int record[kMaxLinePlayers] = {};
@@ -63,8 +64,13 @@ RatingReplay replayResults(const ResultsLog& log, int stop_before_line) {
     return replay;
 }
 
+const PlayerRecord* findRecord(const RatingReplay& replay, const std::string& name) {
+    const int found = findPlayer(replay, aliasedName(replay.aliases, name));
+    return found >= 0 ? &replay.players[found] : nullptr;
+}
+
 Skill skillOf(const RatingReplay& replay, const std::string& name, int32_t rating) {
-    const int found = findPlayer(replay, name);
-    if (found >= 0) return replay.players[found].skill;
+    const PlayerRecord* record = findRecord(replay, name);
+    if (record != nullptr) return record->skill;
     return Skill{static_cast<double>(rating), kNewPlayerSigma};
 }

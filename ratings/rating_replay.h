@@ -17,9 +17,11 @@ struct PlayerRecord {
     int wins = 0;
 };
 
-// The players in the order the log first names them.
+// The players in the order the log first names them, each under the name
+// the log's aliases give him, and those aliases.
 struct RatingReplay {
     std::vector<PlayerRecord> players;
+    std::vector<NameAlias> aliases;
 };
 
 // A line number past every line: replay the whole log.
@@ -38,6 +40,10 @@ RatingReplay replayResults(const ResultsLog& log, int stop_before_line);
 // line has a winner, updates its players. record[p] becomes the replay's
 // place of the line's player p (record holds kMaxLinePlayers places).
 void replayLine(RatingReplay& replay, const MatchLine& match, int* record);
+
+// The replay's record of the player of that name, or of the name an alias
+// gives it; null when the replay does not know him.
+const PlayerRecord* findRecord(const RatingReplay& replay, const std::string& name);
 
 // The skill the player brings to the next match: the replay's, or, for a
 // player the replay does not know, the rating with kNewPlayerSigma.

@@ -70,9 +70,46 @@ std::string playerReason(size_t player, const char* what) {
     return "player " + std::to_string(player + 1) + " " + what;
 }
 
+// The reason a name field cannot be a player's name, or "".
+const char* nameFault(const std::string& name) {
+    if (name.empty()) return "has no name";
+    // A CR or a zero byte in a name (a line end of another system, a
+    // broken copy) would not be written back as read.
+    for (unsigned char c : name) {
+        if (c < 0x20 || c == 0x7F) return "has a control character in the name";
+    }
+    return "";
+}
+
+std::string nameOfField(const std::string& field, TextEncoding encoding) {
+    return encoding == TextEncoding::Utf8 ? field : toUtf8(decodeText(field, encoding));
+}
+
+bool isAliasLine(const std::string& line) { return line.compare(0, 6, "alias\t") == 0; }
+
+// Reads "alias<TAB>OLD<TAB>NEW" and adds it to the aliases; an empty result,
+// or the reason the line was skipped.
+std::string readAliasLine(const std::string& line, TextEncoding encoding, std::vector<NameAlias>& aliases) {
+    const std::vector<std::string> fields = splitFields(line);
+    if (fields.size() != 3) return "an alias line is alias, the old name and the new name";
+    if (*nameFault(fields[1]) != '\0' || *nameFault(fields[2]) != '\0')
+        return "an alias name is empty or has a control character";
+    const NameAlias alias = {nameOfField(fields[1], encoding), nameOfField(fields[2], encoding)};
+    if (alias.old_name == alias.new_name) return "the alias names " + alias.old_name + " twice";
+    for (const NameAlias& earlier : aliases) {
+        if (earlier.old_name == alias.old_name)
+            return alias.old_name + " is an alias of " + earlier.new_name + " already";
+    }
+    if (aliasedName(aliases, alias.new_name) == alias.old_name)
+        return "the alias closes a circle: " + alias.new_name + " is known as " + alias.old_name + " already";
+    aliases.push_back(alias);
+    return "";
+}
+
 // Reads one line (without its line end) into match; an empty result, or the
 // reason the line is no match.
-std::string readMatchLine(const std::string& line, TextEncoding encoding, MatchLine& match) {
+std::string readMatchLine(const std::string& line, TextEncoding encoding, const std::vector<NameAlias>& aliases,
+                          MatchLine& match) {
     const std::vector<std::string> fields = splitFields(line);
     if (fields.size() < 6 || fields.size() % 3 != 0)
         return "the fields (" + std::to_string(fields.size()) +
@@ -88,13 +125,9 @@ std::string readMatchLine(const std::string& line, TextEncoding encoding, MatchL
     for (size_t p = 0; p < playerCount; ++p) {
         const std::string& name = fields[3 + 3 * p];
         ResultPlayer player;
-        if (name.empty()) return playerReason(p, "has no name");
-        // A CR or a zero byte in a name (a line end of another system, a
-        // broken copy) would not be written back as read.
-        for (unsigned char c : name) {
-            if (c < 0x20 || c == 0x7F) return playerReason(p, "has a control character in the name");
-        }
-        player.name = encoding == TextEncoding::Utf8 ? name : toUtf8(decodeText(name, encoding));
+        const char* fault = nameFault(name);
+        if (*fault != '\0') return playerReason(p, fault);
+        player.name = aliasedName(aliases, nameOfField(name, encoding));
         if (!readTeamField(fields[4 + 3 * p], encoding, player)) return playerReason(p, "has no team 1 to 4");
         // "1601?": the rating of a player PlayerData.txt marked unrated.
         std::string rating = fields[5 + 3 * p];
@@ -124,31 +157,68 @@ std::string withoutLineBreaks(std::string text) {
 
 }  // namespace
 
+std::string aliasedName(const std::vector<NameAlias>& aliases, const std::string& name) {
+    std::string known = name;
+    // No alias closes a circle, so each step leaves the chain's earlier
+    // names behind; the count bounds the walk all the same.
+    for (size_t steps = 0; steps <= aliases.size(); ++steps) {
+        const NameAlias* next = nullptr;
+        for (const NameAlias& alias : aliases) {
+            if (alias.old_name == known) next = &alias;
+        }
+        if (next == nullptr) break;
+        known = next->new_name;
+    }
+    return known;
+}
+
+namespace {
+
+// A line of the file: its text without the line end, its number and where
+// it begins.
+struct ResultsFileLine {
+    std::string text;
+    int number = 0;
+    size_t start = 0;
+};
+
+}  // namespace
+
 ResultsLog parseResults(const std::string& bytes) {
-    ResultsLog log;
     const size_t bom = byteOrderMarkLength(bytes);
     const TextEncoding encoding = detectEncoding(bytes.data() + bom, bytes.size() - bom);
-    int lineNumber = 0;
+    std::vector<ResultsFileLine> lines;
     for (size_t start = bom; start < bytes.size();) {
         size_t end = bytes.find('\n', start);
         if (end == std::string::npos) end = bytes.size();
         size_t textEnd = end;
         if (textEnd > start && bytes[textEnd - 1] == '\r') --textEnd;
-        const std::string line = bytes.substr(start, textEnd - start);
-        ++lineNumber;
-        if (!line.empty() && line[0] != '#') {
-            MatchLine match;
-            const std::string reason = readMatchLine(line, encoding, match);
-            if (reason.empty()) {
-                match.line_number = lineNumber;
-                // The result follows the date and the seed, each with its TAB.
-                match.result_offset = line.find('\t', line.find('\t') + 1) + 1 + start;
-                log.matches.push_back(std::move(match));
-            } else {
-                log.skipped.push_back({lineNumber, reason});
-            }
-        }
+        lines.push_back({bytes.substr(start, textEnd - start), static_cast<int>(lines.size()) + 1, start});
         start = end + 1;
+    }
+    // The aliases first: they hold for the lines before them too.
+    ResultsLog log;
+    std::vector<std::string> reasons(lines.size());  // why each line is skipped, if it is
+    for (size_t k = 0; k < lines.size(); ++k) {
+        if (isAliasLine(lines[k].text)) reasons[k] = readAliasLine(lines[k].text, encoding, log.aliases);
+    }
+    for (size_t k = 0; k < lines.size(); ++k) {
+        const ResultsFileLine& line = lines[k];
+        if (line.text.empty() || line.text[0] == '#') continue;
+        if (isAliasLine(line.text)) {
+            if (!reasons[k].empty()) log.skipped.push_back({line.number, reasons[k]});
+            continue;
+        }
+        MatchLine match;
+        const std::string reason = readMatchLine(line.text, encoding, log.aliases, match);
+        if (reason.empty()) {
+            match.line_number = line.number;
+            // The result follows the date and the seed, each with its TAB.
+            match.result_offset = line.text.find('\t', line.text.find('\t') + 1) + 1 + line.start;
+            log.matches.push_back(std::move(match));
+        } else {
+            log.skipped.push_back({line.number, reason});
+        }
     }
     return log;
 }

@@ -22,6 +22,9 @@
 // Lines end with CR LF when written; LF alone is read too. An empty line or
 // one that starts with # is passed over; a line that does not read as a
 // match is skipped, the rest still counts.
+// A line "alias<TAB>OLD<TAB>NEW", which no match line can begin with, says
+// that OLD and NEW are one player, known as NEW in every line of the file,
+// before the alias line and after it.
 
 constexpr int kMaxLinePlayers = kPlayerSlots;  // the players of the report's table
 
@@ -57,11 +60,22 @@ struct SkippedLine {
     std::string reason;
 };
 
-// A file's matches in file order, and the lines skipped as no match.
+// One name an alias line gives another player's.
+struct NameAlias {
+    std::string old_name;
+    std::string new_name;
+};
+
+// A file's matches in file order, the aliases it holds and the lines skipped.
 struct ResultsLog {
     std::vector<MatchLine> matches;
+    std::vector<NameAlias> aliases;  // in file order, each old name once
     std::vector<SkippedLine> skipped;
 };
+
+// The name a player is known by: the name the last alias of a chain of them
+// gives (A -> B and B -> C make A, B and C all C), else the name itself.
+std::string aliasedName(const std::vector<NameAlias>& aliases, const std::string& name);
 
 // Reads the bytes of a whole file. A byte order mark at the start is passed
 // over (the offsets still count it). The names are read as UTF-8 when the
@@ -69,7 +83,10 @@ struct ResultsLog {
 // A line is skipped when a field is missing or does not read as above, when
 // it names more than kMaxLinePlayers players or one name twice, when a
 // rating is outside 0 .. kMaxRating, or when its result is a team none of
-// its players is in.
+// its players is in. Every player's name is read through the aliases, so a
+// line that names both names of one player names him twice. An alias line
+// is skipped when it names one name twice, when its old name has an alias
+// already, or when it would close a circle of names (A -> B, then B -> A).
 ResultsLog parseResults(const std::string& bytes);
 
 // The match as one line of the file, without a line end. A TAB, CR or LF in

@@ -20,6 +20,7 @@
 #include "editor/shell/info_windows_win32.h"
 #include "editor/shell/input_windows_win32.h"
 #include "editor/shell/live_display_win32.h"
+#include "ratings/learned_note.h"
 #include "win32/keyboard_hook_win32.h"
 #include "win32/single_copy_win32.h"
 #include "win32/tray_program_win32.h"
@@ -63,7 +64,7 @@ bool readClipboardText(std::wstring& text) {
 
 void captureFromClipboard() {
     std::wstring text;
-    captureClipboard(g_editor, editorPort(), readClipboardText(text) ? text.c_str() : nullptr);
+    captureClipboard(g_editor, editorPort(), readClipboardText(text) ? text.c_str() : nullptr, resultsFileText());
 }
 
 ScreenRect screenRect(const RECT& rect) { return ScreenRect{rect.left, rect.top, rect.right, rect.bottom}; }

@@ -15,6 +15,7 @@
 #include "editor/rule_text.h"
 #include "editor/shell/editor_port_win32.h"
 #include "editor/shell/live_display_win32.h"
+#include "ratings/learned_note.h"
 #include "win32/secondary_window_win32.h"
 
 namespace {
@@ -106,7 +107,7 @@ void onEnterData() {
     fields.field2 = secondaryControlText(kField2Id);
     fields.element = secondaryControlText(kElementFieldId);
     setControlText(kElementFieldId, kElementFieldDefault);
-    const EntryOutcome outcome = enterData(g_editor, editorPort(), fields);
+    const EntryOutcome outcome = enterData(g_editor, editorPort(), fields, resultsFileText());
     setControlText(kResult1Id, outcome.result1.c_str());
     setControlText(kResult2Id, outcome.result2.c_str());
     if (outcome.empty_field1) setControlText(kField1Id, L"");

@@ -20,13 +20,15 @@ constexpr int kHeadingId = 119;
 constexpr int kContentsId = 120;
 constexpr COLORREF kHeadingColour = RGB(255, 0, 0);
 const wchar_t* const kLiveDisplayClass = L"Brenlow: Rostrix Feedback Window";
-// Sizes at 96 DPI, scaled for the window's display.
-constexpr int kWindowWidth = 500;
+// Sizes at 96 DPI, scaled for the window's display; the contents are wide
+// enough for a row with the learned column.
+constexpr int kWindowWidth = 660;
 constexpr int kWindowHeight = 400;
-constexpr int kContentsWidth = 400;
+constexpr int kContentsWidth = 560;
 constexpr int kContentsHeight = 250;  // the least height; more when the text needs it
 
-const ControlSpec kHeading = {L"static", L"Active Mod Display", SS_CENTER, kHeadingId, 50, 10, 400, 60, kNoLabel};
+const ControlSpec kHeading = {L"static", L"Active Mod Display", SS_CENTER, kHeadingId, 50,
+                              10,        kContentsWidth,        60,        kNoLabel};
 const ControlSpec kContents = {L"static", L"", SS_LEFT, kContentsId, 50, 80, kContentsWidth, kContentsHeight, kNoLabel};
 
 struct LiveDisplayState {

@@ -2,8 +2,11 @@
 // win32/tray_program_win32.h): PlayerData.txt made ready; the splash, which
 // takes the focus, since the host started the editor; the live display, the
 // keyboard hook and the tray icon, whose menu adds a row for each result the
-// last match in Results.txt may get; then the message loop until a quit, and
-// the orderly shutdown.
+// last match in Results.txt may get, and a timer that shows the learned
+// ratings again whenever Results.txt changes; then the message loop until a
+// quit, and the orderly shutdown.
+#include <windows.h>
+
 #include <iterator>
 #include <vector>
 
@@ -24,6 +27,39 @@ namespace {
 
 std::vector<ResultMenuRow> g_resultRows;  // as the tray menu shows them
 
+constexpr UINT kResultsWatchMs = 1000;
+
+// Results.txt as last seen: whether it was there, its size and its last write.
+struct ResultsStamp {
+    bool present = false;
+    ULONGLONG size = 0;
+    ULONGLONG written = 0;
+};
+
+ResultsStamp g_resultsSeen;
+
+ResultsStamp resultsStamp() {
+    ResultsStamp stamp;
+    WIN32_FILE_ATTRIBUTE_DATA data = {};
+    if (!GetFileAttributesExW(L"Results.txt", GetFileExInfoStandard, &data)) return stamp;
+    stamp.present = true;
+    stamp.size = (static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    stamp.written =
+        (static_cast<ULONGLONG>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
+    return stamp;
+}
+
+// Once a second: when Results.txt changed (a result recorded from the menu
+// or a .bat, a line edited by hand), the live display shows what it teaches now.
+void CALLBACK onResultsWatch(HWND, UINT, UINT_PTR, DWORD) {
+    const ResultsStamp stamp = resultsStamp();
+    if (stamp.present == g_resultsSeen.present && stamp.size == g_resultsSeen.size &&
+        stamp.written == g_resultsSeen.written)
+        return;
+    g_resultsSeen = stamp;
+    refreshDisplay(g_editor, editorPort());
+}
+
 // PlayerData.txt read, or made with the default players when missing; a file
 // that cannot be read ends the editor with 0 once the failure box is closed.
 bool preparePlayerData(int& exitCode) {
@@ -41,6 +77,9 @@ bool startEditor() {
         return false;
     }
     refreshDisplay(g_editor, editorPort());
+    g_resultsSeen = resultsStamp();
+    if (SetTimer(nullptr, 0, kResultsWatchMs, onResultsWatch) == 0)
+        debugLog("Could not start the timer that watches Results.txt");
     return installEditorHotkeys();
 }
 

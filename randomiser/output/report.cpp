@@ -226,6 +226,14 @@ std::wstring learnedPlayersNote(const PlayerTable& players, const MatchHistory& 
     return learnedNewcomersNote(newcomers);
 }
 
+std::wstring newPlayersTonightNote(const PlayerTable& players, const MatchHistory& history, bool learnedRatings) {
+    std::vector<std::wstring> names;
+    for (int p = 0; p < players.player_count && learnedRatings; ++p) {
+        if (!history.player_learned[p]) names.push_back(players.player_names[p]);
+    }
+    return newPlayersNote(names);
+}
+
 std::wstring skippedLinesNote(const MatchHistory& history) {
     if (history.skipped_lines == 0) return L"";
     return L"Results.txt: " + std::to_wstring(history.skipped_lines) +

@@ -44,6 +44,10 @@ std::wstring unratedPlayersNote(const PlayerTable& players);
 // players of one count of rated matches together; empty when there are none.
 std::wstring learnedPlayersNote(const PlayerTable& players, const MatchHistory& history);
 
+// With learned_ratings, "new tonight: Mo": the players the history does not
+// know yet; empty without the word or when it knows them all.
+std::wstring newPlayersTonightNote(const PlayerTable& players, const MatchHistory& history, bool learnedRatings);
+
 // "Results.txt: 3 lines skipped (see debug.txt)" when the history read
 // skipped lines as no match; empty otherwise.
 std::wstring skippedLinesNote(const MatchHistory& history);

@@ -23,10 +23,12 @@ std::wstring runNotes() {
     if (g_randomiser.options().open_chat != 0) notes += L"\nopen_chat: close the chat: Ctrl+1 opens it for each line";
     // The editor leaves its hotkeys alone while the randomiser runs.
     if (programRuns(kRostrixMutexName)) notes += L"\nRostrix's hotkeys rest until Sortilane ends";
-    // The history may have rated a player the file marks unrated, and may
-    // hold lines that read as no match.
+    // The history may have rated a player the file marks unrated, may not
+    // know a player yet, and may hold lines that read as no match.
+    const bool learned = g_randomiser.options().learned_ratings != 0;
     for (const std::wstring& note :
          {unratedPlayersNote(g_randomiser.players), learnedPlayersNote(g_randomiser.players, g_randomiser.history),
+          newPlayersTonightNote(g_randomiser.players, g_randomiser.history, learned),
           skippedLinesNote(g_randomiser.history)}) {
         if (!note.empty()) notes += L"\n" + note;
     }

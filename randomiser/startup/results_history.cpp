@@ -47,15 +47,15 @@ void readMatchHistory(const PlayerTable& players, int32_t seed, MatchHistory& hi
     const RatingReplay replay = replayResults(log, stopLine);
     history.skipped_lines = static_cast<int>(log.skipped.size());
 
+    // Each name as the lines know it: an alias line may give it another.
     std::string names[kPlayerSlots];
     for (int p = 0; p < players.player_count; ++p) {
-        names[p] = toUtf8(players.player_names[p]);
+        names[p] = aliasedName(log.aliases, toUtf8(players.player_names[p]));
         history.player_skills[p] = skillOf(replay, names[p], players.player_ratings[p]);
-        for (const PlayerRecord& record : replay.players) {
-            if (record.name != names[p]) continue;
-            history.player_learned[p] = 1;
-            history.player_rated_matches[p] = record.rated_matches;
-        }
+        const PlayerRecord* record = findRecord(replay, names[p]);
+        if (record == nullptr) continue;
+        history.player_learned[p] = 1;
+        history.player_rated_matches[p] = record->rated_matches;
     }
 
     // Tonight's lines before the stop line, newest first.

@@ -7,7 +7,8 @@
 // written before this match count: the first line whose seed is this match's
 // (as the report prints it) and every line after it are left out, so that a
 // check of the match with its seed, later, sees what the match saw. Players
-// are found by their exact name. Without Results.txt, or when it cannot be
+// are found by their exact name, or the name an alias line gives it (for the
+// learned ratings and the teammates alike). Without Results.txt, or when it cannot be
 // read (debug.txt says why), the history knows no player and no teammates.
 void readMatchHistory(const PlayerTable& players, int32_t seed, MatchHistory& history);
 

@@ -6,7 +6,8 @@
 # teaches and a Win Chance line, the report the native preview computes for
 # its seed, and adds its own line with the file's ratings, not the learned ones.
 # A player the file marks unrated whom the results have rated is no longer
-# marked, and the start balloon says what rated him and the skipped lines.
+# marked, and the start balloon says what rated him, who is new tonight and
+# the skipped lines.
 source "$(dirname "$0")/e2e_lib.sh"
 
 names=(Halvard Mirelle Tobin_Quay Senna Orrick Pellworth)
@@ -72,14 +73,16 @@ expect_equal "Results.txt keeps its lines and adds the match with the file's rat
 
 # Senna came without a rating: PlayerData.txt marks him unrated, but the two
 # won matches of Results.txt have rated him. A line that is no match is
-# skipped, and the start balloon says so.
+# skipped, and the start balloon says so. Halvard has left and Mo, whom no
+# line knows, came: the balloon names him as new tonight.
 printf ' player_unrated { 0 0 0 1 0 0 0 0 }' >>PlayerData.txt
+sed -i "s/'Halvard'/'Mo'/" PlayerData.txt
 printf 'not a match\r\n' >>Results.txt
 : >chat.txt
 start_randomiser learned_ratings
 wait_balloon
 expect_equal "the start balloon names what rated Senna and the skipped line" yes \
-  "$(wait_for 10 balloon_says "learned from 2 matches: Senna Results.txt: 1 line skipped (see debug.txt)" &&
+  "$(wait_for 10 balloon_says "learned from 2 matches: Senna new tonight: Mo Results.txt: 1 line skipped (see debug.txt)" &&
     echo yes || window_list | awk -F'\t' '$2 == "tooltips_class32" { print $3 }')"
 expect_equal "it no longer calls him unrated" no "$(balloon_says "Unrated" && echo yes || echo no)"
 screenshot learned_ratings_balloon

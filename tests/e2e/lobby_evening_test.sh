@@ -5,7 +5,8 @@
 # after a rating, and gives the player without a rating the lobby's mean,
 # marked unrated. The live display shows the file again after another
 # program changed it (Ctrl+6), and no longer marks the player once a result
-# in Results.txt has rated him. The randomiser with "rating" then types a
+# in Results.txt has rated him, nor once a second result, which it sees
+# without a key, has rated him again. The randomiser with "rating" then types a
 # report of all eight players, the unrated one's class marked '?', and the
 # report is the preview's for its seed.
 source "$(dirname "$0")/e2e_lib.sh"
@@ -46,6 +47,13 @@ expect_equal "once a result has rated NewGuy the live display no longer marks hi
   "$(wait_for 10 live_display_has '| NewGuy          | 1596   |' && live_display_has 'learned from 1 match: NewGuy' &&
     echo yes || control_text "$live_display" 120)"
 screenshot lobby_evening_learned
+
+# A second result, written as a .bat would, with no key pressed: the editor
+# sees Results.txt change and shows what it teaches now.
+printf '2026-03-14 20:40\t2\t1\tNewGuy\t1\t1596?\tVlad\t2\t1810\r\n' >>Results.txt
+expect_equal "the live display follows Results.txt without a key" yes \
+  "$(wait_for 10 live_display_has 'learned from 2 matches: NewGuy' && live_display_has '(new tonight)' &&
+    echo yes || control_text "$live_display" 120)"
 quit_with_esc
 wait_editor 10
 expect_equal "Esc ends the editor with 0" 0 "$editor_status"

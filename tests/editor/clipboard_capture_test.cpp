@@ -239,8 +239,14 @@ struct LobbyPlayer {
 struct LobbyCase {
     const char* text;  // UTF-8, as pasted
     std::vector<LobbyPlayer> players;
-    const char* note;  // UTF-8
+    const char* note;          // UTF-8
+    const char* results = "";  // the text of Results.txt
 };
+
+// Kestrel won last week against Влад; Kes is Kestrel's other name.
+const char* const kKestrelsHistory =
+    "2026-03-07 21:00\t1\t1\tKestrel\t1\t1700\t\xD0\x92\xD0\xBB\xD0\xB0\xD0\xB4\t2\t1800\r\n"
+    "alias\tKes\tKestrel\r\n";
 
 std::string signupPost() {
     std::string post =
@@ -291,6 +297,16 @@ TEST_F(CaptureTest, LobbyLinesAreReadAsAHostWritesThem) {
          {{"Mo", 1600, true}, {"Zed", 1600, true}},
          "Taken line by line: 2 players (players 1 to 2)\n2 players in 2 teams\nunrated, given the default 1600: Mo, "
          "Zed"},
+        // The history rates a name it knows (Kes through his alias); a rating
+        // pasted beside a name it knows still wins; Mo it does not know.
+        {"Kes\n\xD0\x92\xD0\xBB\xD0\xB0\xD0\xB4 1900\nMo\nZed 1500",
+         {{"Kes", 1789, false},
+          {"\xD0\x92\xD0\xBB\xD0\xB0\xD0\xB4", 1900, false},
+          {"Mo", 1700, true},
+          {"Zed", 1500, false}},
+         "Taken line by line: 4 players (players 1 to 4)\n4 players in 2 teams\nratings from the history: Kes 1789\n"
+         "unrated, given the mean 1700: Mo",
+         kKestrelsHistory},
         {post.c_str(),
          {{"Kestrel", 1720, false},
           {"Ana_Mar\xC3\xAD"
@@ -309,7 +325,7 @@ TEST_F(CaptureTest, LobbyLinesAreReadAsAHostWritesThem) {
     for (const LobbyCase& c : cases) {
         SCOPED_TRACE(c.text);
         ASSERT_TRUE(runResetCommand(state, port));
-        captureClipboard(state, port, wide(c.text).c_str());
+        captureClipboard(state, port, wide(c.text).c_str(), c.results);
         EXPECT_EQ(state.player_count, static_cast<int32_t>(c.players.size()));
         for (size_t i = 0; i < c.players.size(); ++i) {
             EXPECT_EQ(std::wstring(state.players[i].name), wide(c.players[i].name)) << i;
@@ -321,6 +337,28 @@ TEST_F(CaptureTest, LobbyLinesAreReadAsAHostWritesThem) {
     }
     // The marks are in the file, where the randomiser reads them.
     EXPECT_NE(dataFile().find(" player_unrated { 0 0 0 1 0 0 1 0 }"), std::string::npos) << dataFile();
+}
+
+// Eight long names the history knows: the balloon's line of their ratings
+// ends with "…" where half the balloon is full, the rest of the note intact.
+TEST_F(CaptureTest, TheRatingsFromTheHistoryAreFittedToTheBalloon) {
+    std::string history = "2026-03-14 20:00\t1\t1";
+    std::wstring lobby;
+    for (int p = 0; p < 8; ++p) {
+        const std::string name = "Long_Player_Na" + std::to_string(p);
+        history += "\t" + name + "\t" + std::to_string(p % 2 + 1) + "\t1500";
+        lobby += wide(name.c_str()) + L"\n";
+    }
+    captureClipboard(state, port, lobby.c_str(), history + "\r\n");
+    EXPECT_EQ(state.player_count, 8);
+    ASSERT_FALSE(port.notes.empty());
+    const std::wstring& note = port.notes.back();
+    const size_t start = note.find(L"\nratings from the history: Long_Player_Na0 1");
+    ASSERT_NE(start, std::wstring::npos) << toUtf8(note);
+    const std::wstring line = note.substr(start + 1);
+    EXPECT_LE(line.size(), kNoteUnits / 2);
+    EXPECT_EQ(line.substr(line.size() - 3), L", \u2026");
+    EXPECT_EQ(note.find(L"unrated"), std::wstring::npos);
 }
 
 TEST_F(CaptureTest, ACountThatNoTeamsDivideSaysWhichWould) {

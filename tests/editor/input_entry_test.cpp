@@ -122,6 +122,22 @@ TEST_F(InputEntryTest, ElementFieldTargetsOnePlayerOrTheNextInSequence) {
     EXPECT_EQ(dataFile(), expected + " player_unrated { 1 0 0 0 1 1 0 0 }");
 }
 
+// Names entered without a rating: the one the history knows gets his
+// learned rating as his own, the one it does not the mean, marked unrated.
+TEST_F(InputEntryTest, ANameTheHistoryKnowsGetsItsLearnedRating) {
+    startWith(replacedOnce(kDefaultFile, "player_rating { 0 0", "player_rating { 1500 1500"));
+    state.input_mode = InputMode::NameAndRating;
+    state.name_index = 2;
+    state.rating_index = 2;
+    const std::string history = "2026-03-14 20:00\t1\t1\tKestrel\t1\t1700\tBo\t2\t1800\r\n";
+    const EntryOutcome outcome = enterData(state, port, EntryFields{L"Kestrel Mo", L"", L""}, history);
+    EXPECT_EQ(outcome.result2, L"From the history: 1789 (player 3)\nUnrated, given the mean 1500 (player 4)");
+    EXPECT_EQ(state.players[2].rating, 1789);
+    EXPECT_FALSE(state.players[2].unrated);
+    EXPECT_EQ(state.players[3].rating, 1500);
+    EXPECT_TRUE(state.players[3].unrated);
+}
+
 TEST_F(InputEntryTest, ElementOutsideThePlayersInPlayIsRefused) {
     startWith(kDefaultFile);
     state.name_index = 6;  // "next" would be the hidden player 7

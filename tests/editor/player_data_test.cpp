@@ -210,7 +210,8 @@ TEST_F(EditorTest, TheDisplayShowsTheFileAsItIsNow) {
 }
 
 // Results.txt holds a won match of p1 (and one of one team, which rates
-// nobody): p1, unrated in the file, is shown as learned, p3 still unrated.
+// nobody): p1, unrated in the file, is shown as learned, p3 still unrated;
+// every player the history knows gets his learned rating beside his own.
 TEST_F(EditorTest, TheDisplayNoLongerMarksAPlayerTheResultsRated) {
     startWith(replacedOnce(kDefaultFile, "player_num {6}", "player_num {4}") + " player_unrated { 1 0 1 0 0 0 0 0 }");
     writeFile("Results.txt",
@@ -219,11 +220,27 @@ TEST_F(EditorTest, TheDisplayNoLongerMarksAPlayerTheResultsRated) {
     refreshDisplay(state, port);
     const std::wstring expected =
         L"Number Of Players ~ 4 | Number Of Teams ~ 2\n\n" + kRule + L"\n" +
-        row(L"| Player Name     | Rating | FMT  |") + row(L"| p1              | 0      | 0    |") +
-        row(L"| p2              | 0      | 0    |") + row(L"| p3              | 0?     | 0    |") +
-        row(L"| p4              | 0      | 0    |") + kRule +
+        row(L"| Player Name     | Rating | Learned              | FMT  |") +
+        row(L"| p1              | 0      | \u2192 213 (new tonight)  | 0    |") +
+        row(L"| p2              | 0      | \u2192 0 (new tonight)    | 0    |") +
+        row(L"| p3              | 0?     | \u2192 0 (new tonight)    | 0    |") +
+        row(L"| p4              | 0      | \u2192 0 (new tonight)    | 0    |") + kRule +
         L"\n? unrated: given the lobby's mean\nlearned from 1 match: p1";
     EXPECT_EQ(port.displays.back(), expected);
+}
+
+TEST(LearnedRatingText, SaysTheLearnedRatingAndItsChangeTonight) {
+    const struct {
+        LearnedRating learned;
+        const wchar_t* text;
+    } cases[] = {
+        {{true, 1562, 3, 34, false}, L"\u2192 1562 (+34 tonight)"},
+        {{true, 1480, 3, -12, false}, L"\u2192 1480 (-12 tonight)"},
+        {{true, 1480, 3, 0, false}, L"\u2192 1480"},  // tonight did not move him
+        {{true, 1601, 1, 0, true}, L"\u2192 1601 (new tonight)"},
+        {{false, 0, 0, 0, false}, L""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(learnedRatingText(c.learned), c.text);
 }
 
 TEST_F(EditorTest, MemoryTakesAValueOnlyWhenTheFileDid) {

@@ -186,6 +186,18 @@ TEST(BuildReport, LearnedNewcomersAreNamedWithTheirMatches) {
     EXPECT_EQ(learnedPlayersNote(r.players, history), L"learned from 6 matches: Anna, Cy; learned from 1 match: Bo");
 }
 
+// Only with learned_ratings: the players the history does not know.
+TEST(BuildReport, PlayersTheHistoryDoesNotKnowAreNewTonight) {
+    Randomiser r = workedExample();
+    MatchHistory history;
+    for (int p = 0; p < 3; ++p) history.player_learned[p] = 1;
+    EXPECT_EQ(newPlayersTonightNote(r.players, history, true),
+              L"new tonight: " + std::wstring(r.players.player_names[3]));
+    EXPECT_EQ(newPlayersTonightNote(r.players, history, false), L"");
+    history.player_learned[3] = 1;
+    EXPECT_EQ(newPlayersTonightNote(r.players, history, true), L"");
+}
+
 TEST(BuildReport, SkippedLinesAreCounted) {
     MatchHistory history;
     EXPECT_EQ(skippedLinesNote(history), L"");

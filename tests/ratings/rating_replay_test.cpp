@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -88,6 +89,42 @@ TEST(RatingReplay, APlayerWithoutHistoryBringsTheRatingAndTheNewSigma) {
     const Skill unknown = skillOf(replay, "Dee", 1234);
     EXPECT_EQ(unknown.mu, 1234);
     EXPECT_EQ(unknown.sigma, kNewPlayerSigma);
+}
+
+// Alias lines hold for every line, before and after them: Al is Alan in
+// both matches, and a chain makes Cy and Dee both Eve. An alias that names
+// one name twice, closes a circle or gives an old name a second new one is
+// skipped with its reason, and a match that names one player under two
+// names is skipped as naming him twice.
+TEST(RatingReplay, AliasLinesMakeTwoNamesOnePlayer) {
+    const ResultsLog log = parseResults(
+        "2026-03-14 20:00\t1\t1\tAl\t1\t1500\tBo\t2\t1500\n"  // 1
+        "alias\tAl\tAlan\n"                                       // 2: a merge
+        "2026-03-14 20:30\t2\t1\tAlan\t1\t1500\tCy\t2\t1500\n"  // 3
+        "alias\tBo\tBo\n"                                         // 4: the same name twice
+        "alias\tAlan\tAl\n"                                       // 5: a circle
+        "alias\tCy\tDee\n"                                        // 6
+        "alias\tDee\tEve\n"                                       // 7: a chain
+        "2026-03-14 21:00\t3\t1\tCy\t1\t1500\tDee\t2\t1500\n"   // 8: Eve twice
+        "alias\tAl\tZed\n"                                        // 9: Al has one already
+        "alias\tAl\n");                                          // 10
+    ASSERT_EQ(log.matches.size(), 2u);
+    EXPECT_EQ(log.matches[0].players[0].name, "Alan");
+    EXPECT_EQ(log.matches[1].players[1].name, "Eve");
+    std::vector<std::string> skipped;
+    for (const SkippedLine& line : log.skipped) skipped.push_back(std::to_string(line.line_number) + " " + line.reason);
+    EXPECT_EQ(skipped, (std::vector<std::string>{"4 the alias names Bo twice",
+                                                 "5 the alias closes a circle: Al is known as Alan already",
+                                                 "8 names Eve twice", "9 Al is an alias of Alan already",
+                                                 "10 an alias line is alias, the old name and the new name"}));
+    const RatingReplay replay = replayResults(log, kWholeLog);
+    ASSERT_EQ(replay.players.size(), 3u);  // Alan, Bo and Eve
+    EXPECT_EQ(playerNamed(replay, "Alan").rated_matches, 2);
+    EXPECT_EQ(playerNamed(replay, "Alan").wins, 2);
+    // Each of a player's names finds him.
+    for (const char* name : {"Al", "Alan"}) EXPECT_EQ(findRecord(replay, name), &playerNamed(replay, "Alan")) << name;
+    for (const char* name : {"Cy", "Dee", "Eve"}) EXPECT_EQ(findRecord(replay, name), &playerNamed(replay, "Eve"));
+    EXPECT_EQ(findRecord(replay, "Zed"), nullptr);
 }
 
 }  // namespace

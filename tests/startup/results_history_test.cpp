@@ -138,6 +138,26 @@ TEST(MatchHistory, TeammatesCountFromTonightsLinesOnly) {
     EXPECT_EQ(history.teammate_weights[0][3], 2) << "six hours before 19:30: the third line back tonight";
 }
 
+// An alias line makes "cy" Cy: the line of seed 22 counts his teammates and
+// his rating with Cy's, and the old name PlayerData.txt may still hold finds
+// him too.
+TEST(MatchHistory, AnAliasMakesTwoNamesOnePlayer) {
+    TempFolder folder;
+    const std::string aliased = kEvening + "alias\tcy\tCy\r\n";
+    writeFile("Results.txt", aliased);
+    PlayerTable players = gameFolderPlayers();
+    MatchHistory history;
+    readMatchHistory(players, 99, history);
+    EXPECT_EQ(history.teammate_weights[0][2], 1 + 4);  // Ann with Cy at seed 5, with cy at seed 22
+    const RatingReplay replay = replayResults(parseResults(aliased), kWholeLog);
+    EXPECT_EQ(findRecord(replay, "Cy")->rated_matches, 4);
+    boundedCopy(players.player_names[2], L"cy");
+    MatchHistory byOldName;
+    readMatchHistory(players, 99, byOldName);
+    EXPECT_EQ(byOldName.player_skills[2].mu, history.player_skills[2].mu);
+    EXPECT_EQ(byOldName.player_rated_matches[2], 4);
+}
+
 TEST(MatchHistory, WithoutResultsNothingIsLearnedOrSaid) {
     TempFolder folder;
     GameFolder().write();

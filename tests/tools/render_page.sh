@@ -13,7 +13,7 @@ case $2 in
   dom) what=(--dump-dom) ;;
   *) echo "usage: render_page.sh PAGE shot OUT.png | PAGE dom" >&2; exit 2 ;;
 esac
-timeout 120 "$browser" --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
+timeout 300 "$browser" --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
   --disable-background-networking --disable-component-update --disable-sync \
   --user-data-dir="$profile" --window-size=1000,1500 "${what[@]}" "file://$page" 2>"$profile/chromium.log" || {
   cat "$profile/chromium.log" >&2
