@@ -177,10 +177,8 @@ void printBalance(const Randomiser& randomiser) {
     const TeamSplit fairest = fairestSplit(randomiser);
     std::printf("Best spread possible: %lld\n", static_cast<long long>(fairest.spread));
     if (!randomiser.options().learned_ratings) return;
-    int teamOf[kPlayerSlots] = {};
-    for (int p = 0; p < players.player_count; ++p) teamOf[p] = players.player_teams[p] - 1;
     double chances[kMaxTeams] = {};
-    teamWinChances(players, randomiser.history, teamOf, chances);
+    drawnTeamWinChances(players, randomiser.history, chances);
     std::printf("Win chance: %s\n", toUtf8(winChancePercents(chances, players.team_count)).c_str());
     teamWinChances(players, randomiser.history, fairest.team_of, chances);
     std::printf("Win chance of the fairest split (player 1's team first): %s\n",

@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
+#include <vector>
 
+#include "randomiser/output/report_cells.h"
 #include "randomiser/state/randomiser_state.h"
 
 // The report in a few lines, for chats that take few messages or close after
@@ -12,12 +14,13 @@
 //     T2 1603: Halvard (Emberlings), Mirelle (Keshwyn), Pellworth (Solveni)
 //     Map: Hollow Fjords
 //
-// The options line holds the cells of the full report's option summary but
-// the civilisation tiers, team scores and win chances, which the team lines
-// carry. A team's line gives its score when the ratings are used (and its
-// chance to win when they are learned: "T1 1460 38%:"), and each player's
-// civilisation when they were drawn; an unrated player's name has '?' after it.
-void buildCompactReport(Randomiser& randomiser);
+// The options line joins the match cells of the option summary
+// (report_cells.h): all but the civilisation tiers, team scores and win
+// chances, which the team lines carry. A team's line gives its score when
+// the ratings are used (and its chance to win when they are learned: "T1
+// 1460 38%:"), and each player's civilisation when they were drawn; an
+// unrated player's name has '?' after it.
+void buildCompactReport(Randomiser& randomiser, const std::vector<ReportCell>& cells);
 
 // One team's line: "T2 1603: Halvard (Emberlings), Mirelle (Keshwyn)";
 // without withCivs the civilisations are left out.

@@ -16,6 +16,12 @@ void teamWinChances(const PlayerTable& players, const MatchHistory& history, con
     winChances(match, kResultsRatingParams.beta, chances);
 }
 
+void drawnTeamWinChances(const PlayerTable& players, const MatchHistory& history, double* chances) {
+    int teamOf[kPlayerSlots] = {};
+    for (int p = 0; p < players.player_count; ++p) teamOf[p] = players.player_teams[p] - 1;
+    teamWinChances(players, history, teamOf, chances);
+}
+
 std::wstring winChancePercents(const double* chances, int team_count) {
     std::wstring text;
     for (int t = 0; t < team_count; ++t) {
