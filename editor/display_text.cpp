@@ -14,14 +14,40 @@ const size_t kRatingWidth = 6;
 const size_t kFmtWidth = 4;
 const std::wstring kRule(80, L'_');
 
-void appendRow(std::wstring& text, const std::wstring& name, const std::wstring& rating, const std::wstring& fmt) {
+const size_t kPinWidth = 3;
+const size_t kApartWidth = 5;
+
+// One row of the table; the pin and apart columns only when hostRules.
+struct RowTexts {
+    std::wstring name;
+    std::wstring rating;
+    std::wstring fmt;
+    std::wstring pin;
+    std::wstring apart;
+};
+
+void appendRow(std::wstring& text, const RowTexts& row, bool hostRules) {
     text += L"| ";
-    padAppend(text, name, kNameWidth);
+    padAppend(text, row.name, kNameWidth);
     text += L" | ";
-    padAppend(text, rating, kRatingWidth);
+    padAppend(text, row.rating, kRatingWidth);
     text += L" | ";
-    padAppend(text, fmt, kFmtWidth);
+    padAppend(text, row.fmt, kFmtWidth);
+    if (hostRules) {
+        text += L" | ";
+        padAppend(text, row.pin, kPinWidth);
+        text += L" | ";
+        padAppend(text, row.apart, kApartWidth);
+    }
     text += L" |\n";
+}
+
+// Whether a player in play is pinned or kept apart: the table then shows both.
+bool showsHostRules(const EditorState& state, int rows) {
+    for (int i = 0; i < rows; ++i) {
+        if (state.players[i].team_pin != 0 || state.players[i].apart_group != 0) return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -36,15 +62,19 @@ void buildDisplayText(const EditorState& state, wchar_t (&buffer)[kDisplayTextUn
     std::wstring text = L"Number Of Players ~ " + std::to_wstring(state.player_count) + L" | Number Of Teams ~ " +
                         std::to_wstring(state.team_count) + L"\n\n";
     text += kRule + L"\n";
-    appendRow(text, L"Player Name", L"Rating", L"FMT");
     const int rows = std::clamp(state.player_count, 0, kPlayerSlots);
+    const bool hostRules = showsHostRules(state, rows);
+    appendRow(text, {L"Player Name", L"Rating", L"FMT", L"Pin", L"Apart"}, hostRules);
     bool unrated = false;
     std::vector<LearnedNewcomer> learned;
     for (int i = 0; i < rows; ++i) {
         const PlayerRecord& player = state.players[i];
         const bool shownUnrated = player.unrated && player.rated_matches == 0;
-        appendRow(text, player.name, std::to_wstring(player.rating) + (shownUnrated ? L"?" : L""),
-                  std::to_wstring(player.fmt_group));
+        appendRow(
+            text,
+            {player.name, std::to_wstring(player.rating) + (shownUnrated ? L"?" : L""),
+             std::to_wstring(player.fmt_group), std::to_wstring(player.team_pin), std::to_wstring(player.apart_group)},
+            hostRules);
         unrated = unrated || shownUnrated;
         if (player.unrated && !shownUnrated) learned.push_back({player.name, player.rated_matches});
     }

@@ -14,7 +14,9 @@ struct PlayerRecord {
     wchar_t name[kNameUnits];
     int32_t rating;
     int32_t fmt_group;
-    bool unrated;  // the rating is a mean the editor gave him, not his own
+    int32_t team_pin;     // 0 for none, else the team he plays in
+    int32_t apart_group;  // 0 for none, else the players of his number play in other teams
+    bool unrated;         // the rating is a mean the editor gave him, not his own
     // The matches with a winner of Results.txt that rated him, as the display
     // last read them: an unrated player they rated is no longer shown unrated.
     int rated_matches;

@@ -51,6 +51,7 @@
 #include "common/debug_log.h"
 #include "common/text_convert.h"
 #include "randomiser/allocation/fair_teams.h"
+#include "randomiser/allocation/host_rules.h"
 #include "randomiser/output/report.h"
 #include "randomiser/output/chat_files.h"
 #include "randomiser/output/typing_sequence.h"
@@ -162,6 +163,9 @@ void printBalance(const Randomiser& randomiser) {
     std::printf("Spread: %lld\n", static_cast<long long>(teamScoreSpread(randomiser)));
     const TeamSplit fairest = fairestSplit(randomiser);
     std::printf("Best spread possible: %lld\n", static_cast<long long>(fairest.spread));
+    if (holdsHostRules(players))
+        std::printf("Best spread without the pins and apart groups: %lld\n",
+                    static_cast<long long>(bestSpreadWithoutHostRules(randomiser)));
     if (!randomiser.options().learned_ratings) return;
     int teamOf[kPlayerSlots] = {};
     for (int p = 0; p < players.player_count; ++p) teamOf[p] = players.player_teams[p] - 1;
