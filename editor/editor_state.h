@@ -38,6 +38,8 @@ struct EditorState {
     int32_t name_index = 0;
     int32_t rating_index = 0;
     int32_t fmt_index = 0;
+    int32_t pin_index = 0;    // next player whose team pin is filled in sequence
+    int32_t apart_index = 0;  // next player whose apart group is filled in sequence
 
     InputMode input_mode = InputMode::NameAndRating;
 };
