@@ -5,6 +5,7 @@
 
 #include "common/crt_random.h"
 #include "common/debug_log.h"
+#include "randomiser/allocation/host_rules.h"
 
 namespace {
 
@@ -279,8 +280,11 @@ std::wstring unfairTeamsNote(const Randomiser& randomiser) {
     if (!teams.fair_balanced || teams.fair_best_spread <= kUnfairSpread) return L"";
     const std::wstring spread =
         L"Fairest teams still differ by " + std::to_wstring(teams.fair_best_spread) + L" points: ";
-    // The friend groups are the cause when the players alone could be split fairly.
+    // The pins and apart groups are the cause when the players could be split
+    // fairly without them, the friend groups when the players alone could.
     const PlayerTable& players = randomiser.players;
+    if (holdsHostRules(players) && bestSpreadWithoutHostRules(randomiser) <= kUnfairSpread)
+        return spread + L"the pins and apart groups force it; change them (Rostrix, Ctrl+4)?";
     const int noGroups[kPlayerSlots] = {};
     SplitList list;
     listSplits(players, noGroups, randomiser.history, list);

@@ -647,6 +647,18 @@ TEST(FairTeams, ABestSpreadAbove200IsLoggedAndNoted) {
     EXPECT_EQ(unfairTeamsNote(r),
               L"Fairest teams still differ by 1000 points: a friend group is too large; change the FMT groups?");
 
+    // Pins that put the two strong players together are the cause when the
+    // players could be split fairly without them.
+    Randomiser pinned;
+    setPlayers(pinned, 2, {2000, 2100, 1000, 1100});
+    changeOptions(pinned, [](OptionSet& options) { options.fair_teams = 1; });
+    pinned.players.player_team_pins[0] = 2;
+    pinned.players.player_team_pins[1] = 2;
+    assignTeams(pinned);
+    EXPECT_EQ(unfairTeamsNote(pinned),
+              L"Fairest teams still differ by 1000 points: the pins and apart groups force it; change them (Rostrix, "
+              L"Ctrl+4)?");
+
     // Without groups the note names the cause it can see: an unrated player,
     // else the ratings.
     Randomiser apart;
