@@ -85,15 +85,16 @@ std::wstring countInFile(const EditorState& state, const char* key) {
     return std::to_wstring(state.script->getInt(key, 0));
 }
 
-// What differs between the fields of the input window, one row for each kind
-// of field. The names, ratings and FMT groups fields take one value a token,
-// for the player the element field names or the next in sequence; the
-// counts fields take the number their first token begins with.
 // The fields of the window that a row fills: the first, the second (the
 // mode's first row fills it too when no row is for it), or the FMT mode's pin
 // and apart fields.
 enum class Field { First, Second, Pin, Apart };
 
+// What differs between the fields of the input window, one row for each kind
+// of field. The names, ratings, FMT groups, team pins and apart groups fields
+// take one value a token, for the player the element field names or the next
+// in sequence; the counts fields take the number their first token begins
+// with.
 struct FieldRow {
     InputMode mode;  // the mode that shows it
     Field field;
