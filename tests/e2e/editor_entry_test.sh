@@ -91,6 +91,7 @@ expect_equal "the pin and the apart group join the file as lists" \
 expect_equal "the FMT window confirms the pin" "Entered: 2 (player 2)" "$(control_text "$editor_window" 133)"
 expect_equal "the FMT window confirms the apart group" "Entered: 7 (player 2)" "$(control_text "$editor_window" 136)"
 wait_for 10 display_has "| Pin | Apart |" || echo "the live display shows no pins"
+screenshot editor_fmt_pins_entered
 shown=$(control_text "$live_display" 120)
 expect_equal "the live display shows Bravo's pin and apart group" yes \
   "$([[ $shown == *'| Bravo '*'| 2   | 7     |'* ]] && echo yes || echo "$shown")"
