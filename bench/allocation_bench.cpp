@@ -107,8 +107,7 @@ void BM_fairTeamsAllocationAndReport(benchmark::State& state) {
 BENCHMARK(BM_fairTeamsAllocationAndReport);
 
 // The team choice alone for the same players: every split looked at, one drawn.
-void BM_fairTeamsChoice(benchmark::State& state) {
-    static const Randomiser base = inMemoryRun(4, true);
+void runFairTeamsChoice(benchmark::State& state, const Randomiser& base) {
     static Randomiser run;
     run = base;
     uint32_t seed = 1412622073;
@@ -119,7 +118,31 @@ void BM_fairTeamsChoice(benchmark::State& state) {
         benchmark::DoNotOptimize(run.players.player_teams[0]);
     }
 }
+
+void BM_fairTeamsChoice(benchmark::State& state) {
+    static const Randomiser base = inMemoryRun(4, true);
+    runFairTeamsChoice(state, base);
+}
 BENCHMARK(BM_fairTeamsChoice);
+
+// The same with two players pinned and two apart groups, which the search
+// keeps as it walks.
+Randomiser withHostRules(Randomiser r) {
+    r.players.player_team_pins[0] = 1;
+    r.players.player_team_pins[7] = 2;
+    r.players.player_apart_groups[1] = 1;
+    r.players.player_apart_groups[2] = 1;
+    r.players.player_apart_groups[3] = 2;
+    r.players.player_apart_groups[4] = 2;
+    r.players.player_apart_groups[6] = 2;
+    return r;
+}
+
+void BM_fairTeamsChoiceWithHostRules(benchmark::State& state) {
+    static const Randomiser base = withHostRules(inMemoryRun(4, true));
+    runFairTeamsChoice(state, base);
+}
+BENCHMARK(BM_fairTeamsChoiceWithHostRules);
 
 // The same runs one by one: their median and 90th percentile time. A few
 // seeds make the civilisation draw retry up to its guards (thousands of

@@ -278,5 +278,7 @@ bool runResetCommand(EditorState& state, EditorPort& port) {
     state.name_index = 0;
     state.rating_index = 0;
     state.fmt_index = 0;
+    state.pin_index = 0;
+    state.apart_index = 0;
     return true;
 }

@@ -15,20 +15,46 @@ const size_t kLearnedWidth = 20;
 const size_t kFmtWidth = 4;
 const std::wstring kRule(80, L'_');
 
-// A row of the table; the learned column only when the table has it.
-void appendRow(std::wstring& text, const std::wstring& name, const std::wstring& rating, const std::wstring* learned,
-               const std::wstring& fmt) {
+const size_t kPinWidth = 3;
+const size_t kApartWidth = 5;
+
+// One row of the table; the learned column only when the table has it, the
+// pin and apart columns only when hostRules.
+struct RowTexts {
+    std::wstring name;
+    std::wstring rating;
+    std::wstring learned;
+    std::wstring fmt;
+    std::wstring pin;
+    std::wstring apart;
+};
+
+void appendRow(std::wstring& text, const RowTexts& row, bool learned, bool hostRules) {
     text += L"| ";
-    padAppend(text, name, kNameWidth);
+    padAppend(text, row.name, kNameWidth);
     text += L" | ";
-    padAppend(text, rating, kRatingWidth);
+    padAppend(text, row.rating, kRatingWidth);
     text += L" | ";
-    if (learned != nullptr) {
-        padAppend(text, *learned, kLearnedWidth);
+    if (learned) {
+        padAppend(text, row.learned, kLearnedWidth);
         text += L" | ";
     }
-    padAppend(text, fmt, kFmtWidth);
+    padAppend(text, row.fmt, kFmtWidth);
+    if (hostRules) {
+        text += L" | ";
+        padAppend(text, row.pin, kPinWidth);
+        text += L" | ";
+        padAppend(text, row.apart, kApartWidth);
+    }
     text += L" |\n";
+}
+
+// Whether a player in play is pinned or kept apart: the table then shows both.
+bool showsHostRules(const EditorState& state, int rows) {
+    for (int i = 0; i < rows; ++i) {
+        if (state.players[i].team_pin != 0 || state.players[i].apart_group != 0) return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -55,16 +81,18 @@ void buildDisplayText(const EditorState& state, wchar_t (&buffer)[kDisplayTextUn
     const int rows = std::clamp(state.player_count, 0, kPlayerSlots);
     bool anyKnown = false;
     for (int i = 0; i < rows; ++i) anyKnown = anyKnown || state.players[i].learned.known;
-    const std::wstring heading = L"Learned";
-    appendRow(text, L"Player Name", L"Rating", anyKnown ? &heading : nullptr, L"FMT");
+    const bool hostRules = showsHostRules(state, rows);
+    appendRow(text, {L"Player Name", L"Rating", L"Learned", L"FMT", L"Pin", L"Apart"}, anyKnown, hostRules);
     bool unrated = false;
     std::vector<LearnedNewcomer> learned;
     for (int i = 0; i < rows; ++i) {
         const PlayerRecord& player = state.players[i];
         const bool shownUnrated = player.unrated && player.learned.rated_matches == 0;
-        const std::wstring learnedText = learnedRatingText(player.learned);
-        appendRow(text, player.name, std::to_wstring(player.rating) + (shownUnrated ? L"?" : L""),
-                  anyKnown ? &learnedText : nullptr, std::to_wstring(player.fmt_group));
+        appendRow(text,
+                  {player.name, std::to_wstring(player.rating) + (shownUnrated ? L"?" : L""),
+                   learnedRatingText(player.learned), std::to_wstring(player.fmt_group),
+                   std::to_wstring(player.team_pin), std::to_wstring(player.apart_group)},
+                  anyKnown, hostRules);
         unrated = unrated || shownUnrated;
         if (player.unrated && !shownUnrated) learned.push_back({player.name, player.learned.rated_matches});
     }

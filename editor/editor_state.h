@@ -15,7 +15,9 @@ struct PlayerRecord {
     wchar_t name[kNameUnits];
     int32_t rating;
     int32_t fmt_group;
-    bool unrated;  // the rating is a mean the editor gave him, not his own
+    int32_t team_pin;     // 0 for none, else the team he plays in
+    int32_t apart_group;  // 0 for none, else the players of his number play in other teams
+    bool unrated;         // the rating is a mean the editor gave him, not his own
     // What Results.txt taught of him, as the display last read it: his
     // learned rating and its change tonight are shown beside his own, and an
     // unrated player a match with a winner rated is no longer shown unrated.
@@ -38,6 +40,8 @@ struct EditorState {
     int32_t name_index = 0;
     int32_t rating_index = 0;
     int32_t fmt_index = 0;
+    int32_t pin_index = 0;    // next player whose team pin is filled in sequence
+    int32_t apart_index = 0;  // next player whose apart group is filled in sequence
 
     InputMode input_mode = InputMode::NameAndRating;
 };

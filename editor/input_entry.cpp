@@ -61,6 +61,13 @@ bool ratingOfToken(const std::wstring& token, int32_t& rating) {
     return true;
 }
 
+// A number of digits only, at most high; the value read when it is one.
+bool digitsUpTo(const std::wstring& token, int32_t& value, int32_t high) {
+    if (token.find_first_not_of(L"0123456789") != std::wstring::npos || charCount(token) > 4) return false;
+    value = readLeadingInt(token.c_str());
+    return value <= high;
+}
+
 // A count is the number its token begins with; true when it lies within
 // low to high.
 bool countWithin(const std::wstring& token, int32_t& count, int32_t low, int32_t high) {
@@ -78,12 +85,19 @@ std::wstring countInFile(const EditorState& state, const char* key) {
     return std::to_wstring(state.script->getInt(key, 0));
 }
 
+// The fields of the window that a row fills: the first, the second (the
+// mode's first row fills it too when no row is for it), or the FMT mode's pin
+// and apart fields.
+enum class Field { First, Second, Pin, Apart };
+
 // What differs between the fields of the input window, one row for each kind
-// of field. The names, ratings and FMT groups fields take one value a token,
-// for the player the element field names or the next in sequence; the
-// counts fields take the number their first token begins with.
+// of field. The names, ratings, FMT groups, team pins and apart groups fields
+// take one value a token, for the player the element field names or the next
+// in sequence; the counts fields take the number their first token begins
+// with.
 struct FieldRow {
-    InputMode mode;                    // the mode that shows it; a mode with one row shows it in both fields
+    InputMode mode;  // the mode that shows it
+    Field field;
     const wchar_t* label;              // beside the field in the window
     const wchar_t* noun;               // one value of the field
     int32_t EditorState::*next_index;  // the next player in sequence (none for the counts)
@@ -99,20 +113,20 @@ struct FieldRow {
 };
 
 const FieldRow kFieldRows[] = {
-    {InputMode::NameAndRating, L"Player's Name:", L"name", &EditorState::name_index,
+    {InputMode::NameAndRating, Field::First, L"Player's Name:", L"name", &EditorState::name_index,
      [](const std::wstring& token, int32_t&) { return charCount(token) <= kNameChars; },
      L" is longer than 15 characters",
      [](EditorState& state, int index, const std::wstring& token, int32_t) {
          return storePlayerName(state, index, token.c_str());
      },
      [](const EditorState& state, int index) { return std::wstring(state.players[index].name); }, false},
-    {InputMode::NameAndRating, L"Player's Rate:", L"rating", &EditorState::rating_index, ratingOfToken,
+    {InputMode::NameAndRating, Field::Second, L"Player's Rate:", L"rating", &EditorState::rating_index, ratingOfToken,
      L" is not a rating: a number of up to 5 digits, or a rating word",
      [](EditorState& state, int index, const std::wstring&, int32_t rating) {
          return storePlayerRating(state, index, rating);
      },
      [](const EditorState& state, int index) { return std::to_wstring(state.players[index].rating); }, true},
-    {InputMode::Fmt, L"Player's FMT:", L"FMT group", &EditorState::fmt_index,
+    {InputMode::Fmt, Field::First, L"Player's FMT:", L"FMT group", &EditorState::fmt_index,
      [](const std::wstring& token, int32_t& group) {
          group = readLeadingInt(token.c_str());
          return charCount(token) <= kMaxFmtChars;
@@ -122,14 +136,28 @@ const FieldRow kFieldRows[] = {
          return storePlayerFmt(state, index, group);
      },
      [](const EditorState& state, int index) { return std::to_wstring(state.players[index].fmt_group); }, false},
-    {InputMode::Counts, L"Number Of Players:", L"Players", nullptr,
+    {InputMode::Fmt, Field::Pin, L"Team pin (0 none):", L"team pin", &EditorState::pin_index,
+     [](const std::wstring& token, int32_t& pin) { return digitsUpTo(token, pin, kMaxTeamPin); },
+     L" is not a team pin: 0 for none, or team 1 to 4",
+     [](EditorState& state, int index, const std::wstring&, int32_t pin) {
+         return storePlayerTeamPin(state, index, pin);
+     },
+     [](const EditorState& state, int index) { return std::to_wstring(state.players[index].team_pin); }, false},
+    {InputMode::Fmt, Field::Apart, L"Apart group (0 none):", L"apart group", &EditorState::apart_index,
+     [](const std::wstring& token, int32_t& group) { return digitsUpTo(token, group, kMaxApartGroup); },
+     L" is not an apart group: 0 for none, or a number of up to 4 digits",
+     [](EditorState& state, int index, const std::wstring&, int32_t group) {
+         return storePlayerApartGroup(state, index, group);
+     },
+     [](const EditorState& state, int index) { return std::to_wstring(state.players[index].apart_group); }, false},
+    {InputMode::Counts, Field::First, L"Number Of Players:", L"Players", nullptr,
      [](const std::wstring& token, int32_t& count) { return countWithin(token, count, kMinPlayers, kPlayerSlots); },
      L" - Player min/max - 2/8",
      [](EditorState& state, int, const std::wstring&, int32_t count) {
          return storeCountIfChanged(state, kPlayerNumKey, count, storePlayerCount);
      },
      [](const EditorState& state, int) { return countInFile(state, kPlayerNumKey); }, false},
-    {InputMode::Counts, L"Number Of Teams:", L"Teams", nullptr,
+    {InputMode::Counts, Field::Second, L"Number Of Teams:", L"Teams", nullptr,
      [](const std::wstring& token, int32_t& count) { return countWithin(token, count, kMinTeams, kMaxTeams); },
      L" - Team min/max - 2/4",
      [](EditorState& state, int, const std::wstring&, int32_t count) {
@@ -142,16 +170,16 @@ const FieldRow kFieldRows[] = {
 struct ModeRows {
     const FieldRow* first = nullptr;
     const FieldRow* second = nullptr;
+    const FieldRow* pin = nullptr;  // null outside the FMT mode
+    const FieldRow* apart = nullptr;
 };
 
 ModeRows rowsOfMode(InputMode mode) {
     ModeRows rows;
     for (const FieldRow& row : kFieldRows) {
         if (row.mode != mode) continue;
-        if (rows.first == nullptr)
-            rows.first = &row;
-        else
-            rows.second = &row;
+        const FieldRow** place[] = {&rows.first, &rows.second, &rows.pin, &rows.apart};
+        *place[static_cast<int>(row.field)] = &row;
     }
     if (rows.second == nullptr) rows.second = rows.first;
     return rows;
@@ -277,6 +305,19 @@ void rateNamedPlayers(EditorState& state, const std::vector<int>& named, const s
     label += unrated;
 }
 
+// The FMT mode's pin or apart field, entered while no field above ended the
+// entry (goesOn, which a value it cannot store clears).
+void enterLowerField(EditorState& state, const std::wstring& field, const FieldRow& row, Target& target, bool& goesOn,
+                     std::wstring& label, bool& emptied) {
+    if (field.empty()) return;
+    if (!goesOn) {
+        label = notStored(field, kStoppedAbove);
+        return;
+    }
+    std::vector<int> stored;
+    goesOn = enterField(state, field, row, target, stored, label, emptied);
+}
+
 enum class CountField { Empty, NoNumber, Accepted, Refused };
 
 // Reads one counts field: the number its first token begins with. A field
@@ -341,7 +382,8 @@ void enterCounts(EditorState& state, const ModeRows& rows, const EntryFields& fi
 
 ModeLabels labelsForMode(InputMode mode) {
     const ModeRows rows = rowsOfMode(mode);
-    return {rows.first->label, rows.second->label};
+    return {rows.first->label, rows.second->label, rows.pin != nullptr ? rows.pin->label : nullptr,
+            rows.apart != nullptr ? rows.apart->label : nullptr};
 }
 
 EntryOutcome enterData(EditorState& state, EditorPort& port, const EntryFields& fields,
@@ -367,14 +409,18 @@ EntryOutcome enterData(EditorState& state, EditorPort& port, const EntryFields& 
         return outcome;
     }
     std::vector<int> stored;
-    if (fields.field1.empty() ||
-        enterField(state, fields.field1, *rows.first, target, stored, outcome.result1, outcome.empty_field1)) {
-        if (!fields.field2.empty())
-            enterField(state, fields.field2, *rows.second, target, stored, outcome.result2, outcome.empty_field2);
-        else if (rows.second->rates_named_when_empty)
-            rateNamedPlayers(state, stored, resultsText, outcome.result2);
-    } else {
+    bool goesOn = fields.field1.empty() ||
+                  enterField(state, fields.field1, *rows.first, target, stored, outcome.result1, outcome.empty_field1);
+    if (!goesOn) {
         outcome.result2 = notStored(fields.field2, kStoppedAbove);
+    } else if (!fields.field2.empty()) {
+        goesOn = enterField(state, fields.field2, *rows.second, target, stored, outcome.result2, outcome.empty_field2);
+    } else if (rows.second->rates_named_when_empty) {
+        rateNamedPlayers(state, stored, resultsText, outcome.result2);
+    }
+    if (rows.pin != nullptr) {
+        enterLowerField(state, fields.pin, *rows.pin, target, goesOn, outcome.result_pin, outcome.empty_pin);
+        enterLowerField(state, fields.apart, *rows.apart, target, goesOn, outcome.result_apart, outcome.empty_apart);
     }
     refreshDisplay(state, port);
     return outcome;

@@ -70,7 +70,15 @@ void loadRecords(EditorState& state, Script& script) {
     }
     int unrated[kPlayerSlots];
     readUnratedMarks(script, unrated);
-    for (int i = 0; i < kPlayerSlots; ++i) state.players[i].unrated = unrated[i] != 0;
+    int pins[kPlayerSlots];
+    readOptionalList(script, kPlayerTeamPinKey, pins);
+    int apart[kPlayerSlots];
+    readOptionalList(script, kPlayerApartKey, apart);
+    for (int i = 0; i < kPlayerSlots; ++i) {
+        state.players[i].unrated = unrated[i] != 0;
+        state.players[i].team_pin = withinOr(pins[i], 0, kMaxTeamPin, 0);
+        state.players[i].apart_group = withinOr(apart[i], 0, kMaxApartGroup, 0);
+    }
 }
 
 // What Results.txt, as it is now, teaches of each player, as the display
@@ -82,12 +90,13 @@ void readLearnedRatings(EditorState& state) {
     for (int i = 0; i < kPlayerSlots; ++i) state.players[i].learned = learned[i];
 }
 
-// The loaded file with the list of unrated marks added at its end, written
-// and loaded again: the writer can only replace values that are there.
-bool addUnratedList(Script& script) {
-    const std::string text = std::string(script.text) + kUnratedListText;
+// The loaded file with an optional list (listText, the key's list of
+// zeros) added at its end, written and loaded again: the writer can only
+// replace values that are there.
+bool addOptionalList(Script& script, const char* key, const char* listText) {
+    const std::string text = std::string(script.text) + listText;
     if (text.size() >= Script::kTextBytes) {
-        debugLog("%s with %s would grow beyond 99999 bytes", script.path, kPlayerUnratedKey);
+        debugLog("%s with %s would grow beyond 99999 bytes", script.path, key);
         return false;
     }
     if (!replaceFileContents(script.path, text.data(), text.size())) {
@@ -103,7 +112,7 @@ bool storeUnratedMark(EditorState& state, int index, bool unrated) {
     Script& script = *state.script;
     if (script.findKey(kPlayerUnratedKey) < 0) {
         if (!unrated) return true;
-        if (!addUnratedList(script)) return false;
+        if (!addOptionalList(script, kPlayerUnratedKey, kUnratedListText)) return false;
     }
     if (!isPlayerIndex(index) || script.getInt(kPlayerUnratedKey, index) != (unrated ? 1 : 0)) {
         if (!script.storeInt(kPlayerUnratedKey, index, unrated ? 1 : 0)) return false;
@@ -271,6 +280,32 @@ bool storePlayerFmt(EditorState& state, int index, int32_t fmtGroup) {
     if (!state.script->storeInt(kPlayerFmtKey, index, fmtGroup)) return false;
     if (isPlayerIndex(index)) state.players[index].fmt_group = state.script->getInt(kPlayerFmtKey, index);
     return true;
+}
+
+// Stores value for player index in an optional list, adding the list the
+// first time a value other than 0 needs it (a file without it reads as 0),
+// and puts the value the file holds into field of the player's record.
+bool storeOptionalValue(EditorState& state, const char* key, const char* listText, int index, int32_t value,
+                        int32_t PlayerRecord::*field) {
+    Script& script = *state.script;
+    if (script.findKey(key) < 0) {
+        if (value == 0 && isPlayerIndex(index)) {
+            state.players[index].*field = 0;
+            return true;
+        }
+        if (!addOptionalList(script, key, listText)) return false;
+    }
+    if (!script.storeInt(key, index, value)) return false;
+    if (isPlayerIndex(index)) state.players[index].*field = script.getInt(key, index);
+    return true;
+}
+
+bool storePlayerTeamPin(EditorState& state, int index, int32_t pin) {
+    return storeOptionalValue(state, kPlayerTeamPinKey, kTeamPinListText, index, pin, &PlayerRecord::team_pin);
+}
+
+bool storePlayerApartGroup(EditorState& state, int index, int32_t group) {
+    return storeOptionalValue(state, kPlayerApartKey, kApartListText, index, group, &PlayerRecord::apart_group);
 }
 
 bool storePlayerCount(EditorState& state, int32_t count) {

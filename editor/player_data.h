@@ -48,6 +48,10 @@ bool storePlayerRating(EditorState& state, int index, int32_t rating);
 // in memory.
 bool storeUnratedPlayer(EditorState& state, int index, int32_t rating);
 bool storePlayerFmt(EditorState& state, int index, int32_t fmtGroup);
+// The pin and the apart group go to their own lists, which are added to the
+// file the first time a player is given a value other than 0.
+bool storePlayerTeamPin(EditorState& state, int index, int32_t pin);
+bool storePlayerApartGroup(EditorState& state, int index, int32_t group);
 bool storePlayerCount(EditorState& state, int32_t count);
 bool storeTeamCount(EditorState& state, int32_t count);
 

@@ -43,7 +43,12 @@ bool playerDataListsHold(const Script& script, int players, bool ratingsUsed) {
 }
 
 void readUnratedMarks(const Script& script, int (&unrated)[kPlayerSlots]) {
-    const int key = script.findKey(kPlayerUnratedKey);
+    readOptionalList(script, kPlayerUnratedKey, unrated);
+    for (int& mark : unrated) mark = mark != 0 ? 1 : 0;
+}
+
+void readOptionalList(const Script& script, const char* key, int (&values)[kPlayerSlots]) {
+    const int at = script.findKey(key);
     for (int i = 0; i < kPlayerSlots; ++i)
-        unrated[i] = key >= 0 && i < script.int_counts[key] && script.int_values[key][i] != 0 ? 1 : 0;
+        values[i] = at >= 0 && i < script.int_counts[at] ? script.int_values[at][i] : 0;
 }

@@ -29,6 +29,16 @@ constexpr const char* kUnratedListText = " player_unrated { 0 0 0 0 0 0 0 0 }";
 // player of the lobby has one.
 constexpr const char* kDefaultRatingKey = "default_rating";
 constexpr int32_t kDefaultRating = 1600;
+// Two more lists of 8 integers, the host's hand on the draw, which the editor
+// adds, as their lists below, the first time a player is given a value other
+// than 0. A file without them pins nobody and keeps nobody apart.
+// player_team_pin: 0 for none, 1 to 4: the player plays in that team.
+constexpr const char* kPlayerTeamPinKey = "player_team_pin";
+constexpr const char* kTeamPinListText = " player_team_pin { 0 0 0 0 0 0 0 0 }";
+// player_apart_group: the players of one non-zero number play in different
+// teams, as far as the teams allow.
+constexpr const char* kPlayerApartKey = "player_apart_group";
+constexpr const char* kApartListText = " player_apart_group { 0 0 0 0 0 0 0 0 }";
 
 constexpr int kPlayerSlots = 8;  // every list holds eight players
 constexpr int kMaxTeams = 4;
@@ -42,6 +52,8 @@ constexpr int32_t kMinTeams = 2;
 constexpr size_t kMaxNameChars = 15;
 constexpr int32_t kMaxRating = 999999;  // six digits
 constexpr int32_t kMaxFmtGroup = 9999;  // four digits
+constexpr int32_t kMaxTeamPin = kMaxTeams;
+constexpr int32_t kMaxApartGroup = 9999;  // four digits
 
 struct Script;
 
@@ -64,6 +76,10 @@ bool playerDataListsHold(const Script& script, int players, bool ratingsUsed);
 // The players the file marks unrated, as 1 in unrated[i]; all 0 when it has
 // no such list.
 void readUnratedMarks(const Script& script, int (&unrated)[kPlayerSlots]);
+
+// The values of an optional list of 8 integers (player_team_pin,
+// player_apart_group); 0 for each player it holds no value for.
+void readOptionalList(const Script& script, const char* key, int (&values)[kPlayerSlots]);
 
 // The content, byte for byte and without a line end: 6 players in 2 teams,
 // the names p1 to p8, every rating and group 0.

@@ -56,6 +56,7 @@
 #include "common/debug_log.h"
 #include "common/text_convert.h"
 #include "randomiser/allocation/fair_teams.h"
+#include "randomiser/allocation/host_rules.h"
 #include "randomiser/output/report.h"
 #include "randomiser/output/chat_files.h"
 #include "randomiser/output/typing_sequence.h"
@@ -176,6 +177,9 @@ void printBalance(const Randomiser& randomiser) {
     std::printf("Spread: %lld\n", static_cast<long long>(teamScoreSpread(randomiser)));
     const TeamSplit fairest = fairestSplit(randomiser);
     std::printf("Best spread possible: %lld\n", static_cast<long long>(fairest.spread));
+    if (holdsHostRules(players))
+        std::printf("Best spread without the pins and apart groups: %lld\n",
+                    static_cast<long long>(bestSpreadWithoutHostRules(randomiser)));
     if (!randomiser.options().learned_ratings) return;
     double chances[kMaxTeams] = {};
     drawnTeamWinChances(players, randomiser.history, chances);

@@ -1,5 +1,5 @@
-// The input window (names and ratings, FMT groups, or the player and team
-// counts, by the input mode) and the rule text window, secondary windows of
+// The input window (names and ratings, FMT groups with the team pins and
+// apart groups, or the player and team counts, by the input mode) and the rule text window, secondary windows of
 // the editor. What "Enter Data", "Load" and "Save" do is decided by the
 // portable editor code; here the fields are read and the outcome shown. The
 // rule text box draws magenta text on the pattern of its background picture.
@@ -9,6 +9,7 @@
 
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "common/debug_log.h"
 #include "editor/input_entry.h"
@@ -33,6 +34,8 @@ enum InputId {
     kResult1Id,
     kResult2Id
 };
+// The FMT mode's pin and apart rows, from 131.
+enum HostRuleId { kPinLabelId = 131, kPinFieldId, kPinResultId, kApartLabelId, kApartFieldId, kApartResultId };
 enum RuleTextId {
     kRuleHeadingId = 121,
     kFilenameLabelId,
@@ -60,6 +63,19 @@ const ControlSpec kInputControls[] = {
     {L"button", L"Enter Data", WS_TABSTOP | BS_PUSHBUTTON, kEnterDataId, 160, 150, 160, 40, kNoButton},
     {L"static", L"", 0, kResult1Id, 50, 200, 400, 60, kNoAfterword},
     {L"static", L"", 0, kResult2Id, 50, 260, 400, 60, kNoAfterword},  // as wide as label 1, inside the window
+};
+
+// The FMT mode puts the pin and apart rows below the second field and moves
+// the controls below them down by kHostRulesHeight; their results go last.
+constexpr int kHostRulesHeight = 80;
+constexpr int kHostRulesTop = 90;
+const ControlSpec kHostRuleControls[] = {
+    {L"static", L"", 0, kPinLabelId, 50, 90, 190, 24, kNoLabel},
+    {L"EDIT", L"", kField, kPinFieldId, 240, 90, 200, 24, kNoEditBox},
+    {L"static", L"", 0, kApartLabelId, 50, 130, 190, 24, kNoLabel},
+    {L"EDIT", L"", kField, kApartFieldId, 240, 130, 200, 24, kNoEditBox},
+    {L"static", L"", 0, kPinResultId, 50, 400, 400, 40, kNoAfterword},
+    {L"static", L"", 0, kApartResultId, 50, 440, 400, 40, kNoAfterword},
 };
 
 const ControlSpec kRuleTextControls[] = {
@@ -106,12 +122,19 @@ void onEnterData() {
     fields.field1 = secondaryControlText(kField1Id);
     fields.field2 = secondaryControlText(kField2Id);
     fields.element = secondaryControlText(kElementFieldId);
+    fields.pin = secondaryControlText(kPinFieldId);  // empty outside the FMT mode, which has no such field
+    fields.apart = secondaryControlText(kApartFieldId);
     setControlText(kElementFieldId, kElementFieldDefault);
     const EntryOutcome outcome = enterData(g_editor, editorPort(), fields, resultsFileText());
     setControlText(kResult1Id, outcome.result1.c_str());
     setControlText(kResult2Id, outcome.result2.c_str());
     if (outcome.empty_field1) setControlText(kField1Id, L"");
     if (outcome.empty_field2) setControlText(kField2Id, L"");
+    if (labelsForMode(g_editor.input_mode).pin == nullptr) return;
+    setControlText(kPinResultId, outcome.result_pin.c_str());
+    setControlText(kApartResultId, outcome.result_apart.c_str());
+    if (outcome.empty_pin) setControlText(kPinFieldId, L"");
+    if (outcome.empty_apart) setControlText(kApartFieldId, L"");
 }
 
 void onInputCommand(int id, int notification, HWND) {
@@ -147,8 +170,21 @@ void onRuleTextCommand(int id, int notification, HWND control) {
     if (id == kRuleTextBoxId && notification == EN_CHANGE) onRuleTextChanged();
 }
 
-SecondaryWindow inputWindow() {
-    SecondaryWindow window = {500, 400, kInputControls, std::size(kInputControls)};
+// The controls of the open input window, kept while it is open.
+std::vector<ControlSpec> g_inputControls;
+
+// The window's controls in the mode: the FMT mode adds the pin and apart rows.
+SecondaryWindow inputWindow(bool hostRules) {
+    g_inputControls.assign(std::begin(kInputControls), std::end(kInputControls));
+    int height = 400;
+    if (hostRules) {
+        for (ControlSpec& control : g_inputControls) {
+            if (control.y >= kHostRulesTop) control.y += kHostRulesHeight;
+        }
+        g_inputControls.insert(g_inputControls.end(), std::begin(kHostRuleControls), std::end(kHostRuleControls));
+        height += 2 * kHostRulesHeight + 20;
+    }
+    SecondaryWindow window = {500, height, g_inputControls.data(), g_inputControls.size()};
     window.on_command = onInputCommand;
     return window;
 }
@@ -165,10 +201,14 @@ SecondaryWindow ruleTextWindow() {
 
 void openInputWindow(InputMode mode) {
     g_editor.input_mode = mode;
-    if (!createSecondaryWindow(inputWindow())) return;
     const ModeLabels labels = labelsForMode(g_editor.input_mode);
+    if (!createSecondaryWindow(inputWindow(labels.pin != nullptr))) return;
     setControlText(kLabel1Id, labels.first);
     setControlText(kLabel2Id, labels.second);
+    if (labels.pin != nullptr) {
+        setControlText(kPinLabelId, labels.pin);
+        setControlText(kApartLabelId, labels.apart);
+    }
     presentSecondaryWindow();
     focusFirstField();
 }

@@ -5,6 +5,7 @@
 
 #include "common/crt_random.h"
 #include "common/debug_log.h"
+#include "randomiser/allocation/host_rules.h"
 
 namespace {
 
@@ -37,7 +38,12 @@ struct SplitWalk {
     const MatchHistory& history;
     SplitList& list;
     GroupSets groups;
-    int size;  // players a team
+    GroupSets apart;                                        // the apart groups, as the FMT groups above
+    int apart_of[kPlayerSlots];                             // each player's apart group in apart, -1 for none
+    int apart_cap[kPlayerSlots];                            // the most players of each apart group one team may hold
+    int size;                                               // players a team
+    int pinned_team[kMaxTeams + 1] = {-1, -1, -1, -1, -1};  // the team that holds each pin so far, -1 for none
+    int team_pin[kMaxTeams] = {};                           // the pin each team holds so far, 0 for none
     int team_of[kPlayerSlots] = {};
     int filled[kMaxTeams] = {};  // players placed in each team so far
     int team_players[kMaxTeams][kMaxTeamSize] = {};
@@ -74,6 +80,20 @@ void addSplit(const SplitWalk& walk) {
     }
 }
 
+// Whether team t may take player p as the pins and apart groups ask: a pinned
+// player goes to the team that holds his pin, or to one that holds no pin
+// while no team holds his; an apart group fills a team up to its cap only.
+bool keepsHostRules(const SplitWalk& walk, int p, int t) {
+    const int pin = walk.players.player_team_pins[p];
+    if (pin < 0 || pin > walk.players.team_count) return false;
+    if (pin != 0 && walk.team_pin[t] != pin && (walk.team_pin[t] != 0 || walk.pinned_team[pin] >= 0)) return false;
+    const int g = walk.apart_of[p];
+    if (g < 0) return true;
+    int held = 0;
+    for (unsigned rest = walk.members[t] & walk.apart.players[g]; rest != 0; rest &= rest - 1) ++held;
+    return held < walk.apart_cap[g];
+}
+
 // Places player p and every later one in each way that keeps the teams equal.
 void placeFrom(SplitWalk& walk, int p) {
     if (p == walk.players.player_count) {
@@ -87,8 +107,14 @@ void placeFrom(SplitWalk& walk, int p) {
     const int lastTeam = std::min(walk.opened, walk.players.team_count - 1);
     const int size = walk.size;
     for (int t = 0; t <= lastTeam; ++t) {
-        if (walk.filled[t] == size) continue;
+        if (walk.filled[t] == size || !keepsHostRules(walk, p, t)) continue;
         const bool opens = t == walk.opened;
+        const int pin = walk.players.player_team_pins[p];
+        const bool pins = pin != 0 && walk.team_pin[t] == 0;
+        if (pins) {
+            walk.team_pin[t] = pin;
+            walk.pinned_team[pin] = t;
+        }
         int weight = 0;  // p with the players of team t so far
         for (int i = 0; i < walk.filled[t]; ++i) weight += weights[walk.team_players[t][i]];
         walk.team_of[p] = t;
@@ -103,14 +129,58 @@ void placeFrom(SplitWalk& walk, int p) {
         walk.members[t] &= ~(1u << p);
         walk.sums[t] -= rating;
         --walk.filled[t];
+        if (pins) {
+            walk.team_pin[t] = 0;
+            walk.pinned_team[pin] = -1;
+        }
     }
+}
+
+// The walk's apart groups, each player's place in them and their caps: a
+// group of k players in n teams may put ceil(k / n) of them in one team.
+void prepareApartGroups(SplitWalk& walk) {
+    const PlayerTable& players = walk.players;
+    walk.apart = groupSets(players, players.player_apart_groups);
+    for (int p = 0; p < kPlayerSlots; ++p) walk.apart_of[p] = -1;
+    for (int g = 0; g < walk.apart.count; ++g) {
+        int members = 0;
+        for (int p = 0; p < players.player_count; ++p) {
+            if ((walk.apart.players[g] >> p & 1u) == 0) continue;
+            walk.apart_of[p] = g;
+            ++members;
+        }
+        walk.apart_cap[g] = (members + players.team_count - 1) / players.team_count;
+    }
+}
+
+// The roster row (team number - 1) of each split team: a team that holds a
+// pin takes its number; the other numbers are shuffled over the other teams
+// (a Fisher-Yates shuffle of the free numbers, as chooseFairTeams says).
+void numberSplitTeams(const PlayerTable& players, const TeamSplit& chosen, int (&rowOf)[kMaxTeams]) {
+    int pinOf[kMaxTeams] = {};
+    bool rowTaken[kMaxTeams] = {};
+    for (int p = 0; p < players.player_count; ++p) {
+        const int pin = players.player_team_pins[p];
+        if (pin == 0) continue;
+        pinOf[chosen.team_of[p]] = pin;
+        rowTaken[pin - 1] = true;
+    }
+    int freeRows[kMaxTeams] = {};
+    int freeCount = 0;
+    for (int row = 0; row < players.team_count; ++row) {
+        if (!rowTaken[row]) freeRows[freeCount++] = row;
+    }
+    for (int i = freeCount - 1; i > 0; --i) std::swap(freeRows[i], freeRows[crtRand() % (i + 1)]);
+    int next = 0;
+    for (int t = 0; t < players.team_count; ++t) rowOf[t] = pinOf[t] != 0 ? pinOf[t] - 1 : freeRows[next++];
 }
 
 }  // namespace
 
 void listSplits(const PlayerTable& players, const int* fmt_groups, const MatchHistory& history, SplitList& list) {
     list.count = 0;
-    SplitWalk walk{players, history, list, groupSets(players, fmt_groups), teamSize(players)};
+    SplitWalk walk{players, history, list, groupSets(players, fmt_groups), {}, {}, {}, teamSize(players)};
+    prepareApartGroups(walk);
     placeFrom(walk, 0);
 }
 
@@ -160,8 +230,8 @@ bool chooseFairTeams(const Allocation& match) {
     }
     const TeamSplit& chosen = list.splits[lightestSplits[crtRand() % count]];
 
-    int rowOf[kMaxTeams] = {0, 1, 2, 3};  // roster row (team number - 1) of each split team
-    for (int i = players.team_count - 1; i > 0; --i) std::swap(rowOf[i], rowOf[crtRand() % (i + 1)]);
+    int rowOf[kMaxTeams] = {};
+    numberSplitTeams(players, chosen, rowOf);
 
     int places[kMaxTeams] = {};
     for (int p = 0; p < players.player_count; ++p) {
@@ -188,6 +258,17 @@ TeamSplit fairestSplit(const Randomiser& randomiser) {
 
 int64_t bestPossibleSpread(const Randomiser& randomiser) { return fairestSplit(randomiser).spread; }
 
+int64_t bestSpreadWithoutHostRules(const Randomiser& randomiser) {
+    PlayerTable free = randomiser.players;
+    std::fill(free.player_team_pins, free.player_team_pins + kPlayerSlots, 0);
+    std::fill(free.player_apart_groups, free.player_apart_groups + kPlayerSlots, 0);
+    SplitList list;
+    listSplits(free, randomiser.teams.friend_groups, randomiser.history, list);
+    FairSplits fair;
+    findFairSplits(list, 0, fair);
+    return fair.best_spread;
+}
+
 int64_t teamScoreSpread(const Randomiser& randomiser) {
     const int* scores = randomiser.teams.team_scores;
     int teams = randomiser.players.team_count;
@@ -199,8 +280,11 @@ std::wstring unfairTeamsNote(const Randomiser& randomiser) {
     if (!teams.fair_balanced || teams.fair_best_spread <= kUnfairSpread) return L"";
     const std::wstring spread =
         L"Fairest teams still differ by " + std::to_wstring(teams.fair_best_spread) + L" points: ";
-    // The friend groups are the cause when the players alone could be split fairly.
+    // The pins and apart groups are the cause when the players could be split
+    // fairly without them, the friend groups when the players alone could.
     const PlayerTable& players = randomiser.players;
+    if (holdsHostRules(players) && bestSpreadWithoutHostRules(randomiser) <= kUnfairSpread)
+        return spread + L"the pins and apart groups force it; change them (Rostrix, Ctrl+4)?";
     const int noGroups[kPlayerSlots] = {};
     SplitList list;
     listSplits(players, noGroups, randomiser.history, list);

@@ -56,15 +56,21 @@ struct FairSplits {
 // team_of, read from player 0 up: player after player takes the lowest team
 // with room first, where a player may open the next unopened team. A team's
 // score is the truncated mean rating of its players, as in the team scores of
-// the report.
+// the report. Only the splits that keep the host's pins and apart groups
+// (players.player_team_pins, player_apart_groups) are listed: the players
+// pinned to one number share a team, those of different numbers do not, a pin
+// above team_count keeps no split, and no team holds more players of an apart
+// group of k players than ceil(k / team_count).
 void listSplits(const PlayerTable& players, const int* fmt_groups, const MatchHistory& history, SplitList& list);
 
 // Picks the fair splits of list for the given margin (below 0 counts as 0).
 void findFairSplits(const SplitList& list, int margin, FairSplits& fair);
 
-// Draws one fair split, then the team numbers (a Fisher-Yates shuffle of
-// 1..team_count: for i from team_count-1 down to 1 the number at i changes
-// place with the one at rand() % (i + 1)), and writes the roster: the row of
+// Draws one fair split, then the team numbers (a team that holds a pin takes
+// that number; the free numbers, ascending, are shuffled with Fisher-Yates:
+// for i from their count-1 down to 1 the number at i changes place with the
+// one at rand() % (i + 1), and go to the other teams in split order; without
+// pins that is a shuffle of 1..team_count), and writes the roster: the row of
 // each team number holds its players in player order. The split is drawn
 // with one rand(): rand() % count over the fair splits of the smallest
 // teammate weight (all of them when the history knows no teammates), in list
@@ -85,6 +91,9 @@ TeamSplit fairestSplit(const Randomiser& randomiser);
 
 // The spread of the fairest split.
 int64_t bestPossibleSpread(const Randomiser& randomiser);
+
+// The spread of the fairest split were nobody pinned or kept apart.
+int64_t bestSpreadWithoutHostRules(const Randomiser& randomiser);
 
 // Highest minus lowest of the team scores of a finished assignment.
 int64_t teamScoreSpread(const Randomiser& randomiser);

@@ -69,6 +69,8 @@ bool loadPlayers(Script& script, Randomiser& randomiser) {
         players.player_fmt_groups[i] = script.getInt(kPlayerFmtKey, i);
     }
     readUnratedMarks(script, players.player_file_unrated);
+    readOptionalList(script, kPlayerTeamPinKey, players.player_team_pins);
+    readOptionalList(script, kPlayerApartKey, players.player_apart_groups);
     if (randomiser.options().use_ratings)
         std::copy_n(players.player_file_unrated, kPlayerSlots, players.player_unrated);
     return true;

@@ -7,6 +7,7 @@
 #include "common/text_convert.h"
 #include "randomiser/allocation/civ_assignment.h"
 #include "randomiser/allocation/fair_teams.h"
+#include "randomiser/allocation/host_rules.h"
 #include "randomiser/allocation/team_assignment.h"
 #include "randomiser/output/chat_files.h"
 #include "randomiser/output/report.h"
@@ -53,6 +54,7 @@ bool computeMatch(Randomiser& randomiser, int64_t seed, std::vector<std::wstring
     if (options.fair_teams || options.learned_ratings)
         readMatchHistory(randomiser.players, reportedSeed(randomiser.seed), randomiser.history);
     if (options.learned_ratings) useLearnedRatings(randomiser.history, randomiser.players);
+    if (!checkHostRules(randomiser)) return false;
     assignTeams(randomiser);
     logUnfairTeams(randomiser);
     if (prepareCivDraw(randomiser) && !options.omit_civs) assignCivs(randomiser);

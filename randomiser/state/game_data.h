@@ -33,6 +33,11 @@ struct PlayerTable {
     // The marks the file holds, read whatever the words: what Results.txt
     // records of the match beside the file's ratings.
     int player_file_unrated[kPlayerSlots] = {};
+    // The host's hand on the draw, which only fair_teams keeps: the team
+    // number each player must play in (0 for none) and the apart group whose
+    // players play in different teams (0 for none).
+    int player_team_pins[kPlayerSlots] = {};
+    int player_apart_groups[kPlayerSlots] = {};
     int player_teams[kPlayerSlots] = {};
     int player_civs[kPlayerSlots] = {};
     int player_tiers[kPlayerSlots] = {};

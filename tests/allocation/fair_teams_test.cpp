@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <filesystem>
 #include <map>
 #include <random>
 #include <set>
@@ -15,9 +16,11 @@
 #include <utility>
 #include <vector>
 
+#include "common/bounded_copy.h"
 #include "common/crt_random.h"
 #include "common/text_convert.h"
 #include "randomiser/allocation/handicap_reshape.h"
+#include "randomiser/allocation/host_rules.h"
 #include "randomiser/allocation/team_assignment.h"
 #include "randomiser/output/draw_note.h"
 #include "randomiser/startup/match_from_words.h"
@@ -644,6 +647,18 @@ TEST(FairTeams, ABestSpreadAbove200IsLoggedAndNoted) {
     EXPECT_EQ(unfairTeamsNote(r),
               L"Fairest teams still differ by 1000 points: a friend group is too large; change the FMT groups?");
 
+    // Pins that put the two strong players together are the cause when the
+    // players could be split fairly without them.
+    Randomiser pinned;
+    setPlayers(pinned, 2, {2000, 2100, 1000, 1100});
+    changeOptions(pinned, [](OptionSet& options) { options.fair_teams = 1; });
+    pinned.players.player_team_pins[0] = 2;
+    pinned.players.player_team_pins[1] = 2;
+    assignTeams(pinned);
+    EXPECT_EQ(unfairTeamsNote(pinned),
+              L"Fairest teams still differ by 1000 points: the pins and apart groups force it; change them (Rostrix, "
+              L"Ctrl+4)?");
+
     // Without groups the note names the cause it can see: an unrated player,
     // else the ratings.
     Randomiser apart;
@@ -765,6 +780,188 @@ TEST(FairTeams, NoSplitAtAllIsSaidAndDrawsNothing) {
     EXPECT_EQ(debugLogText(), "Fair Teams found no split of 5 players into 2 teams\n");
     EXPECT_EQ(r.teams.fair_balanced, 0);
     EXPECT_EQ(crtRand(), firstDraw) << "no draw was made";
+}
+
+
+// The brute force of the host's rules: every numbered assignment that keeps
+// every pin (a player pinned to n in team n) and no team with more of an apart
+// group of k players than ceil(k / teams), as unordered teams.
+std::set<Partition> splitsKeepingHostRules(const PlayerTable& players) {
+    const int n = players.player_count;
+    const int k = players.team_count;
+    int codes = 1;
+    for (int i = 0; i < n; ++i) codes *= k;
+    std::set<Partition> kept;
+    for (int code = 0; code < codes; ++code) {
+        int teamOf[kPlayerSlots];
+        int sizes[kMaxTeams] = {};
+        bool keeps = true;
+        for (int p = 0, rest = code; p < n; ++p, rest /= k) {
+            ++sizes[teamOf[p] = rest % k];
+            const int pin = players.player_team_pins[p];
+            keeps = keeps && (pin == 0 || pin == teamOf[p] + 1);
+        }
+        if (!keeps || std::count(sizes, sizes + k, n / k) != k) continue;
+        std::map<std::pair<int, int>, int> apartInTeam;  // (group, team) -> players
+        std::map<int, int> apartSize;
+        for (int p = 0; p < n; ++p) {
+            const int g = players.player_apart_groups[p];
+            if (g == 0) continue;
+            ++apartInTeam[{g, teamOf[p]}];
+            ++apartSize[g];
+        }
+        for (const auto& held : apartInTeam) keeps = keeps && held.second <= (apartSize[held.first.first] + k - 1) / k;
+        if (!keeps) continue;
+        std::vector<std::set<int>> teams(k);
+        for (int p = 0; p < n; ++p) teams[teamOf[p]].insert(p);
+        kept.insert(Partition(teams.begin(), teams.end()));
+    }
+    return kept;
+}
+
+// Random pins (to any number up to the teams, sometimes beyond) and apart
+// groups on top of a random lobby.
+void addHostRules(std::mt19937& gen, PlayerTable& players) {
+    const int pinned = static_cast<int>(gen() % 4);  // out of 8: how likely a player is pinned
+    const int apart = static_cast<int>(gen() % 5);   // out of 8: how likely a player is kept apart
+    for (int p = 0; p < players.player_count; ++p) {
+        if (static_cast<int>(gen() % 8) < pinned) players.player_team_pins[p] = 1 + gen() % (players.team_count + 1);
+        if (static_cast<int>(gen() % 8) < apart) players.player_apart_groups[p] = 1 + gen() % 2;
+    }
+}
+
+TEST(HostRules, TheSearchKeepsPinsApartAndFriendGroupsAsTheBruteForceDoes) {
+    TempFolder folder;
+    std::mt19937 gen(36);
+    int clashes = 0;
+    int kept = 0;
+    for (int lobby = 0; lobby < 600 / kLobbyShare; ++lobby) {
+        Randomiser r;
+        randomLobby(gen, r);
+        addHostRules(gen, r.players);
+        if (r.players.team_count == 1) continue;
+        SCOPED_TRACE("lobby " + std::to_string(lobby));
+        const PlayerTable asRead = r.players;
+        const int* groups = asRead.player_fmt_groups;
+        const std::set<Partition> keeping = splitsKeepingHostRules(asRead);
+        SplitList list;
+        listSplits(asRead, groups, r.history, list);
+        std::set<Partition> listed;
+        for (int i = 0; i < list.count; ++i) listed.insert(teamsOf(asRead, list.splits[i]));
+        EXPECT_EQ(listed, keeping);
+        EXPECT_EQ(list.count, static_cast<int>(keeping.size()));
+
+        // Kept when some split keeps the rules and the friend groups as whole as without them.
+        const BruteForce free = bruteForce(asRead, groups);
+        bool whole = false;
+        int64_t best = INT64_MAX;
+        for (const Candidate& c : free.all) {
+            if (!keeping.count(c.teams) || !free.ranksFirst(c)) continue;
+            whole = true;
+            best = std::min(best, c.spread);
+        }
+        const std::wstring clash = hostRulesClash(asRead, groups, r.history);
+        EXPECT_EQ(clash.empty(), whole) << toUtf8(clash);
+        if (!whole) {
+            ++clashes;
+            continue;
+        }
+        ++kept;
+        crtSrand(static_cast<uint32_t>(gen()));
+        assignTeams(r);
+        EXPECT_TRUE(keeping.count(teamsOf(r.players)));
+        EXPECT_EQ(r.teams.fair_best_spread, best);
+        EXPECT_EQ(bestPossibleSpread(r), best);
+        EXPECT_EQ(bestSpreadWithoutHostRules(r), free.best_spread);
+        for (int p = 0; p < asRead.player_count; ++p) {
+            if (asRead.player_team_pins[p] != 0) {
+                EXPECT_EQ(r.players.player_teams[p], asRead.player_team_pins[p]);
+            }
+        }
+    }
+    EXPECT_GT(clashes, 30 / kLobbyShare);
+    EXPECT_GT(kept, 150 / kLobbyShare);
+}
+
+// The names p1, p2 and so on.
+void nameP1Up(PlayerTable& players) {
+    for (int p = 0; p < kPlayerSlots; ++p) std::swprintf(players.player_names[p], kPlayerNameUnits, L"p%d", p + 1);
+}
+
+TEST(HostRules, ClashesNameThePlayersAndWhatCannotBeKept) {
+    struct ClashCase {
+        int teams;
+        std::vector<int> groups;
+        std::vector<int> pins;
+        std::vector<int> apart;
+        const wchar_t* clash;  // empty: kept
+    };
+    const ClashCase cases[] = {
+        {2, {0, 0, 0, 0}, {1, 0, 1, 0}, {0, 0, 0, 0}, L""},
+        {2, {0, 0, 0, 0}, {3, 0, 0, 0}, {0, 0, 0, 0}, L"p1 is pinned to team 3, but the match has teams 1 to 2"},
+        {2, {0, 0, 0, 0}, {1, 1, 1, 0}, {0, 0, 0, 0}, L"p1, p2 and p3 are pinned to team 1, which holds 2 players"},
+        {2, {0, 0, 0, 0}, {1, 1, 0, 0}, {5, 5, 0, 0}, L"p1 and p2 are kept apart (apart group 5) but pinned to team 1 together"},
+        // Three of one apart group in two teams: two may share a team.
+        {2, {0, 0, 0, 0, 0, 0}, {1, 1, 0, 0, 0, 0}, {5, 5, 5, 0, 0, 0}, L""},
+        {2, {7, 7, 0, 0}, {1, 2, 0, 0}, {0, 0, 0, 0}, L"p1 and p2 are friends (FMT group 7) but pinned to teams 1 and 2"},
+        {2, {7, 7, 0, 0}, {0, 0, 0, 0}, {4, 4, 0, 0}, L"p1 and p2 are friends (FMT group 7) but kept apart (apart group 4)"},
+        // A friend group larger than a team spans two teams anyway.
+        {2, {7, 7, 7, 0}, {1, 2, 0, 0}, {0, 0, 0, 0}, L""},
+        // An apart group of three needs a place in each of three teams; two pins fill team 1.
+        {3, {0, 0, 0, 0, 0, 0}, {0, 0, 0, 1, 1, 0}, {2, 2, 2, 0, 0, 0},
+         L"no split into 3 teams keeps the pins and apart groups of p1, p2, p3, p4 and p5 with the FMT groups"},
+    };
+    for (const ClashCase& c : cases) {
+        Randomiser r;
+        std::vector<int> ratings(c.groups.size(), 1500);
+        setPlayers(r, c.teams, ratings, c.groups);
+        nameP1Up(r.players);
+        std::copy(c.pins.begin(), c.pins.end(), r.players.player_team_pins);
+        std::copy(c.apart.begin(), c.apart.end(), r.players.player_apart_groups);
+        EXPECT_EQ(hostRulesClash(r.players, r.players.player_fmt_groups, r.history), c.clash);
+    }
+}
+
+TEST(HostRules, AStartRefusesThemWithoutFairTeamsAndRefusesAClash) {
+    TempFolder folder;
+    struct StartCase {
+        bool fair;
+        std::vector<int> pins;
+        bool starts;
+        const char* line;  // in debug.txt when refused
+    };
+    const StartCase cases[] = {
+        {false, {0, 0, 0, 0}, true, ""},
+        {false, {0, 2, 0, 0}, false, "start with fair_teams"},
+        {true, {0, 2, 0, 0}, true, ""},
+        {true, {2, 2, 2, 0}, false, "p1, p2 and p3 are pinned to team 2, which holds 2 players"},
+    };
+    for (const StartCase& c : cases) {
+        Randomiser r;
+        setPlayers(r, 2, {1500, 1600, 1700, 1800});
+        changeOptions(r, [&](OptionSet& options) { options.fair_teams = c.fair ? 1 : 0; });
+        nameP1Up(r.players);
+        std::copy(c.pins.begin(), c.pins.end(), r.players.player_team_pins);
+        std::filesystem::remove("debug.txt");
+        EXPECT_EQ(checkHostRules(r), c.starts);
+        if (!c.starts) {
+            EXPECT_NE(readFile("debug.txt").find(c.line), std::string::npos) << c.line;
+        }
+    }
+}
+
+TEST(HostRules, CellsSayThePinsThenEachApartGroup) {
+    Randomiser r;
+    setPlayers(r, 2, {1500, 1600, 1700, 1800, 1900, 2000});
+    const wchar_t* names[] = {L"Kestrel", L"Влад", L"Mo", L"Ørjan", L"Ana", L"Bo"};
+    for (int p = 0; p < 6; ++p) boundedCopy(r.players.player_names[p], names[p]);
+    EXPECT_TRUE(hostRuleCells(r.players).empty());
+    const int pins[] = {1, 0, 1, 0, 0, 2};
+    const int apart[] = {0, 3, 0, 3, 8, 8};
+    std::copy(pins, pins + 6, r.players.player_team_pins);
+    std::copy(apart, apart + 6, r.players.player_apart_groups);
+    const std::vector<std::wstring> cells = {L"Pinned Kestrel 1, Mo 1, Bo 2", L"Apart Влад Ørjan", L"Apart Ana Bo"};
+    EXPECT_EQ(hostRuleCells(r.players), cells);
 }
 
 }  // namespace

@@ -4,7 +4,8 @@
 # fill players 1 to 8 and leave the rest of the file as it was, each with a
 # balloon that says what it took; a third says where it stopped and that
 # the players are filled; the counts window (Ctrl+5) stores 8 players in 4
-# teams, and the live display shows all of them; Ctrl+8 restores the
+# teams, and the live display shows all of them; the FMT window stores a team
+# pin and an apart group, which the display shows; Ctrl+8 restores the
 # default file.
 source "$(dirname "$0")/e2e_lib.sh"
 
@@ -72,6 +73,28 @@ expect_equal "the contents label lies inside the live display, which fits the sc
     echo "$left $top $right $bottom / $c_left $c_top $c_right $c_bottom")"
 expect_equal "the lowest line of the live display is the closing rule" yes \
   "$(awk '{ print ($1 >= 0.5 ? "yes" : "no: " $1) }' <<<"$(lowest_dark_row_share editor_live_display_8 "$c_left $c_top $c_right $c_bottom")")"
+
+# The FMT window (Ctrl+4) pins Bravo to team 2 and puts him in apart group
+# 7: both lists join the file and the live display shows both columns.
+counts_data=$(cat PlayerData.txt)
+display_has() { [[ $(control_text "$live_display" 120) == *"$1"* ]]; }
+press ctrl+4
+wait_for 10 control_reads "$editor_window" 131 "Team pin (0 none):" || echo "no pin field in the FMT window"
+set_text "$editor_window" 132 2
+set_text "$editor_window" 135 7
+set_text "$editor_window" 112 2
+screenshot editor_fmt_pins
+click_control "$editor_window" 113
+wait_for 10 player_data_has "player_apart_group { 0 7 0" || echo "PlayerData.txt did not take the apart group"
+expect_equal "the pin and the apart group join the file as lists" \
+  "$counts_data player_team_pin { 0 2 0 0 0 0 0 0 } player_apart_group { 0 7 0 0 0 0 0 0 }" "$(cat PlayerData.txt)"
+expect_equal "the FMT window confirms the pin" "Entered: 2 (player 2)" "$(control_text "$editor_window" 133)"
+expect_equal "the FMT window confirms the apart group" "Entered: 7 (player 2)" "$(control_text "$editor_window" 136)"
+wait_for 10 display_has "| Pin | Apart |" || echo "the live display shows no pins"
+screenshot editor_fmt_pins_entered
+shown=$(control_text "$live_display" 120)
+expect_equal "the live display shows Bravo's pin and apart group" yes \
+  "$([[ $shown == *'| Bravo '*'| 2   | 7     |'* ]] && echo yes || echo "$shown")"
 
 press ctrl+8
 wait_for 10 player_data_has "'p1'" || echo "PlayerData.txt was not reset"

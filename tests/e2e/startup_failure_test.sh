@@ -3,8 +3,9 @@
 # one error box in front, with the focus, holding this run's debug lines and
 # where debug.txt is; OK ends it with the exit code it always had. The native
 # preview prints the same lines on standard error. Among the causes: a
-# PlayerData.txt that lost a }, a repost without data.txt and, for validate, a
-# rule text too long to type; a validate run that finds everything fine says
+# PlayerData.txt that lost a }, a team pin without fair_teams, friends pinned
+# to two teams, a repost without data.txt and, for validate, a rule text too
+# long to type; a validate run that finds everything fine says
 # so in its balloon.
 source "$(dirname "$0")/e2e_lib.sh"
 
@@ -55,6 +56,15 @@ preview_errors=$("${BRENLOW_BUILD:-$e2e_root/build}/tools/sortilane_preview" --s
   preview_status=$?
 expect_equal "the preview's exit code for the lost }" 1 "$preview_status"
 expect_equal "the preview prints the lost }'s line on standard error" "$lost_brace" "$preview_errors"
+mv PlayerData.saved PlayerData.txt
+
+# A team pin without fair_teams, and friends pinned to two teams with it.
+cp PlayerData.txt PlayerData.saved
+printf ' player_team_pin { 0 1 0 0 0 2 0 0 }' >>PlayerData.txt
+expect_failure_box "PlayerData pins players to teams or keeps them apart: start with fair_teams, which keeps them" 1 \
+  "a pin without fair_teams" rating
+expect_failure_box "PlayerData pins and apart groups that no split can keep: Mirelle and Pellworth are friends \
+(FMT group 3) but pinned to teams 1 and 2" 1 "friends pinned to two teams" fair_teams
 mv PlayerData.saved PlayerData.txt
 
 rm -f data.txt

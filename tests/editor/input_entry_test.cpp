@@ -14,10 +14,11 @@ const std::wstring kUnwritten = L"Not stored: PlayerData.txt did not take it (se
 class InputEntryTest : public EditorTest {
 protected:
     EntryOutcome enter(InputMode mode, const std::wstring& field1, const std::wstring& field2,
-                       const std::wstring& element = kElementFieldDefault) {
+                       const std::wstring& element = kElementFieldDefault, const std::wstring& pin = L"",
+                       const std::wstring& apart = L"") {
         state.input_mode = mode;
         port.displays.clear();
-        return enterData(state, port, EntryFields{field1, field2, element});
+        return enterData(state, port, EntryFields{field1, field2, element, pin, apart});
     }
 };
 
@@ -130,7 +131,7 @@ TEST_F(InputEntryTest, ANameTheHistoryKnowsGetsItsLearnedRating) {
     state.name_index = 2;
     state.rating_index = 2;
     const std::string history = "2026-03-14 20:00\t1\t1\tKestrel\t1\t1700\tBo\t2\t1800\r\n";
-    const EntryOutcome outcome = enterData(state, port, EntryFields{L"Kestrel Mo", L"", L""}, history);
+    const EntryOutcome outcome = enterData(state, port, EntryFields{L"Kestrel Mo", L"", L"", L"", L""}, history);
     EXPECT_EQ(outcome.result2, L"From the history: 1789 (player 3)\nUnrated, given the mean 1500 (player 4)");
     EXPECT_EQ(state.players[2].rating, 1789);
     EXPECT_FALSE(state.players[2].unrated);
@@ -292,6 +293,48 @@ TEST_F(InputEntryTest, FmtGroupsGoWhereTheFmtIndexPoints) {
     EXPECT_EQ(state.players[4].fmt_group, 0);
     EXPECT_EQ(outcome.result1, L"Not stored: '1234' is longer than 3 characters");
     EXPECT_EQ(outcome.result2, kStoppedAbove);
+}
+
+// The FMT mode's pin and apart fields: their lists join the file the first
+// time a player gets a value other than 0, and their limits are said.
+TEST_F(InputEntryTest, PinsAndApartGroupsJoinTheFileWithinTheirLimits) {
+    struct HostRuleCase {
+        const wchar_t* fmt;
+        const wchar_t* pin;
+        const wchar_t* apart;
+        const wchar_t* element;
+        const wchar_t* result_pin;
+        const wchar_t* result_apart;
+        const char* file_end;  // what the file ends with after the entry
+    };
+    const HostRuleCase cases[] = {
+        // 0 for nobody adds no list.
+        {L"", L"0", L"", L"1", L"Entered: 0 (player 1)", L"", "player_fmt_group { 0 0 0 0 0 0 0 0 }"},
+        {L"", L"2", L"7", L"3", L"Entered: 2 (player 3)", L"Entered: 7 (player 3)",
+         "player_fmt_group { 0 0 0 0 0 0 0 0 } player_team_pin { 0 0 2 0 0 0 0 0 } "
+         "player_apart_group { 0 0 7 0 0 0 0 0 }"},
+        {L"", L"5", L"7", L"2", L"Not stored: '5' is not a team pin: 0 for none, or team 1 to 4",
+         L"Not stored: the entry stopped at the field above", "player_apart_group { 0 0 7 0 0 0 0 0 }"},
+        {L"", L"1 3", L"12345", L"-1", L"Entered: 1 (player 1), 3 (player 2)",
+         L"Not stored: '12345' is not an apart group: 0 for none, or a number of up to 4 digits",
+         "player_team_pin { 1 3 2 0 0 0 0 0 } player_apart_group { 0 0 7 0 0 0 0 0 }"},
+        // An FMT group that is not stored stops the fields below.
+        {L"1234", L"4", L"", L"4", L"Not stored: the entry stopped at the field above", L"",
+         "player_team_pin { 1 3 2 0 0 0 0 0 } player_apart_group { 0 0 7 0 0 0 0 0 }"},
+    };
+    startWith(kDefaultFile);
+    for (const HostRuleCase& c : cases) {
+        const EntryOutcome outcome = enter(InputMode::Fmt, c.fmt, L"", c.element, c.pin, c.apart);
+        SCOPED_TRACE(toUtf8(c.pin));
+        EXPECT_EQ(outcome.result_pin, c.result_pin);
+        EXPECT_EQ(outcome.result_apart, c.result_apart);
+        const std::string file = dataFile();
+        EXPECT_EQ(file.substr(file.size() - std::string(c.file_end).size()), c.file_end);
+    }
+    EXPECT_EQ(state.players[2].team_pin, 2);
+    EXPECT_EQ(state.players[2].apart_group, 7);
+    EXPECT_EQ(labelsForMode(InputMode::Fmt).pin, std::wstring(L"Team pin (0 none):"));
+    EXPECT_EQ(labelsForMode(InputMode::NameAndRating).apart, nullptr);
 }
 
 TEST_F(InputEntryTest, NothingIsStoredWhenTheFileCannotBeLoaded) {

@@ -209,6 +209,25 @@ TEST_F(EditorTest, TheDisplayShowsTheFileAsItIsNow) {
     EXPECT_NE(dataFile().find("player_unrated { 1 0 0"), std::string::npos);
 }
 
+// A pin or an apart group in the file adds both columns to the display.
+TEST_F(EditorTest, TheDisplayShowsPinsAndApartGroupsWhenTheFileHoldsOne) {
+    startWith(replacedOnce(kDefaultFile, "player_num {6}", "player_num {2}") +
+              " player_team_pin { 0 2 0 0 0 0 0 0 } player_apart_group { 31 0 0 0 0 0 0 0 }");
+    refreshDisplay(state, port);
+    const std::wstring expected = L"Number Of Players ~ 2 | Number Of Teams ~ 2\n\n" + kRule + L"\n" +
+                                  row(L"| Player Name     | Rating | FMT  | Pin | Apart |") +
+                                  row(L"| p1              | 0      | 0    | 0   | 31    |") +
+                                  row(L"| p2              | 0      | 0    | 2   | 0     |") + kRule;
+    EXPECT_EQ(port.displays.back(), expected);
+    // Values beyond the limits read as 0, in memory only.
+    writeFile("PlayerData.txt", kDefaultFile + " player_team_pin { 5 1 } player_apart_group { -3 10000 }");
+    refreshDisplay(state, port);
+    EXPECT_EQ(state.players[0].team_pin, 0);
+    EXPECT_EQ(state.players[1].team_pin, 1);
+    EXPECT_EQ(state.players[0].apart_group, 0);
+    EXPECT_EQ(state.players[1].apart_group, 0);
+}
+
 // Results.txt holds a won match of p1 (and one of one team, which rates
 // nobody): p1, unrated in the file, is shown as learned, p3 still unrated;
 // every player the history knows gets his learned rating beside his own.

@@ -68,6 +68,15 @@ TEST_F(GameDataLoader, ReadsRatingsAndGroupsOfThePlayersInTheMatch) {
     ASSERT_TRUE(load());
     EXPECT_EQ(randomiser.players.player_unrated[0], 0);
     EXPECT_EQ(randomiser.players.player_unrated[1], 1);
+    EXPECT_EQ(randomiser.players.player_team_pins[1], 0);  // no pins, nobody apart
+    EXPECT_EQ(randomiser.players.player_apart_groups[0], 0);
+
+    files.playerData += " player_team_pin { 0 2 } player_apart_group { 14 }";
+    ASSERT_TRUE(load());
+    EXPECT_EQ(randomiser.players.player_team_pins[0], 0);
+    EXPECT_EQ(randomiser.players.player_team_pins[1], 2);
+    EXPECT_EQ(randomiser.players.player_apart_groups[0], 14);
+    EXPECT_EQ(randomiser.players.player_apart_groups[1], 0);  // beyond the list
 }
 
 TEST_F(GameDataLoader, CutsLongNames) {
