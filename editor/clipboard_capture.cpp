@@ -238,7 +238,7 @@ void captureClipboard(EditorState& state, EditorPort& port, const wchar_t* clipb
             captureTokens(state, port, text.c_str(), report);
     }
     if (report.unwritten > 0 && sayIfReadOnly(port)) return;
-    port.showNote(fittedText(captureNote(report), kNoteUnits).c_str());
+    port.showNote(fittedText(captureNote(report), kBalloonUnits).c_str());
 }
 
 bool runResetCommand(EditorState& state, EditorPort& port) {
