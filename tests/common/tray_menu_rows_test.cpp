@@ -16,14 +16,14 @@ std::string chosenText(unsigned number, size_t fixedCount, size_t addedCount) {
 }
 
 // Each row's number stands for that row again, and a number of no row (a
-// menu dismissed, a row gone) for none; as the editor's three fixed rows and
+// menu dismissed, a row gone) for none; as the editor's five fixed rows and
 // its result rows (two teams, "Not rated", "Undo last result").
 TEST(TrayMenuRows, EachRowsNumberChoosesItAndNoOther) {
-    for (size_t row = 0; row < 3; ++row) EXPECT_EQ(chosenText(fixedRowNumber(row), 3, 4), "f" + std::to_string(row));
-    for (size_t row = 0; row < 4; ++row) EXPECT_EQ(chosenText(addedRowNumber(3, row), 3, 4), "a" + std::to_string(row));
-    EXPECT_EQ(addedRowNumber(3, 0), fixedRowNumber(2) + 1) << "the added rows follow the fixed ones";
-    EXPECT_EQ(chosenText(0, 3, 4), "-") << "a menu dismissed";
-    EXPECT_EQ(chosenText(addedRowNumber(3, 4), 3, 4), "-") << "one past the last row";
+    for (size_t row = 0; row < 5; ++row) EXPECT_EQ(chosenText(fixedRowNumber(row), 5, 4), "f" + std::to_string(row));
+    for (size_t row = 0; row < 4; ++row) EXPECT_EQ(chosenText(addedRowNumber(5, row), 5, 4), "a" + std::to_string(row));
+    EXPECT_EQ(addedRowNumber(5, 0), fixedRowNumber(4) + 1) << "the added rows follow the fixed ones";
+    EXPECT_EQ(chosenText(0, 5, 4), "-") << "a menu dismissed";
+    EXPECT_EQ(chosenText(addedRowNumber(5, 4), 5, 4), "-") << "one past the last row";
     EXPECT_EQ(chosenText(1, 0, 0), "-");
 }
 
