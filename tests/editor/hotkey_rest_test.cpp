@@ -19,9 +19,10 @@ std::string restTrace(const std::string& events) {
     std::string trace;
     const auto follow = [&trace](const RestStep& step) {
         if (step.renew_hook) trace += 'h';
-        if (step.note == kRestNote) trace += 'R';
-        if (step.note == kAwakeNote) trace += 'A';
-        if (step.note == kFullScreenNote) trace += 'F';
+        const std::wstring note = step.note != nullptr ? step.note : L"";
+        if (note == kRestNote) trace += 'R';
+        if (note == kAwakeNote) trace += 'A';
+        if (note == kFullScreenNote) trace += 'F';
         return step.go_on;
     };
     for (char event : events) {
