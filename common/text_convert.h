@@ -66,6 +66,10 @@ size_t unitsOfChars(const wchar_t* text, size_t maxChars);
 // The first maxChars characters of text.
 std::wstring firstChars(const std::wstring& text, size_t maxChars);
 
+// The most UTF-16 units a tray balloon's text holds (its array, less the end):
+// every note the programs show at their icons is fitted to it.
+constexpr size_t kBalloonUnits = 255;
+
 // The text as it fits maxUnits UTF-16 units (the room of a tray balloon, say):
 // whole when it fits, else its first characters and "\u2026" (one unit) in
 // maxUnits; never cut inside a character.

@@ -212,7 +212,7 @@ std::wstring linesNote(const CaptureReport& report) {
     std::wstring note = linesTakenNote(report);
     if (report.player_count > 0) note += playerCountNote(report);
     if (!report.learned_players.empty())
-        note += L"\n" + fittedList(L"ratings from the history: ", report.learned_players, kNoteUnits / 2);
+        note += L"\n" + fittedList(L"ratings from the history: ", report.learned_players, kBalloonUnits / 2);
     if (!report.unrated_names.empty())
         note += L"\nunrated, given " + std::wstring(report.unrated_by_mean ? L"the mean " : L"the default ") +
                 std::to_wstring(report.unrated_rating) + L": " + firstThree(report.unrated_names);
@@ -266,7 +266,7 @@ void captureClipboard(EditorState& state, EditorPort& port, const wchar_t* clipb
             captureTokens(state, port, text.c_str(), report);
     }
     if (report.unwritten > 0 && sayIfReadOnly(port)) return;
-    port.showNote(fittedText(captureNote(report), kNoteUnits).c_str());
+    port.showNote(fittedText(captureNote(report), kBalloonUnits).c_str());
 }
 
 bool runResetCommand(EditorState& state, EditorPort& port) {

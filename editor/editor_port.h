@@ -1,8 +1,4 @@
 #pragma once
-#include <cstddef>
-
-// The most UTF-16 units a note can show (a tray balloon's text).
-constexpr size_t kNoteUnits = 255;
 
 // What the portable editor code asks of the windows around it. The Win32
 // shell implements it with a message box in front of the editor's windows,

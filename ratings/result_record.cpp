@@ -42,7 +42,7 @@ std::vector<std::wstring> ratingMoves(const MatchLine& line, const RatingReplay&
 
 // The note's lines, fitted to the balloon: the sentence first.
 ResultNote note(bool recorded, const std::vector<std::wstring>& lines) {
-    return {recorded, fittedLines(lines, kResultNoteUnits)};
+    return {recorded, fittedLines(lines, kBalloonUnits)};
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
 #pragma once
-#include <cstddef>
 #include <string>
 
 #include "script/player_data_file.h"
@@ -7,13 +6,10 @@
 // Recording the result of the last match in Results.txt, as the host asks for
 // it from the editor's tray menu or the randomiser's word "result".
 
-// The most UTF-16 units a note shows: a tray balloon's text.
-constexpr size_t kResultNoteUnits = 255;
-
 // What recording a result did, for the host to read.
 struct ResultNote {
     bool recorded = false;  // false: refused, Results.txt is as it was
-    std::wstring text;      // fits kResultNoteUnits
+    std::wstring text;      // fits a tray balloon (kBalloonUnits)
 };
 
 // Sets the last match line's result to result ('1' .. '4': that team won,

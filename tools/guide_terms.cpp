@@ -10,6 +10,7 @@
 #include "common/hotkey_latch.h"
 #include "common/text_convert.h"
 #include "editor/editor_hotkeys.h"
+#include "randomiser/commands/randomiser_hotkeys.h"
 #include "randomiser/startup/command_line.h"
 
 namespace {
@@ -21,8 +22,7 @@ Hotkey ctrlWith(char key) {
     return onKeyEvent(latch, static_cast<unsigned>(key), true);
 }
 
-// Every hotkey of the latch is a command of the randomiser.
-bool randomiserAnswers(char key) { return ctrlWith(key).digit != 0; }
+bool randomiserAnswers(char key) { return randomiserHotkeyOf(ctrlWith(key).digit) != nullptr; }
 
 bool editorAnswers(char key) { return editorCommandOf(ctrlWith(key)) != EditorCommand::None; }
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/debug_log.h"
+#include "common/text_convert.h"
 #include "win32/window_helpers_win32.h"
 
 static_assert(kBoxIconError == MB_ICONERROR && kBoxIconInformation == MB_ICONINFORMATION &&

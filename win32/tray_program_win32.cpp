@@ -3,6 +3,7 @@
 #include "common/debug_log.h"
 #include "common/dpi_scale.h"
 #include "common/text_convert.h"
+#include "common/tray_menu_rows.h"
 #include "resources/resource_ids.h"
 #include "win32/dpi_win32.h"
 #include "win32/front_box_win32.h"
@@ -68,8 +69,7 @@ void removeProgramTrayIcon() {
     if (!removeTrayIcon(g_tray.window, id)) debugLog("Removing Windows Nofication Area Icon %i", static_cast<int>(id));
 }
 
-// The fixed rows are numbered from 1 and the added ones after them; 0 is a
-// menu dismissed.
+// The rows are numbered as common/tray_menu_rows.h says.
 void showTrayMenu() {
     const TrayMenu& menu = g_tray.program->menu;
     if (menu.may_open != nullptr && !menu.may_open()) return;
@@ -78,18 +78,20 @@ void showTrayMenu() {
         debugLog("Could not make the tray menu");
         return;
     }
-    for (size_t row = 0; row < menu.row_count; ++row) AppendMenuW(popup, MF_STRING, row + 1, menu.rows[row].text);
+    for (size_t row = 0; row < menu.row_count; ++row)
+        AppendMenuW(popup, MF_STRING, fixedRowNumber(row), menu.rows[row].text);
     const std::vector<AddedMenuRow> added =
         menu.added_rows != nullptr ? menu.added_rows() : std::vector<AddedMenuRow>();
     for (size_t row = 0; row < added.size(); ++row)
-        AppendMenuW(popup, MF_STRING | (added[row].checked ? MF_CHECKED : MF_UNCHECKED), menu.row_count + row + 1,
-                    added[row].text.c_str());
+        AppendMenuW(popup, MF_STRING | (added[row].checked ? MF_CHECKED : MF_UNCHECKED),
+                    addedRowNumber(menu.row_count, row), added[row].text.c_str());
     const UINT chosen = runTrayMenu(g_tray.window, popup);
     DestroyMenu(popup);
-    if (chosen >= 1 && chosen <= menu.row_count)
-        menu.rows[chosen - 1].choose();
-    else if (chosen > menu.row_count && chosen - menu.row_count <= added.size())
-        menu.choose_added(chosen - menu.row_count - 1);
+    const ChosenRow row = chosenRowOf(chosen, menu.row_count, added.size());
+    if (row.fixed)
+        menu.rows[row.row].choose();
+    else if (row.added)
+        menu.choose_added(row.row);
 }
 
 // Whether the icon's event says that its balloon has gone.

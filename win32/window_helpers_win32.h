@@ -14,9 +14,6 @@
 // never from a DLL planted beside the program.
 void loadDllsFromSystemFolderOnly();
 
-// The most UTF-16 units a tray balloon's text holds (its array, less the end).
-constexpr size_t kBalloonUnits = 255;
-
 // The notification-area icon of a window: its id, the message it sends to
 // the window, the icon, the tip and the balloon shown when it is added.
 struct TrayIconSpec {

@@ -1,10 +1,8 @@
 // The hotkeys and the commands they start. The keyboard hook (shared with the
 // randomiser) posts each hotkey to the main window; the command runs from the
-// message loop once the Ctrl key of its hotkey is released. While the
-// randomiser runs, its hotkeys are the ones that count: the editor's rest.
-// They rest too while another program's full-screen window is in front: a
-// game's control groups are Ctrl+digits, and no editor window may come up
-// over the game or take its focus.
+// message loop once the Ctrl key of its hotkey is released. When the hotkeys
+// rest, and which note says so, editor/hotkey_rest.h decides; here the shell
+// looks at the system.
 #include "editor/shell/hotkeys_win32.h"
 
 #include <windows.h>
@@ -15,6 +13,7 @@
 #include "common/esc_quit.h"
 #include "editor/clipboard_capture.h"
 #include "editor/full_screen.h"
+#include "editor/hotkey_rest.h"
 #include "editor/player_data.h"
 #include "editor/shell/editor_port_win32.h"
 #include "editor/shell/info_windows_win32.h"
@@ -28,15 +27,9 @@
 namespace {
 
 constexpr UINT kRandomiserWatchMs = 500;
-const wchar_t* const kRestNote = L"Sortilane is running: Rostrix's hotkeys rest until it ends";
-const wchar_t* const kAwakeNote = L"Sortilane has ended: Rostrix's hotkeys work again";
-const wchar_t* const kFullScreenNote = L"A full-screen game is in front: Rostrix's hotkeys rest";
-
 struct HotkeyState {
-    bool randomiser_seen = false;    // the randomiser ran at the last look
-    bool rest_noted = false;         // the rest note was shown in this run of the randomiser
-    bool full_screen_noted = false;  // the full-screen note was shown since such a window came in front
-    EscLatch esc;                    // the first Esc, that asked for another
+    HotkeyRest rest;
+    EscLatch esc;  // the first Esc, that asked for another
 };
 
 HotkeyState g_hotkeys;
@@ -85,34 +78,23 @@ bool fullScreenGameInFront() {
            coversMonitor(screenRect(place), screenRect(monitor.rcMonitor));
 }
 
-// Decided when the command would run, once Ctrl is released: the first
-// command left alone while a full-screen game is in front says why, once
-// until the game leaves the front.
-void runCommandNumber(int command) {
-    if (fullScreenGameInFront()) {
-        if (!g_hotkeys.full_screen_noted) showTrayNote(kFullScreenNote);
-        g_hotkeys.full_screen_noted = true;
-        return;
-    }
-    runEditorCommand(static_cast<EditorCommand>(command));
+// Shows the step's note and says whether it goes on.
+bool followRestStep(const RestStep& step) {
+    if (step.renew_hook) renewKeyboardHook();
+    if (step.note != nullptr) showTrayNote(step.note);
+    return step.go_on;
 }
 
-// Looks twice a second whether a full-screen game is still in front (its
-// note is shown again in its next stretch) and whether the randomiser runs. When a run of it ends,
-// however it ends, the editor's hook is installed anew, the host is told
-// that the editor's hotkeys work again, and the next run gets a rest note of
-// its own. The randomiser's hook came first in line; under Wine the hooks
-// behind one whose program has ended were seen to get no key until they
-// were installed again, up to a renewal period later.
+// Decided when the command would run, once Ctrl is released.
+void runCommandNumber(int command) {
+    if (followRestStep(onCommandDue(g_hotkeys.rest, fullScreenGameInFront())))
+        runEditorCommand(static_cast<EditorCommand>(command));
+}
+
+// Looks twice a second whether a full-screen game is still in front and
+// whether the randomiser runs.
 void CALLBACK onRandomiserWatch(HWND, UINT, UINT_PTR, DWORD) {
-    if (!fullScreenGameInFront()) g_hotkeys.full_screen_noted = false;
-    const bool runs = programRuns(kSortilaneMutexName);
-    if (g_hotkeys.randomiser_seen && !runs) {
-        renewKeyboardHook();
-        g_hotkeys.rest_noted = false;
-        showTrayNote(kAwakeNote);
-    }
-    g_hotkeys.randomiser_seen = runs;
+    followRestStep(onRestWatch(g_hotkeys.rest, programRuns(kSortilaneMutexName), fullScreenGameInFront()));
 }
 
 // Esc quits when pressed twice within a second (a game closes its chat with
@@ -127,17 +109,10 @@ void handleEsc(uint32_t timeMs) {
         showTrayNote(L"Press Esc again to quit Rostrix");
 }
 
-// The first hotkey left alone in a run of the randomiser says why, once.
-void noteRest() {
-    if (g_hotkeys.rest_noted) return;
-    g_hotkeys.rest_noted = true;
-    showTrayNote(kRestNote);
-}
-
 }  // namespace
 
 bool installEditorHotkeys() {
-    g_hotkeys.randomiser_seen = programRuns(kSortilaneMutexName);
+    g_hotkeys.rest.randomiser_seen = programRuns(kSortilaneMutexName);
     if (SetTimer(nullptr, 0, kRandomiserWatchMs, onRandomiserWatch) == 0)
         debugLog("Could not start the timer that looks for the randomiser");
     return installKeyboardHook(trayMainWindow(), kHookRenewalMs, nullptr);
@@ -146,10 +121,7 @@ bool installEditorHotkeys() {
 void handleHotkey(Hotkey hotkey) {
     const EditorCommand command = editorCommandOf(hotkey);
     if (command == EditorCommand::None && !hotkey.esc) return;
-    if (programRuns(kSortilaneMutexName)) {
-        noteRest();
-        return;
-    }
+    if (!followRestStep(onEditorHotkey(g_hotkeys.rest, programRuns(kSortilaneMutexName)))) return;
     if (hotkey.esc)
         handleEsc(hotkey.esc_time_ms);
     else

@@ -3,6 +3,7 @@
 #include "common/bounded_copy.h"
 #include "common/crt_random.h"
 #include "randomiser/output/chat_files.h"
+#include "randomiser/commands/randomiser_hotkeys.h"
 #include "randomiser/commands/rule_selection.h"
 #include "randomiser/state/weighted_draw.h"
 
@@ -68,9 +69,10 @@ TypingSequence repostSequence(const TypingStyle& style) {
 }  // namespace
 
 std::wstring ownWindowRefusal(const Randomiser& randomiser, int command) {
-    const bool types = randomiser.options().repost_only ? command == 1
-                                                        : command == 1 || command == 2 || command == 3 ||
-                                                              command == 5 || command == 6 || command == 8;
+    const RandomiserHotkey* hotkey = randomiserHotkeyOf(command);
+    // The repost mode types only with Ctrl+1, the saved result.
+    const bool types = hotkey != nullptr && hotkey->types &&
+                       (!randomiser.options().repost_only || hotkey->command == RandomiserCommand::TypeReport);
     if (!types) return L"";
     return L"Click into the game's chat first, then press Ctrl+" + std::to_wstring(command) +
            L" again: Sortilane never types into a window of its own.";
@@ -79,13 +81,15 @@ std::wstring ownWindowRefusal(const Randomiser& randomiser, int command) {
 CommandOutcome runCommand(Randomiser& randomiser, int command) {
     CommandOutcome outcome;
     outcome.style = typingStyleOf(randomiser.options());  // once: every step of the command types in it
+    const RandomiserHotkey* hotkey = randomiserHotkeyOf(command);
+    if (hotkey == nullptr) return outcome;
     if (randomiser.options().repost_only) {
-        if (command == 1) outcome.sequence = repostSequence(outcome.style);
-        outcome.quit = command == 9;
+        if (hotkey->command == RandomiserCommand::TypeReport) outcome.sequence = repostSequence(outcome.style);
+        outcome.quit = hotkey->command == RandomiserCommand::Quit;
         return outcome;
     }
-    switch (command) {
-        case 1:
+    switch (hotkey->command) {
+        case RandomiserCommand::TypeReport:
             if (randomiser.report.report_line_count == 0) {
                 outcome.note = kNoReportToType;
                 break;
@@ -93,16 +97,19 @@ CommandOutcome runCommand(Randomiser& randomiser, int command) {
             outcome.sequence = reportSequence(randomiser.report, outcome.style);
             outcome.sequence.push_back(quitStep());
             break;
-        case 2: typeRuleFile(randomiser, outcome); break;
-        case 3: outcome.sequence = oneLineSequence(randomiser.current.map_name, outcome.style); break;
-        case 4: outcome.open_rule_selection = true; break;
-        case 5: drawRuleSet(randomiser, outcome); break;
-        case 6: drawMap(randomiser, outcome); break;
-        case 7: outcome.open_tooltips = true; break;
-        case 8: outcome.sequence = oneLineSequence(kCoinTexts[crtRand() % 2], outcome.style); break;
-        case 9: outcome.quit = true; break;
-        case kDigitZero: outcome.draw_again = !randomiser.options().validate_only; break;
-        default: break;
+        case RandomiserCommand::TypeRuleText: typeRuleFile(randomiser, outcome); break;
+        case RandomiserCommand::TypeMap:
+            outcome.sequence = oneLineSequence(randomiser.current.map_name, outcome.style);
+            break;
+        case RandomiserCommand::OpenRuleSelection: outcome.open_rule_selection = true; break;
+        case RandomiserCommand::DrawRuleSet: drawRuleSet(randomiser, outcome); break;
+        case RandomiserCommand::DrawMap: drawMap(randomiser, outcome); break;
+        case RandomiserCommand::OpenTooltips: outcome.open_tooltips = true; break;
+        case RandomiserCommand::TossCoin:
+            outcome.sequence = oneLineSequence(kCoinTexts[crtRand() % 2], outcome.style);
+            break;
+        case RandomiserCommand::Quit: outcome.quit = true; break;
+        case RandomiserCommand::DrawAgain: outcome.draw_again = !randomiser.options().validate_only; break;
     }
     return outcome;
 }

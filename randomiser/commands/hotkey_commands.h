@@ -18,7 +18,7 @@ struct CommandOutcome {
     bool quit = false;
 };
 
-// Runs command 1..9, or kDigitZero for Ctrl+0, on the randomiser's state
+// Runs command 1..9, or kDigitZero for Ctrl+0 (randomiser_hotkeys.h), on the randomiser's state
 // (drawing with the process-wide generator where the command draws) and says
 // what the shell must do. In the repost mode only two commands work: 1 types
 // data.txt and quits, 9 quits. A run that built no report (validate) types
@@ -27,7 +27,7 @@ struct CommandOutcome {
 CommandOutcome runCommand(Randomiser& randomiser, int command);
 
 // The randomiser never types into a window of its own. While one of them is
-// in front, a command that types (1, 2, 3, 5, 6, 8; in the repost mode 1)
-// does not run, and the host is told this text instead; empty for a command
+// in front, a command that types (randomiser_hotkeys.h; in the repost mode
+// only 1) does not run, and the host is told this text instead; empty for a command
 // that types nothing.
 std::wstring ownWindowRefusal(const Randomiser& randomiser, int command);

@@ -356,7 +356,7 @@ TEST_F(CaptureTest, TheRatingsFromTheHistoryAreFittedToTheBalloon) {
     const size_t start = note.find(L"\nratings from the history: Long_Player_Na0 1");
     ASSERT_NE(start, std::wstring::npos) << toUtf8(note);
     const std::wstring line = note.substr(start + 1);
-    EXPECT_LE(line.size(), kNoteUnits / 2);
+    EXPECT_LE(line.size(), kBalloonUnits / 2);
     EXPECT_EQ(line.substr(line.size() - 3), L", \u2026");
     EXPECT_EQ(note.find(L"unrated"), std::wstring::npos);
 }

@@ -93,7 +93,7 @@ TEST(ResultRecord, ALongNoteKeepsWholeLinesAndEndsWithAnEllipsis) {
     writeFile("Results.txt", line + "\r\n");
     const ResultNote note = recordResult('1');
     EXPECT_TRUE(note.recorded);
-    EXPECT_LE(note.text.size(), kResultNoteUnits);  // every character one UTF-16 unit
+    EXPECT_LE(note.text.size(), kBalloonUnits);  // every character one UTF-16 unit
     EXPECT_EQ(note.text.compare(0, 12, L"Team 1 won.\n"), 0);
     // Whole lines of one player each, and "…" for the players left out.
     EXPECT_EQ(note.text.substr(note.text.size() - 2), L"\n\u2026");
