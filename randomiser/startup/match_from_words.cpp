@@ -54,6 +54,8 @@ bool computeMatch(Randomiser& randomiser, int64_t seed, std::vector<std::wstring
         readMatchHistory(randomiser.players, reportedSeed(seed), randomiser.history);
     if (options.learned_ratings) useLearnedRatings(randomiser.history, randomiser.players);
     assignTeams(randomiser);
+    // A swap after the draw draws the civilisations again from here.
+    randomiser.host_swaps.generator_after_teams = crtState();
     logUnfairTeams(randomiser);
     if (prepareCivDraw(randomiser) && !options.omit_civs) assignCivs(randomiser);
     buildReport(randomiser);
