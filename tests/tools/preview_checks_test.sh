@@ -2,7 +2,7 @@
 # The preview that Sortilane_Check.bat runs also checks what a match needs
 # later: the sample folder passes, and a rule text of 256 bytes fails it like
 # bad data, with its line on standard error. Its own numbers are refused when
-# they do not fit.
+# they do not fit, and a --swap of a name that is no player's is refused.
 set -euo pipefail
 preview=$1
 work=$(mktemp -d)
@@ -27,4 +27,8 @@ for refused in "--draw 99999999999" "--draw 0" "--seed 4294967297" "--seed 12x";
   check "$refused is refused" 2 "$status"
   check "$refused says why" "sortilane_preview: ${refused% *} needs a whole number" "$(head -n 1 <<<"$errors" | cut -d' ' -f1-6)"
 done
+status=0
+errors=$("$preview" --dir "$work" --seed 1 --swap Senna Nobody -- rating 2>&1 >/dev/null) || status=$?
+check "--swap of an unknown name is refused" 1 "$status"
+check "--swap says which name" "sortilane_preview: --swap: no player of the match is named Nobody" "$(tail -n 1 <<<"$errors")"
 exit "$failures"
