@@ -15,6 +15,10 @@ check() {  # what, expected, actual
 status=0
 "$preview" --dir "$work" --seed 1 -- rating handicap >/dev/null 2>&1 || status=$?
 check "the sample folder passes" 0 "$status"
+status=0
+errors=$("$preview" --dir "$work" --seed 1 --swap Senna Nobody -- rating 2>&1 >/dev/null) || status=$?
+check "--swap of an unknown name is refused" 1 "$status"
+check "--swap says which name" "sortilane_preview: --swap: no player of the match is named Nobody" "$(tail -n 1 <<<"$errors")"
 head -c 256 /dev/zero | tr '\0' x >"$work/Rules/nomads.txt"
 status=0
 errors=$("$preview" --dir "$work" --seed 1 -- rating handicap 2>&1 >/dev/null) || status=$?
@@ -27,8 +31,4 @@ for refused in "--draw 99999999999" "--draw 0" "--seed 4294967297" "--seed 12x";
   check "$refused is refused" 2 "$status"
   check "$refused says why" "sortilane_preview: ${refused% *} needs a whole number" "$(head -n 1 <<<"$errors" | cut -d' ' -f1-6)"
 done
-status=0
-errors=$("$preview" --dir "$work" --seed 1 --swap Senna Nobody -- rating 2>&1 >/dev/null) || status=$?
-check "--swap of an unknown name is refused" 1 "$status"
-check "--swap says which name" "sortilane_preview: --swap: no player of the match is named Nobody" "$(tail -n 1 <<<"$errors")"
 exit "$failures"
