@@ -85,16 +85,6 @@ std::wstring swapPlayers(Randomiser& randomiser, int a, int b) {
     return L"";
 }
 
-std::vector<std::wstring> hostSwapCells(const Randomiser& randomiser) {
-    std::vector<std::wstring> cells;
-    const SwapState& swaps = randomiser.host_swaps;
-    for (int i = 0; i < swaps.swap_count; ++i) {
-        cells.push_back(std::wstring(L"Host swapped ") + randomiser.players.player_names[swaps.swaps[i].first] +
-                        L" <-> " + randomiser.players.player_names[swaps.swaps[i].second]);
-    }
-    return cells;
-}
-
 std::wstring swapListEntry(const Randomiser& randomiser, int p) {
     return std::wstring(randomiser.players.player_names[p]) + L" (team " +
            std::to_wstring(randomiser.players.player_teams[p]) + L")";

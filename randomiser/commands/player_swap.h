@@ -1,6 +1,5 @@
 #pragma once
 #include <string>
-#include <vector>
 
 #include "randomiser/state/randomiser_state.h"
 
@@ -10,7 +9,8 @@
 // seed, words and swaps always give the same report. Everything that follows
 // from the teams (scores, handicap tiers, the report and its Results.txt
 // line, the draw's balloon and tip) is computed again. A draw again (Ctrl+0)
-// starts without the swaps.
+// starts without the swaps. The report's cells of the swaps are in
+// randomiser/output/swap_cells.h.
 
 // The tray menu's row that opens the swap window.
 constexpr const wchar_t* kSwapMenuRow = L"Swap two players\u2026";
@@ -30,10 +30,6 @@ std::wstring swapRefusal(const Randomiser& randomiser, int a, int b);
 // Swaps players a and b unless swapRefusal refuses it; returns the refusal,
 // empty when swapped.
 std::wstring swapPlayers(Randomiser& randomiser, int a, int b);
-
-// The report's cells of the swaps, one a swap in the order made:
-// "Host swapped Senna <-> Orrick".
-std::vector<std::wstring> hostSwapCells(const Randomiser& randomiser);
 
 // A player as the swap window lists it: "Senna (team 1)".
 std::wstring swapListEntry(const Randomiser& randomiser, int p);

@@ -7,6 +7,7 @@
 #include "common/crt_random.h"
 #include "common/text_convert.h"
 #include "randomiser/allocation/civ_assignment.h"
+#include "randomiser/output/swap_cells.h"
 #include "randomiser/startup/draw_again.h"
 #include "randomiser/startup/match_from_words.h"
 #include "startup/game_folder.h"
