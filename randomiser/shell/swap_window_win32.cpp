@@ -81,7 +81,7 @@ std::vector<AddedMenuRow> swapMenuRows() {
 }
 
 void chooseSwapMenuRow(size_t) {
-    SecondaryWindow window = {520, 420, kSwapControls, std::size(kSwapControls)};
+    SecondaryWindow window = {520, 400, kSwapControls, std::size(kSwapControls)};
     window.heading_id = kSwapTitleId;
     window.default_button = kSwapId;  // Enter in a list presses Swap
     window.on_command = onSwapCommand;
