@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # "Swap two players…" in the tray menu opens the swap window with the caret
 # in its first list (the first player against the first player of another
-# team) and the teams' scores after the swap; Enter swaps, and Ctrl+1 then
-# types the report that sortilane_preview --swap gives for the typed seed.
+# team) and the teams' scores after the swap; Enter swaps, the draw's balloon
+# shows the new teams, and Ctrl+1 then types the report that sortilane_preview --swap gives for the typed seed.
 source "$(dirname "$0")/e2e_lib.sh"
 
 players=(Halvard Mirelle Tobin_Quay Senna Orrick Pellworth)
@@ -22,6 +22,12 @@ sleep 0.5
 screenshot swap_window
 press Return
 wait_for 10 window_class_gone "Brenlow Overlord" || echo "Enter did not swap and close the window"
+# The draw's balloon comes again with the teams after the swap, as the window
+# showed their scores.
+new_score=$(sed -n 's/^After the swap: Team 1 \([0-9]*\),.*/\1/p' <<<"$after")
+expect_equal "the balloon shows team 1 after the swap" yes \
+  "$(wait_for 10 balloon_says "T1 ${new_score:-?}: " && echo yes || echo no)"
+screenshot swap_balloon
 focus_chat
 press ctrl+1
 wait_randomiser 30
