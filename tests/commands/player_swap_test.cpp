@@ -124,6 +124,10 @@ TEST(PlayerSwap, PreviewLeavesTheMatchAndDrawAgainDropsTheSwaps) {
                            std::to_wstring(run.teams.team_scores[1]));
     EXPECT_EQ(swapListEntry(run, 0), L"Senna (team " + std::to_wstring(run.players.player_teams[0]) + L")");
 
+    Randomiser fair = *drawnMatch(kSixPlayers, {L"fair_teams"});
+    const std::wstring withChance = swapPreviewText(fair, 0, opponentOf(fair, 0));
+    EXPECT_NE(withChance.find(L" \u00B7 win chance "), std::wstring::npos) << toUtf8(withChance);
+
     const std::vector<std::wstring> words = {L"sortilane.exe", L"rating"};
     ASSERT_TRUE(drawAgain(run, words, 1765000000));
     EXPECT_EQ(run.host_swaps.swap_count, 0);
