@@ -10,3 +10,5 @@ int crtRand() {
     g_state = g_state * 214013u + 2531011u;  // unsigned: wraps mod 2^32
     return static_cast<int>((g_state >> 16) & 0x7FFF);
 }
+
+uint32_t crtState() { return g_state; }

@@ -8,3 +8,7 @@ void crtSrand(uint32_t seed);
 
 // 0..32767, the next value of the runtime's linear congruential sequence.
 int crtRand();
+
+// The generator's state now: crtSrand(crtState()) later goes on with the same
+// values from here.
+uint32_t crtState();

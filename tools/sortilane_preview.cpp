@@ -1,4 +1,4 @@
-// sortilane_preview [--dir DIR] [--seed N] [--draw N] [--balance] [--] WORD...
+// sortilane_preview [--dir DIR] [--seed N] [--draw N] [--swap NAME1 NAME2]... [--balance] [--] WORD...
 // sortilane_preview --ratings [--dir DIR]
 // sortilane_preview --evening [--dir DIR]
 //
@@ -11,7 +11,10 @@
 // the report of the Nth draw of a run (Ctrl+0 drew again), whose seed line
 // says "(draw N)". With "seed_word WORD" among the words the word gives the
 // seed, of draw N too, as in the randomiser; --seed beside it is refused
-// (exit 2), since the two would name different seeds. With "repost" or
+// (exit 2), since the two would name different seeds. Each --swap NAME1
+// NAME2 swaps two players after the draw, in the order given, as the tray
+// menu's "Swap two players…" does; a name that is no player's, or a swap the
+// randomiser refuses, exits 1 and says why. With "repost" or
 // "rematch" it prints instead the lines of the saved report (data.txt) that
 // Ctrl+1 would type, and no map: the saved report names none, and the map
 // drawn at this start is not the saved match's. With --balance it then prints
@@ -57,6 +60,7 @@
 #include "common/text_convert.h"
 #include "randomiser/allocation/fair_teams.h"
 #include "randomiser/allocation/host_rules.h"
+#include "randomiser/commands/player_swap.h"
 #include "randomiser/output/report.h"
 #include "randomiser/output/chat_files.h"
 #include "randomiser/output/typing_sequence.h"
@@ -76,12 +80,14 @@ struct PreviewArgs {
     int draw = 1;  // the draw of the run, as Ctrl+0 counts them: its number beside the seed
     bool ratings = false;
     bool evening = false;
+    std::vector<std::wstring> swaps;  // the names of each swap, two by two, in the order given
     std::vector<std::wstring> words;
 };
 
 void printUsage() {
     std::fprintf(stderr,
-                 "usage: sortilane_preview [--dir DIR] [--seed N] [--draw N] [--balance] [--] WORD...\n"
+                 "usage: sortilane_preview [--dir DIR] [--seed N] [--draw N] [--swap NAME1 NAME2]... [--balance] [--] "
+                 "WORD...\n"
                  "       sortilane_preview --ratings [--dir DIR]\n"
                  "       sortilane_preview --evening [--dir DIR]\n");
 }
@@ -116,6 +122,9 @@ bool readArgs(int argc, char** argv, PreviewArgs& args) {
             long long draw = 0;
             if (!readNumber("--draw", argv[++i], 1, INT_MAX, draw)) return false;
             args.draw = static_cast<int>(draw);
+        } else if (std::strcmp(argv[i], "--swap") == 0 && i + 2 < argc) {
+            args.swaps.push_back(readFileText(argv[++i]));
+            args.swaps.push_back(readFileText(argv[++i]));
         } else if (std::strcmp(argv[i], "--balance") == 0) {
             args.balance = true;
         } else if (std::strcmp(argv[i], "--ratings") == 0) {
@@ -136,7 +145,8 @@ bool readArgs(int argc, char** argv, PreviewArgs& args) {
     // --ratings and --evening compute no match: nothing of one may come with them.
     const bool noMatch = args.ratings || args.evening;
     return args.draw >= 1 && !(args.ratings && args.evening) &&
-           (!noMatch || (args.words.size() == 1 && !args.seed_given && !args.balance && args.draw == 1));
+           (!noMatch ||
+            (args.words.size() == 1 && !args.seed_given && !args.balance && args.draw == 1 && args.swaps.empty()));
 }
 
 // Enters the folder of --dir, given in UTF-8.
@@ -187,6 +197,28 @@ void printBalance(const Randomiser& randomiser) {
     teamWinChances(players, randomiser.history, fairest.team_of, chances);
     std::printf("Win chance of the fairest split (player 1's team first): %s\n",
                 toUtf8(winChancePercents(chances, players.team_count)).c_str());
+}
+
+// The swaps of --swap, in order; false, having said why, at the first name
+// that is no player's or the first swap refused.
+bool applySwaps(Randomiser& randomiser, const std::vector<std::wstring>& names) {
+    for (size_t i = 0; i + 1 < names.size(); i += 2) {
+        for (size_t k = i; k < i + 2; ++k) {
+            if (playerIndexOfName(randomiser.players, names[k]) >= 0) continue;
+            std::fprintf(stderr, "sortilane_preview: --swap: no player of the match is named %s\n",
+                         toUtf8(names[k]).c_str());
+            return false;
+        }
+        const int a = playerIndexOfName(randomiser.players, names[i]);
+        const int b = playerIndexOfName(randomiser.players, names[i + 1]);
+        const std::wstring refusal = swapPlayers(randomiser, a, b);
+        if (!refusal.empty()) {
+            std::fprintf(stderr, "sortilane_preview: --swap %s %s refused: %s\n", toUtf8(names[i]).c_str(),
+                         toUtf8(names[i + 1]).c_str(), toUtf8(refusal).c_str());
+            return false;
+        }
+    }
+    return true;
 }
 
 // How many lines Ctrl+1 types with these words and about how long it takes,
@@ -272,10 +304,16 @@ int runPreview(int argc, char** argv) {
         echoRunDebugLines();
         return 1;
     }
+    if (!args.swaps.empty() && (randomiser.options().repost_only || randomiser.options().validate_only)) {
+        std::fprintf(stderr,
+                     "sortilane_preview: --swap needs drawn teams, which repost, rematch and validate have not\n");
+        return 1;
+    }
     if (randomiser.options().repost_only) {
         printSavedResult();
         return 0;
     }
+    if (!args.swaps.empty() && !applySwaps(randomiser, args.swaps)) return 1;
     // Each line as Ctrl+1 types it: in pieces of at most line_cap characters.
     const size_t lineCap = static_cast<size_t>(randomiser.options().line_cap);
     for (const std::wstring& line : typedReportLines(randomiser.report, lineCap))

@@ -68,12 +68,16 @@ void checkGroups(const Allocation& match) {
     }
 }
 
+}  // namespace
+
 bool allRated(const PlayerTable& players) {
     for (int p = 0; p < players.player_count; ++p) {
         if (players.player_ratings[p] == -1) return false;
     }
     return true;
 }
+
+namespace {
 
 int meanRating(const PlayerTable& players) {
     int64_t sum = 0;
@@ -303,6 +307,8 @@ void assignUnrated(const Allocation& match) {
     }
 }
 
+}  // namespace
+
 void numberTeams(const Allocation& match) {
     PlayerTable& players = match.players;
     TeamState& teams = match.teams;
@@ -320,8 +326,6 @@ void numberTeams(const Allocation& match) {
     }
     teams.team_score_average = truncatedMean(scoreSum, players.team_count);
 }
-
-}  // namespace
 
 int ratingClass(int rating, int avg) {
     int64_t r = rating;

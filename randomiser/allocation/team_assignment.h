@@ -11,6 +11,14 @@
 // the civilisation draw switches handicap on). Reads the options only.
 void assignTeams(const Allocation& match);
 
+// Every player of the match has a rating (none is -1): the teams are
+// balanced and scored.
+bool allRated(const PlayerTable& players);
+
+// Numbers the teams from the roster: each player of row t gets team t + 1,
+// and the team scores and their average are computed from the ratings.
+void numberTeams(const Allocation& match);
+
 // Rating class 1..5 of rating around the mean avg.
 int ratingClass(int rating, int avg);
 

@@ -1,6 +1,8 @@
 #include "randomiser/output/report_cells.h"
 
 #include "common/bounded_copy.h"
+#include "randomiser/allocation/host_rules.h"
+#include "randomiser/output/swap_cells.h"
 #include "randomiser/output/team_chances.h"
 
 namespace {
@@ -99,6 +101,16 @@ std::wstring friendsText(const Randomiser& randomiser) {
     return text;
 }
 
+// What the host asked of the teams, on a line of their own when there is
+// any: the pins and apart groups, then each swap after the draw.
+void addHostCells(CellList& cells, const Randomiser& randomiser) {
+    std::vector<std::wstring> texts = hostRuleCells(randomiser.players);
+    for (const std::wstring& swap : hostSwapCells(randomiser)) texts.push_back(swap);
+    if (texts.empty()) return;
+    cells.nextLine();
+    for (const std::wstring& text : texts) cells.add(ReportCellKind::Match, text);
+}
+
 std::wstring civTiersText(const PlayerTable& players) {
     std::wstring text = L"Civ Tier";
     for (int p = 0; p < players.player_count; ++p) appendNumber(text, int64_t{players.player_tiers[p]} + 1);
@@ -157,6 +169,7 @@ std::vector<ReportCell> reportCells(const Randomiser& randomiser) {
     cells.nextLine();
     addDrawCells(cells, randomiser);
     cells.addOnNewLine(ReportCellKind::Match, friendsText(randomiser));
+    addHostCells(cells, randomiser);
     cells.nextLine();
     if (drawn.civs_not_drawn)
         cells.add(ReportCellKind::Match, L"Civs Not Drawn");  // the reason is in the debug log

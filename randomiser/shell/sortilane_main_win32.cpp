@@ -17,6 +17,7 @@
 #include "randomiser/shell/hotkeys_win32.h"
 #include "randomiser/shell/overlord_windows_win32.h"
 #include "randomiser/shell/sortilane_state_win32.h"
+#include "randomiser/shell/swap_window_win32.h"
 #include "randomiser/shell/tray_notes_win32.h"
 #include "randomiser/shell/typing_port_win32.h"
 #include "randomiser/startup/command_line.h"
@@ -106,7 +107,7 @@ const TrayProgram kSortilane = {
     L"Arial",
     {L"./Images/randomiser_flash.bmp", false, showDrawNote},
     {110, L"./Brenlow_Sortilane.ico", L"Tamsel Sortilane", L"Quembe's Grinn", startBalloon},
-    {kMenuRows, std::size(kMenuRows), nullptr, nullptr, menuMayOpen},
+    {kMenuRows, std::size(kMenuRows), swapMenuRows, chooseSwapMenuRow, menuMayOpen},
     prepareMatch,
     startHotkeys,
     handleHotkey,

@@ -56,6 +56,8 @@ bool computeMatch(Randomiser& randomiser, int64_t seed, std::vector<std::wstring
     if (options.learned_ratings) useLearnedRatings(randomiser.history, randomiser.players);
     if (!checkHostRules(randomiser)) return false;
     assignTeams(randomiser);
+    // A swap after the draw draws the civilisations again from here.
+    randomiser.host_swaps.generator_after_teams = crtState();
     logUnfairTeams(randomiser);
     if (prepareCivDraw(randomiser) && !options.omit_civs) assignCivs(randomiser);
     buildReport(randomiser);

@@ -8,6 +8,7 @@
 #include "randomiser/state/game_data.h"
 #include "randomiser/state/option_set.h"
 #include "randomiser/state/run_state.h"
+#include "randomiser/state/swap_state.h"
 
 // Everything the randomiser computes at start-up, in one place: the options,
 // the game data, the rule text and map in use and the results that the later
@@ -31,6 +32,7 @@ struct Randomiser {
     TeamState teams;
     CivDrawState civ_draw;
     ReportState report;
+    SwapState host_swaps;  // the host's swaps after the draw; a draw again starts without them
 
 private:
     friend bool parseCommandLine(Randomiser& randomiser, std::vector<std::wstring>& words);

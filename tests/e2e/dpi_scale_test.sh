@@ -2,7 +2,7 @@
 # Both programs at 96 DPI on a 1024x768 desktop and at 144 DPI on a
 # 1536x1152 one (the same screen at 150 %): the editor's input window, live
 # display, rule text, tooltip and credits windows, the randomiser's splash,
-# tooltip and credits windows are 1.5 times as wide and as tall (2 pixels
+# tooltip, credits and swap windows are 1.5 times as wide and as tall (2 pixels
 # either way; a window as tall as the screen allows stays so), and no label
 # in the system font has a text wider or taller than itself. Every window is
 # centred in the screen less the taskbar and wholly inside it, at 144 DPI on
@@ -45,7 +45,7 @@ expect_centred_inside() {
 # probe measures in the system font: the labels in a font of their own (the
 # headings and the live display's table, ids below) are left to the
 # screenshots.
-own_font_labels=" 119 120 121 140 251 260 "
+own_font_labels=" 119 120 121 140 251 260 290 "
 measure() {
   local left top right bottom unfit
   read -r left top right bottom <<<"$(window_place "$2")"
@@ -120,13 +120,21 @@ randomiser_windows() {
   press Escape
   wait_for 10 window_class_gone "Brenlow Overlord" || echo "Esc did not close the tooltip window"
   open_tray_menu
-  choose_menu_entry 3 3  # "Credits"
+  choose_menu_entry 3 4  # "Credits"
   wait_for 10 control_text "$overlord_window" 251 || echo "the randomiser's credits window did not show"
   wait_for 5 window_class_gone "#32768"
   sleep 0.5
   measure randomiser_credits "$overlord_window"
   open_tray_menu
-  choose_menu_entry 1 3  # "Exit"
+  choose_menu_entry 4 4  # "Swap two players…"
+  wait_for 10 control_text "$overlord_window" 296 || echo "the swap window did not show"
+  wait_for 5 window_class_gone "#32768"
+  sleep 0.5
+  measure swap "$overlord_window"
+  press Escape
+  wait_for 10 window_class_gone "Brenlow Overlord" || echo "Esc did not close the swap window"
+  open_tray_menu
+  choose_menu_entry 1 4  # "Exit"
   wait_randomiser 10
 }
 
@@ -171,7 +179,7 @@ small_screen_windows
 
 # Whether $2 is 1.5 times $1, 2 pixels either way.
 half_again() { (( $2 * 2 >= $1 * 3 - 4 && $2 * 2 <= $1 * 3 + 4 )); }
-for window in input live rule_text tooltips credits splash randomiser_tooltips randomiser_credits; do
+for window in input live rule_text tooltips credits splash randomiser_tooltips randomiser_credits swap; do
   read -r width96 height96 <<<"${size_at[$window,96]:-0 0}"
   read -r width144 height144 <<<"${size_at[$window,144]:-0 0}"
   expect_equal "the $window window at 144 DPI is 1.5 times as large as at 96 DPI ($width96 x $height96)" yes \

@@ -55,7 +55,7 @@ guide_picture splash 1024x768+0+0
 wait_for 15 window_class_gone BRENLOW_SORTILANE || echo "the splash did not go away"
 open_menu_past_balloon
 guide_picture tray_menu 240x100+784+668
-choose_menu_entry 2 3  # "Display Tooltips"
+choose_menu_entry 2 4  # "Display Tooltips"
 expect_equal "Display Tooltips in the tray menu opens the tooltip window" yes \
   "$(wait_for 10 control_text "Dastrel's, Brenlow: Sortilane" 261 && echo yes || echo no)"
 sleep 0.5

@@ -29,14 +29,14 @@ start_randomiser rating
 wait_past_splash
 open_tray_menu
 screenshot lifecycle_tray_menu
-choose_menu_entry 3 3  # "Credits"
+choose_menu_entry 3 4  # "Credits"
 heading=$(wait_for 10 control_text "$overlord_window" 251 && probe "$overlord_window" 251 | head -n 1)
 wait_for 5 window_class_gone "#32768"
 screenshot lifecycle_credits
 expect_equal "Credits shows the red heading" yes \
   "$(awk -v share="$(red_share lifecycle_credits 200 40 ${heading:-0 0})" 'BEGIN { print (share > 0.02) ? "yes" : "no" }')"
 open_tray_menu
-choose_menu_entry 1 3  # "Exit"
+choose_menu_entry 1 4  # "Exit"
 wait_randomiser 10
 expect_equal "Exit in the tray menu ends the program with 0" 0 "$randomiser_status"
 

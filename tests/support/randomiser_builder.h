@@ -26,6 +26,7 @@ void changeOptions(Randomiser& r, Change change) {
     changed.teams = r.teams;
     changed.civ_draw = r.civ_draw;
     changed.report = r.report;
+    changed.host_swaps = r.host_swaps;
     r = changed;
 }
 

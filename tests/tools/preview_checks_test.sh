@@ -3,7 +3,8 @@
 # later: the sample folder passes, and a rule text of 256 bytes fails it like
 # bad data, with its line on standard error. Its own numbers are refused when
 # they do not fit. With seed_word the word gives the seed, of --draw N too,
-# and --seed beside it is refused.
+# and --seed beside it is refused. A --swap of a name that is no player's is
+# refused.
 set -euo pipefail
 preview=$1
 work=$(mktemp -d)
@@ -25,6 +26,10 @@ check "draw 2 of the word" "Seed: -59217975 (word pancake, draw 2)" \
 status=0
 "$preview" --dir "$work" --seed 1 -- rating seed_word pancake >/dev/null 2>&1 || status=$?
 check "--seed beside seed_word is refused" 2 "$status"
+status=0
+errors=$("$preview" --dir "$work" --seed 1 --swap Senna Nobody -- rating 2>&1 >/dev/null) || status=$?
+check "--swap of an unknown name is refused" 1 "$status"
+check "--swap says which name" "sortilane_preview: --swap: no player of the match is named Nobody" "$(tail -n 1 <<<"$errors")"
 head -c 256 /dev/zero | tr '\0' x >"$work/Rules/nomads.txt"
 status=0
 errors=$("$preview" --dir "$work" --seed 1 -- rating handicap 2>&1 >/dev/null) || status=$?
