@@ -97,7 +97,7 @@ void fillStandings(const RatingReplay& replay, const std::vector<int32_t>& befor
                    const std::vector<bool>& playedTonight, std::vector<ChartSeries>& series, EveningModel& model) {
     std::vector<size_t> order;
     for (size_t k = 0; k < replay.players.size(); ++k) {
-        const PlayerRecord& player = replay.players[k];
+        const ReplayedPlayer& player = replay.players[k];
         StandingRow row;
         row.name = player.name;
         row.rating = ratingOfMu(player.skill.mu);
@@ -136,7 +136,7 @@ EveningModel eveningModel(const ResultsLog& log) {
         const MatchLine& match = log.matches[i];
         const bool tonight = i >= firstTonight;
         if (i == firstTonight) {
-            for (const PlayerRecord& player : replay.players) beforeTonight.push_back(ratingOfMu(player.skill.mu));
+            for (const ReplayedPlayer& player : replay.players) beforeTonight.push_back(ratingOfMu(player.skill.mu));
         }
         const LineTeams line = lineTeams(replay, match);
         const bool rated = isRated(match, line.skills.team_count);
@@ -146,7 +146,7 @@ EveningModel eveningModel(const ResultsLog& log) {
         int record[kMaxLinePlayers] = {};
         replayLine(replay, match, record);
         while (series.size() < replay.players.size()) {
-            const PlayerRecord& added = replay.players[series.size()];
+            const ReplayedPlayer& added = replay.players[series.size()];
             series.push_back({added.name, {{model.chart_matches, ratingOfMu(added.skill.mu)}}});
             playedTonight.push_back(false);
         }

@@ -37,12 +37,12 @@ std::vector<LearnedRating> learnedRatings(const std::string& resultsText, const 
     const int firstTonightLine = log.matches.empty() ? 0 : log.matches[firstTonight].line_number;
     const RatingReplay beforeTonight = replayResults(log, firstTonightLine);
     for (size_t k = 0; k < names.size(); ++k) {
-        const PlayerRecord* record = findRecord(now, names[k]);
+        const ReplayedPlayer* record = findRecord(now, names[k]);
         if (record == nullptr) continue;
         learned[k].known = true;
         learned[k].rating = ratingOfMu(record->skill.mu);
         learned[k].rated_matches = record->rated_matches;
-        const PlayerRecord* before = findRecord(beforeTonight, names[k]);
+        const ReplayedPlayer* before = findRecord(beforeTonight, names[k]);
         learned[k].new_tonight = before == nullptr;
         if (before != nullptr) learned[k].tonight_change = learned[k].rating - ratingOfMu(before->skill.mu);
     }

@@ -32,7 +32,7 @@ void rateLine(RatingReplay& replay, const MatchLine& match, const int* record) {
     if (skills.team_count < 2) return;
     rateMatch(skills, ranks, kResultsRatingParams);
     for (int p = 0; p < skills.player_count; ++p) {
-        PlayerRecord& player = replay.players[record[p]];
+        ReplayedPlayer& player = replay.players[record[p]];
         player.skill = skills.players[p];
         ++player.rated_matches;
         if (match.players[p].team == winner) ++player.wins;
@@ -64,13 +64,13 @@ RatingReplay replayResults(const ResultsLog& log, int stop_before_line) {
     return replay;
 }
 
-const PlayerRecord* findRecord(const RatingReplay& replay, const std::string& name) {
+const ReplayedPlayer* findRecord(const RatingReplay& replay, const std::string& name) {
     const int found = findPlayer(replay, aliasedName(replay.aliases, name));
     return found >= 0 ? &replay.players[found] : nullptr;
 }
 
 Skill skillOf(const RatingReplay& replay, const std::string& name, int32_t rating) {
-    const PlayerRecord* record = findRecord(replay, name);
+    const ReplayedPlayer* record = findRecord(replay, name);
     if (record != nullptr) return record->skill;
     return Skill{static_cast<double>(rating), kNewPlayerSigma};
 }

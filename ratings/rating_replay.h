@@ -10,7 +10,7 @@
 // The ratings the results teach, computed again from the log every time.
 
 // What the log tells of one player, known by the exact name.
-struct PlayerRecord {
+struct ReplayedPlayer {
     std::string name;
     Skill skill;
     int rated_matches = 0;
@@ -20,7 +20,7 @@ struct PlayerRecord {
 // The players in the order the log first names them, each under the name
 // the log's aliases give him, and those aliases.
 struct RatingReplay {
-    std::vector<PlayerRecord> players;
+    std::vector<ReplayedPlayer> players;
     std::vector<NameAlias> aliases;
 };
 
@@ -43,7 +43,7 @@ void replayLine(RatingReplay& replay, const MatchLine& match, int* record);
 
 // The replay's record of the player of that name, or of the name an alias
 // gives it; null when the replay does not know him.
-const PlayerRecord* findRecord(const RatingReplay& replay, const std::string& name);
+const ReplayedPlayer* findRecord(const RatingReplay& replay, const std::string& name);
 
 // The skill the player brings to the next match: the replay's, or, for a
 // player the replay does not know, the rating with kNewPlayerSigma.

@@ -238,7 +238,7 @@ int printRatings() {
     const ResultsLoad load = loadResults(log);
     echoRunDebugLines();
     if (load == ResultsLoad::Failed) return 1;
-    for (const PlayerRecord& player : replayResults(log, kWholeLog).players) {
+    for (const ReplayedPlayer& player : replayResults(log, kWholeLog).players) {
         std::printf("%s\t%.6f\t%.6f\t%d\t%d\n", player.name.c_str(), player.skill.mu, player.skill.sigma,
                     player.rated_matches, player.wins);
     }

@@ -52,7 +52,7 @@ void readMatchHistory(const PlayerTable& players, int32_t seed, MatchHistory& hi
     for (int p = 0; p < players.player_count; ++p) {
         names[p] = aliasedName(log.aliases, toUtf8(players.player_names[p]));
         history.player_skills[p] = skillOf(replay, names[p], players.player_ratings[p]);
-        const PlayerRecord* record = findRecord(replay, names[p]);
+        const ReplayedPlayer* record = findRecord(replay, names[p]);
         if (record == nullptr) continue;
         history.player_learned[p] = 1;
         history.player_rated_matches[p] = record->rated_matches;

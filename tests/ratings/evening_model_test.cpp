@@ -36,7 +36,7 @@ TEST(EveningModel, TheStandingsAreTheReplaysHighestFirstWithTonightsChange) {
         const Skill skill = skillOf(replay, row.name, 0);
         EXPECT_EQ(row.rating, ratingOfMu(skill.mu)) << row.name;
         EXPECT_EQ(row.sigma, static_cast<int32_t>(std::lround(skill.sigma))) << row.name;
-        for (const PlayerRecord& player : replay.players) {
+        for (const ReplayedPlayer& player : replay.players) {
             if (player.name != row.name) continue;
             EXPECT_EQ(row.rated_matches, player.rated_matches) << row.name;
             EXPECT_EQ(row.wins, player.wins) << row.name;

@@ -17,8 +17,8 @@ const std::string kEvening =
     "2026-03-14 21:00\t3\t2\tAna\t1\t1500\tBo\t2\t1400\n"
     "2026-03-14 21:30\t4\t-\tAna\t1\t9999\tCy\t2\t1300\n";
 
-const PlayerRecord& playerNamed(const RatingReplay& replay, const std::string& name) {
-    for (const PlayerRecord& player : replay.players) {
+const ReplayedPlayer& playerNamed(const RatingReplay& replay, const std::string& name) {
+    for (const ReplayedPlayer& player : replay.players) {
         if (player.name == name) return player;
     }
     throw std::runtime_error("no player " + name);
@@ -39,8 +39,8 @@ TEST(RatingReplay, PlayersStartAtTheRatingOfTheLineThatFirstNamesThem) {
 
 TEST(RatingReplay, AWonLineMovesItsPlayersAndCountsTheWin) {
     const RatingReplay replay = replayResults(parseResults(kEvening), kWholeLog);
-    const PlayerRecord& ana = playerNamed(replay, "Ana");
-    const PlayerRecord& bo = playerNamed(replay, "Bo");
+    const ReplayedPlayer& ana = playerNamed(replay, "Ana");
+    const ReplayedPlayer& bo = playerNamed(replay, "Bo");
     EXPECT_LT(ana.skill.mu, 1500);
     EXPECT_GT(bo.skill.mu, 1400);
     EXPECT_LT(bo.skill.sigma, kNewPlayerSigma);
