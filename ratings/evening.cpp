@@ -1,5 +1,7 @@
 #include "ratings/evening.h"
 
+#include <algorithm>
+
 namespace {
 
 // Days from 1 March of the year 400 before year 0 of the Gregorian calendar to
@@ -29,4 +31,23 @@ size_t firstMatchOfTonight(const std::vector<MatchLine>& matches, size_t end) {
     size_t first = last - 1;
     while (first > 0 && gapMinutes(matches[first - 1], matches[first]) <= kEveningGapMinutes) --first;
     return first;
+}
+
+std::vector<TallyRow> tonightTally(const std::vector<MatchLine>& matches, size_t end) {
+    std::vector<TallyRow> tally;
+    const size_t last = end < matches.size() ? end : matches.size();
+    for (size_t i = firstMatchOfTonight(matches, last); i < last; ++i) {
+        const MatchLine& match = matches[i];
+        if (match.result < '1' || match.result > '4') continue;
+        for (const ResultPlayer& player : match.players) {
+            auto row =
+                std::find_if(tally.begin(), tally.end(), [&](const TallyRow& r) { return r.name == player.name; });
+            if (row == tally.end()) row = tally.insert(tally.end(), TallyRow{player.name, 0, 0});
+            ++(player.team == match.result - '0' ? row->wins : row->losses);
+        }
+    }
+    std::stable_sort(tally.begin(), tally.end(), [](const TallyRow& a, const TallyRow& b) {
+        return a.wins != b.wins ? a.wins > b.wins : a.losses < b.losses;
+    });
+    return tally;
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "ratings/results_log.h"
@@ -19,3 +20,15 @@ int64_t minutesOf(const MatchTime& when);
 // matches[end - 1]: matches[first .. end - 1] are tonight's (end at most
 // matches.size()). 0 when end is 0.
 size_t firstMatchOfTonight(const std::vector<MatchLine>& matches, size_t end);
+
+// A player's wins and losses in tonight's rated matches.
+struct TallyRow {
+    std::string name;
+    int wins = 0;
+    int losses = 0;
+};
+
+// The wins and losses of every player of tonight's lines with a winner, the
+// evening of matches[end - 1], most wins first, then fewest losses, then in
+// the order the lines first name them.
+std::vector<TallyRow> tonightTally(const std::vector<MatchLine>& matches, size_t end);

@@ -76,14 +76,6 @@ void countFavourite(const MatchLine& match, const LineTeams& line, EveningModel&
     if (match.result - '0' == line.numbers[favourite]) ++model.favourite_wins;
 }
 
-TallyRow& tallyRow(std::vector<TallyRow>& tally, const std::string& name) {
-    for (TallyRow& row : tally) {
-        if (row.name == name) return row;
-    }
-    tally.push_back({name, 0, 0});
-    return tally.back();
-}
-
 void countCiv(std::vector<CivRow>& civs, const ResultPlayer& player, bool won) {
     if (player.civ.empty()) return;
     auto found = std::find_if(civs.begin(), civs.end(), [&](const CivRow& row) { return row.name == player.civ; });
@@ -160,16 +152,12 @@ EveningModel eveningModel(const ResultsLog& log) {
             countCiv(model.civs, player, won);
             if (!tonight) continue;
             playedTonight[record[p]] = true;
-            TallyRow& row = tallyRow(model.tally, player.name);
-            ++(won ? row.wins : row.losses);
         }
     }
     model.favourite_expected_tenths = static_cast<int>(std::lround(favouriteExpected * 10));
     fillStandings(replay, beforeTonight, playedTonight, series, model);
 
-    std::stable_sort(model.tally.begin(), model.tally.end(), [](const TallyRow& a, const TallyRow& b) {
-        return a.wins != b.wins ? a.wins > b.wins : a.losses < b.losses;
-    });
+    model.tally = tonightTally(log.matches, log.matches.size());
     model.civs.erase(std::remove_if(model.civs.begin(), model.civs.end(),
                                     [](const CivRow& row) { return row.games < kCivShownGames; }),
                      model.civs.end());

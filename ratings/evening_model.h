@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "ratings/evening.h"
 #include "ratings/results_log.h"
 
 // What the evening page shows, computed once from the history by the
@@ -27,13 +28,6 @@ struct StandingRow {
     bool played_tonight = false;
     int rated_matches = 0;
     int wins = 0;
-};
-
-// A player's wins and losses in tonight's rated matches.
-struct TallyRow {
-    std::string name;
-    int wins = 0;
-    int losses = 0;
 };
 
 // One team of a match: its number, players and the chance the ratings gave

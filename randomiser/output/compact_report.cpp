@@ -1,5 +1,6 @@
 #include "randomiser/output/compact_report.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "common/bounded_copy.h"
@@ -62,6 +63,11 @@ void buildCompactReport(Randomiser& randomiser, const std::vector<ReportCell>& c
     setLine(report, line++, optionsLine(cells));
     for (int team = 0; team < randomiser.players.team_count && team < kMaxTeams; ++team)
         setLine(report, line++, compactTeamLine(randomiser, team));
+    // The standings on a line of their own, as wide as a full report's line
+    // and within line_cap.
+    const int cap = randomiser.options().line_cap > 0 ? randomiser.options().line_cap : 79;
+    const std::wstring standings = standingsText(randomiser, static_cast<size_t>(std::min(79, cap)));
+    if (!standings.empty()) setLine(report, line++, standings);
     setLine(report, line++, std::wstring(L"Map: ") + randomiser.current.map_name);
     report.report_line_count = line;
 }

@@ -1,6 +1,9 @@
 #include "randomiser/output/report_cells.h"
 
+#include <algorithm>
+
 #include "common/bounded_copy.h"
+#include "common/text_convert.h"
 #include "randomiser/allocation/host_rules.h"
 #include "randomiser/output/swap_cells.h"
 #include "randomiser/output/team_chances.h"
@@ -177,7 +180,23 @@ std::vector<ReportCell> reportCells(const Randomiser& randomiser) {
         cells.add(ReportCellKind::TeamValues, civTiersText(randomiser.players));
     cells.addOnNewLine(ReportCellKind::TeamValues, teamScoresText(randomiser));
     cells.addOnNewLine(ReportCellKind::TeamValues, winChanceText(randomiser));
+    // The full report's cell holds 75 characters between its bars, and a
+    // typed line no more than line_cap.
+    const int cap = options.line_cap > 0 ? options.line_cap - 4 : 75;
+    cells.addOnNewLine(ReportCellKind::Standings, standingsText(randomiser, static_cast<size_t>(std::min(75, cap))));
     return cells.cells;
+}
+
+std::wstring standingsText(const Randomiser& randomiser, size_t maxChars) {
+    if (!randomiser.options().standings) return L"";
+    std::wstring text = L"Tonight:";
+    for (const TallyRow& row : randomiser.history.tonight_tally) {
+        const std::wstring entry = (text.back() == L':' ? L" " : L", ") + readFileText(row.name) + L" " +
+                                   std::to_wstring(row.wins) + L"-" + std::to_wstring(row.losses);
+        if (charCount(text + entry) > maxChars) break;
+        text += entry;
+    }
+    return text.back() == L':' ? L"" : text;
 }
 
 const wchar_t* ratingClassName(int ratingClass) { return nameAt(kRatingClassNames, ratingClass); }

@@ -32,6 +32,7 @@
 enum class ReportCellKind {
     Match,       // an option or a fact of the whole match: in both layouts
     TeamValues,  // civilisation tiers, team scores, win chances: the compact team lines carry these
+    Standings,   // tonight's wins and losses: a line of its own in both layouts
 };
 
 struct ReportCell {
@@ -46,6 +47,11 @@ struct ReportCell {
 // The cells of the option summary, in order. The values the civilisation
 // draw changes come from civ_draw.
 std::vector<ReportCell> reportCells(const Randomiser& randomiser);
+
+// "Tonight: Kestrel 3-1, Влад 2-1, Mo 1-0": the players of tonight's lines
+// with a winner, most wins first, as many as maxChars characters hold;
+// empty without the word standings or without such a line.
+std::wstring standingsText(const Randomiser& randomiser, size_t maxChars);
 
 // Names printed for rating classes 0..5, reshape bases 0..4 and score combos
 // 0..4; any other value has the empty name.

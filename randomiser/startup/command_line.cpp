@@ -410,6 +410,7 @@ const OptionWord kOptionWords[] = {
     {L"real_keys", kNoValue, setFlag<&OptionSet::real_keys>, nullptr},
     {L"open_chat", kNoValue, setFlag<&OptionSet::open_chat>, nullptr},
     {L"compact", kNoValue, setFlag<&OptionSet::compact>, nullptr},
+    {L"standings", kNoValue, nullptr, setFlag<&OptionSet::standings>},
     {L"line_pause", kOneWord, readLinePause, nullptr},
     {L"line_cap", kOneWord, readLineCap, nullptr},
     {L"script", {2, ValueKind::AnyWord}, readScript, nullptr},

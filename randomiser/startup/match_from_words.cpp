@@ -50,8 +50,8 @@ bool computeMatch(Randomiser& randomiser, int64_t seed, std::vector<std::wstring
     if (options.repost_only) return savedResultExists();
     if (options.validate_only) return checkRuleTexts(randomiser);
     // The history: fair_teams avoids the teammates of tonight's matches,
-    // learned_ratings takes its ratings.
-    if (options.fair_teams || options.learned_ratings)
+    // learned_ratings takes its ratings, standings tonight's wins and losses.
+    if (options.fair_teams || options.learned_ratings || options.standings)
         readMatchHistory(randomiser.players, reportedSeed(randomiser.seed), randomiser.history);
     if (options.learned_ratings) useLearnedRatings(randomiser.history, randomiser.players);
     if (!checkHostRules(randomiser)) return false;

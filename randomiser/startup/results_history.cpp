@@ -61,6 +61,7 @@ void readMatchHistory(const PlayerTable& players, int32_t seed, MatchHistory& hi
     // Tonight's lines before the stop line, newest first.
     const size_t end = matchesBefore(log, stopLine);
     const size_t first = firstMatchOfTonight(log.matches, end);
+    history.tonight_tally = tonightTally(log.matches, end);
     for (size_t i = end; i > first; --i) {
         const MatchLine& match = log.matches[i - 1];
         const int weight = teammateWeight(end - i);

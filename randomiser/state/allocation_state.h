@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include "randomiser/state/game_data.h"
+#include "ratings/evening.h"
 #include "ratings/team_skill.h"
 
 constexpr int kTierCount = 4;
@@ -23,7 +24,7 @@ struct TeamState {
 };
 
 // What Results.txt tells of this match's players, read at start under
-// fair_teams or learned_ratings from the lines written before this match's
+// fair_teams, learned_ratings or standings from the lines written before this match's
 // own (a line with this match's seed and every line after it are left out).
 struct MatchHistory {
     // The skill each player brings: the replay's for a name it knows, else
@@ -38,6 +39,9 @@ struct MatchHistory {
     // team: 8 for the newest line, 4 for the one before, 2 for the third
     // newest and 1 for each older line of tonight.
     int teammate_weights[kPlayerSlots][kPlayerSlots] = {};
+    // Every player's wins and losses in tonight's lines before this match's,
+    // for the standings line.
+    std::vector<TallyRow> tonight_tally;
 };
 
 // The civilisation-table indexes of one tier, in table order.

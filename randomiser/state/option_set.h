@@ -49,6 +49,7 @@ struct OptionSet {
     int32_t line_pause_ms = 0;                 // least time from the start of one typed line to the next
     int32_t line_cap = 0;                      // the longest typed line, in characters; 0: no limit
     uint8_t compact = 0;                       // the report in a few lines, one a team
+    uint8_t standings = 0;                     // the report adds a line of tonight's wins and losses
     char record_result = '\0';                 // "result N": '0' .. '4' to record in Results.txt, no match drawn
     wchar_t usual_rules_path[kPathUnits] = L"./Rules/Usual.txt";
     wchar_t civ_script_path[kPathUnits] = L"./Scripts/Civ_Details.txt";

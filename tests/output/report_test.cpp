@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cwchar>
 
 #include "common/bounded_copy.h"
@@ -465,3 +466,36 @@ TEST(ComputeMatch, OmitCivsStillDrawsTeams) {
 }
 
 }  // namespace
+
+// With the word standings both layouts add tonight's wins and losses after
+// the team values, as many players as the line holds; line_cap holds fewer.
+TEST(BuildReport, StandingsSayTonightsWinsAndLossesInBothLayouts) {
+    struct Case {
+        bool compact;
+        int line_cap;
+        std::string line;
+    } cases[] = {
+        {false, 0, "| Tonight: Kestrel 3-1, \xD0\x92\xD0\xBB\xD0\xB0\xD0\xB4 2-1, Mo 1-0, Zed 0-3 | "},
+        {false, 40, "| Tonight: Kestrel 3-1, \xD0\x92\xD0\xBB\xD0\xB0\xD0\xB4 2-1 | "},
+        {true, 0, "Tonight: Kestrel 3-1, \xD0\x92\xD0\xBB\xD0\xB0\xD0\xB4 2-1, Mo 1-0, Zed 0-3"},
+        {true, 30, "Tonight: Kestrel 3-1, \xD0\x92\xD0\xBB\xD0\xB0\xD0\xB4 2-1"},
+    };
+    for (const Case& c : cases) {
+        Randomiser r = workedExample();
+        const std::vector<std::string> without = (buildReport(r), reportLines(r));
+        r.history.tonight_tally = {{"Kestrel", 3, 1}, {"\xD0\x92\xD0\xBB\xD0\xB0\xD0\xB4", 2, 1}, {"Mo", 1, 0}, {"Zed", 0, 3}};
+        buildReport(r);
+        EXPECT_EQ(reportLines(r), without) << "no line without the word";
+        changeOptions(r, [&](OptionSet& options) {
+            options.standings = 1;
+            options.compact = c.compact;
+            options.line_cap = c.line_cap;
+        });
+        buildReport(r);
+        const std::vector<std::string> lines = reportLines(r);
+        const auto found = std::find(lines.begin(), lines.end(), c.line);
+        ASSERT_NE(found, lines.end()) << c.line;
+        const std::string before = *(found - 1);
+        EXPECT_TRUE(before.rfind(c.compact ? "T2" : "| Team Scores", 0) == 0) << before;
+    }
+}
