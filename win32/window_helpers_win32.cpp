@@ -66,7 +66,11 @@ bool showTrayBalloon(HWND window, UINT id, const wchar_t* title, const wchar_t* 
     boundedCopy(data.szInfoTitle, title);
     boundedCopy(data.szInfo, text);
     data.dwInfoFlags = NIIF_INFO;
-    return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
+    // The shell refused the call once although the icon was there (under
+    // Wine, beside four other test programs, right after the icon was added
+    // again; a shell too busy to answer in time is the likely cause): a
+    // refused balloon is asked for once more.
+    return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE || Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
 }
 
 bool setTrayTip(HWND window, UINT id, const wchar_t* tip) {
