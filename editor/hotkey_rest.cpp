@@ -1,19 +1,25 @@
 #include "editor/hotkey_rest.h"
 
-RestStep onEditorHotkey(HotkeyRest& rest, bool randomiserRuns) {
+namespace {
+
+// The step of a hotkey that rests or not: a rest shows its note once, until
+// the rest has ended (noted tells whether it was shown).
+RestStep restingStep(bool resting, bool& noted, const wchar_t* note) {
     RestStep step;
-    step.go_on = !randomiserRuns;
-    if (randomiserRuns && !rest.rest_noted) step.note = kRestNote;
-    if (randomiserRuns) rest.rest_noted = true;
+    step.go_on = !resting;
+    if (resting && !noted) step.note = note;
+    if (resting) noted = true;
     return step;
 }
 
+}  // namespace
+
+RestStep onEditorHotkey(HotkeyRest& rest, bool randomiserRuns) {
+    return restingStep(randomiserRuns, rest.rest_noted, kRestNote);
+}
+
 RestStep onCommandDue(HotkeyRest& rest, bool fullScreenGameInFront) {
-    RestStep step;
-    step.go_on = !fullScreenGameInFront;
-    if (fullScreenGameInFront && !rest.full_screen_noted) step.note = kFullScreenNote;
-    if (fullScreenGameInFront) rest.full_screen_noted = true;
-    return step;
+    return restingStep(fullScreenGameInFront, rest.full_screen_noted, kFullScreenNote);
 }
 
 RestStep onRestWatch(HotkeyRest& rest, bool randomiserRuns, bool fullScreenGameInFront) {
