@@ -12,9 +12,22 @@ RestStep restingStep(bool resting, bool& noted, const wchar_t* note) {
     return step;
 }
 
+// A run of the randomiser that began while the editor ran has said in its
+// start balloon that the editor rests: it needs no note of the editor.
+void noteRunThatBegan(HotkeyRest& rest, bool randomiserRuns) {
+    if (randomiserRuns && !rest.randomiser_seen) rest.rest_noted = true;
+}
+
 }  // namespace
 
+HotkeyRest restAtStart(bool randomiserRuns) {
+    HotkeyRest rest;
+    rest.randomiser_seen = randomiserRuns;
+    return rest;
+}
+
 RestStep onEditorHotkey(HotkeyRest& rest, bool randomiserRuns) {
+    noteRunThatBegan(rest, randomiserRuns);
     return restingStep(randomiserRuns, rest.rest_noted, kRestNote);
 }
 
@@ -25,6 +38,7 @@ RestStep onCommandDue(HotkeyRest& rest, bool fullScreenGameInFront) {
 RestStep onRestWatch(HotkeyRest& rest, bool randomiserRuns, bool fullScreenGameInFront) {
     RestStep step;
     if (!fullScreenGameInFront) rest.full_screen_noted = false;
+    noteRunThatBegan(rest, randomiserRuns);
     if (rest.randomiser_seen && !randomiserRuns) {
         step.renew_hook = true;
         step.note = kAwakeNote;

@@ -4,9 +4,13 @@
 // randomiser runs its hotkeys are the ones that count: the editor's rest.
 // They rest too while another program's full-screen window is in front: a
 // game's control groups are Ctrl+digits, and no editor window may come up
-// over the game or take its focus. Each rest says why once: the first hotkey
-// in a run of the randomiser, the first command in a stretch of a game in
-// front.
+// over the game or take its focus. Each rest says why once: a run of the
+// randomiser that began while the editor ran is said by the randomiser's own
+// start balloon, and the editor adds no note of its own (the tray shows one
+// balloon at a time, and an editor note held back the randomiser's answer to
+// the very key, "Press Esc again" among them, for ten seconds); a run that
+// was going on when the editor started is said by its first hotkey; a game
+// in front by the first command in its stretch.
 
 constexpr const wchar_t* kRestNote = L"Sortilane is running: Rostrix's hotkeys rest until it ends";
 constexpr const wchar_t* kAwakeNote = L"Sortilane has ended: Rostrix's hotkeys work again";
@@ -14,7 +18,7 @@ constexpr const wchar_t* kFullScreenNote = L"A full-screen game is in front: Ros
 
 struct HotkeyRest {
     bool randomiser_seen = false;    // the randomiser ran at the last look
-    bool rest_noted = false;         // the rest note was shown in this run of the randomiser
+    bool rest_noted = false;         // this run of the randomiser has been said
     bool full_screen_noted = false;  // the full-screen note was shown since such a window came in front
 };
 
@@ -25,6 +29,10 @@ struct RestStep {
     bool renew_hook = false;
     const wchar_t* note = nullptr;
 };
+
+// The rest of an editor that starts now: a run of the randomiser going on
+// already is said at the first hotkey.
+HotkeyRest restAtStart(bool randomiserRuns);
 
 // A hotkey (a command or Esc) as it comes: it goes on unless the randomiser runs.
 RestStep onEditorHotkey(HotkeyRest& rest, bool randomiserRuns);
@@ -37,6 +45,5 @@ RestStep onCommandDue(HotkeyRest& rest, bool fullScreenGameInFront);
 // its next stretch. When a run of the randomiser ends, however it ends, the
 // hook is renewed (the randomiser's came first in line; under Wine the hooks
 // behind one whose program has ended were seen to get no key until they were
-// installed again), the host is told that the hotkeys work again, and the
-// next run gets a rest note of its own.
+// installed again) and the host is told that the hotkeys work again.
 RestStep onRestWatch(HotkeyRest& rest, bool randomiserRuns, bool fullScreenGameInFront);

@@ -112,7 +112,7 @@ void handleEsc(uint32_t timeMs) {
 }  // namespace
 
 bool installEditorHotkeys() {
-    g_hotkeys.rest.randomiser_seen = programRuns(kSortilaneMutexName);
+    g_hotkeys.rest = restAtStart(programRuns(kSortilaneMutexName));
     if (SetTimer(nullptr, 0, kRandomiserWatchMs, onRandomiserWatch) == 0)
         debugLog("Could not start the timer that looks for the randomiser");
     return installKeyboardHook(trayMainWindow(), kHookRenewalMs, nullptr);

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The editor left running beside the randomiser under Wine: its hotkeys rest
 # while the randomiser runs. Ctrl+8 tosses the coin and Ctrl+1 types the
-# report once, PlayerData.txt stays byte for byte, the editor says once why
-# it rests, and it lives on; once the randomiser has ended, Esc ends it.
+# report once, PlayerData.txt stays byte for byte, the randomiser's start
+# balloon says why the editor rests, and the editor lives on; once the
+# randomiser has ended, Esc ends it.
 source "$(dirname "$0")/e2e_lib.sh"
 
 start_editor
@@ -19,9 +20,6 @@ wait_for 15 window_class_gone BRENLOW_SORTILANE || echo "the splash did not go a
 focus_chat
 press ctrl+8
 wait_chat_enters 10 1 || echo "Ctrl+8 typed no coin"
-# On a busy machine this balloon came more than 10 s after the key.
-wait_for 30 balloon_says "Sortilane is running: Rostrix's hotkeys rest until it ends" && said=yes || said=no
-expect_equal "the editor's balloon says why it left Ctrl+8 alone" yes "$said"
 screenshot both_programs_rest
 press ctrl+1
 wait_randomiser 30

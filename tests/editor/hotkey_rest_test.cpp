@@ -6,15 +6,14 @@
 
 namespace {
 
-// Plays the events on a fresh rest, with the randomiser and any game gone at
-// the start: 'S' and 'E' the randomiser starts and ends, 'G' and 'L' a
+// Plays the events on the rest of an editor that starts with the randomiser
+// running or not (and no game in front): 'S' and 'E' the randomiser starts and ends, 'G' and 'L' a
 // full-screen game comes to the front and leaves it, 'k' a hotkey (its
 // command due at once), 'w' a look of the watch. The trace holds what the
 // shell does: 'c' a command ran, 'h' the hook renewed, and the notes 'R'
 // rest, 'A' awake, 'F' full screen.
-std::string restTrace(const std::string& events) {
-    HotkeyRest rest;
-    bool randomiserRuns = false;
+std::string restTrace(const std::string& events, bool randomiserRuns = false) {
+    HotkeyRest rest = restAtStart(randomiserRuns);
     bool gameInFront = false;
     std::string trace;
     const auto follow = [&trace](const RestStep& step) {
@@ -35,11 +34,13 @@ std::string restTrace(const std::string& events) {
     return trace;
 }
 
-TEST(HotkeyRest, WhileTheRandomiserRunsTheFirstHotkeySaysWhyOnce) {
-    EXPECT_EQ(restTrace("kSwkkk"), "cR") << "one note in a run of the randomiser";
-    EXPECT_EQ(restTrace("SwkEwkSwkk"), "RhAcR") << "its end renews the hook, and its next run notes anew";
-    EXPECT_EQ(restTrace("SwkEkw"), "RchA") << "a hotkey before the watch saw the end runs";
+TEST(HotkeyRest, WhileTheRandomiserRunsTheHotkeysRestAndARunTheEditorSawBeginIsNotNotedAgain) {
+    EXPECT_EQ(restTrace("kSwkkk"), "c") << "the randomiser's start balloon says it";
+    EXPECT_EQ(restTrace("kSkwk"), "c") << "a hotkey before the watch saw the start";
+    EXPECT_EQ(restTrace("SwkEwkSwkk"), "hAc") << "its end renews the hook and says so";
+    EXPECT_EQ(restTrace("SwkEkw"), "chA") << "a hotkey before the watch saw the end runs";
     EXPECT_EQ(restTrace("SEw"), "") << "a run the watch never saw ends in silence";
+    EXPECT_EQ(restTrace("kkwEwk", true), "RhAc") << "a run going on at the editor's start: its first hotkey says why";
 }
 
 TEST(HotkeyRest, AFullScreenGameInFrontRestsEachStretchOnce) {
