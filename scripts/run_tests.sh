@@ -42,8 +42,15 @@ prefix_log=$(mktemp)
 "$root/tests/e2e/base_prefix.sh" "$root/build-win" >"$prefix_log" 2>&1 &
 prefix_pid=$!
 
+# The native and the Windows builds compile their files eight to a unit
+# (CMake's unity build): what the files share, the standard library's
+# headers and <windows.h> above all, is compiled once per unit. From a clean
+# tree the native build took 76 s of a core instead of 132, the Windows build
+# 88 instead of 162. The build with the sanitizers compiles each file on its
+# own, so that a file that does not compile without the ones before it in
+# its unit still fails the run.
 step "native build of the preview the end-to-end tests compare with"
-cmake -S "$root" -B "$root/build" -DBRENLOW_WERROR=ON >/dev/null
+cmake -S "$root" -B "$root/build" -DBRENLOW_WERROR=ON -DCMAKE_UNITY_BUILD=ON >/dev/null
 cmake --build "$root/build" -j"$jobs" --target sortilane_preview
 
 unit_tests_and_builds() {
@@ -82,7 +89,7 @@ background_log=$(mktemp)
 background_pid=$!
 
 step "cross build of the Windows programs"
-cmake -S "$root" -B "$root/build-win" -DBRENLOW_WERROR=ON -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
+cmake -S "$root" -B "$root/build-win" -DBRENLOW_WERROR=ON -DCMAKE_UNITY_BUILD=ON -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
   -DBRENLOW_NATIVE_BUILD="$root/build" >/dev/null
 cmake --build "$root/build-win" -j"$jobs"
 
