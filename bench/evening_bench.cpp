@@ -1,7 +1,10 @@
 // The evening page from Results.txt: 1 000 and 10 000 lines of evenings of
 // 12 matches, 10 players of whom 8 play each match, parsed, replayed and
 // laid out as the page (Evening.html's bytes, not written to disk), beside
-// the parse and replay alone.
+// the parse and replay alone; and the largest page of 1 000 matches, one
+// evening of them 5 minutes apart, 16 players of 15-character names (3
+// bytes each), 8 a match in four teams, each with a 29-character
+// civilisation.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -50,6 +53,37 @@ void BM_eveningPage(benchmark::State& state) {
     state.counters["page_bytes"] = static_cast<double>(bytes);
 }
 BENCHMARK(BM_eveningPage)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+std::string oneEveningOf(int lineCount) {
+    std::string longName;
+    for (int c = 0; c < 13; ++c) longName += "\xE9\xBE\x8D";  // U+9F8D, and two digits after it
+    std::string text;
+    for (int line = 0; line < lineCount; ++line) {
+        MatchLine match;
+        const int minutes = 5 * line;
+        match.when = {2026, 3, 1 + minutes / 1440, minutes / 60 % 24, minutes % 60};
+        match.seed = line;
+        match.result = static_cast<char>('1' + line % 4);
+        for (int p = 0; p < 8; ++p) {
+            const std::string name = longName + std::to_string(10 + (line + 2 * p) % 16);
+            match.players.push_back({name, 1 + p % 4, 1500, false, "Old Keshwyn of the Long Coast"});
+        }
+        text += formatMatchLine(match) + "\r\n";
+    }
+    return text;
+}
+
+void BM_eveningPageOneEvening(benchmark::State& state) {
+    const std::string text = oneEveningOf(static_cast<int>(state.range(0)));
+    size_t bytes = 0;
+    for (auto _ : state) {
+        const std::string page = eveningPage(eveningModel(parseResults(text)));
+        bytes = page.size();
+        benchmark::DoNotOptimize(page.data());
+    }
+    state.counters["page_bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_eveningPageOneEvening)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 void BM_parseAndReplay(benchmark::State& state) {
     const std::string text = eveningsOf(static_cast<int>(state.range(0)));

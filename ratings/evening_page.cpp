@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "common/safe_write.h"
 #include "ratings/results_file.h"
@@ -23,8 +25,15 @@ const char* const kStyle =
     "h1{font-size:1.6em;margin:0 0 .2em}h2{font-size:1.2em;margin:1.4em 0 .4em;border-bottom:1px solid #999}"
     "table{border-collapse:collapse;margin:.3em 0}th,td{border:1px solid #bbb;padding:.15em .5em;text-align:left}"
     "th{background:#eee}td.n{text-align:right}.up{color:#1a7f1a}.down{color:#b01c1c}.prov{font-style:italic;"
-    "color:#555}i{color:#555}svg{width:100%;height:auto;max-width:60em}"
+    "color:#555}i{color:#555}svg{width:100%;height:auto;max-width:60em}.series{fill:none;stroke-width:2}"
+    ".key{stroke-width:3}.dashed{stroke-dasharray:7 4}"
     "@media print{body{margin:0}h2{break-after:avoid}tr,svg{break-inside:avoid}}";
+
+// The most bytes of a page, under 300 000: tonight's list holds the newest
+// matches that fit in what the other parts leave, and at least the newest
+// one, so only the standings of a history of more than about a thousand
+// players take the page beyond.
+constexpr size_t kPageBytesMost = 299999;
 
 void add(std::string& page, const std::string& text) { page += text; }
 
@@ -120,32 +129,64 @@ void addFairness(std::string& page, const EveningModel& model) {
                   " (the chances expected " + number(tenths / 10) + "." + number(tenths % 10) + ")</p>\n");
 }
 
-void addTonight(std::string& page, const EveningModel& model) {
-    add(page, "<h2 id=\"tonight\">Tonight</h2>\n");
+// One row of tonight's list. The cells' and the row's end tags are left
+// out, as HTML allows: an evening of a thousand matches is a thousand rows.
+std::string matchRow(const TonightMatch& match) {
+    std::string teams;
+    for (const MatchTeam& team : match.teams) teams += (teams.empty() ? "" : "<br>") + teamText(match, team);
+    return "<tr><td>" + timeOfDay(match.when) + "<td>" + teams + "<td>" + resultText(match.result) + "\n";
+}
+
+// Room kept for the line that says how many of tonight's matches are left out.
+constexpr size_t kLeftOutLineRoom = 256;
+
+// Tonight's heading, tally, favourite's line and list of matches, within
+// `room` bytes: when the whole list does not fit, it holds the newest
+// matches that do (at least the newest one), and a line before it says how
+// many earlier ones are left out.
+void addTonight(std::string& page, const EveningModel& model, size_t room) {
+    std::string head = "<h2 id=\"tonight\">Tonight</h2>\n";
     if (model.tonight.empty()) {
-        add(page, "<p>No match yet.</p>\n");
+        add(page, head + "<p>No match yet.</p>\n");
         return;
     }
-    add(page, "<p>" + dateAndTime(model.tonight.front().when) + " to " + dateAndTime(model.tonight.back().when) + ": " +
-                  number(static_cast<int64_t>(model.tonight.size())) + " matches.</p>\n");
+    const size_t matchCount = model.tonight.size();
+    head += "<p>" + dateAndTime(model.tonight.front().when) + " to " + dateAndTime(model.tonight.back().when) + ": " +
+            number(static_cast<int64_t>(matchCount)) + " matches.</p>\n";
     if (model.tally.empty()) {
-        add(page, "<p>No rated match tonight yet.</p>\n");
+        head += "<p>No rated match tonight yet.</p>\n";
     } else {
-        add(page, "<table class=\"tally\"><tr><th>Player</th><th>Won</th><th>Lost</th></tr>\n");
+        head += "<table class=\"tally\"><tr><th>Player</th><th>Won</th><th>Lost</th></tr>\n";
         for (const TallyRow& row : model.tally)
-            add(page, "<tr>" + cell(escapedHtml(row.name)) + numberCell(row.wins) + numberCell(row.losses) + "</tr>\n");
-        add(page, "</table>\n");
+            head += "<tr>" + cell(escapedHtml(row.name)) + numberCell(row.wins) + numberCell(row.losses) + "</tr>\n";
+        head += "</table>\n";
     }
-    addFairness(page, model);
-    add(page,
+    addFairness(head, model);
+    const std::string tableHead =
         "<table class=\"matches\"><tr><th>Time</th><th>Teams, with the chance the ratings gave them before "
-        "the match</th><th>Result</th></tr>\n");
-    for (const TonightMatch& match : model.tonight) {
-        std::string teams;
-        for (const MatchTeam& team : match.teams) teams += (teams.empty() ? "" : "<br>") + teamText(match, team);
-        add(page, "<tr>" + cell(timeOfDay(match.when)) + cell(teams) + cell(resultText(match.result)) + "</tr>\n");
+        "the match</th><th>Result</th></tr>\n";
+    const std::string tableEnd = "</table>\n";
+    const size_t fixed = head.size() + kLeftOutLineRoom + tableHead.size() + tableEnd.size();
+    const size_t rowRoom = room > fixed ? room - fixed : 0;
+
+    std::vector<std::string> rows;  // newest first
+    size_t rowBytes = 0;
+    for (size_t k = matchCount; k-- > 0;) {
+        std::string row = matchRow(model.tonight[k]);
+        if (!rows.empty() && rowBytes + row.size() > rowRoom) break;
+        rowBytes += row.size();
+        rows.push_back(std::move(row));
     }
-    add(page, "</table>\n");
+    const size_t leftOut = matchCount - rows.size();
+    if (leftOut > 0) {
+        head += "<p class=\"left-out\">The first " + number(static_cast<int64_t>(leftOut)) +
+                " matches of tonight are not listed, to keep the page small: below are the newest " +
+                number(static_cast<int64_t>(rows.size())) + ". The tally and the line above count all " +
+                number(static_cast<int64_t>(matchCount)) + ".</p>\n";
+    }
+    add(page, head + tableHead);
+    for (size_t k = rows.size(); k-- > 0;) add(page, rows[k]);
+    add(page, tableEnd);
 }
 
 // The chart's frame: the plot's edges in the picture's own units.
@@ -179,18 +220,38 @@ int64_t tickStep(int64_t span, int64_t most) {
     }
 }
 
-// The points of a series as the polyline draws them: the rating stays as it
-// was until the match before the player's next one.
-std::string seriesPoints(const ChartFrame& frame, const ChartSeries& series) {
-    std::string points;
-    int lastX = -1;
-    int lastY = -1;
+// A series' line as SVG path data: the first point, then relative steps,
+// "h" along a rating that stays, "v" where a match falls on the column of
+// the one before, "l" otherwise. The rating stays as it was until the match
+// before the player's next one. The "v" steps of one column add up to one:
+// a column of the picture is narrower than a match only in a long history,
+// and there the line goes from the rating before the column's matches to
+// the rating after them.
+std::string seriesPath(const ChartFrame& frame, const ChartSeries& series) {
+    std::string path;
+    int lastX = 0;
+    int lastY = 0;
+    char held = 0;  // an "h" or "v" step not written yet, which the next step of its kind adds to
+    int heldBy = 0;
+    auto writeHeld = [&]() {
+        if (held != 0 && heldBy != 0) path += held + number(heldBy);
+        held = 0;
+        heldBy = 0;
+    };
     auto addPoint = [&](int match, int32_t rating) {
         const int x = chartX(frame, match);
         const int y = chartY(frame, rating);
-        if (x == lastX && y == lastY) return;
-        if (!points.empty()) points += ' ';
-        points += number(x) + "," + number(y);
+        if (path.empty()) {
+            path = "M" + number(x) + "," + number(y);
+        } else if (x == lastX || y == lastY) {
+            const char step = y == lastY ? 'h' : 'v';
+            if (step != held) writeHeld();
+            held = step;
+            heldBy += step == 'h' ? x - lastX : y - lastY;
+        } else {
+            writeHeld();
+            path += "l" + number(x - lastX) + (y > lastY ? "," : "") + number(y - lastY);
+        }
         lastX = x;
         lastY = y;
     };
@@ -200,7 +261,8 @@ std::string seriesPoints(const ChartFrame& frame, const ChartSeries& series) {
         addPoint(series.points[k].match, series.points[k].rating);
     }
     addPoint(frame.matches, series.points.back().rating);
-    return points;
+    writeHeld();
+    return path;
 }
 
 void addAxes(std::string& page, const ChartFrame& frame) {
@@ -256,19 +318,18 @@ void addChart(std::string& page, const EveningModel& model) {
                   "after each rated match\">\n");
     addAxes(page, frame);
     for (size_t s = 0; s < drawn; ++s) {
-        const char* dash = s >= kChartedPlayers / 2 ? " stroke-dasharray=\"7 4\"" : "";
-        add(page, "<polyline class=\"series\" fill=\"none\" stroke-width=\"2\" stroke=\"" +
-                      std::string(kSeriesColours[s]) + "\"" + dash + " points=\"" +
-                      seriesPoints(frame, model.series[s]) + "\"><title>" + escapedHtml(model.series[s].name) +
-                      "</title></polyline>\n");
+        const char* dashed = s >= kChartedPlayers / 2 ? " dashed" : "";
+        add(page, "<path class=\"series" + std::string(dashed) + "\" stroke=\"" + kSeriesColours[s] + "\" d=\"" +
+                      seriesPath(frame, model.series[s]) + "\"><title>" + escapedHtml(model.series[s].name) +
+                      "</title></path>\n");
     }
     for (size_t s = 0; s < drawn; ++s) {
         const int x = frame.left + static_cast<int>(s % 4) * 220;
         const int y = frame.bottom + 62 + static_cast<int>(s / 4) * 22;
-        const char* dash = s >= kChartedPlayers / 2 ? " stroke-dasharray=\"7 4\"" : "";
-        add(page, "<line x1=\"" + number(x) + "\" y1=\"" + number(y - 4) + "\" x2=\"" + number(x + 28) + "\" y2=\"" +
-                      number(y - 4) + "\" stroke-width=\"3\" stroke=\"" + kSeriesColours[s] + "\"" + dash +
-                      "/><text class=\"legend\" x=\"" + number(x + 34) + "\" y=\"" + number(y) + "\">" +
+        const char* dashed = s >= kChartedPlayers / 2 ? " dashed" : "";
+        add(page, "<line class=\"key" + std::string(dashed) + "\" x1=\"" + number(x) + "\" y1=\"" + number(y - 4) +
+                      "\" x2=\"" + number(x + 28) + "\" y2=\"" + number(y - 4) + "\" stroke=\"" + kSeriesColours[s] +
+                      "\"/><text class=\"legend\" x=\"" + number(x + 34) + "\" y=\"" + number(y) + "\">" +
                       escapedHtml(model.series[s].name) + "</text>\n");
     }
     add(page, "</svg>\n");
@@ -323,14 +384,17 @@ std::string eveningPage(const EveningModel& model) {
     add(page, "</style>\n</head>\n<body>\n<h1>The evening at a glance</h1>\n");
     addStandings(page, model);
     addChart(page, model);
-    addTonight(page, model);
-    addCivs(page, model);
-    add(page, "<p class=\"source\">Written from Results.txt: " + number(model.match_count) + " matches, " +
-                  number(model.rated_count) + " of them rated.");
+    std::string after;  // what follows tonight's section, which gets the room the rest leaves
+    addCivs(after, model);
+    add(after, "<p class=\"source\">Written from Results.txt: " + number(model.match_count) + " matches, " +
+                   number(model.rated_count) + " of them rated.");
     if (model.skipped_lines > 0)
-        add(page, " " + number(model.skipped_lines) + (model.skipped_lines == 1 ? " line does" : " lines do") +
-                      " not read as a match; debug.txt names them.");
-    add(page, "</p>\n</body>\n</html>\n");
+        add(after, " " + number(model.skipped_lines) + (model.skipped_lines == 1 ? " line does" : " lines do") +
+                       " not read as a match; debug.txt names them.");
+    add(after, "</p>\n</body>\n</html>\n");
+    const size_t taken = page.size() + after.size();
+    addTonight(page, model, kPageBytesMost > taken ? kPageBytesMost - taken : 0);
+    add(page, after);
     return page;
 }
 

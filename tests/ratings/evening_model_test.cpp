@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <string>
 
 #include "ratings/evening_page.h"
@@ -79,7 +80,7 @@ TEST(EveningPage, TheFavouritesLineCountsItsWinsAgainstItsChances) {
     const std::string page = eveningPage(eveningModel(parseResults(lines)));
     EXPECT_NE(page.find("The team the ratings favoured won 1 of 2 matches (the chances expected 1.8)"),
               std::string::npos);
-    EXPECT_NE(page.find("<b>Team 1 91%: A, B</b><br>Team 2 9%: C, D</td>"), std::string::npos);
+    EXPECT_NE(page.find("<b>Team 1 91%: A, B</b><br>Team 2 9%: C, D<td>"), std::string::npos);
 }
 
 TEST(EveningPage, EveryTextFromTheFileIsEscaped) {
@@ -138,10 +139,48 @@ TEST(EveningPage, TheChartDrawsSixteenPlayersAndNamesTheRest) {
     }
     const std::string page = eveningPage(eveningModel(parseResults(lines)));
     size_t lines16 = 0;
-    for (size_t at = page.find("<polyline"); at != std::string::npos; at = page.find("<polyline", at + 1)) ++lines16;
+    for (size_t at = page.find("<path"); at != std::string::npos; at = page.find("<path", at + 1)) ++lines16;
     EXPECT_EQ(lines16, 16u);
     EXPECT_NE(page.find("highest): P16, P17.</p>"), std::string::npos);
     EXPECT_EQ(page.find_first_of("\t\r"), std::string::npos);
+}
+
+// The largest evening a host can make of 1 000 matches: one evening, 5
+// minutes apart, 16 players of names as long as the editor allows (15
+// characters of 3 bytes each), 8 a match in four teams, every one with a
+// civilisation of 29 characters. The page stays under 300 000 bytes and
+// still lists the newest match, after a line that counts those left out,
+// and the whole tally.
+TEST(EveningPage, AThousandMatchesOfOneEveningStayUnder300000Bytes) {
+    std::string lines;
+    for (int m = 0; m < 1000; ++m) {
+        const int minutes = 5 * m;
+        char when[24];
+        std::snprintf(when, sizeof when, "2026-03-%02d %02d:%02d", 1 + minutes / 1440, minutes / 60 % 24, minutes % 60);
+        lines += std::string(when) + "\t" + std::to_string(m) + "\t" + (m == 999 ? "-" : std::to_string(1 + m % 4));
+        for (int s = 0; s < 8; ++s) {
+            std::string name;
+            for (int c = 0; c < 13; ++c) name += "\xE9\xBE\x8D";  // U+9F8D
+            lines += "\t" + name + std::to_string(10 + (m + 2 * s) % 16) + "\t" + std::to_string(1 + s % 4) +
+                     " Old Keshwyn of the Long Coast\t1500";
+        }
+        lines += "\n";
+    }
+    const EveningModel model = eveningModel(parseResults(lines));
+    ASSERT_EQ(model.tonight.size(), 1000u);
+    const std::string page = eveningPage(model);
+    EXPECT_LT(page.size(), 300000u);
+    EXPECT_NE(page.find("2026-03-04 11:15: 1000 matches."), std::string::npos);
+    EXPECT_NE(page.find("<tr><td>11:15<td>"), std::string::npos);
+    EXPECT_NE(page.find("<td>no result yet\n</table>"), std::string::npos) << "the newest match ends the list";
+    EXPECT_NE(page.find("The tally and the line above count all 1000."), std::string::npos);
+    ASSERT_EQ(model.tally.size(), 16u);
+    for (const TallyRow& row : model.tally) {
+        EXPECT_NE(page.find("<tr><td>" + row.name + "</td><td class=\"n\">" + std::to_string(row.wins) +
+                            "</td><td class=\"n\">" + std::to_string(row.losses) + "</td></tr>"),
+                  std::string::npos)
+            << row.name;
+    }
 }
 
 TEST(EveningPage, AFailedWriteSaysWhyAndLeavesTheOldPage) {

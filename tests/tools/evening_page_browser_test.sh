@@ -29,7 +29,7 @@ check "names with <, & and quotes are shown as their text" 3 \
 check "the tally has a row for each player of tonight and a heading" 13 \
   "$(sed -n '/<table class="tally">/,/<\/table>/p' "$work/dom.html" | grep -c '<tr>')"
 check "tonight lists its 40 matches" 40 "$(sed -n '/<table class="matches">/,/<\/table>/p' "$work/dom.html" | grep -c '<tr><td>[0-9][0-9]:[0-9][0-9]</td>')"
-check "the chart draws a line for each of the 12 players" 12 "$(count '<polyline class="series"')"
+check "the chart draws a line for each of the 12 players" 12 "$(count '<path class="series')"
 check "the favourite's line is there" 1 "$(count 'The team the ratings favoured won [0-9]* of 3[0-9] matches (the chances expected [0-9]*\.[0-9])')"
 check "the page holds no script" 0 "$(count '<script')"
 exit "$failures"
