@@ -107,25 +107,35 @@ int brokenOf(const int* groups, const Partition& teams) {
 
 int brokenOf(const PlayerTable& players, const Partition& teams) { return brokenOf(players.player_fmt_groups, teams); }
 
-BruteForce bruteForce(const PlayerTable& players, const int* groups) {
-    int n = players.player_count;
-    int k = players.team_count;
-    int codes = 1;
-    for (int i = 0; i < n; ++i) codes *= k;
-    std::set<Partition> seen;
-    BruteForce result;
-    for (int code = 0; code < codes; ++code) {
-        int teamOf[kPlayerSlots];
-        int sizes[kMaxTeams] = {};
-        for (int p = 0, rest = code; p < n; ++p, rest /= k) ++sizes[teamOf[p] = rest % k];
-        if (std::count(sizes, sizes + k, n / k) != k) continue;
+// Adds every split of the players from p on: each joins a team with room,
+// and a team not opened yet only as the next one, so that no split comes
+// twice under other team numbers.
+void addSplitsFrom(int p, int opened, int* teamOf, int* sizes, const PlayerTable& players, const int* groups,
+                   BruteForce& result) {
+    const int n = players.player_count;
+    const int k = players.team_count;
+    if (p == n) {
         std::vector<std::set<int>> teams(k);
-        for (int p = 0; p < n; ++p) teams[teamOf[p]].insert(p);
+        for (int q = 0; q < n; ++q) teams[teamOf[q]].insert(q);
         Partition partition(teams.begin(), teams.end());
-        if (!seen.insert(partition).second) continue;
         result.all.push_back(
             {partition, spreadOf(players, partition), groupTeamsOf(groups, partition), brokenOf(groups, partition)});
+        return;
     }
+    for (int t = 0; t < k && t <= opened; ++t) {
+        if (sizes[t] == n / k) continue;
+        teamOf[p] = t;
+        ++sizes[t];
+        addSplitsFrom(p + 1, std::max(opened, t + 1), teamOf, sizes, players, groups, result);
+        --sizes[t];
+    }
+}
+
+BruteForce bruteForce(const PlayerTable& players, const int* groups) {
+    BruteForce result;
+    int teamOf[kPlayerSlots] = {};
+    int sizes[kMaxTeams] = {};
+    addSplitsFrom(0, 0, teamOf, sizes, players, groups, result);
     result.fewest_group_teams = result.all[0].group_teams;
     for (const Candidate& c : result.all)
         result.fewest_group_teams = std::min(result.fewest_group_teams, c.group_teams);
