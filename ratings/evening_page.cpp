@@ -104,17 +104,24 @@ std::string resultText(char result) {
     return std::string("Team ") + result + " won";
 }
 
-std::string teamText(const TonightMatch& match, const MatchTeam& team) {
-    std::string players;
-    for (size_t p = 0; p < team.players.size(); ++p) {
-        if (p > 0) players += ", ";
-        players += escapedHtml(team.players[p]);
-        if (!team.civs[p].empty()) players += " <i>" + escapedHtml(team.civs[p]) + "</i>";
-    }
+// Appends a team of tonight's list: its number, its chance, its players
+// with their civilisations, in bold when it won. Written straight into the
+// row: an evening of a thousand matches makes many of them.
+void addTeamText(std::string& row, const TonightMatch& match, const MatchTeam& team) {
     const bool won = match.result - '0' == team.number;
-    std::string chance = match.teams.size() > 1 ? " " + number(team.chance_percent) + "%" : "";
-    const std::string text = "Team " + number(team.number) + chance + ": " + players;
-    return won ? "<b>" + text + "</b>" : text;
+    row += won ? "<b>Team " : "Team ";
+    row += number(team.number);
+    if (match.teams.size() > 1) row += " " + number(team.chance_percent) + "%";
+    row += ": ";
+    for (size_t p = 0; p < team.players.size(); ++p) {
+        if (p > 0) row += ", ";
+        addEscapedHtml(row, team.players[p]);
+        if (team.civs[p].empty()) continue;
+        row += " <i>";
+        addEscapedHtml(row, team.civs[p]);
+        row += "</i>";
+    }
+    if (won) row += "</b>";
 }
 
 void addFairness(std::string& page, const EveningModel& model) {
@@ -132,9 +139,15 @@ void addFairness(std::string& page, const EveningModel& model) {
 // One row of tonight's list. The cells' and the row's end tags are left
 // out, as HTML allows: an evening of a thousand matches is a thousand rows.
 std::string matchRow(const TonightMatch& match) {
-    std::string teams;
-    for (const MatchTeam& team : match.teams) teams += (teams.empty() ? "" : "<br>") + teamText(match, team);
-    return "<tr><td>" + timeOfDay(match.when) + "<td>" + teams + "<td>" + resultText(match.result) + "\n";
+    std::string row = "<tr><td>" + timeOfDay(match.when) + "<td>";
+    for (size_t t = 0; t < match.teams.size(); ++t) {
+        if (t > 0) row += "<br>";
+        addTeamText(row, match, match.teams[t]);
+    }
+    row += "<td>";
+    row += resultText(match.result);
+    row += "\n";
+    return row;
 }
 
 // Room kept for the line that says how many of tonight's matches are left out.
@@ -358,19 +371,23 @@ void addCivs(std::string& page, const EveningModel& model) {
 
 }  // namespace
 
+void addEscapedHtml(std::string& out, const std::string& text) {
+    for (char c : text) {
+        switch (c) {
+            case '&': out += "&amp;"; break;
+            case '<': out += "&lt;"; break;
+            case '>': out += "&gt;"; break;
+            case '"': out += "&quot;"; break;
+            case '\'': out += "&#39;"; break;
+            default: out += c;
+        }
+    }
+}
+
 std::string escapedHtml(const std::string& text) {
     std::string escaped;
     escaped.reserve(text.size());
-    for (char c : text) {
-        switch (c) {
-            case '&': escaped += "&amp;"; break;
-            case '<': escaped += "&lt;"; break;
-            case '>': escaped += "&gt;"; break;
-            case '"': escaped += "&quot;"; break;
-            case '\'': escaped += "&#39;"; break;
-            default: escaped += c;
-        }
-    }
+    addEscapedHtml(escaped, text);
     return escaped;
 }
 

@@ -17,6 +17,9 @@ constexpr size_t kChartedPlayers = 16;
 // The text with &, <, >, " and ' written as HTML character references.
 std::string escapedHtml(const std::string& text);
 
+// Appends the text to out so escaped.
+void addEscapedHtml(std::string& out, const std::string& text);
+
 // The whole page for the model.
 std::string eveningPage(const EveningModel& model);
 
