@@ -157,7 +157,13 @@ step "end-to-end tests under Wine, ${e2e_jobs} at a time"
 rm -rf "$root/build-win/e2e-artifacts"
 e2e_status=0
 (cd "$root/build-win" && ctest -L e2e -j"$e2e_jobs" --output-on-failure) || e2e_status=$?
-((e2e_status == 0)) || { echo "end-to-end tests failed"; exit 1; }
+if ((e2e_status != 0)); then
+  # The chains still say what they found before the run fails.
+  echo "end-to-end tests failed"
+  end_chain "$native_pid" "$native_log" "the native build or its unit tests failed"
+  end_chain "$sanitized_pid" "$sanitized_log" "the build with ASan + UBSan, its unit tests or a fuzz target failed"
+  exit 1
+fi
 
 # The release checks need the native build's tools: the native chain ends
 # first. The sanitized chain goes on beside the release checks.
