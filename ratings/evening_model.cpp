@@ -43,10 +43,13 @@ TonightMatch tonightMatch(const MatchLine& match, const LineTeams& line) {
     TonightMatch shown;
     shown.when = match.when;
     shown.result = match.result;
+    shown.teams.reserve(static_cast<size_t>(line.skills.team_count));
     for (int t = 0; t < line.skills.team_count; ++t) {
         MatchTeam team;
         team.number = line.numbers[t];
         team.chance_percent = line.skills.team_count > 1 ? static_cast<int>(std::lround(line.chances[t] * 100)) : 0;
+        team.players.reserve(match.players.size());
+        team.civs.reserve(match.players.size());
         for (const ResultPlayer& player : match.players) {
             if (player.team != team.number) continue;
             team.players.push_back(player.name);
