@@ -117,13 +117,12 @@ cd "$e2e_work/game"
 
 # The window probe (window_probe_win32.cpp) runs as one Wine process that
 # answers each probe in turn, once a program of the test has shown its first
-# window or Wine's desktop its taskbar: a Wine process takes a seventh of a
-# second of a core to start, and the waits probe five times a second. Until
-# then each probe is a Wine process of its own, and before the desktop is
-# open none is started, so that the program under test, not a probe, opens
-# Wine's desktop: where a probe server had opened it, or started while it
-# opened, the editor took the whole screen for its work area, taskbar and
-# all. A test that ends the Wine server stops the probe server first.
+# window: a Wine process takes a seventh of a second of a core to start, and
+# the waits probe five times a second. Until then each probe is a Wine process
+# of its own, so that the program under test, not the probe, opens Wine's
+# desktop: where a probe server had opened it, or started while it opened,
+# the editor took the whole screen for its work area, taskbar and all. A test
+# that ends the Wine server stops the probe server first.
 start_probe_server() {
   [[ -z ${probe_pid:-} ]] || return 0
   rm -f "$e2e_work/probe.in" "$e2e_work/probe.out"
@@ -142,17 +141,6 @@ stop_probe_server() {
   probe_pid=
 }
 
-# Whether Wine's virtual desktop has its X window, asked of the X server.
-wine_desktop_open() { xdotool search --name '^Default - Wine desktop$' >/dev/null 2>&1; }
-
-# Probes as probe_answer does, with a Wine process of its own.
-probe_once() {
-  probed=$(wine window_probe.exe "$@"; echo ":$?")
-  local code=${probed##*:}
-  probed=${probed%:*}
-  return "$code"
-}
-
 # Probes as window_probe.exe does with the same arguments: its output is in
 # probed, its exit code is returned. The waits probe five times a second, and
 # each process they start costs a core far more than the probe itself: this
@@ -160,21 +148,10 @@ probe_once() {
 probe_answer() {
   probed=
   if [[ -z ${probe_pid:-} ]] || ! kill -0 "$probe_pid" 2>/dev/null; then
-    stop_probe_server
-    # Until Wine's desktop is open no window of a test is shown: the probe
-    # answers as it does where nothing is shown (no foreground window, an
-    # empty list, and "none shown" for every other probe).
-    if ! wine_desktop_open; then
-      [[ $1 == --foreground || ($1 == --list && $# == 1) ]]
-      return
-    fi
-    # Once the desktop shows its taskbar the probe server starts, unless this
-    # is a subshell, whose server would end with it.
-    if [[ $BASHPID != "$$" ]] || ! probe_once --class Shell_TrayWnd; then
-      probe_once "$@"
-      return
-    fi
-    start_probe_server
+    probed=$(wine window_probe.exe "$@"; echo ":$?")
+    local code=${probed##*:}
+    probed=${probed%:*}
+    return "$code"
   fi
   # Should the server have just ended, the write fails instead of ending the
   # test with SIGPIPE.
