@@ -42,9 +42,12 @@ prefix_pid=$!
 # is compiled once per unit. From a clean tree the native build took 76 s of
 # a core instead of 132, the Windows build 88 instead of 162, the build with
 # the sanitizers 58 instead of 88. (A developer's build compiles each file on
-# its own, as CMake does unless told otherwise.)
+# its own, as CMake does unless told otherwise.) The native and the Windows
+# builds leave out the debugging information (-g) of their build type: the
+# release strips it, and it took a sixth of the Windows build's time.
+no_debug_info=(-DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -DNDEBUG")
 step "native build of the preview the end-to-end tests compare with"
-cmake -S "$root" -B "$root/build" -DBRENLOW_WERROR=ON -DCMAKE_UNITY_BUILD=ON >/dev/null
+cmake -S "$root" -B "$root/build" -DBRENLOW_WERROR=ON -DCMAKE_UNITY_BUILD=ON "${no_debug_info[@]}" >/dev/null
 cmake --build "$root/build" -j"$jobs" --target sortilane_preview
 
 native_unit_tests() {
@@ -140,8 +143,8 @@ start_idle_chain sanitized_tests_and_fuzz
 sanitized_pid=$chain_pid sanitized_log=$chain_log
 
 step "cross build of the Windows programs"
-cmake -S "$root" -B "$root/build-win" -DBRENLOW_WERROR=ON -DCMAKE_UNITY_BUILD=ON -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
-  -DBRENLOW_NATIVE_BUILD="$root/build" >/dev/null
+cmake -S "$root" -B "$root/build-win" -DBRENLOW_WERROR=ON -DCMAKE_UNITY_BUILD=ON "${no_debug_info[@]}" \
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" -DBRENLOW_NATIVE_BUILD="$root/build" >/dev/null
 cmake --build "$root/build-win" -j"$jobs"
 
 if ! wait "$prefix_pid"; then
