@@ -42,8 +42,8 @@ std::string eveningsOf(int lineCount) {
     return text;
 }
 
-void BM_eveningPage(benchmark::State& state) {
-    const std::string text = eveningsOf(static_cast<int>(state.range(0)));
+// Times the page from the Results.txt text, and counts its bytes.
+void measurePage(benchmark::State& state, const std::string& text) {
     size_t bytes = 0;
     for (auto _ : state) {
         const std::string page = eveningPage(eveningModel(parseResults(text)));
@@ -52,6 +52,8 @@ void BM_eveningPage(benchmark::State& state) {
     }
     state.counters["page_bytes"] = static_cast<double>(bytes);
 }
+
+void BM_eveningPage(benchmark::State& state) { measurePage(state, eveningsOf(static_cast<int>(state.range(0)))); }
 BENCHMARK(BM_eveningPage)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 std::string oneEveningOf(int lineCount) {
@@ -74,14 +76,7 @@ std::string oneEveningOf(int lineCount) {
 }
 
 void BM_eveningPageOneEvening(benchmark::State& state) {
-    const std::string text = oneEveningOf(static_cast<int>(state.range(0)));
-    size_t bytes = 0;
-    for (auto _ : state) {
-        const std::string page = eveningPage(eveningModel(parseResults(text)));
-        bytes = page.size();
-        benchmark::DoNotOptimize(page.data());
-    }
-    state.counters["page_bytes"] = static_cast<double>(bytes);
+    measurePage(state, oneEveningOf(static_cast<int>(state.range(0))));
 }
 BENCHMARK(BM_eveningPageOneEvening)->Arg(1000)->Unit(benchmark::kMillisecond);
 
