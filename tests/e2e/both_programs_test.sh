@@ -28,6 +28,9 @@ expect_equal "the report reached the chat once" 1 "$(chat_text | grep -c 'Seed: 
 expect_equal "PlayerData.txt is byte for byte as before" "$(od -c "$e2e_work/PlayerData.before")" "$(od -c PlayerData.txt)"
 expect_equal "the editor still runs" yes "$(still_runs "$editor_pid" && echo yes)"
 
+# The editor's hotkeys work again once its look (twice a second) has seen
+# the randomiser end, and its balloon says so.
+wait_for 10 balloon_says "Sortilane has ended: Rostrix's hotkeys work again" || echo "the editor did not say it woke"
 quit_with_esc
 wait_editor 10
 expect_equal "with the randomiser gone, Esc ends the editor with 0" 0 "$editor_status"
