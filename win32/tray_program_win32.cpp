@@ -37,7 +37,12 @@ struct TrayState {
     HWND window = nullptr;
     HICON icon = nullptr;
     bool icon_added = false;
-    std::wstring note;         // a run that only shows a note: its balloon
+    std::wstring note;  // a run that only shows a note: its balloon
+    std::wstring tip;   // the icon's tip of now; empty for the program's own
+    // A note refused while a restarting shell had lost the icon: shown when
+    // the icon is added again, in place of the start's balloon.
+    std::wstring held_title;
+    std::wstring held_note;
     UINT taskbar_created = 0;  // sent to top-level windows when the shell restarts
     bool error_shown = false;  // an error box was shown: a failed start needs no second one
 };
@@ -54,10 +59,18 @@ BoxWindows programBoxWindows() {
 bool addProgramTrayIcon() {
     const TrayIconLook& look = g_tray.program->icon;
     g_tray.icon = loadTrayIcon(g_tray.icon, look.path, g_tray.window);
-    const std::wstring balloon = fittedText(g_tray.note.empty() ? look.balloon() : g_tray.note, kBalloonUnits);
-    const TrayIconSpec spec = {g_tray.window,      look.id,        kTrayMessage, g_tray.icon, look.tip,
-                               look.balloon_title, balloon.c_str()};
+    const bool held = !g_tray.held_note.empty();
+    const std::wstring text = held ? g_tray.held_note : g_tray.note.empty() ? look.balloon() : g_tray.note;
+    const std::wstring balloon = fittedText(text, kBalloonUnits);
+    const TrayIconSpec spec = {g_tray.window,
+                               look.id,
+                               kTrayMessage,
+                               g_tray.icon,
+                               g_tray.tip.empty() ? look.tip : g_tray.tip.c_str(),
+                               held ? g_tray.held_title.c_str() : look.balloon_title,
+                               balloon.c_str()};
     g_tray.icon_added = addTrayIcon(spec);
+    if (g_tray.icon_added) g_tray.held_note.clear();
     if (!g_tray.icon_added) debugLog("Setting Windows Nofication Area Icon %i", static_cast<int>(look.id));
     return g_tray.icon_added;
 }
@@ -252,11 +265,19 @@ void showRunFailure() {
 void showTrayNote(const wchar_t* text) { showTitledTrayNote(g_tray.program->icon.tip, text); }
 
 void showTitledTrayNote(const wchar_t* title, const wchar_t* text) {
-    if (g_tray.icon_added && !showTrayBalloon(g_tray.window, g_tray.program->icon.id, title, text))
+    const UINT id = g_tray.program->icon.id;
+    if (!g_tray.icon_added || showTrayBalloon(g_tray.window, id, title, text)) return;
+    if (trayIconExists(g_tray.window, id)) {
         debugLog("Could not show a note at the notification area icon");
+        return;
+    }
+    // The shell restarts: it asks for the icon again, and the note comes with it.
+    g_tray.held_title = title;
+    g_tray.held_note = text;
 }
 
 void setTrayIconTip(const wchar_t* tip) {
+    g_tray.tip = tip;  // also the tip of an icon added again after a shell's restart
     if (g_tray.icon_added) setTrayTip(g_tray.window, g_tray.program->icon.id, tip);
 }
 

@@ -66,11 +66,12 @@ bool showTrayBalloon(HWND window, UINT id, const wchar_t* title, const wchar_t* 
     boundedCopy(data.szInfoTitle, title);
     boundedCopy(data.szInfo, text);
     data.dwInfoFlags = NIIF_INFO;
-    // The shell refused the call once although the icon was there (under
-    // Wine, beside four other test programs, right after the icon was added
-    // again; a shell too busy to answer in time is the likely cause): a
-    // refused balloon is asked for once more.
-    return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE || Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
+    return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
+}
+
+bool trayIconExists(HWND window, UINT id) {
+    NOTIFYICONDATAW data = trayIconData(window, id);  // changes nothing: refused only for a missing icon
+    return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
 }
 
 bool setTrayTip(HWND window, UINT id, const wchar_t* tip) {

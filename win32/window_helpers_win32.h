@@ -44,6 +44,10 @@ bool removeTrayIcon(HWND window, UINT id);
 // in place of the one shown; it takes no focus. False when the shell refuses.
 bool showTrayBalloon(HWND window, UINT id, const wchar_t* title, const wchar_t* text);
 
+// Whether the shell holds the window's icon of that id: a shell that restarts
+// has lost it until it asks for it again (listenForTaskbarRestart).
+bool trayIconExists(HWND window, UINT id);
+
 // Sets the tip the window's icon of that id shows under the mouse (at most
 // 127 units kept); false when the shell refuses.
 bool setTrayTip(HWND window, UINT id, const wchar_t* tip);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The randomiser's life under Wine: splash, tray icon and balloon (kept as a
-# screenshot), a second copy that says the program runs, the icon after a shell restart, Esc, the tray
-# menu, the tooltip window with and without its picture (start-up failures:
+# screenshot), a second copy that says the program runs, the icon after a
+# shell restart (also across the splash's end), Esc, the tray menu, the
+# tooltip window with and without its picture (start-up failures:
 # startup_failure_test.sh).
 source "$(dirname "$0")/e2e_lib.sh"
 
@@ -24,9 +25,20 @@ wait_randomiser 10
 expect_equal "Esc ends the program with 0" 0 "$randomiser_status"
 expect_equal "no debug lines from a normal run" "" "$(cat debug.txt 2>/dev/null || true)"
 
-# The tray menu: Credits opens the credits window with its red heading; Exit quits.
+# A shell that restarts while the splash ends has lost the icon when the
+# draw's balloon is asked for: the balloon comes with the icon again.
 start_randomiser rating
-wait_past_splash
+wait_for 30 randomiser_splash_shown
+status=0
+timeout 60 wine tray_restart.exe BRENLOW_SORTILANE 110 --across-splash || status=$?
+expect_equal "the tray icon is added again when the shell restarts across the splash's end" 0 "$status"
+expect_equal "the draw's balloon, refused without the icon, comes with it again" yes \
+  "$(wait_for 15 balloon_says "Map: " && echo yes || echo no)"
+screenshot lifecycle_draw_balloon_after_restart
+expect_equal "a note refused without the icon logs no line" "" "$(cat debug.txt 2>/dev/null || true)"
+start_probe_server
+
+# The tray menu: Credits opens the credits window with its red heading; Exit quits.
 open_tray_menu
 screenshot lifecycle_tray_menu
 choose_menu_entry 3 4  # "Credits"
