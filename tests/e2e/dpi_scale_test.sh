@@ -8,18 +8,20 @@
 # centred in the screen less the taskbar and wholly inside it, at 144 DPI on
 # a 1024x768 desktop too. Screenshots of each window at each.
 e2e_screen=1536x1152
+e2e_desktop=later  # use_display opens it
 source "$(dirname "$0")/e2e_lib.sh"
 
 declare -A size_at
 
-# Sets the prefix's DPI ($1) and its desktop's size ($2 x $3); the programs
-# started after it see them.
+# Sets the prefix's DPI ($1) and its desktop's size ($2 x $3) and opens the
+# desktop again; the programs started after it see them.
 use_display() {
   stop_probe_server
   wineserver -k >/dev/null 2>&1 || true
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "${2}x${3}" /f >/dev/null 2>&1
   wineserver -w
+  open_wine_desktop
   e2e_tray_x=$(($2 - 11))
   e2e_tray_y=$(($3 - 11))
   dpi=$1

@@ -34,6 +34,11 @@
 // text wider). A control's own font cannot be read from another program, so
 // the size says nothing of a control that has one. Exit code 1 when no such
 // window is shown.
+//   window_probe.exe --desktop
+// exit code 0 when this process can make a window: Wine's desktop is open
+// with its display driver. Asking for the desktop starts Wine's explorer
+// when there is none, and a process whose explorer did not get ready in time
+// has no display driver for good: it is asked as a process of its own.
 //   window_probe.exe --serve
 // answers probes read from its standard input until it ends, so that a test
 // starts one Wine process for all its probes: each probe is a line with the
@@ -291,12 +296,21 @@ int serve() {
     return 0;
 }
 
+// Whether this process can make a window (see --desktop above).
+int desktopReady() {
+    HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    if (window == nullptr) return 1;
+    DestroyWindow(window);
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
     _setmode(_fileno(stdout), _O_BINARY);  // the text's line ends as they are
     _setmode(_fileno(stdin), _O_BINARY);
     if (argc == 2 && wcscmp(argv[1], L"--serve") == 0) return serve();
+    if (argc == 2 && wcscmp(argv[1], L"--desktop") == 0) return desktopReady();
     const int code = probe(argc, argv);
     std::fwrite(g_output.data(), 1, g_output.size(), stdout);
     return code;
