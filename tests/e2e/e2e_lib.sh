@@ -211,7 +211,8 @@ e2e_finish() {
 # explorer gives up once it finds the desktop taken. Each try here is a Wine
 # process of its own: one that lost that race ends, and the next, once the
 # slow explorer has given up, starts another. The failed tries are counted in
-# desktop_tries_failed.
+# desktop_tries_failed, and a test that had any says so in the artifact
+# desktop_tries_failed.txt.
 open_wine_desktop() {
   local end=$((${EPOCHREALTIME/[.,]/} + 120000000))
   desktop_tries_failed=0
@@ -224,6 +225,8 @@ open_wine_desktop() {
     fi
     pause 0.2
   done
+  ((desktop_tries_failed == 0)) ||
+    echo "$(basename "$0" .sh): $desktop_tries_failed" >>"$e2e_artifacts/desktop_tries_failed.txt"
 }
 
 # Starts the chat recorder (recording to chat.txt) and waits for its window;
