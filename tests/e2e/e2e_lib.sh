@@ -18,8 +18,8 @@ e2e_cleanup() {
   # prefix's server by the folder's inode, which a test starting next can get
   # for its own prefix, and it must not find this one's server still there.
   if [[ -n "${WINEPREFIX:-}" ]]; then
-    wineserver -k >/dev/null 2>&1 || true
-    timeout 20 wineserver -w >/dev/null 2>&1 || true
+    timeout 10 wineserver -k >/dev/null 2>&1 || true
+    timeout 20 wineserver -w >/dev/null 2>&1 || end_wine_server_by_force
   fi
   # Newest first, so that the X server (started first) ends last.
   for ((i = ${#e2e_pids[@]} - 1; i >= 0; i--)); do
@@ -29,6 +29,23 @@ e2e_cleanup() {
   rm -rf "$e2e_work"
 }
 trap e2e_cleanup EXIT
+
+# Ends this prefix's Wine server with SIGKILL. Once, after slow_explorer_test
+# had held explorer, the server stayed on with no process left and did not end
+# when told to: it kept the test's output open, and CTest waited on it until
+# the test's time-out.
+end_wine_server_by_force() {
+  local pid tries
+  for pid in $(pgrep wineserver); do
+    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" || continue
+    echo "the Wine server did not end in 20 s: ended by force"
+    kill -KILL "$pid" 2>/dev/null || true
+    for ((tries = 0; tries < 50; tries++)); do
+      [[ $(awk '{ print $3 }' "/proc/$pid/stat" 2>/dev/null) == [^Z]* ]] || break  # gone, or a zombie
+      pause 0.1
+    done
+  done
+}
 
 # A pipe that nobody writes to: reading it with a time-out pauses without
 # starting a sleep process, which the waits below would start ten times a
