@@ -19,7 +19,8 @@ e2e_cleanup() {
   # for its own prefix, and it must not find this one's server still there.
   if [[ -n "${WINEPREFIX:-}" ]]; then
     timeout 10 wineserver -k >/dev/null 2>&1 || true
-    timeout 20 wineserver -w >/dev/null 2>&1 || end_wine_server_by_force
+    timeout 20 wineserver -w >/dev/null 2>&1 || true
+    end_leftover_wine_processes
   fi
   # Newest first, so that the X server (started first) ends last.
   for ((i = ${#e2e_pids[@]} - 1; i >= 0; i--)); do
@@ -30,20 +31,26 @@ e2e_cleanup() {
 }
 trap e2e_cleanup EXIT
 
-# Ends this prefix's Wine server with SIGKILL. Once, after slow_explorer_test
-# had held explorer, the server stayed on with no process left and did not end
-# when told to: it kept the test's output open, and CTest waited on it until
-# the test's time-out.
-end_wine_server_by_force() {
-  local pid tries
-  for pid in $(pgrep wineserver); do
-    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" || continue
-    echo "the Wine server did not end in 20 s: ended by force"
-    kill -KILL "$pid" 2>/dev/null || true
-    for ((tries = 0; tries < 50; tries++)); do
-      [[ $(awk '{ print $3 }' "/proc/$pid/stat" 2>/dev/null) == [^Z]* ]] || break  # gone, or a zombie
-      pause 0.1
+# Ends with SIGKILL every process of this prefix (its Wine server among
+# them) that is still there. Twice in about a dozen full runs, after
+# slow_explorer_test had held explorer, the prefix's server (a new one,
+# started about when the old one was told to end) stayed on with no process
+# left, and a Wine process or server kept the test's output open: CTest waited
+# on it until the test's time-out. The processes are found by their
+# WINEPREFIX.
+end_leftover_wine_processes() {
+  local round file pid ended
+  for round in 1 2 3; do
+    ended=0
+    for file in $(grep -lzxF "WINEPREFIX=$WINEPREFIX" /proc/[0-9]*/environ 2>/dev/null); do
+      pid=${file#/proc/}
+      pid=${pid%/environ}
+      [[ $(readlink "/proc/$pid/exe" 2>/dev/null) == */wine* ]] || continue  # not the test's shell or X server
+      echo "a Wine process of the test was still there: ended by force ($(tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null))"
+      kill -KILL "$pid" 2>/dev/null && ended=$((ended + 1))
     done
+    ((ended > 0)) || return 0
+    pause 0.5
   done
 }
 
