@@ -31,12 +31,12 @@ e2e_cleanup() {
 }
 trap e2e_cleanup EXIT
 
-# Ends with SIGKILL every process of this prefix (its Wine server among
-# them) that is still there. Twice in about a dozen full runs, after
-# slow_explorer_test had held explorer, the prefix's server (a new one,
-# started about when the old one was told to end) stayed on with no process
-# left, and a Wine process or server kept the test's output open: CTest waited
-# on it until the test's time-out. The processes are found by their
+# Ends with SIGKILL every Wine process of this prefix (its Wine server among
+# them) that is still there once the server was told to end. After
+# slow_explorer_test had held explorer, a Wine server, wineboot, the services
+# or the probe server of its prefix were often still there; they kept the
+# test's output open, and CTest waited on them until the test's time-out
+# (twice in about a dozen full runs). The processes are found by their
 # WINEPREFIX.
 end_leftover_wine_processes() {
   local round file pid ended
@@ -46,7 +46,7 @@ end_leftover_wine_processes() {
       pid=${file#/proc/}
       pid=${pid%/environ}
       [[ $(readlink "/proc/$pid/exe" 2>/dev/null) == */wine* ]] || continue  # not the test's shell or X server
-      echo "a Wine process of the test was still there: ended by force ($(tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null))"
+      echo "a Wine process of the test was still there: ended by force ($(tr '\0' ' ' 2>/dev/null <"/proc/$pid/cmdline"))"
       kill -KILL "$pid" 2>/dev/null && ended=$((ended + 1))
     done
     ((ended > 0)) || return 0
